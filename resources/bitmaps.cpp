@@ -1,0 +1,10 @@
+#include "resources/bitmaps.h"
+
+namespace resources {
+
+void registerBuiltInBitmaps()
+{
+    registerToolbarBitmaps();
+}
+
+} // namespace resources

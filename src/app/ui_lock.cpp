@@ -1,0 +1,72 @@
+#include "app/ui_lock.h"
+
+#include "app/frmMDI.h"
+
+#include <QAction>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// Enabled states saved by LockUi, per locked window. A control's own flag is kept
+// (not the inherited state), so rows that the editor's rules switched off stay off.
+struct SavedState {
+    QList<QPair<QPointer<QWidget>, bool>> widgets;
+    QList<QPair<QPointer<QAction>, bool>> actions;
+    QList<bool> toolbar;
+};
+
+QHash<QWidget*, SavedState>& saved()
+{
+    static QHash<QWidget*, SavedState> s;
+    return s;
+}
+
+} // namespace
+
+void LockUi(QWidget* window)
+{
+    frmMDI& mdi = frmMDI::instance();
+    SavedState state;
+    for (int i = 1; i <= 12; ++i) {
+        state.toolbar.append(mdi.Toolbar1->Buttons(i).Enabled());
+        mdi.Toolbar1->Buttons(i).setEnabled(false);
+    }
+    if (window) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            state.widgets.append({w, !w->testAttribute(Qt::WA_Disabled)});
+            w->setEnabled(false);
+        }
+        for (QAction* a : window->findChildren<QAction*>()) {
+            // The toolbar's buttons are handled above.
+            if (a->parent() == mdi.Toolbar1)
+                continue;
+            state.actions.append({a, a->isEnabled()});
+            a->setEnabled(false);
+        }
+    }
+    // A second lock of the same window must not overwrite the true states.
+    if (!saved().contains(window))
+        saved().insert(window, state);
+}
+
+void UnlockUi(QWidget* window)
+{
+    auto it = saved().find(window);
+    if (it == saved().end())
+        return;
+    const SavedState state = *it;
+    saved().erase(it);
+    // Restore in reverse, so a parent switched on after its children does not
+    // overrule what they had.
+    for (auto i = state.widgets.size(); i-- > 0;)
+        if (QWidget* w = state.widgets[i].first)
+            w->setEnabled(state.widgets[i].second);
+    for (const auto& [a, enabled] : state.actions)
+        if (a)
+            a->setEnabled(enabled);
+    if (frmMDI* mdi = frmMDI::loaded())
+        for (int i = 1; i <= 12; ++i)
+            mdi->Toolbar1->Buttons(i).setEnabled(state.toolbar[i - 1]);
+}

@@ -1,0 +1,4 @@
+#include "monitor/monitor_state.h"
+
+MonitorState monitorState;
+LogSettings logSettings;

@@ -1,0 +1,62 @@
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+class QtMessagePresenter : public MessagePresenter {
+public:
+    MsgResult present(const MessageBoxRequest& r) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
+        box.setText(r.text);
+        switch (r.icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        }
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton escape = QMessageBox::NoButton;
+        switch (r.buttons) {
+        case MsgButtons::Ok: buttons = QMessageBox::Ok; escape = QMessageBox::Ok; break;
+        case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; escape = QMessageBox::Cancel; break;
+        case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; escape = QMessageBox::No; break;
+        case MsgButtons::YesNoCancel:
+            buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            escape = QMessageBox::Cancel;
+            break;
+        }
+        box.setStandardButtons(buttons);
+        box.setEscapeButton(escape);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return MsgResult::Yes;
+        case QMessageBox::No: return MsgResult::No;
+        case QMessageBox::Cancel: return MsgResult::Cancel;
+        case QMessageBox::Ok: return MsgResult::Ok;
+        default:
+            // Closed without a button: the escape answer, as the close box gives.
+            return r.buttons == MsgButtons::Ok ? MsgResult::Ok
+                 : r.buttons == MsgButtons::YesNo ? MsgResult::No
+                                                  : MsgResult::Cancel;
+        }
+    }
+};
+
+QtMessagePresenter g_qtPresenter;
+MessagePresenter* g_presenter = &g_qtPresenter;
+
+} // namespace
+
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+{
+    return g_presenter->present({text, buttons, icon, title});
+}
+
+void setMessagePresenter(MessagePresenter* p) { g_presenter = p ? p : &g_qtPresenter; }
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+// The program's string table (ids 101 to 354) in four languages, compiled in.
+#include <QString>
+
+namespace platform {
+
+enum class Language : int {
+    TraditionalChinese = 1028,
+    English = 1033,
+    Neutral = 2048,
+    SimplifiedChinese = 2052,
+};
+
+// Picks the table column for a user-interface locale name such as "zh-TW" or "zh_CN".
+Language languageForLocale(const QString& localeName);
+
+// The column in use: chosen from the system's UI locale on first use, or set by tests.
+Language language();
+void setLanguage(Language lang);
+
+// The text of `id` in the current language; an empty text for an id the table lacks.
+QString LoadResString(int id);
+// The text of `id` in a given column (tests use it to prove the table complete).
+QString resString(int id, Language lang);
+bool hasResString(int id);
+
+} // namespace platform
