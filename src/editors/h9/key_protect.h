@@ -1,0 +1,3 @@
+#pragma once
+#include <QtGlobal>
+extern quint8 bKeyProtect;

@@ -1,0 +1,3 @@
+#pragma once
+extern bool bHasFileName;
+extern bool bSaveCancelled;
