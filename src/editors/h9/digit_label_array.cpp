@@ -1,0 +1,124 @@
+#include "editors/h9/digit_label_array.h"
+
+#include "platform/twips.h"
+
+#include <QMouseEvent>
+
+using platform::tw;
+
+DigitLabel::DigitLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
+{
+    setAlignment(Qt::AlignCenter);
+    setFont(platform::formFont(12));
+    // A right click edits the digit; no context menu may take it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    resize(tw(DigitLabelArray::kLabelWidthTw), tw(DigitLabelArray::kLabelHeightTw));
+}
+
+void DigitLabel::setCaption(const QString& caption)
+{
+    setText(caption);
+    emit Change(index_);
+}
+
+void DigitLabel::setFontBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+int DigitLabel::Left() const { return leftTw_; }
+
+void DigitLabel::setLeft(int twips)
+{
+    leftTw_ = twips;
+    move(tw(twips), y());
+}
+
+void DigitLabel::setTop(int twips) { move(x(), tw(twips)); }
+
+int DigitLabel::Width() const { return DigitLabelArray::kLabelWidthTw; }
+
+void DigitLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit MouseDown(index_, event->button());
+    QLabel::mousePressEvent(event);
+}
+
+DigitLabelArray::DigitLabelArray(const QString& name, Style style, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    QPalette pal = palette();
+    if (style == Style::H9) {
+        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    } else {
+        pal.setColor(QPalette::WindowText, QColor(64, 64, 0));
+        pal.setColor(QPalette::Window, Qt::white);
+        setAutoFillBackground(true);
+    }
+    setPalette(pal);
+    for (int i = 0; i < 7; ++i) {
+        auto* l = new DigitLabel(i, this);
+        l->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        l->setText(QStringLiteral("0"));
+        connect(l, &DigitLabel::Change, this, &DigitLabelArray::Change);
+        connect(l, &DigitLabel::MouseDown, this, &DigitLabelArray::MouseDown);
+        labels_[static_cast<std::size_t>(i)] = l;
+    }
+    resize(tw(7 * kLabelWidthTw), tw(kLabelHeightTw));
+}
+
+QString DigitLabelArray::digits() const
+{
+    QString s;
+    for (int i = 0; i < 6; ++i)
+        s += labels_[static_cast<std::size_t>(i)]->text();
+    return s;
+}
+
+void DigitLabelArray::setDigits(const QString& six)
+{
+    for (int i = 0; i < 6 && i < six.size(); ++i)
+        labels_[static_cast<std::size_t>(i)]->setCaption(six.mid(i, 1));
+}
+
+void DigitLabelArray::setDigitsEnabled(bool enabled)
+{
+    for (int i = 0; i < 6; ++i)
+        labels_[static_cast<std::size_t>(i)]->setEnabled(enabled);
+}
+
+void LayoutDigitLabels(quint8 decimalPlaces, DigitLabelArray& row)
+{
+    if (decimalPlaces > 3)
+        return;
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    auto follow = [&row](int i, const DigitLabel& before) {
+        row(i).setLeft(before.Left() + before.Width());
+    };
+    if (decimalPlaces == 0) {
+        sep.setCaption(QStringLiteral("0"));
+        sep.setEnabled(false);
+        sep.setFontBold(false);
+        sep.setLeft(0);
+        sep.setTop(0);
+        follow(0, sep);
+        for (int i = 1; i <= 5; ++i)
+            follow(i, row(i - 1));
+        return;
+    }
+    const int k = 5 - decimalPlaces;
+    sep.setCaption(QStringLiteral("."));
+    sep.setEnabled(true);
+    sep.setFontBold(true);
+    row(0).setLeft(0);
+    row(0).setTop(0);
+    for (int i = 1; i <= k; ++i)
+        follow(i, row(i - 1));
+    follow(DigitLabelArray::kSeparator, row(k));
+    follow(k + 1, sep);
+    for (int i = k + 2; i <= 5; ++i)
+        follow(i, row(i - 1));
+}
