@@ -263,6 +263,8 @@ public:
     void cboSGWidth_Comm_H7_Click();
 
     // ---- picture area ----
+    // The file of a counter timing diagram (mode 3 to 8, input mode, output mode).
+    static QString CounterDiagramPath(quint8 mode, quint8 inputMode, quint8 outputMode);
     // Draws a counter timing diagram into Image_Output_A (channel 0) or _B.
     void ShowCounterDiagram(quint8 mode, quint8 inputMode, quint8 outputMode, quint8 channel);
     void optPic_Click(int index);
@@ -309,6 +311,9 @@ private:
     void CounterModeSelect(int n);
     void CheckFuncModeItem(int n);
     void ShowTimerADiagram();
+    // Grows or shrinks a counter output list when the input mode changes group.
+    void applyOutputListRule(QComboBox* output, int oldInput, int newInput, bool outputAbove7,
+                             quint8* outputByte);
 
     QComboBox* makeCombo(const QString& name, QWidget* parent, const QStringList& items,
                          void (frmModeSetting_H7::*handler)());
@@ -318,5 +323,7 @@ private:
     // The captions each row showed at its last change, so that only a real change of
     // a caption marks the set as changed.
     std::map<DigitLabelArray*, std::array<QString, 7>> lastCaptions_;
+    QWidget* client_ = nullptr;
     bool unloading_ = false;
+    bool activateHooked_ = false;
 };
