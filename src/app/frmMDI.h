@@ -24,9 +24,19 @@ public:
     const QString& Key() const { return key_; }
     bool IsSeparator() const { return separator_; }
     bool Visible() const { return action_->isVisible(); }
-    void setVisible(bool v) { action_->setVisible(v); }
-    bool Enabled() const { return action_->isEnabled(); }
-    void setEnabled(bool e) { action_->setEnabled(e); }
+    void setVisible(bool v)
+    {
+        action_->setVisible(v);
+        action_->setEnabled(enabled_);
+    }
+    // Kept apart from the action: a hidden QAction reports itself disabled, while a
+    // hidden toolbar button keeps its own Enabled state.
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool e)
+    {
+        enabled_ = e;
+        action_->setEnabled(e);
+    }
     bool Value() const { return action_->isChecked(); }
     void setValue(bool pressed) { action_->setChecked(pressed); }
     const QString& Image() const { return image_; }
@@ -39,6 +49,7 @@ private:
     QString key_;
     QString image_;
     bool separator_;
+    bool enabled_ = true;
 };
 
 class ToolbarControl : public QToolBar {

@@ -40,7 +40,7 @@ public:
     qint64 tickMs() override;
     void sleepMs(qint64 ms) override;
     bool waitUntil(qint64 deadline, const std::function<bool()>& done,
-                   bool excludeUserInput) override;
+                   bool excludeUserInput = false) override;
 };
 
 // Test clock: real monotonic time plus a virtual offset. Sleeps and plain timed waits
@@ -55,7 +55,7 @@ public:
     qint64 tickMs() override;
     void sleepMs(qint64 ms) override;
     bool waitUntil(qint64 deadline, const std::function<bool()>& done,
-                   bool excludeUserInput) override;
+                   bool excludeUserInput = false) override;
 
     void advance(qint64 ms) { offset_ += ms; }
     void setInstantTimeouts(bool on) { instant_ = on; }
