@@ -1,7 +1,10 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "app/machine_type.h"
+#include "editors/h5h7/refresh_h5h7.h"
+#include "editors/h9/combo_select.h"
 #include "editors/h9/key_protect.h"
+#include "editors/h9/refresh.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
@@ -43,16 +46,6 @@ QStringList resStrings(std::initializer_list<int> ids)
     for (int id : ids)
         out << LoadResString(id);
     return out;
-}
-
-// Refills a list without letting the clear or the first item reach a handler; the
-// list is left without a selection, as after the forms' Clear.
-void refill(QComboBox* combo, const QStringList& items)
-{
-    const QSignalBlocker block(combo);
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
 }
 
 // The common step of the option handlers: mark a real change, store the index.
@@ -140,8 +133,8 @@ QComboBox* frmModeSetting_H7::makeCombo(const QString& name, QWidget* parent,
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
-    // A user's choice; choices from code come through SetListIndex.
-    connect(combo, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
+    // A user's choice and SetListIndex from code both run the handler.
+    BindComboClick(combo, [this, handler] { (this->*handler)(); });
     return combo;
 }
 
@@ -153,10 +146,6 @@ DigitLabelArray* frmModeSetting_H7::makeRow(const QString& name, QWidget* parent
     (*row)(DigitLabelArray::kSeparator).setFontBold(true);
     for (int i = 0; i < 7; ++i)
         (*row)(i).setLeft(i * DigitLabelArray::kLabelWidthTw);
-    std::array<QString, 7> captions;
-    for (int i = 0; i < 7; ++i)
-        captions[static_cast<std::size_t>(i)] = (*row)(i).text();
-    lastCaptions_[row] = captions;
     connect(row, &DigitLabelArray::Change, this, [this, row](int index) { rowChanged(row, index); });
     connect(row, &DigitLabelArray::MouseDown, this,
             [this, row](int index, Qt::MouseButton button) { DigitRowClick(row, index, button); });
@@ -231,7 +220,6 @@ void frmModeSetting_H7::BuildTimerHalf()
     // The duty ratio's separator is a plain "0" in the design.
     (*lblDutyRatio_A_H5)(6).setText(QStringLiteral("0"));
     (*lblDutyRatio_A_H5)(6).setFontBold(false);
-    lastCaptions_[lblDutyRatio_A_H5][6] = QStringLiteral("0");
 
     picTimer_H5_B = panel("picTimer_H5_B", picMode_H5, 0, 2700);
     lblTimerDir_B_H5 = captionLabel("lblTimerDir_B_H5", picTimer_H5_B, 0);
@@ -476,15 +464,7 @@ QAction* frmModeSetting_H7::mFuncModeSelect(int n) const
 
 bool frmModeSetting_H7::SetListIndex(QComboBox* combo, int index)
 {
-    if (!combo || index < 0 || index >= combo->count())
-        return false;
-    {
-        const QSignalBlocker block(combo);
-        combo->setCurrentIndex(index);
-    }
-    // The handler listens on the user's path; run it the same way, to completion.
-    emit combo->activated(index);
-    return true;
+    return ::SetListIndex(combo, index);
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -497,6 +477,8 @@ int deviceTypeCode() { return (nMacType >> 8) & 0xFF; }
 
 void frmModeSetting_H7::Form_Load()
 {
+    // The shared refresh reaches this window's half of the work through here.
+    SetRefreshHandlerH5H7(RefreshDependentControlsH5H7);
     LayoutPictureArea();
     frmMDI& mdi = frmMDI::instance();
     switch (deviceTypeCode()) {
@@ -638,16 +620,16 @@ void frmModeSetting_H7::ApplyTimerTexts()
     lblSetValue_A_H5->setText(LoadResString(159));
     lblOutputMode2_A_H5->setText(LoadResString(160));
     lblRatio_A_H5->setText(LoadResString(207));
-    refill(cboTimerDirection_A_H5, resStrings({161, 162}));
-    refill(cboOutputMode_A_H5, resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}));
+    FillComboList(cboTimerDirection_A_H5, resStrings({161, 162}));
+    FillComboList(cboOutputMode_A_H5, resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}));
 
     lblSettingMode_C_H5->setText(LoadResString(209));
     lblOutputMode_C_H5->setText(LoadResString(158));
     lblTimerRange_C_H5->setText(LoadResString(156));
     lblSetValue1_C_H5->setText(LoadResString(210));
     lblSetValue2_C_H5->setText(LoadResString(211));
-    refill(cboSettingMode_C_H5, resStrings({212, 213}));
-    refill(cboOutputMode_C_H5, resStrings({302, 303}));
+    FillComboList(cboSettingMode_C_H5, resStrings({212, 213}));
+    FillComboList(cboOutputMode_C_H5, resStrings({302, 303}));
 
     lblTimerDir_B_H5->setText(LoadResString(157));
     lblOutputMode_B_H5->setText(LoadResString(201));
@@ -655,8 +637,8 @@ void frmModeSetting_H7::ApplyTimerTexts()
     lblSetValue1_B_H5->setText(LoadResString(203));
     lblTimerRange2_B_H5->setText(LoadResString(204));
     lblSetValue2_B_H5->setText(LoadResString(205));
-    refill(cboTimerDirection_B_H5, resStrings({161, 162}));
-    refill(cboOutputMode_B_H5, resStrings({214, 215}));
+    FillComboList(cboTimerDirection_B_H5, resStrings({161, 162}));
+    FillComboList(cboOutputMode_B_H5, resStrings({214, 215}));
 
     lblInputWidth_H5->setText(LoadResString(185));
     lblInputMethod_H5->setText(LoadResString(186));
@@ -812,13 +794,13 @@ void frmModeSetting_H7::CounterModeSelect(int n)
         cboSGWidth_Comm_H7->show();
     }
     if (n == 6) {
-        refill(cboCountInputMode_batch_H7, kBatchInputs);
+        FillComboList(cboCountInputMode_batch_H7, kBatchInputs);
         SetListIndex(cboCountInputMode_batch_H7, 0);
-        refill(cboOutputMode_batch_H7, kCounterOutputs);
+        FillComboList(cboOutputMode_batch_H7, kCounterOutputs);
     } else if (n == 7) {
-        refill(cboCountInputMode_batch_H7, kDualInputs);
+        FillComboList(cboCountInputMode_batch_H7, kDualInputs);
         SetListIndex(cboCountInputMode_batch_H7, 0);
-        refill(cboOutputMode_batch_H7, dualAddOutputs());
+        FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
         SetListIndex(cboOutputMode_batch_H7, 0);
     }
     picMode_H5->hide();
@@ -1217,12 +1199,12 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
     } else if (nFuncMode == 7) {
         if (stored == 0 && index != 0) {
             stored = static_cast<quint8>(index);
-            refill(cboOutputMode_batch_H7, kDualSubOutputs);
+            FillComboList(cboOutputMode_batch_H7, kDualSubOutputs);
             SetListIndex(cboOutputMode_batch_H7, 0);
             setAllLabelsEnabled(*lblHoldCounter_batch_H7, true);
         } else if (stored == 1 && index != 1) {
             stored = static_cast<quint8>(index);
-            refill(cboOutputMode_batch_H7, dualAddOutputs());
+            FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
             SetListIndex(cboOutputMode_batch_H7, 0);
             setAllLabelsEnabled(*lblHoldCounter_batch_H7, false);
         }
@@ -1382,16 +1364,8 @@ void frmModeSetting_H7::ImageCH_B_Click()
 
 // ---------------------------------------------------------------- digit rows
 
-void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int index)
+void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int)
 {
-    auto it = lastCaptions_.find(row);
-    if (it == lastCaptions_.end() || index < 0 || index > 6)
-        return;
-    QString& last = it->second[static_cast<std::size_t>(index)];
-    const QString now = (*row)(index).text();
-    if (now == last)
-        return;
-    last = now;
     // The timer A set value marks its clicks instead of its caption changes.
     if (row != lblTimerSetting_A_H5)
         frmMDI::instance().bChange = true;

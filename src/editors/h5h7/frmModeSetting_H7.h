@@ -23,7 +23,6 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 
 // An image control: shows a bitmap resource by name or a picture file, and keeps
 // what it was asked to show so that callers and tests can see it.
@@ -65,6 +64,7 @@ public:
 
     // Sets the list index of a combo of this window from code and runs the combo's
     // handler. Returns false, changing nothing, when the index is outside the list.
+    // The same as the shared SetListIndex of editors/h9/combo_select.h.
     static bool SetListIndex(QComboBox* combo, int index);
 
     // Shows the window as the main window's child and activates it.
@@ -320,9 +320,6 @@ private:
     DigitLabelArray* makeRow(const QString& name, QWidget* parent);
     void rowChanged(DigitLabelArray* row, int index);
 
-    // The captions each row showed at its last change, so that only a real change of
-    // a caption marks the set as changed.
-    std::map<DigitLabelArray*, std::array<QString, 7>> lastCaptions_;
     QWidget* client_ = nullptr;
     bool unloading_ = false;
     bool activateHooked_ = false;
