@@ -17,6 +17,10 @@ DigitLabel::DigitLabel(int index, QWidget* parent) : QLabel(parent), index_(inde
 
 void DigitLabel::setCaption(const QString& caption)
 {
+    // Re-assigning the caption a label already shows is no change: a layout or refresh
+    // that puts back the same separator must not mark the set as edited.
+    if (caption == text())
+        return;
     setText(caption);
     emit Change(index_);
 }
