@@ -9,15 +9,26 @@ namespace platform {
 template <class T>
 class SingleForm {
 public:
-    // The instance, loaded now when it is not.
+    // The instance, loaded now when it is not. While the form's own constructor runs
+    // (its load step), this already returns the form under construction.
     static T& instance()
     {
-        if (!s_instance)
-            new T();
-        return *s_instance;
+        if (s_instance)
+            return *s_instance;
+        if (s_constructing)
+            return *static_cast<T*>(s_constructing);
+        T* form = new T();
+        s_constructing = nullptr;
+        s_instance = form;
+        return *form;
     }
-    static bool isLoaded() { return !s_instance.isNull(); }
-    static T* loaded() { return s_instance.data(); }
+    static bool isLoaded() { return !s_instance.isNull() || s_constructing; }
+    static T* loaded()
+    {
+        if (s_instance)
+            return s_instance.data();
+        return s_constructing ? static_cast<T*>(s_constructing) : nullptr;
+    }
     // Unloads the instance. Deletion is deferred so code of the form still on the
     // stack (a handler that closed its own window) can return safely.
     static void unload()
@@ -29,15 +40,19 @@ public:
         }
     }
 
+protected:
+    // Only instance() creates forms; remembering the base (no cast yet) lets the
+    // form's constructor reach itself through instance().
+    SingleForm() { s_constructing = this; }
+    ~SingleForm()
+    {
+        if (s_constructing == this)
+            s_constructing = nullptr;
+    }
+
 private:
     static inline QPointer<T> s_instance;
-
-protected:
-    // Registers the instance before the form's own constructor runs, so the form's
-    // load step can already reach itself through instance(). List the Qt widget base
-    // before this one.
-    SingleForm() { s_instance = static_cast<T*>(this); }
-    ~SingleForm() = default;
+    static inline SingleForm* s_constructing = nullptr;
 };
 
 } // namespace platform
