@@ -1,7 +1,10 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "app/machine_type.h"
+#include "editors/h5h7/refresh_h5h7.h"
+#include "editors/h9/combo_select.h"
 #include "editors/h9/key_protect.h"
+#include "editors/h9/refresh.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
@@ -13,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 using platform::LoadResString;
 using platform::placeTw;
@@ -44,26 +48,17 @@ QStringList resStrings(std::initializer_list<int> ids)
     return out;
 }
 
-// Refills a list without letting the clear or the first item reach a handler; the
-// list is left without a selection, as after the forms' Clear.
-[[maybe_unused]] void refill(QComboBox* combo, const QStringList& items)
-{
-    const QSignalBlocker block(combo);
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-}
-
 // The common step of the option handlers: mark a real change, store the index.
 // A combo without a selection stores nothing.
-void storeIndex(QComboBox* combo, quint8& byte)
+bool storeIndex(QComboBox* combo, quint8& byte)
 {
     const int index = combo->currentIndex();
     if (index < 0)
-        return;
+        return false;
     if (byte != index)
         frmMDI::instance().bChange = true;
     byte = static_cast<quint8>(index);
+    return true;
 }
 
 } // namespace
@@ -110,10 +105,18 @@ frmModeSetting_H7::frmModeSetting_H7() : QWidget(nullptr)
     setProperty("Tag", QStringLiteral("2"));
     setWindowTitle(QStringLiteral("Unknown01.kvf"));
     setFont(platform::formFont(9));
-    placeTw(this, 0, 0, 11900, 7300);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    // The menus sit above the client area; positions inside it are the design's twips.
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setFixedSize(platform::tw(11900), platform::tw(6900));
     BuildMenus();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client_);
     BuildTimerHalf();
     BuildCounterHalf();
     BuildPictureArea();
@@ -130,8 +133,8 @@ QComboBox* frmModeSetting_H7::makeCombo(const QString& name, QWidget* parent,
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
-    // A user's choice; choices from code come through SetListIndex.
-    connect(combo, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
+    // A user's choice and SetListIndex from code both run the handler.
+    BindComboClick(combo, [this, handler] { (this->*handler)(); });
     return combo;
 }
 
@@ -143,10 +146,6 @@ DigitLabelArray* frmModeSetting_H7::makeRow(const QString& name, QWidget* parent
     (*row)(DigitLabelArray::kSeparator).setFontBold(true);
     for (int i = 0; i < 7; ++i)
         (*row)(i).setLeft(i * DigitLabelArray::kLabelWidthTw);
-    std::array<QString, 7> captions;
-    for (int i = 0; i < 7; ++i)
-        captions[static_cast<std::size_t>(i)] = (*row)(i).text();
-    lastCaptions_[row] = captions;
     connect(row, &DigitLabelArray::Change, this, [this, row](int index) { rowChanged(row, index); });
     connect(row, &DigitLabelArray::MouseDown, this,
             [this, row](int index, Qt::MouseButton button) { DigitRowClick(row, index, button); });
@@ -191,9 +190,9 @@ QWidget* panel(const QString& name, QWidget* parent, int top, int height)
 void frmModeSetting_H7::BuildTimerHalf()
 {
     using F = frmModeSetting_H7;
-    picMode_H5 = new QWidget(this);
+    picMode_H5 = new QWidget(client_);
     picMode_H5->setObjectName("picMode_H5");
-    placeTw(picMode_H5, 90, 420, 5205, 6615);
+    placeTw(picMode_H5, 90, 480, 5205, 6255);
     picMode_H5->hide();
 
     picTimer_H5_A = panel("picTimer_H5_A", picMode_H5, 0, 2700);
@@ -221,7 +220,6 @@ void frmModeSetting_H7::BuildTimerHalf()
     // The duty ratio's separator is a plain "0" in the design.
     (*lblDutyRatio_A_H5)(6).setText(QStringLiteral("0"));
     (*lblDutyRatio_A_H5)(6).setFontBold(false);
-    lastCaptions_[lblDutyRatio_A_H5][6] = QStringLiteral("0");
 
     picTimer_H5_B = panel("picTimer_H5_B", picMode_H5, 0, 2700);
     lblTimerDir_B_H5 = captionLabel("lblTimerDir_B_H5", picTimer_H5_B, 0);
@@ -282,9 +280,9 @@ void frmModeSetting_H7::BuildTimerHalf()
 void frmModeSetting_H7::BuildCounterHalf()
 {
     using F = frmModeSetting_H7;
-    picMode_H7 = new QWidget(this);
+    picMode_H7 = new QWidget(client_);
     picMode_H7->setObjectName("picMode_H7");
-    placeTw(picMode_H7, 90, 420, 5205, 6615);
+    placeTw(picMode_H7, 90, 480, 5205, 6255);
     picMode_H7->hide();
 
     picTimer_H7_1st_total = panel("picTimer_H7_1st_total", picMode_H7, 0, 2700);
@@ -398,13 +396,13 @@ void frmModeSetting_H7::BuildCounterHalf()
 
 void frmModeSetting_H7::BuildPictureArea()
 {
-    txtCH_A = new QLabel(this);
+    txtCH_A = new QLabel(client_);
     txtCH_A->setObjectName("txtCH_A");
     txtCH_A->setAlignment(Qt::AlignCenter);
     txtCH_A->setFont(platform::formFont(12, true));
-    placeTw(txtCH_A, 90, 60, 5205, 330);
+    placeTw(txtCH_A, 90, 120, 5205, 330);
 
-    Picture2 = new QWidget(this);
+    Picture2 = new QWidget(client_);
     Picture2->setObjectName("Picture2");
     placeTw(Picture2, 5430, 150, 6285, 5565);
     ImageCH_A = new ImageControl("ImageCH_A", Picture2);
@@ -417,8 +415,8 @@ void frmModeSetting_H7::BuildPictureArea()
         optPic[static_cast<std::size_t>(i)]->hide();
         connect(optPic[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { optPic_Click(i); });
     }
-    ImageDownload = new ImageControl("ImageDownload", this);
-    cmdDownload_All_A = new QPushButton(this);
+    ImageDownload = new ImageControl("ImageDownload", client_);
+    cmdDownload_All_A = new QPushButton(client_);
     cmdDownload_All_A->setObjectName("cmdDownload_All_A");
     cmdDownload_All_A->hide();
 
@@ -430,8 +428,6 @@ void frmModeSetting_H7::BuildMenus()
 {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName("menuBar");
-    placeTw(menuBar, 0, 0, 11900, 0);
-    menuBar->hide();
     mMode = menuBar->addMenu(QString());
     mMode->setObjectName("mMode");
     QAction** items[] = {&mFuncModeSelect_0, &mFuncModeSelect_1, &mFuncModeSelect_2,
@@ -468,44 +464,112 @@ QAction* frmModeSetting_H7::mFuncModeSelect(int n) const
 
 bool frmModeSetting_H7::SetListIndex(QComboBox* combo, int index)
 {
-    if (!combo || index < 0 || index >= combo->count())
-        return false;
-    {
-        const QSignalBlocker block(combo);
-        combo->setCurrentIndex(index);
-    }
-    // The handler is connected to the user's path; run it the same way.
-    emit combo->activated(index);
-    return true;
+    return ::SetListIndex(combo, index);
 }
 
 // ---------------------------------------------------------------- life cycle
 
+namespace {
+
+int deviceTypeCode() { return (nMacType >> 8) & 0xFF; }
+
+} // namespace
+
 void frmModeSetting_H7::Form_Load()
 {
+    // The shared refresh reaches this window's half of the work through here.
+    SetRefreshHandlerH5H7(RefreshDependentControlsH5H7);
+    LayoutPictureArea();
+    frmMDI& mdi = frmMDI::instance();
+    switch (deviceTypeCode()) {
+    case 2:
+        ResetTimerPanels();
+        mdi.nLoadForm = 2;
+        ApplyTimerTexts();
+        break;
+    case 3:
+        ResetCounterPanels();
+        mdi.nLoadForm = 3;
+        ApplyCounterTexts();
+        break;
+    case 4:
+        ResetTimerPanels();
+        ResetCounterPanels();
+        mdi.nLoadForm = 4;
+        ApplyTimerTexts();
+        ApplyCounterTexts();
+        break;
+    default:
+        break;
+    }
+    // The defaults do not count as changes.
+    mdi.bChange = false;
+    bHasFileName = false;
+    nFuncMode = -1;
+    bKeyProtect = 0;
+    mKP->setChecked(false);
+
+    for (int i : {4, 7, 9, 10, 11})
+        mdi.Toolbar1->Buttons(i).setVisible(true);
+    mdi.Toolbar1->Buttons(12).setVisible(false);
+    mdi.Toolbar1->Buttons(11).setValue(bKeyProtect != 0);
+    mdi.Toolbar1->Buttons(11).setImage(QStringLiteral("KP_OFF"));
 }
 
 void frmModeSetting_H7::Form_Unload()
 {
+    frmMDI* mdi = frmMDI::loaded();
+    if (!mdi)
+        return;
+    mdi->StatusBar1->setPanelText(1, QString());
+    mdi->StatusBar1->setPanelText(4, QString());
+    for (int i : {4, 7, 9, 10, 11})
+        mdi->Toolbar1->Buttons(i).setVisible(false);
 }
 
 void frmModeSetting_H7::Show()
 {
-    frmMDI::instance().showChild(this);
+    frmMDI& mdi = frmMDI::instance();
+    if (!activateHooked_) {
+        activateHooked_ = true;
+        connect(mdi.mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+            if (sub && sub->widget() == this)
+                Form_Activate();
+        });
+    }
+    mdi.showChild(this);
     Form_Activate();
 }
 
 void frmModeSetting_H7::Unload()
 {
+    if (unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    platform::SingleForm<frmModeSetting_H7>::unload();
+    // The subwindow frame goes with its form.
+    if (sub)
+        sub->deleteLater();
 }
 
 void frmModeSetting_H7::closeEvent(QCloseEvent* event)
 {
-    QWidget::closeEvent(event);
+    // The save question comes with the editor's commands; until then a close goes through.
+    if (!unloading_) {
+        unloading_ = true;
+        Form_Unload();
+        platform::SingleForm<frmModeSetting_H7>::unload();
+    }
+    event->accept();
 }
 
 void frmModeSetting_H7::Form_Activate()
 {
+    frmMDI& mdi = frmMDI::instance();
+    mdi.Toolbar1->setVisible(true);
+    mdi.StatusBar1->setPanelText(1, ModelName(deviceTypeCode()));
 }
 
 bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
@@ -517,7 +581,115 @@ bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
     return false;
 }
 
-void frmModeSetting_H7::LayoutPictureArea() {}
+void frmModeSetting_H7::LayoutPictureArea()
+{
+    // The outlines of the design: the panel area on the left and the frame around
+    // the picture box.
+    constexpr int kShape1Height = 6615;
+    constexpr int kShape2Height = 5625;
+    const int pLeft = 5430, pTop = 150, pWidth = 6285, pHeight = 5565;
+
+    placeTw(ImageDownload, pLeft, pTop + pHeight + 150, pWidth, kShape1Height - kShape2Height - 150);
+    ImageDownload->setPictureName(QStringLiteral("IMAGE_DOWNLOAD_E"));
+
+    const int tabWidth = pWidth / 2 - 100;
+    placeTw(ImageCH_A, 100, 100, tabWidth, 615);
+    ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_B"));
+    placeTw(ImageCH_B, 100 + tabWidth, 100, tabWidth, 615);
+    ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_G"));
+
+    placeTw(Image_Output_A, 100, 100 + 615 + 100, pWidth - 200, pHeight - 615 - 300);
+    placeTw(Image_Output_B, 100, 100 + 615 + 100, pWidth - 200, pHeight - 615 - 300);
+}
+
+// ---------------------------------------------------------------- texts
+
+void frmModeSetting_H7::ApplyTimerTexts()
+{
+    mMode->setTitle(LoadResString(128));
+    mFuncModeSelect_0->setText(LoadResString(195));
+    mFuncModeSelect_1->setText(LoadResString(196));
+    mFuncModeSelect_2->setText(LoadResString(197));
+    mSetting->setTitle(LoadResString(131));
+    mKP->setText(LoadResString(151));
+    txtCH_A->setText(LoadResString(155));
+
+    lblTimerDir_A_H5->setText(LoadResString(157));
+    lblOutputMode_A_H5->setText(LoadResString(158));
+    lblTimerRange_A_H5->setText(LoadResString(156));
+    lblSetValue_A_H5->setText(LoadResString(159));
+    lblOutputMode2_A_H5->setText(LoadResString(160));
+    lblRatio_A_H5->setText(LoadResString(207));
+    FillComboList(cboTimerDirection_A_H5, resStrings({161, 162}));
+    FillComboList(cboOutputMode_A_H5, resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}));
+
+    lblSettingMode_C_H5->setText(LoadResString(209));
+    lblOutputMode_C_H5->setText(LoadResString(158));
+    lblTimerRange_C_H5->setText(LoadResString(156));
+    lblSetValue1_C_H5->setText(LoadResString(210));
+    lblSetValue2_C_H5->setText(LoadResString(211));
+    FillComboList(cboSettingMode_C_H5, resStrings({212, 213}));
+    FillComboList(cboOutputMode_C_H5, resStrings({302, 303}));
+
+    lblTimerDir_B_H5->setText(LoadResString(157));
+    lblOutputMode_B_H5->setText(LoadResString(201));
+    lblTimerRange1_B_H5->setText(LoadResString(202));
+    lblSetValue1_B_H5->setText(LoadResString(203));
+    lblTimerRange2_B_H5->setText(LoadResString(204));
+    lblSetValue2_B_H5->setText(LoadResString(205));
+    FillComboList(cboTimerDirection_B_H5, resStrings({161, 162}));
+    FillComboList(cboOutputMode_B_H5, resStrings({214, 215}));
+
+    lblInputWidth_H5->setText(LoadResString(185));
+    lblInputMethod_H5->setText(LoadResString(186));
+    lblKeyProtect_H5->setText(LoadResString(206));
+}
+
+void frmModeSetting_H7::ApplyCounterTexts()
+{
+    mMode->setTitle(LoadResString(128));
+    mFuncModeSelect_3->setText(LoadResString(226));
+    mFuncModeSelect_4->setText(LoadResString(227));
+    mFuncModeSelect_5->setText(LoadResString(228));
+    mFuncModeSelect_6->setText(LoadResString(229));
+    mFuncModeSelect_7->setText(LoadResString(230));
+    mFuncModeSelect_8->setText(LoadResString(231));
+    mSetting->setTitle(LoadResString(131));
+    mKP->setText(LoadResString(151));
+    txtCH_A->setText(LoadResString(226));
+
+    lblInputMode_H7_1st->setText(LoadResString(172));
+    lblOutputMode_H7_1st->setText(LoadResString(158));
+    lblOutputTime_H7_1st->setText(LoadResString(160));
+    lblSetValue_H7_1st->setText(LoadResString(159));
+
+    lblOutputMode_H7_freq->setText(LoadResString(158));
+    lblAvg_H7_freq->setText(LoadResString(188));
+    lblAutoZero_H7_freq->setText(LoadResString(240));
+    lblStartupTime_H7_freq->setText(LoadResString(192));
+    lblSetValue1_H7_freq->setText(LoadResString(238));
+    lblSetValue2_H7_freq->setText(LoadResString(239));
+
+    lblInputMode_batch_H7->setText(LoadResString(172));
+    lblOutputMode_batch_H7->setText(LoadResString(158));
+    lblOutputTime_batch_H7->setText(LoadResString(160));
+    lblSetValue1_batch_H7->setText(LoadResString(159));
+    lblBatch->setText(LoadResString(241));
+
+    lblInputMode_2nd_H7->setText(LoadResString(172));
+    lblOutputMode_2nd_H7->setText(LoadResString(158));
+    lblOutputTime1_2nd_H7->setText(LoadResString(242));
+    lblSetValue1_2nd_H7->setText(LoadResString(238));
+    lblOutputTime2_2nd_H7->setText(LoadResString(243));
+    lblSetValue2_2nd_H7->setText(LoadResString(239));
+
+    lblCountSpeed_H7->setText(LoadResString(174));
+    lblDotAdj_H7->setText(LoadResString(173));
+    lblPreScale_H7->setText(LoadResString(176));
+    lblInputMethod_H7->setText(LoadResString(186));
+    lblKPLevel_H7->setText(LoadResString(206));
+    lblSGWidth_Comm_H7->setText(LoadResString(185));
+}
 
 // ---------------------------------------------------------------- function modes
 
@@ -547,18 +719,129 @@ void frmModeSetting_H7::CheckFuncModeItem(int n)
 
 void frmModeSetting_H7::TimerModeSelect(int n)
 {
-    if (nFuncMode == n)
+    if (nFuncMode == n) {
+        // A menu click on the current mode unticks the item by itself.
+        CheckFuncModeItem(n);
         return;
+    }
+    picMode_H5->show();
+    picMode_H7->hide();
     CheckFuncModeItem(n);
     nFuncMode = n;
+    ResetTimerPanels();
+
+    static const int kTitles[] = {198, 199, 200};
+    txtCH_A->setText(LoadResString(kTitles[n]));
+    picTimer_H5_A->setVisible(n == 0);
+    picTimer_H5_B->setVisible(n == 1);
+    picTimer_H5_C->setVisible(n == 2);
+
+    optPic[1]->setEnabled(false);
+    ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_G"));
+    optPic[0]->setChecked(true);
+    optPic_Click(0);
+
+    const quint8 output = n == 0   ? timerParamsH5.nOutputMode_A_H5
+                          : n == 1 ? timerParamsH5.nOutputMode_B_H5
+                                   : timerParamsH5.nOutputMode_C_H5;
+    Image_Output_A->loadPictureFile(platform::appDataDir()
+                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg").arg(n).arg(output));
+
+    QWidget* focus = n == 0 ? cboTimerRange_A_H5 : n == 1 ? cboTimerRangeOFF_B_H5 : cboTimerRange_C_H5;
+    focus->setFocus();
 }
+
+namespace {
+
+const QStringList kBatchInputs = {"0:Up", "1:Down", "2:Up / Down  A", "3:Up / Down  B",
+                                  "4:Up / Down  C"};
+const QStringList kDualInputs = {"0:ADD", "1:SUB"};
+
+QStringList dualAddOutputs()
+{
+    return kCounterOutputs + QStringList{"8 : K-2", "9 : D", "10 : L", "11 : H "};
+}
+
+const QStringList kDualSubOutputs = {"0 : K-2", "1 : D", "2 : L", "3 : H"};
+const QStringList kUpDownOutputs = {"8 : K-2", "9 : D", "10 : L", "11 : H"};
+
+// Replaces item 1 of the counting-speed list, keeping the selection where it was.
+void replaceSpeedItem(QComboBox* combo, const QString& text)
+{
+    const QSignalBlocker block(combo);
+    const int current = combo->currentIndex();
+    if (combo->count() > 1)
+        combo->removeItem(1);
+    combo->insertItem(1, text);
+    combo->setCurrentIndex(current);
+}
+
+} // namespace
 
 void frmModeSetting_H7::CounterModeSelect(int n)
 {
-    if (nFuncMode == n)
+    if (nFuncMode == n) {
+        CheckFuncModeItem(n);
         return;
+    }
+    if (n == 8) {
+        replaceSpeedItem(cboMaxFreq_Comm_H7, QStringLiteral("10K Hz"));
+        lblSGWidth_Comm_H7->hide();
+        cboSGWidth_Comm_H7->hide();
+    } else if (nFuncMode == 8 || nFuncMode < 3) {
+        replaceSpeedItem(cboMaxFreq_Comm_H7, QStringLiteral("5K Hz"));
+        lblSGWidth_Comm_H7->show();
+        cboSGWidth_Comm_H7->show();
+    }
+    if (n == 6) {
+        FillComboList(cboCountInputMode_batch_H7, kBatchInputs);
+        SetListIndex(cboCountInputMode_batch_H7, 0);
+        FillComboList(cboOutputMode_batch_H7, kCounterOutputs);
+    } else if (n == 7) {
+        FillComboList(cboCountInputMode_batch_H7, kDualInputs);
+        SetListIndex(cboCountInputMode_batch_H7, 0);
+        FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
+        SetListIndex(cboOutputMode_batch_H7, 0);
+    }
+    picMode_H5->hide();
+    picMode_H7->show();
     CheckFuncModeItem(n);
     nFuncMode = n;
+    ResetCounterPanels();
+
+    txtCH_A->setText(LoadResString(232 + (n - 3)));
+    if (n == 6) {
+        lblBatch->show();
+        picBatch->show();
+    } else if (n == 7) {
+        lblBatch->hide();
+        picBatch->hide();
+    }
+    picTimer_H7_1st_total->setVisible(n == 3 || n == 5);
+    picTimer_H7_2nd->setVisible(n == 4);
+    picTimer_H7_batch_dual->setVisible(n == 6 || n == 7);
+    picTimer_H7_freq->setVisible(n == 8);
+
+    const bool channelB = n == 5 || n == 6;
+    optPic[1]->setEnabled(channelB);
+    ImageCH_B->setPictureName(channelB ? QStringLiteral("IMAGE_CHB_W") : QStringLiteral("IMAGE_CHB_G"));
+
+    switch (n) {
+    case 3: ShowCounterDiagram(3, 0, 0, 0); break;
+    case 4: ShowCounterDiagram(4, 0, 0, 0); break;
+    case 5: ShowCounterDiagram(3, 0, 0, 0); ShowCounterDiagram(5, 0, 0, 1); break;
+    case 6: ShowCounterDiagram(3, 0, 0, 0); ShowCounterDiagram(6, 0, 0, 1); break;
+    case 7: ShowCounterDiagram(7, 0, 0, 0); break;
+    default: ShowCounterDiagram(8, 0, 0, 0); break;
+    }
+    optPic[0]->setChecked(true);
+    optPic_Click(0);
+
+    QWidget* focus = n == 3 || n == 5 ? cboCountInputMode_1st_H7
+                     : n == 4         ? cboCountInputMode_2nd_H7
+                     : n == 8         ? cboOutputMode_freq_H7
+                                      : cboCountInputMode_batch_H7;
+    focus->setFocus();
 }
 
 void frmModeSetting_H7::mKP_Click()
@@ -570,7 +853,78 @@ void frmModeSetting_H7::mKP_Click()
     kp.setValue(bKeyProtect != 0);
 }
 
-// ---------------------------------------------------------------- option handlers
+// ---------------------------------------------------------------- digit-row helpers
+
+namespace {
+
+void setEnabledOwn(QWidget* w, bool enabled) { w->setEnabled(enabled); }
+
+using LabelOrder = std::array<int, 7>;
+
+// Places a row's labels edge to edge in the given order, the first at Left 0, Top 0.
+void packRow(DigitLabelArray& row, const LabelOrder& order)
+{
+    const DigitLabel* before = nullptr;
+    for (int i : order) {
+        DigitLabel& l = row(i);
+        if (!before) {
+            l.setLeft(0);
+            l.setTop(0);
+        } else {
+            l.setLeft(before->Left() + before->Width());
+        }
+        before = &l;
+    }
+}
+
+constexpr LabelOrder kWholeOrder = {6, 0, 1, 2, 3, 4, 5};
+constexpr LabelOrder kTwoDecimalsOrder = {0, 1, 2, 3, 6, 4, 5};
+constexpr LabelOrder kThreeDecimalsOrder = {0, 1, 2, 6, 3, 4, 5};
+constexpr LabelOrder kOneDecimalOrder = {0, 1, 2, 3, 4, 6, 5};
+
+void setAllLabelsEnabled(DigitLabelArray& row, bool enabled)
+{
+    for (int i = 0; i < 7; ++i)
+        setEnabledOwn(&row(i), enabled);
+}
+
+bool digitsAllZero(const DigitLabelArray& row)
+{
+    for (int i = 0; i < 6; ++i)
+        if (row(i).text() != QLatin1String("0"))
+            return false;
+    return true;
+}
+
+void zeroDigits(DigitLabelArray& row)
+{
+    for (int i = 0; i < 6; ++i)
+        row(i).setCaption(QStringLiteral("0"));
+}
+
+// The value of a digit caption; anything but one decimal digit counts as 0.
+int digitValue(const QString& caption)
+{
+    if (caption.size() == 1 && caption[0].isDigit())
+        return caption[0].digitValue();
+    return 0;
+}
+
+QString digitText(int d) { return QString::number(d); }
+
+// One step of the digit wheel: left adds one, right subtracts one, each digit
+// wrapping by itself without a carry.
+QString wheel(const QString& caption, Qt::MouseButton button, int modulo = 10)
+{
+    const int d = digitValue(caption);
+    if (button == Qt::LeftButton)
+        return digitText((d + 1) % modulo);
+    return digitText(d == 0 ? modulo - 1 : d - 1);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- timer option handlers
 
 void frmModeSetting_H7::cboSGWidth_All_H5_Click() { storeIndex(cboSGWidth_All_H5, timerParamsH5.nSGWidth_H5); }
 void frmModeSetting_H7::cboInputMethod_All_H5_Click() { storeIndex(cboInputMethod_All_H5, timerParamsH5.nInputMethod_H5); }
@@ -578,65 +932,742 @@ void frmModeSetting_H7::cboKP_All_H5_Click() { storeIndex(cboKP_All_H5, timerPar
 void frmModeSetting_H7::cboTimerDirection_A_H5_Click() { storeIndex(cboTimerDirection_A_H5, timerParamsH5.nTimerDir_A_H5); }
 void frmModeSetting_H7::cboTimerDirection_B_H5_Click() { storeIndex(cboTimerDirection_B_H5, timerParamsH5.nTimerDir_B_H5); }
 void frmModeSetting_H7::cboSettingMode_C_H5_Click() { storeIndex(cboSettingMode_C_H5, timerParamsH5.nSettingMode_C_H5); }
-void frmModeSetting_H7::cboOutputMode_A_H5_Click() { storeIndex(cboOutputMode_A_H5, timerParamsH5.nOutputMode_A_H5); }
-void frmModeSetting_H7::cboOutputMode_B_H5_Click() { storeIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5); }
-void frmModeSetting_H7::cboOutputMode_C_H5_Click() { storeIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5); }
-void frmModeSetting_H7::cboTimerRange_A_H5_Click() { storeIndex(cboTimerRange_A_H5, timerParamsH5.nTimerRange_A_H5); }
-void frmModeSetting_H7::cboTimerRangeOFF_B_H5_Click() { storeIndex(cboTimerRangeOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5); }
-void frmModeSetting_H7::cboTimerRangeON_B_H5_Click() { storeIndex(cboTimerRangeON_B_H5, timerParamsH5.nTimerRangeON_B_H5); }
-void frmModeSetting_H7::cboTimerRange_C_H5_Click() { storeIndex(cboTimerRange_C_H5, timerParamsH5.nTimerRange_C_H5); }
 
-void frmModeSetting_H7::cboCountInputMode_1st_H7_Click() { storeIndex(cboCountInputMode_1st_H7, counterParamsH7.nCountInputMode_1st_H7); }
-void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click() { storeIndex(cboCountInputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7); }
-void frmModeSetting_H7::cboCountInputMode_batch_H7_Click() { storeIndex(cboCountInputMode_batch_H7, counterParamsH7.nCountInputMode_batch_H7); }
-void frmModeSetting_H7::cboOutputMode_1st_H7_Click() { storeIndex(cboOutputMode_1st_H7, counterParamsH7.nOutputMode_1st_H7); }
-void frmModeSetting_H7::cboOutputMode_2nd_H7_Click() { storeIndex(cboOutputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7); }
-void frmModeSetting_H7::cboOutputMode_batch_H7_Click() { storeIndex(cboOutputMode_batch_H7, counterParamsH7.nOutputMode_batch_H7); }
-void frmModeSetting_H7::cboOutputMode_freq_H7_Click() { storeIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7); }
+void frmModeSetting_H7::cboOutputMode_A_H5_Click()
+{
+    if (!storeIndex(cboOutputMode_A_H5, timerParamsH5.nOutputMode_A_H5))
+        return;
+    const quint8 mode = timerParamsH5.nOutputMode_A_H5;
+    DigitLabelArray& hold = *lblHoldTime_A_H5;
+    if (mode > 5) {
+        for (int i = 0; i < 7; ++i) {
+            setEnabledOwn(&hold(i), false);
+            if (i < 6)
+                hold(i).setCaption(QStringLiteral("0"));
+        }
+        lblOutputMode2_A_H5->setEnabled(false);
+    } else {
+        setAllLabelsEnabled(hold, true);
+        lblOutputMode2_A_H5->setEnabled(true);
+    }
+
+    DigitLabelArray& duty = *lblDutyRatio_A_H5;
+    if (mode == 9) {
+        lblRatio_A_H5->setEnabled(true);
+        lblSetValue_A_H5->setText(LoadResString(208));
+        const bool tensAndUnitsZero = duty(4).text() == QLatin1String("0") && duty(5).text() == QLatin1String("0");
+        for (int i = 0; i < 7; ++i)
+            setEnabledOwn(&duty(i), (i == 3 && tensAndUnitsZero) || i == 4 || i == 5);
+    } else {
+        lblRatio_A_H5->setEnabled(false);
+        lblSetValue_A_H5->setText(LoadResString(159));
+        setAllLabelsEnabled(duty, false);
+    }
+
+    const quint8 range = timerParamsH5.nTimerRange_A_H5;
+    if (range == 2 || range == 5 || range == 8)
+        setEnabledOwn(&(*lblTimerSetting_A_H5)(6), false);
+
+    ShowTimerADiagram();
+}
+
+void frmModeSetting_H7::ShowTimerADiagram()
+{
+    int hold = 0;
+    const quint8 mode = timerParamsH5.nOutputMode_A_H5;
+    if (mode == 4 || mode == 5)
+        hold = digitsAllZero(*lblHoldTime_A_H5) ? 0 : 1;
+    Image_Output_A->loadPictureFile(platform::appDataDir()
+                                    + QStringLiteral("/Picture/730/image_%1_%2_%3_0.jpg")
+                                          .arg(nFuncMode)
+                                          .arg(mode)
+                                          .arg(hold));
+}
+
+void frmModeSetting_H7::cboOutputMode_B_H5_Click()
+{
+    if (!storeIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5))
+        return;
+    Image_Output_A->loadPictureFile(platform::appDataDir()
+                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
+                                          .arg(nFuncMode)
+                                          .arg(timerParamsH5.nOutputMode_B_H5));
+}
+
+void frmModeSetting_H7::cboOutputMode_C_H5_Click()
+{
+    if (!storeIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5))
+        return;
+    Image_Output_A->loadPictureFile(platform::appDataDir()
+                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
+                                          .arg(nFuncMode)
+                                          .arg(timerParamsH5.nOutputMode_C_H5));
+}
+
+namespace {
+
+// Separator and label order of a set-value row for each time range code.
+struct RangeLayout {
+    const char* separator;
+    LabelOrder order;
+};
+
+const RangeLayout& rangeLayout(int code)
+{
+    static const RangeLayout kLayouts[] = {
+        {".", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
+        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
+        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
+        {".", kThreeDecimalsOrder}};
+    return kLayouts[code];
+}
+
+bool isColonRange(int code) { return code == 3 || code == 6; }
+
+// Lays a set-value row out for a time range: separator caption, label order, look.
+void layoutForRange(DigitLabelArray& row, int code)
+{
+    if (code < 0 || code > 9)
+        return;
+    const RangeLayout& layout = rangeLayout(code);
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    sep.setCaption(QString::fromLatin1(layout.separator));
+    packRow(row, layout.order);
+    const bool whole = code == 2 || code == 5 || code == 8;
+    sep.setFontBold(!whole);
+    setEnabledOwn(&sep, !whole);
+}
+
+// Under a colon range the digit right of the colon is a tens digit of 0 to 5.
+void limitTensAfterColon(DigitLabelArray& row, int code)
+{
+    if (!isColonRange(code))
+        return;
+    DigitLabel& tens = row(4);
+    // A caption that does not start with a number counts as 0.
+    const QString text = tens.text();
+    int value = 0;
+    for (QChar c : text) {
+        if (!c.isDigit())
+            break;
+        value = value * 10 + c.digitValue();
+    }
+    if (value > 5)
+        tens.setCaption(QStringLiteral("5"));
+}
+
+} // namespace
+
+void frmModeSetting_H7::cboTimerRange_A_H5_Click()
+{
+    if (!storeIndex(cboTimerRange_A_H5, timerParamsH5.nTimerRange_A_H5))
+        return;
+    layoutForRange(*lblTimerSetting_A_H5, timerParamsH5.nTimerRange_A_H5);
+    limitTensAfterColon(*lblTimerSetting_A_H5, timerParamsH5.nTimerRange_A_H5);
+}
+
+void frmModeSetting_H7::cboTimerRangeOFF_B_H5_Click()
+{
+    if (!storeIndex(cboTimerRangeOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5))
+        return;
+    layoutForRange(*lblSettingValueOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5);
+    limitTensAfterColon(*lblSettingValueOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5);
+}
+
+void frmModeSetting_H7::cboTimerRangeON_B_H5_Click()
+{
+    if (!storeIndex(cboTimerRangeON_B_H5, timerParamsH5.nTimerRangeON_B_H5))
+        return;
+    layoutForRange(*lblSettingValueON_B_H5, timerParamsH5.nTimerRangeON_B_H5);
+    limitTensAfterColon(*lblSettingValueON_B_H5, timerParamsH5.nTimerRangeON_B_H5);
+}
+
+void frmModeSetting_H7::cboTimerRange_C_H5_Click()
+{
+    if (!storeIndex(cboTimerRange_C_H5, timerParamsH5.nTimerRange_C_H5))
+        return;
+    const int code = timerParamsH5.nTimerRange_C_H5;
+    layoutForRange(*lblSV1_C_H5, code);
+    layoutForRange(*lblSV2_C_H5, code);
+    limitTensAfterColon(*lblSV1_C_H5, code);
+    limitTensAfterColon(*lblSV2_C_H5, code);
+}
+
+// ---------------------------------------------------------------- counter option handlers
+
 void frmModeSetting_H7::cboSampleAvg_freq_H7_Click() { storeIndex(cboSampleAvg_freq_H7, counterParamsH7.nSampleAvg_freq_H7); }
-void frmModeSetting_H7::cboDotAdj_Comm_H7_Click() { storeIndex(cboDotAdj_Comm_H7, counterParamsH7.nDotAdj_H7); }
 void frmModeSetting_H7::cboInputMethod_Comm_H7_Click() { storeIndex(cboInputMethod_Comm_H7, counterParamsH7.nInputMethod_H7); }
 void frmModeSetting_H7::cboKP_Comm_H7_Click() { storeIndex(cboKP_Comm_H7, counterParamsH7.nKP_H7); }
 void frmModeSetting_H7::cboMaxFreq_Comm_H7_Click() { storeIndex(cboMaxFreq_Comm_H7, counterParamsH7.nMaxFreq_H7); }
 void frmModeSetting_H7::cboSGWidth_Comm_H7_Click() { storeIndex(cboSGWidth_Comm_H7, counterParamsH7.nSGWidth_H7); }
 
+void frmModeSetting_H7::cboDotAdj_Comm_H7_Click()
+{
+    if (!storeIndex(cboDotAdj_Comm_H7, counterParamsH7.nDotAdj_H7))
+        return;
+    const quint8 places = counterParamsH7.nDotAdj_H7;
+    switch (nFuncMode) {
+    case 3:
+    case 5:
+        LayoutDigitLabels(places, *lblCounterSetting_1st_H7);
+        break;
+    case 4:
+        LayoutDigitLabels(places, *lblCounterSetting_2nd_1_H7);
+        LayoutDigitLabels(places, *lblCounterSetting_2nd_2_H7);
+        break;
+    case 6:
+    case 7:
+        // The batch set value is a count of batches and keeps its whole-number layout.
+        LayoutDigitLabels(places, *lblCounterSetting_batch_1_H7);
+        break;
+    case 8:
+        LayoutDigitLabels(places, *lblCounterSetting_freq_1_H7);
+        LayoutDigitLabels(places, *lblCounterSetting_freq_2_H7);
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+bool isUpDown(int inputMode) { return inputMode >= 2 && inputMode <= 4; }
+
+} // namespace
+
+void frmModeSetting_H7::applyOutputListRule(QComboBox* output, int oldInput, int newInput, bool outputAbove7,
+                                            quint8* outputByte)
+{
+    if (!isUpDown(oldInput) && isUpDown(newInput)) {
+        // Only a base list grows; a list already grown is left as it is.
+        if (output->count() == kCounterOutputs.size()) {
+            const QSignalBlocker block(output);
+            output->addItems(kUpDownOutputs);
+        }
+    } else if (isUpDown(oldInput) && !isUpDown(newInput)) {
+        if (outputAbove7 && output->count() > 7) {
+            SetListIndex(output, 7);
+            if (outputByte)
+                *outputByte = 7;
+        }
+        const QSignalBlocker block(output);
+        for (int i = 11; i >= 8; --i)
+            if (i < output->count())
+                output->removeItem(i);
+    }
+}
+
+void frmModeSetting_H7::cboCountInputMode_1st_H7_Click()
+{
+    const int index = cboCountInputMode_1st_H7->currentIndex();
+    if (index < 0 || index == counterParamsH7.nCountInputMode_1st_H7)
+        return;
+    frmMDI::instance().bChange = true;
+    applyOutputListRule(cboOutputMode_1st_H7, counterParamsH7.nCountInputMode_1st_H7, index,
+                        counterParamsH7.nOutputMode_1st_H7 > 7, &counterParamsH7.nOutputMode_1st_H7);
+    counterParamsH7.nCountInputMode_1st_H7 = static_cast<quint8>(index);
+    ShowCounterDiagram(3, counterParamsH7.nCountInputMode_1st_H7, counterParamsH7.nOutputMode_1st_H7, 0);
+    if (nFuncMode == 5)
+        ShowCounterDiagram(5, 0, 0, 1);
+}
+
+void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
+{
+    const int index = cboCountInputMode_2nd_H7->currentIndex();
+    if (index < 0)
+        return;
+    if (index != counterParamsH7.nCountInputMode_2nd_H7)
+        frmMDI::instance().bChange = true;
+    applyOutputListRule(cboOutputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7, index,
+                        cboOutputMode_2nd_H7->currentIndex() > 7, nullptr);
+    counterParamsH7.nCountInputMode_2nd_H7 = static_cast<quint8>(index);
+    ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7, 0);
+}
+
+void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
+{
+    const int index = cboCountInputMode_batch_H7->currentIndex();
+    if (index < 0)
+        return;
+    quint8& stored = counterParamsH7.nCountInputMode_batch_H7;
+    if (index != stored)
+        frmMDI::instance().bChange = true;
+    if (nFuncMode == 6) {
+        applyOutputListRule(cboOutputMode_batch_H7, stored, index, cboOutputMode_batch_H7->currentIndex() > 7,
+                            nullptr);
+        stored = static_cast<quint8>(index);
+    } else if (nFuncMode == 7) {
+        if (stored == 0 && index != 0) {
+            stored = static_cast<quint8>(index);
+            FillComboList(cboOutputMode_batch_H7, kDualSubOutputs);
+            SetListIndex(cboOutputMode_batch_H7, 0);
+            setAllLabelsEnabled(*lblHoldCounter_batch_H7, true);
+        } else if (stored == 1 && index != 1) {
+            stored = static_cast<quint8>(index);
+            FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
+            SetListIndex(cboOutputMode_batch_H7, 0);
+            setAllLabelsEnabled(*lblHoldCounter_batch_H7, false);
+        }
+    }
+    if (nFuncMode == 6) {
+        ShowCounterDiagram(3, stored, counterParamsH7.nOutputMode_batch_H7, 0);
+        ShowCounterDiagram(6, 0, 0, 1);
+    } else if (nFuncMode == 7) {
+        ShowCounterDiagram(7, 0, 0, 0);
+    }
+}
+
+namespace {
+
+// Enables an output-time row with its title, giving a zero time its default of
+// 000.500, or zeroes and greys it.
+void setOutputTimeRow(DigitLabelArray& row, QLabel* title, bool enabled, bool defaultWhenZero)
+{
+    if (enabled) {
+        setAllLabelsEnabled(row, true);
+        title->setEnabled(true);
+        if (defaultWhenZero && digitsAllZero(row))
+            row(3).setCaption(QStringLiteral("5"));
+    } else {
+        zeroDigits(row);
+        setAllLabelsEnabled(row, false);
+        title->setEnabled(false);
+    }
+}
+
+// Below output mode 8 a set value has no sign: a negative one becomes zero.
+void clearSign(DigitLabelArray& row)
+{
+    if (row(0).text() == QLatin1String("-"))
+        zeroDigits(row);
+}
+
+// The common step of the output-mode handlers with the stored value.
+bool storeValue(int value, quint8& byte)
+{
+    if (value < 0)
+        return false;
+    if (byte != value)
+        frmMDI::instance().bChange = true;
+    byte = static_cast<quint8>(value);
+    return true;
+}
+
+} // namespace
+
+void frmModeSetting_H7::cboOutputMode_1st_H7_Click()
+{
+    if (!storeValue(cboOutputMode_1st_H7->currentIndex(), counterParamsH7.nOutputMode_1st_H7))
+        return;
+    const quint8 value = counterParamsH7.nOutputMode_1st_H7;
+    setOutputTimeRow(*lblHoldCounter_1st_H7, lblOutputTime_H7_1st, value >= 2 && value <= 8, true);
+    if (value < 8)
+        clearSign(*lblCounterSetting_1st_H7);
+    ShowCounterDiagram(3, counterParamsH7.nCountInputMode_1st_H7, value, 0);
+    if (nFuncMode == 5)
+        ShowCounterDiagram(5, 0, 0, 1);
+}
+
+void frmModeSetting_H7::cboOutputMode_2nd_H7_Click()
+{
+    if (!storeValue(cboOutputMode_2nd_H7->currentIndex(), counterParamsH7.nOutputMode_2nd_H7))
+        return;
+    const quint8 value = counterParamsH7.nOutputMode_2nd_H7;
+    setOutputTimeRow(*lblHoldCounter_2nd_2_H7, lblOutputTime2_2nd_H7, value >= 2 && value <= 8, true);
+    setOutputTimeRow(*lblHoldCounter_2nd_1_H7, lblOutputTime1_2nd_H7, value <= 8, value == 8);
+    if (value < 8) {
+        clearSign(*lblCounterSetting_2nd_1_H7);
+        clearSign(*lblCounterSetting_2nd_2_H7);
+    }
+    ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, value, 0);
+}
+
+void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
+{
+    const int index = cboOutputMode_batch_H7->currentIndex();
+    if (index < 0)
+        return;
+    const bool dualSub = nFuncMode == 7 && counterParamsH7.nCountInputMode_batch_H7 == 1;
+    storeValue(dualSub ? index + 8 : index, counterParamsH7.nOutputMode_batch_H7);
+    const quint8 value = counterParamsH7.nOutputMode_batch_H7;
+    const bool enabled = dualSub ? value == 8 : value >= 2 && value <= 8;
+    setOutputTimeRow(*lblHoldCounter_batch_H7, lblOutputTime_batch_H7, enabled, true);
+    if (value < 8)
+        clearSign(*lblCounterSetting_batch_1_H7);
+    if (nFuncMode == 6) {
+        ShowCounterDiagram(3, counterParamsH7.nCountInputMode_batch_H7, value, 0);
+        ShowCounterDiagram(6, 0, 0, 1);
+    } else if (nFuncMode == 7) {
+        ShowCounterDiagram(7, 0, 0, 0);
+    }
+}
+
+void frmModeSetting_H7::cboOutputMode_freq_H7_Click()
+{
+    if (!storeIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7))
+        return;
+    ShowCounterDiagram(8, 0, counterParamsH7.nOutputMode_freq_H7, 0);
+}
+
 // ---------------------------------------------------------------- pictures
 
-void frmModeSetting_H7::ShowCounterDiagram(quint8, quint8, quint8, quint8) {}
-void frmModeSetting_H7::optPic_Click(int) {}
-void frmModeSetting_H7::ImageCH_A_Click() {}
-void frmModeSetting_H7::ImageCH_B_Click() {}
-void frmModeSetting_H7::ShowTimerADiagram() {}
+QString frmModeSetting_H7::CounterDiagramPath(quint8 mode, quint8 inputMode, quint8 outputMode)
+{
+    const int group = mode == 3 || mode == 4 ? 0 : mode - 4;
+    const int input = inputMode < 2 ? inputMode : 2;
+    return platform::appDataDir()
+           + QStringLiteral("/Picture/731/image_%1_%2_%3_1.jpg")
+                 .arg(group)
+                 .arg(input)
+                 .arg(QString::number(outputMode, 16).toUpper());
+}
+
+void frmModeSetting_H7::ShowCounterDiagram(quint8 mode, quint8 inputMode, quint8 outputMode, quint8 channel)
+{
+    ImageControl* target = channel != 0 ? Image_Output_B : Image_Output_A;
+    target->loadPictureFile(CounterDiagramPath(mode, inputMode, outputMode));
+}
+
+void frmModeSetting_H7::optPic_Click(int index)
+{
+    if (index == 0) {
+        Image_Output_A->raise();
+        ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_B"));
+    } else {
+        Image_Output_B->raise();
+        ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_B"));
+    }
+}
+
+void frmModeSetting_H7::ImageCH_A_Click()
+{
+    if (!optPic[0]->testAttribute(Qt::WA_Disabled)) {
+        optPic[0]->setChecked(true);
+        optPic_Click(0);
+        ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_B"));
+    }
+    ImageCH_B->setPictureName(optPic[1]->testAttribute(Qt::WA_Disabled) ? QStringLiteral("IMAGE_CHB_G")
+                                                                          : QStringLiteral("IMAGE_CHB_W"));
+}
+
+void frmModeSetting_H7::ImageCH_B_Click()
+{
+    if (!optPic[1]->testAttribute(Qt::WA_Disabled)) {
+        optPic[1]->setChecked(true);
+        optPic_Click(1);
+        ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_B"));
+        ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_W"));
+    } else {
+        ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_G"));
+    }
+}
 
 // ---------------------------------------------------------------- digit rows
 
-void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int index)
+void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int)
 {
-    auto it = lastCaptions_.find(row);
-    if (it == lastCaptions_.end() || index < 0 || index > 6)
-        return;
-    QString& last = it->second[static_cast<std::size_t>(index)];
-    const QString now = (*row)(index).text();
-    if (now == last)
-        return;
-    last = now;
     // The timer A set value marks its clicks instead of its caption changes.
     if (row != lblTimerSetting_A_H5)
         frmMDI::instance().bChange = true;
 }
 
-void frmModeSetting_H7::DigitRowClick(DigitLabelArray*, int, Qt::MouseButton) {}
+void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::MouseButton button)
+{
+    if (!row || index < 0 || index > 6)
+        return;
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return;
+    // A greyed label is read-only.
+    if (row->label(index)->testAttribute(Qt::WA_Disabled))
+        return;
+    if (row == lblTimerSetting_A_H5)
+        frmMDI::instance().bChange = true;
+    if (index > 5) {
+        if (row == lblHoldTime_A_H5)
+            ShowTimerADiagram();
+        return;
+    }
+    DigitLabel& label = (*row)(index);
 
-void frmModeSetting_H7::ResetTimerPanels() {}
-void frmModeSetting_H7::ResetTimerAPanel() {}
-void frmModeSetting_H7::ResetTimerBPanel() {}
-void frmModeSetting_H7::ResetTimerCPanel() {}
-void frmModeSetting_H7::ResetTimerCommon() {}
-void frmModeSetting_H7::ResetCounterPanels() {}
-void frmModeSetting_H7::ResetCounter1stPanel() {}
-void frmModeSetting_H7::ResetCounter2ndPanel() {}
-void frmModeSetting_H7::ResetBatchPanel() {}
-void frmModeSetting_H7::ResetTachoPanel() {}
-void frmModeSetting_H7::ResetCounterCommon() {}
-void frmModeSetting_H7::ApplyTimerTexts() {}
-void frmModeSetting_H7::ApplyCounterTexts() {}
+    // ---- timer rows
+    const std::pair<DigitLabelArray*, const quint8*> setValueRows[] = {
+        {lblTimerSetting_A_H5, &timerParamsH5.nTimerRange_A_H5},
+        {lblSettingValueOFF_B_H5, &timerParamsH5.nTimerRangeOFF_B_H5},
+        {lblSettingValueON_B_H5, &timerParamsH5.nTimerRangeON_B_H5},
+        {lblSV1_C_H5, &timerParamsH5.nTimerRange_C_H5},
+        {lblSV2_C_H5, &timerParamsH5.nTimerRange_C_H5}};
+    for (const auto& [r, range] : setValueRows) {
+        if (r != row)
+            continue;
+        const bool tensAfterColon = index == 4 && isColonRange(*range);
+        label.setCaption(wheel(label.text(), button, tensAfterColon ? 6 : 10));
+        return;
+    }
+    if (row == lblHoldTime_A_H5) {
+        label.setCaption(wheel(label.text(), button));
+        ShowTimerADiagram();
+        return;
+    }
+    if (row == lblDutyRatio_A_H5) {
+        DigitLabelArray& duty = *row;
+        if (index == 3) {
+            label.setCaption(digitText(digitValue(label.text()) ^ 1));
+        } else if ((index == 4 || index == 5) && duty(3).text() == QLatin1String("0")) {
+            label.setCaption(wheel(label.text(), button));
+            setEnabledOwn(&duty(3), duty(4).text() == QLatin1String("0") && duty(5).text() == QLatin1String("0"));
+        }
+        return;
+    }
+
+    // ---- counter rows
+    const std::pair<DigitLabelArray*, quint8> signedRows[] = {
+        {lblCounterSetting_1st_H7, counterParamsH7.nOutputMode_1st_H7},
+        {lblCounterSetting_2nd_1_H7, counterParamsH7.nOutputMode_2nd_H7},
+        {lblCounterSetting_2nd_2_H7, counterParamsH7.nOutputMode_2nd_H7},
+        {lblCounterSetting_batch_1_H7, counterParamsH7.nOutputMode_batch_H7}};
+    for (const auto& [r, outputMode] : signedRows) {
+        if (r != row || index != 0 || outputMode < 8)
+            continue;
+        const QString text = label.text();
+        if (button == Qt::LeftButton)
+            label.setCaption(text == QLatin1String("9")   ? QStringLiteral("-")
+                             : text == QLatin1String("-") ? QStringLiteral("0")
+                                                          : digitText(digitValue(text) + 1));
+        else
+            label.setCaption(text == QLatin1String("0")   ? QStringLiteral("-")
+                             : text == QLatin1String("-") ? QStringLiteral("9")
+                                                          : digitText(digitValue(text) - 1));
+        return;
+    }
+
+    const bool neverZero = row == lblHoldCounter_1st_H7 || row == lblHoldCounter_2nd_2_H7
+                           || row == lblHoldCounter_batch_H7 || row == lblAuto2ZeroTime_freq_H7
+                           || row == lblMagnification_Comm_H7
+                           || (row == lblHoldCounter_2nd_1_H7 && counterParamsH7.nOutputMode_2nd_H7 == 8);
+    if (neverZero) {
+        bool restNonZero = false;
+        for (int i = 0; i < 6 && !restNonZero; ++i)
+            if (i != index && (*row)(i).text() != QLatin1String("0"))
+                restNonZero = true;
+        const QString text = label.text();
+        const bool wouldBeZero = (button == Qt::LeftButton && text == QLatin1String("9"))
+                                 || (button == Qt::RightButton && text == QLatin1String("1"));
+        if (!restNonZero && wouldBeZero) {
+            // The value stays; the click still counts as an edit.
+            frmMDI::instance().bChange = true;
+            return;
+        }
+    }
+    label.setCaption(wheel(label.text(), button));
+}
+
+// ---------------------------------------------------------------- timer defaults
+
+void frmModeSetting_H7::ResetTimerPanels()
+{
+    ResetTimerAPanel();
+    ResetTimerBPanel();
+    ResetTimerCPanel();
+    ResetTimerCommon();
+}
+
+namespace {
+
+// Digits "0" and a "." separator in the layout of time range 0.
+void resetSetValueRow(DigitLabelArray& row)
+{
+    zeroDigits(row);
+    row(DigitLabelArray::kSeparator).setCaption(QStringLiteral("."));
+    packRow(row, kTwoDecimalsOrder);
+}
+
+} // namespace
+
+void frmModeSetting_H7::ResetTimerAPanel()
+{
+    SetListIndex(cboTimerRange_A_H5, 0);
+    SetListIndex(cboTimerDirection_A_H5, 0);
+    SetListIndex(cboOutputMode_A_H5, 0);
+    timerParamsH5.nTimerRange_A_H5 = 0;
+    timerParamsH5.nTimerDir_A_H5 = 0;
+    timerParamsH5.nOutputMode_A_H5 = 0;
+
+    resetSetValueRow(*lblTimerSetting_A_H5);
+    resetSetValueRow(*lblHoldTime_A_H5);
+    setAllLabelsEnabled(*lblHoldTime_A_H5, true);
+    DigitLabelArray& duty = *lblDutyRatio_A_H5;
+    zeroDigits(duty);
+    duty(DigitLabelArray::kSeparator).setCaption(QStringLiteral("0"));
+    packRow(duty, kWholeOrder);
+    setAllLabelsEnabled(duty, false);
+}
+
+void frmModeSetting_H7::ResetTimerBPanel()
+{
+    SetListIndex(cboTimerRangeOFF_B_H5, 0);
+    SetListIndex(cboTimerRangeON_B_H5, 0);
+    SetListIndex(cboTimerDirection_B_H5, 0);
+    SetListIndex(cboOutputMode_B_H5, 0);
+    timerParamsH5.nTimerRangeOFF_B_H5 = 0;
+    timerParamsH5.nTimerRangeON_B_H5 = 0;
+    timerParamsH5.nTimerDir_B_H5 = 0;
+    timerParamsH5.nOutputMode_B_H5 = 0;
+    resetSetValueRow(*lblSettingValueOFF_B_H5);
+    resetSetValueRow(*lblSettingValueON_B_H5);
+}
+
+void frmModeSetting_H7::ResetTimerCPanel()
+{
+    SetListIndex(cboSettingMode_C_H5, 0);
+    SetListIndex(cboTimerRange_C_H5, 0);
+    SetListIndex(cboOutputMode_C_H5, 0);
+    timerParamsH5.nSettingMode_C_H5 = 0;
+    timerParamsH5.nTimerRange_C_H5 = 0;
+    timerParamsH5.nOutputMode_C_H5 = 0;
+    resetSetValueRow(*lblSV1_C_H5);
+    resetSetValueRow(*lblSV2_C_H5);
+}
+
+void frmModeSetting_H7::ResetTimerCommon()
+{
+    SetListIndex(cboSGWidth_All_H5, 0);
+    SetListIndex(cboInputMethod_All_H5, 0);
+    SetListIndex(cboKP_All_H5, 0);
+    timerParamsH5.nSGWidth_H5 = 0;
+    timerParamsH5.nInputMethod_H5 = 0;
+    timerParamsH5.nKP_H5 = 0;
+}
+
+// ---------------------------------------------------------------- counter defaults
+
+void frmModeSetting_H7::ResetCounterPanels()
+{
+    ResetCounter1stPanel();
+    ResetCounter2ndPanel();
+    ResetBatchPanel();
+    ResetTachoPanel();
+    ResetCounterCommon();
+}
+
+namespace {
+
+// A whole-number set value: a greyed "0" in front of six zero digits.
+void setWholeSeparator(DigitLabelArray& row)
+{
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    sep.setCaption(QStringLiteral("0"));
+    setEnabledOwn(&sep, false);
+    sep.setFontBold(false);
+}
+
+void setPointSeparator(DigitLabelArray& row, bool enabled)
+{
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    sep.setCaption(QStringLiteral("."));
+    setEnabledOwn(&sep, enabled);
+}
+
+} // namespace
+
+void frmModeSetting_H7::ResetCounter1stPanel()
+{
+    SetListIndex(cboCountInputMode_1st_H7, 0);
+    SetListIndex(cboOutputMode_1st_H7, 0);
+    counterParamsH7.nCountInputMode_1st_H7 = 0;
+    counterParamsH7.nOutputMode_1st_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_1st_H7)(i).setCaption(QStringLiteral("0"));
+        setEnabledOwn(&(*lblHoldCounter_1st_H7)(i), false);
+    }
+    setWholeSeparator(*lblCounterSetting_1st_H7);
+    setPointSeparator(*lblHoldCounter_1st_H7, false);
+    packRow(*lblCounterSetting_1st_H7, kWholeOrder);
+    packRow(*lblHoldCounter_1st_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetCounter2ndPanel()
+{
+    SetListIndex(cboCountInputMode_2nd_H7, 0);
+    SetListIndex(cboOutputMode_2nd_H7, 0);
+    counterParamsH7.nCountInputMode_2nd_H7 = 0;
+    counterParamsH7.nOutputMode_2nd_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_2nd_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_2nd_2_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblHoldCounter_2nd_1_H7)(i).setCaption(QStringLiteral("0"));
+        setEnabledOwn(&(*lblHoldCounter_2nd_1_H7)(i), true);
+        setEnabledOwn(&(*lblHoldCounter_2nd_2_H7)(i), false);
+    }
+    setWholeSeparator(*lblCounterSetting_2nd_1_H7);
+    setWholeSeparator(*lblCounterSetting_2nd_2_H7);
+    setPointSeparator(*lblHoldCounter_2nd_1_H7, true);
+    setPointSeparator(*lblHoldCounter_2nd_2_H7, false);
+    packRow(*lblCounterSetting_2nd_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_2nd_2_H7, kWholeOrder);
+    packRow(*lblHoldCounter_2nd_1_H7, kThreeDecimalsOrder);
+    packRow(*lblHoldCounter_2nd_2_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetBatchPanel()
+{
+    SetListIndex(cboCountInputMode_batch_H7, 0);
+    SetListIndex(cboOutputMode_batch_H7, 0);
+    counterParamsH7.nCountInputMode_batch_H7 = 0;
+    counterParamsH7.nOutputMode_batch_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_batch_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_batch_2_H7)(i).setCaption(QStringLiteral("0"));
+        setEnabledOwn(&(*lblHoldCounter_batch_H7)(i), false);
+    }
+    setWholeSeparator(*lblCounterSetting_batch_1_H7);
+    setWholeSeparator(*lblCounterSetting_batch_2_H7);
+    setPointSeparator(*lblHoldCounter_batch_H7, false);
+    packRow(*lblCounterSetting_batch_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_batch_2_H7, kWholeOrder);
+    packRow(*lblHoldCounter_batch_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetTachoPanel()
+{
+    SetListIndex(cboOutputMode_freq_H7, 0);
+    SetListIndex(cboSampleAvg_freq_H7, 0);
+    counterParamsH7.nOutputMode_freq_H7 = 0;
+    counterParamsH7.nSampleAvg_freq_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_freq_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_freq_2_H7)(i).setCaption(QStringLiteral("0"));
+        // The two leading digits of both times are fixed zeros.
+        (*lblAuto2ZeroTime_freq_H7)(i).setCaption(i < 2 ? QStringLiteral("0") : QStringLiteral("9"));
+        setEnabledOwn(&(*lblAuto2ZeroTime_freq_H7)(i), i >= 2);
+        (*lblDelay2StartTime_freq_H7)(i).setCaption(QStringLiteral("0"));
+        setEnabledOwn(&(*lblDelay2StartTime_freq_H7)(i), i >= 2);
+    }
+    setWholeSeparator(*lblCounterSetting_freq_1_H7);
+    setWholeSeparator(*lblCounterSetting_freq_2_H7);
+    setPointSeparator(*lblDelay2StartTime_freq_H7, true);
+    setPointSeparator(*lblAuto2ZeroTime_freq_H7, true);
+    packRow(*lblCounterSetting_freq_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_freq_2_H7, kWholeOrder);
+    packRow(*lblDelay2StartTime_freq_H7, kTwoDecimalsOrder);
+    packRow(*lblAuto2ZeroTime_freq_H7, kTwoDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetCounterCommon()
+{
+    SetListIndex(cboDotAdj_Comm_H7, 0);
+    SetListIndex(cboInputMethod_Comm_H7, 0);
+    SetListIndex(cboKP_Comm_H7, 0);
+    SetListIndex(cboMaxFreq_Comm_H7, 0);
+    SetListIndex(cboSGWidth_Comm_H7, 0);
+    counterParamsH7.nDotAdj_H7 = 0;
+    counterParamsH7.nInputMethod_H7 = 0;
+    counterParamsH7.nKP_H7 = 0;
+    counterParamsH7.nMaxFreq_H7 = 0;
+    counterParamsH7.nSGWidth_H7 = 0;
+    DigitLabelArray& prescale = *lblMagnification_Comm_H7;
+    for (int i = 0; i < 6; ++i)
+        prescale(i).setCaption(i == 2 ? QStringLiteral("1") : QStringLiteral("0"));
+    setPointSeparator(prescale, true);
+    setEnabledOwn(&prescale(0), true);
+    packRow(prescale, kThreeDecimalsOrder);
+}

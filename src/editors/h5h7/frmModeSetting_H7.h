@@ -23,7 +23,6 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 
 // An image control: shows a bitmap resource by name or a picture file, and keeps
 // what it was asked to show so that callers and tests can see it.
@@ -65,6 +64,7 @@ public:
 
     // Sets the list index of a combo of this window from code and runs the combo's
     // handler. Returns false, changing nothing, when the index is outside the list.
+    // The same as the shared SetListIndex of editors/h9/combo_select.h.
     static bool SetListIndex(QComboBox* combo, int index);
 
     // Shows the window as the main window's child and activates it.
@@ -263,6 +263,8 @@ public:
     void cboSGWidth_Comm_H7_Click();
 
     // ---- picture area ----
+    // The file of a counter timing diagram (mode 3 to 8, input mode, output mode).
+    static QString CounterDiagramPath(quint8 mode, quint8 inputMode, quint8 outputMode);
     // Draws a counter timing diagram into Image_Output_A (channel 0) or _B.
     void ShowCounterDiagram(quint8 mode, quint8 inputMode, quint8 outputMode, quint8 channel);
     void optPic_Click(int index);
@@ -309,14 +311,16 @@ private:
     void CounterModeSelect(int n);
     void CheckFuncModeItem(int n);
     void ShowTimerADiagram();
+    // Grows or shrinks a counter output list when the input mode changes group.
+    void applyOutputListRule(QComboBox* output, int oldInput, int newInput, bool outputAbove7,
+                             quint8* outputByte);
 
     QComboBox* makeCombo(const QString& name, QWidget* parent, const QStringList& items,
                          void (frmModeSetting_H7::*handler)());
     DigitLabelArray* makeRow(const QString& name, QWidget* parent);
     void rowChanged(DigitLabelArray* row, int index);
 
-    // The captions each row showed at its last change, so that only a real change of
-    // a caption marks the set as changed.
-    std::map<DigitLabelArray*, std::array<QString, 7>> lastCaptions_;
+    QWidget* client_ = nullptr;
     bool unloading_ = false;
+    bool activateHooked_ = false;
 };
