@@ -6,6 +6,7 @@
 #include "link/messages.h"
 #include "link/modbus_ascii.h"
 #include "settings_file/settings_image.h"
+#include "transfer/frmWriteProcess1.h"
 #include "transfer/upload_read.h"
 
 #include <exception>
@@ -95,7 +96,7 @@ int UploadSettings()
         if (OpenCommPort() != 0)
             return 21;
         byUploadBuf = QByteArray(kSettingImageSize, '0');
-        // TODO(tx window): frmWriteProcess1.Timer1 on
+        TransferTimerOn();
         commState.bSilentComm = 0;
 
         if (const int rc = identify())

@@ -1,0 +1,379 @@
+#include "transfer/compare.h"
+
+#include "app/machine_type.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h5h7/h5h7_params.h"
+#include "editors/h9/params_h9.h"
+#include "link/comm_records.h"
+#include "link/link.h"
+#include "link/messages.h"
+#include "link/modbus_ascii.h"
+#include "transfer/compare_messages.h"
+#include "transfer/encoder_h5.h"
+#include "transfer/encoder_h7.h"
+#include "transfer/frmWriteProcess1.h"
+#include "transfer/h9_encoder.h"
+#include "transfer/identify.h"
+
+#include <exception>
+#include <stdexcept>
+
+DevReadback devReadback;
+
+namespace {
+
+constexpr int kCompareFailed = 24;
+constexpr int kNoDifference = 25;
+
+// The low byte of one register; nothing after a failed read (shown by the link).
+std::optional<quint8> readLow(long reg)
+{
+    QByteArray reply;
+    commState.nErrCode = ReadHoldingRegisters(commSettings.nSlaveID, static_cast<qint32>(reg), 1, reply,
+                                              commSettings.nCommProtocol);
+    if (commState.nErrCode != 0)
+        return std::nullopt;
+    const std::optional<int> low = ReplyRegisterLow(reply, 0);
+    if (!low)
+        throw std::runtime_error("undecodable compare reply");
+    return static_cast<quint8>(*low);
+}
+
+// Walks the register byte addresses of one compare step in order. `diff` always
+// names the address being read, so a difference is reported at that address.
+class Walk {
+public:
+    explicit Walk(long& diff) : diff_(diff) {}
+
+    bool failed() const { return failed_; }
+    bool differs() const { return differs_; }
+    bool done() const { return failed_ || differs_; }
+
+    // Compares one byte; returns false once the walk has ended.
+    bool byte(long addr, quint8 expected)
+    {
+        if (done())
+            return false;
+        diff_ = addr;
+        switch (CompareReg(commSettings.nSlaveID, addr, expected)) {
+        case RegCompare::Same: return true;
+        case RegCompare::Differs: differs_ = true; return false;
+        case RegCompare::ReadFailed: failed_ = true; return false;
+        }
+        return false;
+    }
+    // Every address first..last of an image block, ascending.
+    bool range(const RegBlock& b, long first, long last, bool onlyFlagged = false)
+    {
+        for (long a = first; a <= last; ++a) {
+            if (onlyFlagged && !b.bRegFlag(static_cast<int>(a)))
+                continue;
+            if (!byte(a, b.byReg(static_cast<int>(a))))
+                return false;
+        }
+        return true;
+    }
+    bool flagged(const RegBlock& b) { return range(b, b.lb(), b.ub(), true); }
+    // A difference that is passed over: the byte is read, the walk goes on.
+    bool byteIgnoringDifference(long addr, quint8 expected)
+    {
+        if (done())
+            return false;
+        diff_ = addr;
+        if (CompareReg(commSettings.nSlaveID, addr, expected) == RegCompare::ReadFailed)
+            failed_ = true;
+        return !failed_;
+    }
+    // The sign register: a difference leaves `diff` at the last byte read before it,
+    // so the user is told of the set value.
+    bool sign(int which, quint8 expected)
+    {
+        if (done())
+            return false;
+        switch (CompareReg1734(commSettings.nSlaveID, which, expected)) {
+        case RegCompare::Same: return true;
+        case RegCompare::Differs: differs_ = true; return false;
+        case RegCompare::ReadFailed: failed_ = true; return false;
+        }
+        return false;
+    }
+    // The routine's result: 24 after a failed read, else 0 with `diff` 0 when the
+    // walk ran through.
+    int result()
+    {
+        if (failed_)
+            return kCompareFailed;
+        if (!differs_)
+            diff_ = 0;
+        return 0;
+    }
+    long& diff() { return diff_; }
+
+private:
+    long& diff_;
+    bool failed_ = false;
+    bool differs_ = false;
+};
+
+// The function-coding register: its low byte is kept in `store` and must equal
+// `expected`. Same, or a difference at `reg`, or a failed read.
+RegCompare functionRegister(long reg, quint8& store, int expected, long& diff)
+{
+    diff = reg;
+    const std::optional<quint8> v = readLow(reg);
+    if (!v)
+        return RegCompare::ReadFailed;
+    store = *v;
+    return *v == expected ? RegCompare::Same : RegCompare::Differs;
+}
+
+int outcome(RegCompare r)
+{
+    return r == RegCompare::ReadFailed ? kCompareFailed : 0;
+}
+
+bool signCaptionIsMinus(DigitLabelArray* row) { return row && (*row)(0).Caption() == QLatin1String("-"); }
+
+int failAndHide(int code)
+{
+    TransferHideWindow();
+    ShowErrorMessage(code);
+    return kCompareFailed;
+}
+
+} // namespace
+
+RegCompare CompareReg(qint32 slaveId, long reg, quint8 expected)
+{
+    QByteArray reply;
+    commState.nErrCode = ReadHoldingRegisters(slaveId, static_cast<qint32>(reg), 1, reply, commSettings.nCommProtocol);
+    if (commState.nErrCode != 0)
+        return RegCompare::ReadFailed;
+    const std::optional<int> low = ReplyRegisterLow(reply, 0);
+    if (!low)
+        throw std::runtime_error("undecodable compare reply");
+    return *low == expected ? RegCompare::Same : RegCompare::Differs;
+}
+
+RegCompare CompareReg1734(qint32 slaveId, int which, quint8 expected)
+{
+    return CompareReg(slaveId, which == 1 ? 1734 : 1736, expected);
+}
+
+int Compare_H9(long& diff)
+{
+    RegCompare r = functionRegister(1542, devReadback.nDevFuncMode, nFuncType_H9, diff);
+    if (r != RegCompare::Same)
+        return outcome(r);
+
+    Walk w(diff);
+    if (nFuncType_H9 == 0) {
+        if (!EncodeTimerA_H9())
+            return kCompareFailed;
+        if (!w.flagged(RegImage_H9.TimerA))
+            return w.result();
+        r = functionRegister(1552, devReadback.nDevFuncB_H9, nFuncB_H9, diff);
+        if (r != RegCompare::Same)
+            return outcome(r);
+        if (nFuncB_H9 == 0) {
+            if (!EncodeCounterB_H9())
+                return kCompareFailed;
+            w.flagged(RegImage_H9.CounterB);
+        } else if (nFuncB_H9 == 1) {
+            if (!EncodeTachoB_H9())
+                return kCompareFailed;
+            w.flagged(RegImage_H9.TachoB) && w.flagged(RegImage_H9.TachoCnt);
+        } else {
+            return kCompareFailed;
+        }
+    } else if (nFuncType_H9 == 1) {
+        r = functionRegister(1584, devReadback.nDevDualFunc_H9, nDualFunc_H9, diff);
+        if (r != RegCompare::Same)
+            return outcome(r);
+        switch (nDualFunc_H9) {
+        case 0:
+            if (!EncodeTwoStageTimer_H9())
+                return kCompareFailed;
+            w.flagged(RegImage_H9.TwoStage);
+            break;
+        case 1:
+            if (!EncodeDualCounter_H9() || !EncodeDualCounterB_H9())
+                return kCompareFailed;
+            w.flagged(RegImage_H9.DualCounter) && w.flagged(RegImage_H9.CounterB);
+            break;
+        case 2:
+            if (!EncodeDualTacho_H9() || !EncodeDualTachoB_H9())
+                return kCompareFailed;
+            w.flagged(RegImage_H9.DualTacho) && w.flagged(RegImage_H9.TachoB) && w.flagged(RegImage_H9.TachoCnt);
+            break;
+        default:
+            return kCompareFailed;
+        }
+    } else {
+        diff = 1542;
+        return 0;
+    }
+    w.byte(1178, nSGWidth_H9) && w.byte(1358, nInputMethod_H9) && w.byte(1686, bPowerSaving_H9);
+    return w.result();
+}
+
+int Compare_H5(long& diff)
+{
+    quint8 devMode = 0;
+    const RegCompare r = functionRegister(1074, devMode, nFuncMode, diff);
+    devReadback.nDevFuncMode = devMode;
+    if (r != RegCompare::Same)
+        return outcome(r);
+    if (Encode_H5() != 0)
+        return kCompareFailed;
+
+    const RegBlock& b = RegImage_H5.H5;
+    const quint8 out = timerParamsH5.nOutputMode_A_H5;
+    Walk w(diff);
+    switch (nFuncMode) {
+    case 0:
+        // Output modes d, E and F have no output time; Z has none either but sends
+        // its duty ratio.
+        if (out == 9)
+            w.range(b, 1088, 1093) && w.range(b, 1098, 1103);
+        else if (out > 5)
+            w.range(b, 1088, 1093) && w.range(b, 1098, 1101);
+        else
+            w.range(b, 1088, 1101);
+        break;
+    case 1:
+        w.range(b, 1120, 1135);
+        break;
+    case 2:
+        w.range(b, 1152, 1165);
+        break;
+    default:
+        diff = 1074;
+        return 0;
+    }
+    w.byte(1076, timerParamsH5.nSGWidth_H5) && w.byte(1078, timerParamsH5.nInputMethod_H5)
+        && w.byte(1080, timerParamsH5.nKP_H5);
+    return w.result();
+}
+
+int Compare_H7(long& diff)
+{
+    quint8 devMode = 0;
+    const RegCompare r = functionRegister(1074, devMode, nFuncMode, diff);
+    devReadback.nDevFuncMode = devMode;
+    if (r != RegCompare::Same)
+        return outcome(r);
+    if (Encode_H7() != 0)
+        return kCompareFailed;
+    frmModeSetting_H7* f = frmModeSetting_H7::loaded();
+    if (!f)
+        return kCompareFailed;
+
+    const RegBlock& c = RegImage_H7.Comm;
+    const RegBlock& n = RegImage_H7.Cnt;
+    Walk w(diff);
+    w.range(c, 1074, 1081) && w.byte(1702, n.byReg(1702)) && w.byte(1700, n.byReg(1700)) && w.range(n, 1704, 1707);
+    if (w.done())
+        return w.result();
+
+    if (nFuncMode >= 3 && nFuncMode <= 7) {
+        if (nFuncMode == 7) {
+            // The dual counter's first input register is not its own choice.
+            w.byteIgnoringDifference(1696, n.byReg(1696)) && w.byteIgnoringDifference(1697, n.byReg(1697))
+                && w.range(n, 1698, 1699);
+        } else {
+            w.range(n, 1696, 1699);
+        }
+        w.range(n, 1716, 1719) && w.range(n, 1708, 1711);
+        DigitLabelArray* first = nFuncMode == 4 ? f->lblCounterSetting_2nd_1_H7
+                               : nFuncMode >= 6 ? f->lblCounterSetting_batch_1_H7
+                                                : f->lblCounterSetting_1st_H7;
+        w.sign(1, signCaptionIsMinus(first) ? 1 : 0);
+        switch (nFuncMode) {
+        case 4:
+            w.range(n, 1720, 1723) && w.range(n, 1712, 1715)
+                && w.sign(2, signCaptionIsMinus(f->lblCounterSetting_2nd_2_H7) ? 1 : 0);
+            break;
+        case 6:
+            w.range(n, 1712, 1715);
+            break;
+        case 7:
+            w.range(n, 1724, 1725);
+            break;
+        default:
+            break;
+        }
+    } else if (nFuncMode == 8) {
+        w.range(n, 1726, 1733) && w.range(n, 1708, 1715);
+    }
+    return w.result();
+}
+
+int CompareSettings()
+{
+    try {
+        if (OpenCommPort() != 0)
+            return kCompareFailed;
+        commState.bSilentComm = 0;
+        TransferTimerOn();
+
+        InstrumentIdentity id;
+        int linkCode = 0;
+        switch (ReadInstrumentIdentity(id, false, linkCode)) {
+        case IdentifyStep::ReadFailed:
+            return kCompareFailed;
+        case IdentifyStep::NotFamily:
+            return failAndHide(4);
+        case IdentifyStep::Ok:
+            break;
+        }
+        if (id.typeCode != ExpectedTypeCode())
+            return failAndHide(20);
+
+        long diff = 0;
+        int rc = 0;
+        bool h9 = false;
+        switch (id.typeCode) {
+        case 1:
+            h9 = true;
+            rc = Compare_H9(diff);
+            break;
+        case 2:
+            rc = Compare_H5(diff);
+            break;
+        case 3:
+            rc = Compare_H7(diff);
+            break;
+        default: {
+            // An H8 runs either half: its current function mode decides, and a mode
+            // other than the editor's is the first difference.
+            diff = 1074;
+            const std::optional<quint8> mode = readLow(1074);
+            if (!mode)
+                return failAndHide(kCompareFailed);
+            devReadback.nDevFuncMode = *mode;
+            if (*mode != nFuncMode)
+                break;
+            if (nFuncMode >= 0 && nFuncMode <= 2)
+                rc = Compare_H5(diff);
+            else if (nFuncMode >= 3 && nFuncMode <= 8)
+                rc = Compare_H7(diff);
+            break;
+        }
+        }
+        commState.nErrCode = rc;
+        if (rc != 0)
+            return failAndHide(kCompareFailed);
+
+        TransferHideWindow();
+        if (diff == 0)
+            ShowErrorMessage(kNoDifference);
+        else if (h9)
+            ShowCompareMismatch_H9(diff);
+        else
+            ShowCompareMismatch_H5H7(diff);
+        return 0;
+    } catch (const std::exception&) {
+        return failAndHide(kCompareFailed);
+    }
+}
