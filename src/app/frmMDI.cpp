@@ -8,6 +8,7 @@
 #include "platform/bitmaps.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
+#include "transfer/job_routines.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -138,6 +139,14 @@ frmMDI::frmMDI()
     mExit = mFile->addAction(QString());
     mExit->setObjectName("mExit");
     connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
+    mTool = menuBar()->addMenu(QString());
+    mTool->setObjectName("mTool");
+    mUpload = mTool->addAction(QString());
+    mUpload->setObjectName("mUpload");
+    mUpload->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
+    registerOwnCommand(QStringLiteral("mUpload_Click"), [this] { mUpload_Click(); });
+    InstallTransferJobRoutines();
     mSetting = menuBar()->addMenu(QString());
     mSetting->setObjectName("mSetting");
     mCommSetting = mSetting->addAction(QString());
@@ -179,6 +188,8 @@ void frmMDI::ApplyTextsMDI()
     mFile->setTitle(LoadResString(127));
     mOpen->setText(LoadResString(134));
     mExit->setText(LoadResString(138));
+    mTool->setTitle(LoadResString(129));
+    mUpload->setText(LoadResString(146));
     mSetting->setTitle(LoadResString(131));
     mCommSetting->setText(LoadResString(103));
 }

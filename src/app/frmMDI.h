@@ -109,6 +109,8 @@ public:
     QMenu* mFile = nullptr;
     QAction* mOpen = nullptr;
     QAction* mExit = nullptr;
+    QMenu* mTool = nullptr;
+    QAction* mUpload = nullptr;
     QMenu* mSetting = nullptr;
     QAction* mCommSetting = nullptr;
 
@@ -127,6 +129,8 @@ public:
     // Opens a settings file in the editor of its type (defined with the settings files).
     void mOpen_Click();
     void mExit_Click();
+    // Reads the connected instrument's set into the editor of its type (upload_command.cpp).
+    void mUpload_Click();
     void mCommSetting_Click();
     void Toolbar1_ButtonClick(const QString& key);
 

@@ -1,0 +1,101 @@
+// The main window's Upload: the transfer window reads the connected instrument's set
+// into byUploadBuf, and the loader of the instrument's type opens the editor with it.
+#include "app/frmMDI.h"
+
+#include "app/machine_type.h"
+#include "app/ui_lock.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "editors/h9/refresh.h"
+#include "link/comm_records.h"
+#include "link/messages.h"
+#include "platform/strings.h"
+#include "settings_file/file_flags.h"
+#include "settings_file/h5h7_image.h"
+#include "settings_file/h9_image.h"
+#include "settings_file/settings_image.h"
+#include "transfer/frmWriteProcess1.h"
+
+namespace {
+
+constexpr int kUploadFailed = 21;
+
+// Which function-mode items of the H5/H7 editor an uploaded model offers.
+void showFunctionModes(bool timerHalf, bool counterHalf)
+{
+    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+    for (int n = 0; n <= 8; ++n)
+        ed.mFuncModeSelect(n)->setVisible(n <= 2 ? timerHalf : counterHalf);
+}
+
+} // namespace
+
+void frmMDI::mUpload_Click()
+{
+    SetStatusPanel(4, platform::LoadResString(250));
+    if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
+        SetStatusPanel(4, platform::LoadResString(255));
+        ShowErrorMessage(22);
+        return;
+    }
+    LockUi(this);
+    nUpDownCompare = 0;
+    frmWriteProcess1::ShowModal();
+    UnlockUi(this);
+
+    const QString type = sCurrentMacType_Upload;
+    bool h9 = false;
+    bool timerHalf = false;
+    bool counterHalf = false;
+    int refreshKind = 0;
+    int rc = 0;
+    // The model is set before the loader runs: the H5/H7 editor lays itself out by it.
+    if (type == QLatin1String("H9")) {
+        h9 = true;
+        nMacType = kMacTypeH9;
+        rc = LoadFileImage_H9(byUploadBuf, kUploadFailed);
+    } else if (type == QLatin1String("H5")) {
+        nMacType = kMacTypeH5;
+        timerHalf = true;
+        refreshKind = 1;
+        rc = LoadFileImage_H5(byUploadBuf, kUploadFailed);
+    } else if (type == QLatin1String("H7")) {
+        nMacType = kMacTypeH7;
+        counterHalf = true;
+        refreshKind = 2;
+        rc = LoadFileImage_H7(byUploadBuf, kUploadFailed);
+    } else if (type == QLatin1String("H8")) {
+        nMacType = kMacTypeH8;
+        timerHalf = counterHalf = true;
+        if (settings_image::readDecimal(byUploadBuf.at(31)) < 3) {
+            refreshKind = 1;
+            rc = LoadFileImage_H5(byUploadBuf, kUploadFailed);
+        } else {
+            refreshKind = 2;
+            rc = LoadFileImage_H7(byUploadBuf, kUploadFailed);
+        }
+    } else {
+        // The upload failed and has said so; nothing to load.
+        return;
+    }
+
+    if (rc != 0) {
+        ShowErrorMessage(rc);
+        // No half-filled editor stays on screen.
+        if (h9 && frmModeSetting_H9::isLoaded())
+            platform::SingleForm<frmModeSetting_H9>::unload();
+        else if (!h9 && frmModeSetting_H7::isLoaded())
+            frmModeSetting_H7::instance().Unload();
+        return;
+    }
+
+    RefreshDependentControls(refreshKind);
+    if (!h9)
+        showFunctionModes(timerHalf, counterHalf);
+    // The uploaded set belongs to no file yet.
+    bChange = true;
+    bHasFileName = false;
+    QWidget* editor = h9 ? static_cast<QWidget*>(&frmModeSetting_H9::instance())
+                         : static_cast<QWidget*>(&frmModeSetting_H7::instance());
+    setChildCaption(editor, QStringLiteral("Unknown01.kvf"));
+}
