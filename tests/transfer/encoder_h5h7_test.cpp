@@ -176,7 +176,6 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     f.lblCounterSetting_batch_1_H7->label(0)->setCaption("-");
     for (int i = 1; i < 6; ++i)
         f.lblCounterSetting_batch_1_H7->label(i)->setCaption("9");
-    setRow(f.lblCounterSetting_batch_2_H7, "777777");
     setRow(f.lblHoldCounter_batch_H7, "000300");
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(c.Word(1696), 3);
@@ -193,6 +192,7 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     f.FuncModeSelect(6);
     counterParamsH7.nCountInputMode_batch_H7 = 4;
     setRow(f.lblCounterSetting_batch_1_H7, "000001");
+    setRow(f.lblCounterSetting_batch_2_H7, "777777");
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(c.Word(1696), 4);
     EXPECT_EQ(c.Word(1712), 0x7777);

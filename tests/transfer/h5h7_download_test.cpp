@@ -1,0 +1,158 @@
+// The H5 and H7 download sequences against the simulated instrument.
+#include "sim_fixture.h"
+
+#include "settings_file/editor_state.h"
+#include "transfer/download_h5h7.h"
+#include "transfer/encoder_h5.h"
+#include "transfer/encoder_h7.h"
+
+using namespace simtest;
+
+namespace {
+
+class H5H7Download : public SimTransferTest {
+protected:
+    frmModeSetting_H7& editor(int macType, int mode, int seed = 1)
+    {
+        nMacType = macType;
+        frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+        ed.Show();
+        testhelp::fillH5H7(mode, seed);
+        return ed;
+    }
+    QString downloaded() const { return res(264); }
+    QString failed() const { return res(261); }
+};
+
+TEST_F(H5H7Download, H7SequenceOnTheLine)
+{
+    sim::Instrument& inst = start(sim::Type::H7);
+    frmModeSetting_H7& ed = editor(kMacTypeH7, 3, 2);
+    testhelp::setDigits(ed.lblCounterSetting_1st_H7, "-12345");
+    testhelp::setDigits(ed.lblHoldCounter_1st_H7, "000005");
+
+    EXPECT_EQ(runJob(1, 4), downloaded());
+    std::vector<Req> expected = {rd(1024), rd(1026), rd(1028), rd(1086), wr(1234, 0)};
+    for (int r : {1074, 1076, 1078, 1080, 1084})
+        expected.push_back(wr(r, RegImage_H7.Comm.Word(r)));
+    for (int r = 1696; r <= 1736; r += 2)
+        expected.push_back(wr(r, RegImage_H7.Cnt.Word(r)));
+    expected.push_back(wr(1400, 1));
+    expected.push_back(dd());
+    EXPECT_EQ(requests(), expected);
+
+    // The set as the instrument holds it now.
+    EXPECT_EQ(inst.read16(1074), 3);
+    EXPECT_EQ(inst.read16(1708), 0x2345);
+    EXPECT_EQ(inst.read16(1710), 0x0001);
+    EXPECT_EQ(inst.read16(1734), 1);
+    EXPECT_EQ(inst.read16(1716), 0x0005);
+    EXPECT_EQ(inst.read16(1400), 1);
+
+    // The end register is followed by 8 s, the 0xDD request and 4 s more; the fake
+    // clock lets them pass at once.
+    std::vector<qint64> pauses;
+    for (const auto& e : clock.log())
+        if (e.kind == platform::FakeClock::Entry::TimedWait)
+            pauses.push_back(e.ms);
+    EXPECT_EQ(pauses, (std::vector<qint64>{8000, 4000}));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().title, "Download");
+    EXPECT_EQ(boxes.last().text, downloaded());
+}
+
+TEST_F(H5H7Download, H5SendsEveryTimerSectionAndKeyProtectionInsideTheImage)
+{
+    start(sim::Type::H5);
+    editor(kMacTypeH5, 0, 1); // seed 1 switches key protection on
+    ASSERT_EQ(bKeyProtect, 1);
+    EXPECT_EQ(runJob(1, 3), downloaded());
+
+    const std::vector<Req> w = writes();
+    ASSERT_EQ(w.size(), 30u);
+    EXPECT_EQ(w.front(), wr(1234, 0));
+    EXPECT_EQ(w.back(), wr(1400, 1));
+    std::vector<int> regs;
+    for (std::size_t i = 1; i + 1 < w.size(); ++i)
+        regs.push_back(w[i].address);
+    std::vector<int> expected = {1074, 1076, 1078, 1080, 1084};
+    for (int first : {1088, 1120})
+        for (int r = first; r <= first + 14; r += 2)
+            expected.push_back(r);
+    for (int r = 1152; r <= 1164; r += 2)
+        expected.push_back(r);
+    EXPECT_EQ(regs, expected);
+    EXPECT_EQ(w[5], wr(1084, 1));
+    // Nothing follows the 0xDD request.
+    EXPECT_EQ(requests().back(), dd());
+}
+
+TEST_F(H5H7Download, H8CounterModeExpectsTypeFour)
+{
+    start(sim::Type::H8);
+    editor(kMacTypeH8, 4);
+    EXPECT_EQ(runJob(1, 4), downloaded());
+    EXPECT_EQ(instrument->read16(1074), 4);
+    EXPECT_EQ(requests()[2], rd(1028));
+}
+
+TEST_F(H5H7Download, AnotherTypeIsRefusedBeforeAnyWrite)
+{
+    start(sim::Type::H7);
+    editor(kMacTypeH8, 4);
+    EXPECT_EQ(runJob(1, 4), failed());
+    EXPECT_EQ(boxTexts(), QStringList{res(284)});
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028)}));
+}
+
+TEST_F(H5H7Download, WriteInhibitedShowsMessage30AndWritesNothing)
+{
+    sim::Instrument& inst = start(sim::Type::H5);
+    inst.poke(1086, 0);
+    inst.poke(1087, 1); // only the low byte counts
+    editor(kMacTypeH5, 1);
+    EXPECT_EQ(runJob(1, 3), failed());
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1086)}));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, "Communication writing inhibit !");
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
+    EXPECT_EQ(boxes.last().title, "Error");
+}
+
+TEST_F(H5H7Download, NotAnInstrumentOfTheFamily)
+{
+    sim::Instrument& inst = start(sim::Type::H7);
+    inst.poke(1026, 0x24);
+    editor(kMacTypeH7, 5);
+    EXPECT_EQ(runJob(1, 4), failed());
+    EXPECT_EQ(boxTexts(), QStringList{res(269)});
+    EXPECT_TRUE(writes().empty());
+}
+
+TEST_F(H5H7Download, AnUnencodableSetNeverReachesTheLine)
+{
+    start(sim::Type::H5);
+    frmModeSetting_H7& ed = editor(kMacTypeH5, 2);
+    ed.lblSV2_C_H5->label(4)->setCaption("X");
+    EXPECT_EQ(runJob(1, 3), failed());
+    EXPECT_EQ(boxTexts(), QStringList{res(261)});
+    EXPECT_TRUE(requests().empty());
+}
+
+TEST_F(H5H7Download, ATimeOutStopsBeforeTheEndRegister)
+{
+    sim::Instrument& inst = start(sim::Type::H5);
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1128));
+    editor(kMacTypeH5, 1);
+    EXPECT_EQ(runJob(1, 3), failed());
+    EXPECT_EQ(boxTexts(), QStringList{res(268)});
+    const std::vector<Req> w = writes();
+    ASSERT_FALSE(w.empty());
+    EXPECT_EQ(w.back().address, 1128);
+    // What was written keeps its value; the end register and the pauses never came.
+    EXPECT_EQ(inst.read16(1126), RegImage_H5.H5.Word(1126));
+    EXPECT_EQ(inst.read16(1400), 0);
+    EXPECT_EQ(clock.virtualMsSpent(), 0);
+}
+
+} // namespace
