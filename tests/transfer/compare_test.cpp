@@ -1,0 +1,182 @@
+// The compare against the simulated instrument: what it names when a byte differs,
+// what it leaves out, and how it fails.
+#include "sim_fixture.h"
+
+#include "editors/h9/combo_select.h"
+#include "editors/h9/refresh.h"
+#include "settings_file/editor_state.h"
+#include "transfer/compare.h"
+
+using namespace simtest;
+
+namespace {
+
+class Compare : public SimTransferTest {
+protected:
+    // A non-default set in the editor of `macType`, downloaded to a fresh instrument.
+    sim::Instrument& downloaded(sim::Type type, int macType, int mode)
+    {
+        sim::Instrument& inst = start(type);
+        nMacType = macType;
+        if (macType == kMacTypeH9) {
+            frmModeSetting_H9::instance().Show();
+            testhelp::fillH9(mode, 1);
+            RefreshDependentControls(0);
+        } else {
+            frmModeSetting_H7::instance().Show();
+            testhelp::fillH5H7(mode, 1);
+            RefreshDependentControls(mode <= 2 ? 1 : 2);
+        }
+        EXPECT_EQ(runJob(1, macType == kMacTypeH9 ? 0 : mode <= 2 ? 3 : 4), res(264));
+        boxes.clear();
+        inst.clearRequests();
+        return inst;
+    }
+    // Runs the compare; returns the text of its one box.
+    QString compare()
+    {
+        boxes.clear();
+        EXPECT_EQ(runJob(2), res(265));
+        EXPECT_EQ(boxes.count(), 1) << boxTexts().join("|").toStdString();
+        return boxes.count() ? boxes.last().text : QString();
+    }
+    void flip(int address) { instrument->poke(address, static_cast<quint8>(instrument->peek(address) ^ 1)); }
+
+    const QString same = QStringLiteral("Compare completed ! The programs are the same.");
+    const QString differs = QStringLiteral("Program different :");
+};
+
+TEST_F(Compare, AChangedByteIsNamedByItsParameter)
+{
+    downloaded(sim::Type::H5, kMacTypeH5, 1);
+    EXPECT_EQ(compare(), same);
+    flip(1133);
+    EXPECT_EQ(compare(), differs + "Set Value");
+    EXPECT_EQ(boxes.last().title, "Compare");
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Exclamation);
+    // Only the first difference, in the order of the reads.
+    flip(1122);
+    EXPECT_EQ(compare(), differs + "Time Range");
+}
+
+TEST_F(Compare, AnAddressInNoRowIsNamedByItsHexadecimalAddress)
+{
+    sim::Instrument& inst = downloaded(sim::Type::H9, kMacTypeH9, 0);
+    inst.poke(1115, 1); // the high byte of the time code
+    EXPECT_EQ(compare(), differs + "ADD:45B  Unknow");
+}
+
+TEST_F(Compare, KeyProtectionAndSystemFlagsAreNotCompared)
+{
+    sim::Instrument& inst = downloaded(sim::Type::H9, kMacTypeH9, 5);
+    flip(1278);
+    for (int a = 1780; a <= 1785; ++a)
+        inst.poke(a, 0x5A);
+    EXPECT_EQ(compare(), same);
+    flip(1686);
+    EXPECT_EQ(compare(), differs + "Power Saving");
+
+    SimTransferTest::TearDown();
+    downloaded(sim::Type::H7, kMacTypeH7, 8);
+    flip(1084);
+    EXPECT_EQ(compare(), same);
+}
+
+TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
+{
+    downloaded(sim::Type::H5, kMacTypeH5, 0);
+    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+    struct Step {
+        int outputMode;
+        int address;
+        bool reported;
+    };
+    // d (6): no output time; Z (9): no output time, but the duty ratio; A (0): the
+    // output time and no duty ratio.
+    for (const Step& s : {Step{6, 1095, false}, Step{9, 1102, true}, Step{0, 1103, false}, Step{0, 1096, true}}) {
+        SCOPED_TRACE(s.address);
+        ASSERT_TRUE(frmModeSetting_H7::SetListIndex(ed.cboOutputMode_A_H5, s.outputMode));
+        testhelp::setDigits(ed.lblDutyRatio_A_H5, "000047");
+        ASSERT_EQ(runJob(1, 3), res(264));
+        boxes.clear();
+        flip(s.address);
+        const QString name = s.address >= 1102 ? "ON Duty Ratio" : "Output Time";
+        EXPECT_EQ(compare(), s.reported ? differs + name : same);
+    }
+}
+
+TEST_F(Compare, H7SignsAndTheDualCountersFirstInputRegister)
+{
+    downloaded(sim::Type::H7, kMacTypeH7, 7);
+    flip(1696);
+    flip(1697);
+    EXPECT_EQ(compare(), same);
+    flip(1698);
+    EXPECT_EQ(compare(), differs + "Output Mode");
+    flip(1698);
+    // A sign difference is told as the set value before it.
+    flip(1734);
+    EXPECT_EQ(compare(), differs + "Set Value");
+    EXPECT_EQ(boxes.count(), 1);
+}
+
+TEST_F(Compare, H8InAnotherFunctionModeIsReportedFirst)
+{
+    sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 4);
+    inst.poke(1074, 1);
+    EXPECT_EQ(compare(), differs + "Function Selection");
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1074)}));
+    EXPECT_EQ(devReadback.nDevFuncMode, 1);
+}
+
+TEST_F(Compare, Failures)
+{
+    sim::Instrument& inst = downloaded(sim::Type::H5, kMacTypeH5, 2);
+
+    // A time-out while identifying: the link's message alone.
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1028));
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
+    EXPECT_FALSE(frmWriteProcess1::isLoaded());
+
+    // A time-out while comparing: the link's message, then "Failed to compare!".
+    inst.clearFaults();
+    boxes.clear();
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1156));
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), (QStringList{"Time out !", "Failed to compare!"}));
+
+    // Not an instrument of the family; then another type.
+    inst.clearFaults();
+    boxes.clear();
+    inst.poke(1024, 0x52);
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), QStringList{res(269)});
+    inst.poke(1024, 0x25);
+    inst.poke(1029, 3);
+    boxes.clear();
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
+    EXPECT_EQ(requests().back(), rd(1028));
+
+    // Nothing was ever written by a compare.
+    EXPECT_TRUE(writes().empty());
+}
+
+TEST_F(Compare, H8FunctionModeReadFailsWithMessage24)
+{
+    sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 8);
+    inst.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(1074));
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), (QStringList{"ILLEGAL DATA ADDRESS!", "Failed to compare!"}));
+}
+
+TEST_F(Compare, AnUnencodableSetFailsTheCompare)
+{
+    downloaded(sim::Type::H7, kMacTypeH7, 3);
+    frmModeSetting_H7::instance().lblMagnification_Comm_H7->label(5)->setCaption("?");
+    EXPECT_EQ(runJob(2), res(262));
+    EXPECT_EQ(boxTexts(), QStringList{"Failed to compare!"});
+}
+
+} // namespace
