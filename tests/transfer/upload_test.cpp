@@ -1,0 +1,267 @@
+// The upload's read maps and failures against the simulated instrument, and the main
+// window's Upload command around it.
+#include "sim_fixture.h"
+
+#include "app/ui_lock.h"
+#include "settings_file/settings_image.h"
+#include "transfer/upload.h"
+
+using namespace simtest;
+
+namespace {
+
+class Upload : public SimTransferTest {
+protected:
+    // Runs the upload job in the transfer window; returns panel 4.
+    QString upload() { return runJob(0); }
+    QByteArray at(int pos, int n) const { return byUploadBuf.mid(pos, n); }
+    // Every position outside `used` holds "0".
+    std::string zerosOutside(std::initializer_list<std::pair<int, int>> used) const
+    {
+        std::string bad;
+        for (int i = 8; i < 256; ++i) {
+            bool in = false;
+            for (auto [a, b] : used)
+                in = in || (i >= a && i <= b);
+            if (!in && byUploadBuf.at(i) != '0')
+                bad += std::to_string(i) + " ";
+        }
+        return bad;
+    }
+    QString ok() const { return res(263); }
+    QString failed() const { return res(260); }
+};
+
+TEST_F(Upload, H7OneStageAndTotalCounter)
+{
+    sim::Instrument& inst = start(sim::Type::H7, 5);
+    inst.write16(1698, 0x000B);
+    inst.write16(1708, 0x2345);
+    inst.write16(1710, 0x0001);
+    inst.write16(1734, 0x0001);
+    inst.write16(1716, 0x0150);
+    inst.write16(1704, 0x2500);
+    inst.write16(1706, 0x0001);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H7");
+    EXPECT_EQ(at(0, 8), "0100030A");
+    EXPECT_EQ(at(31, 1), "5");
+    EXPECT_EQ(at(33, 1), "B");
+    EXPECT_EQ(at(36, 6), "000150");
+    EXPECT_EQ(at(42, 6), "-12345");
+    EXPECT_EQ(at(13, 6), "012500");
+    EXPECT_EQ(zerosOutside({{10, 21}, {31, 33}, {36, 47}}), "");
+
+    inst.write16(1734, 0);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(at(42, 6), "012345");
+}
+
+TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
+{
+    sim::Instrument& inst = start(sim::Type::H8, 1);
+    inst.write16(1128, 0x4321);
+    inst.write16(1130, 0x0065);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H8");
+    EXPECT_EQ(at(4, 4), "040A");
+    EXPECT_EQ(at(31, 1), "1");
+    EXPECT_EQ(at(85, 6), "654321");
+
+    inst.write16(1074, 8);
+    inst.write16(1730, 0x9999);
+    inst.clearRequests();
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(at(31, 1), "8");
+    EXPECT_EQ(at(184, 6), "009999");
+    EXPECT_EQ(zerosOutside({{10, 21}, {31, 31}, {181, 207}}), "");
+    // Identification with the mode, the common part and the tachometer section.
+    EXPECT_EQ(requests().size(), 4u + 8u + 6u);
+}
+
+TEST_F(Upload, H5TimerAndItsDutyRatio)
+{
+    sim::Instrument& inst = start(sim::Type::H5, 0);
+    inst.write16(1092, 9);
+    inst.write16(1102, 0x0100);
+    inst.write16(1098, 0x3456);
+    inst.write16(1100, 0x0012);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(at(34, 1), "9");
+    EXPECT_EQ(at(35, 6), "123456");
+    EXPECT_EQ(at(47, 6), "000100");
+    EXPECT_EQ(requests().size(), 15u);
+}
+
+TEST_F(Upload, H9TimeCodeAndCounterSetValue)
+{
+    sim::Instrument& inst = start(sim::Type::H9);
+    inst.write16(1114, 5);
+    inst.write16(1148, 0x3456);
+    inst.write16(1150, 0x0012);
+    inst.write16(1374, 4);
+    inst.write16(1364, 2);
+    inst.write16(1370, 0x3456);
+    inst.write16(1372, 0x1200);
+    inst.write16(1376, 13);
+    inst.write16(1360, 0x0000);
+    inst.write16(1362, 0x0001);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H9");
+    EXPECT_EQ(at(25, 2), "21");
+    EXPECT_EQ(at(29, 7), "0123456");
+    EXPECT_EQ(at(55, 1), "D");
+    EXPECT_EQ(at(57, 6), "01.000");
+    EXPECT_EQ(at(63, 7), "1200.56");
+    EXPECT_EQ(requests().size(), 21u);
+    EXPECT_EQ(zerosOutside({{8, 9}, {21, 21}, {25, 42}, {51, 76}, {251, 252}}), "");
+
+    inst.write16(1364, 0);
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(at(63, 7), "0120056");
+}
+
+TEST_F(Upload, LowerCaseRepliesGiveTheSameImage)
+{
+    sim::Instrument& inst = start(sim::Type::H9);
+    inst.write16(1376, 13);
+    inst.write16(1542, 0);
+    EXPECT_EQ(upload(), ok());
+    const QByteArray upper = byUploadBuf;
+    inst.setFault(sim::Fault::lowerCase());
+    EXPECT_EQ(upload(), ok());
+    EXPECT_EQ(byUploadBuf, upper);
+    EXPECT_EQ(at(55, 1), "D");
+}
+
+TEST_F(Upload, ValuesTheMapsDoNotHandleFailWithoutAMessage)
+{
+    sim::Instrument& inst = start(sim::Type::H9);
+    struct Bad {
+        int address;
+        int value;
+    };
+    // A function group of 16 would be read as "0" by its last digit; a time code of 8;
+    // an input mode of 8; a BCD digit "A" in a set value; an option of 0x1D.
+    for (const Bad& b : {Bad{1542, 0x10}, Bad{1114, 8}, Bad{1374, 8}, Bad{1116, 0x000A}, Bad{1176, 0x1D}}) {
+        SCOPED_TRACE(b.address);
+        const std::uint16_t old = inst.read16(b.address);
+        inst.write16(b.address, static_cast<std::uint16_t>(b.value));
+        frmMDI::instance().sCurrentMacType_Upload = "H9";
+        boxes.clear();
+        EXPECT_EQ(upload(), failed());
+        EXPECT_EQ(boxes.count(), 0);
+        EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "");
+        inst.write16(b.address, old);
+    }
+
+    // An H5 reporting a counter mode has no section to read.
+    SimTransferTest::TearDown();
+    start(sim::Type::H5, 3);
+    boxes.clear();
+    EXPECT_EQ(upload(), failed());
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(Upload, InstrumentsItCannotRead)
+{
+    sim::Instrument& inst = start(sim::Type::H7, 3);
+    // A type code outside 1 to 4 is reported instead of an empty success.
+    inst.poke(1029, 5);
+    EXPECT_EQ(upload(), failed());
+    EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
+    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "");
+
+    inst.poke(1029, 3);
+    inst.poke(1026, 0x26);
+    boxes.clear();
+    EXPECT_EQ(upload(), failed());
+    EXPECT_EQ(boxTexts(), QStringList{res(269)});
+    EXPECT_EQ(requests().back(), rd(1026));
+
+    // A failed read shows the read's message only.
+    inst.poke(1026, 0x25);
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1026));
+    boxes.clear();
+    EXPECT_EQ(upload(), failed());
+    EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
+}
+
+TEST_F(Upload, ReadBcdValueOfAnUnknownKindSendsNothing)
+{
+    start(sim::Type::H9);
+    EXPECT_EQ(ReadBcdValue(1, 1116, 5), QByteArray());
+    EXPECT_EQ(ReadBcdValue(1, 1116, -1), QByteArray());
+    EXPECT_TRUE(requests().empty());
+}
+
+// ---- the main window's Upload command ----
+
+TEST_F(Upload, CommandRefusesASlaveIdOutOfRange)
+{
+    commSettings.nSlaveID = 256;
+    frmMDI::instance().mUpload_Click();
+    EXPECT_EQ(panel4(), "Wrong Device ID !");
+    EXPECT_EQ(boxTexts(), QStringList{res(285)});
+    EXPECT_FALSE(frmWriteProcess1::isLoaded());
+}
+
+TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
+{
+    sim::Instrument& inst = start(sim::Type::H8, 6);
+    inst.write16(1696, 2);
+    frmMDI& mdi = frmMDI::instance();
+    boxes.autoAcknowledgeOk(false);
+    boxes.answer(platform::MsgResult::Ok);
+    nMacType = kMacTypeH9;
+    mdi.mUpload_Click();
+    dropDeferredDeletes();
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+    EXPECT_EQ(nMacType, kMacTypeH8);
+    EXPECT_EQ(nFuncMode, 6);
+    EXPECT_EQ(counterParamsH7.nCountInputMode_batch_H7, 2);
+    for (int n = 0; n <= 8; ++n)
+        EXPECT_TRUE(ed.mFuncModeSelect(n)->isVisible()) << n;
+    // The toolbar is given back once the window has closed.
+    EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
+    EXPECT_TRUE(mdi.mUpload->isEnabled());
+
+    // An H5 offers only the timer modes.
+    ed.Unload();
+    dropDeferredDeletes();
+    SimTransferTest::TearDown();
+    start(sim::Type::H5, 2);
+    boxes.autoAcknowledgeOk();
+    mdi.mUpload_Click();
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    for (int n = 0; n <= 8; ++n)
+        EXPECT_EQ(frmModeSetting_H7::instance().mFuncModeSelect(n)->isVisible(), n <= 2) << n;
+    EXPECT_EQ(nMacType, kMacTypeH5);
+}
+
+TEST_F(Upload, CommandUnloadsAnEditorItsLoaderRefused)
+{
+    // A time range of 12 reaches the image as "C", which the 10-item list refuses.
+    sim::Instrument& inst = start(sim::Type::H5, 0);
+    inst.write16(1088, 12);
+    frmMDI::instance().mUpload_Click();
+    dropDeferredDeletes();
+    EXPECT_EQ(boxTexts(), (QStringList{res(263), "Failed to upload the settings!"}));
+    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+}
+
+TEST_F(Upload, CommandLoadsNothingAfterAFailedUpload)
+{
+    sim::Instrument& inst = start(sim::Type::H9);
+    inst.setFault(sim::Fault::badLrc(), sim::FaultScope::atAddress(1542));
+    nMacType = kMacTypeH7;
+    frmMDI::instance().mUpload_Click();
+    dropDeferredDeletes();
+    EXPECT_EQ(boxTexts(), QStringList{"Failed to response !"});
+    EXPECT_EQ(panel4(), res(260));
+    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
+    EXPECT_EQ(nMacType, kMacTypeH7);
+}
+
+} // namespace
