@@ -560,7 +560,11 @@ void frmModeSetting_H7::closeEvent(QCloseEvent* event)
     if (!unloading_) {
         unloading_ = true;
         Form_Unload();
+        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
         platform::SingleForm<frmModeSetting_H7>::unload();
+        // A close from the main window leaves the frame behind unless it goes too.
+        if (sub)
+            sub->deleteLater();
     }
     event->accept();
 }
