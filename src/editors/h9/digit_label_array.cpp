@@ -55,8 +55,8 @@ DigitLabelArray::DigitLabelArray(const QString& name, Style style, QWidget* pare
 {
     setObjectName(name);
     QPalette pal = palette();
-    // The text colour of enabled labels only: a disabled label keeps the platform's
-    // greyed text, which is how a locked digit shows.
+    // The text colour of enabled labels only: a disabled digit keeps the platform's grey,
+    // which is how a locked digit shows.
     const QColor text = style == Style::H9 ? QColor(64, 64, 64) : QColor(64, 64, 0);
     pal.setColor(QPalette::Active, QPalette::WindowText, text);
     pal.setColor(QPalette::Inactive, QPalette::WindowText, text);
