@@ -1,0 +1,3 @@
+#include "editors/h9/key_protect.h"
+
+quint8 bKeyProtect = 0;

@@ -1,0 +1,4 @@
+#include "settings_file/file_flags.h"
+
+bool bHasFileName = false;
+bool bSaveCancelled = false;
