@@ -17,6 +17,10 @@ DigitLabel::DigitLabel(int index, QWidget* parent) : QLabel(parent), index_(inde
 
 void DigitLabel::setCaption(const QString& caption)
 {
+    // Re-assigning the caption a label already shows is no change: a layout or refresh
+    // that puts back the same separator must not mark the set as edited.
+    if (caption == text())
+        return;
     setText(caption);
     emit Change(index_);
 }
@@ -51,10 +55,12 @@ DigitLabelArray::DigitLabelArray(const QString& name, Style style, QWidget* pare
 {
     setObjectName(name);
     QPalette pal = palette();
-    if (style == Style::H9) {
-        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    } else {
-        pal.setColor(QPalette::WindowText, QColor(64, 64, 0));
+    // The text colour of enabled labels only: a disabled digit keeps the platform's grey,
+    // which is how a locked digit shows.
+    const QColor text = style == Style::H9 ? QColor(64, 64, 64) : QColor(64, 64, 0);
+    pal.setColor(QPalette::Active, QPalette::WindowText, text);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    if (style == Style::H5H7) {
         pal.setColor(QPalette::Window, Qt::white);
         setAutoFillBackground(true);
     }

@@ -14,7 +14,8 @@ public:
 
     int Index() const { return index_; }
     QString Caption() const { return text(); }
-    // Setting the caption raises the row's change notification, also from code.
+    // Setting a different caption raises the row's change notification, also from code;
+    // assigning the caption the label already shows changes nothing.
     void setCaption(const QString& caption);
     bool FontBold() const { return font().bold(); }
     void setFontBold(bool bold);

@@ -1,102 +1,515 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "app/frmMDI.h"
+#include "app/machine_type.h"
 #include "editors/h9/combo_select.h"
+#include "platform/bitmaps.h"
+#include "platform/strings.h"
+#include "platform/twips.h"
+#include "settings_file/file_flags.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+using platform::LoadResString;
+using platform::placeTw;
+using platform::tw;
 
 namespace {
-QComboBox* makeCombo(QWidget* parent, const char* name)
+
+constexpr int kPanelLeftTw = 150;
+constexpr int kComboWidthTw = 2055;
+constexpr int kComboHeightTw = 330;
+constexpr int kRowWidthTw = 2055;
+constexpr int kRowHeightTw = 375;
+constexpr int kCaptionHeightTw = 225;
+constexpr int kItemStepTw = 630;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = QString())
 {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    return c;
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setFont(platform::formFont(9));
+    return l;
 }
-DigitLabelArray* makeRow(QWidget* parent, const char* name)
+
+QWidget* makePanel(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
-    return new DigitLabelArray(QString::fromLatin1(name), DigitLabelArray::Style::H9, parent);
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    placeTw(w, left, top, width, height);
+    return w;
 }
-// Stores a combo's selection into its byte; -1 (no selection) is never stored.
-void storeIndex(QComboBox* c, quint8& byte)
+
+// Lays the fields of one panel out top to bottom: each a caption label over its
+// combo or digit row.
+class PanelStack {
+public:
+    explicit PanelStack(QWidget* panel) : panel_(panel) {}
+
+    QComboBox* combo(const char* caption, const char* name, int widthTw = kComboWidthTw)
+    {
+        QLabel* l = caption_(caption);
+        auto* c = new QComboBox(panel_);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setFont(platform::formFont(9));
+        placeTw(c, kPanelLeftTw, top_ + kCaptionHeightTw, widthTw, kComboHeightTw);
+        l->setBuddy(c);
+        top_ += kItemStepTw;
+        lastCaption = l;
+        return c;
+    }
+    DigitLabelArray* row(const char* caption, const char* name)
+    {
+        lastCaption = caption_(caption);
+        auto* r = new DigitLabelArray(QString::fromLatin1(name), DigitLabelArray::Style::H9, panel_);
+        placeTw(r, kPanelLeftTw, top_ + kCaptionHeightTw, kRowWidthTw, kRowHeightTw);
+        top_ += kItemStepTw;
+        return r;
+    }
+    QLabel* lastCaption = nullptr;
+
+private:
+    QLabel* caption_(const char* name)
+    {
+        QLabel* l = makeLabel(panel_, QString::fromLatin1(name));
+        placeTw(l, kPanelLeftTw, top_, kComboWidthTw, kCaptionHeightTw);
+        return l;
+    }
+    QWidget* panel_;
+    int top_ = 120;
+};
+
+QAction* makeAction(QObject* parent, const char* name, bool checkable)
 {
-    const int i = c->currentIndex();
-    if (i < 0 || i > 255)
-        return;
-    if (byte != static_cast<quint8>(i))
-        frmMDI::instance().bChange = true;
-    byte = static_cast<quint8>(i);
+    auto* a = new QAction(parent);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(checkable);
+    return a;
 }
+
 } // namespace
 
 frmModeSetting_H9::frmModeSetting_H9()
 {
-#define MAKE_COMBO(n) n = makeCombo(this, #n)
-    MAKE_COMBO(cboCountModeA); MAKE_COMBO(cboCountDirectionA); MAKE_COMBO(cboOutputModeA);
-    MAKE_COMBO(cboCountInputModeB); MAKE_COMBO(cboDotAdjB); MAKE_COMBO(cboMaxFreqB); MAKE_COMBO(cboOutputModeB);
-    MAKE_COMBO(cboSampleAvgB_F); MAKE_COMBO(cboDotAdjB_F); MAKE_COMBO(cboMaxFreqB_F); MAKE_COMBO(cboOutputModeB_F);
-    MAKE_COMBO(cboOutputMode_T_Dual_0); MAKE_COMBO(cboOutputMode_T_Dual_1); MAKE_COMBO(cboOutputMode_C_Dual_0);
-    MAKE_COMBO(cboCountInputMode_C_Dual_1); MAKE_COMBO(cboMaxFreq_C_Dual_1); MAKE_COMBO(cboOutputMode_C_Dual_1);
-    MAKE_COMBO(cboOutputModeA_Dual_F); MAKE_COMBO(cboSampleAvgB_Dual_F); MAKE_COMBO(cboMaxFreqB_Dual_F);
-    MAKE_COMBO(cboOutputModeB_Dual_F); MAKE_COMBO(cboSGWidth_All); MAKE_COMBO(cboInputMethod_All);
-#undef MAKE_COMBO
-#define MAKE_ROW(n) n = makeRow(this, #n)
-    MAKE_ROW(lblTimerSettingA); MAKE_ROW(lblHoldTimeA); MAKE_ROW(lblCounterSettingB); MAKE_ROW(lblHoldCounterB);
-    MAKE_ROW(lblMagnificationB); MAKE_ROW(lblCounterSettingB_F); MAKE_ROW(lblHoldCounterB_F);
-    MAKE_ROW(lblMagnificationB_F); MAKE_ROW(lblTimerSetting_T_Dual_0); MAKE_ROW(lblTimerSetting_T_Dual_1);
-    MAKE_ROW(lblHoldTime_T_Dual_0); MAKE_ROW(lblHoldTime_T_Dual_1); MAKE_ROW(lblCounterSetting_C_Dual_0);
-    MAKE_ROW(lblCounterSetting_C_Dual_1); MAKE_ROW(lblHoldCounter_C_Dual_0); MAKE_ROW(lblHoldCounter_C_Dual_1);
-    MAKE_ROW(lblCounterSettingA_Dual_F); MAKE_ROW(lblCounterSettingB_Dual_F); MAKE_ROW(lblHoldCounterB_Dual_F);
-#undef MAKE_ROW
-    Image_Output_A = new QLabel(this);
-    Image_Output_B = new QLabel(this);
-    lblPSCaution = new QLabel(this);
-    for (int i = 0; i < 7; ++i) {
-        mFuncModeSelect[i] = new QAction(this);
-        mFuncModeSelect[i]->setCheckable(true);
-    }
-    mKP = new QAction(this);
-    mKP->setCheckable(true);
-    mPowerSaving = new QAction(this);
-    mPowerSaving->setCheckable(true);
+    setObjectName(QStringLiteral("frmModeSetting_H9"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setProperty("Tag", QStringLiteral("1"));
+    setWindowTitle(QStringLiteral("Unknown01.kvf"));
+    BuildWindow();
+    BuildDesignLists();
+    ApplyDesignRowLayouts();
+    ConnectHandlers();
+    Form_Load();
 }
 
 frmModeSetting_H9::~frmModeSetting_H9() = default;
 
-void frmModeSetting_H9::cboCountModeA_Click() { storeIndex(cboCountModeA, nTimeRangeA_H9); }
-void frmModeSetting_H9::cboCountDirectionA_Click() { storeIndex(cboCountDirectionA, nCountDirectionA_H9); }
-void frmModeSetting_H9::cboOutputModeA_Click() { storeIndex(cboOutputModeA, nOutputModeA_H9); }
-void frmModeSetting_H9::cboCountInputModeB_Click() { storeIndex(cboCountInputModeB, nCountInputModeB_H9); }
-void frmModeSetting_H9::cboDotAdjB_Click() { storeIndex(cboDotAdjB, nDotAdjB_H9); }
-void frmModeSetting_H9::cboMaxFreqB_Click() { storeIndex(cboMaxFreqB, nMaxFreqB_H9); }
-void frmModeSetting_H9::cboOutputModeB_Click() { storeIndex(cboOutputModeB, nOutputModeB_H9); }
-void frmModeSetting_H9::cboSampleAvgB_F_Click() { storeIndex(cboSampleAvgB_F, nSampleAvgB_F_H9); }
-void frmModeSetting_H9::cboDotAdjB_F_Click() { storeIndex(cboDotAdjB_F, nDotAdjB_F_H9); }
-void frmModeSetting_H9::cboMaxFreqB_F_Click() { storeIndex(cboMaxFreqB_F, nMaxFreqB_F_H9); }
-void frmModeSetting_H9::cboOutputModeB_F_Click() { storeIndex(cboOutputModeB_F, nOutputModeB_F_H9); }
-void frmModeSetting_H9::cboOutputMode_T_Dual_0_Click() { storeIndex(cboOutputMode_T_Dual_0, nOutputMode_T_Dual_0_H9); }
-void frmModeSetting_H9::cboOutputMode_T_Dual_1_Click() { storeIndex(cboOutputMode_T_Dual_1, nOutputMode_T_Dual_1_H9); }
-void frmModeSetting_H9::cboOutputMode_C_Dual_0_Click() { storeIndex(cboOutputMode_C_Dual_0, nOutputMode_C_Dual_0_H9); }
-void frmModeSetting_H9::cboCountInputMode_C_Dual_1_Click() { storeIndex(cboCountInputMode_C_Dual_1, nCountInputMode_C_Dual_1_H9); }
-void frmModeSetting_H9::cboMaxFreq_C_Dual_1_Click() { storeIndex(cboMaxFreq_C_Dual_1, nMaxFreq_C_Dual_1_H9); }
-void frmModeSetting_H9::cboOutputMode_C_Dual_1_Click() { storeIndex(cboOutputMode_C_Dual_1, nOutputMode_C_Dual_1_H9); }
-void frmModeSetting_H9::cboOutputModeA_Dual_F_Click() { storeIndex(cboOutputModeA_Dual_F, nOutputModeA_Dual_F_H9); }
-void frmModeSetting_H9::cboSampleAvgB_Dual_F_Click() { storeIndex(cboSampleAvgB_Dual_F, nSampleAvgB_Dual_F_H9); }
-void frmModeSetting_H9::cboMaxFreqB_Dual_F_Click() { storeIndex(cboMaxFreqB_Dual_F, nMaxFreqB_Dual_F_H9); }
-void frmModeSetting_H9::cboOutputModeB_Dual_F_Click() { storeIndex(cboOutputModeB_Dual_F, nOutputModeB_Dual_F_H9); }
-void frmModeSetting_H9::cboSGWidth_All_Click() { storeIndex(cboSGWidth_All, nSGWidth_H9); }
-void frmModeSetting_H9::cboInputMethod_All_Click() { storeIndex(cboInputMethod_All, nInputMethod_H9); }
+void frmModeSetting_H9::Show() { frmMDI::instance().showChild(this); }
 
-void frmModeSetting_H9::mFuncModeSelect_0_Click() { nFuncType_H9 = 0; nFuncB_H9 = 0; }
-void frmModeSetting_H9::mFuncModeSelect_1_Click() { nFuncType_H9 = 0; nFuncB_H9 = 1; }
-void frmModeSetting_H9::mFuncModeSelect_2_Click() { nFuncType_H9 = 1; nDualFunc_H9 = 1; nDualCounterMode_H9 = 0; }
-void frmModeSetting_H9::mFuncModeSelect_3_Click() { nFuncType_H9 = 1; nDualFunc_H9 = 1; nDualCounterMode_H9 = 1; }
-void frmModeSetting_H9::mFuncModeSelect_4_Click() { nFuncType_H9 = 1; nDualFunc_H9 = 1; nDualCounterMode_H9 = 2; }
-void frmModeSetting_H9::mFuncModeSelect_5_Click() { nFuncType_H9 = 1; nDualFunc_H9 = 0; }
-void frmModeSetting_H9::mFuncModeSelect_6_Click() { nFuncType_H9 = 1; nDualFunc_H9 = 2; }
+void frmModeSetting_H9::BuildWindow()
+{
+    resize(tw(11880), tw(8190));
+    QWidget* Picture1 = makePanel(this, "Picture1", 0, 30, 11835, 9000);
+    QWidget* Picture4 = makePanel(Picture1, "Picture4", 165, 150, 5145, 6645);
 
-void frmModeSetting_H9::mKP_Click() { bKeyProtect = bKeyProtect ? 0 : 1; }
+    auto* Frame9 = new QGroupBox(QStringLiteral(" Channel _ A"), Picture4);
+    Frame9->setObjectName(QStringLiteral("Frame9"));
+    placeTw(Frame9, 120, 120, 2385, 735);
+    txtCH_A = makeLabel(Frame9, QStringLiteral("txtCH_A"));
+    txtCH_A->setAlignment(Qt::AlignCenter);
+    txtCH_A->setFont(platform::formFont(11, true));
+    placeTw(txtCH_A, 0, 270, 2385, 375);
+    auto* Frame4 = new QGroupBox(QStringLiteral(" Channel _ B "), Picture4);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    placeTw(Frame4, 2620, 120, 2385, 735);
+    txtCH_B = makeLabel(Frame4, QStringLiteral("txtCH_B"));
+    txtCH_B->setAlignment(Qt::AlignCenter);
+    txtCH_B->setFont(platform::formFont(11, true));
+    placeTw(txtCH_B, 0, 270, 2385, 375);
+
+    picST_A = makePanel(Picture4, "picST_A", 120, 900, 2385, 4575);
+    picDC_A = makePanel(Picture4, "picDC_A", 120, 900, 2385, 4575);
+    picDT_A = makePanel(Picture4, "picDT_A", 120, 900, 2385, 4575);
+    picDF_A = makePanel(Picture4, "picDF_A", 120, 900, 2385, 4575);
+    picSC_B = makePanel(Picture4, "picSC_B", 2620, 900, 2385, 4575);
+    picSF_B = makePanel(Picture4, "picSF_B", 2620, 900, 2385, 4575);
+    picDC_B = makePanel(Picture4, "picDC_B", 2620, 900, 2385, 4575);
+    picDT_B = makePanel(Picture4, "picDT_B", 2620, 900, 2385, 4575);
+    picDF_B = makePanel(Picture4, "picDF_B", 2620, 900, 2385, 4575);
+
+    {
+        PanelStack s(picST_A);
+        cboCountModeA = s.combo("lblTimeRange_ST_A", "cboCountModeA");
+        cboCountDirectionA = s.combo("lblCountDir_ST_A", "cboCountDirectionA");
+        cboOutputModeA = s.combo("lblOutputMode_ST_A", "cboOutputModeA");
+        lblTimerSettingA = s.row("lblSetValue_ST_A", "lblTimerSettingA");
+        lblHoldTimeA = s.row("lblOutputTime2_ST_A", "lblHoldTimeA");
+    }
+    {
+        PanelStack s(picSC_B);
+        cboCountInputModeB = s.combo("lblInputMode_SC_B", "cboCountInputModeB", 1755);
+        cboDotAdjB = s.combo("lblDotAdj_SC_B", "cboDotAdjB");
+        cboMaxFreqB = s.combo("lblCountSpeed_SC_B", "cboMaxFreqB");
+        cboOutputModeB = s.combo("lblOutputMode_SC_B", "cboOutputModeB");
+        lblMagnificationB = s.row("lblPrescale_SC_B", "lblMagnificationB");
+        lblCounterSettingB = s.row("lblSetValue_SC_B", "lblCounterSettingB");
+        lblHoldCounterB = s.row("lblOutputTime_SC_B", "lblHoldCounterB");
+    }
+    {
+        PanelStack s(picSF_B);
+        cboSampleAvgB_F = s.combo("lblAvg_SF_B", "cboSampleAvgB_F");
+        cboDotAdjB_F = s.combo("lblDotAdj_SF_B", "cboDotAdjB_F");
+        cboMaxFreqB_F = s.combo("lblCountSpeed_SF_B", "cboMaxFreqB_F");
+        cboOutputModeB_F = s.combo("lblOutputMode_SF_B", "cboOutputModeB_F");
+        lblMagnificationB_F = s.row("lblMagnification2_SF_B", "lblMagnificationB_F");
+        lblCounterSettingB_F = s.row("lblSetValue_B_F", "lblCounterSettingB_F");
+        lblHoldCounterB_F = s.row("lblStartupTime_B_F", "lblHoldCounterB_F");
+    }
+    {
+        PanelStack s(picDC_A);
+        cboCountInputMode_C_Dual_0 = s.combo("lblCountInputMode_C_Dual_0", "cboCountInputMode_C_Dual_0");
+        lblCountInputMode_C_Dual_0 = s.lastCaption;
+        cboMaxFreq_C_Dual_0 = s.combo("lblMaxFreq_C_Dual_0", "cboMaxFreq_C_Dual_0");
+        lblMaxFreq_C_Dual_0 = s.lastCaption;
+        cboOutputMode_C_Dual_0 = s.combo("lblOutputMode_DC_A", "cboOutputMode_C_Dual_0");
+        lblCounterSetting_C_Dual_0 = s.row("lblSetValue_DC_A", "lblCounterSetting_C_Dual_0");
+        lblHoldCounter_C_Dual_0 = s.row("lblOutputTime_DC_A", "lblHoldCounter_C_Dual_0");
+    }
+    {
+        PanelStack s(picDC_B);
+        cboCountInputMode_C_Dual_1 = s.combo("lblInputMode_DC_B", "cboCountInputMode_C_Dual_1", 1785);
+        cboMaxFreq_C_Dual_1 = s.combo("lblCountSpeed_DC_B", "cboMaxFreq_C_Dual_1");
+        cboOutputMode_C_Dual_1 = s.combo("lblOutputMode_DC_B", "cboOutputMode_C_Dual_1");
+        lblCounterSetting_C_Dual_1 = s.row("lblSetValue_DC_B", "lblCounterSetting_C_Dual_1");
+        lblHoldCounter_C_Dual_1 = s.row("lblOutputTime_DC_B", "lblHoldCounter_C_Dual_1");
+    }
+    {
+        PanelStack s(picDT_A);
+        cboOutputMode_T_Dual_0 = s.combo("lblOutputMode_DT_A", "cboOutputMode_T_Dual_0");
+        lblTimerSetting_T_Dual_0 = s.row("lblSetting_0", "lblTimerSetting_T_Dual_0");
+        lblHoldTime_T_Dual_0 = s.row("lblOutputMode2_DT_A", "lblHoldTime_T_Dual_0");
+    }
+    {
+        PanelStack s(picDT_B);
+        cboOutputMode_T_Dual_1 = s.combo("lblOutputMode_DT_B", "cboOutputMode_T_Dual_1");
+        lblTimerSetting_T_Dual_1 = s.row("lblSetValue_DT_B", "lblTimerSetting_T_Dual_1");
+        lblHoldTime_T_Dual_1 = s.row("lblOutputTime_DT_B", "lblHoldTime_T_Dual_1");
+    }
+    {
+        PanelStack s(picDF_A);
+        cboOutputModeA_Dual_F = s.combo("lblOutput_DF_A", "cboOutputModeA_Dual_F");
+        lblCounterSettingA_Dual_F = s.row("lblSetValue_DF_A", "lblCounterSettingA_Dual_F");
+    }
+    {
+        PanelStack s(picDF_B);
+        cboSampleAvgB_Dual_F = s.combo("lblAvg_DF_B", "cboSampleAvgB_Dual_F");
+        cboMaxFreqB_Dual_F = s.combo("lblCouttSpeed_DF_B", "cboMaxFreqB_Dual_F");
+        cboOutputModeB_Dual_F = s.combo("lblOutputMode_DF_B", "cboOutputModeB_Dual_F");
+        lblCounterSettingB_Dual_F = s.row("lblSetValue_DF_B", "lblCounterSettingB_Dual_F");
+        lblHoldCounterB_Dual_F = s.row("lblStartupTime_DF_B", "lblHoldCounterB_Dual_F");
+    }
+    // No panel shows until a function mode is selected.
+    for (QWidget* p : {picST_A, picDC_A, picDT_A, picDF_A, picSC_B, picSF_B, picDC_B, picDT_B, picDF_B})
+        p->setVisible(false);
+
+    QWidget* Picture3 = makePanel(Picture4, "Picture3", 120, 5550, 4905, 975);
+    QLabel* Label1 = makeLabel(Picture3, QStringLiteral("Label1"), QStringLiteral("Common"));
+    placeTw(Label1, 360, 0, 2055, kCaptionHeightTw);
+    QLabel* lblInputWidth = makeLabel(Picture3, QStringLiteral("lblInputWidth_H57"));
+    placeTw(lblInputWidth, 300, 240, 2055, 210);
+    cboSGWidth_All = new QComboBox(Picture3);
+    cboSGWidth_All->setObjectName(QStringLiteral("cboSGWidth_All"));
+    placeTw(cboSGWidth_All, 300, 450, 2055, 330);
+    QLabel* lblInputMethod = makeLabel(Picture3, QStringLiteral("lblInputMethod_H57"));
+    placeTw(lblInputMethod, 2610, 240, 2055, 210);
+    cboInputMethod_All = new QComboBox(Picture3);
+    cboInputMethod_All->setObjectName(QStringLiteral("cboInputMethod_All"));
+    placeTw(cboInputMethod_All, 2610, 450, 2055, 330);
+
+    QWidget* Picture2 = makePanel(Picture1, "Picture2", 5400, 150, 6255, 5625);
+    auto* group = new QButtonGroup(Picture2);
+    for (int i = 0; i < 2; ++i) {
+        optPic[i] = new QToolButton(Picture2);
+        optPic[i]->setObjectName(QStringLiteral("optPic_%1").arg(i));
+        optPic[i]->setCheckable(true);
+        group->addButton(optPic[i], i);
+        connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
+    }
+    placeTw(optPic[0], 150, 90, 2985, 615);
+    placeTw(optPic[1], 3150, 90, 2985, 615);
+    // The tab pictures lie over the buttons but leave the clicks to them.
+    ImageCH_A = makeLabel(Picture2, QStringLiteral("ImageCH_A"));
+    placeTw(ImageCH_A, 0, 60, 2745, 525);
+    ImageCH_B = makeLabel(Picture2, QStringLiteral("ImageCH_B"));
+    placeTw(ImageCH_B, 2910, 0, 2745, 525);
+    for (QLabel* l : {ImageCH_A, ImageCH_B}) {
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->setScaledContents(true);
+    }
+    ImageCH_A->setPixmap(platform::LoadResPicture(QStringLiteral("IMAGE_CHA_W")));
+    Image_Output_A = makeLabel(Picture2, QStringLiteral("Image_Output_A"));
+    Image_Output_B = makeLabel(Picture2, QStringLiteral("Image_Output_B"));
+    for (QLabel* l : {Image_Output_A, Image_Output_B}) {
+        placeTw(l, 120, 750, 6030, 4530);
+        l->setScaledContents(true);
+    }
+    lblPSCaution = makeLabel(Picture2, QStringLiteral("lblPSCaution"));
+    lblPSCaution->setWordWrap(true);
+    placeTw(lblPSCaution, 120, 5280, 6075, 345);
+    lblPSCaution->setVisible(false);
+
+    mFuncModeSelect_0 = makeAction(this, "mFuncModeSelect_0", true);
+    mFuncModeSelect_1 = makeAction(this, "mFuncModeSelect_1", true);
+    mFuncModeSelect_2 = makeAction(this, "mFuncModeSelect_2", true);
+    mFuncModeSelect_3 = makeAction(this, "mFuncModeSelect_3", true);
+    mFuncModeSelect_4 = makeAction(this, "mFuncModeSelect_4", true);
+    mFuncModeSelect_5 = makeAction(this, "mFuncModeSelect_5", true);
+    mFuncModeSelect_6 = makeAction(this, "mFuncModeSelect_6", true);
+    mFuncModeSelect_0->setChecked(true);
+    mPLC = makeAction(this, "mPLC", true);
+    mPLC->setText(QStringLiteral("PLC"));
+    mPLC->setVisible(false);
+    mPLC->setEnabled(false);
+    mDownload_A = makeAction(this, "mDownload_A", false);
+    mDownload_B = makeAction(this, "mDownload_B", false);
+    mKP = makeAction(this, "mKP", true);
+    mPowerSaving = makeAction(this, "mPowerSaving", true);
+}
+
+// Lists that are part of the window itself (not from the string table).
+void frmModeSetting_H9::BuildDesignLists()
+{
+    const QStringList speeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
+    const QStringList dots = {"0 : - - - - - -", "1 : - - - - -.-", "2 : - - - -.- -", "3 : - - -.- - -"};
+    const QStringList averages = {"OFF", "2 ", "4 ", "8 "};
+    const QStringList outputs = {"0 : N-1", "1 : F-1",  "2 : C-1",  "3 : R-1",  "4 : K-1",
+                                 "5 : P-1", "6 : N-2",  "7 : F-2",  "8 : C-2",  "9 : R-2",
+                                 "10 : K-2", "11 : P-2", "12 : Q-1", "13 : Q-2"};
+    FillComboList(cboCountModeA, {"0.01 ~ 9999.99 Sec", "1 ~ 999999  Sec", "1 ~ 999999  Min",
+                                  "1 ~ 999999  Hour"});
+    FillComboList(cboDotAdjB, dots);
+    FillComboList(cboMaxFreqB, speeds);
+    FillComboList(cboOutputModeB, outputs);
+    FillComboList(cboDotAdjB_F, dots);
+    FillComboList(cboMaxFreqB_F, speeds);
+    FillComboList(cboSampleAvgB_F, averages);
+    FillComboList(cboMaxFreq_C_Dual_0, {"30 Hz"});
+    FillComboList(cboMaxFreq_C_Dual_1, speeds);
+    FillComboList(cboOutputMode_C_Dual_1, outputs);
+    FillComboList(cboMaxFreqB_Dual_F, speeds);
+    FillComboList(cboSampleAvgB_Dual_F, averages);
+    FillComboList(cboSGWidth_All, {"1 ms", "20 ms"});
+    FillComboList(cboInputMethod_All, {"NPN", "PNP"});
+}
+
+// The rows as the window is drawn before any reset: every digit "0", the separator
+// where the row's design puts it.
+void frmModeSetting_H9::ApplyDesignRowLayouts()
+{
+    const std::pair<DigitLabelArray*, quint8> rows[] = {
+        {lblTimerSettingA, 2},         {lblHoldTimeA, 2},          {lblCounterSettingB, 0},
+        {lblHoldCounterB, 2},          {lblMagnificationB, 3},     {lblCounterSettingB_F, 0},
+        {lblHoldCounterB_F, 2},        {lblMagnificationB_F, 3},   {lblTimerSetting_T_Dual_0, 0},
+        {lblTimerSetting_T_Dual_1, 0}, {lblHoldTime_T_Dual_0, 2},  {lblHoldTime_T_Dual_1, 2},
+        {lblCounterSetting_C_Dual_0, 0}, {lblCounterSetting_C_Dual_1, 0}, {lblHoldCounter_C_Dual_0, 2},
+        {lblHoldCounter_C_Dual_1, 2},  {lblCounterSettingA_Dual_F, 0}, {lblCounterSettingB_Dual_F, 0},
+        {lblHoldCounterB_Dual_F, 2},
+    };
+    for (auto [row, places] : rows)
+        LayoutDigitLabels(places, *row);
+    // The leading digit of a prescale value is fixed.
+    (*lblMagnificationB)(0).setEnabled(false);
+    (*lblMagnificationB_F)(0).setEnabled(false);
+}
+
+void frmModeSetting_H9::ConnectHandlers()
+{
+    const std::pair<QComboBox*, void (frmModeSetting_H9::*)()> combos[] = {
+        {cboCountModeA, &frmModeSetting_H9::cboCountModeA_Click},
+        {cboCountDirectionA, &frmModeSetting_H9::cboCountDirectionA_Click},
+        {cboOutputModeA, &frmModeSetting_H9::cboOutputModeA_Click},
+        {cboCountInputModeB, &frmModeSetting_H9::cboCountInputModeB_Click},
+        {cboDotAdjB, &frmModeSetting_H9::cboDotAdjB_Click},
+        {cboMaxFreqB, &frmModeSetting_H9::cboMaxFreqB_Click},
+        {cboOutputModeB, &frmModeSetting_H9::cboOutputModeB_Click},
+        {cboSampleAvgB_F, &frmModeSetting_H9::cboSampleAvgB_F_Click},
+        {cboDotAdjB_F, &frmModeSetting_H9::cboDotAdjB_F_Click},
+        {cboMaxFreqB_F, &frmModeSetting_H9::cboMaxFreqB_F_Click},
+        {cboOutputModeB_F, &frmModeSetting_H9::cboOutputModeB_F_Click},
+        {cboOutputMode_T_Dual_0, &frmModeSetting_H9::cboOutputMode_T_Dual_0_Click},
+        {cboOutputMode_T_Dual_1, &frmModeSetting_H9::cboOutputMode_T_Dual_1_Click},
+        {cboOutputMode_C_Dual_0, &frmModeSetting_H9::cboOutputMode_C_Dual_0_Click},
+        {cboCountInputMode_C_Dual_1, &frmModeSetting_H9::cboCountInputMode_C_Dual_1_Click},
+        {cboMaxFreq_C_Dual_1, &frmModeSetting_H9::cboMaxFreq_C_Dual_1_Click},
+        {cboOutputMode_C_Dual_1, &frmModeSetting_H9::cboOutputMode_C_Dual_1_Click},
+        {cboOutputModeA_Dual_F, &frmModeSetting_H9::cboOutputModeA_Dual_F_Click},
+        {cboSampleAvgB_Dual_F, &frmModeSetting_H9::cboSampleAvgB_Dual_F_Click},
+        {cboMaxFreqB_Dual_F, &frmModeSetting_H9::cboMaxFreqB_Dual_F_Click},
+        {cboOutputModeB_Dual_F, &frmModeSetting_H9::cboOutputModeB_Dual_F_Click},
+        {cboSGWidth_All, &frmModeSetting_H9::cboSGWidth_All_Click},
+        {cboInputMethod_All, &frmModeSetting_H9::cboInputMethod_All_Click},
+    };
+    for (auto [combo, handler] : combos)
+        BindComboClick(combo, [this, handler] { (this->*handler)(); });
+
+    for (DigitLabelArray* row : findChildren<DigitLabelArray*>()) {
+        // Any caption change of a row is an edit of the set.
+        connect(row, &DigitLabelArray::Change, this, [] { frmMDI::instance().bChange = true; });
+        connect(row, &DigitLabelArray::MouseDown, this,
+                [row](int index, Qt::MouseButton button) { DigitWheel(*row, index, button); });
+    }
+
+    const std::pair<QAction*, void (frmModeSetting_H9::*)()> actions[] = {
+        {mFuncModeSelect_0, &frmModeSetting_H9::mFuncModeSelect_0_Click},
+        {mFuncModeSelect_1, &frmModeSetting_H9::mFuncModeSelect_1_Click},
+        {mFuncModeSelect_2, &frmModeSetting_H9::mFuncModeSelect_2_Click},
+        {mFuncModeSelect_3, &frmModeSetting_H9::mFuncModeSelect_3_Click},
+        {mFuncModeSelect_4, &frmModeSetting_H9::mFuncModeSelect_4_Click},
+        {mFuncModeSelect_5, &frmModeSetting_H9::mFuncModeSelect_5_Click},
+        {mFuncModeSelect_6, &frmModeSetting_H9::mFuncModeSelect_6_Click},
+        {mKP, &frmModeSetting_H9::mKP_Click},
+        {mPowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
+    };
+    for (auto [action, handler] : actions)
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+
+    // Activation of this window's frame in the main window.
+    frmMDI& mdi = frmMDI::instance();
+    connect(mdi.mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub && sub->widget() == this)
+            Form_Activate();
+    });
+}
+
+void frmModeSetting_H9::Form_Load()
+{
+    ApplyTextsH9();
+    nFuncB_H9 = 0;
+    ResetCommonH9();
+    ResetDualCounterPanel();
+    ResetDualTachoPanel();
+    ResetDualTimerPanel();
+    ResetSingleTimerPanel();
+    ResetChannelBPanels();
+    bKeyProtect = 0;
+    bPowerSaving_H9 = 0;
+    frmMDI& mdi = frmMDI::instance();
+    mdi.bChange = false;
+    bHasFileName = false;
+    mdi.nLoadForm = 1;
+    for (int i : {4, 7, 9, 10, 11, 12})
+        mdi.Toolbar1->Buttons(i).setVisible(true);
+    mdi.Toolbar1->Buttons(11).setValue(false);
+    mdi.Toolbar1->Buttons(12).setValue(false);
+}
+
+void frmModeSetting_H9::Form_Activate()
+{
+    frmMDI& mdi = frmMDI::instance();
+    mdi.Toolbar1->setVisible(true);
+    mdi.StatusBar1->setPanelText(1, ModelName(1));
+}
+
+void frmModeSetting_H9::ApplyTextsH9()
+{
+    const std::pair<QAction*, int> menus[] = {
+        {mFuncModeSelect_0, 139}, {mFuncModeSelect_1, 140}, {mFuncModeSelect_2, 141},
+        {mFuncModeSelect_3, 142}, {mFuncModeSelect_4, 143}, {mFuncModeSelect_5, 144},
+        {mFuncModeSelect_6, 145}, {mDownload_A, 297},       {mDownload_B, 298},
+        {mKP, 151},               {mPowerSaving, 152},
+    };
+    for (auto [action, id] : menus)
+        action->setText(LoadResString(id));
+
+    static const std::pair<const char*, int> labels[] = {
+        {"txtCH_A", 155}, {"txtCH_B", 171}, {"lblOutputMode_DC_A", 158}, {"lblSetValue_DC_A", 159},
+        {"lblOutputTime_DC_A", 160}, {"lblCountInputMode_C_Dual_0", 172}, {"lblMaxFreq_C_Dual_0", 174},
+        {"lblInputMode_DC_B", 172}, {"lblCountSpeed_DC_B", 174}, {"lblOutputMode_DC_B", 158},
+        {"lblSetValue_DC_B", 159}, {"lblOutputTime_DC_B", 160}, {"lblTimeRange_ST_A", 156},
+        {"lblCountDir_ST_A", 157}, {"lblOutputMode_ST_A", 158}, {"lblSetValue_ST_A", 159},
+        {"lblOutputTime2_ST_A", 160}, {"lblAvg_SF_B", 188}, {"lblDotAdj_SF_B", 173},
+        {"lblOutputMode_SF_B", 158}, {"lblCountSpeed_SF_B", 174}, {"lblMagnification2_SF_B", 176},
+        {"lblStartupTime_B_F", 192}, {"lblSetValue_B_F", 159}, {"lblOutputMode_DT_A", 158},
+        {"lblSetting_0", 159}, {"lblOutputMode2_DT_A", 160}, {"lblInputMode_SC_B", 172},
+        {"lblDotAdj_SC_B", 173}, {"lblCountSpeed_SC_B", 174}, {"lblOutputMode_SC_B", 158},
+        {"lblPrescale_SC_B", 176}, {"lblOutputTime_SC_B", 160}, {"lblSetValue_SC_B", 159},
+        {"lblOutput_DF_A", 158}, {"lblSetValue_DF_A", 159}, {"lblOutputMode_DT_B", 158},
+        {"lblSetValue_DT_B", 159}, {"lblOutputTime_DT_B", 160}, {"lblAvg_DF_B", 188},
+        {"lblCouttSpeed_DF_B", 174}, {"lblOutputMode_DF_B", 158}, {"lblSetValue_DF_B", 159},
+        {"lblStartupTime_DF_B", 192}, {"lblInputWidth_H57", 185}, {"lblInputMethod_H57", 186},
+        {"lblPSCaution", 299},
+    };
+    for (auto [name, id] : labels)
+        if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
+            l->setText(LoadResString(id));
+
+    auto ids = [](int first, int last) {
+        QStringList items;
+        for (int id = first; id <= last; ++id)
+            items << LoadResString(id);
+        return items;
+    };
+    const std::pair<QComboBox*, QStringList> lists[] = {
+        {cboOutputMode_C_Dual_0, ids(300, 301)}, {cboCountInputMode_C_Dual_0, ids(178, 178)},
+        {cboCountDirectionA, ids(161, 162)},     {cboOutputModeA, ids(163, 170)},
+        {cboOutputMode_T_Dual_0, ids(300, 301)}, {cboCountInputMode_C_Dual_1, ids(177, 184)},
+        {cboCountInputModeB, ids(177, 184)},     {cboOutputMode_T_Dual_1, ids(300, 301)},
+        {cboOutputModeB_F, ids(337, 338)},       {cboOutputModeA_Dual_F, ids(337, 338)},
+        {cboOutputModeB_Dual_F, ids(337, 338)},
+    };
+    for (const auto& [combo, items] : lists)
+        FillComboList(combo, items);
+}
+
+bool frmModeSetting_H9::invokeCommand(const QString& handlerName)
+{
+    if (handlerName == QLatin1String("mKP_Click")) {
+        mKP_Click();
+        return true;
+    }
+    if (handlerName == QLatin1String("mPowerSaving_Click")) {
+        mPowerSaving_Click();
+        return true;
+    }
+    return false;
+}
+
+void frmModeSetting_H9::mKP_Click()
+{
+    ToolbarButton& button = frmMDI::instance().Toolbar1->Buttons(11);
+    if (bKeyProtect != 0) {
+        bKeyProtect = 0;
+        mKP->setChecked(false);
+        button.setValue(false);
+        button.setImage(QStringLiteral("KP_OFF"));
+    } else {
+        bKeyProtect = 1;
+        mKP->setChecked(true);
+        button.setValue(true);
+        button.setImage(QStringLiteral("KP_ON"));
+    }
+}
+
 void frmModeSetting_H9::mPowerSaving_Click()
 {
-    bPowerSaving_H9 = bPowerSaving_H9 ? 0 : 1;
-    frmMDI::instance().bChange = true;
+    frmMDI& mdi = frmMDI::instance();
+    ToolbarButton& button = mdi.Toolbar1->Buttons(12);
+    if (bPowerSaving_H9 != 0) {
+        bPowerSaving_H9 = 0;
+        mPowerSaving->setChecked(false);
+        button.setValue(false);
+        lblPSCaution->setVisible(false);
+        button.setImage(QStringLiteral("PS_OFF"));
+    } else {
+        bPowerSaving_H9 = 1;
+        mPowerSaving->setChecked(true);
+        button.setValue(true);
+        lblPSCaution->setVisible(true);
+        button.setImage(QStringLiteral("PS_ON"));
+    }
+    mdi.bChange = true;
 }
 
 void frmModeSetting_H9::optPic_Click(int index)

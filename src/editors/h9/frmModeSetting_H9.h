@@ -6,10 +6,12 @@
 // Other modules drive the editor only through its public controls and handlers:
 // - set a combo's selection with SetListIndex(combo, index) (combo_select.h), which
 //   runs the combo's ..._Click handler and refuses an index outside the list;
-// - set a digit with row(i).setCaption(...) (the row's change handler marks the set
-//   changed);
+// - set a digit with (*row)(i).setCaption(...) (a changed caption marks the set
+//   changed through the row's change handler);
 // - select the function mode with mFuncModeSelect_N_Click, toggle key protection and
 //   power saving with mKP_Click and mPowerSaving_Click.
+// The window loads (and resets every panel) on its first use through instance().
+#include "app/frmMDI.h"
 #include "editors/h9/digit_label_array.h"
 #include "editors/h9/params_h9.h"
 #include "platform/single_form.h"
@@ -17,15 +19,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QToolButton>
 #include <QWidget>
 
-class frmModeSetting_H9 : public QWidget, public platform::SingleForm<frmModeSetting_H9> {
+class frmModeSetting_H9 : public QWidget,
+                          public platform::SingleForm<frmModeSetting_H9>,
+                          public ToolbarCommandTarget {
     Q_OBJECT
 public:
     frmModeSetting_H9();
     ~frmModeSetting_H9() override;
 
-    // Option combos.
+    // Shows the window as the main window's child.
+    void Show();
+
+    // ---- Option combos ----
     QComboBox* cboCountModeA = nullptr;
     QComboBox* cboCountDirectionA = nullptr;
     QComboBox* cboOutputModeA = nullptr;
@@ -49,8 +57,11 @@ public:
     QComboBox* cboOutputModeB_Dual_F = nullptr;
     QComboBox* cboSGWidth_All = nullptr;
     QComboBox* cboInputMethod_All = nullptr;
+    // Display only: dual counter 0's fixed input mode and counting speed (no byte).
+    QComboBox* cboCountInputMode_C_Dual_0 = nullptr;
+    QComboBox* cboMaxFreq_C_Dual_0 = nullptr;
 
-    // Digit rows (labels 0-5 the digits, most significant first; 6 the separator).
+    // ---- Digit rows (labels 0-5 the digits, most significant first; 6 the separator) ----
     DigitLabelArray* lblTimerSettingA = nullptr;
     DigitLabelArray* lblHoldTimeA = nullptr;
     DigitLabelArray* lblCounterSettingB = nullptr;
@@ -71,18 +82,54 @@ public:
     DigitLabelArray* lblCounterSettingB_Dual_F = nullptr;
     DigitLabelArray* lblHoldCounterB_Dual_F = nullptr;
 
-    // Timing diagrams and the power-saving note.
-    QLabel* Image_Output_A = nullptr;
-    QLabel* Image_Output_B = nullptr;
+    // ---- Panels of the function modes ----
+    QWidget* picST_A = nullptr; // timer A (modes 0, 1)
+    QWidget* picSC_B = nullptr; // 1-stage counter B (mode 0)
+    QWidget* picSF_B = nullptr; // tachometer B (mode 1)
+    QWidget* picDC_A = nullptr; // dual counter 0 (modes 2-4)
+    QWidget* picDC_B = nullptr; // dual counter 1 (modes 2-4)
+    QWidget* picDT_A = nullptr; // 2-stage timer, stage 0 (mode 5)
+    QWidget* picDT_B = nullptr; // 2-stage timer, stage 1 (mode 5)
+    QWidget* picDF_A = nullptr; // tachometer set value A (mode 6)
+    QWidget* picDF_B = nullptr; // tachometer set value B (mode 6)
+
+    // ---- Labels the handlers change ----
+    QLabel* txtCH_A = nullptr;
+    QLabel* txtCH_B = nullptr;
+    QLabel* lblCountInputMode_C_Dual_0 = nullptr;
+    QLabel* lblMaxFreq_C_Dual_0 = nullptr;
     QLabel* lblPSCaution = nullptr;
 
-    // Menu items whose check marks the handlers keep.
-    QAction* mFuncModeSelect[7] = {};
+    // ---- Diagram area ----
+    QToolButton* optPic[2] = {};
+    QLabel* ImageCH_A = nullptr;
+    QLabel* ImageCH_B = nullptr;
+    QLabel* Image_Output_A = nullptr;
+    QLabel* Image_Output_B = nullptr;
+    // The file the last diagram update of each picture asked for, shown or not (a
+    // missing file leaves the earlier picture in place).
+    QString sDiagramPathA;
+    QString sDiagramPathB;
+    // The bitmap name last given to ImageCH_B.
+    QString sImageCH_B_Picture;
+
+    // ---- Menu items whose state the handlers keep ----
+    QAction* mFuncModeSelect_0 = nullptr;
+    QAction* mFuncModeSelect_1 = nullptr;
+    QAction* mFuncModeSelect_2 = nullptr;
+    QAction* mFuncModeSelect_3 = nullptr;
+    QAction* mFuncModeSelect_4 = nullptr;
+    QAction* mFuncModeSelect_5 = nullptr;
+    QAction* mFuncModeSelect_6 = nullptr;
+    QAction* mPLC = nullptr;
+    QAction* mDownload_A = nullptr;
+    QAction* mDownload_B = nullptr;
     QAction* mKP = nullptr;
     QAction* mPowerSaving = nullptr;
 
-    // Combo selection handlers: store the byte, update what depends on it, and mark
-    // the set changed when the byte changed.
+    // ---- Combo selection handlers: store the byte (marking the set changed when it
+    // changes) and bring the dependent rows and diagrams in line. A re-run with an
+    // unchanged selection changes no value. ----
     void cboCountModeA_Click();
     void cboCountDirectionA_Click();
     void cboOutputModeA_Click();
@@ -107,7 +154,7 @@ public:
     void cboSGWidth_All_Click();
     void cboInputMethod_All_Click();
 
-    // Function modes 0 to 6.
+    // ---- Function modes 0 to 6 ----
     void mFuncModeSelect_0_Click();
     void mFuncModeSelect_1_Click();
     void mFuncModeSelect_2_Click();
@@ -116,15 +163,48 @@ public:
     void mFuncModeSelect_5_Click();
     void mFuncModeSelect_6_Click();
 
-    // Toggles.
-    void mKP_Click();
-    void mPowerSaving_Click();
+    // ---- Toggles ----
+    void mKP_Click();          // key protection; leaves frmMDI.bChange alone
+    void mPowerSaving_Click(); // power saving; marks the set changed
 
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
-    // The path of the picture the last diagram update asked for, shown or not
-    // (a missing file leaves the earlier picture in place).
-    QString sDiagramPathA;
-    QString sDiagramPathB;
+    // The digit wheel of every row: a left click adds one, a right click subtracts one,
+    // each digit wrapping on its own; the separator (index 6) takes no clicks.
+    static void DigitWheel(DigitLabelArray& row, int index, Qt::MouseButton button);
+
+    bool invokeCommand(const QString& handlerName) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void BuildWindow();
+    void BuildDesignLists();
+    void ApplyDesignRowLayouts();
+    void ConnectHandlers();
+    void ApplyTextsH9();
+
+    void ResetCommonH9();
+    void ResetDualCounterPanel();
+    void ResetDualTachoPanel();
+    void ResetDualTimerPanel();
+    void ResetSingleTimerPanel();
+    void ResetChannelBPanels();
+
+    // The steps every function-mode handler shares (see the .cpp).
+    void SelectFunctionMode(int mode);
+    void PrepareDualCounterLists(int subMode);
+
+    // Diagram pictures, named from the current bytes.
+    void LoadDiagramST();
+    void LoadDiagramSC();
+    void LoadDiagramSF();
+    void LoadDiagramDC();
+    void LoadDiagramDualCounter1();
+    void LoadDiagramDualCounter0();
+    void LoadDiagramDT();
+    void LoadDiagramDF();
+    void LoadDiagram(QLabel* image, QString& pathMember, const QString& folder, const QString& fileName);
+    void SetImageCHB(const QString& bitmapName);
 };

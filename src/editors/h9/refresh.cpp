@@ -3,11 +3,53 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
 namespace {
+
 std::function<void(int)>& h5h7Handler()
 {
     static std::function<void(int)> handler;
     return handler;
 }
+
+void RefreshH9(frmModeSetting_H9& f)
+{
+    if (nFuncType_H9 == 0) {
+        f.cboCountModeA_Click();
+        f.cboOutputModeA_Click();
+        f.cboDotAdjB_Click();
+        f.cboOutputModeB_Click();
+        f.cboDotAdjB_F_Click();
+        (*f.lblMagnificationB)(0).setEnabled(false);
+        (*f.lblMagnificationB_F)(0).setEnabled(false);
+        // The counter handler above drew the counter diagram; with a tachometer on
+        // channel B, show the tachometer's again.
+        if (nFuncB_H9 == 1)
+            f.cboOutputModeB_F_Click();
+        return;
+    }
+    if (nFuncType_H9 != 1)
+        return;
+    switch (nDualFunc_H9) {
+    case 0:
+        f.cboOutputMode_T_Dual_0_Click();
+        f.cboOutputMode_T_Dual_1_Click();
+        (*f.lblTimerSetting_T_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*f.lblTimerSetting_T_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
+        break;
+    case 1:
+        f.cboOutputMode_C_Dual_0_Click();
+        f.cboOutputMode_C_Dual_1_Click();
+        (*f.lblCounterSetting_C_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*f.lblCounterSetting_C_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
+        break;
+    case 2:
+        (*f.lblCounterSettingA_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*f.lblCounterSettingB_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 void SetRefreshHandlerH5H7(std::function<void(int kind)> handler) { h5h7Handler() = std::move(handler); }
@@ -15,7 +57,9 @@ void SetRefreshHandlerH5H7(std::function<void(int kind)> handler) { h5h7Handler(
 void RefreshDependentControls(int kind)
 {
     if (kind == 0) {
-        // filled in with the editor's behaviour
+        // Only a loaded editor is refreshed; a refresh never loads one.
+        if (frmModeSetting_H9* f = frmModeSetting_H9::loaded())
+            RefreshH9(*f);
         return;
     }
     if (kind >= 1 && kind <= 3 && h5h7Handler())

@@ -1,0 +1,139 @@
+// The defaults every H9 parameter set starts from, applied once per load of the editor.
+#include "editors/h9/frmModeSetting_H9.h"
+
+#include "editors/h9/combo_select.h"
+
+#include <array>
+
+namespace {
+
+enum class RowLayout { Whole, TwoDecimals, ThreeDecimals };
+
+// Moves the labels of a row edge to edge from Left 0 in display order; captions, fonts
+// and enabled states stay.
+void placeRow(DigitLabelArray& row, RowLayout layout)
+{
+    constexpr int sep = DigitLabelArray::kSeparator;
+    static constexpr std::array<int, 7> kWhole = {sep, 0, 1, 2, 3, 4, 5};
+    static constexpr std::array<int, 7> kTwo = {0, 1, 2, 3, sep, 4, 5};
+    static constexpr std::array<int, 7> kThree = {0, 1, 2, sep, 3, 4, 5};
+    const std::array<int, 7>& order = layout == RowLayout::Whole         ? kWhole
+                                      : layout == RowLayout::TwoDecimals ? kTwo
+                                                                         : kThree;
+    const DigitLabel* before = nullptr;
+    for (int i : order) {
+        DigitLabel& l = row(i);
+        if (!before) {
+            l.setLeft(0);
+            l.setTop(0);
+        } else {
+            l.setLeft(before->Left() + before->Width());
+        }
+        before = &l;
+    }
+}
+
+void setDigits(DigitLabelArray& row, const char* digit)
+{
+    for (int i = 0; i < 6; ++i)
+        row(i).setCaption(QString::fromLatin1(digit));
+}
+
+// Digits, separator caption and state, then the moves.
+void resetRow(DigitLabelArray& row, const char* digit, RowLayout layout)
+{
+    setDigits(row, digit);
+    if (layout == RowLayout::ThreeDecimals)
+        row(2).setCaption(QStringLiteral("1"));
+    const bool whole = layout == RowLayout::Whole;
+    row(DigitLabelArray::kSeparator).setCaption(whole ? QStringLiteral("0") : QStringLiteral("."));
+    row(DigitLabelArray::kSeparator).setEnabled(!whole);
+    placeRow(row, layout);
+}
+
+void selectFirst(std::initializer_list<QComboBox*> combos)
+{
+    for (QComboBox* c : combos)
+        (void)SetListIndex(c, 0);
+}
+
+} // namespace
+
+void frmModeSetting_H9::ResetSingleTimerPanel()
+{
+    selectFirst({cboCountModeA, cboCountDirectionA, cboOutputModeA});
+    resetRow(*lblTimerSettingA, "9", RowLayout::TwoDecimals);
+    resetRow(*lblHoldTimeA, "9", RowLayout::TwoDecimals);
+    nTimeRangeA_H9 = 0;
+    nCountDirectionA_H9 = 0;
+    nOutputModeA_H9 = 0;
+}
+
+void frmModeSetting_H9::ResetChannelBPanels()
+{
+    selectFirst({cboCountInputModeB, cboDotAdjB, cboMaxFreqB, cboOutputModeB});
+    resetRow(*lblCounterSettingB, "9", RowLayout::Whole);
+    resetRow(*lblHoldCounterB, "9", RowLayout::TwoDecimals);
+    resetRow(*lblMagnificationB, "0", RowLayout::ThreeDecimals);
+    nCountInputModeB_H9 = 0;
+    nDotAdjB_H9 = 0;
+    nMaxFreqB_H9 = 0;
+    nOutputModeB_H9 = 0;
+
+    selectFirst({cboSampleAvgB_F, cboDotAdjB_F, cboMaxFreqB_F, cboOutputModeB_F});
+    resetRow(*lblCounterSettingB_F, "9", RowLayout::Whole);
+    resetRow(*lblHoldCounterB_F, "0", RowLayout::TwoDecimals);
+    resetRow(*lblMagnificationB_F, "0", RowLayout::ThreeDecimals);
+    nSampleAvgB_F_H9 = 0;
+    nDotAdjB_F_H9 = 0;
+    nMaxFreqB_F_H9 = 0;
+    nOutputModeB_F_H9 = 0;
+}
+
+void frmModeSetting_H9::ResetDualTimerPanel()
+{
+    selectFirst({cboOutputMode_T_Dual_0, cboOutputMode_T_Dual_1});
+    resetRow(*lblTimerSetting_T_Dual_0, "9", RowLayout::Whole);
+    resetRow(*lblTimerSetting_T_Dual_1, "9", RowLayout::Whole);
+    resetRow(*lblHoldTime_T_Dual_0, "9", RowLayout::TwoDecimals);
+    resetRow(*lblHoldTime_T_Dual_1, "9", RowLayout::TwoDecimals);
+    nDualFunc_H9 = 0;
+    nOutputMode_T_Dual_0_H9 = 0;
+    nOutputMode_T_Dual_1_H9 = 0;
+}
+
+void frmModeSetting_H9::ResetDualCounterPanel()
+{
+    selectFirst({cboCountInputMode_C_Dual_0, cboOutputMode_C_Dual_0, cboCountInputMode_C_Dual_1,
+                 cboMaxFreq_C_Dual_1, cboOutputMode_C_Dual_1, cboMaxFreq_C_Dual_0});
+    nOutputMode_C_Dual_0_H9 = 0;
+    nCountInputMode_C_Dual_1_H9 = 0;
+    nMaxFreq_C_Dual_1_H9 = 0;
+    nOutputMode_C_Dual_1_H9 = 0;
+    resetRow(*lblCounterSetting_C_Dual_0, "9", RowLayout::Whole);
+    resetRow(*lblCounterSetting_C_Dual_1, "9", RowLayout::Whole);
+    resetRow(*lblHoldCounter_C_Dual_0, "9", RowLayout::TwoDecimals);
+    resetRow(*lblHoldCounter_C_Dual_1, "9", RowLayout::TwoDecimals);
+}
+
+void frmModeSetting_H9::ResetDualTachoPanel()
+{
+    selectFirst({cboOutputModeA_Dual_F, cboSampleAvgB_Dual_F, cboMaxFreqB_Dual_F, cboOutputModeB_Dual_F});
+    resetRow(*lblCounterSettingA_Dual_F, "9", RowLayout::Whole);
+    resetRow(*lblCounterSettingB_Dual_F, "9", RowLayout::Whole);
+    resetRow(*lblHoldCounterB_Dual_F, "0", RowLayout::TwoDecimals);
+    nOutputModeA_Dual_F_H9 = 0;
+    nSampleAvgB_Dual_F_H9 = 0;
+    nMaxFreqB_Dual_F_H9 = 0;
+    nOutputModeB_Dual_F_H9 = 0;
+}
+
+void frmModeSetting_H9::ResetCommonH9()
+{
+    selectFirst({cboSGWidth_All, cboInputMethod_All});
+    nSGWidth_H9 = 0;
+    nInputMethod_H9 = 0;
+    // Switched off through the user's own toggle, so flag, menu, button and note agree.
+    bPowerSaving_H9 = 1;
+    mPowerSaving_Click();
+}

@@ -1,0 +1,301 @@
+#include "h9_fixture.h"
+
+#include "editors/h9/refresh.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+struct ModeCase {
+    int mode;
+    quint8 funcType;
+    int funcB;   // -1: not written
+    int dual;    // -1: not written
+    int subMode; // -1: not written
+    bool partial;
+    bool optPicB;
+    const char* chb;
+};
+
+void select(frmModeSetting_H9& f, int mode)
+{
+    void (frmModeSetting_H9::*handlers[])() = {
+        &frmModeSetting_H9::mFuncModeSelect_0_Click, &frmModeSetting_H9::mFuncModeSelect_1_Click,
+        &frmModeSetting_H9::mFuncModeSelect_2_Click, &frmModeSetting_H9::mFuncModeSelect_3_Click,
+        &frmModeSetting_H9::mFuncModeSelect_4_Click, &frmModeSetting_H9::mFuncModeSelect_5_Click,
+        &frmModeSetting_H9::mFuncModeSelect_6_Click};
+    (f.*handlers[mode])();
+}
+
+QString fileOf(const QString& path) { return path.section('/', -2); }
+
+} // namespace
+
+TEST_F(H9Editor, EachFunctionModeWritesItsCodingAndShowsItsPanels)
+{
+    const ModeCase cases[] = {
+        {0, 0, 0, -1, -1, true, true, "IMAGE_CHB_W"},  {1, 0, 1, -1, -1, true, true, "IMAGE_CHB_W"},
+        {2, 1, -1, 1, 0, false, false, "IMAGE_CHB_G"}, {3, 1, -1, 1, 1, false, false, "IMAGE_CHB_G"},
+        {4, 1, -1, 1, 2, false, true, "IMAGE_CHB_G"},  {5, 1, -1, 0, -1, false, false, "IMAGE_CHB_G"},
+        {6, 1, -1, 2, -1, false, false, "IMAGE_CHB_G"},
+    };
+    frmModeSetting_H9& f = editor();
+    QWidget* panels[] = {f.picST_A, f.picSC_B, f.picSF_B, f.picDC_A, f.picDC_B,
+                         f.picDT_A, f.picDT_B, f.picDF_A, f.picDF_B};
+    const std::vector<std::vector<int>> shown = {{0, 1}, {0, 2}, {3, 4}, {3, 4}, {3, 4}, {5, 6}, {7, 8}};
+    QAction* items[] = {f.mFuncModeSelect_0, f.mFuncModeSelect_1, f.mFuncModeSelect_2, f.mFuncModeSelect_3,
+                        f.mFuncModeSelect_4, f.mFuncModeSelect_5, f.mFuncModeSelect_6};
+    for (const ModeCase& c : cases) {
+        SCOPED_TRACE(c.mode);
+        // Marker values prove which bytes a mode leaves alone.
+        nFuncB_H9 = 7;
+        nDualFunc_H9 = 7;
+        nDualCounterMode_H9 = c.subMode < 0 ? 7 : 0;
+        changed() = false;
+        select(f, c.mode);
+        EXPECT_EQ(nFuncType_H9, c.funcType);
+        EXPECT_EQ(nFuncB_H9, c.funcB < 0 ? 7 : c.funcB);
+        EXPECT_EQ(nDualFunc_H9, c.dual < 0 ? 7 : c.dual);
+        EXPECT_EQ(nDualCounterMode_H9, c.subMode < 0 ? 7 : c.subMode);
+        for (int p = 0; p < 9; ++p) {
+            const bool want = p == shown[c.mode][0] || p == shown[c.mode][1];
+            EXPECT_EQ(!panels[p]->isHidden(), want) << panels[p]->objectName().toStdString();
+        }
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(items[i]->isChecked(), i == c.mode);
+        EXPECT_FALSE(f.mPLC->isChecked());
+        EXPECT_EQ(f.mDownload_A->isEnabled(), c.partial);
+        EXPECT_EQ(f.mDownload_B->isEnabled(), c.partial);
+        EXPECT_EQ(!disabled(*f.optPic[1]), c.optPicB);
+        EXPECT_EQ(f.sImageCH_B_Picture, c.chb);
+        EXPECT_TRUE(f.optPic[0]->isChecked());
+        if (c.mode == 0 || c.mode == 1 || c.mode == 5 || c.mode == 6) {
+            EXPECT_FALSE(changed()) << "a mode switch alone is no edit";
+        }
+    }
+    EXPECT_EQ(f.txtCH_A->text(), platform::LoadResString(187));
+}
+
+TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
+{
+    frmModeSetting_H9& f = editor();
+
+    f.mFuncModeSelect_3_Click();
+    ASSERT_EQ(f.cboOutputMode_C_Dual_1->count(), 4);
+    EXPECT_EQ(f.cboOutputMode_C_Dual_1->itemText(0), "0 : K-1");
+    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DC/image_Dual_Counter_Out_1_0_0_4_0.jpg");
+    EXPECT_TRUE(f.cboCountInputMode_C_Dual_0->isHidden());
+    // The batch list stores the codes of the full output list; all have an output time.
+    const int codes[] = {4, 10, 12, 13};
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, i));
+        EXPECT_EQ(nOutputMode_C_Dual_1_H9, codes[i]);
+        EXPECT_TRUE(digitsEnabled(*f.lblHoldCounter_C_Dual_1));
+    }
+    EXPECT_FALSE(SetListIndex(f.cboOutputMode_C_Dual_1, 4));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, 1));
+    EXPECT_TRUE(f.sDiagramPathA.endsWith("_a_0.jpg"));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_0, 1));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_C_Dual_1, 6));
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DC/image_Dual_Counter_Out_1_1_6_a_0.jpg");
+    changed() = false;
+    f.cboOutputMode_C_Dual_1_Click();
+    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 10);
+    EXPECT_FALSE(changed()) << "a re-run with the same choice is no edit";
+
+    // Mode 2 again after other choices: both lists back on item 0, both codes 0.
+    f.mFuncModeSelect_2_Click();
+    ASSERT_TRUE(SetListIndex(f.cboMaxFreq_C_Dual_1, 3));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, 12));
+    f.mFuncModeSelect_2_Click();
+    EXPECT_EQ(f.cboOutputMode_C_Dual_1->count(), 14);
+    EXPECT_EQ(f.cboMaxFreq_C_Dual_1->currentIndex(), 0);
+    EXPECT_EQ(nMaxFreq_C_Dual_1_H9, 0);
+    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 0);
+    EXPECT_TRUE(digitsDisabled(*f.lblHoldCounter_C_Dual_1));
+
+    // Two counters: one speed, counter 0's fixed fields shown, counter 0 in diagram A.
+    f.mFuncModeSelect_4_Click();
+    ASSERT_EQ(f.cboMaxFreq_C_Dual_1->count(), 1);
+    EXPECT_EQ(f.cboMaxFreq_C_Dual_1->itemText(0), "30 Hz");
+    EXPECT_FALSE(f.cboCountInputMode_C_Dual_0->isHidden());
+    EXPECT_FALSE(f.lblMaxFreq_C_Dual_0->isHidden());
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_SC/image_Ind_Counter_Out_1_4_0.jpg");
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_0, 0));
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, 11));
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_1_b_0.jpg");
+}
+
+TEST_F(H9Editor, SwitchingModesKeepsTheOtherPanelsValues)
+{
+    frmModeSetting_H9& f = editor();
+    f.mFuncModeSelect_1_Click();
+    ASSERT_TRUE(SetListIndex(f.cboCountModeA, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeB_F, 1));
+    (*f.lblTimerSettingA)(5).setCaption("3");
+    f.mFuncModeSelect_5_Click();
+    f.mFuncModeSelect_0_Click();
+    f.mFuncModeSelect_1_Click();
+    EXPECT_EQ(nFuncB_H9, 1);
+    EXPECT_EQ(nTimeRangeA_H9, 2);
+    EXPECT_EQ(f.cboCountModeA->currentIndex(), 2);
+    EXPECT_EQ(nOutputModeB_F_H9, 1);
+    EXPECT_EQ(f.lblTimerSettingA->digits(), "999993");
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SF/image_Ind_Freq_Out_1_0.jpg");
+}
+
+TEST_F(H9Editor, ComboHandlersMarkAChangeOnlyWhenTheCodeChanges)
+{
+    frmModeSetting_H9& f = editor();
+    f.mFuncModeSelect_0_Click();
+    changed() = false;
+    for (QComboBox* c : {f.cboCountModeA, f.cboDotAdjB, f.cboOutputModeA, f.cboSGWidth_All}) {
+        ASSERT_TRUE(SetListIndex(c, 0));
+        EXPECT_FALSE(changed()) << c->objectName().toStdString();
+    }
+    ASSERT_TRUE(SetListIndex(f.cboInputMethod_All, 1));
+    EXPECT_EQ(nInputMethod_H9, 1);
+    EXPECT_TRUE(changed());
+
+    // The user's path: a key press in the list picks the next item.
+    changed() = false;
+    f.cboMaxFreqB->setFocus();
+    QTest::keyClick(f.cboMaxFreqB, Qt::Key_Down);
+    EXPECT_EQ(f.cboMaxFreqB->currentIndex(), 1);
+    EXPECT_EQ(nMaxFreqB_H9, 1);
+    EXPECT_TRUE(changed());
+}
+
+TEST_F(H9Editor, OptionHandlersSetTheirRowsAndDiagrams)
+{
+    frmModeSetting_H9& f = editor();
+    f.mFuncModeSelect_0_Click();
+    for (int mode = 0; mode < 8; ++mode) {
+        ASSERT_TRUE(SetListIndex(f.cboOutputModeA, mode));
+        const bool on = mode != 0 && mode != 5;
+        EXPECT_EQ(digitsEnabled(*f.lblHoldTimeA), on) << mode;
+        EXPECT_EQ(!disabled((*f.lblHoldTimeA)(6)), on) << mode;
+    }
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_ST/image_Ind_Timer_Out_7_0.jpg");
+    for (int mode = 0; mode < 14; ++mode) {
+        ASSERT_TRUE(SetListIndex(f.cboOutputModeB, mode));
+        const bool on = (mode >= 3 && mode <= 5) || mode >= 9;
+        EXPECT_EQ(digitsEnabled(*f.lblHoldCounterB), on) << mode;
+    }
+    ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 3));
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeB, 12));
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
+    ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 5));
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
+    ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 7));
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_4_c_0.jpg");
+
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_T_Dual_0, 1));
+    EXPECT_TRUE(digitsEnabled(*f.lblHoldTime_T_Dual_0));
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DT/image_Dual_Timer_Out_1_0_0.jpg");
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeB_Dual_F, 1));
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DF/image_Dual_Freq_Out_0_1_0.jpg");
+
+    // Time range: only the separator moves, the digits stay.
+    f.lblTimerSettingA->setDigits("001234");
+    ASSERT_TRUE(SetListIndex(f.cboCountModeA, 1));
+    EXPECT_EQ(f.lblTimerSettingA->digits(), "001234");
+    EXPECT_EQ(sep(*f.lblTimerSettingA), "0");
+    EXPECT_TRUE(disabled((*f.lblTimerSettingA)(6)));
+    EXPECT_EQ((*f.lblTimerSettingA)(6).Left(), 0);
+    ASSERT_TRUE(SetListIndex(f.cboDotAdjB_F, 3));
+    EXPECT_EQ((*f.lblCounterSettingB_F)(6).Left(), 855);
+}
+
+TEST_F(H9Editor, AMissingDiagramLeavesThePictureOnShow)
+{
+    const QString folder = tmp.path() + "/Picture/733/Output_ST";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(img.save(folder + "/image_Ind_Timer_Out_1_0.jpg", "JPG"));
+
+    frmModeSetting_H9& f = editor();
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeA, 1));
+    const QPixmap shown = f.Image_Output_A->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeA, 2));
+    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_ST/image_Ind_Timer_Out_2_0.jpg");
+    EXPECT_EQ(f.Image_Output_A->pixmap().cacheKey(), shown.cacheKey());
+    EXPECT_EQ(nOutputModeA_H9, 2);
+    EXPECT_TRUE(digitsEnabled(*f.lblHoldTimeA)) << "the rest of the handler still runs";
+}
+
+namespace {
+
+void enableEverything(QWidget& w)
+{
+    for (QWidget* c : w.findChildren<QWidget*>())
+        c->setEnabled(true);
+}
+
+} // namespace
+
+TEST_F(H9Editor, RefreshDisablesAgainWhatTheChoicesDisable)
+{
+    frmModeSetting_H9& f = editor();
+    f.mFuncModeSelect_1_Click();
+    ASSERT_TRUE(SetListIndex(f.cboOutputModeA, 1));
+    ASSERT_TRUE(SetListIndex(f.cboCountModeA, 3));
+    changed() = false;
+
+    enableEverything(f);
+    RefreshDependentControls(0);
+    EXPECT_TRUE(digitsEnabled(*f.lblHoldTimeA));
+    EXPECT_TRUE(digitsDisabled(*f.lblHoldCounterB));
+    EXPECT_TRUE(disabled((*f.lblTimerSettingA)(6)));
+    EXPECT_TRUE(disabled((*f.lblCounterSettingB)(6)));
+    EXPECT_TRUE(disabled((*f.lblCounterSettingB_F)(6)));
+    EXPECT_TRUE(disabled((*f.lblMagnificationB)(0)));
+    EXPECT_TRUE(disabled((*f.lblMagnificationB_F)(0)));
+    EXPECT_FALSE(changed()) << "a refresh after a transfer is no edit";
+    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SF/image_Ind_Freq_Out_0_0.jpg")
+        << "the tachometer keeps its diagram";
+
+    f.mFuncModeSelect_5_Click();
+    enableEverything(f);
+    RefreshDependentControls(0);
+    EXPECT_TRUE(disabled((*f.lblTimerSetting_T_Dual_0)(6)));
+    EXPECT_TRUE(disabled((*f.lblTimerSetting_T_Dual_1)(6)));
+    EXPECT_TRUE(digitsDisabled(*f.lblHoldTime_T_Dual_0));
+    EXPECT_FALSE(disabled((*f.lblMagnificationB)(0))) << "hidden panels are left as they are";
+
+    f.mFuncModeSelect_3_Click();
+    changed() = false;
+    enableEverything(f);
+    RefreshDependentControls(0);
+    EXPECT_TRUE(disabled((*f.lblCounterSetting_C_Dual_0)(6)));
+    EXPECT_TRUE(digitsDisabled(*f.lblHoldCounter_C_Dual_0));
+    EXPECT_TRUE(digitsEnabled(*f.lblHoldCounter_C_Dual_1));
+    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_FALSE(changed());
+
+    f.mFuncModeSelect_6_Click();
+    enableEverything(f);
+    RefreshDependentControls(0);
+    EXPECT_TRUE(disabled((*f.lblCounterSettingA_Dual_F)(6)));
+    EXPECT_TRUE(disabled((*f.lblCounterSettingB_Dual_F)(6)));
+    EXPECT_FALSE(changed());
+}
+
+TEST_F(H9Editor, RefreshForwardsTheOtherKindsAndNeverLoadsTheEditor)
+{
+    std::vector<int> seen;
+    SetRefreshHandlerH5H7([&seen](int kind) { seen.push_back(kind); });
+    for (int kind : {-1, 0, 1, 2, 3, 4})
+        RefreshDependentControls(kind);
+    SetRefreshHandlerH5H7({});
+    RefreshDependentControls(2);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
+}
