@@ -1,6 +1,6 @@
 // The compare against the simulated instrument: what it names when a byte differs,
 // what it leaves out, and how it fails.
-#include "sim_fixture.h"
+#include "sim_jobs_fixture.h"
 
 #include "editors/h9/combo_select.h"
 #include "editors/h9/refresh.h"

@@ -1,5 +1,5 @@
 // The H5 and H7 download sequences against the simulated instrument.
-#include "sim_fixture.h"
+#include "sim_jobs_fixture.h"
 
 #include "settings_file/editor_state.h"
 #include "transfer/download_h5h7.h"

@@ -3,7 +3,7 @@
 // downloaded, uploaded by the main window's Upload into a fresh editor and compared.
 // The settings writer's images of the set before and after agree in every position
 // that the mode uses, and the compare finds no difference.
-#include "sim_fixture.h"
+#include "sim_jobs_fixture.h"
 
 #include "editors/h5h7/h5h7_params.h"
 #include "editors/h9/params_h9.h"

@@ -1,6 +1,6 @@
 // The upload's read maps and failures against the simulated instrument, and the main
 // window's Upload command around it.
-#include "sim_fixture.h"
+#include "sim_jobs_fixture.h"
 
 #include "app/ui_lock.h"
 #include "settings_file/settings_image.h"

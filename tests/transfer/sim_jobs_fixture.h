@@ -1,0 +1,138 @@
+#pragma once
+// Transfers against the simulated instrument on a pty: COM1 points at the instrument,
+// a fake clock makes the download's 8 s and 4 s pauses free, message boxes are
+// recorded and acknowledged, and jobs run through the program's own transfer window.
+#include "instrument_sim.h"
+
+#include "app/frmMDI.h"
+#include "app/machine_type.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "link/comm_records.h"
+#include "link/frmCommSetup.h"
+#include "link/link.h"
+#include "link/mscomm.h"
+#include "platform/clock.h"
+#include "platform/strings.h"
+#include "support/scripted_ui.h"
+#include "transfer/frmWriteProcess1.h"
+#include "transfer/job_routines.h"
+#include "transfer/transfer_jobs.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace simtest {
+
+// A request as the tests look at it: function, address and count or value.
+struct Req {
+    int function;
+    int address;
+    int value;
+    bool operator==(const Req&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Req& r)
+{
+    return os << "{" << std::hex << r.function << " " << std::dec << r.address << " 0x" << std::hex << r.value
+              << std::dec << "}";
+}
+
+inline Req rd(int address, int count = 1) { return {0x03, address, count}; }
+inline Req wr(int address, int value) { return {0x06, address, value}; }
+inline Req dd() { return {0xDD, 0, 0}; }
+
+inline void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class SimTransferTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frmMDI::instance();
+        frmMDI::MDIForm_Initialize();
+        commState = CommState{};
+        commSettings.nTimeOut = 300;
+        InstallTransferJobRoutines();
+        boxes.autoAcknowledgeOk();
+        platform::setLanguage(platform::Language::English);
+    }
+
+    void TearDown() override
+    {
+        if (frmWriteProcess1::isLoaded())
+            frmWriteProcess1::unload();
+        if (frmModeSetting_H7::isLoaded())
+            frmModeSetting_H7::instance().Unload();
+        if (frmModeSetting_H9::isLoaded())
+            frmModeSetting_H9::unload();
+        if (frmCommSetup* form = frmCommSetup::loaded()) {
+            if (form->MSComm1->PortOpen())
+                form->MSComm1->setPortOpen(false);
+            frmCommSetup::unload();
+        }
+        dropDeferredDeletes();
+        if (instrument)
+            instrument->stop();
+        ::unsetenv("TCPANEL_COM1");
+    }
+
+    sim::Instrument& start(sim::Type type, int mode = 0)
+    {
+        instrument = std::make_unique<sim::Instrument>(type, 1, mode);
+        instrument->start();
+        ::setenv("TCPANEL_COM1", instrument->path().c_str(), 1);
+        return *instrument;
+    }
+
+    // Runs job 0 upload, 1 download or 2 compare in the transfer window; returns the
+    // outcome text of status panel 4.
+    QString runJob(int job, int downloadKind = 0)
+    {
+        frmMDI::instance().nUpDownCompare = job;
+        nDownloadKind = downloadKind;
+        frmWriteProcess1::ShowModal();
+        dropDeferredDeletes();
+        return panel4();
+    }
+
+    QString panel4() const { return frmMDI::instance().StatusBar1->PanelText(4); }
+
+    // The requests the instrument has seen since the last clear.
+    std::vector<Req> requests() const
+    {
+        std::vector<Req> out;
+        for (const sim::Request& r : instrument->requests())
+            out.push_back({r.function, r.address, r.countOrValue});
+        return out;
+    }
+    std::vector<Req> writes() const
+    {
+        std::vector<Req> out;
+        for (const Req& r : requests())
+            if (r.function == 0x06)
+                out.push_back(r);
+        return out;
+    }
+
+    QStringList boxTexts() const
+    {
+        QStringList t;
+        for (const auto& b : boxes.shown())
+            t << b.text;
+        return t;
+    }
+
+    static QString res(int id) { return platform::LoadResString(id); }
+
+    platform::FakeClock clock;
+    platform::ScopedClock scopedClock{&clock};
+    testsupport::ScriptedMessages boxes;
+    std::unique_ptr<sim::Instrument> instrument;
+};
+
+} // namespace simtest
