@@ -8,7 +8,6 @@
 #include "platform/bitmaps.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
-#include "transfer/job_routines.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -146,7 +145,6 @@ frmMDI::frmMDI()
     mUpload->setShortcut(QKeySequence(Qt::Key_F11));
     connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
     registerOwnCommand(QStringLiteral("mUpload_Click"), [this] { mUpload_Click(); });
-    InstallTransferJobRoutines();
     mSetting = menuBar()->addMenu(QString());
     mSetting->setObjectName("mSetting");
     mCommSetting = mSetting->addAction(QString());

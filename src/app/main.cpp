@@ -1,4 +1,5 @@
 #include "app/frmMDI.h"
+#include "transfer/job_routines.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     args.removeFirst();
     frmMDI::sCmdLine = args.join(' ');
 
+    InstallTransferJobRoutines();
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
     return app.exec();

@@ -12,3 +12,11 @@ void InstallTransferJobRoutines()
     SetDownloadVariant(3, DownloadAll_H5);
     SetDownloadVariant(4, DownloadAll_H7);
 }
+
+void RemoveTransferJobRoutines()
+{
+    SetTransferJobRoutine(0, {});
+    SetTransferJobRoutine(2, {});
+    SetDownloadVariant(3, {});
+    SetDownloadVariant(4, {});
+}

@@ -76,7 +76,8 @@ TEST_F(Compare, KeyProtectionAndSystemFlagsAreNotCompared)
     flip(1686);
     EXPECT_EQ(compare(), differs + "Power Saving");
 
-    SimTransferTest::TearDown();
+    TearDown();
+    InstallTransferJobRoutines();
     downloaded(sim::Type::H7, kMacTypeH7, 8);
     flip(1084);
     EXPECT_EQ(compare(), same);

@@ -39,6 +39,7 @@ TEST_F(H5H7Download, H7SequenceOnTheLine)
         expected.push_back(wr(r, RegImage_H7.Cnt.Word(r)));
     expected.push_back(wr(1400, 1));
     expected.push_back(dd());
+    EXPECT_TRUE(settle(expected.size()));
     EXPECT_EQ(requests(), expected);
 
     // The set as the instrument holds it now.
@@ -67,6 +68,7 @@ TEST_F(H5H7Download, H5SendsEveryTimerSectionAndKeyProtectionInsideTheImage)
     editor(kMacTypeH5, 0, 1); // seed 1 switches key protection on
     ASSERT_EQ(bKeyProtect, 1);
     EXPECT_EQ(runJob(1, 3), downloaded());
+    EXPECT_TRUE(settle(4u + 30u + 1u));
 
     const std::vector<Req> w = writes();
     ASSERT_EQ(w.size(), 30u);

@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -79,6 +80,7 @@ protected:
         if (instrument)
             instrument->stop();
         ::unsetenv("TCPANEL_COM1");
+        RemoveTransferJobRoutines();
     }
 
     sim::Instrument& start(sim::Type type, int mode = 0)
@@ -87,6 +89,14 @@ protected:
         instrument->start();
         ::setenv("TCPANEL_COM1", instrument->path().c_str(), 1);
         return *instrument;
+    }
+
+    // Ends everything of the test so far and starts a fresh instrument.
+    sim::Instrument& restart(sim::Type type, int mode = 0)
+    {
+        TearDown();
+        InstallTransferJobRoutines();
+        return start(type, mode);
     }
 
     // Runs job 0 upload, 1 download or 2 compare in the transfer window; returns the
@@ -101,6 +111,10 @@ protected:
     }
 
     QString panel4() const { return frmMDI::instance().StatusBar1->PanelText(4); }
+
+    // Waits until the instrument has logged `n` requests: the one-way 0xDD request may
+    // still be on its way through the pty when the job has ended.
+    bool settle(std::size_t n) const { return instrument->waitForRequests(n, std::chrono::seconds(2)); }
 
     // The requests the instrument has seen since the last clear.
     std::vector<Req> requests() const

@@ -156,8 +156,7 @@ TEST_F(Upload, ValuesTheMapsDoNotHandleFailWithoutAMessage)
     }
 
     // An H5 reporting a counter mode has no section to read.
-    SimTransferTest::TearDown();
-    start(sim::Type::H5, 3);
+    restart(sim::Type::H5, 3);
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxes.count(), 0);
@@ -230,8 +229,7 @@ TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
     // An H5 offers only the timer modes.
     ed.Unload();
     dropDeferredDeletes();
-    SimTransferTest::TearDown();
-    start(sim::Type::H5, 2);
+    restart(sim::Type::H5, 2);
     boxes.autoAcknowledgeOk();
     mdi.mUpload_Click();
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
