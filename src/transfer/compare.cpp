@@ -344,7 +344,7 @@ int CompareSettings()
         case 3:
             rc = Compare_H7(diff);
             break;
-        default: {
+        case 4: {
             // An H8 runs either half: its current function mode decides, and a mode
             // other than the editor's is the first difference.
             diff = 1074;
@@ -360,6 +360,9 @@ int CompareSettings()
                 rc = Compare_H7(diff);
             break;
         }
+        default:
+            // No register map for this type (the edited model has no type code 1 to 4).
+            return failAndHide(20);
         }
         commState.nErrCode = rc;
         if (rc != 0)
