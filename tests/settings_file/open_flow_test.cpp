@@ -118,7 +118,6 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
     int n = 0;
     for (const Case& c : cases) {
         boxes.clear();
-        mdi().bChange = true;
         open(write(QString("f%1.kvf").arg(n++), c.bytes));
         ASSERT_EQ(boxes.count(), 1) << n;
         EXPECT_EQ(boxes.last().text, c.message) << n;
@@ -126,7 +125,6 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         EXPECT_EQ(panel(4), "Failed to open the file!");
         EXPECT_FALSE(anyEditor()) << n;
         EXPECT_FALSE(bHasFileName);
-        EXPECT_TRUE(mdi().bChange);
         testhelp::unloadAll();
     }
     boxes.clear();
