@@ -1,0 +1,218 @@
+// Panel defaults of both halves of the H5/H7 editor.
+#include "editors/h5h7/frmModeSetting_H7.h"
+
+#include "editors/h5h7/h5h7_internal.h"
+
+using platform::LoadResString;
+using namespace h5h7detail;
+
+// ---------------------------------------------------------------- timer defaults
+
+void frmModeSetting_H7::ResetTimerPanels()
+{
+    ResetTimerAPanel();
+    ResetTimerBPanel();
+    ResetTimerCPanel();
+    ResetTimerCommon();
+}
+
+namespace {
+
+// Digits "0" and a "." separator in the layout of time range 0.
+void resetSetValueRow(DigitLabelArray& row)
+{
+    zeroDigits(row);
+    row(DigitLabelArray::kSeparator).setCaption(QStringLiteral("."));
+    packRow(row, kTwoDecimalsOrder);
+}
+
+} // namespace
+
+void frmModeSetting_H7::ResetTimerAPanel()
+{
+    SetListIndex(cboTimerRange_A_H5, 0);
+    SetListIndex(cboTimerDirection_A_H5, 0);
+    SetListIndex(cboOutputMode_A_H5, 0);
+    timerParamsH5.nTimerRange_A_H5 = 0;
+    timerParamsH5.nTimerDir_A_H5 = 0;
+    timerParamsH5.nOutputMode_A_H5 = 0;
+
+    resetSetValueRow(*lblTimerSetting_A_H5);
+    resetSetValueRow(*lblHoldTime_A_H5);
+    setAllLabelsEnabled(*lblHoldTime_A_H5, true);
+    DigitLabelArray& duty = *lblDutyRatio_A_H5;
+    zeroDigits(duty);
+    duty(DigitLabelArray::kSeparator).setCaption(QStringLiteral("0"));
+    packRow(duty, kWholeOrder);
+    setAllLabelsEnabled(duty, false);
+}
+
+void frmModeSetting_H7::ResetTimerBPanel()
+{
+    SetListIndex(cboTimerRangeOFF_B_H5, 0);
+    SetListIndex(cboTimerRangeON_B_H5, 0);
+    SetListIndex(cboTimerDirection_B_H5, 0);
+    SetListIndex(cboOutputMode_B_H5, 0);
+    timerParamsH5.nTimerRangeOFF_B_H5 = 0;
+    timerParamsH5.nTimerRangeON_B_H5 = 0;
+    timerParamsH5.nTimerDir_B_H5 = 0;
+    timerParamsH5.nOutputMode_B_H5 = 0;
+    resetSetValueRow(*lblSettingValueOFF_B_H5);
+    resetSetValueRow(*lblSettingValueON_B_H5);
+}
+
+void frmModeSetting_H7::ResetTimerCPanel()
+{
+    SetListIndex(cboSettingMode_C_H5, 0);
+    SetListIndex(cboTimerRange_C_H5, 0);
+    SetListIndex(cboOutputMode_C_H5, 0);
+    timerParamsH5.nSettingMode_C_H5 = 0;
+    timerParamsH5.nTimerRange_C_H5 = 0;
+    timerParamsH5.nOutputMode_C_H5 = 0;
+    resetSetValueRow(*lblSV1_C_H5);
+    resetSetValueRow(*lblSV2_C_H5);
+}
+
+void frmModeSetting_H7::ResetTimerCommon()
+{
+    SetListIndex(cboSGWidth_All_H5, 0);
+    SetListIndex(cboInputMethod_All_H5, 0);
+    SetListIndex(cboKP_All_H5, 0);
+    timerParamsH5.nSGWidth_H5 = 0;
+    timerParamsH5.nInputMethod_H5 = 0;
+    timerParamsH5.nKP_H5 = 0;
+}
+
+// ---------------------------------------------------------------- counter defaults
+
+void frmModeSetting_H7::ResetCounterPanels()
+{
+    ResetCounter1stPanel();
+    ResetCounter2ndPanel();
+    ResetBatchPanel();
+    ResetTachoPanel();
+    ResetCounterCommon();
+}
+
+namespace {
+
+// A whole-number set value: a greyed "0" in front of six zero digits.
+void setWholeSeparator(DigitLabelArray& row)
+{
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    sep.setCaption(QStringLiteral("0"));
+    sep.setEnabled(false);
+    sep.setFontBold(false);
+}
+
+void setPointSeparator(DigitLabelArray& row, bool enabled)
+{
+    DigitLabel& sep = row(DigitLabelArray::kSeparator);
+    sep.setCaption(QStringLiteral("."));
+    sep.setEnabled(enabled);
+}
+
+} // namespace
+
+void frmModeSetting_H7::ResetCounter1stPanel()
+{
+    SetListIndex(cboCountInputMode_1st_H7, 0);
+    SetListIndex(cboOutputMode_1st_H7, 0);
+    counterParamsH7.nCountInputMode_1st_H7 = 0;
+    counterParamsH7.nOutputMode_1st_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_1st_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblHoldCounter_1st_H7)(i).setEnabled(false);
+    }
+    setWholeSeparator(*lblCounterSetting_1st_H7);
+    setPointSeparator(*lblHoldCounter_1st_H7, false);
+    packRow(*lblCounterSetting_1st_H7, kWholeOrder);
+    packRow(*lblHoldCounter_1st_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetCounter2ndPanel()
+{
+    SetListIndex(cboCountInputMode_2nd_H7, 0);
+    SetListIndex(cboOutputMode_2nd_H7, 0);
+    counterParamsH7.nCountInputMode_2nd_H7 = 0;
+    counterParamsH7.nOutputMode_2nd_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_2nd_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_2nd_2_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblHoldCounter_2nd_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblHoldCounter_2nd_1_H7)(i).setEnabled(true);
+        (*lblHoldCounter_2nd_2_H7)(i).setEnabled(false);
+    }
+    setWholeSeparator(*lblCounterSetting_2nd_1_H7);
+    setWholeSeparator(*lblCounterSetting_2nd_2_H7);
+    setPointSeparator(*lblHoldCounter_2nd_1_H7, true);
+    setPointSeparator(*lblHoldCounter_2nd_2_H7, false);
+    packRow(*lblCounterSetting_2nd_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_2nd_2_H7, kWholeOrder);
+    packRow(*lblHoldCounter_2nd_1_H7, kThreeDecimalsOrder);
+    packRow(*lblHoldCounter_2nd_2_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetBatchPanel()
+{
+    SetListIndex(cboCountInputMode_batch_H7, 0);
+    SetListIndex(cboOutputMode_batch_H7, 0);
+    counterParamsH7.nCountInputMode_batch_H7 = 0;
+    counterParamsH7.nOutputMode_batch_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_batch_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_batch_2_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblHoldCounter_batch_H7)(i).setEnabled(false);
+    }
+    setWholeSeparator(*lblCounterSetting_batch_1_H7);
+    setWholeSeparator(*lblCounterSetting_batch_2_H7);
+    setPointSeparator(*lblHoldCounter_batch_H7, false);
+    packRow(*lblCounterSetting_batch_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_batch_2_H7, kWholeOrder);
+    packRow(*lblHoldCounter_batch_H7, kThreeDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetTachoPanel()
+{
+    SetListIndex(cboOutputMode_freq_H7, 0);
+    SetListIndex(cboSampleAvg_freq_H7, 0);
+    counterParamsH7.nOutputMode_freq_H7 = 0;
+    counterParamsH7.nSampleAvg_freq_H7 = 0;
+    for (int i = 0; i < 6; ++i) {
+        (*lblCounterSetting_freq_1_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblCounterSetting_freq_2_H7)(i).setCaption(QStringLiteral("0"));
+        // The two leading digits of both times are fixed zeros.
+        (*lblAuto2ZeroTime_freq_H7)(i).setCaption(i < 2 ? QStringLiteral("0") : QStringLiteral("9"));
+        (*lblAuto2ZeroTime_freq_H7)(i).setEnabled(i >= 2);
+        (*lblDelay2StartTime_freq_H7)(i).setCaption(QStringLiteral("0"));
+        (*lblDelay2StartTime_freq_H7)(i).setEnabled(i >= 2);
+    }
+    setWholeSeparator(*lblCounterSetting_freq_1_H7);
+    setWholeSeparator(*lblCounterSetting_freq_2_H7);
+    setPointSeparator(*lblDelay2StartTime_freq_H7, true);
+    setPointSeparator(*lblAuto2ZeroTime_freq_H7, true);
+    packRow(*lblCounterSetting_freq_1_H7, kWholeOrder);
+    packRow(*lblCounterSetting_freq_2_H7, kWholeOrder);
+    packRow(*lblDelay2StartTime_freq_H7, kTwoDecimalsOrder);
+    packRow(*lblAuto2ZeroTime_freq_H7, kTwoDecimalsOrder);
+}
+
+void frmModeSetting_H7::ResetCounterCommon()
+{
+    SetListIndex(cboDotAdj_Comm_H7, 0);
+    SetListIndex(cboInputMethod_Comm_H7, 0);
+    SetListIndex(cboKP_Comm_H7, 0);
+    SetListIndex(cboMaxFreq_Comm_H7, 0);
+    SetListIndex(cboSGWidth_Comm_H7, 0);
+    counterParamsH7.nDotAdj_H7 = 0;
+    counterParamsH7.nInputMethod_H7 = 0;
+    counterParamsH7.nKP_H7 = 0;
+    counterParamsH7.nMaxFreq_H7 = 0;
+    counterParamsH7.nSGWidth_H7 = 0;
+    DigitLabelArray& prescale = *lblMagnification_Comm_H7;
+    for (int i = 0; i < 6; ++i)
+        prescale(i).setCaption(i == 2 ? QStringLiteral("1") : QStringLiteral("0"));
+    setPointSeparator(prescale, true);
+    prescale(0).setEnabled(true);
+    packRow(prescale, kThreeDecimalsOrder);
+}
