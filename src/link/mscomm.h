@@ -1,14 +1,14 @@
 #pragma once
-// The program's serial control, shaped like the communications control the settings
-// dialog hosts: CommPort, Settings ("9600,n,8,1"), PortOpen, InputLen, the buffer
-// counts, Output, Input, DTREnable, RTSEnable, CommEvent and the OnComm signal.
+// The program's serial control, hosted by the settings dialog: CommPort, Settings
+// ("9600,n,8,1"), PortOpen, InputMode, InputLen, the buffer counts, Output, Input,
+// DTREnable, RTSEnable, CommEvent and the OnComm signal.
 //
 // It drives a SerialDevice: the real one is a QSerialPort; tests install a factory that
 // makes an in-process fake. Port n opens the device named by the environment variable
 // TCPANEL_COM<n> when it is set, else /dev/ttyS<n-1>.
 //
 // A property or method that cannot do its work returns false (or an empty result) and
-// leaves the control's error number in lastError(), as the control raises its errors.
+// leaves an error number in lastError().
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-// Error numbers, as the communications control reports them.
+// Error numbers of the control.
 enum MSCommErrorNumber : int {
     kCommErrNone = 0,
     kCommErrInvalidValue = 380,      // invalid property value

@@ -35,10 +35,12 @@ public:
 
     bool JobRunning() const { return running_; }
 
+    // Escape: the window offers no way to stop a job.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void EndJob(bool success, int job);
