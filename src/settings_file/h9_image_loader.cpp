@@ -1,6 +1,5 @@
 #include "settings_file/h9_image.h"
 
-#include "app/frmMDI.h"
 #include "editors/h9/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "settings_file/loader_support.h"
@@ -145,7 +144,7 @@ void loadH9(const SettingFileImage& image, int keyProtect)
     bPowerSaving_H9 = powerSaving ? 0 : 1;
     ed.mPowerSaving_Click();
 
-    frmMDI::instance().showChild(&ed);
+    ed.Show();
 
     switch (image.at(21)) {
     case '0':

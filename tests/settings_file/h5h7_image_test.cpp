@@ -68,7 +68,7 @@ protected:
     }
 
     // A valid H7 image of the 2-stage counter with every field away from its default.
-    static SettingFileImage handH7(const char* type = "030A", const char* mode = "4")
+    static SettingFileImage handH7(const char* type = "030A", const char* mode = "6")
     {
         return image({{0, "0100"}, {4, type}, {10, "4"}, {11, "3"}, {12, "1"}, {13, "012345"},
                       {19, "1"}, {20, "1"}, {21, "1"}, {31, mode},
@@ -80,7 +80,7 @@ protected:
                       {196, "123456"}, {202, "654321"}});
     }
 
-    void setHandH7(frmModeSetting_H7& ed, int mode = 4)
+    void setHandH7(frmModeSetting_H7& ed, int mode = 6)
     {
         ed.FuncModeSelect(mode);
         ASSERT_TRUE(pickH7(ed.cboKP_Comm_H7, 4));
@@ -142,9 +142,9 @@ TEST_F(H5H7Image, H8UsesTheLayoutOfItsMode)
     testhelp::unloadAll();
     bKeyProtect = 0;
     frmModeSetting_H7& ed8 = editorFor(kMacTypeH8);
-    setHandH7(ed8, 4);
+    setHandH7(ed8, 6);
     ASSERT_EQ(BuildFileImage_H7(), 0);
-    EXPECT_EQ(testhelp::imageDiff(byFileBuf, handH7("040A", "4")), "");
+    EXPECT_EQ(testhelp::imageDiff(byFileBuf, handH7("040A", "6")), "");
     EXPECT_EQ(BuildFileImage_H5(), 15);
 }
 
@@ -193,7 +193,8 @@ TEST_F(H5H7Image, LoadersPutTheImageIntoTheEditor)
     nMacType = kMacTypeH7;
     ASSERT_EQ(LoadFileImage_H7(handH7(), 21), 0);
     frmModeSetting_H7& ed7 = frmModeSetting_H7::instance();
-    EXPECT_EQ(nFuncMode, 4);
+    EXPECT_EQ(nFuncMode, 6);
+    EXPECT_EQ(counterParamsH7.nCountInputMode_batch_H7, 4);
     EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 11);
     EXPECT_EQ(counterParamsH7.nOutputMode_2nd_H7, 10);
     EXPECT_EQ(ed7.lblCounterSetting_2nd_2_H7->digits(), "-01000");

@@ -113,12 +113,12 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         {type05, "Falied to open the file."},
         {typeBlank, "Falied to open the file."},
         {image({{0, "0100"}, {4, "010A"}, {8, "2"}}), "Falied to open the file."},
+        {image({{0, "0100"}, {4, "010A"}, {21, "2"}}), "Falied to open the file."},
         {image({{0, "0100"}, {4, "040A"}, {31, "9"}}), "Falied to open the file."},
     };
     int n = 0;
     for (const Case& c : cases) {
         boxes.clear();
-        mdi().bChange = true;
         open(write(QString("f%1.kvf").arg(n++), c.bytes));
         ASSERT_EQ(boxes.count(), 1) << n;
         EXPECT_EQ(boxes.last().text, c.message) << n;
@@ -126,7 +126,6 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         EXPECT_EQ(panel(4), "Failed to open the file!");
         EXPECT_FALSE(anyEditor()) << n;
         EXPECT_FALSE(bHasFileName);
-        EXPECT_TRUE(mdi().bChange);
         testhelp::unloadAll();
     }
     boxes.clear();
@@ -164,6 +163,28 @@ TEST_F(OpenFlow, H5FileOpensInTheTimerHalfAndSavesBackToItself)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().at(31), '2');
+}
+
+TEST_F(OpenFlow, H9FileOpensWithItsPowerSavingButton)
+{
+    // Positions 6-7 of the type are not looked at.
+    const QString path = write("h9.kvf", image({{0, "0100"}, {4, "01XY"}, {9, "1"}, {21, "1"},
+                                                {130, "2"}, {222, "0001000"},
+                                                {234, "0002000"}, {241, "0005.00"}}));
+    mdi().bChange = true;
+    open(path);
+    EXPECT_EQ(boxes.count(), 0);
+    ASSERT_TRUE(frmModeSetting_H9::isLoaded());
+    EXPECT_EQ(frmModeSetting_H9::instance().windowTitle(), "h9.kvf");
+    EXPECT_EQ(nMacType, kMacTypeH9);
+    EXPECT_EQ(nDualFunc_H9, 2);
+    EXPECT_EQ(bPowerSaving_H9, 1);
+    EXPECT_EQ(mdi().nLoadForm, 1);
+    EXPECT_EQ(panel(1), ModelName(1));
+    for (int b : {4, 7, 9, 10, 11, 12})
+        EXPECT_TRUE(mdi().Toolbar1->Buttons(b).Visible()) << b;
+    EXPECT_FALSE(mdi().bChange);
+    EXPECT_TRUE(bHasFileName);
 }
 
 TEST_F(OpenFlow, H8FileChoosesItsLayoutByTheFunctionMode)
@@ -221,4 +242,21 @@ TEST_F(OpenFlow, CommandLineThatIsNoSettingsFile)
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_FALSE(anyEditor());
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(OpenFlow, MenuShortcutAndToolbarReachTheOpen)
+{
+    frmMDI& m = mdi();
+    const QList<QAction*> items = m.mFile->actions();
+    ASSERT_GE(items.size(), 2);
+    EXPECT_EQ(items.indexOf(m.mOpen), items.indexOf(m.mExit) - 1);
+    EXPECT_EQ(m.mOpen->text(), "Open(&O)");
+    EXPECT_EQ(m.mOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    dialogs.cancel().cancel();
+    m.mOpen->trigger();
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    m.Toolbar1_ButtonClick("Open"); // no editor open: the main window's own Open
+    EXPECT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(panel(4), "Failed to open the file!");
 }
