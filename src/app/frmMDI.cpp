@@ -3,6 +3,7 @@
 #include "app/machine_type.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
+#include "link/frmCommSetup.h"
 #include "monitor/monitor_state.h"
 #include "platform/bitmaps.h"
 #include "platform/message_box.h"
@@ -132,6 +133,12 @@ frmMDI::frmMDI()
     mExit = mFile->addAction(QString());
     mExit->setObjectName("mExit");
     connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
+    mSetting = menuBar()->addMenu(QString());
+    mSetting->setObjectName("mSetting");
+    mCommSetting = mSetting->addAction(QString());
+    mCommSetting->setObjectName("mCommSetting");
+    mCommSetting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(mCommSetting, &QAction::triggered, this, &frmMDI::mCommSetting_Click);
 
     MDIForm_Load();
 }
@@ -166,6 +173,8 @@ void frmMDI::ApplyTextsMDI()
 {
     mFile->setTitle(LoadResString(127));
     mExit->setText(LoadResString(138));
+    mSetting->setTitle(LoadResString(131));
+    mCommSetting->setText(LoadResString(103));
 }
 
 void frmMDI::MDIForm_Load()
@@ -261,6 +270,12 @@ void frmMDI::mExit_Click()
 {
     bMonitorUnload = false;
     close();
+}
+
+void frmMDI::mCommSetting_Click()
+{
+    frmCommSetup::instance().exec();
+    UpdateCommStatusBar();
 }
 
 bool frmMDI::MDIForm_QueryUnload()

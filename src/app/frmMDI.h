@@ -108,6 +108,8 @@ public:
 
     QMenu* mFile = nullptr;
     QAction* mExit = nullptr;
+    QMenu* mSetting = nullptr;
+    QAction* mCommSetting = nullptr;
 
     // Shows `form` as the child window (modeless); it is unloaded with its window.
     void showChild(QWidget* form);
@@ -122,6 +124,7 @@ public:
     static QString sCmdLine;
 
     void mExit_Click();
+    void mCommSetting_Click();
     void Toolbar1_ButtonClick(const QString& key);
 
     // The main window's own commands for the toolbar when no editor is open

@@ -1,0 +1,567 @@
+#include "link/frmCommSetup.h"
+
+#include "app/frmMDI.h"
+#include "app/machine_type.h"
+#include "link/comm_records.h"
+#include "link/comm_status.h"
+#include "link/link.h"
+#include "link/messages.h"
+#include "link/modbus_ascii.h"
+#include "link/mscomm.h"
+#include "platform/message_box.h"
+#include "platform/strings.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <limits>
+#include <optional>
+
+using platform::LoadResString;
+using platform::placeTw;
+
+namespace {
+
+// The value of a text of decimal (base 10) or hexadecimal (base 16) digits only;
+// nullopt for an empty text or any other character. A value too large for any field
+// comes back as the largest qint64, so range checks refuse it without overflowing.
+std::optional<qint64> parseDigits(const QString& text, int base)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    qint64 value = 0;
+    for (QChar ch : text) {
+        const int d = ch.isDigit() && ch.unicode() < 128 ? ch.unicode() - '0'
+                    : base == 16 && ch.unicode() >= 'A' && ch.unicode() <= 'F' ? ch.unicode() - 'A' + 10
+                    : base == 16 && ch.unicode() >= 'a' && ch.unicode() <= 'f' ? ch.unicode() - 'a' + 10
+                                                                                : -1;
+        if (d < 0)
+            return std::nullopt;
+        if (value > (std::numeric_limits<qint64>::max() - d) / base)
+            value = std::numeric_limits<qint64>::max();
+        else
+            value = value * base + d;
+    }
+    return value;
+}
+
+QString hex2(int value) { return QString::number(value, 16).toUpper().rightJustified(2, '0'); }
+
+template <class W>
+W* make(QWidget* parent, const char* name)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setFont(platform::formFont(9));
+    return w;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, double l, double t, double w, double h)
+{
+    auto* f = make<QGroupBox>(parent, name);
+    placeTw(f, l, t, w, h);
+    return f;
+}
+
+// Selects item `index` from code without running the user's click handler; an index
+// outside the list selects nothing and is skipped, as the load step skips a failing
+// statement.
+void selectItem(QComboBox* box, qint64 index)
+{
+    if (index < 0 || index >= box->count())
+        return;
+    const QSignalBlocker block(box);
+    box->setCurrentIndex(static_cast<int>(index));
+}
+
+} // namespace
+
+frmCommSetup::frmCommSetup()
+{
+    setObjectName("frmCommSetup");
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    MSComm1 = new MSComm(this);
+    MSComm1->setObjectName("MSComm1");
+    connect(MSComm1, &MSComm::OnComm, this, &frmCommSetup::MSComm1_OnComm);
+    buildControls();
+    Form_Load();
+}
+
+frmCommSetup::~frmCommSetup() = default;
+
+void frmCommSetup::buildControls()
+{
+    setFixedSize(platform::tw(7320), platform::tw(6600));
+
+    framePCCommSetting = makeFrame(this, "framePCCommSetting", 120, 60, 3480, 5760);
+    frameComPort = makeFrame(framePCCommSetting, "frameComPort", 120, 300, 3240, 720);
+    cboComPort = make<QComboBox>(frameComPort, "cboComPort");
+    placeTw(cboComPort, 240, 300, 2760, 315);
+
+    frameCommSetting = makeFrame(framePCCommSetting, "frameCommSetting", 120, 1080, 3240, 1980);
+    struct Row { QLabel** label; const char* labelName; QComboBox** box; const char* boxName; };
+    const Row rows[] = {
+        {&lblBaudRate, "lblBaudRate", &cboBaudRate, "cboBaudRate"},
+        {&lblDataBit, "lblDataBit", &cboDataBits, "cboDataBits"},
+        {&lblParity, "lblParity", &cboParity, "cboParity"},
+        {&lblStopBit, "lblStopBit", &cboStopBits, "cboStopBits"},
+    };
+    double top = 330;
+    for (const Row& r : rows) {
+        *r.label = make<QLabel>(frameCommSetting, r.labelName);
+        placeTw(*r.label, 120, top + 30, 1260, 255);
+        *r.box = make<QComboBox>(frameCommSetting, r.boxName);
+        placeTw(*r.box, 1440, top, 1620, 315);
+        top += 390;
+    }
+    cboBaudRate->addItems({"1200     Bps", "2400     Bps", "4800     Bps", "9600     Bps",
+                           "14400   Bps", "19200   Bps", "28800   Bps", "38400   Bps",
+                           "57600   Bps"});
+    cboParity->addItems({"None", "Odd", "Even"});
+    cboDataBits->addItems({"7 bits", "8 bits"});
+    cboStopBits->addItems({"1 bit", "2 bits"});
+    for (QComboBox* box : {cboBaudRate, cboParity, cboDataBits, cboStopBits}) {
+        const QSignalBlocker block(box);
+        box->setCurrentIndex(-1);
+    }
+
+    frameProtocol = makeFrame(framePCCommSetting, "frameProtocol", 120, 3180, 3240, 720);
+    optProtocal[0] = make<QRadioButton>(frameProtocol, "optProtocal_0");
+    optProtocal[0]->setText(QStringLiteral("Ascii"));
+    placeTw(optProtocal[0], 240, 330, 1200, 255);
+    optProtocal[1] = make<QRadioButton>(frameProtocol, "optProtocal_1");
+    optProtocal[1]->setText(QStringLiteral("RTU"));
+    placeTw(optProtocal[1], 1680, 330, 1200, 255);
+    optProtocal[0]->setChecked(true);
+    optProtocal[1]->setEnabled(false);
+
+    auto makeMsBox = [this](QGroupBox*& frame, const char* frameName, QLineEdit*& text,
+                            const char* textName, double frameTop) {
+        frame = makeFrame(framePCCommSetting, frameName, 120, frameTop, 3240, 780);
+        text = make<QLineEdit>(frame, textName);
+        placeTw(text, 240, 330, 2280, 315);
+        auto* unit = make<QLabel>(frame, "lblMs");
+        unit->setText(QStringLiteral("ms"));
+        placeTw(unit, 2640, 360, 480, 255);
+        text->installEventFilter(this);
+    };
+    makeMsBox(frameTimeOut, "frameTimeOut", txtTimeOut, "txtTimeOut", 4020);
+    makeMsBox(FrameDelay, "FrameDelay", txtCommDelayTime, "txtCommDelayTime", 4860);
+
+    frameDeviceIDSetting = makeFrame(this, "frameDeviceIDSetting", 3720, 60, 3480, 5760);
+    frameModeSelect = makeFrame(frameDeviceIDSetting, "frameModeSelect", 120, 300, 3240, 720);
+    for (int i = 0; i < 2; ++i) {
+        OptModeSelect[static_cast<std::size_t>(i)] =
+            make<QRadioButton>(frameModeSelect, i == 0 ? "OptModeSelect_0" : "OptModeSelect_1");
+        placeTw(OptModeSelect[static_cast<std::size_t>(i)], i == 0 ? 240 : 1680, 330, 1400, 255);
+    }
+
+    frameManual = makeFrame(frameDeviceIDSetting, "frameManual", 120, 1140, 3240, 1020);
+    frameMenu = make<QFrame>(frameManual, "frameMenu");
+    placeTw(frameMenu, 60, 240, 3120, 720);
+    lblDeviceID_menu = make<QLabel>(frameMenu, "lblDeviceID_menu");
+    placeTw(lblDeviceID_menu, 120, 210, 1500, 255);
+    cboDeviceID_Menu = make<QComboBox>(frameMenu, "cboDeviceID_Menu");
+    placeTw(cboDeviceID_Menu, 1680, 180, 1200, 315);
+    cboDeviceID_Menu->setEditable(true);
+    cboDeviceID_Menu->setInsertPolicy(QComboBox::NoInsert);
+    // Typed IDs stay as typed: no completion from the list.
+    cboDeviceID_Menu->setCompleter(nullptr);
+    cboDeviceID_Menu->lineEdit()->installEventFilter(this);
+
+    framuAuto = makeFrame(frameDeviceIDSetting, "framuAuto", 120, 2280, 3240, 2400);
+    frameAuto = make<QFrame>(framuAuto, "frameAuto");
+    placeTw(frameAuto, 60, 240, 3120, 2100);
+    lblDeviceID_Auto = make<QLabel>(frameAuto, "lblDeviceID_Auto");
+    placeTw(lblDeviceID_Auto, 120, 210, 1500, 255);
+    txtDeviceID_Auto = make<QLineEdit>(frameAuto, "txtDeviceID_Auto");
+    placeTw(txtDeviceID_Auto, 1680, 180, 1200, 315);
+    // Shows the ID being asked or the chosen entry's ID; the list is where one chooses.
+    txtDeviceID_Auto->setReadOnly(true);
+    cboAddress_Auto = make<QComboBox>(frameAuto, "cboAddress_Auto");
+    placeTw(cboAddress_Auto, 120, 660, 2880, 315);
+    cmdSearch = make<QPushButton>(frameAuto, "cmdSearch");
+    placeTw(cmdSearch, 120, 1200, 1320, 435);
+    cmdStop = make<QPushButton>(frameAuto, "cmdStop");
+    placeTw(cmdStop, 1680, 1200, 1320, 435);
+    cmdStop->setEnabled(false);
+
+    cmdOK = make<QPushButton>(this, "cmdOK");
+    placeTw(cmdOK, 3720, 6000, 1080, 420);
+    cmdApply = make<QPushButton>(this, "cmdApply");
+    placeTw(cmdApply, 4920, 6000, 1080, 420);
+    cmdCancel = make<QPushButton>(this, "cmdCancel");
+    placeTw(cmdCancel, 6120, 6000, 1080, 420);
+    for (QPushButton* b : {cmdOK, cmdApply, cmdCancel, cmdSearch, cmdStop})
+        b->setAutoDefault(false);
+
+    // A user's choice runs the handlers; selections made from code do not.
+    for (QComboBox* box : {cboComPort, cboBaudRate, cboParity, cboDataBits, cboStopBits, cboDeviceID_Menu})
+        connect(box, &QComboBox::activated, this, &frmCommSetup::settingChanged);
+    connect(txtTimeOut, &QLineEdit::textChanged, this, &frmCommSetup::settingChanged);
+    connect(txtCommDelayTime, &QLineEdit::textChanged, this, &frmCommSetup::settingChanged);
+    for (int i = 0; i < 2; ++i) {
+        connect(optProtocal[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { optProtocal_Click(i); });
+        connect(OptModeSelect[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { OptModeSelect_Click(i); });
+    }
+    connect(cboAddress_Auto, &QComboBox::activated, this, &frmCommSetup::cboAddress_Auto_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCommSetup::cmdOK_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmCommSetup::cmdApply_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmCommSetup::cmdCancel_Click);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmCommSetup::cmdSearch_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmCommSetup::cmdStop_Click);
+}
+
+void frmCommSetup::LoadCaptions()
+{
+    setWindowTitle(LoadResString(103));
+    framePCCommSetting->setTitle(LoadResString(104));
+    frameComPort->setTitle(LoadResString(105));
+    frameCommSetting->setTitle(LoadResString(106));
+    lblBaudRate->setText(LoadResString(107));
+    lblDataBit->setText(LoadResString(108));
+    lblParity->setText(LoadResString(109));
+    lblStopBit->setText(LoadResString(110));
+    frameTimeOut->setTitle(LoadResString(111));
+    frameDeviceIDSetting->setTitle(LoadResString(113));
+    frameModeSelect->setTitle(LoadResString(114));
+    OptModeSelect[0]->setText(LoadResString(116));
+    OptModeSelect[1]->setText(LoadResString(117));
+    frameManual->setTitle(LoadResString(118));
+    lblDeviceID_menu->setText(LoadResString(119));
+    framuAuto->setTitle(LoadResString(120));
+    lblDeviceID_Auto->setText(LoadResString(119));
+    cmdSearch->setText(LoadResString(122));
+    cmdStop->setText(LoadResString(123));
+    cmdOK->setText(LoadResString(102));
+    cmdApply->setText(LoadResString(124));
+    cmdCancel->setText(LoadResString(125));
+    frameProtocol->setTitle(LoadResString(345));
+    FrameDelay->setTitle(LoadResString(354));
+}
+
+void frmCommSetup::Form_Load()
+{
+    LoadCaptions();
+
+    {
+        const QSignalBlocker blockPort(cboComPort);
+        const QSignalBlocker blockId(cboDeviceID_Menu);
+        cboComPort->clear();
+        for (int i = 1; i <= 16; ++i)
+            cboComPort->addItem(QStringLiteral("COM%1").arg(i));
+        cboComPort->setCurrentIndex(-1);
+        cboDeviceID_Menu->clear();
+        for (int id = 1; id <= 255; ++id)
+            cboDeviceID_Menu->addItem(hex2(id));
+        cboDeviceID_Menu->setCurrentIndex(-1);
+    }
+
+    txtTimeOut->setText(QString::number(commSettings.nTimeOut));
+    txtCommDelayTime->setText(QString::number(commSettings.nCommDelay));
+
+    selectItem(cboComPort, static_cast<qint64>(commSettings.nCommPort) - 1);
+    selectItem(cboBaudRate, commSettings.nBaudIndex);
+    selectItem(cboParity, commSettings.nParityIndex);
+    selectItem(cboDataBits, commSettings.nDataBitsIndex);
+    selectItem(cboStopBits, commSettings.nStopBitsIndex);
+    if (commSettings.nCommProtocol >= 0 && commSettings.nCommProtocol < 2) {
+        optProtocal[static_cast<std::size_t>(commSettings.nCommProtocol)]->setChecked(true);
+        optProtocal_Click(commSettings.nCommProtocol);
+    }
+    selectItem(cboDeviceID_Menu, commSettings.nManualIdIndex);
+
+    {
+        const QSignalBlocker block(cboAddress_Auto);
+        cboAddress_Auto->clear();
+        cboAddress_Auto->addItems(commSettings.sFoundDevices);
+        cboAddress_Auto->setCurrentIndex(-1);
+    }
+    if (commSettings.nFoundDeviceIndex >= 0 && commSettings.nFoundDeviceIndex < cboAddress_Auto->count()) {
+        selectItem(cboAddress_Auto, commSettings.nFoundDeviceIndex);
+        cboAddress_Auto_Click();
+    }
+
+    const int mode = commSettings.bAutoIdMode ? 1 : 0;
+    OptModeSelect[static_cast<std::size_t>(mode)]->setChecked(true);
+    OptModeSelect_Click(mode);
+
+    // The selections above count as changes; the dialog opens with nothing to apply.
+    cmdApply->setEnabled(false);
+}
+
+void frmCommSetup::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    cboComPort->setFocus();
+}
+
+void frmCommSetup::settingChanged() { cmdApply->setEnabled(true); }
+
+void frmCommSetup::optProtocal_Click(int index)
+{
+    nPendingProtocol = index;
+    cmdApply->setEnabled(true);
+}
+
+void frmCommSetup::OptModeSelect_Click(int index)
+{
+    const bool manual = index == 0;
+    frameMenu->setEnabled(manual);
+    cboDeviceID_Menu->setEnabled(manual);
+    frameAuto->setEnabled(!manual);
+    txtDeviceID_Auto->setEnabled(!manual);
+    cboAddress_Auto->setEnabled(!manual);
+    cmdSearch->setEnabled(!manual);
+    cmdApply->setEnabled(true);
+}
+
+void frmCommSetup::cboAddress_Auto_Click()
+{
+    if (cboAddress_Auto->count() > 0)
+        txtDeviceID_Auto->setText(cboAddress_Auto->currentText().left(2));
+}
+
+bool frmCommSetup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Return: case Qt::Key_Enter:
+    case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab:
+        return QDialog::eventFilter(watched, event);
+    default:
+        break;
+    }
+    const QString text = key->text();
+    if (text.isEmpty())
+        return QDialog::eventFilter(watched, event); // cursor keys and the like
+    const QChar ch = text.size() == 1 ? text[0] : QChar();
+    const bool digit = ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+    if (watched == txtTimeOut || watched == txtCommDelayTime)
+        return !digit; // anything but a digit is discarded
+    if (watched == cboDeviceID_Menu->lineEdit()) {
+        if (digit || (ch >= QLatin1Char('A') && ch <= QLatin1Char('F')))
+            return false;
+        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('f')) {
+            cboDeviceID_Menu->lineEdit()->insert(QString(ch.toUpper()));
+            return true;
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmCommSetup::ApplySettings(bool& failed)
+{
+    failed = true;
+    for (QComboBox* box : {cboComPort, cboBaudRate, cboParity, cboDataBits, cboStopBits}) {
+        if (box->currentText().isEmpty()) {
+            ShowErrorMessage(26);
+            return;
+        }
+    }
+    const std::optional<qint64> port = parseDigits(cboComPort->currentText().mid(3).trimmed(), 10);
+    if (!port || *port < 1 || *port > 16) {
+        ShowErrorMessage(26);
+        return;
+    }
+
+    const std::optional<qint64> timeOut = parseDigits(txtTimeOut->text(), 10);
+    if (!timeOut || *timeOut < 50 || *timeOut > std::numeric_limits<qint32>::max()) {
+        ShowErrorMessage(27);
+        return;
+    }
+    const std::optional<qint64> delay = parseDigits(txtCommDelayTime->text(), 10);
+    if (!delay || *delay > 60000) {
+        ShowErrorMessage(31);
+        return;
+    }
+
+    const bool manual = OptModeSelect[0]->isChecked();
+    const std::optional<qint64> slave =
+        parseDigits(manual ? cboDeviceID_Menu->currentText() : txtDeviceID_Auto->text(), 16);
+    if (!slave || *slave < 1 || *slave > 255) {
+        ShowErrorMessage(22);
+        return;
+    }
+
+    // Every check passed: only now is anything stored.
+    commSettings.nCommDelay = static_cast<qint32>(*delay);
+    if (manual) {
+        commSettings.bAutoIdMode = 0;
+        commSettings.nManualIdIndex = static_cast<int>(*slave) - 1;
+    } else {
+        commSettings.bAutoIdMode = 1;
+        commSettings.nFoundDeviceIndex = cboAddress_Auto->currentIndex();
+    }
+    commSettings.nCommPort = static_cast<int>(*port);
+    commSettings.nParityIndex = cboParity->currentIndex();
+    commSettings.nDataBitsIndex = cboDataBits->currentIndex();
+    commSettings.nBaudIndex = cboBaudRate->currentIndex();
+    commSettings.nTimeOut = static_cast<qint32>(*timeOut);
+    commSettings.nStopBitsIndex = cboStopBits->currentIndex();
+    commSettings.nSlaveID = static_cast<qint32>(*slave);
+    commSettings.nCommProtocol = nPendingProtocol;
+    commSettings.sCommSettingsText = ComposeCommSettingsText(commSettings);
+
+    UpdateCommStatusBar();
+    cmdApply->setEnabled(false);
+    failed = false;
+}
+
+void frmCommSetup::cmdApply_Click()
+{
+    bool failed = false;
+    ApplySettings(failed);
+}
+
+void frmCommSetup::cmdOK_Click()
+{
+    bool failed = false;
+    ApplySettings(failed);
+    if (!failed)
+        done(QDialog::Accepted);
+}
+
+void frmCommSetup::cmdCancel_Click() { done(QDialog::Rejected); }
+
+void frmCommSetup::reject()
+{
+    // A running search is stopped with its Stop button, not by closing the dialog.
+    if (bSearching)
+        return;
+    QDialog::reject();
+}
+
+void frmCommSetup::closeEvent(QCloseEvent* event)
+{
+    if (bSearching) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmCommSetup::done(int result)
+{
+    if (bSearching)
+        return;
+    QDialog::done(result);
+    // Unloading ends the serial control and closes an open port with it.
+    if (MSComm1->PortOpen())
+        MSComm1->setPortOpen(false);
+    unload();
+}
+
+void frmCommSetup::setSettingControlsEnabled(bool on)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cboComPort, cboBaudRate, cboParity, cboDataBits, cboStopBits, txtTimeOut,
+             txtCommDelayTime, OptModeSelect[0], OptModeSelect[1], optProtocal[0], cmdOK,
+             cmdCancel, cmdApply})
+        w->setEnabled(on);
+}
+
+void frmCommSetup::EnableSettingControls() { setSettingControlsEnabled(true); }
+void frmCommSetup::DisableSettingControls() { setSettingControlsEnabled(false); }
+
+void frmCommSetup::cmdSearch_Click()
+{
+    DisableSettingControls();
+    bSearching = true;
+    cmdStop->setEnabled(true);
+    cmdSearch->setEnabled(false);
+    {
+        const QSignalBlocker block(cboAddress_Auto);
+        cboAddress_Auto->clear();
+    }
+    int found = 0;
+
+    if (OpenCommPort() == 0) {
+        commState.bSilentComm = 1;
+        for (int id = 1; id <= 255 && bSearching; ++id) {
+            txtDeviceID_Auto->setText(QString::number(id, 16).toUpper());
+            QCoreApplication::processEvents();
+            if (!bSearching)
+                break;
+
+            QByteArray reply;
+            const int code = ReadHoldingRegisters(id, 1028, 1, reply, commSettings.nCommProtocol);
+            if (code != 0) {
+                if (id == 255 && found == 0) {
+                    platform::MsgBox(LoadResString(245), platform::MsgButtons::Ok,
+                                     platform::MsgIcon::Exclamation, QStringLiteral("Search"));
+                    txtDeviceID_Auto->clear();
+                    break;
+                }
+                continue;
+            }
+            // The reply has passed its checks, so the type byte is there.
+            const int type = ReplyRegisterHigh(reply, 0).value_or(-1);
+            if (type < 2 || type > 4)
+                continue;
+            ++found;
+            cboAddress_Auto->addItem(hex2(id) + QStringLiteral(" : ") + ModelName(type));
+            if (found == 1) {
+                selectItem(cboAddress_Auto, 0);
+                cboAddress_Auto_Click();
+                commSettings.nFoundDeviceIndex = 0;
+            }
+        }
+    }
+
+    if (cboAddress_Auto->count() > 0) {
+        QStringList entries;
+        for (int i = 0; i < cboAddress_Auto->count(); ++i)
+            entries << cboAddress_Auto->itemText(i);
+        commSettings.sFoundDevices = entries;
+        txtDeviceID_Auto->setText(cboAddress_Auto->currentText().left(2));
+    }
+
+    bSearching = false;
+    cmdStop->setEnabled(false);
+    cmdSearch->setEnabled(true);
+    EnableSettingControls();
+    if (MSComm1->PortOpen())
+        MSComm1->setPortOpen(false);
+}
+
+void frmCommSetup::cmdStop_Click()
+{
+    bSearching = false;
+    txtDeviceID_Auto->clear();
+}
+
+void frmCommSetup::MSComm1_OnComm()
+{
+    const char* text = nullptr;
+    switch (MSComm1->CommEvent()) {
+    case comEventBreak: text = "Receive Error"; break;
+    case comEventCTSTO: case comEventDSRTO: case comEventCDTO: text = "Timeout"; break;
+    case comEventFrame: text = "Frameing Error"; break;
+    case comEventOverrun: text = "Data lost"; break;
+    case comEventRxOver: text = "Receive buffer overflow"; break;
+    case comEventRxParity: text = "Parity Error"; break;
+    case comEventTxFull: text = "Transmit buffer full"; break;
+    case comEventDCB: text = "Receive Error!"; break;
+    default: return;
+    }
+    if (frmMDI* mdi = frmMDI::loaded())
+        mdi->StatusBar1->setPanelText(4, QString::fromLatin1(text));
+}

@@ -1,0 +1,213 @@
+#include "link/link.h"
+
+#include "app/frmMDI.h"
+#include "link/comm_records.h"
+#include "link/frmCommSetup.h"
+#include "link/messages.h"
+#include "link/modbus_ascii.h"
+#include "link/mscomm.h"
+#include "platform/clock.h"
+
+#include <array>
+
+namespace {
+
+// Set while a read or write is between its first and last step; a second request in
+// that time would share the port's input and the wait's deadline with it.
+bool g_requestOnLine = false;
+
+class RequestOnLine {
+public:
+    RequestOnLine() { g_requestOnLine = true; }
+    ~RequestOnLine() { g_requestOnLine = false; }
+    RequestOnLine(const RequestOnLine&) = delete;
+    RequestOnLine& operator=(const RequestOnLine&) = delete;
+};
+
+// The link's activity texts go to status panel 4 of the main window when it is there.
+void setActivityText(const char* text)
+{
+    if (frmMDI* mdi = frmMDI::loaded())
+        mdi->StatusBar1->setPanelText(4, QString::fromLatin1(text));
+}
+
+void closePort(MSComm& port)
+{
+    if (port.PortOpen())
+        port.setPortOpen(false);
+}
+
+// Clears both directions (a late reply to an earlier request included) and sends the
+// frame; false when the control refused any step.
+bool sendRequest(MSComm& port, const QByteArray& text)
+{
+    const QByteArray frame = BuildAsciiFrame(text);
+    if (frame.isEmpty())
+        return false;
+    return port.setOutBufferCount(0) && port.setInBufferCount(0) && port.Output(frame);
+}
+
+constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
+
+} // namespace
+
+MSComm& CommControl() { return *frmCommSetup::instance().MSComm1; }
+
+bool LinkRequestInProgress() { return g_requestOnLine; }
+
+int OpenCommPort()
+{
+    static const std::array<const char*, 9> kBaud = {"1200",  "2400",  "4800",  "9600", "14400",
+                                                     "19200", "28800", "38400", "57600"};
+    static const std::array<const char*, 3> kParity = {"n", "o", "e"};
+    static const std::array<const char*, 2> kDataBits = {"7", "8"};
+    static const std::array<const char*, 2> kStopBits = {"1", "2"};
+    auto pick = [](const auto& table, qint64 index) -> QString {
+        return index >= 0 && index < static_cast<qint64>(table.size())
+                   ? QString::fromLatin1(table[static_cast<std::size_t>(index)])
+                   : QString();
+    };
+
+    MSComm& port = CommControl();
+    const QString settings = pick(kBaud, commSettings.nBaudIndex) + ','
+                           + pick(kParity, commSettings.nParityIndex) + ','
+                           + pick(kDataBits, commSettings.nDataBitsIndex) + ','
+                           + pick(kStopBits, commSettings.nStopBitsIndex);
+
+    bool ok = port.setCommPort(commSettings.nCommPort) && port.setSettings(settings)
+           && port.setInputMode(1) && port.setInputLen(1);
+    if (ok && commSettings.nCommPort < 1) {
+        ShowErrorMessage(1);
+        return 1;
+    }
+    if (ok) {
+        ok = port.setPortOpen(true);
+        if (ok) {
+            // Refused on a pseudo-terminal; that is no failure of the port.
+            port.setDTREnable(true);
+            port.setRTSEnable(true);
+        }
+    }
+    if (ok)
+        return 0;
+    if (port.lastError() == kCommErrPortAlreadyOpen) {
+        ShowErrorMessage(2);
+        return 2;
+    }
+    closePort(port);
+    ShowErrorMessage(1);
+    return 1;
+}
+
+int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
+{
+    reply.clear();
+    MSComm& port = CommControl();
+    platform::Clock& clock = platform::clock();
+    // The whole reply has to arrive within nTimeOut of this moment, however it is split.
+    commState.nTickDeadline = clock.tickMs() + std::max<qint64>(commSettings.nTimeOut, 0);
+    const auto replyOrClose = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
+
+    bool lineFeed = false;
+    while (!lineFeed) {
+        if (!port.PortOpen())
+            break;
+        commState.nTickNow = clock.tickMs();
+        if (commState.nTickNow > commState.nTickDeadline)
+            return 3;
+        while (!lineFeed && port.InBufferCount() > 0) {
+            const QByteArray bytes = port.Input();
+            if (bytes.isEmpty())
+                break;
+            // One byte per Input; characters after the first LF stay for the next
+            // request's clearing.
+            for (char c : bytes) {
+                reply.append(c);
+                if (c == '\n') {
+                    lineFeed = true;
+                    break;
+                }
+            }
+            if (!lineFeed && reply.size() > kMaxReplyLength)
+                return 12;
+        }
+        if (!lineFeed)
+            clock.waitUntil(commState.nTickDeadline + 1, replyOrClose);
+    }
+    return ValidateReply(reply, expected);
+}
+
+int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QByteArray& reply,
+                         int protocol)
+{
+    Q_UNUSED(protocol); // Modbus ASCII is the only framing.
+    if (g_requestOnLine)
+        return 3;
+    RequestOnLine onLine;
+
+    MSComm& port = CommControl();
+    setActivityText("Read...");
+    const QByteArray text = count >= 1 && count <= kMaxReadRegisters
+                                ? ReadRequestText(slaveId, startRegister, count)
+                                : QByteArray();
+    if (!sendRequest(port, text)) {
+        if (!commState.bSilentComm) {
+            ShowErrorMessage(3);
+            setActivityText("Read Error");
+            closePort(port);
+        }
+        return 3;
+    }
+    const int code = ReceiveAsciiReply(reply, ExpectedReply::forRead(slaveId, count));
+    commState.nErrCode = code;
+    if (code != 0 && !commState.bSilentComm) {
+        ShowErrorMessage(code);
+        setActivityText("Read Error");
+        closePort(port);
+    }
+    platform::sleepMs(commSettings.nCommDelay);
+    return code;
+}
+
+int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
+{
+    Q_UNUSED(protocol);
+    if (g_requestOnLine)
+        return 5;
+    RequestOnLine onLine;
+
+    MSComm& port = CommControl();
+    setActivityText("Write...");
+    if (!sendRequest(port, WriteRequestText(slaveId, reg, value))) {
+        if (!commState.bSilentComm) {
+            ShowErrorMessage(5);
+            closePort(port);
+        }
+        return 5;
+    }
+    QByteArray echo;
+    const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId));
+    commState.nErrCode = code;
+    if (code != 0 && !commState.bSilentComm) {
+        setActivityText("Write Error");
+        ShowErrorMessage(code);
+        closePort(port);
+    }
+    platform::sleepMs(commSettings.nCommDelay);
+    return code;
+}
+
+bool SendCommandDD(qint32 slaveId, int protocol)
+{
+    Q_UNUSED(protocol);
+    if (g_requestOnLine)
+        return false;
+    const QByteArray frame = BuildAsciiFrame(CommandDDRequestText(slaveId));
+    return !frame.isEmpty() && CommControl().Output(frame);
+}
+
+void WaitMs(qint64 ms)
+{
+    if (ms > 0)
+        platform::pumpFor(ms);
+}

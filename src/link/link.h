@@ -1,0 +1,67 @@
+#pragma once
+// The only way the program talks to the instrument: open the port, one request and its
+// reply at a time, the one-way 0xDD request and the timed pause of the downloads.
+//
+// Every routine runs on the user-interface thread. The reply wait and WaitMs keep the
+// event loop running (timers, line events, the search's Stop button) without spinning.
+//
+// Result codes are message codes (see link/messages.h): 0 success, 1 and 2 from
+// OpenCommPort, 3 time-out or an unexpected failure inside a read, 5 an unexpected
+// failure inside a write, 12 a reply that fails its checks, 28 / 29 / 23 an exception
+// reply with exception code 01 / 02 / other.
+//
+// With commState.bSilentComm clear, a failed read or write has shown its message, set
+// status panel 4 to "Read Error" / "Write Error" and closed the port before it returns;
+// the caller only stops its job. With it set (slave-ID search, monitor polling) a failure
+// shows nothing, leaves panel 4 and the port as they are and only returns the code.
+//
+// One request on the line at a time: a read, write or 0xDD request started while
+// another read or write waits for its reply is refused (read 3, write 5, 0xDD false)
+// without touching the port, the status bar or nErrCode, and without a message.
+#include <QByteArray>
+#include <QtGlobal>
+
+class MSComm;
+struct ExpectedReply;
+
+// Configures the control from commSettings and opens the port. 0 open; 1 the port
+// cannot be opened (message 1 shown, port closed); 2 the port is open already
+// (message 2 shown, port left open). Shows its message whatever bSilentComm holds.
+int OpenCommPort();
+
+// The program's serial control, frmCommSetup.MSComm1; the first use loads the settings
+// dialog without showing it. Jobs close the port at their end with
+// `if (CommControl().PortOpen()) CommControl().setPortOpen(false);`.
+MSComm& CommControl();
+
+// Function 03: reads `count` registers (1 to 14 in practice, at most 125) from
+// `startRegister` of slave `slaveId` (0 to 255). On 0 `reply` holds the whole reply from
+// ":" to LF, already checked (slave, function, length 4 * count + 11, LRC); read its
+// bytes with the accessors of link/modbus_ascii.h (ReplyRegisterHigh(reply, k), ...).
+// After a failure `reply` holds whatever had arrived. Stores the code in nErrCode and
+// pauses nCommDelay ms (thread blocked) after every completed exchange.
+// Arguments out of range count as an unexpected failure (3) and send nothing.
+int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QByteArray& reply,
+                         int protocol);
+
+// Function 06: writes `value` (0 to 65535: the byte at the even register address in the
+// low byte, the next byte in the high byte) to register `reg` of slave `slaveId` and
+// checks the echo. Stores the code in nErrCode and pauses nCommDelay ms. Arguments out of
+// range count as an unexpected failure (5) and send nothing.
+int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol);
+
+// Sends the 0xDD request to `slaveId`: no reply is read, no status text, no buffer
+// clearing, no pause, no message. Returns false when the frame could not be handed to
+// the port (port not open, slave ID out of range, a request waiting): the calling
+// download treats that as its own unexpected failure.
+bool SendCommandDD(qint32 slaveId, int protocol);
+
+// The reply wait shared by the read and the write: collects characters up to the first
+// LF within nTimeOut ms of its start and checks the reply against `expected`.
+int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected);
+
+// A timed pause of `ms` milliseconds that keeps the windows responsive.
+void WaitMs(qint64 ms);
+
+// Whether a read or write is on the line (waiting for its reply) right now.
+bool LinkRequestInProgress();

@@ -1,0 +1,33 @@
+#include "link/messages.h"
+
+#include "platform/message_box.h"
+#include "platform/strings.h"
+
+namespace {
+
+// String-table id of codes 1 to 32.
+constexpr int kStringIds[32] = {
+    266, 267, 268, 269, 270, 275, 339, 275, 274, 275, 276, 277, 278, 261, 253, 280,
+    281, 282, 283, 284, 260, 285, 286, 287, 288, 289, 290, 340, 341, 342, 343, 344,
+};
+
+} // namespace
+
+int MessageStringId(int code)
+{
+    return code >= 1 && code <= 32 ? kStringIds[code - 1] : 0;
+}
+
+void ShowErrorMessage(int code)
+{
+    using namespace platform;
+    const int id = MessageStringId(code);
+    if (id == 0) {
+        MsgBox(QStringLiteral("UnKnow Error !"), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Error"));
+        return;
+    }
+    const MsgIcon icon = code <= 24 ? MsgIcon::Exclamation : MsgIcon::None;
+    const QString title = code == 25 ? QStringLiteral("Compare") : QStringLiteral("Error");
+    MsgBox(LoadResString(id), MsgButtons::Ok, icon, title);
+}

@@ -1,0 +1,422 @@
+// The serial settings dialog and its slave-ID search, against the in-process fake line.
+#include "link_fixture.h"
+
+#include "link/comm_status.h"
+#include "link/modbus_ascii.h"
+#include "platform/strings.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+
+namespace linktest {
+namespace {
+
+class Dialog : public LinkTest {
+protected:
+    frmCommSetup& dlg() { return frmCommSetup::instance(); }
+
+    // Runs Apply (also where the button is disabled: typing an ID does not enable it,
+    // OK applies all the same); returns the text of the box it showed, or "".
+    QString apply()
+    {
+        const int before = boxes.count();
+        dlg().cmdApply_Click();
+        return boxes.count() > before ? boxes.last().text : QString();
+    }
+
+    static QString msg(int id) { return platform::LoadResString(id); }
+};
+
+TEST_F(Dialog, LoadsEveryControlFromTheLinkRecords)
+{
+    commSettings.nCommPort = 3;
+    commSettings.nBaudIndex = 5;
+    commSettings.nParityIndex = 2;
+    commSettings.nDataBitsIndex = 0;
+    commSettings.nStopBitsIndex = 1;
+    commSettings.nTimeOut = 750;
+    commSettings.nCommDelay = 20;
+    commSettings.nManualIdIndex = 0x1E;
+    commSettings.sFoundDevices = {"0A : QD-Max730", "1F : QD-Max732"};
+    commSettings.nFoundDeviceIndex = 1;
+    commSettings.bAutoIdMode = 1;
+
+    frmCommSetup& d = dlg();
+    EXPECT_EQ(d.windowTitle(), "Communication Settings");
+    EXPECT_EQ(d.frameTimeOut->title(), "Time Out ( >= 50 ms )");
+    EXPECT_EQ(d.cboComPort->count(), 16);
+    EXPECT_EQ(d.cboComPort->currentText(), "COM3");
+    EXPECT_EQ(d.cboBaudRate->currentText(), "19200   Bps");
+    EXPECT_EQ(d.cboBaudRate->itemText(0), "1200     Bps");
+    EXPECT_EQ(d.cboParity->currentText(), "Even");
+    EXPECT_EQ(d.cboDataBits->currentText(), "7 bits");
+    EXPECT_EQ(d.cboStopBits->currentText(), "2 bits");
+    EXPECT_EQ(d.txtTimeOut->text(), "750");
+    EXPECT_EQ(d.txtCommDelayTime->text(), "20");
+    EXPECT_EQ(d.cboDeviceID_Menu->count(), 255);
+    EXPECT_EQ(d.cboDeviceID_Menu->itemText(0), "01");
+    EXPECT_EQ(d.cboDeviceID_Menu->itemText(254), "FF");
+    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "1F");
+    EXPECT_EQ(d.cboAddress_Auto->count(), 2);
+    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 1);
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "1F");
+    EXPECT_TRUE(d.OptModeSelect[1]->isChecked());
+    EXPECT_TRUE(d.optProtocal[0]->isChecked());
+    EXPECT_FALSE(d.optProtocal[1]->isEnabled());
+    EXPECT_FALSE(d.cmdStop->isEnabled());
+    EXPECT_FALSE(d.cmdApply->isEnabled()) << "opens with nothing to apply";
+}
+
+TEST_F(Dialog, FirstOpeningShowsTheStartValuesAndAnEmptyFoundList)
+{
+    frmCommSetup& d = dlg();
+    EXPECT_EQ(d.cboComPort->currentText(), "COM1");
+    EXPECT_EQ(d.cboBaudRate->currentText(), "9600     Bps");
+    EXPECT_EQ(d.txtTimeOut->text(), "1000");
+    EXPECT_EQ(d.txtCommDelayTime->text(), "0");
+    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "01");
+    EXPECT_EQ(d.cboAddress_Auto->count(), 0);
+    EXPECT_TRUE(d.OptModeSelect[0]->isChecked());
+
+    // Automatic mode before any search: no ID to take.
+    d.OptModeSelect[1]->click();
+    EXPECT_EQ(apply(), msg(285));
+    EXPECT_EQ(commSettings.bAutoIdMode, 0);
+}
+
+TEST_F(Dialog, ModeSelectionSwitchesTheTwoSlaveIdPanels)
+{
+    frmCommSetup& d = dlg();
+    d.OptModeSelect[1]->click();
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{d.frameAuto, d.txtDeviceID_Auto, d.cboAddress_Auto, d.cmdSearch})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_FALSE(d.frameMenu->isEnabled());
+    EXPECT_FALSE(d.cboDeviceID_Menu->isEnabled());
+
+    d.cmdApply->setEnabled(false);
+    d.OptModeSelect[0]->click();
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{d.frameAuto, d.txtDeviceID_Auto, d.cboAddress_Auto, d.cmdSearch})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(d.frameMenu->isEnabled());
+    EXPECT_TRUE(d.cboDeviceID_Menu->isEnabled());
+}
+
+TEST_F(Dialog, ApplyLimitsAndWhatAnApplyStores)
+{
+    frmCommSetup& d = dlg();
+    struct Case { QLineEdit* box; const char* text; int refusalId; };
+    const Case cases[] = {
+        {d.txtTimeOut, "49", 290},
+        {d.txtTimeOut, "", 290},
+        {d.txtTimeOut, "2147483648", 290},
+        {d.txtTimeOut, "99999999999999999999999999", 290},
+        {d.txtTimeOut, "5x0", 290}, // pasted, not typed
+        {d.txtTimeOut, "50", 0},
+        {d.txtTimeOut, "2147483647", 0},
+        {d.txtCommDelayTime, "60001", 343},
+        {d.txtCommDelayTime, "", 343},
+        {d.txtCommDelayTime, "60000", 0},
+        {d.txtCommDelayTime, "0", 0},
+    };
+    for (const Case& c : cases) {
+        c.box->setText(QString::fromLatin1(c.text));
+        EXPECT_EQ(apply(), c.refusalId ? msg(c.refusalId) : QString()) << c.text;
+        if (c.refusalId)
+            EXPECT_TRUE(d.cmdApply->isEnabled()) << "stays enabled after a refusal";
+        else
+            EXPECT_FALSE(d.cmdApply->isEnabled());
+        c.box->setText(c.box == d.txtTimeOut ? "1000" : "0");
+    }
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
+
+    struct IdCase { const char* text; int refusal; int id; };
+    const IdCase ids[] = {{"00", 22, 0}, {"", 22, 0}, {"100", 22, 0}, {"G1", 22, 0},
+                          {"FF", 0, 255}, {"0a", 0, 10}, {"1A", 0, 26}};
+    for (const IdCase& c : ids) {
+        d.cboDeviceID_Menu->setEditText(QString::fromLatin1(c.text));
+        EXPECT_EQ(apply(), c.refusal ? msg(285) : QString()) << c.text;
+        if (!c.refusal) {
+            EXPECT_EQ(commSettings.nSlaveID, c.id);
+            EXPECT_EQ(commSettings.nManualIdIndex, c.id - 1);
+        }
+    }
+
+    // A refused Apply stores nothing, the pause included.
+    const CommSettings before = commSettings;
+    d.txtCommDelayTime->setText("1234");
+    d.txtTimeOut->setText("300");
+    d.cboDeviceID_Menu->setEditText("00");
+    EXPECT_EQ(apply(), msg(285));
+    EXPECT_EQ(commSettings.nCommDelay, before.nCommDelay);
+    EXPECT_EQ(commSettings.nTimeOut, before.nTimeOut);
+
+    // An empty choice.
+    d.cboDeviceID_Menu->setEditText("01");
+    d.cboParity->setCurrentIndex(-1);
+    EXPECT_EQ(apply(), msg(289));
+}
+
+TEST_F(Dialog, SuccessfulApplyStoresAllAndRefreshesPanels2And3)
+{
+    frmCommSetup& d = dlg();
+    d.cboComPort->setCurrentIndex(15);
+    d.cboBaudRate->setCurrentIndex(8);
+    d.cboParity->setCurrentIndex(1);
+    d.cboDataBits->setCurrentIndex(0);
+    d.cboStopBits->setCurrentIndex(1);
+    d.txtTimeOut->setText("333");
+    d.txtCommDelayTime->setText("44");
+    d.cboDeviceID_Menu->setEditText("FF");
+    EXPECT_EQ(apply(), QString());
+    EXPECT_EQ(commSettings.nCommPort, 16);
+    EXPECT_EQ(commSettings.nBaudIndex, 8);
+    EXPECT_EQ(commSettings.nParityIndex, 1);
+    EXPECT_EQ(commSettings.nDataBitsIndex, 0);
+    EXPECT_EQ(commSettings.nStopBitsIndex, 1);
+    EXPECT_EQ(commSettings.nTimeOut, 333);
+    EXPECT_EQ(commSettings.nCommDelay, 44);
+    EXPECT_EQ(commSettings.nSlaveID, 255);
+    EXPECT_EQ(commSettings.nCommProtocol, 0);
+    EXPECT_EQ(commSettings.sCommSettingsText, "57600 , O , 7 , 2");
+    StatusBarControl* bar = frmMDI::instance().StatusBar1;
+    EXPECT_EQ(bar->PanelText(2), "COM16 , 57600 , O , 7 , 2");
+    EXPECT_EQ(bar->PanelText(3), "Device ID(Hex) : FF");
+}
+
+TEST_F(Dialog, KeyFiltersDiscardWhatTheFieldsDoNotTake)
+{
+    frmCommSetup& d = dlg();
+    d.txtTimeOut->clear();
+    d.cmdApply->setEnabled(false);
+    QTest::keyClicks(d.txtTimeOut, "12a- 3.4");
+    EXPECT_EQ(d.txtTimeOut->text(), "1234");
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    QTest::keyClick(d.txtTimeOut, Qt::Key_Backspace);
+    EXPECT_EQ(d.txtTimeOut->text(), "123");
+
+    d.cmdApply->setEnabled(false);
+    QLineEdit* idText = d.cboDeviceID_Menu->lineEdit();
+    idText->clear();
+    QTest::keyClicks(idText, "1ga");
+    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "1A");
+    EXPECT_FALSE(d.cmdApply->isEnabled()) << "typing an ID does not by itself enable Apply";
+}
+
+TEST_F(Dialog, CancelAfterApplyKeepsTheAppliedValues)
+{
+    dlg().txtTimeOut->setText("600");
+    EXPECT_EQ(apply(), QString());
+    dlg().txtTimeOut->setText("700");
+    dlg().cmdCancel->click();
+    EXPECT_FALSE(frmCommSetup::isLoaded());
+    EXPECT_EQ(commSettings.nTimeOut, 600);
+    dropDeferredDeletes();
+    EXPECT_EQ(dlg().txtTimeOut->text(), "600");
+}
+
+TEST_F(Dialog, OkClosesOnlyWhenNothingIsRefused)
+{
+    dlg().txtTimeOut->setText("10");
+    dlg().cmdOK->click();
+    EXPECT_EQ(boxes.last().text, msg(290));
+    EXPECT_TRUE(frmCommSetup::isLoaded());
+    dlg().txtTimeOut->setText("100");
+    dlg().cmdOK->click();
+    EXPECT_FALSE(frmCommSetup::isLoaded());
+    EXPECT_EQ(commSettings.nTimeOut, 100);
+}
+
+TEST_F(Dialog, UnloadingTheDialogClosesThePort)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    dlg().cmdCancel->click();
+    EXPECT_FALSE(fake.line().open);
+    dropDeferredDeletes();
+    EXPECT_FALSE(CommControl().PortOpen()) << "the next use makes the control afresh, closed";
+}
+
+TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
+{
+    frmMDI::unload();
+    dropDeferredDeletes();
+    frmMDI& mdi = frmMDI::instance();
+    EXPECT_EQ(mdi.StatusBar1->PanelText(2), "COM1 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.StatusBar1->PanelText(3), "Device ID(Hex) : 01");
+    EXPECT_EQ(mdi.mSetting->title(), "Option(&O)");
+    EXPECT_EQ(mdi.mCommSetting->text(), "Communication Settings");
+    EXPECT_EQ(mdi.mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        frmCommSetup* d = frmCommSetup::loaded();
+        ASSERT_NE(d, nullptr);
+        shown = d->isVisible();
+        d->cboComPort->setCurrentIndex(1);
+        d->cboDeviceID_Menu->setEditText("AB");
+        // Cancel after Apply: the panels follow what was applied.
+        d->cmdApply_Click();
+        d->cboComPort->setCurrentIndex(4);
+        d->cmdCancel->click();
+    });
+    mdi.mCommSetting->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(frmCommSetup::isLoaded());
+    EXPECT_EQ(mdi.StatusBar1->PanelText(2), "COM2 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.StatusBar1->PanelText(3), "Device ID(Hex) : AB");
+}
+
+// --- Slave-ID search -------------------------------------------------------------
+
+class Search : public Dialog {
+protected:
+    // Instruments on the fake line by slave ID: their type codes.
+    void instruments(std::map<int, int> types)
+    {
+        fake.line().responder = [this, types](const QByteArray& frame) -> QByteArray {
+            const int slave = ReplyByte(frame, 2).value_or(-1);
+            if (onProbe)
+                onProbe(slave);
+            auto it = types.find(slave);
+            if (it == types.end())
+                return {};
+            const int type = it->second;
+            return InstrumentReply(frame, [type](int reg) { return reg == 1028 ? type * 256 + 0x0A : 0x25; });
+        };
+    }
+
+    void startSearch()
+    {
+        frmCommSetup& d = dlg();
+        d.OptModeSelect[1]->click();
+        d.cmdSearch->click();
+    }
+
+    std::function<void(int slave)> onProbe;
+};
+
+TEST_F(Search, ListsTypes2To4InIdOrderAndSelectsTheFirst)
+{
+    instruments({{5, 1}, {10, 2}, {31, 4}});
+    QString textWhileAsking10;
+    onProbe = [&](int slave) {
+        if (slave == 10)
+            textWhileAsking10 = dlg().txtDeviceID_Auto->text();
+    };
+    startSearch();
+    frmCommSetup& d = dlg();
+    ASSERT_EQ(d.cboAddress_Auto->count(), 2);
+    EXPECT_EQ(d.cboAddress_Auto->itemText(0), "0A : QD-Max730");
+    EXPECT_EQ(d.cboAddress_Auto->itemText(1), "1F : QD-Max732");
+    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 0);
+    EXPECT_EQ(textWhileAsking10, "A");
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    EXPECT_EQ(commSettings.sFoundDevices, QStringList({"0A : QD-Max730", "1F : QD-Max732"}));
+    EXPECT_EQ(commSettings.nFoundDeviceIndex, 0);
+    EXPECT_EQ(commSettings.nSlaveID, 1) << "the search stores no slave ID";
+    EXPECT_EQ(fake.line().frames.size(), 255);
+    EXPECT_EQ(fake.line().frames.value(254), BuildAsciiFrame(ReadRequestText(255, 1028, 1)));
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(commState.bSilentComm, 1);
+    EXPECT_FALSE(fake.line().open);
+    EXPECT_FALSE(d.bSearching);
+    EXPECT_FALSE(d.cmdStop->isEnabled());
+    EXPECT_TRUE(d.cmdSearch->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{d.cboComPort, d.txtTimeOut, d.OptModeSelect[0], d.cmdOK, d.cmdCancel, d.cmdApply})
+        EXPECT_TRUE(w->isEnabled());
+
+    // Apply takes the chosen entry's ID.
+    d.cboAddress_Auto->setCurrentIndex(1);
+    emit d.cboAddress_Auto->activated(1);
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "1F");
+    EXPECT_EQ(apply(), QString());
+    EXPECT_EQ(commSettings.nSlaveID, 0x1F);
+    EXPECT_EQ(commSettings.bAutoIdMode, 1);
+    EXPECT_EQ(commSettings.nFoundDeviceIndex, 1);
+}
+
+TEST_F(Search, OnlyAnH9OnTheLineEndsWithTheNotFoundBox)
+{
+    commSettings.sFoundDevices = {"03 : QD-Max731"};
+    instruments({{5, 1}});
+    startSearch();
+    frmCommSetup& d = dlg();
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, msg(245));
+    EXPECT_EQ(boxes.last().text,
+              "No modules can be found, please change the communication settings and try again.");
+    EXPECT_EQ(boxes.last().title, "Search");
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(d.cboAddress_Auto->count(), 0);
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "");
+    EXPECT_EQ(commSettings.sFoundDevices, QStringList({"03 : QD-Max731"}))
+        << "the last search that found something is kept";
+
+    d.cmdCancel->click();
+    dropDeferredDeletes();
+    EXPECT_EQ(dlg().cboAddress_Auto->count(), 1);
+}
+
+TEST_F(Search, StopKeepsWhatWasFoundSoFar)
+{
+    instruments({{10, 2}, {31, 4}});
+    QObject::connect(dlg().cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &dlg(), [this] {
+        QMetaObject::invokeMethod(dlg().cmdStop, &QPushButton::click, Qt::QueuedConnection);
+    });
+    startSearch();
+    frmCommSetup& d = dlg();
+    EXPECT_EQ(d.cboAddress_Auto->count(), 1);
+    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 0);
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    EXPECT_LE(fake.line().frames.size(), 11) << "no probe after the one in progress";
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(commSettings.sFoundDevices, QStringList({"0A : QD-Max730"}));
+    EXPECT_FALSE(fake.line().open);
+}
+
+TEST_F(Search, TheDialogCannotBeClosedWhileTheSearchRuns)
+{
+    instruments({{200, 3}});
+    bool stillLoaded = false;
+    onProbe = [&](int slave) {
+        if (slave != 3)
+            return;
+        frmCommSetup& d = dlg();
+        d.close();
+        d.reject();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        d.cmdCancel->click(); // disabled: no effect
+        stillLoaded = frmCommSetup::isLoaded() && d.bSearching;
+    };
+    startSearch();
+    EXPECT_TRUE(stillLoaded);
+    EXPECT_EQ(fake.line().frames.size(), 255) << "the search ran to its end";
+    EXPECT_EQ(dlg().cboAddress_Auto->itemText(0), "C8 : QD-Max731");
+    dlg().reject();
+    EXPECT_FALSE(frmCommSetup::isLoaded()) << "closes normally once the search is over";
+}
+
+TEST_F(Search, PortThatCannotOpenSendsNothing)
+{
+    fake.line().openResult = SerialDevice::OpenResult::Busy;
+    startSearch();
+    frmCommSetup& d = dlg();
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, msg(266));
+    EXPECT_TRUE(fake.line().frames.isEmpty());
+    EXPECT_EQ(commState.bSilentComm, 0);
+    EXPECT_TRUE(d.cmdSearch->isEnabled());
+    EXPECT_TRUE(d.cmdOK->isEnabled());
+    EXPECT_FALSE(d.bSearching);
+}
+
+} // namespace
+} // namespace linktest

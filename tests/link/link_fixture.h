@@ -1,0 +1,85 @@
+#pragma once
+// Shared set-up of the link tests: the main window (for status panel 4), the start
+// values of the link records, a fake clock, the in-process fake line and scripted boxes
+// that also note what panel 4 and the port looked like when each box came up.
+#include "fake_port.h"
+
+#include "app/frmMDI.h"
+#include "link/comm_records.h"
+#include "link/frmCommSetup.h"
+#include "link/link.h"
+#include "link/mscomm.h"
+#include "platform/clock.h"
+#include "support/scripted_ui.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace linktest {
+
+class RecordingMessages : public testsupport::ScriptedMessages {
+public:
+    platform::MsgResult present(const platform::MessageBoxRequest& request) override
+    {
+        panelAtBox << (frmMDI::loaded() ? frmMDI::loaded()->StatusBar1->PanelText(4) : QString());
+        portOpenAtBox.push_back(frmCommSetup::isLoaded() && frmCommSetup::loaded()->MSComm1->PortOpen());
+        if (onBox)
+            onBox(request);
+        return ScriptedMessages::present(request);
+    }
+    QStringList panelAtBox;
+    std::vector<bool> portOpenAtBox;
+    std::function<void(const platform::MessageBoxRequest&)> onBox;
+};
+
+inline QString panel4() { return frmMDI::instance().StatusBar1->PanelText(4); }
+
+inline void setPanel4(const QString& text) { frmMDI::instance().StatusBar1->setPanelText(4, text); }
+
+inline void dropDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frmMDI::instance();
+        frmMDI::MDIForm_Initialize();
+        commState = CommState{};
+        commSettings.sFoundDevices.clear();
+        commSettings.nFoundDeviceIndex = 0;
+        commSettings.nManualIdIndex = 0;
+        clock.setInstantTimeouts(true);
+        boxes.autoAcknowledgeOk();
+        setPanel4(QString());
+    }
+
+    void TearDown() override
+    {
+        if (frmCommSetup* form = frmCommSetup::loaded()) {
+            if (form->MSComm1->PortOpen())
+                form->MSComm1->setPortOpen(false);
+            frmCommSetup::unload();
+        }
+        dropDeferredDeletes();
+    }
+
+    // Opens the port through the link, failing the test when it does not open.
+    void openPort() { ASSERT_EQ(OpenCommPort(), 0); fake.line().log.clear(); fake.line().frames.clear(); }
+
+    platform::FakeClock clock;
+    platform::ScopedClock scopedClock{&clock};
+    ScopedFakeLine fake;
+    RecordingMessages boxes;
+};
+
+// Replies of a simple instrument: every read answers register values from `value(reg)`,
+// every write is echoed.
+QByteArray InstrumentReply(const QByteArray& frame, const std::function<int(int)>& value);
+
+} // namespace linktest

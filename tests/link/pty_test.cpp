@@ -1,0 +1,231 @@
+// The link against the simulated instrument over a real pseudo-terminal, on the real
+// clock and the real serial port.
+#include "app/frmMDI.h"
+#include "link/comm_records.h"
+#include "link/frmCommSetup.h"
+#include "link/link.h"
+#include "link/modbus_ascii.h"
+#include "link/mscomm.h"
+#include "platform/clock.h"
+#include "platform/strings.h"
+#include "support/scripted_ui.h"
+
+#include "instrument_sim.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSerialPort>
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace std::chrono_literals;
+using sim::Fault;
+using sim::FaultScope;
+
+class OverPty : public ::testing::Test {
+protected:
+    explicit OverPty(sim::Type type = sim::Type::H5, int slave = 1) : inst(type, slave) {}
+
+    void SetUp() override
+    {
+        inst.start();
+        qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
+        frmMDI::instance();
+        frmMDI::MDIForm_Initialize();
+        commState = CommState{};
+        boxes.autoAcknowledgeOk();
+    }
+
+    void TearDown() override
+    {
+        if (frmCommSetup* form = frmCommSetup::loaded()) {
+            if (form->MSComm1->PortOpen())
+                form->MSComm1->setPortOpen(false);
+            frmCommSetup::unload();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qunsetenv("TCPANEL_COM1");
+        inst.stop();
+    }
+
+    std::string lastRequest() const
+    {
+        const auto log = inst.requests();
+        return log.empty() ? std::string() : log.back().raw;
+    }
+
+    sim::Instrument inst;
+    testsupport::ScriptedMessages boxes;
+};
+
+TEST_F(OverPty, OpensThroughTheEnvironmentAndPutsTheExactBytesOnTheLine)
+{
+    ASSERT_EQ(OpenCommPort(), 0) << "DTR and RTS refused by the pty are no failure";
+    QByteArray reply;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0);
+    EXPECT_EQ(reply, QByteArray(":010302020AEE\r\n"));
+    EXPECT_EQ(lastRequest(), ":010304040001F3\r\n");
+
+    EXPECT_EQ(WriteSingleRegister(1, 1280, 1, 0), 0);
+    EXPECT_EQ(lastRequest(), ":010605000001F3\r\n");
+    EXPECT_EQ(inst.read16(1280), 1);
+
+    EXPECT_EQ(ReadHoldingRegisters(1, 1024, 3, reply, 0), 0);
+    EXPECT_EQ(ReplyRegisterLow(reply, 0), 0x25);
+    EXPECT_EQ(ReplyRegisterLow(reply, 1), 0x25);
+    EXPECT_EQ(ReplyRegisterHigh(reply, 2), 2);
+
+    inst.clearRequests();
+    EXPECT_TRUE(SendCommandDD(1, 0));
+    ASSERT_TRUE(inst.waitForRequests(1, 1000ms)) << "the frame reaches the line without a wait";
+    EXPECT_EQ(lastRequest(), ":01DD0000000022\r\n");
+    EXPECT_FALSE(inst.requests().back().answered);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(OverPty, SecondOpenGivesMessage2AndKeepsThePortOpen)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    EXPECT_EQ(OpenCommPort(), 2);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(267));
+    QByteArray reply;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0) << "the port still works";
+}
+
+TEST_F(OverPty, MissingOrLockedDeviceGivesMessage1)
+{
+    qputenv("TCPANEL_COM1", "/nonexistent/tty-of-nobody");
+    EXPECT_EQ(OpenCommPort(), 1);
+    EXPECT_FALSE(CommControl().PortOpen());
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(266));
+
+    // Another program holds the device.
+    qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
+    QSerialPort other(QString::fromStdString(inst.path()));
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    EXPECT_EQ(OpenCommPort(), 1);
+    EXPECT_FALSE(CommControl().PortOpen());
+    EXPECT_EQ(boxes.count(), 2);
+    other.close();
+    EXPECT_EQ(OpenCommPort(), 0);
+}
+
+TEST_F(OverPty, BytePacedReplyMustFinishWithinTheTimeOut)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    commState.bSilentComm = 1;
+    // 15 reply characters, 40 ms after each: about 600 ms for the whole reply.
+    inst.setFault(Fault::byteGap(40));
+    QByteArray reply;
+    commSettings.nTimeOut = 1200;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0);
+    EXPECT_EQ(reply, QByteArray(":010302020AEE\r\n"));
+
+    commSettings.nTimeOut = 150;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 3) << "bytes still arriving at the deadline";
+    EXPECT_GE(t.elapsed(), 150);
+    EXPECT_LT(t.elapsed(), 450) << "ended at the deadline, not with the reply";
+    EXPECT_FALSE(reply.isEmpty());
+    EXPECT_FALSE(reply.endsWith('\n'));
+
+    // The rest of that reply, once it has come in, is thrown away before the next request.
+    inst.clearFaults();
+    platform::pumpFor(600);
+    commSettings.nTimeOut = 1000;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1024, 1, reply, 0), 0);
+    EXPECT_EQ(ReplyRegisterLow(reply, 0), 0x25);
+}
+
+TEST_F(OverPty, SilenceTimesOutOnTimeAndReportsIt)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    inst.setFault(Fault::noReply());
+    commSettings.nTimeOut = 300;
+    QElapsedTimer t;
+    t.start();
+    QByteArray reply;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 3);
+    EXPECT_GE(t.elapsed(), 300);
+    EXPECT_LT(t.elapsed(), 600);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(268));
+    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(4), "Read Error");
+    EXPECT_FALSE(CommControl().PortOpen());
+}
+
+TEST_F(OverPty, FaultyRepliesAreRefused)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    commState.bSilentComm = 1;
+    QByteArray reply;
+    struct Case { Fault fault; int code; };
+    const Case cases[] = {
+        {Fault::badLrc(), 12},      {Fault::wrongSlave(2), 12}, {Fault::strayByte(), 12},
+        {Fault::truncate(9), 3},    {Fault::exception(2), 29},  {Fault::exception(1), 28},
+        {Fault::exception(4), 23},  {Fault::lowerCase(), 0},    {Fault::trailingBytes(":01"), 0},
+    };
+    for (const Case& c : cases) {
+        inst.setFault(c.fault, FaultScope::next());
+        commSettings.nTimeOut = 300;
+        EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), c.code) << static_cast<int>(c.fault.kind);
+    }
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0) << "bytes after the LF were cleared";
+    EXPECT_EQ(reply, QByteArray(":010302020AEE\r\n"));
+    inst.setFault(Fault::exception(2), FaultScope::next());
+    commState.bSilentComm = 0;
+    EXPECT_EQ(WriteSingleRegister(1, 1280, 5, 0), 29);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(341));
+}
+
+TEST_F(OverPty, PortClosesWhenTheOtherSideGoesAway)
+{
+    ASSERT_EQ(OpenCommPort(), 0);
+    inst.stop();
+    platform::pumpFor(600);
+    EXPECT_FALSE(CommControl().PortOpen());
+    QByteArray reply;
+    commState.bSilentComm = 1;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 3);
+}
+
+class SearchOverPty : public OverPty {
+protected:
+    SearchOverPty() : OverPty(sim::Type::H5, 0x0A) {}
+};
+
+TEST_F(SearchOverPty, SearchFindsTheInstrument)
+{
+    commSettings.nTimeOut = 60;
+    frmCommSetup& d = frmCommSetup::instance();
+    d.OptModeSelect[1]->click();
+    // Stop once the instrument is listed, so the test need not wait for all 255 IDs.
+    QObject::connect(d.cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &d, [&d] {
+        QMetaObject::invokeMethod(d.cmdStop, &QPushButton::click, Qt::QueuedConnection);
+    });
+    d.cmdSearch->click();
+    ASSERT_EQ(d.cboAddress_Auto->count(), 1);
+    EXPECT_EQ(d.cboAddress_Auto->itemText(0), "0A : QD-Max730");
+    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_FALSE(d.MSComm1->PortOpen());
+    EXPECT_GE(inst.requests().size(), 10u);
+
+    d.cmdOK->click();
+    EXPECT_EQ(commSettings.nSlaveID, 0x0A);
+    EXPECT_EQ(commSettings.bAutoIdMode, 1);
+    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(3), "Device ID(Hex) : 0A");
+}
+
+} // namespace
