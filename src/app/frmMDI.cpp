@@ -130,6 +130,11 @@ frmMDI::frmMDI()
 
     mFile = menuBar()->addMenu(QString());
     mFile->setObjectName("mFile");
+    mOpen = mFile->addAction(QString());
+    mOpen->setObjectName("mOpen");
+    mOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(mOpen, &QAction::triggered, this, &frmMDI::mOpen_Click);
+    registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
     mExit = mFile->addAction(QString());
     mExit->setObjectName("mExit");
     connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
@@ -172,6 +177,7 @@ void frmMDI::MDIForm_Initialize()
 void frmMDI::ApplyTextsMDI()
 {
     mFile->setTitle(LoadResString(127));
+    mOpen->setText(LoadResString(134));
     mExit->setText(LoadResString(138));
     mSetting->setTitle(LoadResString(131));
     mCommSetting->setText(LoadResString(103));
@@ -189,6 +195,12 @@ void frmMDI::MDIForm_Load()
                                                 {7, 147}, {9, 149}, {11, 151}, {12, 152}};
     for (auto [button, id] : kTips)
         Toolbar1->Buttons(button).setToolTipText(LoadResString(id));
+    // A settings file given on the command line is opened at once.
+    if (sCmdLine.right(3).toUpper() == QLatin1String("KVF")) {
+        CommonDialog1.FileName = sCmdLine;
+        bOpenOldFile = true;
+        mOpen_Click();
+    }
     bOpenOldFile = false;
 }
 

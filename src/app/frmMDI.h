@@ -107,6 +107,7 @@ public:
     QMdiArea* mdiArea = nullptr;
 
     QMenu* mFile = nullptr;
+    QAction* mOpen = nullptr;
     QAction* mExit = nullptr;
     QMenu* mSetting = nullptr;
     QAction* mCommSetting = nullptr;
@@ -123,6 +124,8 @@ public:
     // The command line the program was started with (the settings-file path).
     static QString sCmdLine;
 
+    // Opens a settings file in the editor of its type (defined with the settings files).
+    void mOpen_Click();
     void mExit_Click();
     void mCommSetting_Click();
     void Toolbar1_ButtonClick(const QString& key);

@@ -1,0 +1,53 @@
+#include "settings_file/save_flow.h"
+
+#include "app/frmMDI.h"
+#include "link/comm_records.h"
+#include "link/messages.h"
+#include "platform/message_box.h"
+#include "platform/strings.h"
+#include "settings_file/file_flags.h"
+#include "settings_file/settings_file_io.h"
+
+using platform::LoadResString;
+
+namespace settings_file {
+
+namespace {
+
+SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
+{
+    commState.nErrCode = buildImage();
+    if (commState.nErrCode != 0) {
+        ShowErrorMessage(commState.nErrCode);
+        SetStatusPanel(4, LoadResString(253));
+        return SaveOutcome::Failed;
+    }
+
+    // Save goes to the file the set belongs to, never to the dialog's last choice: a
+    // Save As whose replacement was declined has not made that name the current file.
+    const bool throughDialog = saveAs || !bHasFileName || currentFile().isEmpty();
+    const int result = throughDialog ? SaveSettingFileAs(byFileBuf)
+                                     : WriteSettingFile(currentFile(), byFileBuf);
+    if (result != 0) {
+        platform::MsgBox(LoadResString(253), platform::MsgButtons::Ok, platform::MsgIcon::None,
+                         QStringLiteral("Save"));
+        SetStatusPanel(4, LoadResString(253));
+        return SaveOutcome::Failed;
+    }
+    if (throughDialog && bSaveCancelled)
+        return SaveOutcome::Cancelled;
+
+    platform::MsgBox(LoadResString(252), platform::MsgButtons::Ok, platform::MsgIcon::None,
+                     QStringLiteral("Save"));
+    frmMDI::instance().bChange = false;
+    SetStatusPanel(4, LoadResString(252));
+    return SaveOutcome::Saved;
+}
+
+} // namespace
+
+SaveOutcome SaveSettingFlow(const ImageBuilder& buildImage) { return runSave(buildImage, false); }
+
+SaveOutcome SaveSettingAsFlow(const ImageBuilder& buildImage) { return runSave(buildImage, true); }
+
+} // namespace settings_file

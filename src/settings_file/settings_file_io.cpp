@@ -1,0 +1,141 @@
+#include "settings_file/settings_file_io.h"
+
+#include "app/frmMDI.h"
+#include "link/comm_records.h"
+#include "platform/folders.h"
+#include "platform/message_box.h"
+#include "platform/strings.h"
+#include "settings_file/file_flags.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using platform::LoadResString;
+
+namespace settings_file {
+
+namespace {
+QString g_currentFile;
+} // namespace
+
+QString settingsFolder() { return platform::userDataDir() + QStringLiteral("/Sample"); }
+
+QString currentFile() { return g_currentFile; }
+
+void setCurrentFile(const QString& path)
+{
+    // Held absolute, so a later Save reaches the same file whatever the working folder.
+    g_currentFile = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+}
+
+QString fileNamePart(const QString& path) { return QFileInfo(path).fileName(); }
+
+} // namespace settings_file
+
+int WriteSettingFile(const QString& path, const SettingFileImage& image)
+{
+    if (image.size() != kSettingImageSize || path.isEmpty())
+        return 15;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 15;
+    if (file.write(image) != kSettingImageSize) {
+        file.cancelWriting();
+        return 15;
+    }
+    if (!file.commit())
+        return 15;
+
+    // The file is written: nothing after this point may turn the result into a failure.
+    bHasFileName = true;
+    settings_file::setCurrentFile(path);
+    if (frmMDI* mdi = frmMDI::loaded()) {
+        if (QWidget* editor = mdi->ActiveForm())
+            mdi->setChildCaption(editor, settings_file::fileNamePart(path));
+    }
+    return 0;
+}
+
+int ReadSettingFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || !info.isFile())
+        return 17;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 18;
+    const QByteArray data = file.read(kSettingImageSize);
+    // A short file is no settings image: its missing fields would load as garbage.
+    if (data.size() != kSettingImageSize)
+        return 18;
+    byFileBuf = data;
+    return 0;
+}
+
+bool IsValidFileName(const QString& name)
+{
+    qsizetype first = 0;
+    qsizetype last = name.size();
+    while (first < last && name.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && name.at(last - 1) == QLatin1Char(' '))
+        --last;
+    const QString trimmed = name.mid(first, last - first);
+    if (trimmed.isEmpty())
+        return false;
+    if (trimmed.startsWith(QLatin1Char('.')) || trimmed.endsWith(QLatin1Char('.')))
+        return false;
+    static const QString kRefused = QStringLiteral("\\/:*?<>|;{}[]~!@#%^()=+");
+    for (const QChar c : name)
+        if (kRefused.contains(c))
+            return false;
+    return true;
+}
+
+int SaveSettingFileAs(const SettingFileImage& image)
+{
+    const QString folder = settings_file::settingsFolder();
+    if (!QDir().mkpath(folder))
+        return 15;
+
+    platform::CommonDialog& dlg = frmMDI::instance().CommonDialog1;
+    dlg.InitDir = folder;
+    dlg.DialogTitle = QStringLiteral("Save As");
+    dlg.Filter = QString::fromLatin1(settings_file::kDialogFilter);
+    const int shown = dlg.ShowSave();
+    if (shown == platform::kDialogCancelled) {
+        bSaveCancelled = true;
+        return 0;
+    }
+    if (shown == platform::kDialogInvalidFileName)
+        return 16;
+    if (shown != platform::kDialogAccepted)
+        return 15;
+
+    // A name typed without the extension is checked whole and gets it added; a name
+    // with it is checked without it.
+    const QString ext = QString::fromLatin1(settings_file::kExtension);
+    QString name = dlg.FileTitle;
+    QString path = dlg.FileName;
+    if (name.endsWith(ext, Qt::CaseInsensitive))
+        name.chop(ext.size());
+    else
+        path += ext;
+    if (!IsValidFileName(name))
+        return 16;
+
+    bSaveCancelled = false;
+    if (QFileInfo::exists(path)) {
+        const platform::MsgResult answer =
+            platform::MsgBox(LoadResString(295), platform::MsgButtons::OkCancel,
+                             platform::MsgIcon::Question, QStringLiteral("Save"));
+        if (answer != platform::MsgResult::Ok) {
+            bSaveCancelled = true;
+            return 0;
+        }
+    }
+    commState.nErrCode = WriteSettingFile(path, image);
+    return commState.nErrCode;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Settings files: a file is the 256-byte settings image and nothing else. This module
+// reads and writes them, runs the Save As dialog with its name check, and keeps the
+// current file, the path that the edited set belongs to.
+#include "settings_file/settings_image.h"
+
+#include <QString>
+
+// Writes the whole image to `path` atomically: the file then holds exactly the 256
+// bytes, and a failed write leaves an existing file as it was. On success the edited
+// set belongs to `path` (bHasFileName, current file, the active editor's caption).
+// Returns 0 or 15.
+int WriteSettingFile(const QString& path, const SettingFileImage& image);
+
+// Reads the first 256 bytes of `path` into byFileBuf. Returns 0; 17 when `path` is not
+// an existing file; 18 when it cannot be read or is shorter than an image. byFileBuf
+// changes only on success.
+int ReadSettingFile(const QString& path);
+
+// The Save As dialog and the write. Returns 0 (bSaveCancelled tells whether the user
+// stopped it), 15 or 16.
+int SaveSettingFileAs(const SettingFileImage& image);
+
+// Whether `name` (a file name without folder and extension) may name a settings file.
+bool IsValidFileName(const QString& name);
+
+namespace settings_file {
+
+constexpr const char* kExtension = ".kvf";
+constexpr const char* kDialogFilter = "kvf(*.kvf)|*.kvf";
+
+// The folder the dialogs start in, "Sample" in the per-user writable folder.
+QString settingsFolder();
+
+// The full path of the file the edited set belongs to; empty before the first
+// successful Open or write. It changes only on those.
+QString currentFile();
+void setCurrentFile(const QString& path);
+
+// The file's name without its folder, for an editor caption.
+QString fileNamePart(const QString& path);
+
+} // namespace settings_file

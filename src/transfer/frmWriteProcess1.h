@@ -1,0 +1,59 @@
+#pragma once
+// The modal progress window in which every exchange of a whole parameter set runs.
+// The caller sets frmMDI.nUpDownCompare (and nDownloadKind for a download) and shows
+// the window with ShowModal(); once the window is on screen it runs the job, closes
+// the serial port, unloads itself and writes the outcome into status panel 4, with a
+// box after a successful download or upload. The user cannot stop a job: Escape and
+// the close box do nothing.
+#include "platform/single_form.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+class frmWriteProcess1 : public QDialog, public platform::SingleForm<frmWriteProcess1> {
+    Q_OBJECT
+public:
+    frmWriteProcess1();
+    ~frmWriteProcess1() override;
+
+    // Loads the window, shows it modally and returns once the job has ended and its
+    // outcome has been reported.
+    static void ShowModal();
+
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QFrame* Frame1 = nullptr;
+
+    void Form_Load();
+    void Form_Activate();
+    void Timer1_Timer();
+
+    bool JobRunning() const { return running_; }
+
+    // Escape: the window offers no way to stop a job.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void EndJob(bool success, int job);
+
+    bool started_ = false;
+    bool running_ = false;
+};
+
+// The job routines' hold on the window; each does nothing while the window is not
+// loaded, so a routine can also run on its own.
+// ProgressBar1.Value + 1, never beyond the maximum.
+void TransferProgressStep();
+// Timer1 on: the bar creeps while the routine waits.
+void TransferTimerOn();
+// Hides the window (a compare does so before it shows its own boxes).
+void TransferHideWindow();

@@ -1,0 +1,75 @@
+#include "transfer/identify.h"
+
+#include "app/machine_type.h"
+#include "link/comm_records.h"
+#include "link/link.h"
+#include "link/messages.h"
+#include "link/modbus_ascii.h"
+#include "link/mscomm.h"
+
+#include <stdexcept>
+
+namespace {
+
+// One register read; on success the reply has passed the link's checks.
+int readOne(int reg, QByteArray& reply)
+{
+    return ReadHoldingRegisters(commSettings.nSlaveID, reg, 1, reply, commSettings.nCommProtocol);
+}
+
+template <class T>
+T decoded(const std::optional<T>& v)
+{
+    if (!v)
+        throw std::runtime_error("undecodable identification reply");
+    return *v;
+}
+
+} // namespace
+
+IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMode, int& linkCode)
+{
+    QByteArray reply;
+    linkCode = 0;
+    for (int reg : {kRegFamily1, kRegFamily2}) {
+        if ((linkCode = readOne(reg, reply)) != 0)
+            return IdentifyStep::ReadFailed;
+        // Only the low byte carries the mark; the high byte may hold anything.
+        if (decoded(ReplyRegisterLow(reply, 0)) != kFamilyMark)
+            return IdentifyStep::NotFamily;
+    }
+    if ((linkCode = readOne(kRegDeviceType, reply)) != 0)
+        return IdentifyStep::ReadFailed;
+    id.typeCode = decoded(ReplyRegisterHigh(reply, 0));
+    id.typeRegisterText = decoded(ReplyRegisterText(reply, 0));
+    if (readFunctionMode) {
+        if ((linkCode = readOne(kRegFunctionMode, reply)) != 0)
+            return IdentifyStep::ReadFailed;
+        id.functionMode = decoded(ReplyRegisterLow(reply, 0));
+    }
+    return IdentifyStep::Ok;
+}
+
+int ExpectedTypeCode() { return (nMacType >> 8) & 0xFF; }
+
+int IdentifyForDownload(bool closePortBeforeWrongType)
+{
+    InstrumentIdentity id;
+    int linkCode = 0;
+    switch (ReadInstrumentIdentity(id, false, linkCode)) {
+    case IdentifyStep::ReadFailed:
+        return linkCode != 0 ? linkCode : 3;
+    case IdentifyStep::NotFamily:
+        ShowErrorMessage(4);
+        return 4;
+    case IdentifyStep::Ok:
+        break;
+    }
+    if (id.typeCode != ExpectedTypeCode()) {
+        if (closePortBeforeWrongType && CommControl().PortOpen())
+            CommControl().setPortOpen(false);
+        ShowErrorMessage(20);
+        return 20;
+    }
+    return 0;
+}

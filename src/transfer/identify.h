@@ -1,0 +1,39 @@
+#pragma once
+// Before a job writes, reads or watches parameters it makes sure the slave on the line
+// is an instrument of the family and, where the job needs it, of the expected type.
+// Every job reads the same registers, one request each, in this order, right after it
+// has opened the port and switched silent mode off.
+#include <QByteArray>
+
+constexpr int kRegFamily1 = 1024;      // low byte 0x25
+constexpr int kRegFamily2 = 1026;      // low byte 0x25
+constexpr int kRegDeviceType = 1028;   // high byte: 1 H9, 2 H5, 3 H7, 4 H8
+constexpr int kRegFunctionMode = 1074; // low byte: function mode of an H5, H7 or H8
+constexpr int kFamilyMark = 0x25;
+
+struct InstrumentIdentity {
+    int typeCode = 0;            // high byte of 1028
+    QByteArray typeRegisterText; // the four hexadecimal characters of 1028, high byte first
+    int functionMode = -1;       // low byte of 1074 when it was read
+};
+
+enum class IdentifyStep {
+    Ok,
+    ReadFailed, // a read failed; the link has shown its message (unless silent)
+    NotFamily,  // 1024 or 1026 lacks the family mark; nothing shown yet
+};
+
+// Reads 1024, 1026 and 1028, and 1074 when `readFunctionMode`, stopping at the first
+// read that fails or the first register without the family mark. `linkCode` receives
+// the failed read's code. A reply the link passed but that cannot be decoded throws
+// std::runtime_error (the job's unexpected failure).
+IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMode, int& linkCode);
+
+// The device type code of the edited model: the high byte of nMacType.
+int ExpectedTypeCode();
+
+// Identification of a download: 0 when an instrument of the edited type answers;
+// otherwise the failure has been shown and the result is non-zero: the link's code
+// for a failed read, 4 without the family mark, 20 for another type (the port is
+// closed before message 20 when `closePortBeforeWrongType`).
+int IdentifyForDownload(bool closePortBeforeWrongType);

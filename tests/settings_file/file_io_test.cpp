@@ -1,0 +1,232 @@
+#include "app/frmMDI.h"
+#include "platform/folders.h"
+#include "platform/strings.h"
+#include "settings_file/file_flags.h"
+#include "settings_file/settings_file_io.h"
+#include "support/scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using platform::MsgResult;
+
+namespace {
+
+QByteArray patterned(int size, char base = 'a')
+{
+    QByteArray b;
+    for (int i = 0; i < size; ++i)
+        b.append(static_cast<char>(base + i % 26));
+    return b;
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray readRaw(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+class SettingsFileIo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tmp.isValid());
+        platform::setLanguage(platform::Language::English);
+        platform::setUserDataDir(tmp.path());
+        bHasFileName = false;
+        bSaveCancelled = false;
+        settings_file::setCurrentFile(QString());
+        byFileBuf = settings_image::blankImage();
+    }
+    void TearDown() override
+    {
+        platform::setUserDataDir(QString());
+        frmMDI::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString path(const QString& name) const { return tmp.path() + "/" + name; }
+
+    QTemporaryDir tmp;
+};
+
+} // namespace
+
+TEST_F(SettingsFileIo, ReadRefusesWhatIsNoWholeSettingsFile)
+{
+    const QByteArray before = byFileBuf;
+    EXPECT_EQ(ReadSettingFile(path("missing.kvf")), 17);
+    EXPECT_EQ(ReadSettingFile(tmp.path()), 17); // a folder
+    EXPECT_EQ(ReadSettingFile(QString()), 17);
+
+    writeRaw(path("short.kvf"), patterned(100));
+    EXPECT_EQ(ReadSettingFile(path("short.kvf")), 18);
+    writeRaw(path("empty.kvf"), QByteArray());
+    EXPECT_EQ(ReadSettingFile(path("empty.kvf")), 18);
+
+    // A file that exists but cannot be read.
+    if (QFile::exists("/proc/self/clear_refs")) {
+        EXPECT_EQ(ReadSettingFile("/proc/self/clear_refs"), 18);
+    }
+    if (geteuid() != 0) {
+        writeRaw(path("locked.kvf"), patterned(256));
+        QFile::setPermissions(path("locked.kvf"), QFileDevice::WriteOwner);
+        EXPECT_EQ(ReadSettingFile(path("locked.kvf")), 18);
+    }
+    EXPECT_EQ(byFileBuf, before);
+}
+
+TEST_F(SettingsFileIo, ReadTakesTheFirst256Bytes)
+{
+    const QByteArray exact = patterned(256);
+    writeRaw(path("exact.kvf"), exact);
+    EXPECT_EQ(ReadSettingFile(path("exact.kvf")), 0);
+    EXPECT_EQ(byFileBuf, exact);
+
+    const QByteArray longer = patterned(1000, 'A');
+    writeRaw(path("long.kvf"), longer);
+    EXPECT_EQ(ReadSettingFile(path("long.kvf")), 0);
+    EXPECT_EQ(byFileBuf, longer.left(256));
+}
+
+TEST_F(SettingsFileIo, WriteReplacesTheWholeFileAndTakesItAsCurrent)
+{
+    writeRaw(path("old.kvf"), patterned(300, 'A'));
+    const QByteArray image = patterned(256);
+    EXPECT_EQ(WriteSettingFile(path("old.kvf"), image), 0);
+    EXPECT_EQ(readRaw(path("old.kvf")), image);
+    EXPECT_TRUE(bHasFileName);
+    EXPECT_EQ(settings_file::currentFile(), path("old.kvf"));
+
+    EXPECT_EQ(WriteSettingFile(path("new.kvf"), image), 0);
+    EXPECT_EQ(readRaw(path("new.kvf")), image);
+    EXPECT_EQ(settings_file::currentFile(), path("new.kvf"));
+}
+
+TEST_F(SettingsFileIo, FailedWriteLeavesFileAndCurrentFileAlone)
+{
+    const QByteArray old = patterned(256, 'A');
+    writeRaw(path("keep.kvf"), old);
+    ASSERT_EQ(WriteSettingFile(path("keep.kvf"), old), 0);
+    bHasFileName = false;
+
+    EXPECT_EQ(WriteSettingFile(path("no/such/folder/x.kvf"), patterned(256)), 15);
+    EXPECT_EQ(WriteSettingFile(tmp.path(), patterned(256)), 15); // a folder
+    EXPECT_EQ(WriteSettingFile(path("keep.kvf"), patterned(255)), 15); // not an image
+    EXPECT_EQ(readRaw(path("keep.kvf")), old);
+    EXPECT_FALSE(bHasFileName);
+    EXPECT_EQ(settings_file::currentFile(), path("keep.kvf"));
+}
+
+TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)
+{
+    frmMDI& mdi = frmMDI::instance();
+    auto* editor = new QWidget;
+    editor->setWindowTitle("Unknown01.kvf");
+    mdi.showChild(editor);
+    ASSERT_EQ(mdi.ActiveForm(), editor);
+    EXPECT_EQ(WriteSettingFile(path("Line 3.kvf"), patterned(256)), 0);
+    EXPECT_EQ(editor->windowTitle(), "Line 3.kvf");
+    delete editor;
+}
+
+TEST(IsValidFileName, CharactersAndDots)
+{
+    for (const char* ok : {"a", "Line 3", "my.set", "a-b_c&d$e'f,g", " padded ", "caf\xC3\xA9"})
+        EXPECT_TRUE(IsValidFileName(QString::fromUtf8(ok))) << ok;
+    for (const char* bad : {"", "   ", ".hidden", "name.", " .x", "x. "})
+        EXPECT_FALSE(IsValidFileName(QString::fromUtf8(bad))) << bad;
+    const QString refused = QStringLiteral("\\/:*?<>|;{}[]~!@#%^()=+");
+    for (const QChar c : refused) {
+        EXPECT_FALSE(IsValidFileName(QStringLiteral("ab") + c + QStringLiteral("cd"))) << c.toLatin1();
+        // The untrimmed name is searched.
+        EXPECT_FALSE(IsValidFileName(QStringLiteral("abcd ") + c)) << c.toLatin1();
+    }
+}
+
+TEST_F(SettingsFileIo, SaveAsNamesAndTheReplaceQuestion)
+{
+    testsupport::ScriptedFileDialogs dialogs;
+    testsupport::ScriptedMessages boxes;
+    const QByteArray image = patterned(256);
+    const QString sample = tmp.path() + "/Sample";
+
+    // Cancel: the folder is there afterwards, nothing is written.
+    dialogs.cancel();
+    EXPECT_EQ(SaveSettingFileAs(image), 0);
+    EXPECT_TRUE(bSaveCancelled);
+    EXPECT_TRUE(QDir(sample).exists());
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, platform::FileDialogRequest::Save);
+    EXPECT_EQ(dialogs.shown()[0].initDir, sample);
+    EXPECT_EQ(dialogs.shown()[0].title, "Save As");
+    EXPECT_EQ(dialogs.shown()[0].filter, "kvf(*.kvf)|*.kvf");
+
+    dialogs.invalidName();
+    EXPECT_EQ(SaveSettingFileAs(image), 16);
+
+    // Names are checked without their ".kvf" (any case); without it, whole, and it is added.
+    for (const char* refused : {".kvf", "a..kvf", "x;y.kvf", " .ab.KVF", "name."}) {
+        dialogs.accept(sample + "/" + refused);
+        EXPECT_EQ(SaveSettingFileAs(image), 16) << refused;
+    }
+    EXPECT_EQ(QDir(sample).entryList(QDir::Files).size(), 0);
+
+    bSaveCancelled = true;
+    dialogs.accept(sample + "/Line 3.KVF");
+    EXPECT_EQ(SaveSettingFileAs(image), 0);
+    EXPECT_FALSE(bSaveCancelled);
+    EXPECT_EQ(readRaw(sample + "/Line 3.KVF"), image);
+
+    dialogs.accept(sample + "/ab");
+    EXPECT_EQ(SaveSettingFileAs(image), 0);
+    EXPECT_EQ(readRaw(sample + "/ab.kvf"), image);
+    EXPECT_FALSE(QFile::exists(sample + "/ab"));
+    EXPECT_EQ(settings_file::currentFile(), sample + "/ab.kvf");
+    EXPECT_EQ(boxes.count(), 0);
+
+    // An existing file: the question, Cancel keeps it and the current file.
+    const QByteArray other = patterned(256, 'A');
+    dialogs.accept(sample + "/Line 3.KVF");
+    boxes.answer(MsgResult::Cancel);
+    EXPECT_EQ(SaveSettingFileAs(other), 0);
+    EXPECT_TRUE(bSaveCancelled);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, "The file exists. Do you want to replace it ?");
+    EXPECT_EQ(boxes.last().buttons, platform::MsgButtons::OkCancel);
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Question);
+    EXPECT_EQ(boxes.last().title, "Save");
+    EXPECT_EQ(readRaw(sample + "/Line 3.KVF"), image);
+    EXPECT_EQ(settings_file::currentFile(), sample + "/ab.kvf");
+
+    // The same name typed without the extension asks too, and OK replaces it.
+    dialogs.accept(sample + "/ab");
+    boxes.answer(MsgResult::Ok);
+    EXPECT_EQ(SaveSettingFileAs(other), 0);
+    EXPECT_FALSE(bSaveCancelled);
+    EXPECT_EQ(boxes.count(), 2);
+    EXPECT_EQ(readRaw(sample + "/ab.kvf"), other);
+}
+
+TEST_F(SettingsFileIo, SaveAsFailsWhenTheSettingsFolderCannotBeMade)
+{
+    testsupport::ScriptedFileDialogs dialogs;
+    writeRaw(path("blocker"), "x");
+    platform::setUserDataDir(path("blocker"));
+    EXPECT_EQ(SaveSettingFileAs(patterned(256)), 15);
+    EXPECT_TRUE(dialogs.shown().empty());
+}

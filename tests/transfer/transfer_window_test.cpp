@@ -1,0 +1,303 @@
+// The transfer window: texts, boxes and endings per job, the progress bar, the port,
+// and a whole H9 download from the window to the simulated instrument.
+#include "transfer/frmWriteProcess1.h"
+
+#include "transfer/transfer_jobs.h"
+#include "link/messages.h"
+#include "platform/strings.h"
+#include "sim_fixture.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <stdexcept>
+
+using namespace simtx;
+
+namespace {
+
+// Replaces a job's routine for one test.
+class JobOverride {
+public:
+    JobOverride(int job, TransferRoutine r) : job_(job), previous_(SetTransferJobRoutine(job, std::move(r))) {}
+    ~JobOverride() { SetTransferJobRoutine(job_, previous_); }
+
+private:
+    int job_;
+    TransferRoutine previous_;
+};
+
+struct Seen {
+    QString label;
+    int interval = -1;
+    int bar = -1;
+    bool visible = false;
+};
+
+class TransferWindow : public SimTest {
+protected:
+    // A routine that notes what the window shows, opens the port and returns `result`.
+    TransferRoutine observing(int result)
+    {
+        return [this, result] {
+            frmWriteProcess1& w = frmWriteProcess1::instance();
+            window = &w;
+            seen = {w.Label1->text(), w.Timer1->interval(), w.ProgressBar1->value(), w.isVisible()};
+            EXPECT_FALSE(w.Timer1->isActive()); // the routine switches it on itself
+            EXPECT_EQ(OpenCommPort(), 0);
+            return result;
+        };
+    }
+
+    void run(int job)
+    {
+        frmMDI::instance().nUpDownCompare = job;
+        boxes.onBox = [this](const platform::MessageBoxRequest&) {
+            barAtBox = window ? window->ProgressBar1->value() : -1;
+            windowVisibleAtBox = window && window->isVisible();
+            windowLoadedAtBox = frmWriteProcess1::isLoaded();
+        };
+        frmWriteProcess1::ShowModal();
+    }
+
+    QPointer<frmWriteProcess1> window;
+    Seen seen;
+    int barAtBox = -1;
+    bool windowVisibleAtBox = true;
+    bool windowLoadedAtBox = true;
+};
+
+} // namespace
+
+TEST_F(TransferWindow, DownloadSuccess)
+{
+    JobOverride o(1, observing(0));
+    run(1);
+    EXPECT_EQ(seen.label, platform::LoadResString(257));
+    EXPECT_EQ(seen.interval, 800);
+    EXPECT_EQ(seen.bar, 1);
+    EXPECT_TRUE(seen.visible);
+    EXPECT_EQ(panel4(), platform::LoadResString(264));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(264));
+    EXPECT_EQ(boxes.last().title, "Download");
+    EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Information);
+    // The box comes after the window has gone, with the bar full and the port closed.
+    EXPECT_EQ(barAtBox, 30);
+    EXPECT_FALSE(windowVisibleAtBox);
+    EXPECT_FALSE(windowLoadedAtBox);
+    EXPECT_FALSE(boxes.portOpenAtBox[0]);
+    EXPECT_FALSE(frmWriteProcess1::isLoaded());
+}
+
+TEST_F(TransferWindow, UploadAndCompareSuccess)
+{
+    {
+        JobOverride o(0, observing(0));
+        run(0);
+        EXPECT_EQ(seen.label, platform::LoadResString(258));
+        EXPECT_EQ(seen.interval, 40);
+        EXPECT_EQ(panel4(), platform::LoadResString(263));
+        ASSERT_EQ(boxes.count(), 1);
+        EXPECT_EQ(boxes.last().title, "Upload");
+        EXPECT_EQ(boxes.last().text, platform::LoadResString(263));
+        EXPECT_FALSE(portOpen());
+    }
+    boxes.clear();
+    {
+        JobOverride o(2, observing(0));
+        run(2);
+        EXPECT_EQ(seen.label, platform::LoadResString(259));
+        EXPECT_EQ(seen.interval, 40);
+        EXPECT_EQ(panel4(), platform::LoadResString(265));
+        EXPECT_EQ(boxes.count(), 0); // a compare reports through its own boxes
+        EXPECT_FALSE(portOpen());
+    }
+}
+
+TEST_F(TransferWindow, FailuresWriteOnlyThePanelText)
+{
+    const struct { int job; int text; } rows[] = {{1, 261}, {0, 260}, {2, 262}};
+    for (const auto& r : rows) {
+        JobOverride o(r.job, observing(7));
+        run(r.job);
+        EXPECT_EQ(panel4(), platform::LoadResString(r.text)) << r.job;
+        EXPECT_EQ(boxes.count(), 0) << r.job;
+        EXPECT_FALSE(portOpen()) << r.job;
+        EXPECT_FALSE(frmWriteProcess1::isLoaded());
+    }
+}
+
+TEST_F(TransferWindow, AnUnexpectedErrorShowsTheJobsMessage)
+{
+    const struct { int job; int code; int text; } rows[] = {{1, 14, 261}, {0, 21, 260}, {2, 24, 262}};
+    for (const auto& r : rows) {
+        boxes.clear();
+        JobOverride o(r.job, [] () -> int {
+            EXPECT_EQ(OpenCommPort(), 0);
+            TransferTimerOn();
+            throw std::runtime_error("lost");
+        });
+        run(r.job);
+        ASSERT_EQ(boxes.count(), 1) << r.job;
+        EXPECT_EQ(boxes.last().text, platform::LoadResString(MessageStringId(r.code)));
+        EXPECT_EQ(panel4(), platform::LoadResString(r.text));
+        EXPECT_FALSE(portOpen());
+    }
+}
+
+TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)
+{
+    // Upload and compare are not built in: they fail with their own messages.
+    const struct { int job; int code; int text; } rows[] = {{0, 21, 260}, {2, 24, 262}, {5, 14, 261}, {-1, 14, 261}};
+    for (const auto& r : rows) {
+        boxes.clear();
+        run(r.job);
+        ASSERT_EQ(boxes.count(), 1) << r.job;
+        EXPECT_EQ(boxes.last().text, platform::LoadResString(MessageStringId(r.code))) << r.job;
+        EXPECT_EQ(panel4(), platform::LoadResString(r.text)) << r.job;
+    }
+    frmMDI::instance().nUpDownCompare = 1;
+    for (int kind : {3, 4, 5, -1}) {
+        boxes.clear();
+        nDownloadKind = kind;
+        run(1);
+        ASSERT_EQ(boxes.count(), 1) << kind;
+        EXPECT_EQ(boxes.last().text, platform::LoadResString(261)) << kind;
+        EXPECT_EQ(panel4(), platform::LoadResString(261)) << kind;
+    }
+    nDownloadKind = 0;
+    nFuncType_H9 = 1;
+    for (quint8 dual : {3, 255}) {
+        boxes.clear();
+        nDualFunc_H9 = dual;
+        run(1);
+        ASSERT_EQ(boxes.count(), 1);
+        EXPECT_EQ(panel4(), platform::LoadResString(261));
+    }
+    nFuncType_H9 = 2;
+    boxes.clear();
+    run(1);
+    EXPECT_EQ(panel4(), platform::LoadResString(261));
+    EXPECT_TRUE(instrument.requests().empty());
+}
+
+TEST_F(TransferWindow, VariantsCanBeAdded)
+{
+    int calls = 0;
+    const TransferRoutine before = SetDownloadVariant(3, [&] { ++calls; return 0; });
+    EXPECT_FALSE(before);
+    nDownloadKind = 3;
+    run(1);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(panel4(), platform::LoadResString(264));
+    SetDownloadVariant(3, {});
+    nDownloadKind = 0;
+}
+
+TEST_F(TransferWindow, EscapeAndTheCloseBoxDoNothingWhileAJobRuns)
+{
+    bool stillShown = false;
+    JobOverride o(1, [&] {
+        frmWriteProcess1& w = frmWriteProcess1::instance();
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &esc);
+        w.close();
+        w.reject();
+        QCoreApplication::processEvents();
+        stillShown = w.isVisible() && w.JobRunning();
+        return 1;
+    });
+    run(1);
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(panel4(), platform::LoadResString(261));
+}
+
+TEST_F(TransferWindow, TheBarNeverPassesItsMaximum)
+{
+    int highest = 0;
+    int last = 0;
+    JobOverride o(0, [&] {
+        frmWriteProcess1& w = frmWriteProcess1::instance();
+        QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
+        TransferTimerOn();
+        // Real time, so the 40 ms timer creeps far beyond the bar's length.
+        QEventLoop loop;
+        QTimer::singleShot(900, &loop, &QEventLoop::quit);
+        loop.exec();
+        last = w.ProgressBar1->value();
+        for (int i = 0; i < 40; ++i)
+            TransferProgressStep();
+        highest = std::max(highest, w.ProgressBar1->value());
+        return 1;
+    });
+    run(0);
+    EXPECT_EQ(last, 29);
+    EXPECT_LE(highest, 30);
+}
+
+// --- A whole download from the window ---------------------------------------------
+
+TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
+{
+    frmModeSetting_H9& ed = f();
+    nTimeRangeA_H9 = 1; // whole seconds, up
+    nOutputModeA_H9 = 0;
+    ed.lblTimerSettingA->setDigits("000090");
+    nFuncB_H9 = 0;
+    ed.lblCounterSettingB->setDigits("000500");
+    ed.lblMagnificationB->setDigits("001000");
+    bKeyProtect = 1;
+    nDownloadKind = 0;
+    int barAfterBlocks = -1;
+    clock.onPause = [&](qint64) {
+        window = frmWriteProcess1::loaded();
+        if (window)
+            barAfterBlocks = window->ProgressBar1->value();
+    };
+    run(1);
+    EXPECT_EQ(barAfterBlocks, 3); // one step after timer A, one after the end register
+    EXPECT_EQ(panel4(), platform::LoadResString(264));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().title, "Download");
+    EXPECT_EQ(barAtBox, 30);
+    EXPECT_FALSE(portOpen());
+    EXPECT_EQ(instrument.read16(1114), 2);
+    EXPECT_EQ(instrument.read16(1126), 0x0090);
+    EXPECT_EQ(instrument.read16(1368), 0x0005);
+    const Trace t = trace();
+    ASSERT_GE(t.size(), 5u);
+    EXPECT_EQ(Trace(t.end() - 5, t.end()), ending(1));
+}
+
+TEST_F(TransferWindow, ACheckStopsTheDownloadBeforeAnythingIsSent)
+{
+    nDownloadKind = 0;
+    f().lblTimerSettingA->setDigits("000000");
+    run(1);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(275));
+    EXPECT_EQ(panel4(), platform::LoadResString(261));
+    EXPECT_TRUE(instrument.requests().empty());
+}
+
+TEST_F(TransferWindow, AWriteFailingMidBlockFromTheWindow)
+{
+    nDownloadKind = 0;
+    f().lblTimerSettingA->setDigits("000100");
+    f().lblCounterSettingB->setDigits("000100");
+    f().lblMagnificationB->setDigits("001000");
+    instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1366));
+    run(1);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(268));
+    EXPECT_EQ(panel4(), platform::LoadResString(261));
+    const Trace t = trace();
+    EXPECT_EQ(t.back(), W(1366, 0));
+    EXPECT_EQ(std::count(t.begin(), t.end(), DD), 0);
+    EXPECT_TRUE(clock.pauses.empty());
+    EXPECT_FALSE(portOpen());
+}
