@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <stdexcept>
 
 using platform::placeTw;
 
