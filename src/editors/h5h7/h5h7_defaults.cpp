@@ -23,7 +23,7 @@ void resetSetValueRow(DigitLabelArray& row)
 {
     zeroDigits(row);
     row(DigitLabelArray::kSeparator).setCaption(QStringLiteral("."));
-    packRow(row, kTwoDecimalsOrder);
+    PackDigitLabels(row, kTwoDecimalsOrder);
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void frmModeSetting_H7::ResetTimerAPanel()
     DigitLabelArray& duty = *lblDutyRatio_A_H5;
     zeroDigits(duty);
     duty(DigitLabelArray::kSeparator).setCaption(QStringLiteral("0"));
-    packRow(duty, kWholeOrder);
+    PackDigitLabels(duty, kWholeNumberOrder);
     setAllLabelsEnabled(duty, false);
 }
 
@@ -126,8 +126,8 @@ void frmModeSetting_H7::ResetCounter1stPanel()
     }
     setWholeSeparator(*lblCounterSetting_1st_H7);
     setPointSeparator(*lblHoldCounter_1st_H7, false);
-    packRow(*lblCounterSetting_1st_H7, kWholeOrder);
-    packRow(*lblHoldCounter_1st_H7, kThreeDecimalsOrder);
+    PackDigitLabels(*lblCounterSetting_1st_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblHoldCounter_1st_H7, kThreeDecimalsOrder);
 }
 
 void frmModeSetting_H7::ResetCounter2ndPanel()
@@ -147,10 +147,10 @@ void frmModeSetting_H7::ResetCounter2ndPanel()
     setWholeSeparator(*lblCounterSetting_2nd_2_H7);
     setPointSeparator(*lblHoldCounter_2nd_1_H7, true);
     setPointSeparator(*lblHoldCounter_2nd_2_H7, false);
-    packRow(*lblCounterSetting_2nd_1_H7, kWholeOrder);
-    packRow(*lblCounterSetting_2nd_2_H7, kWholeOrder);
-    packRow(*lblHoldCounter_2nd_1_H7, kThreeDecimalsOrder);
-    packRow(*lblHoldCounter_2nd_2_H7, kThreeDecimalsOrder);
+    PackDigitLabels(*lblCounterSetting_2nd_1_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblCounterSetting_2nd_2_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblHoldCounter_2nd_1_H7, kThreeDecimalsOrder);
+    PackDigitLabels(*lblHoldCounter_2nd_2_H7, kThreeDecimalsOrder);
 }
 
 void frmModeSetting_H7::ResetBatchPanel()
@@ -167,9 +167,9 @@ void frmModeSetting_H7::ResetBatchPanel()
     setWholeSeparator(*lblCounterSetting_batch_1_H7);
     setWholeSeparator(*lblCounterSetting_batch_2_H7);
     setPointSeparator(*lblHoldCounter_batch_H7, false);
-    packRow(*lblCounterSetting_batch_1_H7, kWholeOrder);
-    packRow(*lblCounterSetting_batch_2_H7, kWholeOrder);
-    packRow(*lblHoldCounter_batch_H7, kThreeDecimalsOrder);
+    PackDigitLabels(*lblCounterSetting_batch_1_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblCounterSetting_batch_2_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblHoldCounter_batch_H7, kThreeDecimalsOrder);
 }
 
 void frmModeSetting_H7::ResetTachoPanel()
@@ -191,10 +191,10 @@ void frmModeSetting_H7::ResetTachoPanel()
     setWholeSeparator(*lblCounterSetting_freq_2_H7);
     setPointSeparator(*lblDelay2StartTime_freq_H7, true);
     setPointSeparator(*lblAuto2ZeroTime_freq_H7, true);
-    packRow(*lblCounterSetting_freq_1_H7, kWholeOrder);
-    packRow(*lblCounterSetting_freq_2_H7, kWholeOrder);
-    packRow(*lblDelay2StartTime_freq_H7, kTwoDecimalsOrder);
-    packRow(*lblAuto2ZeroTime_freq_H7, kTwoDecimalsOrder);
+    PackDigitLabels(*lblCounterSetting_freq_1_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblCounterSetting_freq_2_H7, kWholeNumberOrder);
+    PackDigitLabels(*lblDelay2StartTime_freq_H7, kTwoDecimalsOrder);
+    PackDigitLabels(*lblAuto2ZeroTime_freq_H7, kTwoDecimalsOrder);
 }
 
 void frmModeSetting_H7::ResetCounterCommon()
@@ -214,5 +214,5 @@ void frmModeSetting_H7::ResetCounterCommon()
         prescale(i).setCaption(i == 2 ? QStringLiteral("1") : QStringLiteral("0"));
     setPointSeparator(prescale, true);
     prescale(0).setEnabled(true);
-    packRow(prescale, kThreeDecimalsOrder);
+    PackDigitLabels(prescale, kThreeDecimalsOrder);
 }

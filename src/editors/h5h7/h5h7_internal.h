@@ -60,29 +60,6 @@ inline const QStringList kDualSubOutputs = {"0 : K-2", "1 : D", "2 : L", "3 : H"
 inline const QStringList kUpDownOutputs = {"8 : K-2", "9 : D", "10 : L", "11 : H"};
 
 
-using LabelOrder = std::array<int, 7>;
-
-// Places a row's labels edge to edge in the given order, the first at Left 0, Top 0.
-inline void packRow(DigitLabelArray& row, const LabelOrder& order)
-{
-    const DigitLabel* before = nullptr;
-    for (int i : order) {
-        DigitLabel& l = row(i);
-        if (!before) {
-            l.setLeft(0);
-            l.setTop(0);
-        } else {
-            l.setLeft(before->Left() + before->Width());
-        }
-        before = &l;
-    }
-}
-
-inline constexpr LabelOrder kWholeOrder = {6, 0, 1, 2, 3, 4, 5};
-inline constexpr LabelOrder kTwoDecimalsOrder = {0, 1, 2, 3, 6, 4, 5};
-inline constexpr LabelOrder kThreeDecimalsOrder = {0, 1, 2, 6, 3, 4, 5};
-inline constexpr LabelOrder kOneDecimalOrder = {0, 1, 2, 3, 4, 6, 5};
-
 inline void setAllLabelsEnabled(DigitLabelArray& row, bool enabled)
 {
     for (int i = 0; i < 7; ++i)

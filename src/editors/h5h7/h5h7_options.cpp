@@ -95,15 +95,15 @@ namespace {
 // Separator and label order of a set-value row for each time range code.
 struct RangeLayout {
     const char* separator;
-    LabelOrder order;
+    DigitLabelOrder order;
 };
 
 const RangeLayout& rangeLayout(int code)
 {
     static const RangeLayout kLayouts[] = {
-        {".", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
-        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
-        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeOrder},
+        {".", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeNumberOrder},
+        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeNumberOrder},
+        {":", kTwoDecimalsOrder}, {".", kOneDecimalOrder}, {"0", kWholeNumberOrder},
         {".", kThreeDecimalsOrder}};
     return kLayouts[code];
 }
@@ -116,7 +116,7 @@ void layoutForRange(DigitLabelArray& row, int code)
     const RangeLayout& layout = rangeLayout(code);
     DigitLabel& sep = row(DigitLabelArray::kSeparator);
     sep.setCaption(QString::fromLatin1(layout.separator));
-    packRow(row, layout.order);
+    PackDigitLabels(row, layout.order);
     const bool whole = code == 2 || code == 5 || code == 8;
     sep.setFontBold(!whole);
     sep.setEnabled(!whole);

@@ -96,35 +96,31 @@ void DigitLabelArray::setDigitsEnabled(bool enabled)
         labels_[static_cast<std::size_t>(i)]->setEnabled(enabled);
 }
 
+void PackDigitLabels(DigitLabelArray& row, const DigitLabelOrder& order)
+{
+    const DigitLabel* before = nullptr;
+    for (int i : order) {
+        DigitLabel& l = row(i);
+        if (!before) {
+            l.setLeft(0);
+            l.setTop(0);
+        } else {
+            l.setLeft(before->Left() + before->Width());
+        }
+        before = &l;
+    }
+}
+
 void LayoutDigitLabels(quint8 decimalPlaces, DigitLabelArray& row)
 {
+    static constexpr std::array<const DigitLabelOrder*, 4> kOrders = {
+        &kWholeNumberOrder, &kOneDecimalOrder, &kTwoDecimalsOrder, &kThreeDecimalsOrder};
     if (decimalPlaces > 3)
         return;
     DigitLabel& sep = row(DigitLabelArray::kSeparator);
-    auto follow = [&row](int i, const DigitLabel& before) {
-        row(i).setLeft(before.Left() + before.Width());
-    };
-    if (decimalPlaces == 0) {
-        sep.setCaption(QStringLiteral("0"));
-        sep.setEnabled(false);
-        sep.setFontBold(false);
-        sep.setLeft(0);
-        sep.setTop(0);
-        follow(0, sep);
-        for (int i = 1; i <= 5; ++i)
-            follow(i, row(i - 1));
-        return;
-    }
-    const int k = 5 - decimalPlaces;
-    sep.setCaption(QStringLiteral("."));
-    sep.setEnabled(true);
-    sep.setFontBold(true);
-    row(0).setLeft(0);
-    row(0).setTop(0);
-    for (int i = 1; i <= k; ++i)
-        follow(i, row(i - 1));
-    follow(DigitLabelArray::kSeparator, row(k));
-    follow(k + 1, sep);
-    for (int i = k + 2; i <= 5; ++i)
-        follow(i, row(i - 1));
+    const bool whole = decimalPlaces == 0;
+    sep.setCaption(whole ? QStringLiteral("0") : QStringLiteral("."));
+    sep.setEnabled(!whole);
+    sep.setFontBold(!whole);
+    PackDigitLabels(row, *kOrders[decimalPlaces]);
 }

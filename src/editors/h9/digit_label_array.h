@@ -67,5 +67,16 @@ private:
     std::array<DigitLabel*, 7> labels_{};
 };
 
+// Display order of a row's labels from the left, by the number of decimal places.
+using DigitLabelOrder = std::array<int, 7>;
+inline constexpr DigitLabelOrder kWholeNumberOrder = {6, 0, 1, 2, 3, 4, 5};
+inline constexpr DigitLabelOrder kOneDecimalOrder = {0, 1, 2, 3, 4, 6, 5};
+inline constexpr DigitLabelOrder kTwoDecimalsOrder = {0, 1, 2, 3, 6, 4, 5};
+inline constexpr DigitLabelOrder kThreeDecimalsOrder = {0, 1, 2, 6, 3, 4, 5};
+
+// Moves the labels edge to edge in `order`, the first at Left 0, Top 0; captions,
+// fonts and enabled states stay.
+void PackDigitLabels(DigitLabelArray& row, const DigitLabelOrder& order);
+
 // Arranges a row for 0 to 3 decimal places; any other value leaves it untouched.
 void LayoutDigitLabels(quint8 decimalPlaces, DigitLabelArray& row);

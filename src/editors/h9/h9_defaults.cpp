@@ -13,24 +13,9 @@ enum class RowLayout { Whole, TwoDecimals, ThreeDecimals };
 // and enabled states stay.
 void placeRow(DigitLabelArray& row, RowLayout layout)
 {
-    constexpr int sep = DigitLabelArray::kSeparator;
-    static constexpr std::array<int, 7> kWhole = {sep, 0, 1, 2, 3, 4, 5};
-    static constexpr std::array<int, 7> kTwo = {0, 1, 2, 3, sep, 4, 5};
-    static constexpr std::array<int, 7> kThree = {0, 1, 2, sep, 3, 4, 5};
-    const std::array<int, 7>& order = layout == RowLayout::Whole         ? kWhole
-                                      : layout == RowLayout::TwoDecimals ? kTwo
-                                                                         : kThree;
-    const DigitLabel* before = nullptr;
-    for (int i : order) {
-        DigitLabel& l = row(i);
-        if (!before) {
-            l.setLeft(0);
-            l.setTop(0);
-        } else {
-            l.setLeft(before->Left() + before->Width());
-        }
-        before = &l;
-    }
+    PackDigitLabels(row, layout == RowLayout::Whole         ? kWholeNumberOrder
+                         : layout == RowLayout::TwoDecimals ? kTwoDecimalsOrder
+                                                            : kThreeDecimalsOrder);
 }
 
 void setDigits(DigitLabelArray& row, const char* digit)
