@@ -54,13 +54,13 @@ class SimTransferTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        platform::setLanguage(platform::Language::English);
         frmMDI::instance();
         frmMDI::MDIForm_Initialize();
         commState = CommState{};
         commSettings.nTimeOut = 300;
         InstallTransferJobRoutines();
         boxes.autoAcknowledgeOk();
-        platform::setLanguage(platform::Language::English);
     }
 
     void TearDown() override

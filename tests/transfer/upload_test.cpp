@@ -198,10 +198,16 @@ TEST_F(Upload, ReadBcdValueOfAnUnknownKindSendsNothing)
 
 TEST_F(Upload, CommandRefusesASlaveIdOutOfRange)
 {
+    // The menu item and, with no editor open, the toolbar button reach the command.
+    frmMDI& mdi = frmMDI::instance();
+    EXPECT_EQ(mdi.mTool->title(), "Communication(&C)");
+    EXPECT_EQ(mdi.mUpload->text(), "Upload ( Device --> PC )");
+    EXPECT_EQ(mdi.mUpload->shortcut(), QKeySequence(Qt::Key_F11));
     commSettings.nSlaveID = 256;
-    frmMDI::instance().mUpload_Click();
+    mdi.mUpload->trigger();
+    mdi.Toolbar1_ButtonClick("Upload");
     EXPECT_EQ(panel4(), "Wrong Device ID !");
-    EXPECT_EQ(boxTexts(), QStringList{res(285)});
+    EXPECT_EQ(boxTexts(), (QStringList{res(285), res(285)}));
     EXPECT_FALSE(frmWriteProcess1::isLoaded());
 }
 
