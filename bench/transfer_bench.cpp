@@ -16,7 +16,6 @@
 #include "link/comm_records.h"
 #include "platform/message_box.h"
 #include "transfer/frmWriteProcess1.h"
-#include "transfer/job_routines.h"
 #include "transfer/compare.h"
 #include "transfer/transfer_jobs.h"
 #include "transfer/upload.h"
@@ -174,7 +173,6 @@ int main(int argc, char** argv)
     ::setenv("TCPANEL_COM1", inst.path().c_str(), 1);
 
     frmMDI::instance();
-    InstallTransferJobRoutines();
     SetTransferJobRoutine(0, timed(UploadSettings));
     SetTransferJobRoutine(2, timed(CompareSettings));
     commSettings.nBaudIndex = 3; // 9600

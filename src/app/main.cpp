@@ -1,5 +1,4 @@
 #include "app/frmMDI.h"
-#include "transfer/job_routines.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -13,7 +12,6 @@ int main(int argc, char** argv)
     args.removeFirst();
     frmMDI::sCmdLine = args.join(' ');
 
-    InstallTransferJobRoutines();
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
     return app.exec();

@@ -2,7 +2,10 @@
 
 #include "editors/h9/params_h9.h"
 #include "link/messages.h"
+#include "transfer/compare.h"
+#include "transfer/download_h5h7.h"
 #include "transfer/h9_download.h"
+#include "transfer/upload.h"
 
 #include <map>
 
@@ -49,11 +52,21 @@ TransferRoutine builtInVariant(int kind)
     case 0: return downloadWholeSet_H9;
     case 1: return DownloadTimerA_H9;
     case 2: return DownloadPartB_H9;
+    case 3: return DownloadAll_H5;
+    case 4: return DownloadAll_H7;
     default: return {};
     }
 }
 
-TransferRoutine builtInJob(int job) { return job == kJobDownload ? TransferRoutine(RunDownloadJob) : TransferRoutine(); }
+TransferRoutine builtInJob(int job)
+{
+    switch (job) {
+    case kJobUpload: return UploadSettings;
+    case kJobDownload: return RunDownloadJob;
+    case kJobCompare: return CompareSettings;
+    default: return {};
+    }
+}
 
 TransferRoutine replace(std::map<int, TransferRoutine>& table, int key, TransferRoutine routine,
                         const TransferRoutine& builtIn)

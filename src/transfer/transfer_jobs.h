@@ -4,12 +4,9 @@
 // nDownloadKind. Every routine takes no arguments and returns 0 for success or
 // non-zero for a failure whose message it has already shown.
 //
-// The tables start with the H9 downloads (kinds 0 to 2). Jobs and variants built
-// elsewhere are added with SetTransferJobRoutine / SetDownloadVariant, for example
-//   SetTransferJobRoutine(0, UploadSettings);
-//   SetDownloadVariant(3, DownloadAll_H5);
-// A job or variant without a routine ends as a failure with its row's message code
-// (14 download, 21 upload, 24 compare), never as a success.
+// Tests and benchmarks may put other routines in with SetTransferJobRoutine /
+// SetDownloadVariant. A job or variant without a routine ends as a failure with its
+// row's message code (14 download, 21 upload, 24 compare), never as a success.
 #include <QString>
 
 #include <functional>

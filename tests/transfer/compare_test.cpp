@@ -77,7 +77,6 @@ TEST_F(Compare, KeyProtectionAndSystemFlagsAreNotCompared)
     EXPECT_EQ(compare(), differs + "Power Saving");
 
     TearDown();
-    InstallTransferJobRoutines();
     downloaded(sim::Type::H7, kMacTypeH7, 8);
     flip(1084);
     EXPECT_EQ(compare(), same);

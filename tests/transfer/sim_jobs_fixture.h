@@ -16,7 +16,6 @@
 #include "platform/strings.h"
 #include "support/scripted_ui.h"
 #include "transfer/frmWriteProcess1.h"
-#include "transfer/job_routines.h"
 #include "transfer/transfer_jobs.h"
 
 #include <QCoreApplication>
@@ -59,7 +58,6 @@ protected:
         frmMDI::MDIForm_Initialize();
         commState = CommState{};
         commSettings.nTimeOut = 300;
-        InstallTransferJobRoutines();
         boxes.autoAcknowledgeOk();
     }
 
@@ -80,7 +78,6 @@ protected:
         if (instrument)
             instrument->stop();
         ::unsetenv("TCPANEL_COM1");
-        RemoveTransferJobRoutines();
     }
 
     sim::Instrument& start(sim::Type type, int mode = 0)
@@ -95,7 +92,6 @@ protected:
     sim::Instrument& restart(sim::Type type, int mode = 0)
     {
         TearDown();
-        InstallTransferJobRoutines();
         return start(type, mode);
     }
 
