@@ -178,6 +178,9 @@ int main(int argc, char** argv)
     commSettings.nBaudIndex = 3; // 9600
     editModeZeroSet();
     frmMDI& mdi = frmMDI::instance();
+    // As in the program, the main window is on screen (fonts and style loaded) before
+    // the first transfer starts.
+    mdi.show();
 
     idle();
     inst.clearRequests();
