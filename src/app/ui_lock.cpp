@@ -10,7 +10,8 @@
 namespace {
 
 // Enabled states saved by LockUi, per locked window. A control's own flag is kept
-// (not the inherited state), so rows that the editor's rules switched off stay off.
+// (WA_ForceDisabled, not the state inherited from its parent), so rows that the
+// editor's rules switched off stay off and everything else comes back.
 struct SavedState {
     QList<QPair<QPointer<QWidget>, bool>> widgets;
     QList<QPair<QPointer<QAction>, bool>> actions;
@@ -34,10 +35,13 @@ void LockUi(QWidget* window)
         mdi.Toolbar1->Buttons(i).setEnabled(false);
     }
     if (window) {
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            state.widgets.append({w, !w->testAttribute(Qt::WA_Disabled)});
+        // Read every state before disabling anything: disabling a parent marks its
+        // children disabled too.
+        const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        for (QWidget* w : widgets)
+            state.widgets.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
+        for (QWidget* w : widgets)
             w->setEnabled(false);
-        }
         for (QAction* a : window->findChildren<QAction*>()) {
             // The toolbar's buttons are handled above.
             if (a->parent() == mdi.Toolbar1)
@@ -58,11 +62,9 @@ void UnlockUi(QWidget* window)
         return;
     const SavedState state = *it;
     saved().erase(it);
-    // Restore in reverse, so a parent switched on after its children does not
-    // overrule what they had.
-    for (auto i = state.widgets.size(); i-- > 0;)
-        if (QWidget* w = state.widgets[i].first)
-            w->setEnabled(state.widgets[i].second);
+    for (const auto& [w, enabled] : state.widgets)
+        if (w)
+            w->setEnabled(enabled);
     for (const auto& [a, enabled] : state.actions)
         if (a)
             a->setEnabled(enabled);

@@ -99,8 +99,9 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
 {
     frmMDI& mdi = frmMDI::instance();
     QWidget form;
-    auto* combo = new QComboBox(&form);
-    auto* readOnlyDigit = new QLabel(&form);
+    auto* panel = new QWidget(&form);
+    auto* combo = new QComboBox(panel);
+    auto* readOnlyDigit = new QLabel(panel);
     readOnlyDigit->setEnabled(false);
     mdi.Toolbar1->Buttons(7).setEnabled(false);
 
@@ -110,7 +111,8 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
         EXPECT_FALSE(mdi.Toolbar1->Buttons(i).Enabled()) << i;
 
     UnlockUi(&form);
-    EXPECT_FALSE(combo->testAttribute(Qt::WA_Disabled));
+    EXPECT_FALSE(panel->testAttribute(Qt::WA_Disabled));
+    EXPECT_FALSE(combo->testAttribute(Qt::WA_Disabled)) << "a control inside a panel comes back too";
     EXPECT_TRUE(readOnlyDigit->testAttribute(Qt::WA_Disabled)) << "a read-only digit stays read-only";
     EXPECT_FALSE(mdi.Toolbar1->Buttons(7).Enabled());
     EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());

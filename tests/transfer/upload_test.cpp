@@ -231,6 +231,10 @@ TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
     // The toolbar is given back once the window has closed.
     EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
     EXPECT_TRUE(mdi.mUpload->isEnabled());
+    EXPECT_TRUE(mdi.menuBar()->isEnabled());
+    EXPECT_TRUE(mdi.mdiArea->isEnabled());
+    EXPECT_TRUE(mdi.StatusBar1->isEnabled());
+    EXPECT_TRUE(ed.isEnabled());
 
     // An H5 offers only the timer modes.
     ed.Unload();
