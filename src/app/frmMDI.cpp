@@ -231,6 +231,10 @@ void frmMDI::showChild(QWidget* form)
     connect(form, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
+    // Forms laid out at fixed positions have no layout to ask for their size: keep
+    // the size the form gave itself.
+    if (!form->layout())
+        form->setMinimumSize(form->size());
     sub->adjustSize();
     sub->show();
     form->show();

@@ -36,19 +36,24 @@ void LockUi(QWidget* window)
     }
     if (window) {
         // Read every state before disabling anything: disabling a parent marks its
-        // children disabled too.
+        // children disabled too, and a disabled menu disables its title action.
         const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        QList<QAction*> actions;
         for (QWidget* w : widgets)
             state.widgets.append({w, !w->testAttribute(Qt::WA_ForceDisabled)});
-        for (QWidget* w : widgets)
-            w->setEnabled(false);
         for (QAction* a : window->findChildren<QAction*>()) {
-            // The toolbar's buttons are handled above.
-            if (a->parent() == mdi.Toolbar1)
+            // The toolbar's buttons are handled above. A hidden action cannot be
+            // triggered, and reports itself disabled: leave it alone, or it would come
+            // back disabled when shown again.
+            if (a->parent() == mdi.Toolbar1 || !a->isVisible())
                 continue;
             state.actions.append({a, a->isEnabled()});
-            a->setEnabled(false);
+            actions.append(a);
         }
+        for (QWidget* w : widgets)
+            w->setEnabled(false);
+        for (QAction* a : actions)
+            a->setEnabled(false);
     }
     // A second lock of the same window must not overwrite the true states.
     if (!saved().contains(window))

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -103,6 +104,8 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
     auto* combo = new QComboBox(panel);
     auto* readOnlyDigit = new QLabel(panel);
     readOnlyDigit->setEnabled(false);
+    auto* hiddenItem = new QAction("mode", &form);
+    hiddenItem->setVisible(false);
     mdi.Toolbar1->Buttons(7).setEnabled(false);
 
     LockUi(&form);
@@ -114,6 +117,8 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
     EXPECT_FALSE(panel->testAttribute(Qt::WA_Disabled));
     EXPECT_FALSE(combo->testAttribute(Qt::WA_Disabled)) << "a control inside a panel comes back too";
     EXPECT_TRUE(readOnlyDigit->testAttribute(Qt::WA_Disabled)) << "a read-only digit stays read-only";
+    hiddenItem->setVisible(true);
+    EXPECT_TRUE(hiddenItem->isEnabled()) << "a menu item hidden during the lock is usable once shown";
     EXPECT_FALSE(mdi.Toolbar1->Buttons(7).Enabled());
     EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
 }

@@ -232,6 +232,7 @@ TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
     EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
     EXPECT_TRUE(mdi.mUpload->isEnabled());
     EXPECT_TRUE(mdi.menuBar()->isEnabled());
+    EXPECT_TRUE(mdi.mFile->menuAction()->isEnabled()) << "menu titles come back with their menus";
     EXPECT_TRUE(mdi.mdiArea->isEnabled());
     EXPECT_TRUE(mdi.StatusBar1->isEnabled());
     EXPECT_TRUE(ed.isEnabled());
