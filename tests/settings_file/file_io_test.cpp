@@ -4,6 +4,7 @@
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
+#include "temp_user_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,35 +34,21 @@ void writeRaw(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
-QByteArray readRaw(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
+using testhelp::readRaw;
 
-class SettingsFileIo : public ::testing::Test {
+class SettingsFileIo : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
-        platform::setLanguage(platform::Language::English);
-        platform::setUserDataDir(tmp.path());
-        bHasFileName = false;
-        bSaveCancelled = false;
-        settings_file::setCurrentFile(QString());
+        enterUserFolder();
         byFileBuf = settings_image::blankImage();
     }
     void TearDown() override
     {
-        platform::setUserDataDir(QString());
+        leaveUserFolder();
         frmMDI::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QString path(const QString& name) const { return tmp.path() + "/" + name; }
-
-    QTemporaryDir tmp;
 };
 
 } // namespace

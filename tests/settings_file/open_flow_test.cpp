@@ -10,6 +10,7 @@
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
+#include "temp_user_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,31 +23,27 @@ using testhelp::image;
 
 namespace {
 
-class OpenFlow : public ::testing::Test {
+class OpenFlow : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
-        platform::setLanguage(platform::Language::English);
-        platform::setUserDataDir(tmp.path());
-        bHasFileName = false;
-        settings_file::setCurrentFile(QString());
+        enterUserFolder();
         frmMDI::sCmdLine.clear();
     }
     void TearDown() override
     {
         frmMDI::sCmdLine.clear();
         testhelp::unloadAll();
-        platform::setUserDataDir(QString());
+        leaveUserFolder();
     }
 
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = tmp.path() + "/" + name;
-        QFile f(path);
+        const QString file = path(name);
+        QFile f(file);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
-        return path;
+        return file;
     }
     frmMDI& mdi() { return frmMDI::instance(); }
     QString panel(int i) { return mdi().StatusBar1->PanelText(i); }
@@ -59,7 +56,6 @@ protected:
         mdi().mOpen_Click();
     }
 
-    QTemporaryDir tmp;
     testsupport::ScriptedFileDialogs dialogs;
     testsupport::ScriptedMessages boxes;
 };

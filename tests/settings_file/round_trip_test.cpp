@@ -13,6 +13,7 @@
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
+#include "temp_user_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,32 +32,24 @@ struct TypeCase {
 
 int buildH5H7() { return nFuncMode > 2 ? BuildFileImage_H7() : BuildFileImage_H5(); }
 
-class RoundTrip : public ::testing::TestWithParam<TypeCase> {
+class RoundTrip : public ::testing::TestWithParam<TypeCase>, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
-        platform::setLanguage(platform::Language::English);
-        platform::setUserDataDir(tmp.path());
-        bHasFileName = false;
+        enterUserFolder();
         boxes.autoAcknowledgeOk();
     }
     void TearDown() override
     {
         testhelp::unloadAll();
-        platform::setUserDataDir(QString());
+        leaveUserFolder();
     }
 
-    QTemporaryDir tmp;
     testsupport::ScriptedFileDialogs dialogs;
     testsupport::ScriptedMessages boxes;
 };
 
-QByteArray readRaw(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testhelp::readRaw;
 
 } // namespace
 

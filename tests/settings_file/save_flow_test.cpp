@@ -5,6 +5,7 @@
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
+#include "temp_user_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,7 @@ using settings_file::SaveOutcome;
 
 namespace {
 
-QByteArray readRaw(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testhelp::readRaw;
 
 // Stands in for an editor's writer: fills byFileBuf with a recognisable image.
 struct FakeBuilder {
@@ -38,16 +35,11 @@ struct FakeBuilder {
     }
 };
 
-class SaveFlow : public ::testing::Test {
+class SaveFlow : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
-        platform::setLanguage(platform::Language::English);
-        platform::setUserDataDir(tmp.path());
-        bHasFileName = false;
-        bSaveCancelled = false;
-        settings_file::setCurrentFile(QString());
+        enterUserFolder();
         mdi = &frmMDI::instance();
         editor = new QWidget;
         editor->setWindowTitle("Unknown01.kvf");
@@ -58,7 +50,7 @@ protected:
     void TearDown() override
     {
         delete editor;
-        platform::setUserDataDir(QString());
+        leaveUserFolder();
         frmMDI::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -66,7 +58,6 @@ protected:
     SaveOutcome save(FakeBuilder& b) { return settings_file::SaveSettingFlow(std::ref(b)); }
     SaveOutcome saveAs(FakeBuilder& b) { return settings_file::SaveSettingAsFlow(std::ref(b)); }
 
-    QTemporaryDir tmp;
     QString sample;
     frmMDI* mdi = nullptr;
     QWidget* editor = nullptr;
