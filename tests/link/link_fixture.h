@@ -10,6 +10,8 @@
 #include "link/link.h"
 #include "link/mscomm.h"
 #include "platform/clock.h"
+#include "support/deferred_delete.h"
+#include "support/link_support.h"
 #include "support/scripted_ui.h"
 
 #include <QCoreApplication>
@@ -39,10 +41,7 @@ inline QString panel4() { return frmMDI::instance().StatusBar1->PanelText(4); }
 
 inline void setPanel4(const QString& text) { frmMDI::instance().StatusBar1->setPanelText(4, text); }
 
-inline void dropDeferredDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using testsupport::dropDeferredDeletes;
 
 class LinkTest : public ::testing::Test {
 protected:
@@ -61,12 +60,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmCommSetup* form = frmCommSetup::loaded()) {
-            if (form->MSComm1->PortOpen())
-                form->MSComm1->setPortOpen(false);
-            frmCommSetup::unload();
-        }
-        dropDeferredDeletes();
+        testsupport::closeLink();
     }
 
     // Opens the port through the link, failing the test when it does not open.

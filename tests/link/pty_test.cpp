@@ -8,6 +8,7 @@
 #include "link/mscomm.h"
 #include "platform/clock.h"
 #include "platform/strings.h"
+#include "support/link_support.h"
 #include "support/scripted_ui.h"
 
 #include "instrument_sim.h"
@@ -46,12 +47,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmCommSetup* form = frmCommSetup::loaded()) {
-            if (form->MSComm1->PortOpen())
-                form->MSComm1->setPortOpen(false);
-            frmCommSetup::unload();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::closeLink();
         qunsetenv("TCPANEL_COM1");
         inst.stop();
     }

@@ -13,6 +13,7 @@
 #include "link/link.h"
 #include "link/mscomm.h"
 #include "platform/clock.h"
+#include "support/link_support.h"
 #include "support/scripted_ui.h"
 
 #include <QCoreApplication>
@@ -103,12 +104,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmCommSetup* form = frmCommSetup::loaded()) {
-            if (form->MSComm1->PortOpen())
-                form->MSComm1->setPortOpen(false);
-            frmCommSetup::unload();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::closeLink();
         instrument.stop();
         qunsetenv("TCPANEL_COM1");
     }

@@ -14,6 +14,8 @@
 #include "link/mscomm.h"
 #include "platform/clock.h"
 #include "platform/strings.h"
+#include "support/deferred_delete.h"
+#include "support/link_support.h"
 #include "support/scripted_ui.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/transfer_jobs.h"
@@ -47,7 +49,7 @@ inline Req rd(int address, int count = 1) { return {0x03, address, count}; }
 inline Req wr(int address, int value) { return {0x06, address, value}; }
 inline Req dd() { return {0xDD, 0, 0}; }
 
-inline void dropDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using testsupport::dropDeferredDeletes;
 
 class SimTransferTest : public ::testing::Test {
 protected:
@@ -69,12 +71,7 @@ protected:
             frmModeSetting_H7::instance().Unload();
         if (frmModeSetting_H9::isLoaded())
             frmModeSetting_H9::unload();
-        if (frmCommSetup* form = frmCommSetup::loaded()) {
-            if (form->MSComm1->PortOpen())
-                form->MSComm1->setPortOpen(false);
-            frmCommSetup::unload();
-        }
-        dropDeferredDeletes();
+        testsupport::closeLink();
         if (instrument)
             instrument->stop();
         ::unsetenv("TCPANEL_COM1");
