@@ -13,7 +13,7 @@ using settings_file::detail::putCaption;
 using settings_file::detail::refuse;
 using settings_image::ImageWriter;
 using settings_image::readDecimal;
-using settings_image::readHexadecimal;
+using settings_image::hexAt;
 
 namespace {
 
@@ -30,8 +30,6 @@ void putDigits(const SettingFileImage& image, int pos, DigitLabelArray* row,
     for (int i = 1; i < 6; ++i)
         putCaption(image, pos + i, *row, i, CaptionKind::Digit);
 }
-
-int hexAt(const SettingFileImage& image, int pos) { return readHexadecimal(image.at(pos)); }
 
 // The key-protection flag: the editor toggles it, so it is set to the opposite first.
 void loadKeyProtect(frmModeSetting_H7& ed, const SettingFileImage& image, int pos)

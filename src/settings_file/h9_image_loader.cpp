@@ -14,11 +14,9 @@ using settings_image::orderLeading;
 using settings_image::orderPrescale;
 using settings_image::orderTwoDecimals;
 using settings_image::readDecimal;
-using settings_image::readHexadecimal;
+using settings_image::hexAt;
 
 namespace {
-
-int hexAt(const SettingFileImage& image, int pos) { return readHexadecimal(image.at(pos)); }
 
 void select(QComboBox* combo, int index)
 {

@@ -45,6 +45,8 @@ std::optional<char> captionChar(const QString& caption);
 // not a digit of the base reads as 0.
 int readHexadecimal(char c); // "0".."9" 0..9, "A".."F"/"a".."f" 10..15
 int readDecimal(char c);     // "0".."9" 0..9
+// The option or flag character at `pos`, read as readHexadecimal does.
+inline int hexAt(const SettingFileImage& image, int pos) { return readHexadecimal(image.at(pos)); }
 
 // The byte at `pos` of an image, as a character (no bounds beyond the image size).
 inline char at(const SettingFileImage& image, int pos) { return image.at(pos); }
