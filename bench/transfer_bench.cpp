@@ -10,8 +10,8 @@
 #include "instrument_sim.h"
 
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
-#include "editors/h9/combo_select.h"
+#include "core/machine_type.h"
+#include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
 #include "platform/message_box.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The serial settings dialog: line settings, protocol, reply time-out, pause after each
-// exchange and the slave ID, chosen by hand or from a search of the line. It also hosts
-// MSComm1, the program's only serial control, whether it is shown or not; unloading the
-// dialog closes the port.
+// exchange and the slave ID, chosen by hand or from a search of the line. It edits and
+// applies the link's settings (commSettings) and searches the line through the link;
+// unloading the dialog closes the link's port.
 //
 // Shown modally by the mCommSetting_Click handlers (main window, editors, monitoring
 // window), which run UpdateCommStatusBar after it has closed:
@@ -29,7 +29,8 @@ public:
     frmCommSetup();
     ~frmCommSetup() override;
 
-    MSComm* MSComm1 = nullptr;
+    // The link's serial control (link/link.h CommControl()).
+    MSComm* MSComm1() const;
 
     QGroupBox* framePCCommSetting = nullptr;
     QGroupBox* frameComPort = nullptr;
@@ -84,7 +85,6 @@ public:
     void OptModeSelect_Click(int index);
     void optProtocal_Click(int index);
     void cboAddress_Auto_Click();
-    void MSComm1_OnComm();
 
     void reject() override;
     void done(int result) override;
@@ -95,7 +95,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    // Creates and places the controls (frmCommSetup_layout.cpp).
+    void setupUi();
+    void ConnectHandlers();
     void Form_Load();
     void LoadCaptions();
     void ApplySettings(bool& failed);

@@ -1,10 +1,11 @@
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
-#include "app/ui_lock.h"
+#include "core/machine_type.h"
+#include "core/ui_lock.h"
 #include "link/comm_records.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "platform/strings.h"
 #include "support/scripted_ui.h"
+#include "support/deferred_delete.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
     void TearDown() override
     {
         frmMDI::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::dropDeferredDeletes();
     }
 };
 

@@ -1,6 +1,7 @@
 // The serial settings dialog and its slave-ID search, against the in-process fake line.
 #include "link_fixture.h"
 
+#include "app/frmMDI.h"
 #include "link/comm_status.h"
 #include "link/modbus_ascii.h"
 #include "platform/strings.h"
@@ -187,9 +188,8 @@ TEST_F(Dialog, SuccessfulApplyStoresAllAndRefreshesPanels2And3)
     EXPECT_EQ(commSettings.nSlaveID, 255);
     EXPECT_EQ(commSettings.nCommProtocol, 0);
     EXPECT_EQ(commSettings.sCommSettingsText, "57600 , O , 7 , 2");
-    StatusBarControl* bar = frmMDI::instance().StatusBar1;
-    EXPECT_EQ(bar->PanelText(2), "COM16 , 57600 , O , 7 , 2");
-    EXPECT_EQ(bar->PanelText(3), "Device ID(Hex) : FF");
+    EXPECT_EQ(shell.PanelText(2), "COM16 , 57600 , O , 7 , 2");
+    EXPECT_EQ(shell.PanelText(3), "Device ID(Hex) : FF");
 }
 
 TEST_F(Dialog, KeyFiltersDiscardWhatTheFieldsDoNotTake)
@@ -241,7 +241,7 @@ TEST_F(Dialog, UnloadingTheDialogClosesThePort)
     dlg().cmdCancel->click();
     EXPECT_FALSE(fake.line().open);
     dropDeferredDeletes();
-    EXPECT_FALSE(CommControl().PortOpen()) << "the next use makes the control afresh, closed";
+    EXPECT_FALSE(CommControl().PortOpen()) << "the link's control stays, closed";
 }
 
 TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)

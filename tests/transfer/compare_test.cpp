@@ -2,9 +2,9 @@
 // what it leaves out, and how it fails.
 #include "sim_jobs_fixture.h"
 
-#include "editors/h9/combo_select.h"
-#include "editors/h9/refresh.h"
-#include "settings_file/editor_state.h"
+#include "editors/common/combo_select.h"
+#include "editors/common/refresh.h"
+#include "support/editor_state.h"
 #include "transfer/compare.h"
 
 using namespace simtest;
@@ -95,7 +95,7 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
     // output time and no duty ratio.
     for (const Step& s : {Step{6, 1095, false}, Step{9, 1102, true}, Step{0, 1103, false}, Step{0, 1096, true}}) {
         SCOPED_TRACE(s.address);
-        ASSERT_TRUE(frmModeSetting_H7::SetListIndex(ed.cboOutputMode_A_H5, s.outputMode));
+        ASSERT_TRUE(SetListIndex(ed.cboOutputMode_A_H5, s.outputMode));
         testhelp::setDigits(ed.lblDutyRatio_A_H5, "000047");
         ASSERT_EQ(runJob(1, 3), res(264));
         boxes.clear();

@@ -1,27 +1,17 @@
 // The H5 and H7 encoders against register images worked out by hand from the maps.
-#include "transfer/encoder_h5.h"
-#include "transfer/encoder_h7.h"
+#include "transfer/h5_encoder.h"
+#include "transfer/h7_encoder.h"
 
-#include "app/machine_type.h"
-#include "editors/h5h7/frmModeSetting_H7.h"
-#include "editors/h5h7/h5h7_params.h"
-#include "editors/h9/key_protect.h"
+#include "core/h5h7_params.h"
+#include "core/key_protect.h"
+#include "core/machine_type.h"
+#include "support/fake_digit_rows.h"
 
 #include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QEvent>
 
 #include <map>
 
 namespace {
-
-void setRow(DigitLabelArray* row, const QString& six)
-{
-    ASSERT_EQ(six.size(), 6);
-    for (int i = 0; i < 6; ++i)
-        row->label(i)->setCaption(six.mid(i, 1));
-}
 
 // Every flagged register of a block (even address) with its word.
 std::map<int, int> flaggedWords(const RegBlock& b)
@@ -33,43 +23,52 @@ std::map<int, int> flaggedWords(const RegBlock& b)
     return words;
 }
 
+using R = H5H7Row;
+
 class EncoderH5H7 : public ::testing::Test {
 protected:
-    frmModeSetting_H7& editor(int macType, int mode)
+    // The edited set of `macType` in function mode `mode`, its half's choices at their
+    // defaults, as the editor's mode selection leaves them.
+    void editor(int macType, int mode)
     {
         nMacType = macType;
-        auto& f = frmModeSetting_H7::instance();
-        f.FuncModeSelect(mode);
-        EXPECT_EQ(nFuncMode, mode);
-        return f;
+        selectMode(mode);
+    }
+    static void selectMode(int mode)
+    {
+        if (mode <= 2)
+            timerParamsH5 = {};
+        else
+            counterParamsH7 = {};
+        nFuncMode = mode;
     }
     void TearDown() override
     {
-        frmModeSetting_H7::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         nFuncMode = -1;
         bKeyProtect = 0;
         timerParamsH5 = {};
         counterParamsH7 = {};
     }
+
+    testsupport::FakeH5H7Rows rows;
 };
 
 TEST_F(EncoderH5H7, H5EverySectionWhateverTheMode)
 {
-    auto& f = editor(kMacTypeH5, 0);
+    editor(kMacTypeH5, 0);
     timerParamsH5 = {.nSGWidth_H5 = 1, .nInputMethod_H5 = 1, .nKP_H5 = 4,
                      .nTimerRange_A_H5 = 3, .nTimerDir_A_H5 = 1, .nOutputMode_A_H5 = 2,
                      .nTimerRangeOFF_B_H5 = 5, .nTimerRangeON_B_H5 = 6, .nTimerDir_B_H5 = 1,
                      .nOutputMode_B_H5 = 1, .nSettingMode_C_H5 = 1, .nTimerRange_C_H5 = 7,
                      .nOutputMode_C_H5 = 1};
     bKeyProtect = 1;
-    setRow(f.lblTimerSetting_A_H5, "123456");
-    setRow(f.lblHoldTime_A_H5, "000150");
-    setRow(f.lblDutyRatio_A_H5, "000100");
-    setRow(f.lblSettingValueOFF_B_H5, "001234");
-    setRow(f.lblSettingValueON_B_H5, "987654");
-    setRow(f.lblSV1_C_H5, "000001");
-    setRow(f.lblSV2_C_H5, "000000");
+    rows[R::lblTimerSetting_A_H5].setDigits("123456");
+    rows[R::lblHoldTime_A_H5].setDigits("000150");
+    rows[R::lblDutyRatio_A_H5].setDigits("000100");
+    rows[R::lblSettingValueOFF_B_H5].setDigits("001234");
+    rows[R::lblSettingValueON_B_H5].setDigits("987654");
+    rows[R::lblSV1_C_H5].setDigits("000001");
+    rows[R::lblSV2_C_H5].setDigits("000000");
 
     ASSERT_EQ(Encode_H5(), 0);
     const std::map<int, int> expected = {
@@ -87,7 +86,7 @@ TEST_F(EncoderH5H7, H5EverySectionWhateverTheMode)
     // Output mode Z sends the same row as its cycle time, in the same registers; a
     // duty ratio of 50 is three BCD digits.
     timerParamsH5.nOutputMode_A_H5 = 9;
-    setRow(f.lblDutyRatio_A_H5, "000050");
+    rows[R::lblDutyRatio_A_H5].setDigits("000050");
     ASSERT_EQ(Encode_H5(), 0);
     EXPECT_EQ(RegImage_H5.H5.Word(1098), 0x3456);
     EXPECT_EQ(RegImage_H5.H5.Word(1100), 0x0012);
@@ -97,13 +96,13 @@ TEST_F(EncoderH5H7, H5EverySectionWhateverTheMode)
 
 TEST_F(EncoderH5H7, H5FailuresAreReported)
 {
-    auto& f = editor(kMacTypeH8, 1);
-    setRow(f.lblSettingValueOFF_B_H5, "000100");
+    editor(kMacTypeH8, 1);
+    rows[R::lblSettingValueOFF_B_H5].setDigits("000100");
     ASSERT_EQ(Encode_H5(), 0);
     EXPECT_EQ(RegImage_H5.H5.Word(1074), 1);
 
     // A caption that is not one decimal digit stops the encoder at its row.
-    f.lblSettingValueON_B_H5->label(2)->setCaption("A");
+    rows[R::lblSettingValueON_B_H5].setCaption(2, "A");
     EXPECT_EQ(Encode_H5(), 1);
     EXPECT_TRUE(RegImage_H5.H5.bRegFlag(1128));
     EXPECT_FALSE(RegImage_H5.H5.bRegFlag(1132));
@@ -116,16 +115,16 @@ TEST_F(EncoderH5H7, H5FailuresAreReported)
 
 TEST_F(EncoderH5H7, H7OneStageCounterSendsEveryCounterWord)
 {
-    auto& f = editor(kMacTypeH7, 3);
+    editor(kMacTypeH7, 3);
     counterParamsH7.nCountInputMode_1st_H7 = 2;
     counterParamsH7.nOutputMode_1st_H7 = 11;
     counterParamsH7.nDotAdj_H7 = 2;
     counterParamsH7.nMaxFreq_H7 = 1;
     counterParamsH7.nKP_H7 = 3;
     counterParamsH7.nSGWidth_H7 = 1;
-    setRow(f.lblCounterSetting_1st_H7, "001234");
-    setRow(f.lblHoldCounter_1st_H7, "000005");
-    setRow(f.lblMagnification_Comm_H7, "012500");
+    rows[R::lblCounterSetting_1st_H7].setDigits("001234");
+    rows[R::lblHoldCounter_1st_H7].setDigits("000005");
+    rows[R::lblMagnification_Comm_H7].setDigits("012500");
 
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(flaggedWords(RegImage_H7.Comm),
@@ -146,13 +145,13 @@ TEST_F(EncoderH5H7, H7OneStageCounterSendsEveryCounterWord)
 
 TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
 {
-    auto& f = editor(kMacTypeH7, 4);
-    setRow(f.lblCounterSetting_2nd_1_H7, "012345");
-    f.lblCounterSetting_2nd_2_H7->label(0)->setCaption("-");
+    editor(kMacTypeH7, 4);
+    rows[R::lblCounterSetting_2nd_1_H7].setDigits("012345");
+    rows[R::lblCounterSetting_2nd_2_H7].setCaption(0, "-");
     for (int i = 1; i < 6; ++i)
-        f.lblCounterSetting_2nd_2_H7->label(i)->setCaption(i == 3 ? "1" : "0");
-    setRow(f.lblHoldCounter_2nd_1_H7, "000010");
-    setRow(f.lblHoldCounter_2nd_2_H7, "000020");
+        rows[R::lblCounterSetting_2nd_2_H7].setCaption(i, i == 3 ? "1" : "0");
+    rows[R::lblHoldCounter_2nd_1_H7].setDigits("000010");
+    rows[R::lblHoldCounter_2nd_2_H7].setDigits("000020");
     ASSERT_EQ(Encode_H7(), 0);
     const RegBlock& c = RegImage_H7.Cnt;
     EXPECT_EQ(c.Word(1708), 0x2345);
@@ -165,18 +164,18 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     EXPECT_EQ(c.Word(1720), 0x0020);
 
     // A "-" anywhere but in label 0 is no number.
-    f.lblCounterSetting_2nd_1_H7->label(2)->setCaption("-");
+    rows[R::lblCounterSetting_2nd_1_H7].setCaption(2, "-");
     EXPECT_EQ(Encode_H7(), 1);
 
     // Dual counter: the first input register is a constant 3 and the ADD/SUB choice
     // travels in 1724; no second set value and no second sign.
-    f.FuncModeSelect(7);
+    selectMode(7);
     counterParamsH7.nCountInputMode_batch_H7 = 1;
     counterParamsH7.nOutputMode_batch_H7 = 10;
-    f.lblCounterSetting_batch_1_H7->label(0)->setCaption("-");
+    rows[R::lblCounterSetting_batch_1_H7].setCaption(0, "-");
     for (int i = 1; i < 6; ++i)
-        f.lblCounterSetting_batch_1_H7->label(i)->setCaption("9");
-    setRow(f.lblHoldCounter_batch_H7, "000300");
+        rows[R::lblCounterSetting_batch_1_H7].setCaption(i, "9");
+    rows[R::lblHoldCounter_batch_H7].setDigits("000300");
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(c.Word(1696), 3);
     EXPECT_EQ(c.Word(1698), 10);
@@ -189,10 +188,10 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     EXPECT_EQ(c.Word(1724), 1);
 
     // The batch counter sends both set values and its own input mode.
-    f.FuncModeSelect(6);
+    selectMode(6);
     counterParamsH7.nCountInputMode_batch_H7 = 4;
-    setRow(f.lblCounterSetting_batch_1_H7, "000001");
-    setRow(f.lblCounterSetting_batch_2_H7, "777777");
+    rows[R::lblCounterSetting_batch_1_H7].setDigits("000001");
+    rows[R::lblCounterSetting_batch_2_H7].setDigits("777777");
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(c.Word(1696), 4);
     EXPECT_EQ(c.Word(1712), 0x7777);
@@ -203,14 +202,14 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
 
 TEST_F(EncoderH5H7, H7TachometerFourDigitRowsAndNoSign)
 {
-    auto& f = editor(kMacTypeH8, 8);
+    editor(kMacTypeH8, 8);
     counterParamsH7.nOutputMode_freq_H7 = 3;
     counterParamsH7.nSampleAvg_freq_H7 = 2;
     counterParamsH7.nOutputMode_1st_H7 = 5; // another mode's choice is not sent
-    setRow(f.lblAuto2ZeroTime_freq_H7, "009999");
-    setRow(f.lblDelay2StartTime_freq_H7, "001205");
-    setRow(f.lblCounterSetting_freq_1_H7, "100000");
-    setRow(f.lblCounterSetting_freq_2_H7, "000050");
+    rows[R::lblAuto2ZeroTime_freq_H7].setDigits("009999");
+    rows[R::lblDelay2StartTime_freq_H7].setDigits("001205");
+    rows[R::lblCounterSetting_freq_1_H7].setDigits("100000");
+    rows[R::lblCounterSetting_freq_2_H7].setDigits("000050");
     ASSERT_EQ(Encode_H7(), 0);
     const RegBlock& c = RegImage_H7.Cnt;
     EXPECT_EQ(c.Word(1696), 3);
@@ -227,7 +226,7 @@ TEST_F(EncoderH5H7, H7TachometerFourDigitRowsAndNoSign)
     EXPECT_EQ(c.Word(1736), 0);
 
     // The tachometer rows carry no sign digit.
-    f.lblCounterSetting_freq_1_H7->label(0)->setCaption("-");
+    rows[R::lblCounterSetting_freq_1_H7].setCaption(0, "-");
     EXPECT_EQ(Encode_H7(), 1);
 
     // Without a mode only the common block would be written: nothing here.

@@ -1,10 +1,10 @@
 // The H5 and H7 download sequences against the simulated instrument.
 #include "sim_jobs_fixture.h"
 
-#include "settings_file/editor_state.h"
-#include "transfer/download_h5h7.h"
-#include "transfer/encoder_h5.h"
-#include "transfer/encoder_h7.h"
+#include "support/editor_state.h"
+#include "transfer/h5h7_download.h"
+#include "transfer/h5_encoder.h"
+#include "transfer/h7_encoder.h"
 
 using namespace simtest;
 

@@ -5,7 +5,7 @@
 #include "instrument_sim.h"
 
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
+#include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"

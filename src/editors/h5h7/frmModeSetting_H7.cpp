@@ -1,11 +1,9 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
-#include "app/machine_type.h"
-#include "editors/h5h7/refresh_h5h7.h"
-#include "editors/h9/combo_select.h"
-#include "editors/h9/key_protect.h"
-#include "editors/h9/refresh.h"
+#include "core/machine_type.h"
+#include "editors/common/combo_select.h"
+#include "core/key_protect.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
@@ -81,10 +79,51 @@ frmModeSetting_H7::frmModeSetting_H7() : QWidget(nullptr)
     BuildTimerHalf();
     BuildCounterHalf();
     BuildPictureArea();
+    connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
+        if (form == this)
+            Form_Activate();
+    });
     Form_Load();
+    H5H7Rows::setRegistered(this);
 }
 
-frmModeSetting_H7::~frmModeSetting_H7() = default;
+frmModeSetting_H7::~frmModeSetting_H7()
+{
+    if (H5H7Rows::registered() == this)
+        H5H7Rows::setRegistered(nullptr);
+}
+
+QString frmModeSetting_H7::rowText(H5H7Row row) const
+{
+    // In the order of H5H7Row.
+    static constexpr DigitLabelArray* frmModeSetting_H7::*kRows[kH5H7RowCount] = {
+        &frmModeSetting_H7::lblTimerSetting_A_H5,
+        &frmModeSetting_H7::lblHoldTime_A_H5,
+        &frmModeSetting_H7::lblDutyRatio_A_H5,
+        &frmModeSetting_H7::lblSettingValueOFF_B_H5,
+        &frmModeSetting_H7::lblSettingValueON_B_H5,
+        &frmModeSetting_H7::lblSV1_C_H5,
+        &frmModeSetting_H7::lblSV2_C_H5,
+        &frmModeSetting_H7::lblMagnification_Comm_H7,
+        &frmModeSetting_H7::lblHoldCounter_1st_H7,
+        &frmModeSetting_H7::lblCounterSetting_1st_H7,
+        &frmModeSetting_H7::lblHoldCounter_2nd_1_H7,
+        &frmModeSetting_H7::lblHoldCounter_2nd_2_H7,
+        &frmModeSetting_H7::lblCounterSetting_2nd_1_H7,
+        &frmModeSetting_H7::lblCounterSetting_2nd_2_H7,
+        &frmModeSetting_H7::lblHoldCounter_batch_H7,
+        &frmModeSetting_H7::lblCounterSetting_batch_1_H7,
+        &frmModeSetting_H7::lblCounterSetting_batch_2_H7,
+        &frmModeSetting_H7::lblAuto2ZeroTime_freq_H7,
+        &frmModeSetting_H7::lblDelay2StartTime_freq_H7,
+        &frmModeSetting_H7::lblCounterSetting_freq_1_H7,
+        &frmModeSetting_H7::lblCounterSetting_freq_2_H7,
+    };
+    // An unloaded editor, still waiting for its deletion, holds no set.
+    if (loaded() != this)
+        return QString();
+    return (this->*kRows[static_cast<int>(row)])->rowText();
+}
 
 QComboBox* frmModeSetting_H7::makeCombo(const QString& name, QWidget* parent,
                                         const QStringList& items,
@@ -421,13 +460,6 @@ QAction* frmModeSetting_H7::mFuncModeSelect(int n) const
     return const_cast<QAction*>(items[n]);
 }
 
-// ---------------------------------------------------------------- code path for combos
-
-bool frmModeSetting_H7::SetListIndex(QComboBox* combo, int index)
-{
-    return ::SetListIndex(combo, index);
-}
-
 // ---------------------------------------------------------------- life cycle
 
 namespace {
@@ -438,10 +470,8 @@ int deviceTypeCode() { return (nMacType >> 8) & 0xFF; }
 
 void frmModeSetting_H7::Form_Load()
 {
-    // The shared refresh reaches this window's half of the work through here.
-    SetRefreshHandlerH5H7(RefreshDependentControlsH5H7);
     LayoutPictureArea();
-    frmMDI& mdi = frmMDI::instance();
+    core::Shell& mdi = core::shell();
     switch (deviceTypeCode()) {
     case 2:
         ResetTimerPanels();
@@ -471,34 +501,24 @@ void frmModeSetting_H7::Form_Load()
     mKP->setChecked(false);
 
     for (int i : {4, 7, 9, 10, 11})
-        mdi.Toolbar1->Buttons(i).setVisible(true);
-    mdi.Toolbar1->Buttons(12).setVisible(false);
-    mdi.Toolbar1->Buttons(11).setValue(bKeyProtect != 0);
-    mdi.Toolbar1->Buttons(11).setImage(QStringLiteral("KP_OFF"));
+        mdi.Buttons(i).setVisible(true);
+    mdi.Buttons(12).setVisible(false);
+    mdi.Buttons(11).setValue(bKeyProtect != 0);
+    mdi.Buttons(11).setImage(QStringLiteral("KP_OFF"));
 }
 
 void frmModeSetting_H7::Form_Unload()
 {
-    frmMDI* mdi = frmMDI::loaded();
-    if (!mdi)
-        return;
-    mdi->StatusBar1->setPanelText(1, QString());
-    mdi->StatusBar1->setPanelText(4, QString());
+    core::Shell& mdi = core::shell();
+    mdi.setPanelText(1, QString());
+    mdi.setPanelText(4, QString());
     for (int i : {4, 7, 9, 10, 11})
-        mdi->Toolbar1->Buttons(i).setVisible(false);
+        mdi.Buttons(i).setVisible(false);
 }
 
 void frmModeSetting_H7::Show()
 {
-    frmMDI& mdi = frmMDI::instance();
-    if (!activateHooked_) {
-        activateHooked_ = true;
-        connect(mdi.mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-            if (sub && sub->widget() == this)
-                Form_Activate();
-        });
-    }
-    mdi.showChild(this);
+    core::shell().showChild(this);
     Form_Activate();
 }
 
@@ -532,9 +552,9 @@ void frmModeSetting_H7::closeEvent(QCloseEvent* event)
 
 void frmModeSetting_H7::Form_Activate()
 {
-    frmMDI& mdi = frmMDI::instance();
-    mdi.Toolbar1->setVisible(true);
-    mdi.StatusBar1->setPanelText(1, ModelName(deviceTypeCode()));
+    core::Shell& mdi = core::shell();
+    mdi.setToolbarVisible(true);
+    mdi.setPanelText(1, ModelName(deviceTypeCode()));
 }
 
 bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
@@ -753,13 +773,13 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     }
     if (n == 6) {
         FillComboList(cboCountInputMode_batch_H7, kBatchInputs);
-        SetListIndex(cboCountInputMode_batch_H7, 0);
+        (void)SetListIndex(cboCountInputMode_batch_H7, 0);
         FillComboList(cboOutputMode_batch_H7, kCounterOutputs);
     } else if (n == 7) {
         FillComboList(cboCountInputMode_batch_H7, kDualInputs);
-        SetListIndex(cboCountInputMode_batch_H7, 0);
+        (void)SetListIndex(cboCountInputMode_batch_H7, 0);
         FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
-        SetListIndex(cboOutputMode_batch_H7, 0);
+        (void)SetListIndex(cboOutputMode_batch_H7, 0);
     }
     picMode_H5->hide();
     picMode_H7->show();
@@ -806,7 +826,7 @@ void frmModeSetting_H7::mKP_Click()
 {
     bKeyProtect = bKeyProtect ? 0 : 1;
     mKP->setChecked(bKeyProtect != 0);
-    ToolbarButton& kp = frmMDI::instance().Toolbar1->Buttons(11);
+    core::ToolbarButtonState& kp = core::shell().Buttons(11);
     kp.setImage(bKeyProtect ? QStringLiteral("KP_ON") : QStringLiteral("KP_OFF"));
     kp.setValue(bKeyProtect != 0);
 }

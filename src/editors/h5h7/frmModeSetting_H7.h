@@ -8,9 +8,10 @@
 // SetListIndex(combo, index), which refuses an index outside the list and otherwise
 // runs the combo's handler exactly as a user's choice does; set digits with
 // row->label(i)->setCaption(text); choose a mode with mFuncModeSelect_N_Click().
-#include "app/frmMDI.h"
-#include "editors/h5h7/h5h7_params.h"
-#include "editors/h9/digit_label_array.h"
+#include "core/digit_rows.h"
+#include "core/h5h7_params.h"
+#include "core/shell.h"
+#include "editors/common/digit_label_array.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -56,16 +57,12 @@ private:
 
 class frmModeSetting_H7 : public QWidget,
                           public platform::SingleForm<frmModeSetting_H7>,
-                          public ToolbarCommandTarget {
+                          public core::ToolbarCommandTarget,
+                          public H5H7Rows {
     Q_OBJECT
 public:
     frmModeSetting_H7();
     ~frmModeSetting_H7() override;
-
-    // Sets the list index of a combo of this window from code and runs the combo's
-    // handler. Returns false, changing nothing, when the index is outside the list.
-    // The same as the shared SetListIndex of editors/h9/combo_select.h.
-    static bool SetListIndex(QComboBox* combo, int index);
 
     // Shows the window as the main window's child and activates it.
     void Show();
@@ -276,6 +273,8 @@ public:
 
     // ToolbarCommandTarget: the toolbar's KP button.
     bool invokeCommand(const QString& handlerName) override;
+    // H5H7Rows: the digit rows for the encoders, the compare and the writers.
+    QString rowText(H5H7Row row) const override;
 
     // The digit click of a row (index 0 to 6, Qt::LeftButton adds, Qt::RightButton
     // subtracts), as a press on an enabled label runs it.
@@ -322,5 +321,4 @@ private:
 
     QWidget* client_ = nullptr;
     bool unloading_ = false;
-    bool activateHooked_ = false;
 };

@@ -12,7 +12,7 @@ void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int)
 {
     // The timer A set value marks its clicks instead of its caption changes.
     if (row != lblTimerSetting_A_H5)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
 }
 
 void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::MouseButton button)
@@ -25,7 +25,7 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
     if (row->label(index)->testAttribute(Qt::WA_Disabled))
         return;
     if (row == lblTimerSetting_A_H5)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     if (index > 5) {
         if (row == lblHoldTime_A_H5)
             ShowTimerADiagram();
@@ -98,7 +98,7 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
                                  || (button == Qt::RightButton && text == QLatin1String("1"));
         if (!restNonZero && wouldBeZero) {
             // The value stays; the click still counts as an edit.
-            frmMDI::instance().bChange = true;
+            core::shell().bChange = true;
             return;
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Lists and digit-row helpers shared by the parts of the H5/H7 editor window.
-#include "app/frmMDI.h"
-#include "editors/h9/digit_label_array.h"
+#include "core/shell.h"
+#include "editors/common/combo_select.h"
+#include "editors/common/digit_label_array.h"
 #include "platform/strings.h"
 
 #include <QComboBox>
@@ -44,7 +45,7 @@ inline bool storeIndex(QComboBox* combo, quint8& byte)
     if (index < 0)
         return false;
     if (byte != index)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     byte = static_cast<quint8>(index);
     return true;
 }

@@ -2,7 +2,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 #include "platform/folders.h"
 
 #include <QSignalBlocker>
@@ -230,7 +230,7 @@ void frmModeSetting_H7::applyOutputListRule(QComboBox* output, int oldInput, int
         }
     } else if (isUpDown(oldInput) && !isUpDown(newInput)) {
         if (outputAbove7 && output->count() > 7) {
-            SetListIndex(output, 7);
+            (void)SetListIndex(output, 7);
             if (outputByte)
                 *outputByte = 7;
         }
@@ -246,7 +246,7 @@ void frmModeSetting_H7::cboCountInputMode_1st_H7_Click()
     const int index = cboCountInputMode_1st_H7->currentIndex();
     if (index < 0 || index == counterParamsH7.nCountInputMode_1st_H7)
         return;
-    frmMDI::instance().bChange = true;
+    core::shell().bChange = true;
     applyOutputListRule(cboOutputMode_1st_H7, counterParamsH7.nCountInputMode_1st_H7, index,
                         counterParamsH7.nOutputMode_1st_H7 > 7, &counterParamsH7.nOutputMode_1st_H7);
     counterParamsH7.nCountInputMode_1st_H7 = static_cast<quint8>(index);
@@ -261,7 +261,7 @@ void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
     if (index < 0)
         return;
     if (index != counterParamsH7.nCountInputMode_2nd_H7)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     applyOutputListRule(cboOutputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7, index,
                         cboOutputMode_2nd_H7->currentIndex() > 7, nullptr);
     counterParamsH7.nCountInputMode_2nd_H7 = static_cast<quint8>(index);
@@ -275,7 +275,7 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
         return;
     quint8& stored = counterParamsH7.nCountInputMode_batch_H7;
     if (index != stored)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     if (nFuncMode == 6) {
         applyOutputListRule(cboOutputMode_batch_H7, stored, index, cboOutputMode_batch_H7->currentIndex() > 7,
                             nullptr);
@@ -284,12 +284,12 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
         if (stored == 0 && index != 0) {
             stored = static_cast<quint8>(index);
             FillComboList(cboOutputMode_batch_H7, kDualSubOutputs);
-            SetListIndex(cboOutputMode_batch_H7, 0);
+            (void)SetListIndex(cboOutputMode_batch_H7, 0);
             setAllLabelsEnabled(*lblHoldCounter_batch_H7, true);
         } else if (stored == 1 && index != 1) {
             stored = static_cast<quint8>(index);
             FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
-            SetListIndex(cboOutputMode_batch_H7, 0);
+            (void)SetListIndex(cboOutputMode_batch_H7, 0);
             setAllLabelsEnabled(*lblHoldCounter_batch_H7, false);
         }
     }
@@ -332,7 +332,7 @@ bool storeValue(int value, quint8& byte)
     if (value < 0)
         return false;
     if (byte != value)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     byte = static_cast<quint8>(value);
     return true;
 }

@@ -1,7 +1,7 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "app/machine_type.h"
-#include "editors/h9/combo_select.h"
+#include "core/machine_type.h"
+#include "editors/common/combo_select.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
@@ -102,11 +102,46 @@ frmModeSetting_H9::frmModeSetting_H9()
     ApplyDesignRowLayouts();
     ConnectHandlers();
     Form_Load();
+    H9Rows::setRegistered(this);
 }
 
-frmModeSetting_H9::~frmModeSetting_H9() = default;
+frmModeSetting_H9::~frmModeSetting_H9()
+{
+    if (H9Rows::registered() == this)
+        H9Rows::setRegistered(nullptr);
+}
 
-void frmModeSetting_H9::Show() { frmMDI::instance().showChild(this); }
+QString frmModeSetting_H9::rowText(H9Row row) const
+{
+    // In the order of H9Row.
+    static constexpr DigitLabelArray* frmModeSetting_H9::*kRows[kH9RowCount] = {
+        &frmModeSetting_H9::lblTimerSettingA,
+        &frmModeSetting_H9::lblHoldTimeA,
+        &frmModeSetting_H9::lblCounterSettingB,
+        &frmModeSetting_H9::lblHoldCounterB,
+        &frmModeSetting_H9::lblMagnificationB,
+        &frmModeSetting_H9::lblCounterSettingB_F,
+        &frmModeSetting_H9::lblHoldCounterB_F,
+        &frmModeSetting_H9::lblMagnificationB_F,
+        &frmModeSetting_H9::lblTimerSetting_T_Dual_0,
+        &frmModeSetting_H9::lblTimerSetting_T_Dual_1,
+        &frmModeSetting_H9::lblHoldTime_T_Dual_0,
+        &frmModeSetting_H9::lblHoldTime_T_Dual_1,
+        &frmModeSetting_H9::lblCounterSetting_C_Dual_0,
+        &frmModeSetting_H9::lblCounterSetting_C_Dual_1,
+        &frmModeSetting_H9::lblHoldCounter_C_Dual_0,
+        &frmModeSetting_H9::lblHoldCounter_C_Dual_1,
+        &frmModeSetting_H9::lblCounterSettingA_Dual_F,
+        &frmModeSetting_H9::lblCounterSettingB_Dual_F,
+        &frmModeSetting_H9::lblHoldCounterB_Dual_F,
+    };
+    // An unloaded editor, still waiting for its deletion, holds no set.
+    if (loaded() != this)
+        return QString();
+    return (this->*kRows[static_cast<int>(row)])->rowText();
+}
+
+void frmModeSetting_H9::Show() { core::shell().showChild(this); }
 
 void frmModeSetting_H9::BuildWindow()
 {
@@ -356,7 +391,7 @@ void frmModeSetting_H9::ConnectHandlers()
 
     for (DigitLabelArray* row : findChildren<DigitLabelArray*>()) {
         // Any caption change of a row is an edit of the set.
-        connect(row, &DigitLabelArray::Change, this, [] { frmMDI::instance().bChange = true; });
+        connect(row, &DigitLabelArray::Change, this, [] { core::shell().bChange = true; });
         connect(row, &DigitLabelArray::MouseDown, this,
                 [row](int index, Qt::MouseButton button) { DigitWheel(*row, index, button); });
     }
@@ -376,9 +411,8 @@ void frmModeSetting_H9::ConnectHandlers()
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
 
     // Activation of this window's frame in the main window.
-    frmMDI& mdi = frmMDI::instance();
-    connect(mdi.mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        if (sub && sub->widget() == this)
+    connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
+        if (form == this)
             Form_Activate();
     });
 }
@@ -395,21 +429,21 @@ void frmModeSetting_H9::Form_Load()
     ResetChannelBPanels();
     bKeyProtect = 0;
     bPowerSaving_H9 = 0;
-    frmMDI& mdi = frmMDI::instance();
+    core::Shell& mdi = core::shell();
     mdi.bChange = false;
     bHasFileName = false;
     mdi.nLoadForm = 1;
     for (int i : {4, 7, 9, 10, 11, 12})
-        mdi.Toolbar1->Buttons(i).setVisible(true);
-    mdi.Toolbar1->Buttons(11).setValue(false);
-    mdi.Toolbar1->Buttons(12).setValue(false);
+        mdi.Buttons(i).setVisible(true);
+    mdi.Buttons(11).setValue(false);
+    mdi.Buttons(12).setValue(false);
 }
 
 void frmModeSetting_H9::Form_Activate()
 {
-    frmMDI& mdi = frmMDI::instance();
-    mdi.Toolbar1->setVisible(true);
-    mdi.StatusBar1->setPanelText(1, ModelName(1));
+    core::Shell& mdi = core::shell();
+    mdi.setToolbarVisible(true);
+    mdi.setPanelText(1, ModelName(1));
 }
 
 void frmModeSetting_H9::ApplyTextsH9()
@@ -478,7 +512,7 @@ bool frmModeSetting_H9::invokeCommand(const QString& handlerName)
 
 void frmModeSetting_H9::mKP_Click()
 {
-    ToolbarButton& button = frmMDI::instance().Toolbar1->Buttons(11);
+    core::ToolbarButtonState& button = core::shell().Buttons(11);
     if (bKeyProtect != 0) {
         bKeyProtect = 0;
         mKP->setChecked(false);
@@ -494,8 +528,8 @@ void frmModeSetting_H9::mKP_Click()
 
 void frmModeSetting_H9::mPowerSaving_Click()
 {
-    frmMDI& mdi = frmMDI::instance();
-    ToolbarButton& button = mdi.Toolbar1->Buttons(12);
+    core::Shell& mdi = core::shell();
+    core::ToolbarButtonState& button = mdi.Buttons(12);
     if (bPowerSaving_H9 != 0) {
         bPowerSaving_H9 = 0;
         mPowerSaving->setChecked(false);

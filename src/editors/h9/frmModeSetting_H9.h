@@ -11,9 +11,10 @@
 // - select the function mode with mFuncModeSelect_N_Click, toggle key protection and
 //   power saving with mKP_Click and mPowerSaving_Click.
 // The window loads (and resets every panel) on its first use through instance().
-#include "app/frmMDI.h"
-#include "editors/h9/digit_label_array.h"
-#include "editors/h9/params_h9.h"
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
+#include "core/shell.h"
+#include "editors/common/digit_label_array.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -24,7 +25,8 @@
 
 class frmModeSetting_H9 : public QWidget,
                           public platform::SingleForm<frmModeSetting_H9>,
-                          public ToolbarCommandTarget {
+                          public core::ToolbarCommandTarget,
+                          public H9Rows {
     Q_OBJECT
 public:
     frmModeSetting_H9();
@@ -175,6 +177,8 @@ public:
     static void DigitWheel(DigitLabelArray& row, int index, Qt::MouseButton button);
 
     bool invokeCommand(const QString& handlerName) override;
+    // H9Rows: the digit rows for the encoders, checks and writers.
+    QString rowText(H9Row row) const override;
 
 private:
     void Form_Load();

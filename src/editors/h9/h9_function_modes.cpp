@@ -1,7 +1,7 @@
 // The seven function modes of the H9 editor.
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
 

@@ -13,7 +13,7 @@ void storeCode(quint8& byte, int code)
     if (code < 0 || code > 255)
         return;
     if (byte != static_cast<quint8>(code))
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     byte = static_cast<quint8>(code);
 }
 

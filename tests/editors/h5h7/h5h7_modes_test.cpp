@@ -1,7 +1,8 @@
 // Load step, function modes, defaults, key protection and refresh of the H5/H7 editor.
 #include "h5h7_fixture.h"
 
-#include "editors/h9/refresh.h"
+#include "editors/common/refresh.h"
+#include "support/deferred_delete.h"
 
 using Order = std::vector<int>;
 
@@ -111,9 +112,9 @@ TEST_F(H5H7EditorTest, CounterDefaultsAfterAnyCounterMode)
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_4_Click();
     // Edit, then another counter mode resets every counter panel.
-    ASSERT_TRUE(f.SetListIndex(f.cboKP_Comm_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 3));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 11));
+    ASSERT_TRUE(SetListIndex(f.cboKP_Comm_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_2nd_H7, 3));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 11));
     (*f.lblCounterSetting_2nd_1_H7)(5).setCaption("7");
     f.mFuncModeSelect_8_Click();
 
@@ -166,7 +167,7 @@ TEST_F(H5H7EditorTest, ChoosingTheCurrentModeChangesNothing)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_3_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 2));
     (*f.lblCounterSetting_1st_H7)(5).setCaption("4");
     changed() = false;
     f.mFuncModeSelect_3_Click();
@@ -181,13 +182,13 @@ TEST_F(H5H7EditorTest, AModeResetsOnlyItsOwnHalf)
 {
     frmModeSetting_H7& f = open(kMacTypeH8);
     f.mFuncModeSelect_0_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboKP_All_H5, 3));
+    ASSERT_TRUE(SetListIndex(f.cboKP_All_H5, 3));
     (*f.lblTimerSetting_A_H5)(0).setCaption("9");
     f.mFuncModeSelect_7_Click();
     EXPECT_EQ(timerParamsH5.nKP_H5, 3);
     EXPECT_EQ(f.lblTimerSetting_A_H5->digits(), "900000");
     EXPECT_TRUE(f.picMode_H5->isHidden());
-    ASSERT_TRUE(f.SetListIndex(f.cboKP_Comm_H7, 4));
+    ASSERT_TRUE(SetListIndex(f.cboKP_Comm_H7, 4));
     f.mFuncModeSelect_2_Click();
     EXPECT_EQ(counterParamsH7.nKP_H7, 4);
     EXPECT_EQ(timerParamsH5.nKP_H5, 0);
@@ -268,15 +269,15 @@ TEST_F(H5H7EditorTest, OutOfRangeIndexIsRefusedAndNothingChanges)
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_3_Click();
     changed() = false;
-    EXPECT_FALSE(f.SetListIndex(f.cboOutputMode_1st_H7, 8));
-    EXPECT_FALSE(f.SetListIndex(f.cboOutputMode_1st_H7, -1));
-    EXPECT_FALSE(f.SetListIndex(f.cboTimerRange_A_H5, 10));
+    EXPECT_FALSE(SetListIndex(f.cboOutputMode_1st_H7, 8));
+    EXPECT_FALSE(SetListIndex(f.cboOutputMode_1st_H7, -1));
+    EXPECT_FALSE(SetListIndex(f.cboTimerRange_A_H5, 10));
     EXPECT_EQ(f.cboOutputMode_1st_H7->currentIndex(), 0);
     EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 0);
     EXPECT_FALSE(changed());
     // Only an up/down input mode makes outputs 8 to 11 selectable.
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 4));
-    EXPECT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 11));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 4));
+    EXPECT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 11));
 }
 
 TEST_F(H5H7EditorTest, ChangeFlagOnlyForARealChange)
@@ -284,11 +285,11 @@ TEST_F(H5H7EditorTest, ChangeFlagOnlyForARealChange)
     frmModeSetting_H7& f = open(kMacTypeH8);
     f.mFuncModeSelect_0_Click();
     changed() = false;
-    ASSERT_TRUE(f.SetListIndex(f.cboSGWidth_All_H5, 0));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 0));
+    ASSERT_TRUE(SetListIndex(f.cboSGWidth_All_H5, 0));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_A_H5, 0));
     (*f.lblHoldTime_A_H5)(2).setCaption("0");
     EXPECT_FALSE(changed());
-    ASSERT_TRUE(f.SetListIndex(f.cboSGWidth_All_H5, 1));
+    ASSERT_TRUE(SetListIndex(f.cboSGWidth_All_H5, 1));
     EXPECT_TRUE(changed());
     EXPECT_EQ(timerParamsH5.nSGWidth_H5, 1);
 
@@ -340,8 +341,8 @@ TEST_F(H5H7EditorTest, RefreshRestoresWhatTheChoicesDisable)
 
     // Kind 3 in a timer mode is kind 1: the whole-number separators grey again.
     f.mFuncModeSelect_1_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRangeOFF_B_H5, 5));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_C_H5, 8));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRangeOFF_B_H5, 5));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_C_H5, 8));
     for (QWidget* w : f.findChildren<QWidget*>())
         w->setEnabled(true);
     RefreshDependentControls(3);
@@ -375,12 +376,12 @@ TEST_F(H5H7EditorTest, ClosingTakesTheSubwindowAlong)
     f.Show();
     ASSERT_EQ(mdi.mdiArea->subWindowList().size(), 1);
     EXPECT_TRUE(f.close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testsupport::dropDeferredDeletes();
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
     EXPECT_EQ(mdi.mdiArea->subWindowList().size(), 0);
 
     open(kMacTypeH7).Show();
     frmModeSetting_H7::loaded()->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testsupport::dropDeferredDeletes();
     EXPECT_EQ(mdi.mdiArea->subWindowList().size(), 0);
 }

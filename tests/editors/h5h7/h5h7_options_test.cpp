@@ -23,16 +23,16 @@ TEST_F(H5H7EditorTest, InputModeGrowsAndShrinksTheOutputList)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_3_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 5));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 5));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 2));
     EXPECT_EQ(items(f.cboOutputMode_1st_H7).mid(8), (QStringList{"8 : K-2", "9 : D", "10 : L", "11 : H"}));
     EXPECT_EQ(f.cboOutputMode_1st_H7->currentIndex(), 5);
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 3));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 3));
     EXPECT_EQ(f.cboOutputMode_1st_H7->count(), 12);
 
     // Leaving up/down with "10 : L" chosen forces "7 : A" first.
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 10));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 1));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 10));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 1));
     EXPECT_EQ(f.cboOutputMode_1st_H7->count(), 8);
     EXPECT_EQ(f.cboOutputMode_1st_H7->currentIndex(), 7);
     EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 7);
@@ -40,10 +40,10 @@ TEST_F(H5H7EditorTest, InputModeGrowsAndShrinksTheOutputList)
 
     // The 2-stage counter the same way.
     f.mFuncModeSelect_4_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 4));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_2nd_H7, 4));
     EXPECT_EQ(f.cboOutputMode_2nd_H7->count(), 12);
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 9));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 0));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 9));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_2nd_H7, 0));
     EXPECT_EQ(f.cboOutputMode_2nd_H7->count(), 8);
     EXPECT_EQ(counterParamsH7.nOutputMode_2nd_H7, 7);
     EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(4, 0, 7));
@@ -54,7 +54,7 @@ TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_7_Click();
     changed() = false;
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 1));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_batch_H7, 1));
     EXPECT_EQ(items(f.cboOutputMode_batch_H7), (QStringList{"0 : K-2", "1 : D", "2 : L", "3 : H"}));
     EXPECT_EQ(f.cboOutputMode_batch_H7->currentIndex(), 0);
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 8);
@@ -66,7 +66,7 @@ TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
 
     // SUB keeps the sign for every output; items 1 to 3 grey the output time.
     (*f.lblCounterSetting_batch_1_H7)(0).setCaption("-");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_batch_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_batch_H7, 2));
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 10);
     EXPECT_EQ((*f.lblCounterSetting_batch_1_H7)(0).text(), "-");
     EXPECT_TRUE(disabled(&time(0)));
@@ -76,11 +76,11 @@ TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
 
     // Choosing SUB again changes nothing.
     changed() = false;
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 1));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_batch_H7, 1));
     EXPECT_EQ(f.cboOutputMode_batch_H7->currentIndex(), 2);
     EXPECT_FALSE(changed());
 
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 0));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_batch_H7, 0));
     EXPECT_EQ(f.cboOutputMode_batch_H7->count(), 12);
     EXPECT_EQ(f.cboOutputMode_batch_H7->itemText(11), "11 : H ");
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 0);
@@ -93,34 +93,34 @@ TEST_F(H5H7EditorTest, CounterOutputModesSetTheOutputTimeAndSign)
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_5_Click();
     DigitLabelArray& time = *f.lblHoldCounter_1st_H7;
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 2));
     EXPECT_EQ(time.digits(), "000500");
     EXPECT_FALSE(disabled(f.lblOutputTime_H7_1st));
     EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 2));
     EXPECT_EQ(f.Image_Output_B->requestedFile(), frmModeSetting_H7::CounterDiagramPath(5, 0, 0));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 0));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 0));
     EXPECT_EQ(time.digits(), "000000");
     EXPECT_TRUE(disabled(&time(6)));
     EXPECT_TRUE(disabled(f.lblOutputTime_H7_1st));
 
     // A negative set value survives output modes from 8 up and becomes zero below.
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 8));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 8));
     f.lblCounterSetting_1st_H7->setDigits("-01234");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 9));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 9));
     EXPECT_EQ(f.lblCounterSetting_1st_H7->digits(), "-01234");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 7));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 7));
     EXPECT_EQ(f.lblCounterSetting_1st_H7->digits(), "000000");
 
     // 2-stage: output time 1 is open for N and F; both get their default at 8.
     f.mFuncModeSelect_4_Click();
     EXPECT_FALSE(disabled(&(*f.lblHoldCounter_2nd_1_H7)(0)));
     EXPECT_EQ(f.lblHoldCounter_2nd_1_H7->digits(), "000000");
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 8));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_2nd_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 8));
     EXPECT_EQ(f.lblHoldCounter_2nd_1_H7->digits(), "000500");
     EXPECT_EQ(f.lblHoldCounter_2nd_2_H7->digits(), "000500");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 9));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 9));
     EXPECT_TRUE(disabled(&(*f.lblHoldCounter_2nd_1_H7)(0)));
     EXPECT_TRUE(disabled(&(*f.lblHoldCounter_2nd_2_H7)(0)));
 }
@@ -129,14 +129,14 @@ TEST_F(H5H7EditorTest, DecimalPointMovesOnlyTheSetValuesOfTheMode)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_6_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboDotAdj_Comm_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboDotAdj_Comm_H7, 2));
     EXPECT_EQ(counterParamsH7.nDotAdj_H7, 2);
     EXPECT_EQ(lefts(*f.lblCounterSetting_batch_1_H7), (Order{0, 285, 570, 855, 1425, 1710, 1140}));
     EXPECT_EQ((*f.lblCounterSetting_batch_1_H7)(6).text(), ".");
     EXPECT_EQ((*f.lblCounterSetting_batch_2_H7)(6).text(), "0");
     EXPECT_EQ(lefts(*f.lblCounterSetting_1st_H7), (Order{285, 570, 855, 1140, 1425, 1710, 0}));
     f.mFuncModeSelect_8_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboDotAdj_Comm_H7, 3));
+    ASSERT_TRUE(SetListIndex(f.cboDotAdj_Comm_H7, 3));
     for (DigitLabelArray* r : {f.lblCounterSetting_freq_1_H7, f.lblCounterSetting_freq_2_H7})
         EXPECT_EQ(lefts(*r), (Order{0, 285, 570, 1140, 1425, 1710, 855}));
 }
@@ -147,30 +147,30 @@ TEST_F(H5H7EditorTest, TimeRangesLayTheSetValueOut)
     f.mFuncModeSelect_0_Click();
     DigitLabelArray& row = *f.lblTimerSetting_A_H5;
     row.setDigits("123489");
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 3));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_A_H5, 3));
     EXPECT_EQ(row.digits(), "123459");
     EXPECT_EQ(row(6).text(), ":");
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 855, 1425, 1710, 1140}));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 5));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_A_H5, 5));
     EXPECT_EQ(row(6).text(), "0");
     EXPECT_TRUE(disabled(&row(6)));
     EXPECT_FALSE(row(6).FontBold());
     EXPECT_EQ(lefts(row), (Order{285, 570, 855, 1140, 1425, 1710, 0}));
     // The output-mode handler keeps a whole-number separator greyed.
     row(6).setEnabled(true);
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 1));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 1));
     EXPECT_TRUE(disabled(&row(6)));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 9));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_A_H5, 9));
     EXPECT_FALSE(disabled(&row(6)));
     EXPECT_TRUE(row(6).FontBold());
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 1140, 1425, 1710, 855}));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 1));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_A_H5, 1));
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 855, 1140, 1710, 1425}));
 
     // One range for both 2-stage rows, each limited on its own.
     f.lblSV1_C_H5->setDigits("000070");
     f.lblSV2_C_H5->setDigits("000030");
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_C_H5, 6));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRange_C_H5, 6));
     EXPECT_EQ(f.lblSV1_C_H5->digits(), "000050");
     EXPECT_EQ(f.lblSV2_C_H5->digits(), "000030");
     EXPECT_EQ((*f.lblSV2_C_H5)(6).text(), ":");
@@ -183,16 +183,16 @@ TEST_F(H5H7EditorTest, TimerOutputModeSwitchesTheDependentRows)
     DigitLabelArray& hold = *f.lblHoldTime_A_H5;
     DigitLabelArray& duty = *f.lblDutyRatio_A_H5;
     hold.setDigits("000120");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 4));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 4));
     EXPECT_EQ(f.Image_Output_A->requestedFile(), pictures.path() + "/Picture/730/image_0_4_1_0.jpg");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 6));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 6));
     EXPECT_EQ(hold.digits(), "000000");
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(disabled(&hold(i)));
     EXPECT_TRUE(disabled(f.lblOutputMode2_A_H5));
 
     duty.setDigits("000050");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 9));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 9));
     EXPECT_EQ(f.lblSetValue_A_H5->text(), "Cycle time :");
     EXPECT_FALSE(disabled(f.lblRatio_A_H5));
     for (int i = 0; i < 7; ++i)
@@ -210,7 +210,7 @@ TEST_F(H5H7EditorTest, TimerOutputModeSwitchesTheDependentRows)
     click(f, f.lblDutyRatio_A_H5, 5);
     EXPECT_EQ(duty.digits(), "000100");
 
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 0));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 0));
     EXPECT_EQ(f.lblSetValue_A_H5->text(), "Set Value :");
     for (int i = 0; i < 7; ++i) {
         EXPECT_TRUE(disabled(&duty(i)));
@@ -229,7 +229,7 @@ TEST_F(H5H7EditorTest, TimerDigitWheels)
     click(f, &off, 1, Qt::RightButton);
     EXPECT_EQ(off.digits(), "090000");
     // Range 6 on the OFF row only: its tens after the colon run 0 to 5.
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRangeOFF_B_H5, 6));
+    ASSERT_TRUE(SetListIndex(f.cboTimerRangeOFF_B_H5, 6));
     off.setDigits("000050");
     click(f, &off, 4);
     EXPECT_EQ(off(4).text(), "0");
@@ -250,7 +250,7 @@ TEST_F(H5H7EditorTest, TimerDigitWheels)
 
     // Output time in mode b: the diagram follows zero / non-zero.
     f.mFuncModeSelect_0_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 4));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_A_H5, 4));
     EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("image_0_4_0_0.jpg"));
     click(f, f.lblHoldTime_A_H5, 5);
     EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("image_0_4_1_0.jpg"));
@@ -269,8 +269,8 @@ TEST_F(H5H7EditorTest, CounterDigitRules)
     click(f, &sv, 5);
     EXPECT_EQ(sv.digits(), "000010");
     // Sign rule from output mode 8 on.
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 8));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 8));
     sv(0).setCaption("9");
     click(f, &sv, 0);
     EXPECT_EQ(sv(0).text(), "-");
@@ -301,11 +301,11 @@ TEST_F(H5H7EditorTest, CounterDigitRules)
     f.mFuncModeSelect_4_Click();
     DigitLabelArray& time1 = *f.lblHoldCounter_2nd_1_H7;
     time1.setDigits("000100");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 5));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 5));
     click(f, &time1, 3, Qt::RightButton);
     EXPECT_EQ(time1.digits(), "000000");
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 8));
+    ASSERT_TRUE(SetListIndex(f.cboCountInputMode_2nd_H7, 2));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_2nd_H7, 8));
     EXPECT_EQ(time1.digits(), "000500");
     click(f, &time1, 3, Qt::RightButton);
     EXPECT_EQ(time1.digits(), "000400");
@@ -343,7 +343,7 @@ TEST_F(H5H7EditorTest, DiagramFilesLoadWhenPresent)
     EXPECT_EQ(f.Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
     EXPECT_FALSE(f.Image_Output_A->pixmap().isNull());
     // A missing file leaves the picture on show.
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 1));
+    ASSERT_TRUE(SetListIndex(f.cboOutputMode_1st_H7, 1));
     EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 1));
     EXPECT_EQ(f.Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
 }

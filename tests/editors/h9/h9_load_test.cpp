@@ -1,6 +1,7 @@
 #include "h9_fixture.h"
 
 #include "settings_file/file_flags.h"
+#include "support/deferred_delete.h"
 
 #include <QTest>
 
@@ -127,7 +128,7 @@ TEST_F(H9Editor, TextsAndListsComeFromTheStringTableOnce)
 
     // A second load in the same run fills each list once.
     frmModeSetting_H9::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testsupport::dropDeferredDeletes();
     EXPECT_EQ(editor().cboOutputModeA->count(), 8);
     EXPECT_EQ(editor().cboOutputModeB->count(), 14);
 }

@@ -1,0 +1,55 @@
+#include "editors/common/combo_select.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+// Holds a combo's handler as a child object, so it lives and dies with the combo.
+class ComboClickBinding : public QObject {
+public:
+    ComboClickBinding(QComboBox* combo, std::function<void()> handler)
+        : QObject(combo), handler_(std::move(handler))
+    {
+        setObjectName(QStringLiteral("ComboClickBinding"));
+        connect(combo, &QComboBox::activated, this, [this](int) { handler_(); });
+    }
+    void run() { handler_(); }
+
+private:
+    std::function<void()> handler_;
+};
+
+ComboClickBinding* bindingOf(QComboBox* combo)
+{
+    return combo->findChild<ComboClickBinding*>(QStringLiteral("ComboClickBinding"),
+                                                Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+void BindComboClick(QComboBox* combo, std::function<void()> handler)
+{
+    delete bindingOf(combo);
+    new ComboClickBinding(combo, std::move(handler));
+}
+
+bool SetListIndex(QComboBox* combo, int index)
+{
+    if (!combo || index < 0 || index >= combo->count())
+        return false;
+    {
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(index);
+    }
+    if (ComboClickBinding* b = bindingOf(combo))
+        b->run();
+    return true;
+}
+
+void FillComboList(QComboBox* combo, const QStringList& items)
+{
+    const QSignalBlocker block(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+}

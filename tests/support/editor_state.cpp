@@ -1,0 +1,224 @@
+#include "support/editor_state.h"
+
+#include "app/frmMDI.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/common/combo_select.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "support/deferred_delete.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+namespace testhelp {
+
+SettingFileImage image(std::initializer_list<std::pair<int, const char*>> fields)
+{
+    SettingFileImage img = settings_image::blankImage();
+    for (const auto& [pos, chars] : fields) {
+        const QByteArray c(chars);
+        img.replace(pos, c.size(), c);
+    }
+    return img;
+}
+
+std::string imageDiff(const SettingFileImage& got, const SettingFileImage& want)
+{
+    if (got.size() != want.size())
+        return "size " + std::to_string(got.size()) + " want " + std::to_string(want.size());
+    std::string out;
+    for (int i = 0; i < got.size(); ++i)
+        if (got.at(i) != want.at(i))
+            out += std::to_string(i) + ": got '" + got.at(i) + "' want '" + want.at(i) + "'\n";
+    return out;
+}
+
+void setDigits(DigitLabelArray* row, const char* six, const char* separator)
+{
+    for (int i = 0; i < 6; ++i)
+        (*row)(i).setCaption(QString(QLatin1Char(six[i])));
+    if (separator)
+        (*row)(DigitLabelArray::kSeparator).setCaption(QString::fromLatin1(separator));
+}
+
+void pick(QComboBox* combo, int index)
+{
+    ASSERT_TRUE(SetListIndex(combo, index)) << combo->objectName().toStdString() << " " << index;
+}
+
+namespace {
+
+// A valid index of a combo, varied by key and seed, never the default 0 when the list
+// offers another item.
+int indexFor(QComboBox* combo, int key, int seed)
+{
+    const int n = combo->count();
+    if (n <= 1)
+        return 0;
+    return 1 + (key + seed) % (n - 1);
+}
+
+void pickH7(QComboBox* combo, int key, int seed)
+{
+    const int i = indexFor(combo, key, seed);
+    ASSERT_TRUE(SetListIndex(combo, i)) << combo->objectName().toStdString();
+}
+
+// Six digits varied by key and seed; `sign` puts "-" into label 0.
+void digitsFor(DigitLabelArray* row, int key, int seed, bool sign = false, int fixedZeros = 0)
+{
+    char six[7] = {};
+    for (int i = 0; i < 6; ++i)
+        six[i] = static_cast<char>('0' + (key * 7 + seed * 3 + i * 5 + 1) % 10);
+    for (int i = 0; i < fixedZeros; ++i)
+        six[i] = '0';
+    if (sign)
+        six[0] = '-';
+    setDigits(row, six);
+}
+
+} // namespace
+
+void fillH5H7(int mode, int seed)
+{
+    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+    ed.FuncModeSelect(mode);
+    ASSERT_EQ(nFuncMode, mode);
+    if (seed % 2 == 1)
+        ed.mKP_Click();
+    if (mode <= 2) {
+        int k = 0;
+        for (QComboBox* c : {ed.cboKP_All_H5, ed.cboSGWidth_All_H5, ed.cboInputMethod_All_H5,
+                             ed.cboTimerRange_A_H5, ed.cboTimerDirection_A_H5, ed.cboOutputMode_A_H5,
+                             ed.cboTimerRangeOFF_B_H5, ed.cboTimerRangeON_B_H5,
+                             ed.cboTimerDirection_B_H5, ed.cboOutputMode_B_H5,
+                             ed.cboSettingMode_C_H5, ed.cboTimerRange_C_H5, ed.cboOutputMode_C_H5})
+            pickH7(c, k++, seed);
+        digitsFor(ed.lblTimerSetting_A_H5, 1, seed);
+        digitsFor(ed.lblHoldTime_A_H5, 2, seed);
+        // The duty ratio is 0 to 100 in labels 3 to 5.
+        setDigits(ed.lblDutyRatio_A_H5, seed % 2 ? "000100" : "000047");
+        digitsFor(ed.lblSettingValueOFF_B_H5, 3, seed);
+        digitsFor(ed.lblSettingValueON_B_H5, 4, seed);
+        digitsFor(ed.lblSV1_C_H5, 5, seed);
+        digitsFor(ed.lblSV2_C_H5, 6, seed);
+        return;
+    }
+    int k = 0;
+    for (QComboBox* c : {ed.cboKP_Comm_H7, ed.cboDotAdj_Comm_H7, ed.cboInputMethod_Comm_H7,
+                         ed.cboMaxFreq_Comm_H7, ed.cboSGWidth_Comm_H7})
+        pickH7(c, k++, seed);
+    // Each input before its output: the input decides the output list.
+    for (auto [input, output] : {std::pair{ed.cboCountInputMode_1st_H7, ed.cboOutputMode_1st_H7},
+                                 std::pair{ed.cboCountInputMode_2nd_H7, ed.cboOutputMode_2nd_H7},
+                                 std::pair{ed.cboCountInputMode_batch_H7, ed.cboOutputMode_batch_H7}}) {
+        pickH7(input, k++, seed);
+        pickH7(output, k++, seed);
+    }
+    pickH7(ed.cboOutputMode_freq_H7, k++, seed);
+    pickH7(ed.cboSampleAvg_freq_H7, k++, seed);
+    const bool neg = seed % 2 == 0;
+    digitsFor(ed.lblMagnification_Comm_H7, 1, seed);
+    digitsFor(ed.lblHoldCounter_1st_H7, 2, seed);
+    digitsFor(ed.lblCounterSetting_1st_H7, 3, seed, neg);
+    digitsFor(ed.lblHoldCounter_2nd_1_H7, 4, seed);
+    digitsFor(ed.lblHoldCounter_2nd_2_H7, 5, seed);
+    digitsFor(ed.lblCounterSetting_2nd_1_H7, 6, seed, !neg);
+    digitsFor(ed.lblCounterSetting_2nd_2_H7, 7, seed, neg);
+    digitsFor(ed.lblHoldCounter_batch_H7, 8, seed);
+    digitsFor(ed.lblCounterSetting_batch_1_H7, 9, seed, neg);
+    digitsFor(ed.lblCounterSetting_batch_2_H7, 10, seed);
+    digitsFor(ed.lblAuto2ZeroTime_freq_H7, 11, seed, false, 2);
+    digitsFor(ed.lblDelay2StartTime_freq_H7, 12, seed, false, 2);
+    digitsFor(ed.lblCounterSetting_freq_1_H7, 13, seed);
+    digitsFor(ed.lblCounterSetting_freq_2_H7, 14, seed);
+}
+
+void fillH9(int mode, int seed)
+{
+    frmModeSetting_H9& ed = frmModeSetting_H9::instance();
+    if (seed % 2 == 1)
+        ed.mKP_Click();
+    if (seed % 3 != 0)
+        ed.mPowerSaving_Click();
+    pick(ed.cboSGWidth_All, seed % 2);
+    pick(ed.cboInputMethod_All, (seed + 1) % 2);
+    switch (mode) {
+    case 0:
+    case 1:
+        // Timer A before the mode, as the loader does.
+        pick(ed.cboCountModeA, seed % 4);
+        pick(ed.cboCountDirectionA, 1);
+        pick(ed.cboOutputModeA, 1 + seed % 7);
+        setDigits(ed.lblTimerSettingA, "001234");
+        setDigits(ed.lblHoldTimeA, "000150");
+        if (mode == 0) {
+            ed.mFuncModeSelect_0_Click();
+            pick(ed.cboCountInputModeB, 1 + seed % 7);
+            pick(ed.cboDotAdjB, seed % 4);
+            pick(ed.cboMaxFreqB, 1 + seed % 3);
+            pick(ed.cboOutputModeB, 3 + seed % 11);
+            setDigits(ed.lblMagnificationB, "012500", ".");
+            setDigits(ed.lblCounterSettingB, "012345");
+            setDigits(ed.lblHoldCounterB, "000250");
+        } else {
+            ed.mFuncModeSelect_1_Click();
+            pick(ed.cboSampleAvgB_F, 1 + seed % 3);
+            pick(ed.cboDotAdjB_F, (seed + 1) % 4);
+            pick(ed.cboMaxFreqB_F, 1 + seed % 3);
+            pick(ed.cboOutputModeB_F, 1);
+            setDigits(ed.lblMagnificationB_F, "001250", ".");
+            setDigits(ed.lblCounterSettingB_F, "054321");
+            setDigits(ed.lblHoldCounterB_F, "000300");
+        }
+        break;
+    case 2:
+    case 3:
+    case 4:
+        if (mode == 2) ed.mFuncModeSelect_2_Click();
+        if (mode == 3) ed.mFuncModeSelect_3_Click();
+        if (mode == 4) ed.mFuncModeSelect_4_Click();
+        pick(ed.cboOutputMode_C_Dual_0, 1);
+        setDigits(ed.lblCounterSetting_C_Dual_0, "000777");
+        setDigits(ed.lblHoldCounter_C_Dual_0, "000120");
+        pick(ed.cboCountInputMode_C_Dual_1, 1 + seed % 7);
+        pick(ed.cboMaxFreq_C_Dual_1, 0);
+        pick(ed.cboOutputMode_C_Dual_1, ed.cboOutputMode_C_Dual_1->count() - 1);
+        setDigits(ed.lblCounterSetting_C_Dual_1, "000888");
+        setDigits(ed.lblHoldCounter_C_Dual_1, "000140");
+        break;
+    case 5:
+        ed.mFuncModeSelect_5_Click();
+        pick(ed.cboOutputMode_T_Dual_0, 1);
+        pick(ed.cboOutputMode_T_Dual_1, 1);
+        setDigits(ed.lblTimerSetting_T_Dual_0, "000100");
+        setDigits(ed.lblHoldTime_T_Dual_0, "000050");
+        setDigits(ed.lblTimerSetting_T_Dual_1, "000200");
+        setDigits(ed.lblHoldTime_T_Dual_1, "000060");
+        break;
+    case 6:
+        ed.mFuncModeSelect_6_Click();
+        pick(ed.cboOutputModeA_Dual_F, 1);
+        pick(ed.cboSampleAvgB_Dual_F, 2);
+        pick(ed.cboMaxFreqB_Dual_F, 3);
+        pick(ed.cboOutputModeB_Dual_F, 1);
+        setDigits(ed.lblCounterSettingA_Dual_F, "001000");
+        setDigits(ed.lblCounterSettingB_Dual_F, "002000");
+        setDigits(ed.lblHoldCounterB_Dual_F, "000500");
+        break;
+    default:
+        FAIL() << "no H9 mode " << mode;
+    }
+}
+
+void unloadAll()
+{
+    if (frmModeSetting_H7::isLoaded())
+        frmModeSetting_H7::unload();
+    if (frmModeSetting_H9::isLoaded())
+        frmModeSetting_H9::unload();
+    frmMDI::unload();
+    testsupport::dropDeferredDeletes();
+}
+
+} // namespace testhelp
