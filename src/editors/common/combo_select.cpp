@@ -1,5 +1,7 @@
 #include "editors/common/combo_select.h"
 
+#include "core/shell.h"
+
 #include <QSignalBlocker>
 
 namespace {
@@ -53,3 +55,15 @@ void FillComboList(QComboBox* combo, const QStringList& items)
     combo->addItems(items);
     combo->setCurrentIndex(-1);
 }
+
+bool StoreSetting(quint8& byte, int value)
+{
+    if (value < 0 || value > 255)
+        return false;
+    if (byte != static_cast<quint8>(value))
+        core::shell().bChange = true;
+    byte = static_cast<quint8>(value);
+    return true;
+}
+
+bool StoreComboIndex(const QComboBox* combo, quint8& byte) { return StoreSetting(byte, combo->currentIndex()); }

@@ -1,9 +1,9 @@
 #pragma once
 // Option combos of the editors. A combo's selection handler ("..._Click") runs both
-// when the user picks an item and when code sets the list index, like the forms the
-// editors follow. The user path is QComboBox::activated; the code path is
-// SetListIndex, which selects with the combo's signals blocked and then runs the
-// handler itself, so the handler runs exactly once either way.
+// when the user picks an item and when code (a loader, a refresh) sets the list index.
+// The user path is QComboBox::activated; the code path is SetListIndex, which selects
+// with the combo's signals blocked and then runs the handler itself, so the handler
+// runs exactly once either way.
 #include <QComboBox>
 #include <QStringList>
 
@@ -20,3 +20,10 @@ void BindComboClick(QComboBox* combo, std::function<void()> handler);
 
 // Replaces the list without running the handler and leaves no item selected.
 void FillComboList(QComboBox* combo, const QStringList& items);
+
+// The common step of the selection handlers: stores `value` (0 to 255) in the option
+// byte, marking the set changed when the byte changes. A value outside 0 to 255 (-1:
+// nothing selected) stores nothing and gives false.
+bool StoreSetting(quint8& byte, int value);
+// StoreSetting of the combo's selected position.
+bool StoreComboIndex(const QComboBox* combo, quint8& byte);

@@ -99,10 +99,35 @@ void DigitLabelArray::setDigits(const QString& six)
         labels_[static_cast<std::size_t>(i)]->setCaption(six.mid(i, 1));
 }
 
-void DigitLabelArray::setDigitsEnabled(bool enabled)
+void DigitLabelArray::setRowEnabled(bool enabled)
 {
-    for (int i = 0; i < 6; ++i)
-        labels_[static_cast<std::size_t>(i)]->setEnabled(enabled);
+    for (DigitLabel* l : labels_)
+        l->setEnabled(enabled);
+}
+
+int DigitLabelArray::DigitValue(const QString& caption)
+{
+    if (caption.size() == 1 && caption.at(0) >= QLatin1Char('0') && caption.at(0) <= QLatin1Char('9'))
+        return caption.at(0).unicode() - '0';
+    return 0;
+}
+
+QString DigitLabelArray::WheelStep(const QString& caption, Qt::MouseButton button, int modulo)
+{
+    const int d = DigitValue(caption);
+    if (button == Qt::LeftButton)
+        return QString::number((d + 1) % modulo);
+    return QString::number(d == 0 ? modulo - 1 : d - 1);
+}
+
+void DigitLabelArray::Wheel(int index, Qt::MouseButton button, int modulo)
+{
+    if (index < 0 || index > 5)
+        return;
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return;
+    DigitLabel& label = (*this)(index);
+    label.setCaption(WheelStep(label.Caption(), button, modulo));
 }
 
 void PackDigitLabels(DigitLabelArray& row, const DigitLabelOrder& order)

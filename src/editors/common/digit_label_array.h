@@ -40,6 +40,8 @@ private:
 class DigitLabelArray : public QWidget {
     Q_OBJECT
 public:
+    // The two editors draw their rows apart: dark grey digits (H9), or olive digits on
+    // white (H5/H7).
     enum class Style { H9, H5H7 };
     static constexpr int kLabelWidthTw = 285;
     static constexpr int kLabelHeightTw = 315;
@@ -57,8 +59,17 @@ public:
     QString rowText() const;
     // Sets labels 0 to 5 from a six-character text (each caption change notifies).
     void setDigits(const QString& six);
-    // Enables or disables the six digits (the separator keeps its own state).
-    void setDigitsEnabled(bool enabled);
+    // Enables or disables the whole row, the separator with the digits.
+    void setRowEnabled(bool enabled);
+
+    // The value of a digit caption: anything but one decimal digit counts as 0, so the
+    // wheel always ends on a digit.
+    static int DigitValue(const QString& caption);
+    // One step of the digit wheel: a left click adds one, a right click subtracts one,
+    // each digit wrapping by itself within 0 to modulo - 1 without a carry.
+    static QString WheelStep(const QString& caption, Qt::MouseButton button, int modulo = 10);
+    // Turns digit `index` (0 to 5) one step; the separator and other buttons do nothing.
+    void Wheel(int index, Qt::MouseButton button, int modulo = 10);
 
 signals:
     // A caption of any label changed.

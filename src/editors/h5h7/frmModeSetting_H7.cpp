@@ -3,6 +3,7 @@
 #include "editors/h5h7/h5h7_internal.h"
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
+#include "editors/common/key_protect.h"
 #include "core/key_protect.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
@@ -21,40 +22,6 @@ using platform::LoadResString;
 using platform::placeTw;
 using namespace h5h7detail;
 
-
-// ---------------------------------------------------------------- ImageControl
-
-ImageControl::ImageControl(const QString& name, QWidget* parent) : QLabel(parent)
-{
-    setObjectName(name);
-    setScaledContents(true);
-}
-
-void ImageControl::setPictureName(const QString& name)
-{
-    pictureName_ = name;
-    setPixmap(platform::LoadResPicture(name));
-}
-
-bool ImageControl::loadPictureFile(const QString& path)
-{
-    requestedFile_ = path;
-    if (!QFileInfo(path).isFile())
-        return false;
-    QPixmap picture(path);
-    if (picture.isNull())
-        return false;
-    setPixmap(picture);
-    shownFile_ = path;
-    return true;
-}
-
-void ImageControl::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        emit Click();
-    QLabel::mousePressEvent(event);
-}
 
 // ---------------------------------------------------------------- construction
 
@@ -822,11 +789,4 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     focus->setFocus();
 }
 
-void frmModeSetting_H7::mKP_Click()
-{
-    bKeyProtect = bKeyProtect ? 0 : 1;
-    mKP->setChecked(bKeyProtect != 0);
-    core::ToolbarButtonState& kp = core::shell().Buttons(11);
-    kp.setImage(bKeyProtect ? QStringLiteral("KP_ON") : QStringLiteral("KP_OFF"));
-    kp.setValue(bKeyProtect != 0);
-}
+void frmModeSetting_H7::mKP_Click() { ToggleKeyProtect(mKP); }

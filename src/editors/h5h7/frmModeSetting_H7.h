@@ -12,6 +12,7 @@
 #include "core/h5h7_params.h"
 #include "core/shell.h"
 #include "editors/common/digit_label_array.h"
+#include "editors/common/image_control.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -24,36 +25,6 @@
 #include <QWidget>
 
 #include <array>
-
-// An image control: shows a bitmap resource by name or a picture file, and keeps
-// what it was asked to show so that callers and tests can see it.
-class ImageControl : public QLabel {
-    Q_OBJECT
-public:
-    explicit ImageControl(const QString& name, QWidget* parent);
-
-    // A bitmap resource by name.
-    void setPictureName(const QString& name);
-    const QString& pictureName() const { return pictureName_; }
-    // A picture file; a file that cannot be loaded leaves the previous picture.
-    // Returns whether the file was loaded.
-    bool loadPictureFile(const QString& path);
-    // The last file asked for, loaded or not.
-    const QString& requestedFile() const { return requestedFile_; }
-    // The file whose picture is on show ("" when none).
-    const QString& shownFile() const { return shownFile_; }
-
-signals:
-    void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QString pictureName_;
-    QString requestedFile_;
-    QString shownFile_;
-};
 
 class frmModeSetting_H7 : public QWidget,
                           public platform::SingleForm<frmModeSetting_H7>,

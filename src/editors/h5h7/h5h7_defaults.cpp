@@ -39,12 +39,12 @@ void frmModeSetting_H7::ResetTimerAPanel()
 
     resetSetValueRow(*lblTimerSetting_A_H5);
     resetSetValueRow(*lblHoldTime_A_H5);
-    setAllLabelsEnabled(*lblHoldTime_A_H5, true);
+    lblHoldTime_A_H5->setRowEnabled(true);
     DigitLabelArray& duty = *lblDutyRatio_A_H5;
     zeroDigits(duty);
     duty(DigitLabelArray::kSeparator).setCaption(QStringLiteral("0"));
     PackDigitLabels(duty, kWholeNumberOrder);
-    setAllLabelsEnabled(duty, false);
+    duty.setRowEnabled(false);
 }
 
 void frmModeSetting_H7::ResetTimerBPanel()

@@ -2,6 +2,7 @@
 
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
+#include "editors/common/key_protect.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
@@ -275,21 +276,17 @@ void frmModeSetting_H9::BuildWindow()
     placeTw(optPic[0], 150, 90, 2985, 615);
     placeTw(optPic[1], 3150, 90, 2985, 615);
     // The tab pictures lie over the buttons but leave the clicks to them.
-    ImageCH_A = makeLabel(Picture2, QStringLiteral("ImageCH_A"));
+    ImageCH_A = new ImageControl(QStringLiteral("ImageCH_A"), Picture2);
     placeTw(ImageCH_A, 0, 60, 2745, 525);
-    ImageCH_B = makeLabel(Picture2, QStringLiteral("ImageCH_B"));
+    ImageCH_B = new ImageControl(QStringLiteral("ImageCH_B"), Picture2);
     placeTw(ImageCH_B, 2910, 0, 2745, 525);
-    for (QLabel* l : {ImageCH_A, ImageCH_B}) {
+    for (ImageControl* l : {ImageCH_A, ImageCH_B})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->setScaledContents(true);
-    }
-    ImageCH_A->setPixmap(platform::LoadResPicture(QStringLiteral("IMAGE_CHA_W")));
-    Image_Output_A = makeLabel(Picture2, QStringLiteral("Image_Output_A"));
-    Image_Output_B = makeLabel(Picture2, QStringLiteral("Image_Output_B"));
-    for (QLabel* l : {Image_Output_A, Image_Output_B}) {
+    ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_W"));
+    Image_Output_A = new ImageControl(QStringLiteral("Image_Output_A"), Picture2);
+    Image_Output_B = new ImageControl(QStringLiteral("Image_Output_B"), Picture2);
+    for (ImageControl* l : {Image_Output_A, Image_Output_B})
         placeTw(l, 120, 750, 6030, 4530);
-        l->setScaledContents(true);
-    }
     lblPSCaution = makeLabel(Picture2, QStringLiteral("lblPSCaution"));
     lblPSCaution->setWordWrap(true);
     placeTw(lblPSCaution, 120, 5280, 6075, 345);
@@ -393,7 +390,7 @@ void frmModeSetting_H9::ConnectHandlers()
         // Any caption change of a row is an edit of the set.
         connect(row, &DigitLabelArray::Change, this, [] { core::shell().bChange = true; });
         connect(row, &DigitLabelArray::MouseDown, this,
-                [row](int index, Qt::MouseButton button) { DigitWheel(*row, index, button); });
+                [row](int index, Qt::MouseButton button) { row->Wheel(index, button); });
     }
 
     const std::pair<QAction*, void (frmModeSetting_H9::*)()> actions[] = {
@@ -510,21 +507,7 @@ bool frmModeSetting_H9::invokeCommand(const QString& handlerName)
     return false;
 }
 
-void frmModeSetting_H9::mKP_Click()
-{
-    core::ToolbarButtonState& button = core::shell().Buttons(11);
-    if (bKeyProtect != 0) {
-        bKeyProtect = 0;
-        mKP->setChecked(false);
-        button.setValue(false);
-        button.setImage(QStringLiteral("KP_OFF"));
-    } else {
-        bKeyProtect = 1;
-        mKP->setChecked(true);
-        button.setValue(true);
-        button.setImage(QStringLiteral("KP_ON"));
-    }
-}
+void frmModeSetting_H9::mKP_Click() { ToggleKeyProtect(mKP); }
 
 void frmModeSetting_H9::mPowerSaving_Click()
 {

@@ -15,6 +15,7 @@
 #include "core/h9_params.h"
 #include "core/shell.h"
 #include "editors/common/digit_label_array.h"
+#include "editors/common/image_control.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -104,16 +105,12 @@ public:
 
     // ---- Diagram area ----
     QToolButton* optPic[2] = {};
-    QLabel* ImageCH_A = nullptr;
-    QLabel* ImageCH_B = nullptr;
-    QLabel* Image_Output_A = nullptr;
-    QLabel* Image_Output_B = nullptr;
-    // The file the last diagram update of each picture asked for, shown or not (a
-    // missing file leaves the earlier picture in place).
-    QString sDiagramPathA;
-    QString sDiagramPathB;
-    // The bitmap name last given to ImageCH_B.
-    QString sImageCH_B_Picture;
+    ImageControl* ImageCH_A = nullptr;
+    ImageControl* ImageCH_B = nullptr;
+    ImageControl* Image_Output_A = nullptr;
+    ImageControl* Image_Output_B = nullptr;
+    // A diagram's requestedFile() is the file its last update asked for, shown or not
+    // (a missing file leaves the earlier picture in place).
 
     // ---- Menu items whose state the handlers keep ----
     QAction* mFuncModeSelect_0 = nullptr;
@@ -172,10 +169,6 @@ public:
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
-    // The digit wheel of every row: a left click adds one, a right click subtracts one,
-    // each digit wrapping on its own; the separator (index 6) takes no clicks.
-    static void DigitWheel(DigitLabelArray& row, int index, Qt::MouseButton button);
-
     bool invokeCommand(const QString& handlerName) override;
     // H9Rows: the digit rows for the encoders, checks and writers.
     QString rowText(H9Row row) const override;
@@ -209,6 +202,6 @@ private:
     void LoadDiagramDualCounter0();
     void LoadDiagramDT();
     void LoadDiagramDF();
-    void LoadDiagram(QLabel* image, QString& pathMember, const QString& folder, const QString& fileName);
+    void LoadDiagram(ImageControl* image, const QString& folder, const QString& fileName);
     void SetImageCHB(const QString& bitmapName);
 };

@@ -142,6 +142,5 @@ void frmModeSetting_H9::PrepareDualCounterLists(int subMode)
 
 void frmModeSetting_H9::SetImageCHB(const QString& bitmapName)
 {
-    sImageCH_B_Picture = bitmapName;
-    ImageCH_B->setPixmap(platform::LoadResPicture(bitmapName));
+    ImageCH_B->setPictureName(bitmapName);
 }

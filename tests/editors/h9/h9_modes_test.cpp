@@ -70,7 +70,7 @@ TEST_F(H9Editor, EachFunctionModeWritesItsCodingAndShowsItsPanels)
         EXPECT_EQ(f.mDownload_A->isEnabled(), c.partial);
         EXPECT_EQ(f.mDownload_B->isEnabled(), c.partial);
         EXPECT_EQ(!disabled(*f.optPic[1]), c.optPicB);
-        EXPECT_EQ(f.sImageCH_B_Picture, c.chb);
+        EXPECT_EQ(f.ImageCH_B->pictureName(), c.chb);
         EXPECT_TRUE(f.optPic[0]->isChecked());
         if (c.mode == 0 || c.mode == 1 || c.mode == 5 || c.mode == 6) {
             EXPECT_FALSE(changed()) << "a mode switch alone is no edit";
@@ -87,7 +87,7 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
     ASSERT_EQ(f.cboOutputMode_C_Dual_1->count(), 4);
     EXPECT_EQ(f.cboOutputMode_C_Dual_1->itemText(0), "0 : K-1");
     EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DC/image_Dual_Counter_Out_1_0_0_4_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_DC/image_Dual_Counter_Out_1_0_0_4_0.jpg");
     EXPECT_TRUE(f.cboCountInputMode_C_Dual_0->isHidden());
     // The batch list stores the codes of the full output list; all have an output time.
     const int codes[] = {4, 10, 12, 13};
@@ -98,10 +98,10 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
     }
     EXPECT_FALSE(SetListIndex(f.cboOutputMode_C_Dual_1, 4));
     ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, 1));
-    EXPECT_TRUE(f.sDiagramPathA.endsWith("_a_0.jpg"));
+    EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("_a_0.jpg"));
     ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_0, 1));
     ASSERT_TRUE(SetListIndex(f.cboCountInputMode_C_Dual_1, 6));
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DC/image_Dual_Counter_Out_1_1_6_a_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_DC/image_Dual_Counter_Out_1_1_6_a_0.jpg");
     changed() = false;
     f.cboOutputMode_C_Dual_1_Click();
     EXPECT_EQ(nOutputMode_C_Dual_1_H9, 10);
@@ -124,12 +124,12 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
     EXPECT_EQ(f.cboMaxFreq_C_Dual_1->itemText(0), "30 Hz");
     EXPECT_FALSE(f.cboCountInputMode_C_Dual_0->isHidden());
     EXPECT_FALSE(f.lblMaxFreq_C_Dual_0->isHidden());
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_SC/image_Ind_Counter_Out_1_4_0.jpg");
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_SC/image_Ind_Counter_Out_1_4_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
     ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_0, 0));
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_SC/image_Ind_Counter_Out_1_0_0.jpg");
     ASSERT_TRUE(SetListIndex(f.cboOutputMode_C_Dual_1, 11));
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_1_b_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SC/image_Ind_Counter_Out_1_b_0.jpg");
 }
 
 TEST_F(H9Editor, SwitchingModesKeepsTheOtherPanelsValues)
@@ -147,7 +147,7 @@ TEST_F(H9Editor, SwitchingModesKeepsTheOtherPanelsValues)
     EXPECT_EQ(f.cboCountModeA->currentIndex(), 2);
     EXPECT_EQ(nOutputModeB_F_H9, 1);
     EXPECT_EQ(f.lblTimerSettingA->digits(), "999993");
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SF/image_Ind_Freq_Out_1_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SF/image_Ind_Freq_Out_1_0.jpg");
 }
 
 TEST_F(H9Editor, ComboHandlersMarkAChangeOnlyWhenTheCodeChanges)
@@ -182,7 +182,7 @@ TEST_F(H9Editor, OptionHandlersSetTheirRowsAndDiagrams)
         EXPECT_EQ(digitsEnabled(*f.lblHoldTimeA), on) << mode;
         EXPECT_EQ(!disabled((*f.lblHoldTimeA)(6)), on) << mode;
     }
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_ST/image_Ind_Timer_Out_7_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_ST/image_Ind_Timer_Out_7_0.jpg");
     for (int mode = 0; mode < 14; ++mode) {
         ASSERT_TRUE(SetListIndex(f.cboOutputModeB, mode));
         const bool on = (mode >= 3 && mode <= 5) || mode >= 9;
@@ -190,17 +190,17 @@ TEST_F(H9Editor, OptionHandlersSetTheirRowsAndDiagrams)
     }
     ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 3));
     ASSERT_TRUE(SetListIndex(f.cboOutputModeB, 12));
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
     ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 5));
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SC/image_Ind_Counter_Out_3_c_0.jpg");
     ASSERT_TRUE(SetListIndex(f.cboCountInputModeB, 7));
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SC/image_Ind_Counter_Out_4_c_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SC/image_Ind_Counter_Out_4_c_0.jpg");
 
     ASSERT_TRUE(SetListIndex(f.cboOutputMode_T_Dual_0, 1));
     EXPECT_TRUE(digitsEnabled(*f.lblHoldTime_T_Dual_0));
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DT/image_Dual_Timer_Out_1_0_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_DT/image_Dual_Timer_Out_1_0_0.jpg");
     ASSERT_TRUE(SetListIndex(f.cboOutputModeB_Dual_F, 1));
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_DF/image_Dual_Freq_Out_0_1_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_DF/image_Dual_Freq_Out_0_1_0.jpg");
 
     // Time range: only the separator moves, the digits stay.
     f.lblTimerSettingA->setDigits("001234");
@@ -226,7 +226,7 @@ TEST_F(H9Editor, AMissingDiagramLeavesThePictureOnShow)
     const QPixmap shown = f.Image_Output_A->pixmap();
     ASSERT_FALSE(shown.isNull());
     ASSERT_TRUE(SetListIndex(f.cboOutputModeA, 2));
-    EXPECT_EQ(fileOf(f.sDiagramPathA), "Output_ST/image_Ind_Timer_Out_2_0.jpg");
+    EXPECT_EQ(fileOf(f.Image_Output_A->requestedFile()), "Output_ST/image_Ind_Timer_Out_2_0.jpg");
     EXPECT_EQ(f.Image_Output_A->pixmap().cacheKey(), shown.cacheKey());
     EXPECT_EQ(nOutputModeA_H9, 2);
     EXPECT_TRUE(digitsEnabled(*f.lblHoldTimeA)) << "the rest of the handler still runs";
@@ -260,7 +260,7 @@ TEST_F(H9Editor, RefreshDisablesAgainWhatTheChoicesDisable)
     EXPECT_TRUE(disabled((*f.lblMagnificationB)(0)));
     EXPECT_TRUE(disabled((*f.lblMagnificationB_F)(0)));
     EXPECT_FALSE(changed()) << "a refresh after a transfer is no edit";
-    EXPECT_EQ(fileOf(f.sDiagramPathB), "Output_SF/image_Ind_Freq_Out_0_0.jpg")
+    EXPECT_EQ(fileOf(f.Image_Output_B->requestedFile()), "Output_SF/image_Ind_Freq_Out_0_0.jpg")
         << "the tachometer keeps its diagram";
 
     f.mFuncModeSelect_5_Click();
