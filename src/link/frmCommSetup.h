@@ -23,15 +23,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmCommSetup : public QDialog, public platform::SingleForm<frmCommSetup> {
-    Q_OBJECT
-public:
-    frmCommSetup();
-    ~frmCommSetup() override;
-
-    // The link's serial control (link/link.h CommControl()).
-    MSComm* MSComm1() const;
-
+// The controls of the dialog, made and placed by its setupUi (frmCommSetup_layout.cpp).
+struct Ui_frmCommSetup {
     QGroupBox* framePCCommSetting = nullptr;
     QGroupBox* frameComPort = nullptr;
     QComboBox* cboComPort = nullptr;
@@ -69,6 +62,19 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdCancel = nullptr;
+};
+
+class frmCommSetup : public QDialog, public platform::SingleForm<frmCommSetup>, private Ui_frmCommSetup {
+    Q_OBJECT
+    // Tests reach the controls through FormAccess (tests/support/form_access.h).
+    friend struct FormAccess;
+
+public:
+    frmCommSetup();
+    ~frmCommSetup() override;
+
+    // The link's serial control (link/link.h CommControl()).
+    MSComm* MSComm1() const;
 
     // True while the slave-ID search runs; Stop clears it.
     bool bSearching = false;

@@ -13,6 +13,7 @@
 #include "support/start_values.h"
 
 #include "instrument_sim.h"
+#include "support/form_access.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -206,20 +207,20 @@ TEST_F(SearchOverPty, SearchFindsTheInstrument)
 {
     commSettings.nTimeOut = 60;
     frmCommSetup& d = frmCommSetup::instance();
-    d.OptModeSelect[1]->click();
+    ui(d).OptModeSelect[1]->click();
     // Stop once the instrument is listed, so the test need not wait for all 255 IDs.
-    QObject::connect(d.cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &d, [&d] {
-        QMetaObject::invokeMethod(d.cmdStop, &QPushButton::click, Qt::QueuedConnection);
+    QObject::connect(ui(d).cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &d, [&d] {
+        QMetaObject::invokeMethod(ui(d).cmdStop, &QPushButton::click, Qt::QueuedConnection);
     });
-    d.cmdSearch->click();
-    ASSERT_EQ(d.cboAddress_Auto->count(), 1);
-    EXPECT_EQ(d.cboAddress_Auto->itemText(0), "0A : QD-Max730");
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    ui(d).cmdSearch->click();
+    ASSERT_EQ(ui(d).cboAddress_Auto->count(), 1);
+    EXPECT_EQ(ui(d).cboAddress_Auto->itemText(0), "0A : QD-Max730");
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "0A");
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_FALSE(d.MSComm1()->PortOpen());
     EXPECT_GE(inst.requests().size(), 10u);
 
-    d.cmdOK->click();
+    ui(d).cmdOK->click();
     EXPECT_EQ(commSettings.nSlaveID, 0x0A);
     EXPECT_EQ(commSettings.bAutoIdMode, 1);
     EXPECT_EQ(shell.PanelText(3), "Device ID(Hex) : 0A");

@@ -5,6 +5,7 @@
 #include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "support/deferred_delete.h"
+#include "support/form_access.h"
 
 #include <gtest/gtest.h>
 
@@ -88,50 +89,50 @@ void fillH5H7(int mode, int seed)
         ed.mKP_Click();
     if (mode <= 2) {
         int k = 0;
-        for (QComboBox* c : {ed.cboKP_All_H5, ed.cboSGWidth_All_H5, ed.cboInputMethod_All_H5,
-                             ed.cboTimerRange_A_H5, ed.cboTimerDirection_A_H5, ed.cboOutputMode_A_H5,
-                             ed.cboTimerRangeOFF_B_H5, ed.cboTimerRangeON_B_H5,
-                             ed.cboTimerDirection_B_H5, ed.cboOutputMode_B_H5,
-                             ed.cboSettingMode_C_H5, ed.cboTimerRange_C_H5, ed.cboOutputMode_C_H5})
+        for (QComboBox* c : {ui(ed).cboKP_All_H5, ui(ed).cboSGWidth_All_H5, ui(ed).cboInputMethod_All_H5,
+                             ui(ed).cboTimerRange_A_H5, ui(ed).cboTimerDirection_A_H5, ui(ed).cboOutputMode_A_H5,
+                             ui(ed).cboTimerRangeOFF_B_H5, ui(ed).cboTimerRangeON_B_H5,
+                             ui(ed).cboTimerDirection_B_H5, ui(ed).cboOutputMode_B_H5,
+                             ui(ed).cboSettingMode_C_H5, ui(ed).cboTimerRange_C_H5, ui(ed).cboOutputMode_C_H5})
             pickH7(c, k++, seed);
-        digitsFor(ed.lblTimerSetting_A_H5, 1, seed);
-        digitsFor(ed.lblHoldTime_A_H5, 2, seed);
+        digitsFor(ui(ed).lblTimerSetting_A_H5, 1, seed);
+        digitsFor(ui(ed).lblHoldTime_A_H5, 2, seed);
         // The duty ratio is 0 to 100 in labels 3 to 5.
-        setDigits(ed.lblDutyRatio_A_H5, seed % 2 ? "000100" : "000047");
-        digitsFor(ed.lblSettingValueOFF_B_H5, 3, seed);
-        digitsFor(ed.lblSettingValueON_B_H5, 4, seed);
-        digitsFor(ed.lblSV1_C_H5, 5, seed);
-        digitsFor(ed.lblSV2_C_H5, 6, seed);
+        setDigits(ui(ed).lblDutyRatio_A_H5, seed % 2 ? "000100" : "000047");
+        digitsFor(ui(ed).lblSettingValueOFF_B_H5, 3, seed);
+        digitsFor(ui(ed).lblSettingValueON_B_H5, 4, seed);
+        digitsFor(ui(ed).lblSV1_C_H5, 5, seed);
+        digitsFor(ui(ed).lblSV2_C_H5, 6, seed);
         return;
     }
     int k = 0;
-    for (QComboBox* c : {ed.cboKP_Comm_H7, ed.cboDotAdj_Comm_H7, ed.cboInputMethod_Comm_H7,
-                         ed.cboMaxFreq_Comm_H7, ed.cboSGWidth_Comm_H7})
+    for (QComboBox* c : {ui(ed).cboKP_Comm_H7, ui(ed).cboDotAdj_Comm_H7, ui(ed).cboInputMethod_Comm_H7,
+                         ui(ed).cboMaxFreq_Comm_H7, ui(ed).cboSGWidth_Comm_H7})
         pickH7(c, k++, seed);
     // Each input before its output: the input decides the output list.
-    for (auto [input, output] : {std::pair{ed.cboCountInputMode_1st_H7, ed.cboOutputMode_1st_H7},
-                                 std::pair{ed.cboCountInputMode_2nd_H7, ed.cboOutputMode_2nd_H7},
-                                 std::pair{ed.cboCountInputMode_batch_H7, ed.cboOutputMode_batch_H7}}) {
+    for (auto [input, output] : {std::pair{ui(ed).cboCountInputMode_1st_H7, ui(ed).cboOutputMode_1st_H7},
+                                 std::pair{ui(ed).cboCountInputMode_2nd_H7, ui(ed).cboOutputMode_2nd_H7},
+                                 std::pair{ui(ed).cboCountInputMode_batch_H7, ui(ed).cboOutputMode_batch_H7}}) {
         pickH7(input, k++, seed);
         pickH7(output, k++, seed);
     }
-    pickH7(ed.cboOutputMode_freq_H7, k++, seed);
-    pickH7(ed.cboSampleAvg_freq_H7, k++, seed);
+    pickH7(ui(ed).cboOutputMode_freq_H7, k++, seed);
+    pickH7(ui(ed).cboSampleAvg_freq_H7, k++, seed);
     const bool neg = seed % 2 == 0;
-    digitsFor(ed.lblMagnification_Comm_H7, 1, seed);
-    digitsFor(ed.lblHoldCounter_1st_H7, 2, seed);
-    digitsFor(ed.lblCounterSetting_1st_H7, 3, seed, neg);
-    digitsFor(ed.lblHoldCounter_2nd_1_H7, 4, seed);
-    digitsFor(ed.lblHoldCounter_2nd_2_H7, 5, seed);
-    digitsFor(ed.lblCounterSetting_2nd_1_H7, 6, seed, !neg);
-    digitsFor(ed.lblCounterSetting_2nd_2_H7, 7, seed, neg);
-    digitsFor(ed.lblHoldCounter_batch_H7, 8, seed);
-    digitsFor(ed.lblCounterSetting_batch_1_H7, 9, seed, neg);
-    digitsFor(ed.lblCounterSetting_batch_2_H7, 10, seed);
-    digitsFor(ed.lblAuto2ZeroTime_freq_H7, 11, seed, false, 2);
-    digitsFor(ed.lblDelay2StartTime_freq_H7, 12, seed, false, 2);
-    digitsFor(ed.lblCounterSetting_freq_1_H7, 13, seed);
-    digitsFor(ed.lblCounterSetting_freq_2_H7, 14, seed);
+    digitsFor(ui(ed).lblMagnification_Comm_H7, 1, seed);
+    digitsFor(ui(ed).lblHoldCounter_1st_H7, 2, seed);
+    digitsFor(ui(ed).lblCounterSetting_1st_H7, 3, seed, neg);
+    digitsFor(ui(ed).lblHoldCounter_2nd_1_H7, 4, seed);
+    digitsFor(ui(ed).lblHoldCounter_2nd_2_H7, 5, seed);
+    digitsFor(ui(ed).lblCounterSetting_2nd_1_H7, 6, seed, !neg);
+    digitsFor(ui(ed).lblCounterSetting_2nd_2_H7, 7, seed, neg);
+    digitsFor(ui(ed).lblHoldCounter_batch_H7, 8, seed);
+    digitsFor(ui(ed).lblCounterSetting_batch_1_H7, 9, seed, neg);
+    digitsFor(ui(ed).lblCounterSetting_batch_2_H7, 10, seed);
+    digitsFor(ui(ed).lblAuto2ZeroTime_freq_H7, 11, seed, false, 2);
+    digitsFor(ui(ed).lblDelay2StartTime_freq_H7, 12, seed, false, 2);
+    digitsFor(ui(ed).lblCounterSetting_freq_1_H7, 13, seed);
+    digitsFor(ui(ed).lblCounterSetting_freq_2_H7, 14, seed);
 }
 
 void fillH9(int mode, int seed)
@@ -141,35 +142,35 @@ void fillH9(int mode, int seed)
         ed.mKP_Click();
     if (seed % 3 != 0)
         ed.mPowerSaving_Click();
-    pick(ed.cboSGWidth_All, seed % 2);
-    pick(ed.cboInputMethod_All, (seed + 1) % 2);
+    pick(ui(ed).cboSGWidth_All, seed % 2);
+    pick(ui(ed).cboInputMethod_All, (seed + 1) % 2);
     switch (mode) {
     case 0:
     case 1:
         // Timer A before the mode, as the loader does.
-        pick(ed.cboCountModeA, seed % 4);
-        pick(ed.cboCountDirectionA, 1);
-        pick(ed.cboOutputModeA, 1 + seed % 7);
-        setDigits(ed.lblTimerSettingA, "001234");
-        setDigits(ed.lblHoldTimeA, "000150");
+        pick(ui(ed).cboCountModeA, seed % 4);
+        pick(ui(ed).cboCountDirectionA, 1);
+        pick(ui(ed).cboOutputModeA, 1 + seed % 7);
+        setDigits(ui(ed).lblTimerSettingA, "001234");
+        setDigits(ui(ed).lblHoldTimeA, "000150");
         if (mode == 0) {
             ed.mFuncModeSelect_0_Click();
-            pick(ed.cboCountInputModeB, 1 + seed % 7);
-            pick(ed.cboDotAdjB, seed % 4);
-            pick(ed.cboMaxFreqB, 1 + seed % 3);
-            pick(ed.cboOutputModeB, 3 + seed % 11);
-            setDigits(ed.lblMagnificationB, "012500", ".");
-            setDigits(ed.lblCounterSettingB, "012345");
-            setDigits(ed.lblHoldCounterB, "000250");
+            pick(ui(ed).cboCountInputModeB, 1 + seed % 7);
+            pick(ui(ed).cboDotAdjB, seed % 4);
+            pick(ui(ed).cboMaxFreqB, 1 + seed % 3);
+            pick(ui(ed).cboOutputModeB, 3 + seed % 11);
+            setDigits(ui(ed).lblMagnificationB, "012500", ".");
+            setDigits(ui(ed).lblCounterSettingB, "012345");
+            setDigits(ui(ed).lblHoldCounterB, "000250");
         } else {
             ed.mFuncModeSelect_1_Click();
-            pick(ed.cboSampleAvgB_F, 1 + seed % 3);
-            pick(ed.cboDotAdjB_F, (seed + 1) % 4);
-            pick(ed.cboMaxFreqB_F, 1 + seed % 3);
-            pick(ed.cboOutputModeB_F, 1);
-            setDigits(ed.lblMagnificationB_F, "001250", ".");
-            setDigits(ed.lblCounterSettingB_F, "054321");
-            setDigits(ed.lblHoldCounterB_F, "000300");
+            pick(ui(ed).cboSampleAvgB_F, 1 + seed % 3);
+            pick(ui(ed).cboDotAdjB_F, (seed + 1) % 4);
+            pick(ui(ed).cboMaxFreqB_F, 1 + seed % 3);
+            pick(ui(ed).cboOutputModeB_F, 1);
+            setDigits(ui(ed).lblMagnificationB_F, "001250", ".");
+            setDigits(ui(ed).lblCounterSettingB_F, "054321");
+            setDigits(ui(ed).lblHoldCounterB_F, "000300");
         }
         break;
     case 2:
@@ -178,33 +179,33 @@ void fillH9(int mode, int seed)
         if (mode == 2) ed.mFuncModeSelect_2_Click();
         if (mode == 3) ed.mFuncModeSelect_3_Click();
         if (mode == 4) ed.mFuncModeSelect_4_Click();
-        pick(ed.cboOutputMode_C_Dual_0, 1);
-        setDigits(ed.lblCounterSetting_C_Dual_0, "000777");
-        setDigits(ed.lblHoldCounter_C_Dual_0, "000120");
-        pick(ed.cboCountInputMode_C_Dual_1, 1 + seed % 7);
-        pick(ed.cboMaxFreq_C_Dual_1, 0);
-        pick(ed.cboOutputMode_C_Dual_1, ed.cboOutputMode_C_Dual_1->count() - 1);
-        setDigits(ed.lblCounterSetting_C_Dual_1, "000888");
-        setDigits(ed.lblHoldCounter_C_Dual_1, "000140");
+        pick(ui(ed).cboOutputMode_C_Dual_0, 1);
+        setDigits(ui(ed).lblCounterSetting_C_Dual_0, "000777");
+        setDigits(ui(ed).lblHoldCounter_C_Dual_0, "000120");
+        pick(ui(ed).cboCountInputMode_C_Dual_1, 1 + seed % 7);
+        pick(ui(ed).cboMaxFreq_C_Dual_1, 0);
+        pick(ui(ed).cboOutputMode_C_Dual_1, ui(ed).cboOutputMode_C_Dual_1->count() - 1);
+        setDigits(ui(ed).lblCounterSetting_C_Dual_1, "000888");
+        setDigits(ui(ed).lblHoldCounter_C_Dual_1, "000140");
         break;
     case 5:
         ed.mFuncModeSelect_5_Click();
-        pick(ed.cboOutputMode_T_Dual_0, 1);
-        pick(ed.cboOutputMode_T_Dual_1, 1);
-        setDigits(ed.lblTimerSetting_T_Dual_0, "000100");
-        setDigits(ed.lblHoldTime_T_Dual_0, "000050");
-        setDigits(ed.lblTimerSetting_T_Dual_1, "000200");
-        setDigits(ed.lblHoldTime_T_Dual_1, "000060");
+        pick(ui(ed).cboOutputMode_T_Dual_0, 1);
+        pick(ui(ed).cboOutputMode_T_Dual_1, 1);
+        setDigits(ui(ed).lblTimerSetting_T_Dual_0, "000100");
+        setDigits(ui(ed).lblHoldTime_T_Dual_0, "000050");
+        setDigits(ui(ed).lblTimerSetting_T_Dual_1, "000200");
+        setDigits(ui(ed).lblHoldTime_T_Dual_1, "000060");
         break;
     case 6:
         ed.mFuncModeSelect_6_Click();
-        pick(ed.cboOutputModeA_Dual_F, 1);
-        pick(ed.cboSampleAvgB_Dual_F, 2);
-        pick(ed.cboMaxFreqB_Dual_F, 3);
-        pick(ed.cboOutputModeB_Dual_F, 1);
-        setDigits(ed.lblCounterSettingA_Dual_F, "001000");
-        setDigits(ed.lblCounterSettingB_Dual_F, "002000");
-        setDigits(ed.lblHoldCounterB_Dual_F, "000500");
+        pick(ui(ed).cboOutputModeA_Dual_F, 1);
+        pick(ui(ed).cboSampleAvgB_Dual_F, 2);
+        pick(ui(ed).cboMaxFreqB_Dual_F, 3);
+        pick(ui(ed).cboOutputModeB_Dual_F, 1);
+        setDigits(ui(ed).lblCounterSettingA_Dual_F, "001000");
+        setDigits(ui(ed).lblCounterSettingB_Dual_F, "002000");
+        setDigits(ui(ed).lblHoldCounterB_Dual_F, "000500");
         break;
     default:
         FAIL() << "no H9 mode " << mode;

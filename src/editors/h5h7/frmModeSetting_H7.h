@@ -1,8 +1,9 @@
 #pragma once
 // The H5/H7 editor: one child window holding the H5 timer half (function modes 0 to 2)
 // and the H7 counter half (modes 3 to 8); an H8 set offers all nine. The option
-// choices live in timerParamsH5 / counterParamsH7 and nFuncMode (h5h7_params.h), the
-// numeric values only as the captions of the digit rows below.
+// choices live in timerParamsH5 / counterParamsH7 and nFuncMode (core/h5h7_params.h),
+// the numeric values only as the captions of the digit rows, which the encoders, the
+// compare and the writers read through the window's H5H7Rows view.
 //
 // Driving it from code (loaders, refresh): set a combo's list index with
 // SetListIndex(combo, index), which refuses an index outside the list and otherwise
@@ -10,6 +11,7 @@
 // row->label(i)->setCaption(text); choose a mode with mFuncModeSelect_N_Click().
 #include "core/digit_rows.h"
 #include "core/h5h7_params.h"
+#include "core/settings_buffers.h"
 #include "core/shell.h"
 #include "editors/common/digit_label_array.h"
 #include "editors/common/image_control.h"
@@ -26,20 +28,8 @@
 
 #include <array>
 
-class frmModeSetting_H7 : public QWidget,
-                          public platform::SingleForm<frmModeSetting_H7>,
-                          public core::ToolbarCommandTarget,
-                          public H5H7Rows {
-    Q_OBJECT
-public:
-    frmModeSetting_H7();
-    ~frmModeSetting_H7() override;
-
-    // Shows the window as the main window's child and activates it.
-    void Show();
-    // Closes the window without any question (a failed load, the shell's New).
-    void Unload();
-
+// The controls of the window, made and placed by its setupUi (frmModeSetting_H7_layout.cpp).
+struct Ui_frmModeSetting_H7 {
     // ---- H5 timer half ----
     QWidget* picMode_H5 = nullptr;
     QWidget* picTimer_H5_A = nullptr;
@@ -181,6 +171,29 @@ public:
     QAction* mFuncModeSelect_8 = nullptr;
     QMenu* mSetting = nullptr;
     QAction* mKP = nullptr;
+};
+
+class frmModeSetting_H7 : public QWidget,
+                          public platform::SingleForm<frmModeSetting_H7>,
+                          public core::ToolbarCommandTarget,
+                          public H5H7Rows,
+                          private Ui_frmModeSetting_H7 {
+    Q_OBJECT
+    // The loaders and the refresh set the controls as the user does; tests reach them
+    // through FormAccess (tests/support/form_access.h).
+    friend int LoadFileImage_H5(const SettingFileImage& image, int failCode);
+    friend int LoadFileImage_H7(const SettingFileImage& image, int failCode);
+    friend void RefreshDependentControlsH5H7(int kind);
+    friend struct FormAccess;
+
+public:
+    frmModeSetting_H7();
+    ~frmModeSetting_H7() override;
+
+    // Shows the window as the main window's child and activates it.
+    void Show();
+    // Closes the window without any question (a failed load, the shell's New).
+    void Unload();
 
     // mFuncModeSelect_0 .. mFuncModeSelect_8 by number.
     QAction* mFuncModeSelect(int n) const;
@@ -257,6 +270,8 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    // Makes and places the controls (frmModeSetting_H7_layout.cpp).
+    void setupUi();
     void BuildTimerHalf();
     void BuildCounterHalf();
     void BuildPictureArea();

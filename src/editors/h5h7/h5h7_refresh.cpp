@@ -4,13 +4,13 @@
 
 namespace {
 
-void setChannelB(frmModeSetting_H7& f, bool available)
+void setChannelB(const Ui_frmModeSetting_H7& ui, bool available)
 {
-    f.optPic[1]->setEnabled(available);
-    f.ImageCH_B->setPictureName(available ? QStringLiteral("IMAGE_CHB_W") : QStringLiteral("IMAGE_CHB_G"));
+    ui.optPic[1]->setEnabled(available);
+    ui.ImageCH_B->setPictureName(available ? QStringLiteral("IMAGE_CHB_W") : QStringLiteral("IMAGE_CHB_G"));
 }
 
-void refreshTimerHalf(frmModeSetting_H7& f)
+void refreshTimerHalf(frmModeSetting_H7& f, const Ui_frmModeSetting_H7& ui)
 {
     switch (nFuncMode) {
     case 0:
@@ -29,43 +29,43 @@ void refreshTimerHalf(frmModeSetting_H7& f)
     default:
         break;
     }
-    setChannelB(f, false);
+    setChannelB(ui, false);
 }
 
-void refreshCounterHalf(frmModeSetting_H7& f)
+void refreshCounterHalf(frmModeSetting_H7& f, const Ui_frmModeSetting_H7& ui)
 {
     switch (nFuncMode) {
     case 3:
         f.cboOutputMode_1st_H7_Click();
-        setChannelB(f, false);
+        setChannelB(ui, false);
         break;
     case 4:
         f.cboOutputMode_2nd_H7_Click();
-        setChannelB(f, false);
+        setChannelB(ui, false);
         break;
     case 5:
         f.cboOutputMode_1st_H7_Click();
-        setChannelB(f, true);
+        setChannelB(ui, true);
         break;
     case 6:
     case 7:
         f.cboOutputMode_batch_H7_Click();
         // The batch set value never follows the decimal point: its greyed "0" stays.
-        (*f.lblCounterSetting_batch_2_H7)(DigitLabelArray::kSeparator).setEnabled(false);
-        setChannelB(f, nFuncMode == 6);
+        (*ui.lblCounterSetting_batch_2_H7)(DigitLabelArray::kSeparator).setEnabled(false);
+        setChannelB(ui, nFuncMode == 6);
         break;
     case 8:
         for (int i = 0; i < 2; ++i)
-            (*f.lblAuto2ZeroTime_freq_H7)(i).setEnabled(false);
+            (*ui.lblAuto2ZeroTime_freq_H7)(i).setEnabled(false);
         for (int i = 0; i < 2; ++i)
-            (*f.lblDelay2StartTime_freq_H7)(i).setEnabled(false);
-        setChannelB(f, false);
+            (*ui.lblDelay2StartTime_freq_H7)(i).setEnabled(false);
+        setChannelB(ui, false);
         break;
     default:
         break;
     }
     f.cboDotAdj_Comm_H7_Click();
-    (*f.lblMagnification_Comm_H7)(0).setEnabled(true);
+    (*ui.lblMagnification_Comm_H7)(0).setEnabled(true);
 }
 
 } // namespace
@@ -78,7 +78,7 @@ void RefreshDependentControlsH5H7(int kind)
     if (kind == 3)
         kind = nFuncMode >= 3 ? 2 : 1;
     if (kind == 1)
-        refreshTimerHalf(*f);
+        refreshTimerHalf(*f, *f);
     else if (kind == 2)
-        refreshCounterHalf(*f);
+        refreshCounterHalf(*f, *f);
 }

@@ -49,7 +49,7 @@ void putSetValue(const SettingFileImage& image, int pos, DigitLabelArray* row, i
     putRow(image, pos, row, *order);
 }
 
-void loadTimerA(frmModeSetting_H9& ed, const SettingFileImage& image)
+void loadTimerA(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image)
 {
     select(ed.cboCountModeA, hexAt(image, 25));
     select(ed.cboCountDirectionA, hexAt(image, 26));
@@ -59,7 +59,7 @@ void loadTimerA(frmModeSetting_H9& ed, const SettingFileImage& image)
     putRow(image, 36, ed.lblHoldTimeA, orderTwoDecimals());
 }
 
-void loadCounterB(frmModeSetting_H9& ed, const SettingFileImage& image)
+void loadCounterB(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image)
 {
     select(ed.cboCountInputModeB, hexAt(image, 52));
     select(ed.cboDotAdjB, hexAt(image, 53));
@@ -70,7 +70,7 @@ void loadCounterB(frmModeSetting_H9& ed, const SettingFileImage& image)
     putRow(image, 70, ed.lblHoldCounterB, orderTwoDecimals());
 }
 
-void loadTachoB(frmModeSetting_H9& ed, const SettingFileImage& image)
+void loadTachoB(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image)
 {
     select(ed.cboSampleAvgB_F, hexAt(image, 91));
     select(ed.cboDotAdjB_F, hexAt(image, 92));
@@ -81,7 +81,7 @@ void loadTachoB(frmModeSetting_H9& ed, const SettingFileImage& image)
     putRow(image, 108, ed.lblHoldCounterB_F, orderTwoDecimals());
 }
 
-void loadDualTimer(frmModeSetting_H9& ed, const SettingFileImage& image)
+void loadDualTimer(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image)
 {
     select(ed.cboOutputMode_T_Dual_0, hexAt(image, 131));
     putRow(image, 132, ed.lblTimerSetting_T_Dual_0, orderLeading());
@@ -103,7 +103,7 @@ int batchOutputIndex(int code)
     }
 }
 
-void loadDualCounter(frmModeSetting_H9& ed, const SettingFileImage& image, int subMode)
+void loadDualCounter(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image, int subMode)
 {
     select(ed.cboOutputMode_C_Dual_0, hexAt(image, 172));
     putRow(image, 173, ed.lblCounterSetting_C_Dual_0, orderLeading());
@@ -116,7 +116,7 @@ void loadDualCounter(frmModeSetting_H9& ed, const SettingFileImage& image, int s
     putRow(image, 202, ed.lblHoldCounter_C_Dual_1, orderTwoDecimals());
 }
 
-void loadDualTacho(frmModeSetting_H9& ed, const SettingFileImage& image)
+void loadDualTacho(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image)
 {
     select(ed.cboOutputModeA_Dual_F, hexAt(image, 221));
     putRow(image, 222, ed.lblCounterSettingA_Dual_F, orderLeading());
@@ -127,11 +127,11 @@ void loadDualTacho(frmModeSetting_H9& ed, const SettingFileImage& image)
     putRow(image, 241, ed.lblHoldCounterB_Dual_F, orderTwoDecimals());
 }
 
-void loadH9(const SettingFileImage& image, int keyProtect)
+void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const SettingFileImage& image,
+            int keyProtect)
 {
     // The load step has reset both flags; the toggles then set them with their menu
     // checks and toolbar buttons.
-    frmModeSetting_H9& ed = frmModeSetting_H9::instance();
     bKeyProtect = keyProtect ? 0 : 1;
     ed.mKP_Click();
 
@@ -146,16 +146,16 @@ void loadH9(const SettingFileImage& image, int keyProtect)
     switch (image.at(21)) {
     case '0':
         // Timer A first: the handlers of modes 0 and 1 leave its selections alone.
-        loadTimerA(ed, image);
+        loadTimerA(ui, image);
         switch (image.at(51)) {
-        case '0': ed.mFuncModeSelect_0_Click(); loadCounterB(ed, image); break;
-        case '1': ed.mFuncModeSelect_1_Click(); loadTachoB(ed, image); break;
+        case '0': ed.mFuncModeSelect_0_Click(); loadCounterB(ui, image); break;
+        case '1': ed.mFuncModeSelect_1_Click(); loadTachoB(ui, image); break;
         default: refuse();
         }
         break;
     case '1':
         switch (image.at(130)) {
-        case '0': ed.mFuncModeSelect_5_Click(); loadDualTimer(ed, image); break;
+        case '0': ed.mFuncModeSelect_5_Click(); loadDualTimer(ui, image); break;
         case '1': {
             const int subMode = hexAt(image, 171);
             switch (subMode) {
@@ -164,18 +164,18 @@ void loadH9(const SettingFileImage& image, int keyProtect)
             case 2: ed.mFuncModeSelect_4_Click(); break;
             default: refuse(); // no function mode would hold these fields
             }
-            loadDualCounter(ed, image, subMode);
+            loadDualCounter(ui, image, subMode);
             break;
         }
-        case '2': ed.mFuncModeSelect_6_Click(); loadDualTacho(ed, image); break;
+        case '2': ed.mFuncModeSelect_6_Click(); loadDualTacho(ui, image); break;
         default: refuse();
         }
         break;
     default: refuse();
     }
 
-    select(ed.cboSGWidth_All, hexAt(image, 251));
-    select(ed.cboInputMethod_All, hexAt(image, 252));
+    select(ui.cboSGWidth_All, hexAt(image, 251));
+    select(ui.cboInputMethod_All, hexAt(image, 252));
 }
 
 } // namespace
@@ -188,7 +188,8 @@ int LoadFileImage_H9(const SettingFileImage& image, int failCode)
     if (keyProtect != 0 && keyProtect != 1)
         return failCode; // refused before the editor is loaded
     try {
-        loadH9(image, keyProtect);
+        frmModeSetting_H9& ed = frmModeSetting_H9::instance();
+        loadH9(ed, ed, image, keyProtect);
         return 0;
     } catch (const LoadRefused&) {
         platform::SingleForm<frmModeSetting_H9>::unload();

@@ -4,7 +4,7 @@
 
 namespace {
 
-void RefreshH9(frmModeSetting_H9& f)
+void RefreshH9(frmModeSetting_H9& f, const Ui_frmModeSetting_H9& ui)
 {
     if (nFuncType_H9 == 0) {
         f.cboCountModeA_Click();
@@ -12,8 +12,8 @@ void RefreshH9(frmModeSetting_H9& f)
         f.cboDotAdjB_Click();
         f.cboOutputModeB_Click();
         f.cboDotAdjB_F_Click();
-        (*f.lblMagnificationB)(0).setEnabled(false);
-        (*f.lblMagnificationB_F)(0).setEnabled(false);
+        (*ui.lblMagnificationB)(0).setEnabled(false);
+        (*ui.lblMagnificationB_F)(0).setEnabled(false);
         // The counter handler above drew the counter diagram; with a tachometer on
         // channel B, show the tachometer's again.
         if (nFuncB_H9 == 1)
@@ -26,18 +26,18 @@ void RefreshH9(frmModeSetting_H9& f)
     case 0:
         f.cboOutputMode_T_Dual_0_Click();
         f.cboOutputMode_T_Dual_1_Click();
-        (*f.lblTimerSetting_T_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
-        (*f.lblTimerSetting_T_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblTimerSetting_T_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblTimerSetting_T_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
         break;
     case 1:
         f.cboOutputMode_C_Dual_0_Click();
         f.cboOutputMode_C_Dual_1_Click();
-        (*f.lblCounterSetting_C_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
-        (*f.lblCounterSetting_C_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblCounterSetting_C_Dual_0)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblCounterSetting_C_Dual_1)(DigitLabelArray::kSeparator).setEnabled(false);
         break;
     case 2:
-        (*f.lblCounterSettingA_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
-        (*f.lblCounterSettingB_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblCounterSettingA_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
+        (*ui.lblCounterSettingB_Dual_F)(DigitLabelArray::kSeparator).setEnabled(false);
         break;
     default:
         break;
@@ -50,5 +50,5 @@ void RefreshDependentControlsH9()
 {
     // Only a loaded editor is refreshed; a refresh never loads one.
     if (frmModeSetting_H9* f = frmModeSetting_H9::loaded())
-        RefreshH9(*f);
+        RefreshH9(*f, *f);
 }

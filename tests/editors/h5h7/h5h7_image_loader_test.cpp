@@ -6,6 +6,7 @@
 #include "platform/strings.h"
 #include "settings_file/h5h7_image.h"
 #include "support/h5h7_images.h"
+#include "support/form_access.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,9 @@ TEST_F(H5H7Image, LoadersPutTheImageIntoTheEditor)
     EXPECT_EQ(timerParamsH5.nTimerRange_A_H5, 9);
     EXPECT_EQ(timerParamsH5.nOutputMode_A_H5, 9);
     EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_TRUE(ed.mKP->isChecked());
-    EXPECT_EQ(ed.lblTimerSetting_A_H5->digits(), "123456");
-    EXPECT_EQ(ed.lblSV2_C_H5->digits(), "040506");
+    EXPECT_TRUE(ui(ed).mKP->isChecked());
+    EXPECT_EQ(ui(ed).lblTimerSetting_A_H5->digits(), "123456");
+    EXPECT_EQ(ui(ed).lblSV2_C_H5->digits(), "040506");
     testhelp::unloadAll();
 
     nMacType = kMacTypeH7;
@@ -48,8 +49,8 @@ TEST_F(H5H7Image, LoadersPutTheImageIntoTheEditor)
     EXPECT_EQ(counterParamsH7.nCountInputMode_batch_H7, 4);
     EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 11);
     EXPECT_EQ(counterParamsH7.nOutputMode_2nd_H7, 10);
-    EXPECT_EQ(ed7.lblCounterSetting_2nd_2_H7->digits(), "-01000");
-    EXPECT_EQ(ed7.lblMagnification_Comm_H7->digits(), "012345");
+    EXPECT_EQ(ui(ed7).lblCounterSetting_2nd_2_H7->digits(), "-01000");
+    EXPECT_EQ(ui(ed7).lblMagnification_Comm_H7->digits(), "012345");
 }
 
 TEST_F(H5H7Image, H5LoaderRefusalsLeaveNoEditor)
@@ -128,7 +129,7 @@ TEST_F(H5H7Image, H7OutputModesFollowTheirInputMode)
     img[132] = 'A';
     nMacType = kMacTypeH7;
     ASSERT_EQ(LoadFileImage_H7(img, 18), 0);
-    EXPECT_EQ(frmModeSetting_H7::instance().cboOutputMode_batch_H7->currentIndex(), 2);
+    EXPECT_EQ(ui(frmModeSetting_H7::instance()).cboOutputMode_batch_H7->currentIndex(), 2);
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 10);
     ASSERT_EQ(BuildFileImage_H7(), 0);
     EXPECT_EQ(byFileBuf.at(131), '1');

@@ -8,6 +8,7 @@
 #include "platform/strings.h"
 #include "support/editor_state.h"
 #include "support/h9_images.h"
+#include "support/form_access.h"
 
 #include <gtest/gtest.h>
 
@@ -37,16 +38,16 @@ TEST_F(H9Image, LoaderPutsTheImageBack)
     EXPECT_EQ(nFuncType_H9, 0);
     EXPECT_EQ(nFuncB_H9, 0);
     EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_TRUE(e.mKP->isChecked());
+    EXPECT_TRUE(ui(e).mKP->isChecked());
     EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(11).Image(), "KP_ON");
     EXPECT_EQ(bPowerSaving_H9, 0);
     EXPECT_EQ(nDotAdjB_H9, 3);
     EXPECT_EQ(nOutputModeB_H9, 11);
     EXPECT_EQ(nSGWidth_H9, 1);
-    EXPECT_EQ(e.lblCounterSettingB->digits(), "012345");
-    EXPECT_EQ((*e.lblCounterSettingB)(6).Caption(), ".");
-    EXPECT_EQ(e.lblMagnificationB->digits(), "012500");
-    EXPECT_EQ(e.lblTimerSettingA->digits(), "001234");
+    EXPECT_EQ(ui(e).lblCounterSettingB->digits(), "012345");
+    EXPECT_EQ((*ui(e).lblCounterSettingB)(6).Caption(), ".");
+    EXPECT_EQ(ui(e).lblMagnificationB->digits(), "012500");
+    EXPECT_EQ(ui(e).lblTimerSettingA->digits(), "001234");
 }
 
 TEST_F(H9Image, LoaderReadsOptionsLeniently)
@@ -59,7 +60,7 @@ TEST_F(H9Image, LoaderReadsOptionsLeniently)
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(bKeyProtect, 0);
     EXPECT_EQ(nOutputModeB_H9, 13);
-    EXPECT_EQ(ed().lblMagnificationB->digits(), "099500");
+    EXPECT_EQ(ui(ed()).lblMagnificationB->digits(), "099500");
     testhelp::unloadAll();
 
     img[55] = 'G'; // no hexadecimal digit: index 0
@@ -82,13 +83,13 @@ TEST_F(H9Image, DualCounterOutputCodes)
                                   {195, "0000888"}, {202, "0001.40"}});
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(nDualCounterMode_H9, 1);
-    EXPECT_EQ(ed().cboOutputMode_C_Dual_1->currentIndex(), 1);
+    EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 1);
     EXPECT_EQ(nOutputMode_C_Dual_1_H9, 10);
     testhelp::unloadAll();
 
     img[171] = '0';
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
-    EXPECT_EQ(ed().cboOutputMode_C_Dual_1->currentIndex(), 10);
+    EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 10);
 }
 
 TEST_F(H9Image, LoaderRefusalsLeaveNoEditor)
