@@ -97,8 +97,8 @@ void frmModeSetting_H9::ConnectHandlers()
         {cboSGWidth_All, &frmModeSetting_H9::cboSGWidth_All_Click},
         {cboInputMethod_All, &frmModeSetting_H9::cboInputMethod_All_Click},
     };
-    for (auto [combo, handler] : combos)
-        BindComboClick(combo, [this, handler] { (this->*handler)(); });
+    for (const auto& entry : combos)
+        BindComboClick(entry.first, [this, handler = entry.second] { (this->*handler)(); });
 
     for (DigitLabelArray* row : findChildren<DigitLabelArray*>()) {
         // Any caption change of a row is an edit of the set.
@@ -118,8 +118,8 @@ void frmModeSetting_H9::ConnectHandlers()
         {mKP, &frmModeSetting_H9::mKP_Click},
         {mPowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
     };
-    for (auto [action, handler] : actions)
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    for (const auto& entry : actions)
+        connect(entry.first, &QAction::triggered, this, [this, handler = entry.second] { (this->*handler)(); });
     for (int i = 0; i < 2; ++i)
         connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
 
