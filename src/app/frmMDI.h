@@ -1,6 +1,6 @@
 #pragma once
-// The main window: a multiple-document frame holding at most one editor or the
-// monitoring window, with the toolbar and the four-panel status bar.
+// The main window: a multiple-document frame holding the child windows, with the
+// toolbar and the four-panel status bar.
 #include "core/shell.h"
 #include "platform/single_form.h"
 
@@ -124,8 +124,7 @@ public:
     void mExit_Click() override;
     // Reads the connected instrument's set into the editor of its type (upload_command.cpp).
     void mUpload_Click() override;
-    // The model chooser, the about window, help and the monitoring window are not part
-    // of the program yet: their commands do nothing.
+    // New, Help, About and Monitor: nothing yet.
     void mNew_Click() override {}
     void mVelHelp_Click() override {}
     void mAbout_Click() override {}

@@ -13,6 +13,5 @@ enum : int {
 extern int nMacType;
 extern bool bMacTypeSelOK;
 
-// The model name of device type code 1 to 4 (the captions of the model chooser's
-// options); an empty text for any other code.
+// The model name of device type code 1 to 4; an empty text for any other code.
 QString ModelName(int deviceTypeCode);

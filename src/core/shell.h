@@ -2,8 +2,7 @@
 // The main window as every other part of the program sees it: the state the session
 // shares (the change flag, the loaded editor, the transfer job, the upload's type, the
 // file dialog and its current file), the four status panels, the toolbar buttons by
-// index, the child windows, and the main window's commands that editors and the
-// monitoring window run.
+// index, the child windows, and the main window's commands that its child windows run.
 //
 // The main window implements Shell and installs itself when it is made; tests install
 // a recording one. Until one is installed a detached shell keeps the state, shows
@@ -51,7 +50,7 @@ public:
     int nUpDownCompare = 0;
     // The type the last upload read: "H9", "H5", "H7", "H8", or "" after a failure.
     QString sCurrentMacType_Upload;
-    // The program is closing from the monitoring window: no save question.
+    // The program is closing from the live view of the instrument: no save question.
     bool bMonitorUnload = false;
     // Open takes CommonDialog1.FileName as it is, without the dialog.
     bool bOpenOldFile = false;
@@ -83,7 +82,7 @@ public:
     virtual void mExit_Click() = 0;
     virtual void mVelHelp_Click() = 0;
     virtual void mAbout_Click() = 0;
-    // Opens the monitoring window.
+    // Monitor: the live view of the connected instrument.
     virtual void mMonitoring_Click() = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "editors/h5h7/h5h7_internal.h"
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
-#include "editors/common/key_protect.h"
+#include "editors/common/key_protect_toggle.h"
 #include "core/key_protect.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
@@ -90,7 +90,7 @@ QComboBox* frmModeSetting_H7::makeCombo(const QString& name, QWidget* parent,
 DigitLabelArray* frmModeSetting_H7::makeRow(const QString& name, QWidget* parent)
 {
     auto* row = new DigitLabelArray(name, DigitLabelArray::Style::H5H7, parent);
-    // The design: digits "0", a bold "." separator, every label edge to edge.
+    // A new row: digits "0", a bold "." separator, every label edge to edge.
     (*row)(DigitLabelArray::kSeparator).setText(QStringLiteral("."));
     (*row)(DigitLabelArray::kSeparator).setFontBold(true);
     for (int i = 0; i < 7; ++i)

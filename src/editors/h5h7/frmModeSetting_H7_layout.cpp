@@ -98,7 +98,7 @@ void frmModeSetting_H7::BuildTimerHalf()
     lblRatio_A_H5 = captionLabel("lblRatio_A_H5", picTimer_H5_A, 5);
     lblDutyRatio_A_H5 = makeRow("lblDutyRatio_A_H5", picTimer_H5_A);
     placeControl(lblDutyRatio_A_H5, 5);
-    // The duty ratio's separator is a plain "0" in the design.
+    // The duty ratio's separator is a plain "0".
     (*lblDutyRatio_A_H5)(6).setText(QStringLiteral("0"));
     (*lblDutyRatio_A_H5)(6).setFontBold(false);
 
@@ -261,7 +261,7 @@ void frmModeSetting_H7::BuildCounterHalf()
     lblPreScale_H7 = captionLabel("lblPreScale_H7", picCommon_H7, 2);
     lblMagnification_Comm_H7 = makeRow("lblMagnification_Comm_H7", picCommon_H7);
     placeControl(lblMagnification_Comm_H7, 2);
-    // In the design the prescale's first digit is locked.
+    // The prescale's first digit starts locked.
     (*lblMagnification_Comm_H7)(0).setEnabled(false);
     lblInputMethod_H7 = captionLabel("lblInputMethod_H7", picCommon_H7, 3);
     cboInputMethod_Comm_H7 = makeCombo("cboInputMethod_Comm_H7", picCommon_H7, kInputMethods,
@@ -333,7 +333,7 @@ void frmModeSetting_H7::BuildMenus()
 
 void frmModeSetting_H7::LayoutPictureArea()
 {
-    // The outlines of the design: the panel area on the left and the frame around
+    // The outlines: the panel area on the left and the frame around
     // the picture box.
     constexpr int kShape1Height = 6615;
     constexpr int kShape2Height = 5625;

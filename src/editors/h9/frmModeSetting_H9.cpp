@@ -2,7 +2,7 @@
 
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
-#include "editors/common/key_protect.h"
+#include "editors/common/key_protect_toggle.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
 #include "platform/twips.h"

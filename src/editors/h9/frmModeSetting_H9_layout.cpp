@@ -279,7 +279,7 @@ void frmModeSetting_H9::BuildDesignLists()
 }
 
 // The rows as the window is drawn before any reset: every digit "0", the separator
-// where the row's design puts it.
+// where the row's layout puts it.
 void frmModeSetting_H9::ApplyDesignRowLayouts()
 {
     const std::pair<DigitLabelArray*, quint8> rows[] = {

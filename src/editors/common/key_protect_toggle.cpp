@@ -1,4 +1,4 @@
-#include "editors/common/key_protect.h"
+#include "editors/common/key_protect_toggle.h"
 
 #include "core/key_protect.h"
 #include "core/shell.h"
