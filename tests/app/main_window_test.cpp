@@ -5,7 +5,7 @@
 #include "core/monitor_state.h"
 #include "platform/strings.h"
 #include "support/scripted_ui.h"
-#include "support/deferred_delete.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +30,7 @@ protected:
         logSettings.nLogDelimIdx = 3;
         monitorState.bMonitoring = true;
     }
-    void TearDown() override
-    {
-        frmMDI::unload();
-        testsupport::dropDeferredDeletes();
-    }
+    void TearDown() override { testsupport::closeWindows(); }
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
-#include "support/deferred_delete.h"
+#include "support/windows.h"
 #include "support/form_access.h"
 
 #include <gtest/gtest.h>
@@ -212,14 +212,6 @@ void fillH9(int mode, int seed)
     }
 }
 
-void unloadAll()
-{
-    if (frmModeSetting_H7::isLoaded())
-        frmModeSetting_H7::unload();
-    if (frmModeSetting_H9::isLoaded())
-        frmModeSetting_H9::unload();
-    frmMDI::unload();
-    testsupport::dropDeferredDeletes();
-}
+void unloadAll() { testsupport::closeWindows(); }
 
 } // namespace testhelp

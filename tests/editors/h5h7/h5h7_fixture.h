@@ -9,7 +9,7 @@
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
-#include "support/deferred_delete.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +28,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmModeSetting_H7* f = frmModeSetting_H7::loaded())
-            f->Unload();
-        testsupport::dropDeferredDeletes();
+        testsupport::closeWindows();
         platform::setAppDataDir(QString());
     }
 

@@ -6,7 +6,7 @@
 #include "editors/h9/frmModeSetting_H9.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
-#include "support/deferred_delete.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +24,7 @@ protected:
     }
     void TearDown() override
     {
-        frmModeSetting_H9::unload();
-        frmMDI::unload();
-        testsupport::dropDeferredDeletes();
+        testsupport::closeWindows();
         platform::setAppDataDir(QString());
     }
     frmModeSetting_H9& editor() { return frmModeSetting_H9::instance(); }
