@@ -66,7 +66,12 @@ constexpr int kH5H7RowCount = 21;
 template <class Row>
 class DigitRowView {
 public:
-    virtual ~DigitRowView() = default;
+    // A view that goes is no longer registered.
+    virtual ~DigitRowView()
+    {
+        if (registered_ == this)
+            registered_ = nullptr;
+    }
     virtual QString rowText(Row row) const = 0;
 
     // The view of the loaded editor, or nullptr.

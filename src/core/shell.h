@@ -11,10 +11,13 @@
 #include "platform/file_dialog.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
+
+#include <array>
 
 class QAction;
-class QWidget;
 
 namespace core {
 
@@ -84,6 +87,54 @@ public:
     virtual void mAbout_Click() = 0;
     // Monitor: the live view of the connected instrument.
     virtual void mMonitoring_Click() = 0;
+};
+
+// A toolbar button that is only its values.
+class PlainToolbarButton : public ToolbarButtonState {
+public:
+    bool Visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool Enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool Value() const override { return value_; }
+    void setValue(bool pressed) override { value_ = pressed; }
+    QString Image() const override { return image_; }
+    void setImage(const QString& imageKey) override { image_ = imageKey; }
+
+private:
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool value_ = false;
+    QString image_;
+};
+
+// A shell without a main window: panels, buttons and the toolbar are only values, a
+// child is shown as a window of its own (and announced as the active one), and the
+// commands do nothing. It is the detached shell; tests build on it.
+class PlainShell : public Shell {
+public:
+    QString PanelText(int panel) const override;
+    void setPanelText(int panel, const QString& text) override;
+    ToolbarButtonState& Buttons(int index) override;
+    bool ToolbarVisible() const override { return toolbarVisible_; }
+    void setToolbarVisible(bool visible) override { toolbarVisible_ = visible; }
+    bool isToolbarAction(const QAction*) const override { return false; }
+    void showChild(QWidget* form) override;
+    QWidget* ActiveForm() const override { return active_.data(); }
+    void setChildCaption(QWidget* form, const QString& caption) override;
+    void mNew_Click() override {}
+    void mOpen_Click() override {}
+    void mUpload_Click() override {}
+    void mExit_Click() override {}
+    void mVelHelp_Click() override {}
+    void mAbout_Click() override {}
+    void mMonitoring_Click() override {}
+
+private:
+    std::array<QString, 4> panels_;
+    std::array<PlainToolbarButton, 12> buttons_;
+    bool toolbarVisible_ = true;
+    QPointer<QWidget> active_;
 };
 
 // The installed shell, or the detached one.

@@ -36,11 +36,7 @@ frmModeSetting_H7::frmModeSetting_H7() : QWidget(nullptr)
     H5H7Rows::setRegistered(this);
 }
 
-frmModeSetting_H7::~frmModeSetting_H7()
-{
-    if (H5H7Rows::registered() == this)
-        H5H7Rows::setRegistered(nullptr);
-}
+frmModeSetting_H7::~frmModeSetting_H7() = default;
 
 QString frmModeSetting_H7::rowText(H5H7Row row) const
 {

@@ -32,11 +32,7 @@ frmModeSetting_H9::frmModeSetting_H9()
     H9Rows::setRegistered(this);
 }
 
-frmModeSetting_H9::~frmModeSetting_H9()
-{
-    if (H9Rows::registered() == this)
-        H9Rows::setRegistered(nullptr);
-}
+frmModeSetting_H9::~frmModeSetting_H9() = default;
 
 QString frmModeSetting_H9::rowText(H9Row row) const
 {
