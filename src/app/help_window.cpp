@@ -185,6 +185,7 @@ void ShowHelpFile(const QString& path)
         w->close();
     }
     auto* window = new HelpWindow(file);
+    openWindows().removeIf([](const QPointer<HelpWindow>& w) { return w.isNull(); });
     openWindows().append(window);
     window->placeBeside(anchor);
     window->show();

@@ -104,14 +104,15 @@ void HelpWindow::placeBeside(const QWidget* anchor)
     const int w = std::min(kWidth, avail.width());
     const int h = std::min(kHeight, avail.height());
 
-    int x;
-    if (beside.right() + kGap + w <= avail.right())
-        x = beside.right() + kGap;
-    else if (beside.left() - kGap - w >= avail.left())
-        x = beside.left() - kGap - w;
-    else
-        x = avail.right() - w; // no room on either side: over the anchor's right part
-    const int y = std::clamp(beside.top(), avail.top(), std::max(avail.top(), avail.bottom() - h));
+    const int rightEdge = avail.x() + avail.width();
+    const int besideRight = beside.x() + beside.width() + kGap;
+    const int besideLeft = beside.x() - kGap - w;
+    int x = rightEdge - w; // no room on either side: over the anchor's right part
+    if (besideRight + w <= rightEdge)
+        x = besideRight;
+    else if (besideLeft >= avail.x())
+        x = besideLeft;
+    const int y = std::clamp(beside.y(), avail.y(), std::max(avail.y(), avail.y() + avail.height() - h));
     resize(w, h);
     move(x, y);
 }
