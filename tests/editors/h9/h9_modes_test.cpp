@@ -23,7 +23,7 @@ struct ModeCase {
 
 void select(frmModeSetting_H9& f, int mode)
 {
-    void (frmModeSetting_H9::*handlers[])() = {
+    static constexpr void (frmModeSetting_H9::*handlers[])() = {
         &frmModeSetting_H9::mFuncModeSelect_0_Click, &frmModeSetting_H9::mFuncModeSelect_1_Click,
         &frmModeSetting_H9::mFuncModeSelect_2_Click, &frmModeSetting_H9::mFuncModeSelect_3_Click,
         &frmModeSetting_H9::mFuncModeSelect_4_Click, &frmModeSetting_H9::mFuncModeSelect_5_Click,
