@@ -23,12 +23,16 @@ struct ModeCase {
 
 void select(frmModeSetting_H9& f, int mode)
 {
-    static constexpr void (frmModeSetting_H9::*handlers[])() = {
-        &frmModeSetting_H9::mFuncModeSelect_0_Click, &frmModeSetting_H9::mFuncModeSelect_1_Click,
-        &frmModeSetting_H9::mFuncModeSelect_2_Click, &frmModeSetting_H9::mFuncModeSelect_3_Click,
-        &frmModeSetting_H9::mFuncModeSelect_4_Click, &frmModeSetting_H9::mFuncModeSelect_5_Click,
-        &frmModeSetting_H9::mFuncModeSelect_6_Click};
-    (f.*handlers[mode])();
+    switch (mode) {
+    case 0: f.mFuncModeSelect_0_Click(); break;
+    case 1: f.mFuncModeSelect_1_Click(); break;
+    case 2: f.mFuncModeSelect_2_Click(); break;
+    case 3: f.mFuncModeSelect_3_Click(); break;
+    case 4: f.mFuncModeSelect_4_Click(); break;
+    case 5: f.mFuncModeSelect_5_Click(); break;
+    case 6: f.mFuncModeSelect_6_Click(); break;
+    default: FAIL() << "no function mode " << mode;
+    }
 }
 
 QString fileOf(const QString& path) { return path.section('/', -2); }
