@@ -19,6 +19,7 @@
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/transfer_jobs.h"
 
+#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -39,6 +40,14 @@ bool SlaveIdInRange()
     core::SetStatusPanel(4, LoadResString(255));
     ShowErrorMessage(22);
     return false;
+}
+
+// The lock takes the keyboard focus away with the controls; a user who gave a
+// command by a key goes on from where the focus was.
+void RestoreFocus(const QPointer<QWidget>& focus)
+{
+    if (focus && focus->isEnabled() && focus->isVisible())
+        focus->setFocus();
 }
 
 } // namespace
@@ -115,14 +124,17 @@ void frmModeSetting_H7::mDownload_Click()
     if (!SlaveIdInRange())
         return;
     QPointer<frmModeSetting_H7> self(this);
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     LockUi(this);
     mdi.nUpDownCompare = 1;
     // An H8 set sends the half of its current mode.
     nDownloadKind = nFuncMode < 3 ? 3 : 4;
     frmWriteProcess1::ShowModal();
     UnlockUi(this);
-    if (self)
-        RefreshDependentControls(nFuncMode > 2 ? 2 : 1);
+    if (!self)
+        return;
+    RefreshDependentControls(nFuncMode > 2 ? 2 : 1);
+    RestoreFocus(focus);
 }
 
 void frmModeSetting_H7::mCompare_Click()
@@ -132,14 +144,18 @@ void frmModeSetting_H7::mCompare_Click()
     if (!SlaveIdInRange())
         return;
     QPointer<frmModeSetting_H7> self(this);
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     LockUi(this);
     mdi.nUpDownCompare = 2;
     frmWriteProcess1::ShowModal();
     UnlockUi(this);
+    if (!self)
+        return;
     // By the model: an H8 set refreshes the half of its current mode.
     const int kind = deviceTypeCode() - 1;
-    if (self && kind >= 1 && kind <= 3)
+    if (kind >= 1 && kind <= 3)
         RefreshDependentControls(kind);
+    RestoreFocus(focus);
 }
 
 void frmModeSetting_H7::cmdDownload_All_A_Click() { mDownload_Click(); }

@@ -19,6 +19,56 @@
 #include <QTest>
 #include <QTemporaryDir>
 
+namespace h5h7test {
+
+// A new set as the main window's New makes it: the editor of the model, the
+// function-mode items of the model, its first mode, nothing changed. The main window
+// is on screen and active, so shortcuts reach the editor.
+inline frmModeSetting_H7& newSet(int macType)
+{
+    frmMDI& mdi = frmMDI::instance();
+    mdi.show();
+    QApplication::setActiveWindow(&mdi);
+    nMacType = macType;
+    frmModeSetting_H7& f = frmModeSetting_H7::instance();
+    f.Show();
+    const int code = macType >> 8;
+    for (int n = 0; n <= 8; ++n)
+        f.mFuncModeSelect(n)->setVisible(code == 4 || (code == 2) == (n <= 2));
+    f.FuncModeSelect(code == 3 ? 3 : 0);
+    core::shell().bChange = false;
+    bHasFileName = false;
+    return f;
+}
+
+// A key pressed where the keyboard focus is, as a user types it. The main window
+// comes back to the front first when a modal window (the transfer) left none active,
+// as the desktop does.
+inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    if (!QApplication::activeWindow())
+        QApplication::setActiveWindow(&frmMDI::instance());
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+// Keys pressed one after the other; a text types its characters.
+inline void type(const QString& text)
+{
+    for (QChar c : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+
+// The object name of the widget with the keyboard focus.
+inline QString focusName()
+{
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+} // namespace h5h7test
+
 class H5H7EditorTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,32 +117,10 @@ protected:
         f.DigitRowClick(row, index, b);
     }
 
-    // A new set as the main window's New makes it: the editor of the model, the
-    // function-mode items of the model, its first mode, nothing changed. The main
-    // window is on screen and active, so shortcuts reach the editor.
-    frmModeSetting_H7& newSet(int macType)
-    {
-        frmMDI& mdi = frmMDI::instance();
-        mdi.show();
-        QApplication::setActiveWindow(&mdi);
-        nMacType = macType;
-        frmModeSetting_H7& f = frmModeSetting_H7::instance();
-        f.Show();
-        const int code = macType >> 8;
-        for (int n = 0; n <= 8; ++n)
-            f.mFuncModeSelect(n)->setVisible(code == 4 || (code == 2) == (n <= 2));
-        f.FuncModeSelect(code == 3 ? 3 : 0);
-        core::shell().bChange = false;
-        bHasFileName = false;
-        return f;
-    }
-
-    // A key pressed where the keyboard focus is, as a user types it.
+    static frmModeSetting_H7& newSet(int macType) { return h5h7test::newSet(macType); }
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+        h5h7test::press(key, modifiers);
     }
 
     // A diagram name of h5h7_diagrams.h in the test's data folder.

@@ -85,8 +85,9 @@ TEST_F(H5H7EditorTest, EveryFunctionModeOfEachTypeFromTheMenu)
             EXPECT_EQ(diagramInFront(u), u.Image_Output_A);
             EXPECT_EQ(u.optPic[1]->isEnabled(), !c.diagramB.isEmpty());
             EXPECT_EQ(u.ImageCH_B->pictureName(), c.diagramB.isEmpty() ? "IMAGE_CHB_G" : "IMAGE_CHB_W");
-            if (!c.diagramB.isEmpty())
+            if (!c.diagramB.isEmpty()) {
                 EXPECT_EQ(u.Image_Output_B->requestedFile(), diagram(c.diagramB));
+            }
             ASSERT_NE(QApplication::focusWidget(), nullptr);
             EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
             // The common settings follow the panel's last line without an empty band.
@@ -202,4 +203,72 @@ TEST_F(H5H7EditorTest, TextsFitTheirBoxesInEveryLanguage)
         f.Unload();
         testsupport::closeChildWindows();
     }
+}
+
+TEST_F(H5H7EditorTest, KeyboardEntryFollowsEachRowsRules)
+{
+    using h5h7test::focusName;
+    using h5h7test::type;
+    frmModeSetting_H7& f = newSet(kMacTypeH8);
+    Ui_frmModeSetting_H7& u = ui(f);
+
+    // Timer A in range 3 (min:s): the digit right of the colon takes 0 to 5 only.
+    ASSERT_EQ(focusName(), "cboTimerRange_A_H5");
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Down);
+    EXPECT_EQ(timerParamsH5.nTimerRange_A_H5, 3);
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "lblTimerSetting_A_H5_0");
+    type("1234");
+    ASSERT_EQ(focusName(), "lblTimerSetting_A_H5_4");
+    type("7");
+    EXPECT_EQ(u.lblTimerSetting_A_H5->digits(), "123400");
+    EXPECT_EQ(focusName(), "lblTimerSetting_A_H5_4");
+    type("59");
+    EXPECT_EQ(u.lblTimerSetting_A_H5->digits(), "123459");
+
+    // 1-stage counter: input "2 : Up / Down  A" and output "8 : K-2" by the arrow keys
+    // give the set value its sign digit.
+    f.mFuncModeSelect(3)->trigger();
+    ASSERT_EQ(focusName(), "cboCountInputMode_1st_H7");
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    press(Qt::Key_Tab);
+    for (int i = 0; i < 8; ++i)
+        press(Qt::Key_Down);
+    EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 8);
+    EXPECT_EQ(u.lblHoldCounter_1st_H7->digits(), "000500");
+    for (int i = 0; i < 7; ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "lblCounterSetting_1st_H7_0");
+    press(Qt::Key_Minus);
+    press(Qt::Key_Right);
+    type("00123");
+    EXPECT_EQ(u.lblCounterSetting_1st_H7->digits(), "-00123");
+
+    // The output time may not become zero: a "0" typed on its only non-zero digit
+    // leaves it, and Down stops at "1".
+    for (int i = 0; i < 6; ++i)
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Left);
+    press(Qt::Key_Left);
+    ASSERT_EQ(focusName(), "lblHoldCounter_1st_H7_3");
+    type("0");
+    EXPECT_EQ(u.lblHoldCounter_1st_H7->digits(), "000500");
+    for (int i = 0; i < 6; ++i)
+        press(Qt::Key_Down);
+    EXPECT_EQ(u.lblHoldCounter_1st_H7->digits(), "000100");
+
+    // Output "1 : F": the sign goes, and the whole set value with it; the output time
+    // is zeroed and greyed, and a greyed digit takes no click.
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focusName(), "cboOutputMode_1st_H7");
+    for (int i = 0; i < 7; ++i)
+        press(Qt::Key_Up);
+    EXPECT_EQ(u.lblCounterSetting_1st_H7->digits(), "000000");
+    EXPECT_EQ(u.lblHoldCounter_1st_H7->digits(), "000000");
+    QTest::mouseClick(u.lblHoldCounter_1st_H7->label(3), Qt::LeftButton);
+    EXPECT_EQ(u.lblHoldCounter_1st_H7->digits(), "000000");
 }
