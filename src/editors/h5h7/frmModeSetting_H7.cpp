@@ -13,7 +13,6 @@
 #include "settings_file/file_flags.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -188,6 +187,15 @@ void frmModeSetting_H7::UnloadNow()
     // take a closed editor for the active one while the deletion waits.
     if (sub)
         sub->hide();
+    if (holdDeletion_) {
+        // A command of this window closed it and goes on (New, Open, Upload): the
+        // window is deleted when that command has returned, since a wait or a dialog
+        // of the next step may run the event loop.
+        platform::SingleForm<frmModeSetting_H7>::release();
+        hide();
+        deletePending_ = true;
+        return;
+    }
     platform::SingleForm<frmModeSetting_H7>::unload();
     if (sub)
         sub->deleteLater();
@@ -476,7 +484,6 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     optPic[0]->setChecked(true);
     optPic_Click(0);
     PlaceCommonRow();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     QWidget* focus = n == 3 || n == 5 ? cboCountInputMode_1st_H7
                      : n == 4         ? cboCountInputMode_2nd_H7

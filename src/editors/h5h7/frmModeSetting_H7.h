@@ -323,8 +323,9 @@ private:
     void KeyProtectChosen();
     void cmdDownload_All_A_Click();
     void ImageDownload_Click();
-    // Closes the window for New, Open or Upload; true when it went.
-    bool CloseForCommand();
+    // Closes the window for New, Open or Upload and runs `next` when it went; the
+    // window is deleted only after `next` has returned.
+    void CloseAndThen(void (core::Shell::*next)());
 
     // Moves each half's common row right below the panel on show.
     void PlaceCommonRow();
@@ -369,5 +370,7 @@ private:
 
     QWidget* client_ = nullptr;
     bool unloading_ = false;
+    bool holdDeletion_ = false;
+    bool deletePending_ = false;
     bool bCancelClose = false;
 };

@@ -78,36 +78,32 @@ bool frmModeSetting_H7::Form_QueryUnload()
     return true;
 }
 
-bool frmModeSetting_H7::CloseForCommand()
+void frmModeSetting_H7::CloseAndThen(void (core::Shell::*next)())
 {
-    // A closed window runs no question again and answers no command.
+    // A closed window runs no question again and takes no command.
     if (unloading_)
-        return true;
+        return;
+    holdDeletion_ = true;
     close();
-    return !bCancelClose;
+    holdDeletion_ = false;
+    if (!bCancelClose)
+        (core::shell().*next)();
+    if (deletePending_) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->deleteLater();
+        deleteLater();
+    }
 }
 
 void frmModeSetting_H7::mClose_Click() { close(); }
 
 void frmModeSetting_H7::mExit_Click() { core::shell().mExit_Click(); }
 
-void frmModeSetting_H7::mNew_Click()
-{
-    if (CloseForCommand())
-        core::shell().mNew_Click();
-}
+void frmModeSetting_H7::mNew_Click() { CloseAndThen(&core::Shell::mNew_Click); }
 
-void frmModeSetting_H7::mOpenSetting_Click()
-{
-    if (CloseForCommand())
-        core::shell().mOpen_Click();
-}
+void frmModeSetting_H7::mOpenSetting_Click() { CloseAndThen(&core::Shell::mOpen_Click); }
 
-void frmModeSetting_H7::mUpload_Click()
-{
-    if (CloseForCommand())
-        core::shell().mUpload_Click();
-}
+void frmModeSetting_H7::mUpload_Click() { CloseAndThen(&core::Shell::mUpload_Click); }
 
 // ---------------------------------------------------------------- saving
 

@@ -6,7 +6,6 @@
 #include "editors/common/combo_select.h"
 #include "platform/folders.h"
 
-#include <QCoreApplication>
 #include <QSignalBlocker>
 
 using platform::LoadResString;
@@ -296,7 +295,6 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
     } else if (nFuncMode == 7) {
         ShowCounterDiagram(7, 0, 0, 0);
     }
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 namespace {
@@ -335,7 +333,6 @@ void frmModeSetting_H7::cboOutputMode_1st_H7_Click()
     if (value < 8)
         clearSign(*lblCounterSetting_1st_H7);
     ShowFirstStageDiagrams();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmModeSetting_H7::ShowFirstStageDiagrams()
@@ -380,7 +377,6 @@ void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
     } else if (nFuncMode == 7) {
         ShowCounterDiagram(7, 0, 0, 0);
     }
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmModeSetting_H7::cboOutputMode_freq_H7_Click()

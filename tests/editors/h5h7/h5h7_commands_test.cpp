@@ -301,3 +301,27 @@ TEST_F(H5H7Commands, ExitCancelledInTheQuestionKeepsTheEditor)
     EXPECT_TRUE(frmModeSetting_H7::isLoaded());
     EXPECT_FALSE(mdi.isHidden());
 }
+
+TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
+{
+    // The main window's Open runs the event loop (its dialog, the loader); the editor
+    // whose menu started it must still be there when control comes back to its menu.
+    struct PumpingShell : testsupport::RecordingShell {
+        QPointer<QWidget> editor;
+        bool aliveDuringOpen = false;
+        void mOpen_Click() override
+        {
+            RecordingShell::mOpen_Click();
+            QCoreApplication::processEvents();
+            aliveDuringOpen = !editor.isNull();
+        }
+    } shell;
+    frmModeSetting_H7& f = newSet(kMacTypeH7);
+    shell.editor = &f;
+    ui(f).mOpenSetting->trigger();
+    EXPECT_EQ(shell.commands, QStringList{"mOpen_Click"});
+    EXPECT_TRUE(shell.aliveDuringOpen);
+    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+    testsupport::dropDeferredDeletes();
+    EXPECT_TRUE(shell.editor.isNull());
+}
