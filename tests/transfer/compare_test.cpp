@@ -12,7 +12,9 @@
 #include "transfer/compare_messages.h"
 #include "transfer/register_image.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 using namespace simtest;
 
@@ -192,49 +194,36 @@ TEST_F(Compare, AnUnencodableSetFailsTheCompare)
 }
 
 // The byte addresses the compare reads for the set in the editor: the function
-// registers, the mode's ranges of the H5 and H7 maps, the flagged bytes of the H9
-// blocks the mode uses, and the common bytes.
+// registers, the flagged bytes of the H9 blocks the mode uses or the mode's ranges of
+// the H5 and H7 maps, and the common bytes.
 std::set<long> comparedBytes(const TypeMode& c)
 {
     std::set<long> out;
-    auto add = [&out](long first, long last) {
-        for (long a = first; a <= last; ++a)
+    auto add = [&out](long first, long last = 0) {
+        for (long a = first; a <= std::max(first, last); ++a)
             out.insert(a);
     };
-    auto flagged = [&out](const RegBlock& b) {
-        for (int a = b.lb(); a <= b.ub(); ++a)
-            if (b.bRegFlag(a))
-                out.insert(a);
-    };
     if (c.macType == kMacTypeH9) {
-        add(1542, 1542);
+        const RegImageH9& r = RegImage_H9;
+        std::vector<const RegBlock*> blocks;
         if (nFuncType_H9 == 0) {
-            flagged(RegImage_H9.TimerA);
-            add(1552, 1552);
-            if (nFuncB_H9 == 0) {
-                flagged(RegImage_H9.CounterB);
-            } else {
-                flagged(RegImage_H9.TachoB);
-                flagged(RegImage_H9.TachoCnt);
-            }
+            add(1552);
+            blocks = nFuncB_H9 == 0 ? std::vector{&r.TimerA, &r.CounterB} : std::vector{&r.TimerA, &r.TachoB, &r.TachoCnt};
         } else {
-            add(1584, 1584);
-            if (nDualFunc_H9 == 0) {
-                flagged(RegImage_H9.TwoStage);
-            } else if (nDualFunc_H9 == 1) {
-                flagged(RegImage_H9.DualCounter);
-                flagged(RegImage_H9.CounterB);
-            } else {
-                flagged(RegImage_H9.DualTacho);
-                flagged(RegImage_H9.TachoB);
-                flagged(RegImage_H9.TachoCnt);
-            }
+            add(1584);
+            blocks = nDualFunc_H9 == 0   ? std::vector{&r.TwoStage}
+                   : nDualFunc_H9 == 1 ? std::vector{&r.DualCounter, &r.CounterB}
+                                       : std::vector{&r.DualTacho, &r.TachoB, &r.TachoCnt};
         }
-        for (long a : {1178, 1358, 1686})
-            add(a, a);
+        for (const RegBlock* b : blocks)
+            for (int a = b->lb(); a <= b->ub(); ++a)
+                if (b->bRegFlag(a))
+                    add(a);
+        for (long a : {1542, 1178, 1358, 1686})
+            add(a);
         return out;
     }
-    add(1074, 1074);
+    add(1074);
     if (c.mode <= 2) {
         const int outputMode = timerParamsH5.nOutputMode_A_H5;
         if (c.mode == 0) {
@@ -242,16 +231,15 @@ std::set<long> comparedBytes(const TypeMode& c)
             if (outputMode <= 5)
                 add(1094, 1097);
             add(1098, outputMode == 9 ? 1103 : 1101);
-        } else {
-            c.mode == 1 ? add(1120, 1135) : add(1152, 1165);
         }
+        c.mode == 1 ? add(1120, 1135) : c.mode == 2 ? add(1152, 1165) : void();
         for (long a : {1076, 1078, 1080})
-            add(a, a);
+            add(a);
         return out;
     }
     add(1074, 1081);
-    add(1700, 1700);
-    add(1702, 1702);
+    for (long a : {1700, 1702})
+        add(a);
     add(1704, 1707);
     if (c.mode == 8) {
         add(1708, 1715);
@@ -260,18 +248,13 @@ std::set<long> comparedBytes(const TypeMode& c)
     }
     // The dual counter passes over a difference in 1696 and 1697.
     add(c.mode == 7 ? 1698 : 1696, 1699);
-    add(1708, 1711);
-    add(1716, 1719);
-    add(1734, 1734);
-    if (c.mode == 4) {
-        add(1712, 1715);
-        add(1720, 1723);
-        add(1736, 1736);
-    } else if (c.mode == 6) {
-        add(1712, 1715);
-    } else if (c.mode == 7) {
+    add(1708, c.mode == 4 || c.mode == 6 ? 1715 : 1711);
+    add(1716, c.mode == 4 ? 1723 : 1719);
+    add(1734); // the signs
+    if (c.mode == 4)
+        add(1736);
+    if (c.mode == 7)
         add(1724, 1725);
-    }
     return out;
 }
 
