@@ -5,6 +5,9 @@ namespace resources {
 void registerBuiltInBitmaps()
 {
     registerToolbarBitmaps();
+    registerMonitorBitmaps();
+    registerEditorBitmaps();
+    registerAppBitmaps();
 }
 
 } // namespace resources

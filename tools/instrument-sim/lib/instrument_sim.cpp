@@ -1,5 +1,7 @@
 #include "instrument_sim.h"
 
+#include "live_registers.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -95,14 +97,89 @@ std::optional<Type> typeFromName(const std::string& name) {
     return std::nullopt;
 }
 
-Instrument::Instrument(Type type, int slaveId, int mode)
-    : type_(type), slaveId_(slaveId), memory_(kMemorySize, 0) {
+bool modeValid(Type type, int mode) {
+    switch (type) {
+    case Type::H9: return mode >= 0 && mode <= 6;
+    case Type::H5: return mode >= 0 && mode <= 2;
+    case Type::H7: return mode >= 3 && mode <= 8;
+    case Type::H8: return mode >= 0 && mode <= 8;
+    }
+    return false;
+}
+
+int defaultMode(Type type) { return type == Type::H7 ? 3 : 0; }
+
+std::string validModesText(Type type) {
+    switch (type) {
+    case Type::H9: return "0-6";
+    case Type::H5: return "0-2";
+    case Type::H7: return "3-8";
+    case Type::H8: return "0-8";
+    }
+    return {};
+}
+
+Instrument::Instrument(Type type, int slaveId, std::optional<int> mode)
+    : type_(type), slaveId_(slaveId), memory_(kMemorySize, 0), epoch_(std::chrono::steady_clock::now()) {
     memory_[1024] = 0x25;
     memory_[1026] = 0x25;
     memory_[1028] = 0x0A;
     memory_[1029] = static_cast<std::uint8_t>(type);
-    memory_[1074] = static_cast<std::uint8_t>(mode);
     memory_[1086] = 1;
+    setFunctionMode(mode.value_or(defaultMode(type)));
+}
+
+void Instrument::setFunctionMode(int mode) {
+    std::lock_guard lock(memMutex_);
+    auto set = [&](int address, int value) {
+        memory_[address] = static_cast<std::uint8_t>(value);
+        memory_[address + 1] = 0;
+    };
+    if (type_ != Type::H9) {
+        memory_[1074] = static_cast<std::uint8_t>(mode);
+        return;
+    }
+    // Function group 1542, channel B kind 1552, dual kind 1584, dual counter sub-mode 1648.
+    switch (mode) {
+    case 0: set(1542, 0); set(1552, 0); break;
+    case 1: set(1542, 0); set(1552, 1); break;
+    case 2:
+    case 3:
+    case 4: set(1542, 1); set(1552, 0); set(1584, 1); set(1648, mode - 2); break;
+    case 5: set(1542, 1); set(1584, 0); break;
+    case 6: set(1542, 1); set(1552, 1); set(1584, 2); break;
+    default: set(1542, mode); break;
+    }
+}
+
+void Instrument::setSimulatedTime(std::chrono::milliseconds t) {
+    std::lock_guard lock(clockMutex_);
+    fixedTime_ = t;
+}
+
+void Instrument::resumeClock() {
+    std::lock_guard lock(clockMutex_);
+    if (!fixedTime_) return;
+    epoch_ = std::chrono::steady_clock::now() - *fixedTime_;
+    fixedTime_.reset();
+}
+
+std::chrono::milliseconds Instrument::simulatedTime() const {
+    std::lock_guard lock(clockMutex_);
+    if (fixedTime_) return *fixedTime_;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - epoch_);
+}
+
+std::int64_t Instrument::cycleMs() const {
+    const auto now = simulatedTime();
+    std::lock_guard lock(clockMutex_);
+    return (now - cycleOrigin_).count();
+}
+
+void Instrument::updateLiveRegisters() {
+    const std::int64_t ms = cycleMs();
+    std::lock_guard lock(memMutex_);
+    writeLiveRegisters(type_, memory_, ms);
 }
 
 Instrument::~Instrument() { stop(); }
@@ -344,7 +421,9 @@ Bytes Instrument::serve(const Bytes& req, std::optional<int> exceptionCode) {
         if (count < 1 || count > 14) return exception(3);
         if (address + 2 * count > static_cast<int>(kMemorySize)) return exception(2);
         Bytes reply{slave, function, static_cast<std::uint8_t>(2 * count)};
+        const std::int64_t ms = cycleMs();
         std::lock_guard lock(memMutex_);
+        if (animated_) writeLiveRegisters(type_, memory_, ms);
         for (int k = 0; k < count; ++k) {
             reply.push_back(memory_[address + 2 * k + 1]);  // high byte first on the line
             reply.push_back(memory_[address + 2 * k]);
@@ -356,6 +435,11 @@ Bytes Instrument::serve(const Bytes& req, std::optional<int> exceptionCode) {
         std::lock_guard lock(memMutex_);
         memory_[address] = req[5];
         memory_[address + 1] = req[4];
+    }
+    if (address == (type_ == Type::H9 ? 1248 : 1234)) {
+        const auto now = simulatedTime();
+        std::lock_guard lock(clockMutex_);
+        cycleOrigin_ = now;
     }
     return Bytes(req.begin(), req.end() - 1);
 }
