@@ -352,8 +352,13 @@ void frmMonitoring::Timer1_monitor_Timer()
         result = UpdateMonitorPanel_H7(source);
     if (result != 0)
         monitorState.bPollError = true;
-    if (!self)
+    if (!self || unloaded_) {
+        // The window closed under this poll and kept the link silent for its read.
+        commState.bSilentComm = 0;
+        if (self)
+            tickRunning_ = false;
         return;
+    }
     tickRunning_ = false;
     // The next poll once this one has ended and the window has handled its events.
     if (pollEnabled_)
@@ -409,7 +414,9 @@ void frmMonitoring::Form_Unload()
     stopLogging();
     if (!programClosing())
         showEditorAgain();
-    commState.bSilentComm = 0;
+    // A poll cut short by the closed port still has to fail without a message.
+    if (!tickRunning_)
+        commState.bSilentComm = 0;
 }
 
 // ---------------------------------------------------------------- logging

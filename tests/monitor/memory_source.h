@@ -10,8 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <map>
 #include <vector>
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace montest {
 

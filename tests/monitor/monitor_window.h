@@ -3,6 +3,8 @@
 // is the simulator's terminal, every box is recorded (OK-only boxes answered), time
 // stamps come from a fake clock whose sleeps pass at once while replies are awaited
 // in real time.
+#include "memory_source.h"
+
 #include "instrument_sim.h"
 #include "link/comm_records.h"
 #include "link/link.h"
@@ -19,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +30,18 @@
 #include <memory>
 
 namespace montest {
+
+// The model names the summaries' type lines show.
+inline QString ModelNameForTest(sim::Type type)
+{
+    switch (type) {
+    case sim::Type::H9: return "QD - Max733C  /  614C  /  852C";
+    case sim::Type::H5: return "QD-Max730";
+    case sim::Type::H7: return "QD-Max731";
+    case sim::Type::H8: return "QD-Max732";
+    }
+    return {};
+}
 
 class MonitorWindow : public ::testing::Test {
 protected:
@@ -54,6 +70,7 @@ protected:
     sim::Instrument& instrument(sim::Type type, int mode = 0)
     {
         sim = std::make_unique<sim::Instrument>(type, 1, mode);
+        sim->setAnimated(false);
         sim->start();
         qputenv("TCPANEL_COM1", QByteArray::fromStdString(sim->path()));
         return *sim;
