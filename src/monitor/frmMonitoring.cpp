@@ -17,9 +17,11 @@
 #include "platform/clock.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
+#include "resources/bitmaps.h"
 #include "settings_file/file_flags.h"
 
 #include <QCloseEvent>
+#include <QHash>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
@@ -43,9 +45,21 @@ void MonitorImage::setPictureName(const QString& name)
     requestedName_ = name;
     if (name.compare(pictureName_, Qt::CaseInsensitive) == 0)
         return;
-    const QPixmap picture = platform::LoadResPicture(name);
+    QPixmap picture = platform::LoadResPicture(name);
     if (picture.isNull())
         return;
+    // A control smaller or larger than the picture gets it drawn at its own size, so
+    // the lower row's cells stay as crisp as the upper row's.
+    if (picture.size() != size() && !size().isEmpty()) {
+        static QHash<QString, QPixmap> atSize;
+        const QString key = name.toUpper() + QLatin1Char('@') + QString::number(width()) + QLatin1Char('x')
+                          + QString::number(height());
+        auto it = atSize.find(key);
+        if (it == atSize.end())
+            it = atSize.insert(key, resources::drawMonitorBitmap(name, size()));
+        if (!it->isNull())
+            picture = *it;
+    }
     setPixmap(picture);
     pictureName_ = name;
 }

@@ -1,6 +1,8 @@
 // The front-panel record: value texts, picture names and when the shown records change.
 #include "memory_source.h"
 
+#include "platform/bitmaps.h"
+
 using montest::MonitorLogic;
 
 TEST(FormatPanelText, SeparatorsSignAndOddCodes)
@@ -99,4 +101,14 @@ TEST_F(MonitorLogic, ShownRecordsChangeOnlyWhileMonitoring)
     // Whole copies: a later decode does not reach the shown record.
     PanelNextB.sWeek[0] = '1';
     EXPECT_EQ(PanelShownB.sWeek, "0000101");
+}
+
+TEST(PanelPictureNames, ThePictureSetHoldsEveryNameTheWindowAsksFor)
+{
+    std::vector<QString> names = AllPanelPictureNames();
+    for (const char* b : {"IMAGE_START_E", "IMAGE_START_D", "IMAGE_STOP_E", "IMAGE_STOP_D", "IMAGE_RETURN_E",
+                          "IMAGE_RETURN_D"})
+        names.push_back(b);
+    for (const QString& name : names)
+        EXPECT_TRUE(platform::hasBitmap(name)) << name.toStdString();
 }
