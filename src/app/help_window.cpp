@@ -1,0 +1,420 @@
+#include "app/help_window.h"
+
+#include "platform/folders.h"
+#include "platform/strings.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchResult>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+
+namespace {
+
+constexpr int kSearchTab = 2;
+constexpr int kStringHelpTitle = 153; // "Velmora Help", the Help menu's item
+constexpr int kStringSearch = 122;    // "Search"
+const char* const kStampKey = "tcpanel/helpFileStamp";
+
+QString g_collectionDir;
+
+QList<QPointer<HelpWindow>>& openWindows()
+{
+    static QList<QPointer<HelpWindow>> windows;
+    return windows;
+}
+
+// The help window's own texts, in the languages of the help files.
+enum class Text {
+    Contents, Index, LookFor, Indexing, Found, NothingFound, CannotShow,
+    NotFound, Unreadable, NotHelp, NoCollection, NoContents,
+};
+
+QString text(Text t)
+{
+    struct Row {
+        const char* en;
+        const char* zhTW;
+        const char* zhCN;
+    };
+    static const Row rows[] = {
+        {"Contents", "目錄", "目录"},
+        {"Index", "索引", "索引"},
+        {"Look for:", "尋找：", "查找："},
+        {"Building the search index…", "正在建立搜尋索引…", "正在建立搜索索引…"},
+        {"Pages found: %1", "找到的頁面：%1", "找到的页面：%1"},
+        {"Nothing found.", "找不到符合的內容。", "找不到匹配的内容。"},
+        {"The help cannot be shown", "無法顯示說明", "无法显示帮助"},
+        {"The help file was not found:", "找不到說明檔：", "找不到帮助文件："},
+        {"The help file cannot be read:", "無法讀取說明檔：", "无法读取帮助文件："},
+        {"This is not a help file, or it is damaged:", "這不是說明檔，或說明檔已損壞：",
+         "这不是帮助文件，或帮助文件已损坏："},
+        {"The help index for this file cannot be kept:", "無法保存此說明檔的索引：",
+         "无法保存此帮助文件的索引："},
+        {"The help file holds no contents:", "說明檔中沒有目錄：", "帮助文件中没有目录："},
+    };
+    const Row& r = rows[static_cast<int>(t)];
+    switch (platform::language()) {
+    case platform::Language::TraditionalChinese: return QString::fromUtf8(r.zhTW);
+    case platform::Language::SimplifiedChinese: return QString::fromUtf8(r.zhCN);
+    default: return QString::fromUtf8(r.en);
+    }
+}
+
+QString collectionDir()
+{
+    if (!g_collectionDir.isEmpty())
+        return g_collectionDir;
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.cache");
+    return base + QStringLiteral("/tcpanel/help");
+}
+
+// One collection per help file path, so the build tree's file and the installed one
+// never share a registration or a search index.
+QString collectionFileFor(const QString& helpFile)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(helpFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return collectionDir() + QLatin1Char('/') + QFileInfo(helpFile).completeBaseName()
+         + QLatin1Char('-') + QString::fromLatin1(hash) + QStringLiteral(".qhc");
+}
+
+// Tells a rebuilt help file from the one registered before.
+QString stampOf(const QString& helpFile)
+{
+    const QFileInfo fi(helpFile);
+    return QString::number(fi.lastModified().toMSecsSinceEpoch()) + QLatin1Char(':')
+         + QString::number(fi.size());
+}
+
+// Chinese is written without blanks between words, so the word index holds whole
+// phrases; a Chinese search text is looked for in the pages themselves as well.
+bool hasHan(const QString& s)
+{
+    for (const QChar c : s)
+        if (c.script() == QChar::Script_Han)
+            return true;
+    return false;
+}
+
+QString pageTitle(const QString& html, const QUrl& url)
+{
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = title.match(html);
+    return m.hasMatch() ? m.captured(1).trimmed() : url.fileName();
+}
+
+void addResult(QListWidget* list, const QString& title, const QUrl& url)
+{
+    auto* item = new QListWidgetItem(title, list);
+    item->setData(Qt::UserRole, url);
+}
+
+bool listed(const QListWidget* list, const QUrl& url)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toUrl().adjusted(QUrl::RemoveFragment)
+            == url.adjusted(QUrl::RemoveFragment))
+            return true;
+    return false;
+}
+
+// The window the help opens beside: the active window, or else the program's first
+// visible window that is not itself a help window.
+QWidget* anchorWindow()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && !qobject_cast<HelpWindow*>(active))
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isWindow() && !qobject_cast<HelpWindow*>(w))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+QString HelpFileName(platform::Language lang)
+{
+    switch (lang) {
+    case platform::Language::TraditionalChinese: return QStringLiteral("Help_B.qch");
+    case platform::Language::SimplifiedChinese: return QStringLiteral("Help_C.qch");
+    default: return QStringLiteral("Help_E.qch");
+    }
+}
+
+QString HelpFilePath()
+{
+    return platform::appDataDir() + QLatin1Char('/') + HelpFileName(platform::language());
+}
+
+void ShowHelpFile(const QString& path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    QWidget* anchor = anchorWindow();
+    for (const QPointer<HelpWindow>& w : openWindows()) {
+        if (!w || w->helpFile() != file)
+            continue;
+        if (w->isShowingHelp()) {
+            w->showNormal();
+            w->raise();
+            w->activateWindow();
+            return;
+        }
+        // The file may have been put right since: look again in a fresh window.
+        w->close();
+    }
+    auto* window = new HelpWindow(file);
+    openWindows().removeIf([](const QPointer<HelpWindow>& w) { return w.isNull(); });
+    openWindows().append(window);
+    window->placeBeside(anchor);
+    window->show();
+}
+
+void CloseAllHelp(const QString& path)
+{
+    Q_UNUSED(path);
+    const QList<QPointer<HelpWindow>> windows = openWindows();
+    openWindows().clear();
+    for (const QPointer<HelpWindow>& w : windows)
+        if (w)
+            w->close();
+}
+
+void setHelpCollectionDir(const QString& dir) { g_collectionDir = dir; }
+
+HelpWindow::HelpWindow(const QString& path) : helpFile_(QFileInfo(path).absoluteFilePath())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window; an open help window does not keep it running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    const Failure why = checkFile();
+    const QString collection = why == Failure::None ? collectionFileFor(helpFile_) : QString();
+    engine_ = std::make_unique<QHelpEngine>(collection);
+    engine_->setReadOnly(false);
+    engine_->setUsesFilterEngine(true);
+    setupUi();
+    applyTexts();
+
+    connect(contents_, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
+    connect(index_, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink& link, const QString&) { showPage(link.url); });
+    connect(index_, &QHelpIndexWidget::documentsActivated, this,
+            [this](const QList<QHelpLink>& links, const QString&) {
+                if (!links.isEmpty())
+                    showPage(links.first().url);
+            });
+    connect(indexFilter_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { index_->filterIndices(t); });
+    connect(indexFilter_, &QLineEdit::returnPressed, index_, &QHelpIndexWidget::activateCurrentItem);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == kSearchTab)
+            searchTabShown();
+    });
+    connect(searchInput_, &QLineEdit::returnPressed, this, &HelpWindow::startSearch);
+    connect(searchButton_, &QPushButton::clicked, this, &HelpWindow::startSearch);
+    connect(searchResults_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toUrl()); });
+    connect(searchResults_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toUrl()); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        const QModelIndex at = contents_->indexOf(url);
+        if (at.isValid())
+            contents_->setCurrentIndex(at);
+    });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+            &HelpWindow::contentsCreated);
+
+    if (why != Failure::None)
+        fail(why);
+    else
+        openCollection(collection);
+}
+
+HelpWindow::~HelpWindow()
+{
+    // The contents and index views belong to the window but show the engine's models:
+    // they go first.
+    delete takeCentralWidget();
+}
+
+void HelpWindow::applyTexts()
+{
+    setWindowTitle(platform::LoadResString(kStringHelpTitle));
+    tabs_->setTabText(0, text(Text::Contents));
+    tabs_->setTabText(1, text(Text::Index));
+    tabs_->setTabText(kSearchTab, platform::LoadResString(kStringSearch));
+    indexLabel_->setText(text(Text::LookFor));
+    searchButton_->setText(platform::LoadResString(kStringSearch));
+}
+
+HelpWindow::Failure HelpWindow::checkFile() const
+{
+    const QFileInfo fi(helpFile_);
+    if (!fi.exists())
+        return Failure::NotFound;
+    if (!fi.isFile() || !fi.isReadable())
+        return Failure::Unreadable;
+    if (QHelpEngineCore::namespaceName(helpFile_).isEmpty())
+        return Failure::NotHelp;
+    return Failure::None;
+}
+
+void HelpWindow::openCollection(const QString& collectionFile)
+{
+    const QString dir = QFileInfo(collectionFile).absolutePath();
+    if (!QDir().mkpath(dir))
+        return fail(Failure::NoCollection, dir);
+    if (!engine_->setupData())
+        return fail(Failure::NoCollection, collectionFile + QStringLiteral(": ") + engine_->error());
+
+    namespace_ = QHelpEngineCore::namespaceName(helpFile_);
+    const QString stamp = stampOf(helpFile_);
+    const QStringList registered = engine_->registeredDocumentations();
+    if (registered != QStringList{namespace_}
+        || engine_->documentationFileName(namespace_) != helpFile_
+        || engine_->customValue(QLatin1String(kStampKey)).toString() != stamp) {
+        for (const QString& ns : registered)
+            engine_->unregisterDocumentation(ns);
+        if (!engine_->registerDocumentation(helpFile_))
+            return fail(Failure::NotHelp, engine_->error());
+        engine_->setCustomValue(QLatin1String(kStampKey), stamp);
+        indexStale_ = true;
+    }
+    engine_->contentModel()->createContents(QString());
+    engine_->indexModel()->createIndex(QString());
+}
+
+void HelpWindow::fail(Failure why, const QString& detail)
+{
+    Text reason = Text::NotFound;
+    switch (why) {
+    case Failure::None: return;
+    case Failure::NotFound: reason = Text::NotFound; break;
+    case Failure::Unreadable: reason = Text::Unreadable; break;
+    case Failure::NotHelp: reason = Text::NotHelp; break;
+    case Failure::NoCollection: reason = Text::NoCollection; break;
+    case Failure::NoContents: reason = Text::NoContents; break;
+    }
+    failure_ = text(reason);
+    QString page = QStringLiteral("<h2>%1</h2><p>%2</p><p><code>%3</code></p>")
+                       .arg(text(Text::CannotShow).toHtmlEscaped(), failure_.toHtmlEscaped(),
+                            helpFile_.toHtmlEscaped());
+    if (!detail.isEmpty())
+        page += QStringLiteral("<p><small>%1</small></p>").arg(detail.toHtmlEscaped());
+    browser_->setHtml(page);
+    indexFilter_->setEnabled(false);
+    searchInput_->setEnabled(false);
+    searchButton_->setEnabled(false);
+}
+
+void HelpWindow::contentsCreated()
+{
+    if (!isShowingHelp())
+        return;
+    QHelpContentModel* model = engine_->contentModel();
+    if (model->isCreatingContents())
+        return; // an earlier run, overtaken by the one under way
+    if (model->rowCount() == 0)
+        return fail(Failure::NoContents);
+    contents_->expandToDepth(0);
+    const QModelIndex first = model->index(0, 0);
+    contents_->setCurrentIndex(first);
+    if (browser_->source().isEmpty())
+        showPage(model->contentItemAt(first)->url());
+}
+
+void HelpWindow::showPage(const QUrl& url)
+{
+    if (url.isValid())
+        browser_->setSource(url);
+}
+
+// The word index is built the first time the search is wanted, not at every opening.
+void HelpWindow::searchTabShown()
+{
+    if (!isShowingHelp() || indexRequested_)
+        return;
+    indexRequested_ = true;
+    QHelpSearchEngine* search = engine_->searchEngine();
+    connect(search, &QHelpSearchEngine::indexingFinished, this, &HelpWindow::indexingFinished);
+    connect(search, &QHelpSearchEngine::searchingFinished, this, &HelpWindow::searchFinished);
+    searchStatus_->setText(text(Text::Indexing));
+    if (indexStale_)
+        search->reindexDocumentation();
+    else
+        search->scheduleIndexDocumentation();
+}
+
+void HelpWindow::startSearch()
+{
+    const QString query = searchInput_->text().trimmed();
+    if (query.isEmpty() || !isShowingHelp())
+        return;
+    if (!indexReady_) {
+        pendingSearch_ = query;
+        searchTabShown();
+        return;
+    }
+    runningSearch_ = query;
+    searchResults_->clear();
+    engine_->searchEngine()->search(query);
+}
+
+void HelpWindow::indexingFinished()
+{
+    indexReady_ = true;
+    searchStatus_->clear();
+    if (!pendingSearch_.isEmpty()) {
+        pendingSearch_.clear();
+        startSearch();
+    }
+}
+
+void HelpWindow::searchFinished(int count)
+{
+    searchResults_->clear();
+    const QList<QHelpSearchResult> results = engine_->searchEngine()->searchResults(0, count);
+    for (const QHelpSearchResult& r : results)
+        if (!listed(searchResults_, r.url()))
+            addResult(searchResults_, r.title(), r.url());
+    if (hasHan(runningSearch_))
+        addPagesContaining(runningSearch_);
+    searchStatus_->setText(searchResults_->count() > 0
+                               ? text(Text::Found).arg(searchResults_->count())
+                               : text(Text::NothingFound));
+}
+
+void HelpWindow::addPagesContaining(const QString& phrase)
+{
+    const QList<QUrl> pages = engine_->files(namespace_, QString(), QStringLiteral("html"));
+    for (const QUrl& url : pages) {
+        if (listed(searchResults_, url))
+            continue;
+        const QString html = QString::fromUtf8(engine_->fileData(url));
+        const QString plain = QTextDocumentFragment::fromHtml(html).toPlainText();
+        if (plain.contains(phrase, Qt::CaseInsensitive))
+            addResult(searchResults_, pageTitle(html, url), url);
+    }
+}
