@@ -232,3 +232,36 @@ TEST_F(MonitorWindow, ClosingWhilePollingEndsTheReadAndTheWindow)
     EXPECT_EQ(dev.requests().size(), sent);
     EXPECT_EQ(boxes.count(), 0);
 }
+
+TEST_F(MonitorWindow, StopDuringAPollDrawsNothingOfIt)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    commSettings.nTimeOut = 3000;
+    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    frmMonitoring& f = window();
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+    ASSERT_EQ(f.panelA.image_char_A[0]->requestedName(), "image_1");
+    // The next poll reads a new present value, then waits for a slow lamp register.
+    dev.pokeBytes(1184, {0x00, 0x00, 0x00, 0x09});
+    dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(1498));
+    QElapsedTimer t;
+    QTimer stopper;
+    stopper.setInterval(5);
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (dev.requests().back().address == 1498) {
+            stopper.stop();
+            t.start();
+            clickStop();
+        }
+    });
+    stopper.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.isValid() && !f.Timer1_monitor->isActive(); }, 3000));
+    QTest::qWait(50);
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_EQ(PanelNextA.byCharA[1], 9);
+    EXPECT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
+    EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
+    EXPECT_FALSE(f.Polling());
+    EXPECT_EQ(boxes.count(), 0);
+}
