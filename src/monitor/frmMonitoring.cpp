@@ -301,10 +301,9 @@ int frmMonitoring::InitMonitor_H8()
         return 0;
     LinkRegisterSource source(commSettings.nSlaveID);
     StartReads reads(source);
-    int mode = 0;
-    if (!reads.readLow(1074, mode))
+    if (!reads.low(1074, &devReadback.nDevFuncMode))
         return 1;
-    devReadback.nDevFuncMode = static_cast<quint8>(mode);
+    const int mode = devReadback.nDevFuncMode;
     if (mode <= 2)
         return runStart(InitMonitor_H5);
     if (mode <= 8)

@@ -174,28 +174,21 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
     DevReadback& dev = devReadback;
     StartReads reads(source);
     RegisterBlock block;
-    int v = 0;
-    const auto low = [&](int address, quint8* keep = nullptr) {
-        if (!reads.readLow(address, v))
-            return false;
-        if (keep)
-            *keep = static_cast<quint8>(v);
-        return true;
-    };
+    const int& v = reads.last;
 
-    if (!low(1074, &devReadback.nDevFuncMode))
+    if (!reads.low(1074, &devReadback.nDevFuncMode))
         return 1;
     const int mode = devReadback.nDevFuncMode;
     QString lines;
     if (mode == 0) {
         lines += SummaryLine(306, LoadResString(195));
-        if (!low(1088, &dev.nDevTimeRange))
+        if (!reads.low(1088, &dev.nDevTimeRange))
             return 1;
         lines += rangeLine(307, kRangeTimer, v);
-        if (!low(1090, &dev.nDevTimeMode_H5))
+        if (!reads.low(1090, &dev.nDevTimeMode_H5))
             return 1;
         lines += SummaryLine(308, resText(161, 2, v));
-        if (!low(1092, &dev.nDevOutputMode))
+        if (!reads.low(1092, &dev.nDevOutputMode))
             return 1;
         lines += SummaryLine(309, resText(216, 10, v));
         if (dev.nDevOutputMode <= 5) {
@@ -215,37 +208,37 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
         PresetPanels_A_H5(dev.nDevTimeRange, dev.nDevOutputMode);
     } else if (mode == 1) {
         lines += SummaryLine(306, LoadResString(196));
-        if (!low(1120, &dev.nDevTimeRangeOFF_H5))
+        if (!reads.low(1120, &dev.nDevTimeRangeOFF_H5))
             return 1;
         lines += rangeLine(321, kRangeTwin, v);
-        if (!low(1122, &dev.nDevTimeRangeON_H5))
+        if (!reads.low(1122, &dev.nDevTimeRangeON_H5))
             return 1;
         lines += rangeLine(323, kRangeTwin, v);
-        if (!low(1124, &dev.nDevTimeMode_H5))
+        if (!reads.low(1124, &dev.nDevTimeMode_H5))
             return 1;
         lines += SummaryLine(308, resText(161, 2, v));
-        if (!low(1126, &dev.nDevOutputMode))
+        if (!reads.low(1126, &dev.nDevOutputMode))
             return 1;
         lines += SummaryLine(320, resText(214, 2, v));
         PresetPanels_B_H5();
     } else if (mode == 2) {
         lines += SummaryLine(306, LoadResString(197));
-        if (!low(1152, &dev.nDevSettingMode_C_H5))
+        if (!reads.low(1152, &dev.nDevSettingMode_C_H5))
             return 1;
         lines += SummaryLine(328, resText(212, 2, v));
-        if (!low(1154, &dev.nDevTimeRange))
+        if (!reads.low(1154, &dev.nDevTimeRange))
             return 1;
         lines += rangeLine(307, kRangeTwin, v);
-        if (!low(1156))
+        if (!reads.low(1156))
             return 1;
         lines += SummaryLine(309, LoadResString(v == 0 ? 302 : 303));
         PresetPanels_C_H5(dev.nDevTimeRange);
     }
 
-    if (!low(1076))
+    if (!reads.low(1076))
         return 1;
     lines += SummaryLine(316, v == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"));
-    if (!low(1078))
+    if (!reads.low(1078))
         return 1;
     lines += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
     if (!reads.read(1080, 1, block))

@@ -182,61 +182,54 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
     DevReadback& dev = devReadback;
     StartReads reads(source);
     RegisterBlock block;
-    int v = 0;
-    const auto low = [&](int address, quint8* keep = nullptr) {
-        if (!reads.readLow(address, v))
-            return false;
-        if (keep)
-            *keep = static_cast<quint8>(v);
-        return true;
-    };
+    const int& v = reads.last;
 
-    if (!low(1542, &devReadback.nDevFuncMode))
+    if (!reads.low(1542, &devReadback.nDevFuncMode))
         return 1;
     QString a;
     QString b;
 
     if (devReadback.nDevFuncMode == 0) {
-        if (!low(1114, &dev.nDevTimeRange))
+        if (!reads.low(1114, &dev.nDevTimeRange))
             return 1;
         const int c = dev.nDevTimeRange;
         a += SummaryLine(306, LoadResString(195));
         a += SummaryLine(307, timeRangeText(c));
         a += SummaryLine(308, LoadResString(c % 2 == 0 ? 161 : 162));
-        if (!low(1176, &dev.nDevOutputMode))
+        if (!reads.low(1176, &dev.nDevOutputMode))
             return 1;
         a += SummaryLine(309, code(v));
-        if (!low(1552, &dev.nDevFuncB_H9))
+        if (!reads.low(1552, &dev.nDevFuncB_H9))
             return 1;
         if (dev.nDevFuncB_H9 == 0) {
-            if (!low(1374, &dev.nDevCountInputMode_H9))
+            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
                 return 1;
             b += SummaryLine(306, LoadResString(226));
             b += SummaryLine(312, inputModeText(v));
-            if (!low(1376, &dev.nDevOutputModeB_H9))
+            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
                 return 1;
             b += SummaryLine(309, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!low(1364, &dev.nDevDotAdjB_H9))
+            if (!reads.low(1364, &dev.nDevDotAdjB_H9))
                 return 1;
             b += SummaryLine(313, code(v));
-            if (!low(1356))
+            if (!reads.low(1356))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
             if (!reads.read(1360, 2, block))
                 return 1;
             b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
         } else if (dev.nDevFuncB_H9 == 1) {
-            if (!low(1556))
+            if (!reads.low(1556))
                 return 1;
             b += SummaryLine(306, LoadResString(231));
             b += SummaryLine(318, listText(kAverages, v));
-            if (!low(1364, &dev.nDevDotAdjB_F_H9))
+            if (!reads.low(1364, &dev.nDevDotAdjB_F_H9))
                 return 1;
             b += SummaryLine(313, code(v));
-            if (!low(1356, &dev.nDevMaxFreqB_H9))
+            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
-            if (!low(1554, &dev.nDevOutputModeB_F_H9))
+            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
                 return 1;
             b += SummaryLine(309, code(v));
             if (!reads.read(1360, 2, block))
@@ -252,22 +245,22 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
         else
             PresetPanelB_H9(1, 0, dev.nDevDotAdjB_F_H9);
     } else if (devReadback.nDevFuncMode == 1) {
-        if (!low(1584, &dev.nDevDualFunc_H9))
+        if (!reads.low(1584, &dev.nDevDualFunc_H9))
             return 1;
         if (dev.nDevDualFunc_H9 == 0) {
             const QString stage = SummaryNameLine(197) + SummaryLine(307, QStringLiteral("0 ~ 999999 Sec"))
                                 + SummaryLine(308, LoadResString(161));
             a += stage;
             b += stage;
-            if (!low(1594, &dev.nDevOutputMode_T_Dual_0_H9))
+            if (!reads.low(1594, &dev.nDevOutputMode_T_Dual_0_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!low(1596, &dev.nDevOutputMode_T_Dual_1_H9))
+            if (!reads.low(1596, &dev.nDevOutputMode_T_Dual_1_H9))
                 return 1;
             b += SummaryLine(309, code(v));
             PresetPanelsTwoStage_H9();
         } else if (dev.nDevDualFunc_H9 == 1) {
-            if (!low(1648, &dev.nDevDualCounterMode_H9))
+            if (!reads.low(1648, &dev.nDevDualCounterMode_H9))
                 return 1;
             const int sub = dev.nDevDualCounterMode_H9;
             if (sub == 0)
@@ -277,13 +270,13 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
             else
                 a += SummaryNameLine(226) + SummaryLine(312, LoadResString(178))
                    + SummaryLine(314, QStringLiteral("30Hz"));
-            if (!low(1658, &dev.nDevOutputMode_C_Dual_H9))
+            if (!reads.low(1658, &dev.nDevOutputMode_C_Dual_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!low(1374, &dev.nDevCountInputMode_H9))
+            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
                 return 1;
             b += SummaryNameLine(226) + SummaryLine(312, inputModeText(v));
-            if (!low(1376, &dev.nDevOutputModeB_H9))
+            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
                 return 1;
             QString shown = code(v);
             if (sub == 1) {
@@ -297,22 +290,22 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
                 }
             }
             b += SummaryLine(309, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!low(1356))
+            if (!reads.low(1356))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
             PresetPanelsDualCounter_H9();
         } else {
             a += SummaryNameLine(231);
-            if (!low(1684, &dev.nDevOutputMode_Dual_F_H9))
+            if (!reads.low(1684, &dev.nDevOutputMode_Dual_F_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!low(1556))
+            if (!reads.low(1556))
                 return 1;
             b += SummaryNameLine(231) + SummaryLine(318, listText(kAverages, v));
-            if (!low(1356, &dev.nDevMaxFreqB_H9))
+            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
-            if (!low(1554, &dev.nDevOutputModeB_F_H9))
+            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
                 return 1;
             b += SummaryLine(309, code(v));
             if (!reads.read(1574, 2, block))
@@ -323,10 +316,10 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
     }
 
     QString common;
-    if (!low(1178))
+    if (!reads.low(1178))
         return 1;
     common += SummaryLine(316, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
-    if (!low(1358))
+    if (!reads.low(1358))
         return 1;
     common += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
     if (!reads.read(1686, 2, block))

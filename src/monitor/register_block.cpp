@@ -2,23 +2,10 @@
 
 #include "link/comm_records.h"
 #include "link/link.h"
+#include "link/modbus_ascii.h"
 #include "monitor/monitor_state.h"
 #include "platform/strings.h"
 
-namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-} // namespace
 
 RegisterBlock RegisterBlock::fromReply(const QByteArray& reply, int count)
 {
@@ -48,19 +35,9 @@ std::optional<quint8> RegisterBlock::digit(int n) const
     return static_cast<quint8>(*c - '0');
 }
 
-int RegisterBlock::low(int k) const
-{
-    const int h = hexValue(ch(4 * k + 3).value_or('x'));
-    const int l = hexValue(ch(4 * k + 4).value_or('x'));
-    return h < 0 || l < 0 ? 0 : h * 16 + l;
-}
+int RegisterBlock::low(int k) const { return ReplyByte(chars_, 4 * k + 3).value_or(0); }
 
-int RegisterBlock::high(int k) const
-{
-    const int h = hexValue(ch(4 * k + 1).value_or('x'));
-    const int l = hexValue(ch(4 * k + 2).value_or('x'));
-    return h < 0 || l < 0 ? 0 : h * 16 + l;
-}
+int RegisterBlock::high(int k) const { return ReplyByte(chars_, 4 * k + 1).value_or(0); }
 
 QByteArray RegisterBlock::lowText(int k) const { return chars_.mid(4 * k + 2, 2); }
 
@@ -95,11 +72,13 @@ bool StartReads::read(int address, int count, RegisterBlock& block)
     return code == 0;
 }
 
-bool StartReads::readLow(int address, int& value)
+bool StartReads::low(int address, quint8* keep)
 {
     RegisterBlock block;
     if (!read(address, 1, block))
         return false;
-    value = block.low(0);
+    last = block.low(0);
+    if (keep)
+        *keep = static_cast<quint8>(last);
     return true;
 }

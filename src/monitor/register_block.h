@@ -82,8 +82,9 @@ public:
     explicit StartReads(RegisterSource& source) : source_(source) {}
     // False when monitoring has been stopped or the read failed.
     bool read(int address, int count, RegisterBlock& block);
-    // One register's low byte.
-    bool readLow(int address, int& value);
+    // One register's low byte into `last` (and into `keep` when given).
+    bool low(int address, quint8* keep = nullptr);
+    int last = 0;
 
 private:
     RegisterSource& source_;
