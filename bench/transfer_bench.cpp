@@ -10,9 +10,8 @@
 #include "instrument_sim.h"
 
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
-#include "editors/h9/combo_select.h"
-#include "editors/h9/frmModeSetting_H9.h"
+#include "core/machine_type.h"
+#include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "platform/message_box.h"
 #include "transfer/frmWriteProcess1.h"
@@ -61,31 +60,20 @@ public:
     std::vector<std::string> texts;
 };
 
-void setDigits(DigitLabelArray* row, const char* six)
-{
-    for (int i = 0; i < 6; ++i)
-        (*row)(i).setCaption(QString(QLatin1Char(six[i])));
-}
-
-// A mode-0 H9 set (timer A and a counter on channel B) that is not the default.
+// A mode-0 H9 set (timer A and a counter on channel B) that is not the default, loaded
+// into the editor as a settings file would be.
 void editModeZeroSet()
 {
     nMacType = kMacTypeH9;
-    frmModeSetting_H9& ed = frmModeSetting_H9::instance();
-    ed.Show();
-    (void)SetListIndex(ed.cboCountModeA, 2);
-    (void)SetListIndex(ed.cboCountDirectionA, 1);
-    (void)SetListIndex(ed.cboOutputModeA, 3);
-    setDigits(ed.lblTimerSettingA, "012345");
-    setDigits(ed.lblHoldTimeA, "000150");
-    ed.mFuncModeSelect_0_Click();
-    (void)SetListIndex(ed.cboCountInputModeB, 4);
-    (void)SetListIndex(ed.cboDotAdjB, 2);
-    (void)SetListIndex(ed.cboMaxFreqB, 3);
-    (void)SetListIndex(ed.cboOutputModeB, 11);
-    setDigits(ed.lblMagnificationB, "012500");
-    setDigits(ed.lblCounterSettingB, "054321");
-    setDigits(ed.lblHoldCounterB, "000250");
+    SettingFileImage image(kSettingImageSize, '0');
+    const std::pair<int, const char*> fields[] = {
+        {0, "0100"}, {4, "010A"}, {21, "0"}, {25, "2"}, {26, "1"}, {28, "3"}, {29, "0012345"},
+        {36, "0001.50"}, {51, "0"}, {52, "4"}, {53, "2"}, {54, "3"}, {55, "B"}, {57, "12.500"},
+        {63, "0543.21"}, {70, "0002.50"}};
+    for (const auto& [pos, chars] : fields)
+        image.replace(pos, static_cast<int>(qstrlen(chars)), chars);
+    if (LoadFileImage_H9(image, 18) != 0)
+        std::fprintf(stderr, "the benchmark's set did not load\n");
 }
 
 void idle()
@@ -119,7 +107,7 @@ struct Job {
 
 Job runJob(int job, int kind = 0)
 {
-    frmMDI::instance().nUpDownCompare = job;
+    core::shell().nUpDownCompare = job;
     nDownloadKind = kind;
     Job j;
     j.start = now();

@@ -1,10 +1,10 @@
 #include "app/frmMDI.h"
 
-#include "app/machine_type.h"
+#include "core/machine_type.h"
+#include "core/monitor_state.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
-#include "monitor/monitor_state.h"
 #include "platform/bitmaps.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
@@ -107,6 +107,7 @@ void StatusBarControl::setPanelText(int panel, const QString& text)
 
 frmMDI::frmMDI()
 {
+    previousShell_ = core::setShell(this);
     MDIForm_Initialize();
 
     setObjectName("frmMDI");
@@ -119,6 +120,10 @@ frmMDI::frmMDI()
     mdiArea = new QMdiArea(this);
     mdiArea->setBackground(QColor(128, 128, 128));
     setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (sub && sub->widget())
+            emit core::shellEvents().childActivated(sub->widget());
+    });
 
     Toolbar1 = new ToolbarControl(this);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
@@ -155,7 +160,11 @@ frmMDI::frmMDI()
     MDIForm_Load();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI()
+{
+    if (&core::shell() == this)
+        core::setShell(previousShell_);
+}
 
 void frmMDI::MDIForm_Initialize()
 {
@@ -169,8 +178,7 @@ void frmMDI::MDIForm_Initialize()
     commSettings.nStopBitsIndex = 0;
     commSettings.nCommProtocol = 0;
     commSettings.nSlaveID = 1;
-    if (frmMDI* self = loaded())
-        self->bMonitorUnload = false;
+    core::shell().bMonitorUnload = false;
     commSettings.nTimeOut = 1000;
     commSettings.nCommDelay = 0;
     logSettings.nLogRateSec = 1;
@@ -276,7 +284,7 @@ void frmMDI::Toolbar1_ButtonClick(const QString& key)
     if (it == kHandlers.end())
         return;
     if (QWidget* child = ActiveForm()) {
-        if (auto* target = dynamic_cast<ToolbarCommandTarget*>(child))
+        if (auto* target = dynamic_cast<core::ToolbarCommandTarget*>(child))
             target->invokeCommand(it->second);
         return;
     }
@@ -326,9 +334,4 @@ void frmMDI::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-}
-
-void SetStatusPanel(int panel, const QString& text)
-{
-    frmMDI::instance().StatusBar1->setPanelText(panel, text);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The main window: a multiple-document frame holding at most one editor or the
-// monitoring window, with the toolbar and the four-panel status bar.
-#include "platform/file_dialog.h"
+// The main window: a multiple-document frame holding the child windows, with the
+// toolbar and the four-panel status bar.
+#include "core/shell.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -15,32 +15,32 @@
 #include <map>
 #include <vector>
 
-// One button of the toolbar, shaped like the forms' toolbar button: the key names
-// the command, Value is the pressed state of a two-state button, Image the picture key.
-class ToolbarButton {
+// One button of the toolbar: the key names the command, Value is the pressed state of
+// a two-state button, Image the picture key.
+class ToolbarButton : public core::ToolbarButtonState {
 public:
     ToolbarButton(QAction* action, QString key, bool separator, bool twoState);
 
     const QString& Key() const { return key_; }
     bool IsSeparator() const { return separator_; }
-    bool Visible() const { return action_->isVisible(); }
-    void setVisible(bool v)
+    bool Visible() const override { return action_->isVisible(); }
+    void setVisible(bool v) override
     {
         action_->setVisible(v);
         action_->setEnabled(enabled_);
     }
     // Kept apart from the action: a hidden QAction reports itself disabled, while a
     // hidden toolbar button keeps its own Enabled state.
-    bool Enabled() const { return enabled_; }
-    void setEnabled(bool e)
+    bool Enabled() const override { return enabled_; }
+    void setEnabled(bool e) override
     {
         enabled_ = e;
         action_->setEnabled(e);
     }
-    bool Value() const { return action_->isChecked(); }
-    void setValue(bool pressed) { action_->setChecked(pressed); }
-    const QString& Image() const { return image_; }
-    void setImage(const QString& imageKey);
+    bool Value() const override { return action_->isChecked(); }
+    void setValue(bool pressed) override { action_->setChecked(pressed); }
+    QString Image() const override { return image_; }
+    void setImage(const QString& imageKey) override;
     void setToolTipText(const QString& text) { action_->setToolTip(text); }
     QAction* action() const { return action_; }
 
@@ -79,31 +79,18 @@ private:
     std::vector<QLabel*> panels_;
 };
 
-// A child window that takes the toolbar's commands by their handler names
-// ("mSaveSetting_Click", ...). Returns false when it has no handler of that name.
-class ToolbarCommandTarget {
-public:
-    virtual ~ToolbarCommandTarget() = default;
-    virtual bool invokeCommand(const QString& handlerName) = 0;
-};
-
-class frmMDI : public QMainWindow, public platform::SingleForm<frmMDI> {
+// The main window. Its shared state (bChange, nLoadForm, nUpDownCompare,
+// sCurrentMacType_Upload, bMonitorUnload, bOpenOldFile, CommonDialog1) and what the
+// other windows may do with it are those of core::Shell; it installs itself as the
+// shell when it is made.
+class frmMDI : public QMainWindow, public platform::SingleForm<frmMDI>, public core::Shell {
     Q_OBJECT
 public:
     frmMDI();
     ~frmMDI() override;
 
-    // Public members shared by every subsystem.
-    bool bChange = false;
-    int nLoadForm = 0;
-    int nUpDownCompare = 0;
-    QString sCurrentMacType_Upload;
-    bool bMonitorUnload = false;
-    bool bOpenOldFile = false;
-
     ToolbarControl* Toolbar1 = nullptr;
     StatusBarControl* StatusBar1 = nullptr;
-    platform::CommonDialog CommonDialog1;
     QMdiArea* mdiArea = nullptr;
 
     QMenu* mFile = nullptr;
@@ -114,23 +101,34 @@ public:
     QMenu* mSetting = nullptr;
     QAction* mCommSetting = nullptr;
 
+    // core::Shell
+    QString PanelText(int panel) const override { return StatusBar1->PanelText(panel); }
+    void setPanelText(int panel, const QString& text) override { StatusBar1->setPanelText(panel, text); }
+    core::ToolbarButtonState& Buttons(int index) override { return Toolbar1->Buttons(index); }
+    bool ToolbarVisible() const override { return Toolbar1->isVisible(); }
+    void setToolbarVisible(bool visible) override { Toolbar1->setVisible(visible); }
+    bool isToolbarAction(const QAction* action) const override { return action->parent() == Toolbar1; }
     // Shows `form` as the child window (modeless); it is unloaded with its window.
-    void showChild(QWidget* form);
-    // The active child form, or nullptr when none is open.
-    QWidget* ActiveForm() const;
+    void showChild(QWidget* form) override;
+    QWidget* ActiveForm() const override;
     // Sets a child form's window caption (the form's subwindow shows it).
-    void setChildCaption(QWidget* form, const QString& caption);
+    void setChildCaption(QWidget* form, const QString& caption) override;
 
     // The process-wide start values, in their order; runs once when the window is made.
     static void MDIForm_Initialize();
     // The command line the program was started with (the settings-file path).
     static QString sCmdLine;
 
-    // Opens a settings file in the editor of its type (defined with the settings files).
-    void mOpen_Click();
-    void mExit_Click();
+    // Opens a settings file in the editor of its type (open_command.cpp).
+    void mOpen_Click() override;
+    void mExit_Click() override;
     // Reads the connected instrument's set into the editor of its type (upload_command.cpp).
-    void mUpload_Click();
+    void mUpload_Click() override;
+    // New, Help, About and Monitor: nothing yet.
+    void mNew_Click() override {}
+    void mVelHelp_Click() override {}
+    void mAbout_Click() override {}
+    void mMonitoring_Click() override {}
     void mCommSetting_Click();
     void Toolbar1_ButtonClick(const QString& key);
 
@@ -147,7 +145,5 @@ private:
     bool MDIForm_QueryUnload();
 
     std::map<QString, std::function<void()>> ownCommands_;
+    core::Shell* previousShell_ = nullptr;
 };
-
-// Convenience for status panel 4, the activity and outcome text.
-void SetStatusPanel(int panel, const QString& text);

@@ -2,17 +2,17 @@
 // into byUploadBuf, and the loader of the instrument's type opens the editor with it.
 #include "app/frmMDI.h"
 
-#include "app/machine_type.h"
-#include "app/ui_lock.h"
+#include "core/machine_type.h"
+#include "core/ui_lock.h"
+#include "editors/common/refresh.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h5h7/h5h7_image_loader.h"
 #include "editors/h9/frmModeSetting_H9.h"
-#include "editors/h9/refresh.h"
+#include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "link/messages.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
-#include "settings_file/h5h7_image.h"
-#include "settings_file/h9_image.h"
 #include "settings_file/settings_image.h"
 #include "transfer/frmWriteProcess1.h"
 
@@ -32,9 +32,9 @@ void showFunctionModes(bool timerHalf, bool counterHalf)
 
 void frmMDI::mUpload_Click()
 {
-    SetStatusPanel(4, platform::LoadResString(250));
+    core::SetStatusPanel(4, platform::LoadResString(250));
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
-        SetStatusPanel(4, platform::LoadResString(255));
+        core::SetStatusPanel(4, platform::LoadResString(255));
         ShowErrorMessage(22);
         return;
     }

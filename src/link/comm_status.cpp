@@ -1,14 +1,14 @@
 #include "link/comm_status.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
 
 void UpdateCommStatusBar()
 {
-    frmMDI& mdi = frmMDI::instance();
-    mdi.StatusBar1->setPanelText(
+    core::Shell& mdi = core::shell();
+    mdi.setPanelText(
         2, QStringLiteral("COM%1 , %2").arg(commSettings.nCommPort).arg(commSettings.sCommSettingsText));
-    mdi.StatusBar1->setPanelText(
+    mdi.setPanelText(
         3, QStringLiteral("Device ID(Hex) : %1")
                .arg(QString::number(commSettings.nSlaveID & 0xFF, 16).toUpper().rightJustified(2, '0')));
 }

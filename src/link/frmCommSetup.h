@@ -1,8 +1,8 @@
 #pragma once
 // The serial settings dialog: line settings, protocol, reply time-out, pause after each
-// exchange and the slave ID, chosen by hand or from a search of the line. It also hosts
-// MSComm1, the program's only serial control, whether it is shown or not; unloading the
-// dialog closes the port.
+// exchange and the slave ID, chosen by hand or from a search of the line. It edits and
+// applies the link's settings (commSettings) and searches the line through the link;
+// unloading the dialog closes the link's port.
 //
 // Shown modally by the mCommSetting_Click handlers (main window, editors, monitoring
 // window), which run UpdateCommStatusBar after it has closed:
@@ -23,14 +23,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmCommSetup : public QDialog, public platform::SingleForm<frmCommSetup> {
-    Q_OBJECT
-public:
-    frmCommSetup();
-    ~frmCommSetup() override;
-
-    MSComm* MSComm1 = nullptr;
-
+// The controls of the dialog, made and placed by its setupUi (frmCommSetup_layout.cpp).
+struct Ui_frmCommSetup {
     QGroupBox* framePCCommSetting = nullptr;
     QGroupBox* frameComPort = nullptr;
     QComboBox* cboComPort = nullptr;
@@ -68,6 +62,19 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdCancel = nullptr;
+};
+
+class frmCommSetup : public QDialog, public platform::SingleForm<frmCommSetup>, private Ui_frmCommSetup {
+    Q_OBJECT
+    // Tests reach the controls through FormAccess (tests/support/form_access.h).
+    friend struct FormAccess;
+
+public:
+    frmCommSetup();
+    ~frmCommSetup() override;
+
+    // The link's serial control (link/link.h CommControl()).
+    MSComm* MSComm1() const;
 
     // True while the slave-ID search runs; Stop clears it.
     bool bSearching = false;
@@ -84,7 +91,6 @@ public:
     void OptModeSelect_Click(int index);
     void optProtocal_Click(int index);
     void cboAddress_Auto_Click();
-    void MSComm1_OnComm();
 
     void reject() override;
     void done(int result) override;
@@ -95,7 +101,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    // Creates and places the controls (frmCommSetup_layout.cpp).
+    void setupUi();
+    void ConnectHandlers();
     void Form_Load();
     void LoadCaptions();
     void ApplySettings(bool& failed);

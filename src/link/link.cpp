@@ -1,12 +1,13 @@
 #include "link/link.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
-#include "link/frmCommSetup.h"
 #include "link/messages.h"
 #include "link/modbus_ascii.h"
 #include "link/mscomm.h"
 #include "platform/clock.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
@@ -24,11 +25,34 @@ public:
     RequestOnLine& operator=(const RequestOnLine&) = delete;
 };
 
-// The link's activity texts go to status panel 4 of the main window when it is there.
-void setActivityText(const char* text)
+// The link's activity texts go to status panel 4 of the main window.
+void setActivityText(const char* text) { core::SetStatusPanel(4, QString::fromLatin1(text)); }
+
+// A line event of the control, as the user is told of it in panel 4; other events
+// leave the panel as it is.
+void reportLineEvent(int commEvent)
 {
-    if (frmMDI* mdi = frmMDI::loaded())
-        mdi->StatusBar1->setPanelText(4, QString::fromLatin1(text));
+    const char* text = nullptr;
+    switch (commEvent) {
+    case comEventBreak: text = "Receive Error"; break;
+    case comEventCTSTO: case comEventDSRTO: case comEventCDTO: text = "Timeout"; break;
+    case comEventFrame: text = "Frameing Error"; break;
+    case comEventOverrun: text = "Data lost"; break;
+    case comEventRxOver: text = "Receive buffer overflow"; break;
+    case comEventRxParity: text = "Parity Error"; break;
+    case comEventTxFull: text = "Transmit buffer full"; break;
+    case comEventDCB: text = "Receive Error!"; break;
+    default: return;
+    }
+    setActivityText(text);
+}
+
+MSComm* g_control = nullptr;
+
+void dropControl()
+{
+    delete g_control;
+    g_control = nullptr;
 }
 
 void closePort(MSComm& port)
@@ -51,7 +75,17 @@ constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
 
 } // namespace
 
-MSComm& CommControl() { return *frmCommSetup::instance().MSComm1; }
+MSComm& CommControl()
+{
+    if (!g_control) {
+        g_control = new MSComm;
+        g_control->setObjectName(QStringLiteral("MSComm1"));
+        QObject::connect(g_control, &MSComm::OnComm, g_control, [] { reportLineEvent(g_control->CommEvent()); });
+        // Ended while the application still runs, so the device closes cleanly.
+        qAddPostRoutine(dropControl);
+    }
+    return *g_control;
+}
 
 bool LinkRequestInProgress() { return g_requestOnLine; }
 

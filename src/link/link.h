@@ -29,8 +29,8 @@ struct ExpectedReply;
 // (message 2 shown, port left open). Shows its message whatever bSilentComm holds.
 int OpenCommPort();
 
-// The program's serial control, frmCommSetup.MSComm1; the first use loads the settings
-// dialog without showing it. Jobs close the port at their end with
+// The program's only serial control, owned by the link and made on first use; its line
+// events are shown in status panel 4. Jobs close the port at their end with
 // `if (CommControl().PortOpen()) CommControl().setPortOpen(false);`.
 MSComm& CommControl();
 

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures by name, in place of the forms' bitmap resources. Each picture is drawn
-// by our own code; names are matched without regard to case.
+// Pictures by name. Each picture is drawn by our own code; names are matched without
+// regard to case.
 #include <QPixmap>
 #include <QString>
 #include <functional>

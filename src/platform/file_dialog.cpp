@@ -9,7 +9,7 @@ namespace platform {
 
 namespace {
 
-// A name the file system cannot take gets the control's invalid-name error instead of a path.
+// A name the file system cannot take gets the dialog's invalid-name error instead of a path.
 bool isUsableName(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();

@@ -1,12 +1,11 @@
 #pragma once
-// The settings-file and log-file dialogs in place of the forms' common dialog control.
-// Its properties keep their values between uses, as the control's do: FileName holds
-// the last full path chosen and is never cleared by the dialog itself.
+// The settings-file and log-file dialogs. Their properties keep their values between
+// uses: FileName holds the last full path chosen and is never cleared by the dialog.
 #include <QString>
 
 namespace platform {
 
-// Results of ShowOpen/ShowSave, with the control's error numbers.
+// Results of ShowOpen/ShowSave.
 enum : int {
     kDialogAccepted = 0,
     kDialogCancelled = 32755,
@@ -47,7 +46,7 @@ private:
     int show(FileDialogRequest::Kind kind);
 };
 
-// Converts the forms' "text|pattern|text|pattern" filter into Qt's name filters.
+// Converts a "text|pattern|text|pattern" filter into Qt's name filters.
 QString toQtFilter(const QString& formsFilter);
 
 // Installs `p` (not owned); nullptr restores the QFileDialog presenter.

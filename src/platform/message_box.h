@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes in place of the forms' MsgBox: one call, the answer as the result.
+// Message boxes: one call, the answer as the result.
 // The program shows a QMessageBox; tests install a presenter that scripts the answers.
 #include <QString>
 

@@ -15,7 +15,7 @@ inline void placeTw(QWidget* w, double left, double top, double width, double he
     w->setGeometry(tw(left), tw(top), tw(width), tw(height));
 }
 
-// A font of the forms' point size pinned to pixels, so text fits the fixed boxes
+// A font of the windows' point size pinned to pixels, so text fits the fixed boxes
 // whatever the screen's dpi (12 pt = 16 px).
 inline QFont formFont(double points, bool bold = false)
 {

@@ -1,75 +1,14 @@
 #include "settings_file/h5h7_image.h"
 
-#include "app/machine_type.h"
-#include "editors/h5h7/frmModeSetting_H7.h"
-#include "editors/h9/key_protect.h"
-#include "settings_file/loader_support.h"
+#include "core/digit_rows.h"
+#include "core/h5h7_params.h"
+#include "core/key_protect.h"
+#include "core/machine_type.h"
 
-#include <QCoreApplication>
-
-using settings_file::detail::CaptionKind;
-using settings_file::detail::LoadRefused;
-using settings_file::detail::putCaption;
-using settings_file::detail::refuse;
 using settings_image::ImageWriter;
-using settings_image::readDecimal;
-using settings_image::hexAt;
-
-namespace {
-
-void select(QComboBox* combo, int index)
-{
-    settings_file::detail::select(&frmModeSetting_H7::SetListIndex, combo, index);
-}
-
-// Labels 0 to 5 of a row from six consecutive positions.
-void putDigits(const SettingFileImage& image, int pos, DigitLabelArray* row,
-               CaptionKind label0 = CaptionKind::Digit)
-{
-    putCaption(image, pos, *row, 0, label0);
-    for (int i = 1; i < 6; ++i)
-        putCaption(image, pos + i, *row, i, CaptionKind::Digit);
-}
-
-// The key-protection flag: the editor toggles it, so it is set to the opposite first.
-void loadKeyProtect(frmModeSetting_H7& ed, const SettingFileImage& image, int pos)
-{
-    const int v = readDecimal(image.at(pos));
-    if (v != 0 && v != 1)
-        refuse();
-    bKeyProtect = v ? 0 : 1;
-    ed.mKP_Click();
-}
-
-void unloadEditor()
-{
-    if (frmModeSetting_H7* ed = frmModeSetting_H7::loaded())
-        ed->Unload();
-    platform::SingleForm<frmModeSetting_H7>::unload();
-}
-
-// Runs a load body; any refusal unloads the editor so no half-loaded set is left.
-template <class Body>
-int runLoad(const SettingFileImage& image, int failCode, Body body)
-{
-    if (image.size() != kSettingImageSize)
-        return failCode;
-    try {
-        frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-        ed.Show();
-        body(ed);
-        return 0;
-    } catch (const LoadRefused&) {
-        unloadEditor();
-        return failCode;
-    }
-}
-
-} // namespace
 
 int BuildFileImage_H5()
 {
-    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
     const TimerParamsH5& p = timerParamsH5;
     byFileBuf = settings_image::blankImage();
     ImageWriter w(byFileBuf);
@@ -82,20 +21,20 @@ int BuildFileImage_H5()
         .decimal(32, p.nTimerRange_A_H5)
         .decimal(33, p.nTimerDir_A_H5)
         .decimal(34, p.nOutputMode_A_H5)
-        .digits(35, *ed.lblTimerSetting_A_H5)
-        .digits(41, *ed.lblHoldTime_A_H5)
-        .digits(47, *ed.lblDutyRatio_A_H5)
+        .digits(35, RowText(H5H7Row::lblTimerSetting_A_H5))
+        .digits(41, RowText(H5H7Row::lblHoldTime_A_H5))
+        .digits(47, RowText(H5H7Row::lblDutyRatio_A_H5))
         .decimal(81, p.nTimerRangeOFF_B_H5)
         .decimal(82, p.nTimerRangeON_B_H5)
         .decimal(83, p.nTimerDir_B_H5)
         .decimal(84, p.nOutputMode_B_H5)
-        .digits(85, *ed.lblSettingValueOFF_B_H5)
-        .digits(91, *ed.lblSettingValueON_B_H5)
+        .digits(85, RowText(H5H7Row::lblSettingValueOFF_B_H5))
+        .digits(91, RowText(H5H7Row::lblSettingValueON_B_H5))
         .decimal(121, p.nSettingMode_C_H5)
         .decimal(122, p.nTimerRange_C_H5)
         .decimal(123, p.nOutputMode_C_H5)
-        .digits(124, *ed.lblSV1_C_H5)
-        .digits(130, *ed.lblSV2_C_H5);
+        .digits(124, RowText(H5H7Row::lblSV1_C_H5))
+        .digits(130, RowText(H5H7Row::lblSV2_C_H5));
     // The H5 layout holds the timer modes only.
     if (nFuncMode < 0 || nFuncMode > 2)
         w.fail();
@@ -104,7 +43,6 @@ int BuildFileImage_H5()
 
 int BuildFileImage_H7()
 {
-    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
     const CounterParamsH7& p = counterParamsH7;
     byFileBuf = settings_image::blankImage();
     ImageWriter w(byFileBuf);
@@ -112,129 +50,34 @@ int BuildFileImage_H7()
         .decimal(10, p.nKP_H7)
         .decimal(11, p.nDotAdj_H7)
         .decimal(12, p.nInputMethod_H7)
-        .digits(13, *ed.lblMagnification_Comm_H7)
+        .digits(13, RowText(H5H7Row::lblMagnification_Comm_H7))
         .decimal(19, p.nMaxFreq_H7)
         .decimal(20, p.nSGWidth_H7)
         .decimal(21, bKeyProtect)
         .decimal(31, nFuncMode)
         .decimal(32, p.nCountInputMode_1st_H7)
         .hexadecimal(33, p.nOutputMode_1st_H7)
-        .digits(36, *ed.lblHoldCounter_1st_H7)
-        .digits(42, *ed.lblCounterSetting_1st_H7)
+        .digits(36, RowText(H5H7Row::lblHoldCounter_1st_H7))
+        .digits(42, RowText(H5H7Row::lblCounterSetting_1st_H7))
         .decimal(81, p.nCountInputMode_2nd_H7)
         .hexadecimal(82, p.nOutputMode_2nd_H7)
-        .digits(85, *ed.lblHoldCounter_2nd_1_H7)
-        .digits(91, *ed.lblHoldCounter_2nd_2_H7)
-        .digits(97, *ed.lblCounterSetting_2nd_1_H7)
-        .digits(103, *ed.lblCounterSetting_2nd_2_H7)
+        .digits(85, RowText(H5H7Row::lblHoldCounter_2nd_1_H7))
+        .digits(91, RowText(H5H7Row::lblHoldCounter_2nd_2_H7))
+        .digits(97, RowText(H5H7Row::lblCounterSetting_2nd_1_H7))
+        .digits(103, RowText(H5H7Row::lblCounterSetting_2nd_2_H7))
         .decimal(131, p.nCountInputMode_batch_H7)
         .hexadecimal(132, p.nOutputMode_batch_H7)
-        .digits(135, *ed.lblHoldCounter_batch_H7)
-        .digits(141, *ed.lblCounterSetting_batch_1_H7)
-        .digits(147, *ed.lblCounterSetting_batch_2_H7)
+        .digits(135, RowText(H5H7Row::lblHoldCounter_batch_H7))
+        .digits(141, RowText(H5H7Row::lblCounterSetting_batch_1_H7))
+        .digits(147, RowText(H5H7Row::lblCounterSetting_batch_2_H7))
         .hexadecimal(181, p.nOutputMode_freq_H7)
         .decimal(183, p.nSampleAvg_freq_H7)
-        .digits(184, *ed.lblAuto2ZeroTime_freq_H7)
-        .digits(190, *ed.lblDelay2StartTime_freq_H7)
-        .digits(196, *ed.lblCounterSetting_freq_1_H7)
-        .digits(202, *ed.lblCounterSetting_freq_2_H7);
+        .digits(184, RowText(H5H7Row::lblAuto2ZeroTime_freq_H7))
+        .digits(190, RowText(H5H7Row::lblDelay2StartTime_freq_H7))
+        .digits(196, RowText(H5H7Row::lblCounterSetting_freq_1_H7))
+        .digits(202, RowText(H5H7Row::lblCounterSetting_freq_2_H7));
     // The H7 layout holds the counter modes only.
     if (nFuncMode < 3 || nFuncMode > 8)
         w.fail();
     return w.ok() ? 0 : 15;
-}
-
-int LoadFileImage_H5(const SettingFileImage& image, int failCode)
-{
-    return runLoad(image, failCode, [&image](frmModeSetting_H7& ed) {
-        switch (hexAt(image, 31)) {
-        case 0: ed.mFuncModeSelect_0_Click(); break;
-        case 1: ed.mFuncModeSelect_1_Click(); break;
-        case 2: ed.mFuncModeSelect_2_Click(); break;
-        default: refuse();
-        }
-        select(ed.cboKP_All_H5, hexAt(image, 10));
-        select(ed.cboSGWidth_All_H5, hexAt(image, 11));
-        select(ed.cboInputMethod_All_H5, hexAt(image, 12));
-        loadKeyProtect(ed, image, 13);
-
-        // Each time range before its rows: the range lays out the separator, the
-        // digits then go in unchanged.
-        select(ed.cboTimerRange_A_H5, hexAt(image, 32));
-        select(ed.cboTimerDirection_A_H5, hexAt(image, 33));
-        select(ed.cboOutputMode_A_H5, hexAt(image, 34));
-        putDigits(image, 35, ed.lblTimerSetting_A_H5);
-        putDigits(image, 41, ed.lblHoldTime_A_H5);
-        putDigits(image, 47, ed.lblDutyRatio_A_H5);
-
-        select(ed.cboTimerRangeOFF_B_H5, hexAt(image, 81));
-        select(ed.cboTimerRangeON_B_H5, hexAt(image, 82));
-        select(ed.cboTimerDirection_B_H5, hexAt(image, 83));
-        select(ed.cboOutputMode_B_H5, hexAt(image, 84));
-        putDigits(image, 85, ed.lblSettingValueOFF_B_H5);
-        putDigits(image, 91, ed.lblSettingValueON_B_H5);
-
-        select(ed.cboSettingMode_C_H5, hexAt(image, 121));
-        select(ed.cboTimerRange_C_H5, hexAt(image, 122));
-        select(ed.cboOutputMode_C_H5, hexAt(image, 123));
-        putDigits(image, 124, ed.lblSV1_C_H5);
-        putDigits(image, 130, ed.lblSV2_C_H5);
-    });
-}
-
-int LoadFileImage_H7(const SettingFileImage& image, int failCode)
-{
-    return runLoad(image, failCode, [&image](frmModeSetting_H7& ed) {
-        const int mode = hexAt(image, 31);
-        switch (mode) {
-        case 3: ed.mFuncModeSelect_3_Click(); break;
-        case 4: ed.mFuncModeSelect_4_Click(); break;
-        case 5: ed.mFuncModeSelect_5_Click(); break;
-        case 6: ed.mFuncModeSelect_6_Click(); break;
-        case 7: ed.mFuncModeSelect_7_Click(); break;
-        case 8: ed.mFuncModeSelect_8_Click(); break;
-        default: refuse();
-        }
-        select(ed.cboKP_Comm_H7, hexAt(image, 10));
-        select(ed.cboDotAdj_Comm_H7, hexAt(image, 11));
-        select(ed.cboInputMethod_Comm_H7, hexAt(image, 12));
-        // Prescale digits are digits: a letter would show as a two-character caption.
-        putDigits(image, 13, ed.lblMagnification_Comm_H7);
-        select(ed.cboMaxFreq_Comm_H7, hexAt(image, 19));
-        select(ed.cboSGWidth_Comm_H7, hexAt(image, 20));
-        loadKeyProtect(ed, image, 21);
-
-        // Each input mode before its output mode: the input decides whether the output
-        // list offers items 8 to 11.
-        select(ed.cboCountInputMode_1st_H7, hexAt(image, 32));
-        select(ed.cboOutputMode_1st_H7, hexAt(image, 33));
-        putDigits(image, 36, ed.lblHoldCounter_1st_H7);
-        putDigits(image, 42, ed.lblCounterSetting_1st_H7, CaptionKind::SignedDigit);
-
-        select(ed.cboCountInputMode_2nd_H7, hexAt(image, 81));
-        select(ed.cboOutputMode_2nd_H7, hexAt(image, 82));
-        putDigits(image, 85, ed.lblHoldCounter_2nd_1_H7);
-        putDigits(image, 91, ed.lblHoldCounter_2nd_2_H7);
-        putDigits(image, 97, ed.lblCounterSetting_2nd_1_H7, CaptionKind::SignedDigit);
-        putDigits(image, 103, ed.lblCounterSetting_2nd_2_H7, CaptionKind::SignedDigit);
-
-        const int batchInput = hexAt(image, 131);
-        select(ed.cboCountInputMode_batch_H7, batchInput);
-        // The dual counter's SUB list shows the output modes 8 to 11 as items 0 to 3.
-        const int batchOutput = hexAt(image, 132);
-        select(ed.cboOutputMode_batch_H7,
-               (mode == 7 && batchInput == 1) ? batchOutput - 8 : batchOutput);
-        putDigits(image, 135, ed.lblHoldCounter_batch_H7);
-        putDigits(image, 141, ed.lblCounterSetting_batch_1_H7, CaptionKind::SignedDigit);
-        putDigits(image, 147, ed.lblCounterSetting_batch_2_H7, CaptionKind::SignedDigit);
-
-        select(ed.cboOutputMode_freq_H7, hexAt(image, 181));
-        select(ed.cboSampleAvg_freq_H7, hexAt(image, 183));
-        putDigits(image, 184, ed.lblAuto2ZeroTime_freq_H7);
-        putDigits(image, 190, ed.lblDelay2StartTime_freq_H7);
-        putDigits(image, 196, ed.lblCounterSetting_freq_1_H7);
-        putDigits(image, 202, ed.lblCounterSetting_freq_2_H7);
-
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
 }

@@ -1,7 +1,8 @@
 #include "settings_file/h9_image.h"
 
-#include "app/machine_type.h"
-#include "editors/h9/frmModeSetting_H9.h"
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
+#include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "transfer/h9_checks.h"
 
@@ -27,50 +28,46 @@ int putSection(int (*check)(), Writes writes)
 
 // The order of a set value by its decimal point; a point the layout does not have
 // leaves nothing that could be stored.
-void rowByDecimalPoint(ImageWriter& w, int pos, const DigitLabelArray& row, int d)
+void rowByDecimalPoint(ImageWriter& w, int pos, H9Row row, int d)
 {
     if (const auto order = orderByDecimalPoint(d))
-        w.row(pos, row, *order);
+        w.row(pos, RowText(row), *order);
     else
         w.fail();
 }
-
-frmModeSetting_H9& editor() { return frmModeSetting_H9::instance(); }
 
 } // namespace
 
 int PutTimerA_H9()
 {
     return putSection(&CheckTimerA_H9, [](ImageWriter& w) {
-        frmModeSetting_H9& ed = editor();
         w.hexadecimal(25, nTimeRangeA_H9)
             .hexadecimal(26, nCountDirectionA_H9)
             .hexadecimal(28, nOutputModeA_H9)
-            .row(29, *ed.lblTimerSettingA, nTimeRangeA_H9 == 0 ? orderTwoDecimals() : orderLeading())
-            .row(36, *ed.lblHoldTimeA, orderTwoDecimals());
+            .row(29, RowText(H9Row::lblTimerSettingA), nTimeRangeA_H9 == 0 ? orderTwoDecimals() : orderLeading())
+            .row(36, RowText(H9Row::lblHoldTimeA), orderTwoDecimals());
     });
 }
 
 int PutPartB_H9()
 {
     return putSection(&CheckPartB_H9, [](ImageWriter& w) {
-        frmModeSetting_H9& ed = editor();
         if (nFuncB_H9 == 0) {
             w.hexadecimal(52, nCountInputModeB_H9)
                 .hexadecimal(53, nDotAdjB_H9)
                 .hexadecimal(54, nMaxFreqB_H9)
                 .hexadecimal(55, nOutputModeB_H9)
-                .row(57, *ed.lblMagnificationB, orderPrescale());
-            rowByDecimalPoint(w, 63, *ed.lblCounterSettingB, nDotAdjB_H9);
-            w.row(70, *ed.lblHoldCounterB, orderTwoDecimals());
+                .row(57, RowText(H9Row::lblMagnificationB), orderPrescale());
+            rowByDecimalPoint(w, 63, H9Row::lblCounterSettingB, nDotAdjB_H9);
+            w.row(70, RowText(H9Row::lblHoldCounterB), orderTwoDecimals());
         } else {
             w.hexadecimal(91, nSampleAvgB_F_H9)
                 .hexadecimal(92, nDotAdjB_F_H9)
                 .hexadecimal(93, nMaxFreqB_F_H9)
                 .hexadecimal(94, nOutputModeB_F_H9)
-                .row(95, *ed.lblMagnificationB_F, orderPrescale());
-            rowByDecimalPoint(w, 101, *ed.lblCounterSettingB_F, nDotAdjB_F_H9);
-            w.row(108, *ed.lblHoldCounterB_F, orderTwoDecimals());
+                .row(95, RowText(H9Row::lblMagnificationB_F), orderPrescale());
+            rowByDecimalPoint(w, 101, H9Row::lblCounterSettingB_F, nDotAdjB_F_H9);
+            w.row(108, RowText(H9Row::lblHoldCounterB_F), orderTwoDecimals());
         }
     });
 }
@@ -78,43 +75,40 @@ int PutPartB_H9()
 int PutDualTimer_H9()
 {
     return putSection(&CheckTwoStageTimer_H9, [](ImageWriter& w) {
-        frmModeSetting_H9& ed = editor();
         w.hexadecimal(131, nOutputMode_T_Dual_0_H9)
             .hexadecimal(151, nOutputMode_T_Dual_1_H9)
-            .row(132, *ed.lblTimerSetting_T_Dual_0, orderLeading())
-            .row(139, *ed.lblHoldTime_T_Dual_0, orderTwoDecimals())
-            .row(152, *ed.lblTimerSetting_T_Dual_1, orderLeading())
-            .row(159, *ed.lblHoldTime_T_Dual_1, orderTwoDecimals());
+            .row(132, RowText(H9Row::lblTimerSetting_T_Dual_0), orderLeading())
+            .row(139, RowText(H9Row::lblHoldTime_T_Dual_0), orderTwoDecimals())
+            .row(152, RowText(H9Row::lblTimerSetting_T_Dual_1), orderLeading())
+            .row(159, RowText(H9Row::lblHoldTime_T_Dual_1), orderTwoDecimals());
     });
 }
 
 int PutDualCounter_H9()
 {
     return putSection(&CheckDualCounter_H9, [](ImageWriter& w) {
-        frmModeSetting_H9& ed = editor();
         w.hexadecimal(171, nDualCounterMode_H9)
             .hexadecimal(172, nOutputMode_C_Dual_0_H9)
             .hexadecimal(191, nCountInputMode_C_Dual_1_H9)
             .hexadecimal(192, nMaxFreq_C_Dual_1_H9)
             .hexadecimal(193, nOutputMode_C_Dual_1_H9)
-            .row(173, *ed.lblCounterSetting_C_Dual_0, orderLeading())
-            .row(180, *ed.lblHoldCounter_C_Dual_0, orderTwoDecimals())
-            .row(195, *ed.lblCounterSetting_C_Dual_1, orderLeading())
-            .row(202, *ed.lblHoldCounter_C_Dual_1, orderTwoDecimals());
+            .row(173, RowText(H9Row::lblCounterSetting_C_Dual_0), orderLeading())
+            .row(180, RowText(H9Row::lblHoldCounter_C_Dual_0), orderTwoDecimals())
+            .row(195, RowText(H9Row::lblCounterSetting_C_Dual_1), orderLeading())
+            .row(202, RowText(H9Row::lblHoldCounter_C_Dual_1), orderTwoDecimals());
     });
 }
 
 int PutDualTacho_H9()
 {
     return putSection(&CheckDualTacho_H9, [](ImageWriter& w) {
-        frmModeSetting_H9& ed = editor();
         w.hexadecimal(221, nOutputModeA_Dual_F_H9)
             .hexadecimal(231, nSampleAvgB_Dual_F_H9)
             .hexadecimal(232, nMaxFreqB_Dual_F_H9)
             .hexadecimal(233, nOutputModeB_Dual_F_H9)
-            .row(222, *ed.lblCounterSettingA_Dual_F, orderLeading())
-            .row(234, *ed.lblCounterSettingB_Dual_F, orderLeading())
-            .row(241, *ed.lblHoldCounterB_Dual_F, orderTwoDecimals());
+            .row(222, RowText(H9Row::lblCounterSettingA_Dual_F), orderLeading())
+            .row(234, RowText(H9Row::lblCounterSettingB_Dual_F), orderLeading())
+            .row(241, RowText(H9Row::lblHoldCounterB_Dual_F), orderTwoDecimals());
     });
 }
 

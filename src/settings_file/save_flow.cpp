@@ -1,6 +1,6 @@
 #include "settings_file/save_flow.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/messages.h"
 #include "platform/message_box.h"
@@ -19,7 +19,7 @@ SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
     commState.nErrCode = buildImage();
     if (commState.nErrCode != 0) {
         ShowErrorMessage(commState.nErrCode);
-        SetStatusPanel(4, LoadResString(253));
+        core::SetStatusPanel(4, LoadResString(253));
         return SaveOutcome::Failed;
     }
 
@@ -31,7 +31,7 @@ SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
     if (result != 0) {
         platform::MsgBox(LoadResString(253), platform::MsgButtons::Ok, platform::MsgIcon::None,
                          QStringLiteral("Save"));
-        SetStatusPanel(4, LoadResString(253));
+        core::SetStatusPanel(4, LoadResString(253));
         return SaveOutcome::Failed;
     }
     if (throughDialog && bSaveCancelled)
@@ -39,8 +39,8 @@ SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
 
     platform::MsgBox(LoadResString(252), platform::MsgButtons::Ok, platform::MsgIcon::None,
                      QStringLiteral("Save"));
-    frmMDI::instance().bChange = false;
-    SetStatusPanel(4, LoadResString(252));
+    core::shell().bChange = false;
+    core::SetStatusPanel(4, LoadResString(252));
     return SaveOutcome::Saved;
 }
 

@@ -1,6 +1,6 @@
 #include "settings_file/settings_file_io.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
@@ -51,10 +51,9 @@ int WriteSettingFile(const QString& path, const SettingFileImage& image)
     // The file is written: nothing after this point may turn the result into a failure.
     bHasFileName = true;
     settings_file::setCurrentFile(path);
-    if (frmMDI* mdi = frmMDI::loaded()) {
-        if (QWidget* editor = mdi->ActiveForm())
-            mdi->setChildCaption(editor, settings_file::fileNamePart(path));
-    }
+    core::Shell& mdi = core::shell();
+    if (QWidget* editor = mdi.ActiveForm())
+        mdi.setChildCaption(editor, settings_file::fileNamePart(path));
     return 0;
 }
 
@@ -100,7 +99,7 @@ int SaveSettingFileAs(const SettingFileImage& image)
     if (!QDir().mkpath(folder))
         return 15;
 
-    platform::CommonDialog& dlg = frmMDI::instance().CommonDialog1;
+    platform::CommonDialog& dlg = core::shell().CommonDialog1;
     dlg.InitDir = folder;
     dlg.DialogTitle = QStringLiteral("Save As");
     dlg.Filter = QString::fromLatin1(settings_file::kDialogFilter);

@@ -1,10 +1,5 @@
 #include "settings_file/settings_image.h"
 
-#include "editors/h9/digit_label_array.h"
-
-SettingFileImage byFileBuf(kSettingImageSize, settings_image::kFill);
-SettingFileImage byUploadBuf(kSettingImageSize, settings_image::kFill);
-
 namespace settings_image {
 
 SettingFileImage blankImage() { return SettingFileImage(kSettingImageSize, kFill); }
@@ -80,17 +75,27 @@ std::optional<LabelOrder> orderByDecimalPoint(int d)
     LabelOrder o;
     for (int i = 0; i <= 5 - d; ++i)
         o.push_back(i);
-    o.push_back(DigitLabelArray::kSeparator);
+    o.push_back(kSeparatorLabel);
     for (int i = 6 - d; i <= 5; ++i)
         o.push_back(i);
     return o;
 }
 
-std::optional<QByteArray> joinRow(const DigitLabelArray& row, const LabelOrder& order)
+namespace {
+
+// Label `label` of a row's text as a caption; "" outside the text.
+QString labelOf(const QString& rowText, int label)
+{
+    return label >= 0 && label < rowText.size() ? QString(rowText.at(label)) : QString();
+}
+
+} // namespace
+
+std::optional<QByteArray> joinRow(const QString& rowText, const LabelOrder& order)
 {
     QByteArray out;
     for (int label : order) {
-        const std::optional<char> c = captionChar(row(label).Caption());
+        const std::optional<char> c = captionChar(labelOf(rowText, label));
         if (!c)
             return std::nullopt;
         out.append(*c);
@@ -140,17 +145,17 @@ ImageWriter& ImageWriter::hexadecimal(int pos, int value)
     return *this;
 }
 
-ImageWriter& ImageWriter::digits(int pos, const DigitLabelArray& row)
+ImageWriter& ImageWriter::digits(int pos, const QString& rowText)
 {
     for (int i = 0; i < 6; ++i)
-        if (!put(pos + i, captionChar(row(i).Caption())))
+        if (!put(pos + i, captionChar(labelOf(rowText, i))))
             break;
     return *this;
 }
 
-ImageWriter& ImageWriter::row(int pos, const DigitLabelArray& r, const LabelOrder& order)
+ImageWriter& ImageWriter::row(int pos, const QString& rowText, const LabelOrder& order)
 {
-    const std::optional<QByteArray> chars = joinRow(r, order);
+    const std::optional<QByteArray> chars = joinRow(rowText, order);
     if (!chars)
         return fail();
     return text(pos, *chars);

@@ -2,6 +2,8 @@
 // The 256-byte settings image: one printable ASCII character per position, the
 // header in positions 0-7 and the fields of the instrument type after it. A settings
 // file is this image byte for byte; an upload fills the same layout.
+#include "core/settings_buffers.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,21 +11,11 @@
 #include <optional>
 #include <vector>
 
-class DigitLabelArray;
-
-constexpr int kSettingImageSize = 256;
-
-// Always exactly kSettingImageSize bytes.
-using SettingFileImage = QByteArray;
-
-// The file image: built by the writers for a save, filled by ReadSettingFile for Open.
-extern SettingFileImage byFileBuf;
-// The upload image: filled by the upload, handed to a loader by the Upload command.
-extern SettingFileImage byUploadBuf;
-
 namespace settings_image {
 
 constexpr char kFill = '0';
+// The separator's label in a row's text.
+constexpr int kSeparatorLabel = 6;
 constexpr int kVersion = 0x0100;
 
 // A fresh image with every position "0", the start of every writer.
@@ -60,8 +52,9 @@ const LabelOrder& orderPrescale();     // 1, 2, 6, 3, 4, 5
 // By decimal point d: 0 leading, 1 to 3 labels 0..5-d, 6, 6-d..5; nothing for d > 3.
 std::optional<LabelOrder> orderByDecimalPoint(int d);
 
-// Joins the captions of `row` in `order`; nothing when a caption is not one character.
-std::optional<QByteArray> joinRow(const DigitLabelArray& row, const LabelOrder& order);
+// Joins the labels of a row's text (core/digit_rows.h) in `order`; nothing when one of
+// them is not a printable character.
+std::optional<QByteArray> joinRow(const QString& rowText, const LabelOrder& order);
 
 // Fills an image one field at a time and remembers the first field that could not be
 // stored; every later call is then ignored, and ok() reports the failure.
@@ -73,10 +66,10 @@ public:
     ImageWriter& header(int macType);
     ImageWriter& decimal(int pos, int value);
     ImageWriter& hexadecimal(int pos, int value);
-    // Labels 0 to 5 of a row, label 0 first (the H5/H7 layouts).
-    ImageWriter& digits(int pos, const DigitLabelArray& row);
-    // A row in one of the label orders above (the H9 layout).
-    ImageWriter& row(int pos, const DigitLabelArray& row, const LabelOrder& order);
+    // Labels 0 to 5 of a row's text, label 0 first (the H5/H7 layouts).
+    ImageWriter& digits(int pos, const QString& rowText);
+    // A row's text in one of the label orders above (the H9 layout).
+    ImageWriter& row(int pos, const QString& rowText, const LabelOrder& order);
     ImageWriter& fail() { ok_ = false; return *this; }
 
     bool ok() const { return ok_; }

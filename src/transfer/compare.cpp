@@ -1,16 +1,16 @@
 #include "transfer/compare.h"
 
-#include "app/machine_type.h"
-#include "editors/h5h7/frmModeSetting_H7.h"
-#include "editors/h5h7/h5h7_params.h"
-#include "editors/h9/params_h9.h"
+#include "core/digit_rows.h"
+#include "core/h5h7_params.h"
+#include "core/h9_params.h"
+#include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/modbus_ascii.h"
 #include "transfer/compare_messages.h"
-#include "transfer/encoder_h5.h"
-#include "transfer/encoder_h7.h"
+#include "transfer/h5_encoder.h"
+#include "transfer/h7_encoder.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/h9_encoder.h"
 #include "transfer/identify.h"
@@ -132,7 +132,7 @@ int outcome(RegCompare r)
     return r == RegCompare::ReadFailed ? kCompareFailed : 0;
 }
 
-bool signCaptionIsMinus(DigitLabelArray* row) { return row && (*row)(0).Caption() == QLatin1String("-"); }
+bool signIsMinus(H5H7Row row) { return RowText(row).startsWith(QLatin1Char('-')); }
 
 int failAndHide(int code)
 {
@@ -265,9 +265,6 @@ int Compare_H7(long& diff)
         return outcome(r);
     if (Encode_H7() != 0)
         return kCompareFailed;
-    frmModeSetting_H7* f = frmModeSetting_H7::loaded();
-    if (!f)
-        return kCompareFailed;
 
     const RegBlock& c = RegImage_H7.Comm;
     const RegBlock& n = RegImage_H7.Cnt;
@@ -285,14 +282,14 @@ int Compare_H7(long& diff)
             w.range(n, 1696, 1699);
         }
         w.range(n, 1716, 1719) && w.range(n, 1708, 1711);
-        DigitLabelArray* first = nFuncMode == 4 ? f->lblCounterSetting_2nd_1_H7
-                               : nFuncMode >= 6 ? f->lblCounterSetting_batch_1_H7
-                                                : f->lblCounterSetting_1st_H7;
-        w.sign(1, signCaptionIsMinus(first) ? 1 : 0);
+        const H5H7Row first = nFuncMode == 4 ? H5H7Row::lblCounterSetting_2nd_1_H7
+                            : nFuncMode >= 6 ? H5H7Row::lblCounterSetting_batch_1_H7
+                                             : H5H7Row::lblCounterSetting_1st_H7;
+        w.sign(1, signIsMinus(first) ? 1 : 0);
         switch (nFuncMode) {
         case 4:
             w.range(n, 1720, 1723) && w.range(n, 1712, 1715)
-                && w.sign(2, signCaptionIsMinus(f->lblCounterSetting_2nd_2_H7) ? 1 : 0);
+                && w.sign(2, signIsMinus(H5H7Row::lblCounterSetting_2nd_2_H7) ? 1 : 0);
             break;
         case 6:
             w.range(n, 1712, 1715);

@@ -1,6 +1,6 @@
 #include "transfer/frmWriteProcess1.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
@@ -94,7 +94,7 @@ void frmWriteProcess1::Form_Activate()
     running_ = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    const int job = frmMDI::instance().nUpDownCompare;
+    const int job = core::shell().nUpDownCompare;
     const TransferJobRow row = TransferJobRowFor(job);
     Label1->setText(platform::LoadResString(row.labelStringId));
     Label1->repaint();
@@ -126,11 +126,11 @@ void frmWriteProcess1::EndJob(bool success, int job)
     unload();
 
     if (!success) {
-        SetStatusPanel(4, platform::LoadResString(row.failureTextId));
+        core::SetStatusPanel(4, platform::LoadResString(row.failureTextId));
         return;
     }
     const QString text = platform::LoadResString(row.successTextId);
-    SetStatusPanel(4, text);
+    core::SetStatusPanel(4, text);
     if (!row.successBoxTitle.isEmpty())
         platform::MsgBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Information, row.successBoxTitle);
 }

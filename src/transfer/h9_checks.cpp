@@ -1,6 +1,7 @@
 #include "transfer/h9_checks.h"
 
-#include "editors/h9/frmModeSetting_H9.h"
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
 #include "transfer/register_image.h"
 
 namespace {
@@ -74,85 +75,80 @@ bool hasOutputTime(quint8 counterOutputMode)
 }
 
 // A row whose captions are not all digits gives an empty text, which fails its check.
-bool fails(quint8 kind, quint8 limitFlag, const DigitLabelArray* row, int decimals)
+bool fails(quint8 kind, quint8 limitFlag, H9Row row, int decimals)
 {
-    return CheckValue_H9(kind, limitFlag, DigitRowText(*row, decimals)) != 0;
+    return CheckValue_H9(kind, limitFlag, DigitRowText(RowText(row), decimals)) != 0;
 }
 
 } // namespace
 
 int CheckTimerA_H9()
 {
-    const frmModeSetting_H9& f = frmModeSetting_H9::instance();
     const bool seconds = nTimeRangeA_H9 == 0;
-    if (fails(seconds ? 2 : 0, 0, f.lblTimerSettingA, seconds ? 2 : 0))
+    if (fails(seconds ? 2 : 0, 0, H9Row::lblTimerSettingA, seconds ? 2 : 0))
         return 6;
     // Signal ON delay 1 and 4 have no output time.
-    if (nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5 && fails(2, 0, f.lblHoldTimeA, 2))
+    if (nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5 && fails(2, 0, H9Row::lblHoldTimeA, 2))
         return 7;
     return 0;
 }
 
 int CheckPartB_H9()
 {
-    const frmModeSetting_H9& f = frmModeSetting_H9::instance();
     if (nFuncB_H9 != 0) {
-        if (fails(nDotAdjB_F_H9, 0, f.lblCounterSettingB_F, nDotAdjB_F_H9))
+        if (fails(nDotAdjB_F_H9, 0, H9Row::lblCounterSettingB_F, nDotAdjB_F_H9))
             return 10;
-        if (fails(5, 0, f.lblHoldCounterB_F, 2))
+        if (fails(5, 0, H9Row::lblHoldCounterB_F, 2))
             return 11;
-        if (fails(3, 1, f.lblMagnificationB_F, 3))
+        if (fails(3, 1, H9Row::lblMagnificationB_F, 3))
             return 9;
         return 0;
     }
-    if (fails(nDotAdjB_H9, 0, f.lblCounterSettingB, nDotAdjB_H9))
+    if (fails(nDotAdjB_H9, 0, H9Row::lblCounterSettingB, nDotAdjB_H9))
         return 8;
-    if (hasOutputTime(nOutputModeB_H9) && fails(2, 0, f.lblHoldCounterB, 2))
+    if (hasOutputTime(nOutputModeB_H9) && fails(2, 0, H9Row::lblHoldCounterB, 2))
         return 7;
-    if (fails(3, 1, f.lblMagnificationB, 3))
+    if (fails(3, 1, H9Row::lblMagnificationB, 3))
         return 9;
     return 0;
 }
 
 int CheckTwoStageTimer_H9()
 {
-    const frmModeSetting_H9& f = frmModeSetting_H9::instance();
-    const QString stage0 = DigitRowText(*f.lblTimerSetting_T_Dual_0, 0);
-    const QString stage1 = DigitRowText(*f.lblTimerSetting_T_Dual_1, 0);
+    const QString stage0 = DigitRowText(RowText(H9Row::lblTimerSetting_T_Dual_0), 0);
+    const QString stage1 = DigitRowText(RowText(H9Row::lblTimerSetting_T_Dual_1), 0);
     if (CheckValue_H9(0, 0, stage0) != 0 || CheckValue_H9(0, 0, stage1) != 0)
         return 6;
     // Both texts passed, so both are six-digit whole numbers.
     if (stage1.toInt() < stage0.toInt())
         return 13;
-    if (nOutputMode_T_Dual_0_H9 == 1 && fails(2, 0, f.lblHoldTime_T_Dual_0, 2))
+    if (nOutputMode_T_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_0, 2))
         return 7;
-    if (nOutputMode_T_Dual_1_H9 == 1 && fails(2, 0, f.lblHoldTime_T_Dual_1, 2))
+    if (nOutputMode_T_Dual_1_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_1, 2))
         return 7;
     return 0;
 }
 
 int CheckDualCounter_H9()
 {
-    const frmModeSetting_H9& f = frmModeSetting_H9::instance();
-    if (fails(0, 0, f.lblCounterSetting_C_Dual_0, 0))
+    if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_0, 0))
         return 8;
-    if (nOutputMode_C_Dual_0_H9 == 1 && fails(2, 0, f.lblHoldCounter_C_Dual_0, 2))
+    if (nOutputMode_C_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldCounter_C_Dual_0, 2))
         return 7;
-    if (fails(0, 0, f.lblCounterSetting_C_Dual_1, 0))
+    if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_1, 0))
         return 8;
-    if (hasOutputTime(nOutputMode_C_Dual_1_H9) && fails(2, 0, f.lblHoldCounter_C_Dual_1, 2))
+    if (hasOutputTime(nOutputMode_C_Dual_1_H9) && fails(2, 0, H9Row::lblHoldCounter_C_Dual_1, 2))
         return 7;
     return 0;
 }
 
 int CheckDualTacho_H9()
 {
-    const frmModeSetting_H9& f = frmModeSetting_H9::instance();
-    if (fails(0, 0, f.lblCounterSettingA_Dual_F, 0))
+    if (fails(0, 0, H9Row::lblCounterSettingA_Dual_F, 0))
         return 10;
-    if (fails(0, 0, f.lblCounterSettingB_Dual_F, 0))
+    if (fails(0, 0, H9Row::lblCounterSettingB_Dual_F, 0))
         return 10;
-    if (fails(5, 0, f.lblHoldCounterB_Dual_F, 2))
+    if (fails(5, 0, H9Row::lblHoldCounterB_Dual_F, 2))
         return 11;
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "transfer/h9_encoder.h"
 
-#include "editors/h9/frmModeSetting_H9.h"
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
 #include "transfer/register_image.h"
 
 namespace {
@@ -53,7 +54,8 @@ constexpr TimerSlot kTimerSlots[8] = {
     {{1162, 1164, 1166}, 3, 1168},
 };
 
-frmModeSetting_H9& editor() { return frmModeSetting_H9::instance(); }
+// The value text of an H9 row with `decimals` places.
+QString row(H9Row r, int decimals) { return DigitRowText(RowText(r), decimals); }
 
 } // namespace
 
@@ -159,11 +161,10 @@ bool PackDualTachoSetValue_H9(const QString& text)
 
 bool EncodeTimerA_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegImage_H9.TimerA.Clear();
-    if (!PackTimerSetValue_H9(DigitRowText(*f.lblTimerSettingA, nTimeRangeA_H9 == 0 ? 2 : 0)))
+    if (!PackTimerSetValue_H9(row(H9Row::lblTimerSettingA, nTimeRangeA_H9 == 0 ? 2 : 0)))
         return false;
-    if (!PackTimerOutputTime_H9(DigitRowText(*f.lblHoldTimeA, 2)))
+    if (!PackTimerOutputTime_H9(row(H9Row::lblHoldTimeA, 2)))
         return false;
     RegImage_H9.TimerA.PutSetting(1176, nOutputModeA_H9);
     return true;
@@ -171,14 +172,13 @@ bool EncodeTimerA_H9()
 
 bool EncodeCounterB_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegBlock& b = RegImage_H9.CounterB;
     b.Clear();
-    if (!PackCounterSetValue_H9(0, nDotAdjB_H9, DigitRowText(*f.lblCounterSettingB, nDotAdjB_H9)))
+    if (!PackCounterSetValue_H9(0, nDotAdjB_H9, row(H9Row::lblCounterSettingB, nDotAdjB_H9)))
         return false;
-    if (!PackCounterTime_H9(0, DigitRowText(*f.lblHoldCounterB, 2)))
+    if (!PackCounterTime_H9(0, row(H9Row::lblHoldCounterB, 2)))
         return false;
-    if (!PackPrescale_H9(0, DigitRowText(*f.lblMagnificationB, 3)))
+    if (!PackPrescale_H9(0, row(H9Row::lblMagnificationB, 3)))
         return false;
     b.PutSetting(1356, nMaxFreqB_H9);
     b.PutSetting(1364, nDotAdjB_H9);
@@ -189,14 +189,13 @@ bool EncodeCounterB_H9()
 
 bool EncodeTachoB_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegImage_H9.TachoB.Clear();
     RegImage_H9.TachoCnt.Clear();
-    if (!PackCounterSetValue_H9(1, nDotAdjB_F_H9, DigitRowText(*f.lblCounterSettingB_F, nDotAdjB_F_H9)))
+    if (!PackCounterSetValue_H9(1, nDotAdjB_F_H9, row(H9Row::lblCounterSettingB_F, nDotAdjB_F_H9)))
         return false;
-    if (!PackCounterTime_H9(1, DigitRowText(*f.lblHoldCounterB_F, 2)))
+    if (!PackCounterTime_H9(1, row(H9Row::lblHoldCounterB_F, 2)))
         return false;
-    if (!PackPrescale_H9(1, DigitRowText(*f.lblMagnificationB_F, 3)))
+    if (!PackPrescale_H9(1, row(H9Row::lblMagnificationB_F, 3)))
         return false;
     RegBlock& cnt = RegImage_H9.TachoCnt;
     cnt.PutSetting(1356, nMaxFreqB_F_H9);
@@ -210,14 +209,13 @@ bool EncodeTachoB_H9()
 
 bool EncodeTwoStageTimer_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegBlock& b = RegImage_H9.TwoStage;
     b.Clear();
-    if (!PackTwoStageSetValues_H9(DigitRowText(*f.lblTimerSetting_T_Dual_0, 0),
-                                  DigitRowText(*f.lblTimerSetting_T_Dual_1, 0)))
+    if (!PackTwoStageSetValues_H9(row(H9Row::lblTimerSetting_T_Dual_0, 0),
+                                  row(H9Row::lblTimerSetting_T_Dual_1, 0)))
         return false;
-    if (!PackTwoStageOutputTimes_H9(DigitRowText(*f.lblHoldTime_T_Dual_0, 2),
-                                    DigitRowText(*f.lblHoldTime_T_Dual_1, 2)))
+    if (!PackTwoStageOutputTimes_H9(row(H9Row::lblHoldTime_T_Dual_0, 2),
+                                    row(H9Row::lblHoldTime_T_Dual_1, 2)))
         return false;
     b.PutSetting(1584, nDualFunc_H9);
     b.PutSetting(1594, nOutputMode_T_Dual_0_H9);
@@ -227,12 +225,11 @@ bool EncodeTwoStageTimer_H9()
 
 bool EncodeDualCounter_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegBlock& b = RegImage_H9.DualCounter;
     b.Clear();
-    if (!PackDualCounterSetValue_H9(DigitRowText(*f.lblCounterSetting_C_Dual_0, 0)))
+    if (!PackDualCounterSetValue_H9(row(H9Row::lblCounterSetting_C_Dual_0, 0)))
         return false;
-    if (!PackDualCounterOutputTime_H9(DigitRowText(*f.lblHoldCounter_C_Dual_0, 2)))
+    if (!PackDualCounterOutputTime_H9(row(H9Row::lblHoldCounter_C_Dual_0, 2)))
         return false;
     b.PutSetting(1648, nDualCounterMode_H9);
     b.PutSetting(1658, nOutputMode_C_Dual_0_H9);
@@ -241,12 +238,11 @@ bool EncodeDualCounter_H9()
 
 bool EncodeDualCounterB_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegBlock& b = RegImage_H9.CounterB;
     b.Clear();
-    if (!PackCounterSetValue_H9(2, 0, DigitRowText(*f.lblCounterSetting_C_Dual_1, 0)))
+    if (!PackCounterSetValue_H9(2, 0, row(H9Row::lblCounterSetting_C_Dual_1, 0)))
         return false;
-    if (!PackCounterTime_H9(0, DigitRowText(*f.lblHoldCounter_C_Dual_1, 2)))
+    if (!PackCounterTime_H9(0, row(H9Row::lblHoldCounter_C_Dual_1, 2)))
         return false;
     if (!PackPrescale_H9(0, QStringLiteral("1")))
         return false;
@@ -259,10 +255,9 @@ bool EncodeDualCounterB_H9()
 
 bool EncodeDualTacho_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegBlock& b = RegImage_H9.DualTacho;
     b.Clear();
-    if (!PackDualTachoSetValue_H9(DigitRowText(*f.lblCounterSettingA_Dual_F, 0)))
+    if (!PackDualTachoSetValue_H9(row(H9Row::lblCounterSettingA_Dual_F, 0)))
         return false;
     b.PutSetting(1684, nOutputModeA_Dual_F_H9);
     return true;
@@ -270,12 +265,11 @@ bool EncodeDualTacho_H9()
 
 bool EncodeDualTachoB_H9()
 {
-    frmModeSetting_H9& f = editor();
     RegImage_H9.TachoB.Clear();
     RegImage_H9.TachoCnt.Clear();
-    if (!PackCounterSetValue_H9(1, 0, DigitRowText(*f.lblCounterSettingB_Dual_F, 0)))
+    if (!PackCounterSetValue_H9(1, 0, row(H9Row::lblCounterSettingB_Dual_F, 0)))
         return false;
-    if (!PackCounterTime_H9(1, DigitRowText(*f.lblHoldCounterB_Dual_F, 2)))
+    if (!PackCounterTime_H9(1, row(H9Row::lblHoldCounterB_Dual_F, 2)))
         return false;
     RegBlock& cnt = RegImage_H9.TachoCnt;
     if (!cnt.PutDigits(1360, QStringLiteral("00010000"))) // prescale 1.000

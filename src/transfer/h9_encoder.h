@@ -1,6 +1,6 @@
 #pragma once
-// The H9 encoders: the edited H9 set (the bytes of params_h9.h and the digit rows of
-// frmModeSetting_H9) into RegImage_H9. Each clears the blocks it fills, then fills and
+// The H9 encoders: the edited H9 set (the bytes of core/h9_params.h and the H9 digit rows of
+// core/digit_rows.h) into RegImage_H9. Each clears the blocks it fills, then fills and
 // flags the bytes of its fields. They check no limits (h9_checks.h does that first),
 // but they refuse a digit caption that is not "0" to "9" or a setting with no place
 // in the map: the result is then false and the image must not be sent.

@@ -1,6 +1,6 @@
 #include "transfer/h9_writers.h"
 
-#include "editors/h9/params_h9.h"
+#include "core/h9_params.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/modbus_ascii.h"

@@ -1,6 +1,6 @@
 #include "transfer/identify.h"
 
-#include "app/machine_type.h"
+#include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"

@@ -1,7 +1,5 @@
 #include "transfer/register_image.h"
 
-#include "editors/h9/digit_label_array.h"
-
 #include <stdexcept>
 
 RegImageH9 RegImage_H9;
@@ -109,17 +107,13 @@ QString zeroPadded(const QString& digits, int width, int maxWidth)
 
 } // namespace
 
-QString DigitRowText(const DigitLabelArray& row, int decimals)
+QString DigitRowText(const QString& rowText, int decimals)
 {
-    if (decimals < 0 || decimals > 6)
+    if (decimals < 0 || decimals > 6 || rowText.size() < 6)
         return {};
-    QString text;
-    for (int i = 0; i < 6; ++i) {
-        const QString c = row(i).Caption();
-        if (c.size() != 1 || !allDigits(c))
-            return {};
-        text += c;
-    }
+    QString text = rowText.left(6);
+    if (!allDigits(text))
+        return {};
     if (decimals > 0)
         text = text.left(6 - decimals) + QLatin1Char('.') + text.right(decimals);
     return text;

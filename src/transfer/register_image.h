@@ -8,8 +8,6 @@
 #include <functional>
 #include <vector>
 
-class DigitLabelArray;
-
 // One block of byte addresses lb..ub (both inclusive). Addresses outside the block
 // are a programming fault: they throw std::out_of_range, which a transfer reports as
 // its unexpected-failure message instead of touching memory it does not own.
@@ -71,11 +69,11 @@ struct RegImageH9 {
 
 extern RegImageH9 RegImage_H9;
 
-// The value text of a digit row: the captions of labels 0 to 5, most significant
-// first, with "." before the last `decimals` characters when that is not 0.
-// Returns an empty text when a caption is not a single "0" to "9" or `decimals` is
-// outside 0 to 6, so no half-read number can go any further.
-QString DigitRowText(const DigitLabelArray& row, int decimals);
+// The value text of a digit row (core/digit_rows.h): its labels 0 to 5, most
+// significant first, with "." before the last `decimals` characters when that is not 0.
+// Returns an empty text when one of them is not "0" to "9" or `decimals` is outside 0
+// to 6, so no half-read number can go any further.
+QString DigitRowText(const QString& rowText, int decimals);
 
 // The 8-digit text of a value text. Flag 1: fixed point, integer field of four digits
 // followed by the fraction field (kind 2: "00" and two decimals; kind 3: "0" and

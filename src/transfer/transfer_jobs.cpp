@@ -1,9 +1,9 @@
 #include "transfer/transfer_jobs.h"
 
-#include "editors/h9/params_h9.h"
+#include "core/h9_params.h"
 #include "link/messages.h"
 #include "transfer/compare.h"
-#include "transfer/download_h5h7.h"
+#include "transfer/h5h7_download.h"
 #include "transfer/h9_download.h"
 #include "transfer/upload.h"
 

@@ -1,6 +1,6 @@
 #include "transfer/upload.h"
 
-#include "app/frmMDI.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"
@@ -20,7 +20,7 @@ QByteArray sUploadType;
 
 void setTypeText(const QString& text)
 {
-    frmMDI::instance().sCurrentMacType_Upload = text;
+    core::shell().sCurrentMacType_Upload = text;
 }
 
 // Registers 1024 and 1026 must both hold 0x25 in their low byte. 0 passed, 21 a

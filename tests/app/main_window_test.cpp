@@ -1,10 +1,11 @@
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
-#include "app/ui_lock.h"
+#include "core/machine_type.h"
+#include "core/ui_lock.h"
 #include "link/comm_records.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "platform/strings.h"
 #include "support/scripted_ui.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,7 @@ protected:
         logSettings.nLogDelimIdx = 3;
         monitorState.bMonitoring = true;
     }
-    void TearDown() override
-    {
-        frmMDI::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { testsupport::closeWindows(); }
 };
 
 } // namespace

@@ -1,9 +1,11 @@
 // The serial settings dialog and its slave-ID search, against the in-process fake line.
 #include "link_fixture.h"
 
+#include "app/frmMDI.h"
 #include "link/comm_status.h"
 #include "link/modbus_ascii.h"
 #include "platform/strings.h"
+#include "support/form_access.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -50,43 +52,43 @@ TEST_F(Dialog, LoadsEveryControlFromTheLinkRecords)
 
     frmCommSetup& d = dlg();
     EXPECT_EQ(d.windowTitle(), "Communication Settings");
-    EXPECT_EQ(d.frameTimeOut->title(), "Time Out ( >= 50 ms )");
-    EXPECT_EQ(d.cboComPort->count(), 16);
-    EXPECT_EQ(d.cboComPort->currentText(), "COM3");
-    EXPECT_EQ(d.cboBaudRate->currentText(), "19200   Bps");
-    EXPECT_EQ(d.cboBaudRate->itemText(0), "1200     Bps");
-    EXPECT_EQ(d.cboParity->currentText(), "Even");
-    EXPECT_EQ(d.cboDataBits->currentText(), "7 bits");
-    EXPECT_EQ(d.cboStopBits->currentText(), "2 bits");
-    EXPECT_EQ(d.txtTimeOut->text(), "750");
-    EXPECT_EQ(d.txtCommDelayTime->text(), "20");
-    EXPECT_EQ(d.cboDeviceID_Menu->count(), 255);
-    EXPECT_EQ(d.cboDeviceID_Menu->itemText(0), "01");
-    EXPECT_EQ(d.cboDeviceID_Menu->itemText(254), "FF");
-    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "1F");
-    EXPECT_EQ(d.cboAddress_Auto->count(), 2);
-    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 1);
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "1F");
-    EXPECT_TRUE(d.OptModeSelect[1]->isChecked());
-    EXPECT_TRUE(d.optProtocal[0]->isChecked());
-    EXPECT_FALSE(d.optProtocal[1]->isEnabled());
-    EXPECT_FALSE(d.cmdStop->isEnabled());
-    EXPECT_FALSE(d.cmdApply->isEnabled()) << "opens with nothing to apply";
+    EXPECT_EQ(ui(d).frameTimeOut->title(), "Time Out ( >= 50 ms )");
+    EXPECT_EQ(ui(d).cboComPort->count(), 16);
+    EXPECT_EQ(ui(d).cboComPort->currentText(), "COM3");
+    EXPECT_EQ(ui(d).cboBaudRate->currentText(), "19200   Bps");
+    EXPECT_EQ(ui(d).cboBaudRate->itemText(0), "1200     Bps");
+    EXPECT_EQ(ui(d).cboParity->currentText(), "Even");
+    EXPECT_EQ(ui(d).cboDataBits->currentText(), "7 bits");
+    EXPECT_EQ(ui(d).cboStopBits->currentText(), "2 bits");
+    EXPECT_EQ(ui(d).txtTimeOut->text(), "750");
+    EXPECT_EQ(ui(d).txtCommDelayTime->text(), "20");
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->count(), 255);
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->itemText(0), "01");
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->itemText(254), "FF");
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->currentText(), "1F");
+    EXPECT_EQ(ui(d).cboAddress_Auto->count(), 2);
+    EXPECT_EQ(ui(d).cboAddress_Auto->currentIndex(), 1);
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "1F");
+    EXPECT_TRUE(ui(d).OptModeSelect[1]->isChecked());
+    EXPECT_TRUE(ui(d).optProtocal[0]->isChecked());
+    EXPECT_FALSE(ui(d).optProtocal[1]->isEnabled());
+    EXPECT_FALSE(ui(d).cmdStop->isEnabled());
+    EXPECT_FALSE(ui(d).cmdApply->isEnabled()) << "opens with nothing to apply";
 }
 
 TEST_F(Dialog, FirstOpeningShowsTheStartValuesAndAnEmptyFoundList)
 {
     frmCommSetup& d = dlg();
-    EXPECT_EQ(d.cboComPort->currentText(), "COM1");
-    EXPECT_EQ(d.cboBaudRate->currentText(), "9600     Bps");
-    EXPECT_EQ(d.txtTimeOut->text(), "1000");
-    EXPECT_EQ(d.txtCommDelayTime->text(), "0");
-    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "01");
-    EXPECT_EQ(d.cboAddress_Auto->count(), 0);
-    EXPECT_TRUE(d.OptModeSelect[0]->isChecked());
+    EXPECT_EQ(ui(d).cboComPort->currentText(), "COM1");
+    EXPECT_EQ(ui(d).cboBaudRate->currentText(), "9600     Bps");
+    EXPECT_EQ(ui(d).txtTimeOut->text(), "1000");
+    EXPECT_EQ(ui(d).txtCommDelayTime->text(), "0");
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->currentText(), "01");
+    EXPECT_EQ(ui(d).cboAddress_Auto->count(), 0);
+    EXPECT_TRUE(ui(d).OptModeSelect[0]->isChecked());
 
     // Automatic mode before any search: no ID to take.
-    d.OptModeSelect[1]->click();
+    ui(d).OptModeSelect[1]->click();
     EXPECT_EQ(apply(), msg(285));
     EXPECT_EQ(commSettings.bAutoIdMode, 0);
 }
@@ -94,20 +96,20 @@ TEST_F(Dialog, FirstOpeningShowsTheStartValuesAndAnEmptyFoundList)
 TEST_F(Dialog, ModeSelectionSwitchesTheTwoSlaveIdPanels)
 {
     frmCommSetup& d = dlg();
-    d.OptModeSelect[1]->click();
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{d.frameAuto, d.txtDeviceID_Auto, d.cboAddress_Auto, d.cmdSearch})
+    ui(d).OptModeSelect[1]->click();
+    EXPECT_TRUE(ui(d).cmdApply->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{ui(d).frameAuto, ui(d).txtDeviceID_Auto, ui(d).cboAddress_Auto, ui(d).cmdSearch})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(d.frameMenu->isEnabled());
-    EXPECT_FALSE(d.cboDeviceID_Menu->isEnabled());
+    EXPECT_FALSE(ui(d).frameMenu->isEnabled());
+    EXPECT_FALSE(ui(d).cboDeviceID_Menu->isEnabled());
 
-    d.cmdApply->setEnabled(false);
-    d.OptModeSelect[0]->click();
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{d.frameAuto, d.txtDeviceID_Auto, d.cboAddress_Auto, d.cmdSearch})
+    ui(d).cmdApply->setEnabled(false);
+    ui(d).OptModeSelect[0]->click();
+    EXPECT_TRUE(ui(d).cmdApply->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{ui(d).frameAuto, ui(d).txtDeviceID_Auto, ui(d).cboAddress_Auto, ui(d).cmdSearch})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(d.frameMenu->isEnabled());
-    EXPECT_TRUE(d.cboDeviceID_Menu->isEnabled());
+    EXPECT_TRUE(ui(d).frameMenu->isEnabled());
+    EXPECT_TRUE(ui(d).cboDeviceID_Menu->isEnabled());
 }
 
 TEST_F(Dialog, ApplyLimitsAndWhatAnApplyStores)
@@ -115,26 +117,26 @@ TEST_F(Dialog, ApplyLimitsAndWhatAnApplyStores)
     frmCommSetup& d = dlg();
     struct Case { QLineEdit* box; const char* text; int refusalId; };
     const Case cases[] = {
-        {d.txtTimeOut, "49", 290},
-        {d.txtTimeOut, "", 290},
-        {d.txtTimeOut, "2147483648", 290},
-        {d.txtTimeOut, "99999999999999999999999999", 290},
-        {d.txtTimeOut, "5x0", 290}, // pasted, not typed
-        {d.txtTimeOut, "50", 0},
-        {d.txtTimeOut, "2147483647", 0},
-        {d.txtCommDelayTime, "60001", 343},
-        {d.txtCommDelayTime, "", 343},
-        {d.txtCommDelayTime, "60000", 0},
-        {d.txtCommDelayTime, "0", 0},
+        {ui(d).txtTimeOut, "49", 290},
+        {ui(d).txtTimeOut, "", 290},
+        {ui(d).txtTimeOut, "2147483648", 290},
+        {ui(d).txtTimeOut, "99999999999999999999999999", 290},
+        {ui(d).txtTimeOut, "5x0", 290}, // pasted, not typed
+        {ui(d).txtTimeOut, "50", 0},
+        {ui(d).txtTimeOut, "2147483647", 0},
+        {ui(d).txtCommDelayTime, "60001", 343},
+        {ui(d).txtCommDelayTime, "", 343},
+        {ui(d).txtCommDelayTime, "60000", 0},
+        {ui(d).txtCommDelayTime, "0", 0},
     };
     for (const Case& c : cases) {
         c.box->setText(QString::fromLatin1(c.text));
         EXPECT_EQ(apply(), c.refusalId ? msg(c.refusalId) : QString()) << c.text;
         if (c.refusalId)
-            EXPECT_TRUE(d.cmdApply->isEnabled()) << "stays enabled after a refusal";
+            EXPECT_TRUE(ui(d).cmdApply->isEnabled()) << "stays enabled after a refusal";
         else
-            EXPECT_FALSE(d.cmdApply->isEnabled());
-        c.box->setText(c.box == d.txtTimeOut ? "1000" : "0");
+            EXPECT_FALSE(ui(d).cmdApply->isEnabled());
+        c.box->setText(c.box == ui(d).txtTimeOut ? "1000" : "0");
     }
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
 
@@ -142,7 +144,7 @@ TEST_F(Dialog, ApplyLimitsAndWhatAnApplyStores)
     const IdCase ids[] = {{"00", 22, 0}, {"", 22, 0}, {"100", 22, 0}, {"G1", 22, 0},
                           {"FF", 0, 255}, {"0a", 0, 10}, {"1A", 0, 26}};
     for (const IdCase& c : ids) {
-        d.cboDeviceID_Menu->setEditText(QString::fromLatin1(c.text));
+        ui(d).cboDeviceID_Menu->setEditText(QString::fromLatin1(c.text));
         EXPECT_EQ(apply(), c.refusal ? msg(285) : QString()) << c.text;
         if (!c.refusal) {
             EXPECT_EQ(commSettings.nSlaveID, c.id);
@@ -152,30 +154,30 @@ TEST_F(Dialog, ApplyLimitsAndWhatAnApplyStores)
 
     // A refused Apply stores nothing, the pause included.
     const CommSettings before = commSettings;
-    d.txtCommDelayTime->setText("1234");
-    d.txtTimeOut->setText("300");
-    d.cboDeviceID_Menu->setEditText("00");
+    ui(d).txtCommDelayTime->setText("1234");
+    ui(d).txtTimeOut->setText("300");
+    ui(d).cboDeviceID_Menu->setEditText("00");
     EXPECT_EQ(apply(), msg(285));
     EXPECT_EQ(commSettings.nCommDelay, before.nCommDelay);
     EXPECT_EQ(commSettings.nTimeOut, before.nTimeOut);
 
     // An empty choice.
-    d.cboDeviceID_Menu->setEditText("01");
-    d.cboParity->setCurrentIndex(-1);
+    ui(d).cboDeviceID_Menu->setEditText("01");
+    ui(d).cboParity->setCurrentIndex(-1);
     EXPECT_EQ(apply(), msg(289));
 }
 
 TEST_F(Dialog, SuccessfulApplyStoresAllAndRefreshesPanels2And3)
 {
     frmCommSetup& d = dlg();
-    d.cboComPort->setCurrentIndex(15);
-    d.cboBaudRate->setCurrentIndex(8);
-    d.cboParity->setCurrentIndex(1);
-    d.cboDataBits->setCurrentIndex(0);
-    d.cboStopBits->setCurrentIndex(1);
-    d.txtTimeOut->setText("333");
-    d.txtCommDelayTime->setText("44");
-    d.cboDeviceID_Menu->setEditText("FF");
+    ui(d).cboComPort->setCurrentIndex(15);
+    ui(d).cboBaudRate->setCurrentIndex(8);
+    ui(d).cboParity->setCurrentIndex(1);
+    ui(d).cboDataBits->setCurrentIndex(0);
+    ui(d).cboStopBits->setCurrentIndex(1);
+    ui(d).txtTimeOut->setText("333");
+    ui(d).txtCommDelayTime->setText("44");
+    ui(d).cboDeviceID_Menu->setEditText("FF");
     EXPECT_EQ(apply(), QString());
     EXPECT_EQ(commSettings.nCommPort, 16);
     EXPECT_EQ(commSettings.nBaudIndex, 8);
@@ -187,50 +189,49 @@ TEST_F(Dialog, SuccessfulApplyStoresAllAndRefreshesPanels2And3)
     EXPECT_EQ(commSettings.nSlaveID, 255);
     EXPECT_EQ(commSettings.nCommProtocol, 0);
     EXPECT_EQ(commSettings.sCommSettingsText, "57600 , O , 7 , 2");
-    StatusBarControl* bar = frmMDI::instance().StatusBar1;
-    EXPECT_EQ(bar->PanelText(2), "COM16 , 57600 , O , 7 , 2");
-    EXPECT_EQ(bar->PanelText(3), "Device ID(Hex) : FF");
+    EXPECT_EQ(shell.PanelText(2), "COM16 , 57600 , O , 7 , 2");
+    EXPECT_EQ(shell.PanelText(3), "Device ID(Hex) : FF");
 }
 
 TEST_F(Dialog, KeyFiltersDiscardWhatTheFieldsDoNotTake)
 {
     frmCommSetup& d = dlg();
-    d.txtTimeOut->clear();
-    d.cmdApply->setEnabled(false);
-    QTest::keyClicks(d.txtTimeOut, "12a- 3.4");
-    EXPECT_EQ(d.txtTimeOut->text(), "1234");
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    QTest::keyClick(d.txtTimeOut, Qt::Key_Backspace);
-    EXPECT_EQ(d.txtTimeOut->text(), "123");
+    ui(d).txtTimeOut->clear();
+    ui(d).cmdApply->setEnabled(false);
+    QTest::keyClicks(ui(d).txtTimeOut, "12a- 3.4");
+    EXPECT_EQ(ui(d).txtTimeOut->text(), "1234");
+    EXPECT_TRUE(ui(d).cmdApply->isEnabled());
+    QTest::keyClick(ui(d).txtTimeOut, Qt::Key_Backspace);
+    EXPECT_EQ(ui(d).txtTimeOut->text(), "123");
 
-    d.cmdApply->setEnabled(false);
-    QLineEdit* idText = d.cboDeviceID_Menu->lineEdit();
+    ui(d).cmdApply->setEnabled(false);
+    QLineEdit* idText = ui(d).cboDeviceID_Menu->lineEdit();
     idText->clear();
     QTest::keyClicks(idText, "1ga");
-    EXPECT_EQ(d.cboDeviceID_Menu->currentText(), "1A");
-    EXPECT_FALSE(d.cmdApply->isEnabled()) << "typing an ID does not by itself enable Apply";
+    EXPECT_EQ(ui(d).cboDeviceID_Menu->currentText(), "1A");
+    EXPECT_FALSE(ui(d).cmdApply->isEnabled()) << "typing an ID does not by itself enable Apply";
 }
 
 TEST_F(Dialog, CancelAfterApplyKeepsTheAppliedValues)
 {
-    dlg().txtTimeOut->setText("600");
+    ui(dlg()).txtTimeOut->setText("600");
     EXPECT_EQ(apply(), QString());
-    dlg().txtTimeOut->setText("700");
-    dlg().cmdCancel->click();
+    ui(dlg()).txtTimeOut->setText("700");
+    ui(dlg()).cmdCancel->click();
     EXPECT_FALSE(frmCommSetup::isLoaded());
     EXPECT_EQ(commSettings.nTimeOut, 600);
     dropDeferredDeletes();
-    EXPECT_EQ(dlg().txtTimeOut->text(), "600");
+    EXPECT_EQ(ui(dlg()).txtTimeOut->text(), "600");
 }
 
 TEST_F(Dialog, OkClosesOnlyWhenNothingIsRefused)
 {
-    dlg().txtTimeOut->setText("10");
-    dlg().cmdOK->click();
+    ui(dlg()).txtTimeOut->setText("10");
+    ui(dlg()).cmdOK->click();
     EXPECT_EQ(boxes.last().text, msg(290));
     EXPECT_TRUE(frmCommSetup::isLoaded());
-    dlg().txtTimeOut->setText("100");
-    dlg().cmdOK->click();
+    ui(dlg()).txtTimeOut->setText("100");
+    ui(dlg()).cmdOK->click();
     EXPECT_FALSE(frmCommSetup::isLoaded());
     EXPECT_EQ(commSettings.nTimeOut, 100);
 }
@@ -238,10 +239,10 @@ TEST_F(Dialog, OkClosesOnlyWhenNothingIsRefused)
 TEST_F(Dialog, UnloadingTheDialogClosesThePort)
 {
     ASSERT_EQ(OpenCommPort(), 0);
-    dlg().cmdCancel->click();
+    ui(dlg()).cmdCancel->click();
     EXPECT_FALSE(fake.line().open);
     dropDeferredDeletes();
-    EXPECT_FALSE(CommControl().PortOpen()) << "the next use makes the control afresh, closed";
+    EXPECT_FALSE(CommControl().PortOpen()) << "the link's control stays, closed";
 }
 
 TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
@@ -260,12 +261,12 @@ TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
         frmCommSetup* d = frmCommSetup::loaded();
         ASSERT_NE(d, nullptr);
         shown = d->isVisible();
-        d->cboComPort->setCurrentIndex(1);
-        d->cboDeviceID_Menu->setEditText("AB");
+        ui(*d).cboComPort->setCurrentIndex(1);
+        ui(*d).cboDeviceID_Menu->setEditText("AB");
         // Cancel after Apply: the panels follow what was applied.
         d->cmdApply_Click();
-        d->cboComPort->setCurrentIndex(4);
-        d->cmdCancel->click();
+        ui(*d).cboComPort->setCurrentIndex(4);
+        ui(*d).cmdCancel->click();
     });
     mdi.mCommSetting->trigger();
     EXPECT_TRUE(shown);
@@ -296,8 +297,8 @@ protected:
     void startSearch()
     {
         frmCommSetup& d = dlg();
-        d.OptModeSelect[1]->click();
-        d.cmdSearch->click();
+        ui(d).OptModeSelect[1]->click();
+        ui(d).cmdSearch->click();
     }
 
     std::function<void(int slave)> onProbe;
@@ -309,16 +310,16 @@ TEST_F(Search, ListsTypes2To4InIdOrderAndSelectsTheFirst)
     QString textWhileAsking10;
     onProbe = [&](int slave) {
         if (slave == 10)
-            textWhileAsking10 = dlg().txtDeviceID_Auto->text();
+            textWhileAsking10 = ui(dlg()).txtDeviceID_Auto->text();
     };
     startSearch();
     frmCommSetup& d = dlg();
-    ASSERT_EQ(d.cboAddress_Auto->count(), 2);
-    EXPECT_EQ(d.cboAddress_Auto->itemText(0), "0A : QD-Max730");
-    EXPECT_EQ(d.cboAddress_Auto->itemText(1), "1F : QD-Max732");
-    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 0);
+    ASSERT_EQ(ui(d).cboAddress_Auto->count(), 2);
+    EXPECT_EQ(ui(d).cboAddress_Auto->itemText(0), "0A : QD-Max730");
+    EXPECT_EQ(ui(d).cboAddress_Auto->itemText(1), "1F : QD-Max732");
+    EXPECT_EQ(ui(d).cboAddress_Auto->currentIndex(), 0);
     EXPECT_EQ(textWhileAsking10, "A");
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "0A");
     EXPECT_EQ(commSettings.sFoundDevices, QStringList({"0A : QD-Max730", "1F : QD-Max732"}));
     EXPECT_EQ(commSettings.nFoundDeviceIndex, 0);
     EXPECT_EQ(commSettings.nSlaveID, 1) << "the search stores no slave ID";
@@ -328,15 +329,15 @@ TEST_F(Search, ListsTypes2To4InIdOrderAndSelectsTheFirst)
     EXPECT_EQ(commState.bSilentComm, 1);
     EXPECT_FALSE(fake.line().open);
     EXPECT_FALSE(d.bSearching);
-    EXPECT_FALSE(d.cmdStop->isEnabled());
-    EXPECT_TRUE(d.cmdSearch->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{d.cboComPort, d.txtTimeOut, d.OptModeSelect[0], d.cmdOK, d.cmdCancel, d.cmdApply})
+    EXPECT_FALSE(ui(d).cmdStop->isEnabled());
+    EXPECT_TRUE(ui(d).cmdSearch->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{ui(d).cboComPort, ui(d).txtTimeOut, ui(d).OptModeSelect[0], ui(d).cmdOK, ui(d).cmdCancel, ui(d).cmdApply})
         EXPECT_TRUE(w->isEnabled());
 
     // Apply takes the chosen entry's ID.
-    d.cboAddress_Auto->setCurrentIndex(1);
-    emit d.cboAddress_Auto->activated(1);
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "1F");
+    ui(d).cboAddress_Auto->setCurrentIndex(1);
+    emit ui(d).cboAddress_Auto->activated(1);
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "1F");
     EXPECT_EQ(apply(), QString());
     EXPECT_EQ(commSettings.nSlaveID, 0x1F);
     EXPECT_EQ(commSettings.bAutoIdMode, 1);
@@ -355,27 +356,27 @@ TEST_F(Search, OnlyAnH9OnTheLineEndsWithTheNotFoundBox)
               "No modules can be found, please change the communication settings and try again.");
     EXPECT_EQ(boxes.last().title, "Search");
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Exclamation);
-    EXPECT_EQ(d.cboAddress_Auto->count(), 0);
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "");
+    EXPECT_EQ(ui(d).cboAddress_Auto->count(), 0);
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "");
     EXPECT_EQ(commSettings.sFoundDevices, QStringList({"03 : QD-Max731"}))
         << "the last search that found something is kept";
 
-    d.cmdCancel->click();
+    ui(d).cmdCancel->click();
     dropDeferredDeletes();
-    EXPECT_EQ(dlg().cboAddress_Auto->count(), 1);
+    EXPECT_EQ(ui(dlg()).cboAddress_Auto->count(), 1);
 }
 
 TEST_F(Search, StopKeepsWhatWasFoundSoFar)
 {
     instruments({{10, 2}, {31, 4}});
-    QObject::connect(dlg().cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &dlg(), [this] {
-        QMetaObject::invokeMethod(dlg().cmdStop, &QPushButton::click, Qt::QueuedConnection);
+    QObject::connect(ui(dlg()).cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &dlg(), [this] {
+        QMetaObject::invokeMethod(ui(dlg()).cmdStop, &QPushButton::click, Qt::QueuedConnection);
     });
     startSearch();
     frmCommSetup& d = dlg();
-    EXPECT_EQ(d.cboAddress_Auto->count(), 1);
-    EXPECT_EQ(d.cboAddress_Auto->currentIndex(), 0);
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    EXPECT_EQ(ui(d).cboAddress_Auto->count(), 1);
+    EXPECT_EQ(ui(d).cboAddress_Auto->currentIndex(), 0);
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "0A");
     EXPECT_LE(fake.line().frames.size(), 11) << "no probe after the one in progress";
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_EQ(commSettings.sFoundDevices, QStringList({"0A : QD-Max730"}));
@@ -393,13 +394,13 @@ TEST_F(Search, TheDialogCannotBeClosedWhileTheSearchRuns)
         d.close();
         d.reject();
         QTest::keyClick(&d, Qt::Key_Escape);
-        d.cmdCancel->click(); // disabled: no effect
+        ui(d).cmdCancel->click(); // disabled: no effect
         stillLoaded = frmCommSetup::isLoaded() && d.bSearching;
     };
     startSearch();
     EXPECT_TRUE(stillLoaded);
     EXPECT_EQ(fake.line().frames.size(), 255) << "the search ran to its end";
-    EXPECT_EQ(dlg().cboAddress_Auto->itemText(0), "C8 : QD-Max731");
+    EXPECT_EQ(ui(dlg()).cboAddress_Auto->itemText(0), "C8 : QD-Max731");
     dlg().reject();
     EXPECT_FALSE(frmCommSetup::isLoaded()) << "closes normally once the search is over";
 }
@@ -413,8 +414,8 @@ TEST_F(Search, PortThatCannotOpenSendsNothing)
     EXPECT_EQ(boxes.last().text, msg(266));
     EXPECT_TRUE(fake.line().frames.isEmpty());
     EXPECT_EQ(commState.bSilentComm, 0);
-    EXPECT_TRUE(d.cmdSearch->isEnabled());
-    EXPECT_TRUE(d.cmdOK->isEnabled());
+    EXPECT_TRUE(ui(d).cmdSearch->isEnabled());
+    EXPECT_TRUE(ui(d).cmdOK->isEnabled());
     EXPECT_FALSE(d.bSearching);
 }
 

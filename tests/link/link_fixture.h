@@ -1,10 +1,9 @@
 #pragma once
-// Shared set-up of the link tests: the main window (for status panel 4), the start
-// values of the link records, a fake clock, the in-process fake line and scripted boxes
-// that also note what panel 4 and the port looked like when each box came up.
+// Shared set-up of the link tests: a recording main window (for status panel 4), the
+// start values of the link records, a fake clock, the in-process fake line and scripted
+// boxes that also note what panel 4 and the port looked like when each box came up.
 #include "fake_port.h"
 
-#include "app/frmMDI.h"
 #include "link/comm_records.h"
 #include "link/frmCommSetup.h"
 #include "link/link.h"
@@ -12,7 +11,9 @@
 #include "platform/clock.h"
 #include "support/deferred_delete.h"
 #include "support/link_support.h"
+#include "support/recording_shell.h"
 #include "support/scripted_ui.h"
+#include "support/start_values.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,8 +27,8 @@ class RecordingMessages : public testsupport::ScriptedMessages {
 public:
     platform::MsgResult present(const platform::MessageBoxRequest& request) override
     {
-        panelAtBox << (frmMDI::loaded() ? frmMDI::loaded()->StatusBar1->PanelText(4) : QString());
-        portOpenAtBox.push_back(frmCommSetup::isLoaded() && frmCommSetup::loaded()->MSComm1->PortOpen());
+        panelAtBox << core::shell().PanelText(4);
+        portOpenAtBox.push_back(CommControl().PortOpen());
         if (onBox)
             onBox(request);
         return ScriptedMessages::present(request);
@@ -37,9 +38,9 @@ public:
     std::function<void(const platform::MessageBoxRequest&)> onBox;
 };
 
-inline QString panel4() { return frmMDI::instance().StatusBar1->PanelText(4); }
+inline QString panel4() { return core::shell().PanelText(4); }
 
-inline void setPanel4(const QString& text) { frmMDI::instance().StatusBar1->setPanelText(4, text); }
+inline void setPanel4(const QString& text) { core::shell().setPanelText(4, text); }
 
 using testsupport::dropDeferredDeletes;
 
@@ -47,8 +48,7 @@ class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        frmMDI::instance();
-        frmMDI::MDIForm_Initialize();
+        testsupport::resetStartValues();
         commState = CommState{};
         commSettings.sFoundDevices.clear();
         commSettings.nFoundDeviceIndex = 0;
@@ -66,6 +66,7 @@ protected:
     // Opens the port through the link, failing the test when it does not open.
     void openPort() { ASSERT_EQ(OpenCommPort(), 0); fake.line().log.clear(); fake.line().frames.clear(); }
 
+    testsupport::RecordingShell shell;
     platform::FakeClock clock;
     platform::ScopedClock scopedClock{&clock};
     ScopedFakeLine fake;

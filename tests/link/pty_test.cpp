@@ -1,6 +1,5 @@
 // The link against the simulated instrument over a real pseudo-terminal, on the real
 // clock and the real serial port.
-#include "app/frmMDI.h"
 #include "link/comm_records.h"
 #include "link/frmCommSetup.h"
 #include "link/link.h"
@@ -9,9 +8,12 @@
 #include "platform/clock.h"
 #include "platform/strings.h"
 #include "support/link_support.h"
+#include "support/recording_shell.h"
 #include "support/scripted_ui.h"
+#include "support/start_values.h"
 
 #include "instrument_sim.h"
+#include "support/form_access.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -39,8 +41,7 @@ protected:
     {
         inst.start();
         qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
-        frmMDI::instance();
-        frmMDI::MDIForm_Initialize();
+        testsupport::resetStartValues();
         commState = CommState{};
         boxes.autoAcknowledgeOk();
     }
@@ -59,6 +60,7 @@ protected:
     }
 
     sim::Instrument inst;
+    testsupport::RecordingShell shell;
     testsupport::ScriptedMessages boxes;
 };
 
@@ -157,7 +159,7 @@ TEST_F(OverPty, SilenceTimesOutOnTimeAndReportsIt)
     EXPECT_LT(t.elapsed(), 600);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(268));
-    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(4), "Read Error");
+    EXPECT_EQ(shell.PanelText(4), "Read Error");
     EXPECT_FALSE(CommControl().PortOpen());
 }
 
@@ -205,23 +207,23 @@ TEST_F(SearchOverPty, SearchFindsTheInstrument)
 {
     commSettings.nTimeOut = 60;
     frmCommSetup& d = frmCommSetup::instance();
-    d.OptModeSelect[1]->click();
+    ui(d).OptModeSelect[1]->click();
     // Stop once the instrument is listed, so the test need not wait for all 255 IDs.
-    QObject::connect(d.cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &d, [&d] {
-        QMetaObject::invokeMethod(d.cmdStop, &QPushButton::click, Qt::QueuedConnection);
+    QObject::connect(ui(d).cboAddress_Auto->model(), &QAbstractItemModel::rowsInserted, &d, [&d] {
+        QMetaObject::invokeMethod(ui(d).cmdStop, &QPushButton::click, Qt::QueuedConnection);
     });
-    d.cmdSearch->click();
-    ASSERT_EQ(d.cboAddress_Auto->count(), 1);
-    EXPECT_EQ(d.cboAddress_Auto->itemText(0), "0A : QD-Max730");
-    EXPECT_EQ(d.txtDeviceID_Auto->text(), "0A");
+    ui(d).cmdSearch->click();
+    ASSERT_EQ(ui(d).cboAddress_Auto->count(), 1);
+    EXPECT_EQ(ui(d).cboAddress_Auto->itemText(0), "0A : QD-Max730");
+    EXPECT_EQ(ui(d).txtDeviceID_Auto->text(), "0A");
     EXPECT_EQ(boxes.count(), 0);
-    EXPECT_FALSE(d.MSComm1->PortOpen());
+    EXPECT_FALSE(d.MSComm1()->PortOpen());
     EXPECT_GE(inst.requests().size(), 10u);
 
-    d.cmdOK->click();
+    ui(d).cmdOK->click();
     EXPECT_EQ(commSettings.nSlaveID, 0x0A);
     EXPECT_EQ(commSettings.bAutoIdMode, 1);
-    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(3), "Device ID(Hex) : 0A");
+    EXPECT_EQ(shell.PanelText(3), "Device ID(Hex) : 0A");
 }
 
 } // namespace

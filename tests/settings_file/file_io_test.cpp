@@ -1,10 +1,10 @@
-#include "app/frmMDI.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
-#include "temp_user_folder.h"
+#include "support/temp_user_folder.h"
+#include "support/recording_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,6 @@ protected:
     void TearDown() override
     {
         leaveUserFolder();
-        frmMDI::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
@@ -121,7 +119,7 @@ TEST_F(SettingsFileIo, FailedWriteLeavesFileAndCurrentFileAlone)
 
 TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)
 {
-    frmMDI& mdi = frmMDI::instance();
+    testsupport::RecordingShell mdi;
     auto* editor = new QWidget;
     editor->setWindowTitle("Unknown01.kvf");
     mdi.showChild(editor);

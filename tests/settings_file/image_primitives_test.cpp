@@ -1,5 +1,5 @@
-#include "editors/h9/digit_label_array.h"
 #include "settings_file/settings_image.h"
+#include "support/fake_digit_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +7,14 @@ using namespace settings_image;
 
 namespace {
 
-void setRow(DigitLabelArray& row, const char* labels0to5, const char* separator)
+void setRow(testsupport::FakeRow& row, const char* labels0to5, const char* separator)
 {
-    for (int i = 0; i < 6; ++i)
-        row(i).setCaption(QString(QChar(labels0to5[i])));
-    row(6).setCaption(QString::fromLatin1(separator));
+    row.setDigits(QString::fromLatin1(labels0to5), QString::fromLatin1(separator));
 }
 
-QByteArray joined(const DigitLabelArray& row, const LabelOrder& order)
+QByteArray joined(const testsupport::FakeRow& row, const LabelOrder& order)
 {
-    return joinRow(row, order).value_or("<refused>");
+    return joinRow(row.rowText(), order).value_or("<refused>");
 }
 
 } // namespace
@@ -70,7 +68,7 @@ TEST(ImagePrimitives, CaptionCharacterIsExactlyOnePrintableCharacter)
 
 TEST(ImagePrimitives, H9LabelOrders)
 {
-    DigitLabelArray row("r", DigitLabelArray::Style::H9, nullptr);
+    testsupport::FakeRow row;
 
     setRow(row, "012345", ".");
     EXPECT_EQ(joined(row, *orderByDecimalPoint(3)), "012.345");
@@ -91,8 +89,8 @@ TEST(ImagePrimitives, H9LabelOrders)
     EXPECT_FALSE(orderByDecimalPoint(4));
     EXPECT_FALSE(orderByDecimalPoint(-1));
 
-    row(3).setCaption("");
-    EXPECT_FALSE(joinRow(row, orderLeading()));
+    row.setCaption(3, "");
+    EXPECT_FALSE(joinRow(row.rowText(), orderLeading()));
 }
 
 TEST(ImagePrimitives, WriterStopsAtTheFirstFieldThatDoesNotFit)

@@ -1,11 +1,11 @@
-#include "app/frmMDI.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
 #include "support/scripted_ui.h"
-#include "temp_user_folder.h"
+#include "support/temp_user_folder.h"
+#include "support/recording_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,6 @@ protected:
     void SetUp() override
     {
         enterUserFolder();
-        mdi = &frmMDI::instance();
         editor = new QWidget;
         editor->setWindowTitle("Unknown01.kvf");
         mdi->showChild(editor);
@@ -51,15 +50,14 @@ protected:
     {
         delete editor;
         leaveUserFolder();
-        frmMDI::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QString panel4() const { return mdi->StatusBar1->PanelText(4); }
+    QString panel4() const { return mdi->PanelText(4); }
     SaveOutcome save(FakeBuilder& b) { return settings_file::SaveSettingFlow(std::ref(b)); }
     SaveOutcome saveAs(FakeBuilder& b) { return settings_file::SaveSettingAsFlow(std::ref(b)); }
 
     QString sample;
-    frmMDI* mdi = nullptr;
+    testsupport::RecordingShell mdiShell;
+    testsupport::RecordingShell* mdi = &mdiShell;
     QWidget* editor = nullptr;
     testsupport::ScriptedFileDialogs dialogs;
     testsupport::ScriptedMessages boxes;
@@ -135,7 +133,7 @@ TEST_F(SaveFlow, FailedWriteShowsTheFixedBox)
 TEST_F(SaveFlow, CancelledDialogShowsNothing)
 {
     FakeBuilder b;
-    mdi->StatusBar1->setPanelText(4, "before");
+    mdi->setPanelText(4, "before");
     dialogs.cancel();
     EXPECT_EQ(save(b), SaveOutcome::Cancelled);
     EXPECT_EQ(boxes.count(), 0);

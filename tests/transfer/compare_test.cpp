@@ -2,10 +2,11 @@
 // what it leaves out, and how it fails.
 #include "sim_jobs_fixture.h"
 
-#include "editors/h9/combo_select.h"
-#include "editors/h9/refresh.h"
-#include "settings_file/editor_state.h"
+#include "editors/common/combo_select.h"
+#include "editors/common/refresh.h"
+#include "support/editor_state.h"
 #include "transfer/compare.h"
+#include "support/form_access.h"
 
 using namespace simtest;
 
@@ -95,8 +96,8 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
     // output time and no duty ratio.
     for (const Step& s : {Step{6, 1095, false}, Step{9, 1102, true}, Step{0, 1103, false}, Step{0, 1096, true}}) {
         SCOPED_TRACE(s.address);
-        ASSERT_TRUE(frmModeSetting_H7::SetListIndex(ed.cboOutputMode_A_H5, s.outputMode));
-        testhelp::setDigits(ed.lblDutyRatio_A_H5, "000047");
+        ASSERT_TRUE(SetListIndex(ui(ed).cboOutputMode_A_H5, s.outputMode));
+        testhelp::setDigits(ui(ed).lblDutyRatio_A_H5, "000047");
         ASSERT_EQ(runJob(1, 3), res(264));
         boxes.clear();
         flip(s.address);
@@ -174,7 +175,7 @@ TEST_F(Compare, H8FunctionModeReadFailsWithMessage24)
 TEST_F(Compare, AnUnencodableSetFailsTheCompare)
 {
     downloaded(sim::Type::H7, kMacTypeH7, 3);
-    frmModeSetting_H7::instance().lblMagnification_Comm_H7->label(5)->setCaption("?");
+    ui(frmModeSetting_H7::instance()).lblMagnification_Comm_H7->label(5)->setCaption("?");
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{"Failed to compare!"});
 }

@@ -1,10 +1,11 @@
 // The H5 and H7 download sequences against the simulated instrument.
 #include "sim_jobs_fixture.h"
 
-#include "settings_file/editor_state.h"
-#include "transfer/download_h5h7.h"
-#include "transfer/encoder_h5.h"
-#include "transfer/encoder_h7.h"
+#include "support/editor_state.h"
+#include "transfer/h5h7_download.h"
+#include "transfer/h5_encoder.h"
+#include "transfer/h7_encoder.h"
+#include "support/form_access.h"
 
 using namespace simtest;
 
@@ -28,8 +29,8 @@ TEST_F(H5H7Download, H7SequenceOnTheLine)
 {
     sim::Instrument& inst = start(sim::Type::H7);
     frmModeSetting_H7& ed = editor(kMacTypeH7, 3, 2);
-    testhelp::setDigits(ed.lblCounterSetting_1st_H7, "-12345");
-    testhelp::setDigits(ed.lblHoldCounter_1st_H7, "000005");
+    testhelp::setDigits(ui(ed).lblCounterSetting_1st_H7, "-12345");
+    testhelp::setDigits(ui(ed).lblHoldCounter_1st_H7, "000005");
 
     EXPECT_EQ(runJob(1, 4), downloaded());
     std::vector<Req> expected = {rd(1024), rd(1026), rd(1028), rd(1086), wr(1234, 0)};
@@ -135,7 +136,7 @@ TEST_F(H5H7Download, AnUnencodableSetNeverReachesTheLine)
 {
     start(sim::Type::H5);
     frmModeSetting_H7& ed = editor(kMacTypeH5, 2);
-    ed.lblSV2_C_H5->label(4)->setCaption("X");
+    ui(ed).lblSV2_C_H5->label(4)->setCaption("X");
     EXPECT_EQ(runJob(1, 3), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(261)});
     EXPECT_TRUE(requests().empty());

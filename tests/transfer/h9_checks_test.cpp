@@ -58,18 +58,18 @@ using CheckTimerA = H9Test;
 
 TEST_F(CheckTimerA, SetValueByRangeAndOutputTimeByMode)
 {
-    f().lblTimerSettingA->setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setDigits("000000");
     EXPECT_EQ(CheckTimerA_H9(), 6);
-    f().lblTimerSettingA->setDigits("000001"); // 0.01 s
+    rows[H9Row::lblTimerSettingA].setDigits("000001"); // 0.01 s
     EXPECT_EQ(CheckTimerA_H9(), 0);
     nTimeRangeA_H9 = 1;
-    f().lblTimerSettingA->setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setDigits("000000");
     EXPECT_EQ(CheckTimerA_H9(), 6);
-    f().lblTimerSettingA->setDigits("000001");
+    rows[H9Row::lblTimerSettingA].setDigits("000001");
     EXPECT_EQ(CheckTimerA_H9(), 0);
 
     // Output modes 0 and 5 have no output time.
-    f().lblHoldTimeA->setDigits("000000");
+    rows[H9Row::lblHoldTimeA].setDigits("000000");
     for (quint8 mode : {0, 5}) {
         nOutputModeA_H9 = mode;
         EXPECT_EQ(CheckTimerA_H9(), 0) << int(mode);
@@ -78,24 +78,24 @@ TEST_F(CheckTimerA, SetValueByRangeAndOutputTimeByMode)
         nOutputModeA_H9 = mode;
         EXPECT_EQ(CheckTimerA_H9(), 7) << int(mode);
     }
-    f().lblHoldTimeA->setDigits("999999");
+    rows[H9Row::lblHoldTimeA].setDigits("999999");
     EXPECT_EQ(CheckTimerA_H9(), 0);
 
     // Both out of limits: the set value's code comes first.
-    f().lblHoldTimeA->setDigits("000000");
-    f().lblTimerSettingA->setDigits("000000");
+    rows[H9Row::lblHoldTimeA].setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setDigits("000000");
     EXPECT_EQ(CheckTimerA_H9(), 6);
 }
 
 TEST_F(CheckTimerA, ACaptionThatIsNotADigitFailsWithTheCheckCode)
 {
-    f().lblTimerSettingA->setDigits("001000");
-    (*f().lblTimerSettingA)(3).setCaption("X");
+    rows[H9Row::lblTimerSettingA].setDigits("001000");
+    rows[H9Row::lblTimerSettingA].setCaption(3, "X");
     EXPECT_EQ(CheckTimerA_H9(), 6);
-    f().lblTimerSettingA->setDigits("001000");
+    rows[H9Row::lblTimerSettingA].setDigits("001000");
     nOutputModeA_H9 = 1;
-    f().lblHoldTimeA->setDigits("000100");
-    (*f().lblHoldTimeA)(0).setCaption("");
+    rows[H9Row::lblHoldTimeA].setDigits("000100");
+    rows[H9Row::lblHoldTimeA].setCaption(0, "");
     EXPECT_EQ(CheckTimerA_H9(), 7);
 }
 
@@ -103,29 +103,29 @@ using CheckPartB = H9Test;
 
 TEST_F(CheckPartB, Counter)
 {
-    f().lblCounterSettingB->setDigits("999999");
-    f().lblMagnificationB->setDigits("001000");
+    rows[H9Row::lblCounterSettingB].setDigits("999999");
+    rows[H9Row::lblMagnificationB].setDigits("001000");
     for (quint8 dp : {0, 1, 2, 3}) {
         nDotAdjB_H9 = dp;
         EXPECT_EQ(CheckPartB_H9(), 0) << int(dp);
         } // 999.999 with three decimals
-    f().lblCounterSettingB->setDigits("000000");
+    rows[H9Row::lblCounterSettingB].setDigits("000000");
     for (quint8 dp : {0, 1, 2, 3}) {
         nDotAdjB_H9 = dp;
         EXPECT_EQ(CheckPartB_H9(), 8) << int(dp);
     }
-    f().lblCounterSettingB->setDigits("000001");
+    rows[H9Row::lblCounterSettingB].setDigits("000001");
     EXPECT_EQ(CheckPartB_H9(), 0);
 
-    f().lblMagnificationB->setDigits("100000"); // 100.000
+    rows[H9Row::lblMagnificationB].setDigits("100000"); // 100.000
     EXPECT_EQ(CheckPartB_H9(), 9);
-    f().lblMagnificationB->setDigits("099999"); // 99.999
+    rows[H9Row::lblMagnificationB].setDigits("099999"); // 99.999
     EXPECT_EQ(CheckPartB_H9(), 0);
-    f().lblMagnificationB->setDigits("000000");
+    rows[H9Row::lblMagnificationB].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 9);
-    f().lblMagnificationB->setDigits("000001");
+    rows[H9Row::lblMagnificationB].setDigits("000001");
 
-    f().lblHoldCounterB->setDigits("000000");
+    rows[H9Row::lblHoldCounterB].setDigits("000000");
     for (quint8 mode = 0; mode <= 13; ++mode) {
         nOutputModeB_H9 = mode;
         const bool timed = (mode >= 3 && mode <= 5) || mode >= 9;
@@ -133,62 +133,62 @@ TEST_F(CheckPartB, Counter)
     }
     // The output time is tested before the prescale.
     nOutputModeB_H9 = 3;
-    f().lblMagnificationB->setDigits("000000");
+    rows[H9Row::lblMagnificationB].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 7);
 }
 
 TEST_F(CheckPartB, Tachometer)
 {
     nFuncB_H9 = 1;
-    f().lblCounterSettingB_F->setDigits("000000");
-    f().lblMagnificationB_F->setDigits("000000");
+    rows[H9Row::lblCounterSettingB_F].setDigits("000000");
+    rows[H9Row::lblMagnificationB_F].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 10);
-    f().lblCounterSettingB_F->setDigits("000010");
+    rows[H9Row::lblCounterSettingB_F].setDigits("000010");
     EXPECT_EQ(CheckPartB_H9(), 9); // a startup time of 0.00 passes; the prescale does not
-    f().lblMagnificationB_F->setDigits("001000");
+    rows[H9Row::lblMagnificationB_F].setDigits("001000");
     EXPECT_EQ(CheckPartB_H9(), 0);
-    (*f().lblHoldCounterB_F)(5).setCaption("?");
+    rows[H9Row::lblHoldCounterB_F].setCaption(5, "?");
     EXPECT_EQ(CheckPartB_H9(), 11);
     // The counter rows are not read for a tachometer.
-    f().lblHoldCounterB_F->setDigits("000000");
-    f().lblCounterSettingB->setDigits("000000");
+    rows[H9Row::lblHoldCounterB_F].setDigits("000000");
+    rows[H9Row::lblCounterSettingB].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 0);
 }
 
 TEST_F(H9Test, CheckTwoStageTimer)
 {
-    f().lblTimerSetting_T_Dual_0->setDigits("000000");
-    f().lblTimerSetting_T_Dual_1->setDigits("000000");
+    rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000000");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("000000");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 6); // before the order is tested
-    f().lblTimerSetting_T_Dual_0->setDigits("000500");
-    f().lblTimerSetting_T_Dual_1->setDigits("000500");
+    rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000500");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("000500");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 0); // equal values pass
-    f().lblTimerSetting_T_Dual_1->setDigits("000499");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("000499");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 13);
-    f().lblTimerSetting_T_Dual_1->setDigits("001000");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("001000");
 
     nOutputMode_T_Dual_0_H9 = 1;
     EXPECT_EQ(CheckTwoStageTimer_H9(), 7);
-    f().lblHoldTime_T_Dual_0->setDigits("000001");
+    rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000001");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 0);
     nOutputMode_T_Dual_1_H9 = 1;
     EXPECT_EQ(CheckTwoStageTimer_H9(), 7);
-    f().lblHoldTime_T_Dual_1->setDigits("999999");
+    rows[H9Row::lblHoldTime_T_Dual_1].setDigits("999999");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 0);
-    (*f().lblTimerSetting_T_Dual_1)(0).setCaption("Z");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setCaption(0, "Z");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 6);
 }
 
 TEST_F(H9Test, CheckDualCounter)
 {
     EXPECT_EQ(CheckDualCounter_H9(), 8);
-    f().lblCounterSetting_C_Dual_0->setDigits("000001");
+    rows[H9Row::lblCounterSetting_C_Dual_0].setDigits("000001");
     EXPECT_EQ(CheckDualCounter_H9(), 8); // counter 1 still 0
-    f().lblCounterSetting_C_Dual_1->setDigits("999999");
+    rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("999999");
     EXPECT_EQ(CheckDualCounter_H9(), 0);
     nOutputMode_C_Dual_0_H9 = 1;
     EXPECT_EQ(CheckDualCounter_H9(), 7);
-    f().lblHoldCounter_C_Dual_0->setDigits("000010");
+    rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000010");
     EXPECT_EQ(CheckDualCounter_H9(), 0);
     // The batch counter's outputs all have an output time.
     for (quint8 code : {4, 10, 12, 13}) {
@@ -202,10 +202,10 @@ TEST_F(H9Test, CheckDualCounter)
 TEST_F(H9Test, CheckDualTacho)
 {
     EXPECT_EQ(CheckDualTacho_H9(), 10);
-    f().lblCounterSettingA_Dual_F->setDigits("000001");
+    rows[H9Row::lblCounterSettingA_Dual_F].setDigits("000001");
     EXPECT_EQ(CheckDualTacho_H9(), 10);
-    f().lblCounterSettingB_Dual_F->setDigits("000001");
+    rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000001");
     EXPECT_EQ(CheckDualTacho_H9(), 0); // startup time 0.00 passes
-    (*f().lblHoldCounterB_Dual_F)(1).setCaption("a");
+    rows[H9Row::lblHoldCounterB_Dual_F].setCaption(1, "a");
     EXPECT_EQ(CheckDualTacho_H9(), 11);
 }

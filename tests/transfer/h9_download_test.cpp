@@ -10,46 +10,43 @@ using namespace simtx;
 namespace {
 
 // Timer A: 12.34 s up, output time 1.50 s, output mode 1.
-void setTimerA()
+void setTimerA(testsupport::FakeH9Rows& rows)
 {
-    frmModeSetting_H9& f = frmModeSetting_H9::instance();
     nTimeRangeA_H9 = 0;
     nCountDirectionA_H9 = 0;
     nOutputModeA_H9 = 1;
-    f.lblTimerSettingA->setDigits("001234");
-    f.lblHoldTimeA->setDigits("000150");
+    rows[H9Row::lblTimerSettingA].setDigits("001234");
+    rows[H9Row::lblHoldTimeA].setDigits("000150");
 }
 const Trace kTimerABlock = {W(1542, 0), W(1114, 0), W(1116, 0x34), W(1118, 0x12),
                             W(1172, 0x50), W(1174, 1), W(1176, 1)};
 
 // Counter B: set value 100, output time 2.00, prescale 1.000, speed 1, output mode 3.
-void setCounterB()
+void setCounterB(testsupport::FakeH9Rows& rows)
 {
-    frmModeSetting_H9& f = frmModeSetting_H9::instance();
     nFuncB_H9 = 0;
     nMaxFreqB_H9 = 1;
     nDotAdjB_H9 = 0;
     nCountInputModeB_H9 = 0;
     nOutputModeB_H9 = 3;
-    f.lblCounterSettingB->setDigits("000100");
-    f.lblHoldCounterB->setDigits("000200");
-    f.lblMagnificationB->setDigits("001000");
+    rows[H9Row::lblCounterSettingB].setDigits("000100");
+    rows[H9Row::lblHoldCounterB].setDigits("000200");
+    rows[H9Row::lblMagnificationB].setDigits("001000");
 }
 const Trace kCounterBWalk = {W(1356, 1), W(1360, 0), W(1362, 1), W(1364, 0), W(1366, 0),
                              W(1368, 1), W(1374, 0), W(1376, 3), W(1378, 0), W(1380, 2)};
 
 // Tachometer B: 1234.5 with one decimal, startup 3.05, prescale 2.500.
-void setTachoB()
+void setTachoB(testsupport::FakeH9Rows& rows)
 {
-    frmModeSetting_H9& f = frmModeSetting_H9::instance();
     nFuncB_H9 = 1;
     nDotAdjB_F_H9 = 1;
     nMaxFreqB_F_H9 = 3;
     nOutputModeB_F_H9 = 1;
     nSampleAvgB_F_H9 = 2;
-    f.lblCounterSettingB_F->setDigits("012345");
-    f.lblHoldCounterB_F->setDigits("000305");
-    f.lblMagnificationB_F->setDigits("002500");
+    rows[H9Row::lblCounterSettingB_F].setDigits("012345");
+    rows[H9Row::lblHoldCounterB_F].setDigits("000305");
+    rows[H9Row::lblMagnificationB_F].setDigits("002500");
 }
 const Trace kTachoWalks = {W(1554, 1), W(1556, 2), W(1574, 5), W(1576, 3),
                            W(1356, 3), W(1360, 0x0500), W(1362, 2), W(1364, 1), W(1366, 0x45),
@@ -78,8 +75,8 @@ protected:
 
 TEST_F(H9Download, WholeSetWithCounter)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     ASSERT_EQ(DownloadAll_H9(), 0);
     EXPECT_EQ(trace(), join({identification(), kTimerABlock, {W(1542, 0), W(1552, 0)}, kCounterBWalk, kCommon,
                              sysFlagReads(), {W(1780, 0x1100), W(1782, 0x1300), W(1784, 0x6901)}, ending(1)}));
@@ -92,8 +89,8 @@ TEST_F(H9Download, WholeSetWithCounter)
 
 TEST_F(H9Download, WholeSetWithTachometer)
 {
-    setTimerA();
-    setTachoB();
+    setTimerA(rows);
+    setTachoB(rows);
     ASSERT_EQ(DownloadAll_H9(), 0);
     // Byte 2 keeps its high field, byte 3 its low field, byte 4 its low field.
     EXPECT_EQ(trace(), join({identification(), kTimerABlock, {W(1542, 0), W(1552, 1)}, kTachoWalks, kCommon,
@@ -102,12 +99,11 @@ TEST_F(H9Download, WholeSetWithTachometer)
 
 TEST_F(H9Download, ChannelAAloneKeepsTheChannelBBytes)
 {
-    frmModeSetting_H9& ed = f();
-    setTimerA();
+    setTimerA(rows);
     nTimeRangeA_H9 = 3; // hours, down: time code 7
     nCountDirectionA_H9 = 1;
-    ed.lblTimerSettingA->setDigits("123456");
-    ed.lblCounterSettingB->setDigits("000000"); // channel B is neither checked nor sent
+    rows[H9Row::lblTimerSettingA].setDigits("123456");
+    rows[H9Row::lblCounterSettingB].setDigits("000000"); // channel B is neither checked nor sent
     ASSERT_EQ(DownloadTimerA_H9(), 0);
     EXPECT_EQ(trace(), join({identification(),
                              {W(1542, 0), W(1114, 7), W(1162, 0), W(1164, 0), W(1166, 0), W(1168, 0x3456),
@@ -118,8 +114,8 @@ TEST_F(H9Download, ChannelAAloneKeepsTheChannelBBytes)
 
 TEST_F(H9Download, ChannelBAloneKeepsTheChannelABytes)
 {
-    setCounterB();
-    f().lblTimerSettingA->setDigits("000000"); // timer A is neither checked nor sent
+    setCounterB(rows);
+    rows[H9Row::lblTimerSettingA].setDigits("000000"); // timer A is neither checked nor sent
     ASSERT_EQ(DownloadPartB_H9(), 0);
     EXPECT_EQ(trace(), join({identification(), {W(1542, 0), W(1552, 0)}, kCounterBWalk, kCommon, sysFlagReads(),
                              {W(1780, 0x5AA5), W(1782, 0x1300), W(1784, 0x6901)}, ending(1)}));
@@ -127,14 +123,13 @@ TEST_F(H9Download, ChannelBAloneKeepsTheChannelABytes)
 
 TEST_F(H9Download, TwoStageTimer)
 {
-    frmModeSetting_H9& ed = f();
     nFuncType_H9 = 1;
     nDualFunc_H9 = 0;
     nOutputMode_T_Dual_0_H9 = 1;
-    ed.lblTimerSetting_T_Dual_0->setDigits("000100");
-    ed.lblTimerSetting_T_Dual_1->setDigits("123456");
-    ed.lblHoldTime_T_Dual_0->setDigits("000050");
-    ed.lblHoldTime_T_Dual_1->setDigits("999999");
+    rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000100");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("123456");
+    rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000050");
+    rows[H9Row::lblHoldTime_T_Dual_1].setDigits("999999");
     bKeyProtect = 0; // written all the same
     ASSERT_EQ(DownloadTwoStageTimer_H9(), 0);
     EXPECT_EQ(trace(), join({identification(),
@@ -149,14 +144,13 @@ TEST_F(H9Download, DualCounterInEachSubMode)
     struct SubMode { int mode; int reg1782; int reg1784; };
     // Byte 3 and byte 5 by sub-mode; the batch counter's output code 12 travels as 2.
     const SubMode table[] = {{0, 0x1C70, 0x6911}, {1, 0x1371, 0x6211}, {2, 0xCC72, 0x6911}};
-    frmModeSetting_H9& ed = f();
     nFuncType_H9 = 1;
     nDualFunc_H9 = 1;
     nOutputMode_C_Dual_0_H9 = 1;
-    ed.lblCounterSetting_C_Dual_0->setDigits("000777");
-    ed.lblHoldCounter_C_Dual_0->setDigits("000012");
-    ed.lblCounterSetting_C_Dual_1->setDigits("654321");
-    ed.lblHoldCounter_C_Dual_1->setDigits("000100");
+    rows[H9Row::lblCounterSetting_C_Dual_0].setDigits("000777");
+    rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000012");
+    rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("654321");
+    rows[H9Row::lblHoldCounter_C_Dual_1].setDigits("000100");
     nCountInputMode_C_Dual_1_H9 = 7;
     nMaxFreq_C_Dual_1_H9 = 1;
     nOutputMode_C_Dual_1_H9 = 12;
@@ -179,16 +173,15 @@ TEST_F(H9Download, DualCounterInEachSubMode)
 
 TEST_F(H9Download, DualTachometerSendsTheSignalWidthTwice)
 {
-    frmModeSetting_H9& ed = f();
     nFuncType_H9 = 1;
     nDualFunc_H9 = 2;
     nOutputModeA_Dual_F_H9 = 1;
     nOutputModeB_Dual_F_H9 = 1;
     nMaxFreqB_Dual_F_H9 = 2;
     nSampleAvgB_Dual_F_H9 = 3;
-    ed.lblCounterSettingA_Dual_F->setDigits("100000");
-    ed.lblCounterSettingB_Dual_F->setDigits("000042");
-    ed.lblHoldCounterB_Dual_F->setDigits("001000");
+    rows[H9Row::lblCounterSettingA_Dual_F].setDigits("100000");
+    rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000042");
+    rows[H9Row::lblHoldCounterB_Dual_F].setDigits("001000");
     ASSERT_EQ(DownloadDualTacho_H9(), 0);
     EXPECT_EQ(trace(), join({identification(),
                              {W(1584, 2), W(1680, 0), W(1682, 0x1000), W(1684, 1), W(1542, 1), W(1552, 1),
@@ -202,10 +195,10 @@ TEST_F(H9Download, DualTachometerSendsTheSignalWidthTwice)
 
 TEST_F(H9Download, AFailedCheckSendsNothing)
 {
-    setTimerA();
-    setCounterB();
-    f().lblTimerSettingA->setDigits("000000");
-    f().lblCounterSettingB->setDigits("000000"); // also wrong, but never reached
+    setTimerA(rows);
+    setCounterB(rows);
+    rows[H9Row::lblTimerSettingA].setDigits("000000");
+    rows[H9Row::lblCounterSettingB].setDigits("000000"); // also wrong, but never reached
     EXPECT_EQ(DownloadAll_H9(), 6);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(275));
@@ -216,10 +209,10 @@ TEST_F(H9Download, AFailedCheckSendsNothing)
 
 TEST_F(H9Download, ARowTheEncoderCannotReadStopsBeforeThePortOpens)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     nOutputModeA_H9 = 0; // the output time is not checked in this mode, but it is sent
-    (*f().lblHoldTimeA)(2).setCaption("?");
+    rows[H9Row::lblHoldTimeA].setCaption(2, "?");
     EXPECT_EQ(DownloadAll_H9(), 14);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(261));
@@ -229,8 +222,8 @@ TEST_F(H9Download, ARowTheEncoderCannotReadStopsBeforeThePortOpens)
 
 TEST_F(H9Download, FamilyMarkIsTestedInTheLowByteOnly)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     instrument.poke(1025, 0x77); // high byte of 1024: anything
     instrument.poke(1026, 0x24);
     EXPECT_NE(DownloadAll_H9(), 0);
@@ -249,8 +242,8 @@ TEST_F(H9Download, FamilyMarkIsTestedInTheLowByteOnly)
 
 TEST_F(H9Download, AnotherTypeClosesThePortThenGivesMessage20)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     instrument.poke(1029, 2); // an H5 answers
     EXPECT_NE(DownloadAll_H9(), 0);
     EXPECT_EQ(trace(), (Trace{R(1024), R(1026), R(1028)}));
@@ -261,8 +254,8 @@ TEST_F(H9Download, AnotherTypeClosesThePortThenGivesMessage20)
 
 TEST_F(H9Download, TimeOutDuringIdentificationWritesNothing)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1024));
     EXPECT_EQ(DownloadAll_H9(), 3);
     EXPECT_EQ(trace(), (Trace{R(1024)}));
@@ -273,8 +266,8 @@ TEST_F(H9Download, TimeOutDuringIdentificationWritesNothing)
 
 TEST_F(H9Download, AWriteFailingMidBlockEndsTheDownload)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     instrument.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(1116));
     EXPECT_EQ(DownloadAll_H9(), 29);
     // No system flags, no end register, no pauses, no 0xDD and no key protection.
@@ -286,8 +279,8 @@ TEST_F(H9Download, AWriteFailingMidBlockEndsTheDownload)
 
 TEST_F(H9Download, AFailedSystemFlagReadWritesNoFlags)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     // The one-register read of 1781 covers bytes 1781 and 1782.
     instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1782));
     EXPECT_EQ(DownloadAll_H9(), 3);
@@ -297,8 +290,8 @@ TEST_F(H9Download, AFailedSystemFlagReadWritesNoFlags)
 
 TEST_F(H9Download, TimeOutOnTheEndRegister)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1280));
     EXPECT_EQ(DownloadAll_H9(), 3);
     const Trace t = trace();
@@ -309,8 +302,8 @@ TEST_F(H9Download, TimeOutOnTheEndRegister)
 
 TEST_F(H9Download, ACommandDDThatCannotBeSentEndsWithMessage14)
 {
-    setTimerA();
-    setCounterB();
+    setTimerA(rows);
+    setCounterB(rows);
     // The line goes away during the first pause.
     clock.onPause = [](qint64 ms) {
         if (ms > 4000)

@@ -11,8 +11,8 @@ using EncodeTimerA = H9Test;
 
 TEST_F(EncodeTimerA, SecondsWithTwoDecimals)
 {
-    f().lblTimerSettingA->setDigits("001234"); // 12.34 s
-    f().lblHoldTimeA->setDigits("000150");     // 1.50 s
+    rows[H9Row::lblTimerSettingA].setDigits("001234"); // 12.34 s
+    rows[H9Row::lblHoldTimeA].setDigits("000150");     // 1.50 s
     nOutputModeA_H9 = 3;
     ASSERT_TRUE(EncodeTimerA_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TimerA),
@@ -37,8 +37,8 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
         {6, {{1114, 6}, {1152, 0}, {1154, 0}, {1156, 0}, {1158, 0x3456}, {1160, 0x0012}}},
         {7, {{1114, 7}, {1162, 0}, {1164, 0}, {1166, 0}, {1168, 0x3456}, {1170, 0x0012}}},
     };
-    f().lblTimerSettingA->setDigits("123456");
-    f().lblHoldTimeA->setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setDigits("123456");
+    rows[H9Row::lblHoldTimeA].setDigits("000000");
     for (const Slot& s : table) {
         nTimeRangeA_H9 = static_cast<quint8>(s.c / 2);
         nCountDirectionA_H9 = static_cast<quint8>(s.c % 2);
@@ -54,22 +54,22 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
 
 TEST_F(EncodeTimerA, RefusesWhatCannotBeSent)
 {
-    f().lblTimerSettingA->setDigits("001234");
+    rows[H9Row::lblTimerSettingA].setDigits("001234");
     nTimeRangeA_H9 = 4; // no such range: no slot for its time code
     EXPECT_FALSE(EncodeTimerA_H9());
     nTimeRangeA_H9 = 0;
-    (*f().lblHoldTimeA)(4).setCaption("x");
+    rows[H9Row::lblHoldTimeA].setCaption(4, "x");
     EXPECT_FALSE(EncodeTimerA_H9());
-    f().lblHoldTimeA->setDigits("000000");
-    (*f().lblTimerSettingA)(0).setCaption("12");
+    rows[H9Row::lblHoldTimeA].setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setCaption(0, "12");
     EXPECT_FALSE(EncodeTimerA_H9());
 }
 
 TEST_F(H9Test, EncodeCounterB)
 {
-    f().lblCounterSettingB->setDigits("123456");
-    f().lblHoldCounterB->setDigits("000250");  // 2.50
-    f().lblMagnificationB->setDigits("001000"); // 1.000
+    rows[H9Row::lblCounterSettingB].setDigits("123456");
+    rows[H9Row::lblHoldCounterB].setDigits("000250");  // 2.50
+    rows[H9Row::lblMagnificationB].setDigits("001000"); // 1.000
     nMaxFreqB_H9 = 2;
     nCountInputModeB_H9 = 3; // down-counting: the second slot
     nOutputModeB_H9 = 13;
@@ -93,7 +93,7 @@ TEST_F(H9Test, EncodeCounterB)
     ASSERT_TRUE(EncodeCounterB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.CounterB).count(1366) + flaggedWords(RegImage_H9.CounterB).count(1370), 0u);
 
-    f().lblMagnificationB->setDigits("999999"); // 999.999
+    rows[H9Row::lblMagnificationB].setDigits("999999"); // 999.999
     nCountInputModeB_H9 = 0;
     ASSERT_TRUE(EncodeCounterB_H9());
     EXPECT_EQ(RegImage_H9.CounterB.Word(1360), 0x0999);
@@ -105,9 +105,9 @@ TEST_F(H9Test, EncodeCounterB)
 
 TEST_F(H9Test, EncodeTachoB)
 {
-    f().lblCounterSettingB_F->setDigits("012345");
-    f().lblHoldCounterB_F->setDigits("000305"); // 3.05
-    f().lblMagnificationB_F->setDigits("002500"); // 2.500
+    rows[H9Row::lblCounterSettingB_F].setDigits("012345");
+    rows[H9Row::lblHoldCounterB_F].setDigits("000305"); // 3.05
+    rows[H9Row::lblMagnificationB_F].setDigits("002500"); // 2.500
     nDotAdjB_F_H9 = 1;
     nMaxFreqB_F_H9 = 3;
     nOutputModeB_F_H9 = 1;
@@ -122,10 +122,10 @@ TEST_F(H9Test, EncodeTachoB)
 TEST_F(H9Test, EncodeTwoStageTimer)
 {
     nDualFunc_H9 = 0;
-    f().lblTimerSetting_T_Dual_0->setDigits("000100");
-    f().lblTimerSetting_T_Dual_1->setDigits("123456");
-    f().lblHoldTime_T_Dual_0->setDigits("000050");
-    f().lblHoldTime_T_Dual_1->setDigits("999999");
+    rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000100");
+    rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("123456");
+    rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000050");
+    rows[H9Row::lblHoldTime_T_Dual_1].setDigits("999999");
     nOutputMode_T_Dual_0_H9 = 1;
     ASSERT_TRUE(EncodeTwoStageTimer_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TwoStage),
@@ -137,14 +137,14 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
 {
     nDualCounterMode_H9 = 1;
     nOutputMode_C_Dual_0_H9 = 1;
-    f().lblCounterSetting_C_Dual_0->setDigits("000777");
-    f().lblHoldCounter_C_Dual_0->setDigits("000012");
+    rows[H9Row::lblCounterSetting_C_Dual_0].setDigits("000777");
+    rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000012");
     ASSERT_TRUE(EncodeDualCounter_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.DualCounter),
               (Words{{1648, 1}, {1650, 0x0077}, {1652, 0x0007}, {1654, 0x0012}, {1656, 0}, {1658, 1}}));
 
-    f().lblCounterSetting_C_Dual_1->setDigits("654321");
-    f().lblHoldCounter_C_Dual_1->setDigits("000100");
+    rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("654321");
+    rows[H9Row::lblHoldCounter_C_Dual_1].setDigits("000100");
     nCountInputMode_C_Dual_1_H9 = 7;
     nMaxFreq_C_Dual_1_H9 = 1;
     nOutputMode_C_Dual_1_H9 = 12;
@@ -157,13 +157,13 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
 
 TEST_F(H9Test, EncodeDualTachoBothBlocks)
 {
-    f().lblCounterSettingA_Dual_F->setDigits("100000");
+    rows[H9Row::lblCounterSettingA_Dual_F].setDigits("100000");
     nOutputModeA_Dual_F_H9 = 1;
     ASSERT_TRUE(EncodeDualTacho_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.DualTacho), (Words{{1680, 0x0000}, {1682, 0x1000}, {1684, 1}}));
 
-    f().lblCounterSettingB_Dual_F->setDigits("000042");
-    f().lblHoldCounterB_Dual_F->setDigits("001000"); // 10.00
+    rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000042");
+    rows[H9Row::lblHoldCounterB_Dual_F].setDigits("001000"); // 10.00
     nMaxFreqB_Dual_F_H9 = 2;
     nOutputModeB_Dual_F_H9 = 1;
     nSampleAvgB_Dual_F_H9 = 3;

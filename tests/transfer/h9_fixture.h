@@ -1,7 +1,10 @@
 #pragma once
 // A known H9 set for the transfer tests: every parameter byte 0, every digit row
-// "000000" unless a test sets it otherwise.
-#include "editors/h9/frmModeSetting_H9.h"
+// "000000" unless a test sets it otherwise, no editor.
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
+#include "support/fake_digit_rows.h"
+#include "support/h9_set.h"
 #include "transfer/register_image.h"
 
 #include <gtest/gtest.h>
@@ -10,30 +13,14 @@
 
 namespace h9test {
 
-inline void resetParams()
-{
-    for (quint8* b : {&nFuncType_H9, &nFuncB_H9, &nDualFunc_H9, &nDualCounterMode_H9, &nTimeRangeA_H9,
-                      &nCountDirectionA_H9, &nOutputModeA_H9, &nCountInputModeB_H9, &nDotAdjB_H9,
-                      &nMaxFreqB_H9, &nOutputModeB_H9, &nSampleAvgB_F_H9, &nDotAdjB_F_H9, &nMaxFreqB_F_H9,
-                      &nOutputModeB_F_H9, &nOutputMode_T_Dual_0_H9, &nOutputMode_T_Dual_1_H9,
-                      &nOutputMode_C_Dual_0_H9, &nCountInputMode_C_Dual_1_H9, &nMaxFreq_C_Dual_1_H9,
-                      &nOutputMode_C_Dual_1_H9, &nOutputModeA_Dual_F_H9, &nOutputModeB_Dual_F_H9,
-                      &nSampleAvgB_Dual_F_H9, &nMaxFreqB_Dual_F_H9, &nSGWidth_H9, &nInputMethod_H9,
-                      &bPowerSaving_H9, &bKeyProtect})
-        *b = 0;
-    frmModeSetting_H9& f = frmModeSetting_H9::instance();
-    for (DigitLabelArray* row : f.findChildren<DigitLabelArray*>())
-        row->setDigits("000000");
-}
-
 class H9Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetParams();
+        testsupport::resetH9Params();
         RegImage_H9.Reset();
     }
-    frmModeSetting_H9& f() { return frmModeSetting_H9::instance(); }
+    testsupport::FakeH9Rows rows;
 };
 
 // Register -> word of every flagged even address of a block.

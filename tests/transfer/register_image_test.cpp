@@ -1,5 +1,5 @@
 // The register image, its word rule and the BCD digit forms.
-#include "editors/h9/digit_label_array.h"
+#include "support/fake_digit_rows.h"
 #include "transfer/register_image.h"
 
 #include <gtest/gtest.h>
@@ -153,21 +153,21 @@ TEST(RegImageH9, BlocksAndWalkCounts)
 
 TEST(DigitRowText, JoinsTheCaptionsAndPlacesThePoint)
 {
-    DigitLabelArray row("lblTest", DigitLabelArray::Style::H9, nullptr);
+    testsupport::FakeRow row;
     row.setDigits("123456");
-    EXPECT_EQ(DigitRowText(row, 0), "123456");
-    EXPECT_EQ(DigitRowText(row, 2), "1234.56");
-    EXPECT_EQ(DigitRowText(row, 3), "123.456");
-    row(6).setCaption("."); // the separator is never read
-    EXPECT_EQ(DigitRowText(row, 1), "12345.6");
-    EXPECT_EQ(DigitRowText(row, 7), "");
+    EXPECT_EQ(DigitRowText(row.rowText(), 0), "123456");
+    EXPECT_EQ(DigitRowText(row.rowText(), 2), "1234.56");
+    EXPECT_EQ(DigitRowText(row.rowText(), 3), "123.456");
+    row.setCaption(6, "."); // the separator is never read
+    EXPECT_EQ(DigitRowText(row.rowText(), 1), "12345.6");
+    EXPECT_EQ(DigitRowText(row.rowText(), 7), "");
 
-    row(2).setCaption("A");
-    EXPECT_EQ(DigitRowText(row, 2), "");
-    row(2).setCaption("");
-    EXPECT_EQ(DigitRowText(row, 0), "");
-    row(2).setCaption("33");
-    EXPECT_EQ(DigitRowText(row, 0), "");
-    row(2).setCaption("-");
-    EXPECT_EQ(DigitRowText(row, 0), "");
+    row.setCaption(2, "A");
+    EXPECT_EQ(DigitRowText(row.rowText(), 2), "");
+    row.setCaption(2, "");
+    EXPECT_EQ(DigitRowText(row.rowText(), 0), "");
+    row.setCaption(2, "33");
+    EXPECT_EQ(DigitRowText(row.rowText(), 0), "");
+    row.setCaption(2, "-");
+    EXPECT_EQ(DigitRowText(row.rowText(), 0), "");
 }

@@ -5,10 +5,11 @@
 // that the mode uses, and the compare finds no difference.
 #include "sim_jobs_fixture.h"
 
-#include "editors/h5h7/h5h7_params.h"
-#include "editors/h9/params_h9.h"
-#include "editors/h9/refresh.h"
-#include "settings_file/editor_state.h"
+#include "core/h5h7_params.h"
+#include "core/h9_params.h"
+#include "editors/common/refresh.h"
+#include "support/windows.h"
+#include "support/editor_state.h"
 #include "settings_file/h5h7_image.h"
 #include "settings_file/h9_image.h"
 
@@ -83,14 +84,7 @@ protected:
         return byFileBuf;
     }
 
-    void unloadEditors()
-    {
-        if (frmModeSetting_H7::isLoaded())
-            frmModeSetting_H7::instance().Unload();
-        if (frmModeSetting_H9::isLoaded())
-            frmModeSetting_H9::unload();
-        dropDeferredDeletes();
-    }
+    void unloadEditors() { testsupport::closeChildWindows(); }
 };
 
 TEST_P(RoundTrip, DownloadUploadCompare)

@@ -6,7 +6,7 @@
 #include "h9_fixture.h"
 
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
+#include "core/machine_type.h"
 #include "instrument_sim.h"
 #include "link/comm_records.h"
 #include "link/frmCommSetup.h"
@@ -71,7 +71,7 @@ class RecordingBoxes : public testsupport::ScriptedMessages {
 public:
     platform::MsgResult present(const platform::MessageBoxRequest& request) override
     {
-        portOpenAtBox.push_back(frmCommSetup::isLoaded() && frmCommSetup::loaded()->MSComm1->PortOpen());
+        portOpenAtBox.push_back(CommControl().PortOpen());
         if (onBox)
             onBox(request);
         return ScriptedMessages::present(request);
@@ -80,7 +80,7 @@ public:
     std::function<void(const platform::MessageBoxRequest&)> onBox;
 };
 
-inline bool portOpen() { return frmCommSetup::isLoaded() && frmCommSetup::loaded()->MSComm1->PortOpen(); }
+inline bool portOpen() { return CommControl().PortOpen(); }
 inline QString panel4() { return frmMDI::instance().StatusBar1->PanelText(4); }
 
 class SimTest : public h9test::H9Test {

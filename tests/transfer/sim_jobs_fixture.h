@@ -5,7 +5,7 @@
 #include "instrument_sim.h"
 
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
+#include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
@@ -16,6 +16,7 @@
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
 #include "support/link_support.h"
+#include "support/windows.h"
 #include "support/scripted_ui.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/transfer_jobs.h"
@@ -65,12 +66,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmWriteProcess1::isLoaded())
-            frmWriteProcess1::unload();
-        if (frmModeSetting_H7::isLoaded())
-            frmModeSetting_H7::instance().Unload();
-        if (frmModeSetting_H9::isLoaded())
-            frmModeSetting_H9::unload();
+        testsupport::closeChildWindows();
         testsupport::closeLink();
         if (instrument)
             instrument->stop();

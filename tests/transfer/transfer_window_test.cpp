@@ -242,13 +242,12 @@ TEST_F(TransferWindow, TheBarNeverPassesItsMaximum)
 
 TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
 {
-    frmModeSetting_H9& ed = f();
     nTimeRangeA_H9 = 1; // whole seconds, up
     nOutputModeA_H9 = 0;
-    ed.lblTimerSettingA->setDigits("000090");
+    rows[H9Row::lblTimerSettingA].setDigits("000090");
     nFuncB_H9 = 0;
-    ed.lblCounterSettingB->setDigits("000500");
-    ed.lblMagnificationB->setDigits("001000");
+    rows[H9Row::lblCounterSettingB].setDigits("000500");
+    rows[H9Row::lblMagnificationB].setDigits("001000");
     bKeyProtect = 1;
     nDownloadKind = 0;
     int barAfterBlocks = -1;
@@ -275,7 +274,7 @@ TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
 TEST_F(TransferWindow, ACheckStopsTheDownloadBeforeAnythingIsSent)
 {
     nDownloadKind = 0;
-    f().lblTimerSettingA->setDigits("000000");
+    rows[H9Row::lblTimerSettingA].setDigits("000000");
     run(1);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(275));
@@ -286,9 +285,9 @@ TEST_F(TransferWindow, ACheckStopsTheDownloadBeforeAnythingIsSent)
 TEST_F(TransferWindow, AWriteFailingMidBlockFromTheWindow)
 {
     nDownloadKind = 0;
-    f().lblTimerSettingA->setDigits("000100");
-    f().lblCounterSettingB->setDigits("000100");
-    f().lblMagnificationB->setDigits("001000");
+    rows[H9Row::lblTimerSettingA].setDigits("000100");
+    rows[H9Row::lblCounterSettingB].setDigits("000100");
+    rows[H9Row::lblMagnificationB].setDigits("001000");
     instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1366));
     run(1);
     ASSERT_EQ(boxes.count(), 1);

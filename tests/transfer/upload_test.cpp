@@ -2,7 +2,7 @@
 // window's Upload command around it.
 #include "sim_jobs_fixture.h"
 
-#include "app/ui_lock.h"
+#include "core/ui_lock.h"
 #include "settings_file/settings_image.h"
 #include "transfer/upload.h"
 

@@ -1,16 +1,20 @@
 #pragma once
 // The H5/H7 editor: one child window holding the H5 timer half (function modes 0 to 2)
 // and the H7 counter half (modes 3 to 8); an H8 set offers all nine. The option
-// choices live in timerParamsH5 / counterParamsH7 and nFuncMode (h5h7_params.h), the
-// numeric values only as the captions of the digit rows below.
+// choices live in timerParamsH5 / counterParamsH7 and nFuncMode (core/h5h7_params.h),
+// the numeric values only as the captions of the digit rows, which the encoders, the
+// compare and the writers read through the window's H5H7Rows view.
 //
 // Driving it from code (loaders, refresh): set a combo's list index with
 // SetListIndex(combo, index), which refuses an index outside the list and otherwise
 // runs the combo's handler exactly as a user's choice does; set digits with
 // row->label(i)->setCaption(text); choose a mode with mFuncModeSelect_N_Click().
-#include "app/frmMDI.h"
-#include "editors/h5h7/h5h7_params.h"
-#include "editors/h9/digit_label_array.h"
+#include "core/digit_rows.h"
+#include "core/h5h7_params.h"
+#include "core/settings_buffers.h"
+#include "core/shell.h"
+#include "editors/common/digit_label_array.h"
+#include "editors/common/image_control.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -24,54 +28,8 @@
 
 #include <array>
 
-// An image control: shows a bitmap resource by name or a picture file, and keeps
-// what it was asked to show so that callers and tests can see it.
-class ImageControl : public QLabel {
-    Q_OBJECT
-public:
-    explicit ImageControl(const QString& name, QWidget* parent);
-
-    // A bitmap resource by name.
-    void setPictureName(const QString& name);
-    const QString& pictureName() const { return pictureName_; }
-    // A picture file; a file that cannot be loaded leaves the previous picture.
-    // Returns whether the file was loaded.
-    bool loadPictureFile(const QString& path);
-    // The last file asked for, loaded or not.
-    const QString& requestedFile() const { return requestedFile_; }
-    // The file whose picture is on show ("" when none).
-    const QString& shownFile() const { return shownFile_; }
-
-signals:
-    void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QString pictureName_;
-    QString requestedFile_;
-    QString shownFile_;
-};
-
-class frmModeSetting_H7 : public QWidget,
-                          public platform::SingleForm<frmModeSetting_H7>,
-                          public ToolbarCommandTarget {
-    Q_OBJECT
-public:
-    frmModeSetting_H7();
-    ~frmModeSetting_H7() override;
-
-    // Sets the list index of a combo of this window from code and runs the combo's
-    // handler. Returns false, changing nothing, when the index is outside the list.
-    // The same as the shared SetListIndex of editors/h9/combo_select.h.
-    static bool SetListIndex(QComboBox* combo, int index);
-
-    // Shows the window as the main window's child and activates it.
-    void Show();
-    // Closes the window without any question (a failed load, the shell's New).
-    void Unload();
-
+// The controls of the window, made and placed by its setupUi (frmModeSetting_H7_layout.cpp).
+struct Ui_frmModeSetting_H7 {
     // ---- H5 timer half ----
     QWidget* picMode_H5 = nullptr;
     QWidget* picTimer_H5_A = nullptr;
@@ -213,6 +171,29 @@ public:
     QAction* mFuncModeSelect_8 = nullptr;
     QMenu* mSetting = nullptr;
     QAction* mKP = nullptr;
+};
+
+class frmModeSetting_H7 : public QWidget,
+                          public platform::SingleForm<frmModeSetting_H7>,
+                          public core::ToolbarCommandTarget,
+                          public H5H7Rows,
+                          private Ui_frmModeSetting_H7 {
+    Q_OBJECT
+    // The loaders and the refresh set the controls as the user does; tests reach them
+    // through FormAccess (tests/support/form_access.h).
+    friend int LoadFileImage_H5(const SettingFileImage& image, int failCode);
+    friend int LoadFileImage_H7(const SettingFileImage& image, int failCode);
+    friend void RefreshDependentControlsH5H7(int kind);
+    friend struct FormAccess;
+
+public:
+    frmModeSetting_H7();
+    ~frmModeSetting_H7() override;
+
+    // Shows the window as the main window's child and activates it.
+    void Show();
+    // Closes the window without any question (a failed load, the shell's New).
+    void Unload();
 
     // mFuncModeSelect_0 .. mFuncModeSelect_8 by number.
     QAction* mFuncModeSelect(int n) const;
@@ -276,6 +257,8 @@ public:
 
     // ToolbarCommandTarget: the toolbar's KP button.
     bool invokeCommand(const QString& handlerName) override;
+    // H5H7Rows: the digit rows for the encoders, the compare and the writers.
+    QString rowText(H5H7Row row) const override;
 
     // The digit click of a row (index 0 to 6, Qt::LeftButton adds, Qt::RightButton
     // subtracts), as a press on an enabled label runs it.
@@ -287,6 +270,8 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    // Makes and places the controls (frmModeSetting_H7_layout.cpp).
+    void setupUi();
     void BuildTimerHalf();
     void BuildCounterHalf();
     void BuildPictureArea();
@@ -322,5 +307,4 @@ private:
 
     QWidget* client_ = nullptr;
     bool unloading_ = false;
-    bool activateHooked_ = false;
 };

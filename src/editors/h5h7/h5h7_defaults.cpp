@@ -30,29 +30,29 @@ void resetSetValueRow(DigitLabelArray& row)
 
 void frmModeSetting_H7::ResetTimerAPanel()
 {
-    SetListIndex(cboTimerRange_A_H5, 0);
-    SetListIndex(cboTimerDirection_A_H5, 0);
-    SetListIndex(cboOutputMode_A_H5, 0);
+    (void)SetListIndex(cboTimerRange_A_H5, 0);
+    (void)SetListIndex(cboTimerDirection_A_H5, 0);
+    (void)SetListIndex(cboOutputMode_A_H5, 0);
     timerParamsH5.nTimerRange_A_H5 = 0;
     timerParamsH5.nTimerDir_A_H5 = 0;
     timerParamsH5.nOutputMode_A_H5 = 0;
 
     resetSetValueRow(*lblTimerSetting_A_H5);
     resetSetValueRow(*lblHoldTime_A_H5);
-    setAllLabelsEnabled(*lblHoldTime_A_H5, true);
+    lblHoldTime_A_H5->setRowEnabled(true);
     DigitLabelArray& duty = *lblDutyRatio_A_H5;
     zeroDigits(duty);
     duty(DigitLabelArray::kSeparator).setCaption(QStringLiteral("0"));
     PackDigitLabels(duty, kWholeNumberOrder);
-    setAllLabelsEnabled(duty, false);
+    duty.setRowEnabled(false);
 }
 
 void frmModeSetting_H7::ResetTimerBPanel()
 {
-    SetListIndex(cboTimerRangeOFF_B_H5, 0);
-    SetListIndex(cboTimerRangeON_B_H5, 0);
-    SetListIndex(cboTimerDirection_B_H5, 0);
-    SetListIndex(cboOutputMode_B_H5, 0);
+    (void)SetListIndex(cboTimerRangeOFF_B_H5, 0);
+    (void)SetListIndex(cboTimerRangeON_B_H5, 0);
+    (void)SetListIndex(cboTimerDirection_B_H5, 0);
+    (void)SetListIndex(cboOutputMode_B_H5, 0);
     timerParamsH5.nTimerRangeOFF_B_H5 = 0;
     timerParamsH5.nTimerRangeON_B_H5 = 0;
     timerParamsH5.nTimerDir_B_H5 = 0;
@@ -63,9 +63,9 @@ void frmModeSetting_H7::ResetTimerBPanel()
 
 void frmModeSetting_H7::ResetTimerCPanel()
 {
-    SetListIndex(cboSettingMode_C_H5, 0);
-    SetListIndex(cboTimerRange_C_H5, 0);
-    SetListIndex(cboOutputMode_C_H5, 0);
+    (void)SetListIndex(cboSettingMode_C_H5, 0);
+    (void)SetListIndex(cboTimerRange_C_H5, 0);
+    (void)SetListIndex(cboOutputMode_C_H5, 0);
     timerParamsH5.nSettingMode_C_H5 = 0;
     timerParamsH5.nTimerRange_C_H5 = 0;
     timerParamsH5.nOutputMode_C_H5 = 0;
@@ -75,9 +75,9 @@ void frmModeSetting_H7::ResetTimerCPanel()
 
 void frmModeSetting_H7::ResetTimerCommon()
 {
-    SetListIndex(cboSGWidth_All_H5, 0);
-    SetListIndex(cboInputMethod_All_H5, 0);
-    SetListIndex(cboKP_All_H5, 0);
+    (void)SetListIndex(cboSGWidth_All_H5, 0);
+    (void)SetListIndex(cboInputMethod_All_H5, 0);
+    (void)SetListIndex(cboKP_All_H5, 0);
     timerParamsH5.nSGWidth_H5 = 0;
     timerParamsH5.nInputMethod_H5 = 0;
     timerParamsH5.nKP_H5 = 0;
@@ -116,8 +116,8 @@ void setPointSeparator(DigitLabelArray& row, bool enabled)
 
 void frmModeSetting_H7::ResetCounter1stPanel()
 {
-    SetListIndex(cboCountInputMode_1st_H7, 0);
-    SetListIndex(cboOutputMode_1st_H7, 0);
+    (void)SetListIndex(cboCountInputMode_1st_H7, 0);
+    (void)SetListIndex(cboOutputMode_1st_H7, 0);
     counterParamsH7.nCountInputMode_1st_H7 = 0;
     counterParamsH7.nOutputMode_1st_H7 = 0;
     for (int i = 0; i < 6; ++i) {
@@ -132,8 +132,8 @@ void frmModeSetting_H7::ResetCounter1stPanel()
 
 void frmModeSetting_H7::ResetCounter2ndPanel()
 {
-    SetListIndex(cboCountInputMode_2nd_H7, 0);
-    SetListIndex(cboOutputMode_2nd_H7, 0);
+    (void)SetListIndex(cboCountInputMode_2nd_H7, 0);
+    (void)SetListIndex(cboOutputMode_2nd_H7, 0);
     counterParamsH7.nCountInputMode_2nd_H7 = 0;
     counterParamsH7.nOutputMode_2nd_H7 = 0;
     for (int i = 0; i < 6; ++i) {
@@ -155,8 +155,8 @@ void frmModeSetting_H7::ResetCounter2ndPanel()
 
 void frmModeSetting_H7::ResetBatchPanel()
 {
-    SetListIndex(cboCountInputMode_batch_H7, 0);
-    SetListIndex(cboOutputMode_batch_H7, 0);
+    (void)SetListIndex(cboCountInputMode_batch_H7, 0);
+    (void)SetListIndex(cboOutputMode_batch_H7, 0);
     counterParamsH7.nCountInputMode_batch_H7 = 0;
     counterParamsH7.nOutputMode_batch_H7 = 0;
     for (int i = 0; i < 6; ++i) {
@@ -174,8 +174,8 @@ void frmModeSetting_H7::ResetBatchPanel()
 
 void frmModeSetting_H7::ResetTachoPanel()
 {
-    SetListIndex(cboOutputMode_freq_H7, 0);
-    SetListIndex(cboSampleAvg_freq_H7, 0);
+    (void)SetListIndex(cboOutputMode_freq_H7, 0);
+    (void)SetListIndex(cboSampleAvg_freq_H7, 0);
     counterParamsH7.nOutputMode_freq_H7 = 0;
     counterParamsH7.nSampleAvg_freq_H7 = 0;
     for (int i = 0; i < 6; ++i) {
@@ -199,11 +199,11 @@ void frmModeSetting_H7::ResetTachoPanel()
 
 void frmModeSetting_H7::ResetCounterCommon()
 {
-    SetListIndex(cboDotAdj_Comm_H7, 0);
-    SetListIndex(cboInputMethod_Comm_H7, 0);
-    SetListIndex(cboKP_Comm_H7, 0);
-    SetListIndex(cboMaxFreq_Comm_H7, 0);
-    SetListIndex(cboSGWidth_Comm_H7, 0);
+    (void)SetListIndex(cboDotAdj_Comm_H7, 0);
+    (void)SetListIndex(cboInputMethod_Comm_H7, 0);
+    (void)SetListIndex(cboKP_Comm_H7, 0);
+    (void)SetListIndex(cboMaxFreq_Comm_H7, 0);
+    (void)SetListIndex(cboSGWidth_Comm_H7, 0);
     counterParamsH7.nDotAdj_H7 = 0;
     counterParamsH7.nInputMethod_H7 = 0;
     counterParamsH7.nKP_H7 = 0;

@@ -12,7 +12,7 @@ void frmModeSetting_H7::rowChanged(DigitLabelArray* row, int)
 {
     // The timer A set value marks its clicks instead of its caption changes.
     if (row != lblTimerSetting_A_H5)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
 }
 
 void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::MouseButton button)
@@ -25,7 +25,7 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
     if (row->label(index)->testAttribute(Qt::WA_Disabled))
         return;
     if (row == lblTimerSetting_A_H5)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     if (index > 5) {
         if (row == lblHoldTime_A_H5)
             ShowTimerADiagram();
@@ -44,20 +44,20 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
         if (r != row)
             continue;
         const bool tensAfterColon = index == 4 && isColonRange(*range);
-        label.setCaption(wheel(label.text(), button, tensAfterColon ? 6 : 10));
+        label.setCaption(DigitLabelArray::WheelStep(label.text(), button, tensAfterColon ? 6 : 10));
         return;
     }
     if (row == lblHoldTime_A_H5) {
-        label.setCaption(wheel(label.text(), button));
+        label.setCaption(DigitLabelArray::WheelStep(label.text(), button));
         ShowTimerADiagram();
         return;
     }
     if (row == lblDutyRatio_A_H5) {
         DigitLabelArray& duty = *row;
         if (index == 3) {
-            label.setCaption(digitText(digitValue(label.text()) ^ 1));
+            label.setCaption(QString::number(DigitLabelArray::DigitValue(label.text()) ^ 1));
         } else if ((index == 4 || index == 5) && duty(3).text() == QLatin1String("0")) {
-            label.setCaption(wheel(label.text(), button));
+            label.setCaption(DigitLabelArray::WheelStep(label.text(), button));
             duty(3).setEnabled(duty(4).text() == QLatin1String("0") && duty(5).text() == QLatin1String("0"));
         }
         return;
@@ -76,11 +76,11 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
         if (button == Qt::LeftButton)
             label.setCaption(text == QLatin1String("9")   ? QStringLiteral("-")
                              : text == QLatin1String("-") ? QStringLiteral("0")
-                                                          : digitText(digitValue(text) + 1));
+                                                          : QString::number(DigitLabelArray::DigitValue(text) + 1));
         else
             label.setCaption(text == QLatin1String("0")   ? QStringLiteral("-")
                              : text == QLatin1String("-") ? QStringLiteral("9")
-                                                          : digitText(digitValue(text) - 1));
+                                                          : QString::number(DigitLabelArray::DigitValue(text) - 1));
         return;
     }
 
@@ -98,9 +98,9 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
                                  || (button == Qt::RightButton && text == QLatin1String("1"));
         if (!restNonZero && wouldBeZero) {
             // The value stays; the click still counts as an edit.
-            frmMDI::instance().bChange = true;
+            core::shell().bChange = true;
             return;
         }
     }
-    label.setCaption(wheel(label.text(), button));
+    label.setCaption(DigitLabelArray::WheelStep(label.text(), button));
 }

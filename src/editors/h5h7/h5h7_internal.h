@@ -1,7 +1,8 @@
 #pragma once
 // Lists and digit-row helpers shared by the parts of the H5/H7 editor window.
-#include "app/frmMDI.h"
-#include "editors/h9/digit_label_array.h"
+#include "core/shell.h"
+#include "editors/common/combo_select.h"
+#include "editors/common/digit_label_array.h"
 #include "platform/strings.h"
 
 #include <QComboBox>
@@ -36,19 +37,6 @@ inline QStringList resStrings(std::initializer_list<int> ids)
     return out;
 }
 
-// The common step of the option handlers: mark a real change, store the index.
-// A combo without a selection stores nothing.
-inline bool storeIndex(QComboBox* combo, quint8& byte)
-{
-    const int index = combo->currentIndex();
-    if (index < 0)
-        return false;
-    if (byte != index)
-        frmMDI::instance().bChange = true;
-    byte = static_cast<quint8>(index);
-    return true;
-}
-
 // The dual counter with input ADD: the base list and the four up/down outputs.
 inline QStringList dualAddOutputs()
 {
@@ -58,13 +46,6 @@ inline QStringList dualAddOutputs()
 // The dual counter with input SUB: stored as list index + 8.
 inline const QStringList kDualSubOutputs = {"0 : K-2", "1 : D", "2 : L", "3 : H"};
 inline const QStringList kUpDownOutputs = {"8 : K-2", "9 : D", "10 : L", "11 : H"};
-
-
-inline void setAllLabelsEnabled(DigitLabelArray& row, bool enabled)
-{
-    for (int i = 0; i < 7; ++i)
-        row(i).setEnabled(enabled);
-}
 
 inline bool digitsAllZero(const DigitLabelArray& row)
 {
@@ -79,27 +60,6 @@ inline void zeroDigits(DigitLabelArray& row)
     for (int i = 0; i < 6; ++i)
         row(i).setCaption(QStringLiteral("0"));
 }
-
-// The value of a digit caption; anything but one decimal digit counts as 0.
-inline int digitValue(const QString& caption)
-{
-    if (caption.size() == 1 && caption[0].isDigit())
-        return caption[0].digitValue();
-    return 0;
-}
-
-inline QString digitText(int d) { return QString::number(d); }
-
-// One step of the digit wheel: left adds one, right subtracts one, each digit
-// wrapping by itself without a carry.
-inline QString wheel(const QString& caption, Qt::MouseButton button, int modulo = 10)
-{
-    const int d = digitValue(caption);
-    if (button == Qt::LeftButton)
-        return digitText((d + 1) % modulo);
-    return digitText(d == 0 ? modulo - 1 : d - 1);
-}
-
 
 // Time ranges 3 (min:s) and 6 (h:min) put a colon before label 4, a tens digit.
 inline bool isColonRange(int code) { return code == 3 || code == 6; }

@@ -2,7 +2,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 #include "platform/folders.h"
 
 #include <QSignalBlocker>
@@ -12,16 +12,16 @@ using namespace h5h7detail;
 
 // ---------------------------------------------------------------- timer option handlers
 
-void frmModeSetting_H7::cboSGWidth_All_H5_Click() { storeIndex(cboSGWidth_All_H5, timerParamsH5.nSGWidth_H5); }
-void frmModeSetting_H7::cboInputMethod_All_H5_Click() { storeIndex(cboInputMethod_All_H5, timerParamsH5.nInputMethod_H5); }
-void frmModeSetting_H7::cboKP_All_H5_Click() { storeIndex(cboKP_All_H5, timerParamsH5.nKP_H5); }
-void frmModeSetting_H7::cboTimerDirection_A_H5_Click() { storeIndex(cboTimerDirection_A_H5, timerParamsH5.nTimerDir_A_H5); }
-void frmModeSetting_H7::cboTimerDirection_B_H5_Click() { storeIndex(cboTimerDirection_B_H5, timerParamsH5.nTimerDir_B_H5); }
-void frmModeSetting_H7::cboSettingMode_C_H5_Click() { storeIndex(cboSettingMode_C_H5, timerParamsH5.nSettingMode_C_H5); }
+void frmModeSetting_H7::cboSGWidth_All_H5_Click() { StoreComboIndex(cboSGWidth_All_H5, timerParamsH5.nSGWidth_H5); }
+void frmModeSetting_H7::cboInputMethod_All_H5_Click() { StoreComboIndex(cboInputMethod_All_H5, timerParamsH5.nInputMethod_H5); }
+void frmModeSetting_H7::cboKP_All_H5_Click() { StoreComboIndex(cboKP_All_H5, timerParamsH5.nKP_H5); }
+void frmModeSetting_H7::cboTimerDirection_A_H5_Click() { StoreComboIndex(cboTimerDirection_A_H5, timerParamsH5.nTimerDir_A_H5); }
+void frmModeSetting_H7::cboTimerDirection_B_H5_Click() { StoreComboIndex(cboTimerDirection_B_H5, timerParamsH5.nTimerDir_B_H5); }
+void frmModeSetting_H7::cboSettingMode_C_H5_Click() { StoreComboIndex(cboSettingMode_C_H5, timerParamsH5.nSettingMode_C_H5); }
 
 void frmModeSetting_H7::cboOutputMode_A_H5_Click()
 {
-    if (!storeIndex(cboOutputMode_A_H5, timerParamsH5.nOutputMode_A_H5))
+    if (!StoreComboIndex(cboOutputMode_A_H5, timerParamsH5.nOutputMode_A_H5))
         return;
     const quint8 mode = timerParamsH5.nOutputMode_A_H5;
     DigitLabelArray& hold = *lblHoldTime_A_H5;
@@ -33,7 +33,7 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
         }
         lblOutputMode2_A_H5->setEnabled(false);
     } else {
-        setAllLabelsEnabled(hold, true);
+        hold.setRowEnabled(true);
         lblOutputMode2_A_H5->setEnabled(true);
     }
 
@@ -47,7 +47,7 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
     } else {
         lblRatio_A_H5->setEnabled(false);
         lblSetValue_A_H5->setText(LoadResString(159));
-        setAllLabelsEnabled(duty, false);
+        duty.setRowEnabled(false);
     }
 
     const quint8 range = timerParamsH5.nTimerRange_A_H5;
@@ -72,7 +72,7 @@ void frmModeSetting_H7::ShowTimerADiagram()
 
 void frmModeSetting_H7::cboOutputMode_B_H5_Click()
 {
-    if (!storeIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5))
+    if (!StoreComboIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5))
         return;
     Image_Output_A->loadPictureFile(platform::appDataDir()
                                     + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
@@ -82,7 +82,7 @@ void frmModeSetting_H7::cboOutputMode_B_H5_Click()
 
 void frmModeSetting_H7::cboOutputMode_C_H5_Click()
 {
-    if (!storeIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5))
+    if (!StoreComboIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5))
         return;
     Image_Output_A->loadPictureFile(platform::appDataDir()
                                     + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
@@ -144,7 +144,7 @@ void limitTensAfterColon(DigitLabelArray& row, int code)
 
 void frmModeSetting_H7::cboTimerRange_A_H5_Click()
 {
-    if (!storeIndex(cboTimerRange_A_H5, timerParamsH5.nTimerRange_A_H5))
+    if (!StoreComboIndex(cboTimerRange_A_H5, timerParamsH5.nTimerRange_A_H5))
         return;
     layoutForRange(*lblTimerSetting_A_H5, timerParamsH5.nTimerRange_A_H5);
     limitTensAfterColon(*lblTimerSetting_A_H5, timerParamsH5.nTimerRange_A_H5);
@@ -152,7 +152,7 @@ void frmModeSetting_H7::cboTimerRange_A_H5_Click()
 
 void frmModeSetting_H7::cboTimerRangeOFF_B_H5_Click()
 {
-    if (!storeIndex(cboTimerRangeOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5))
+    if (!StoreComboIndex(cboTimerRangeOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5))
         return;
     layoutForRange(*lblSettingValueOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5);
     limitTensAfterColon(*lblSettingValueOFF_B_H5, timerParamsH5.nTimerRangeOFF_B_H5);
@@ -160,7 +160,7 @@ void frmModeSetting_H7::cboTimerRangeOFF_B_H5_Click()
 
 void frmModeSetting_H7::cboTimerRangeON_B_H5_Click()
 {
-    if (!storeIndex(cboTimerRangeON_B_H5, timerParamsH5.nTimerRangeON_B_H5))
+    if (!StoreComboIndex(cboTimerRangeON_B_H5, timerParamsH5.nTimerRangeON_B_H5))
         return;
     layoutForRange(*lblSettingValueON_B_H5, timerParamsH5.nTimerRangeON_B_H5);
     limitTensAfterColon(*lblSettingValueON_B_H5, timerParamsH5.nTimerRangeON_B_H5);
@@ -168,7 +168,7 @@ void frmModeSetting_H7::cboTimerRangeON_B_H5_Click()
 
 void frmModeSetting_H7::cboTimerRange_C_H5_Click()
 {
-    if (!storeIndex(cboTimerRange_C_H5, timerParamsH5.nTimerRange_C_H5))
+    if (!StoreComboIndex(cboTimerRange_C_H5, timerParamsH5.nTimerRange_C_H5))
         return;
     const int code = timerParamsH5.nTimerRange_C_H5;
     layoutForRange(*lblSV1_C_H5, code);
@@ -179,15 +179,15 @@ void frmModeSetting_H7::cboTimerRange_C_H5_Click()
 
 // ---------------------------------------------------------------- counter option handlers
 
-void frmModeSetting_H7::cboSampleAvg_freq_H7_Click() { storeIndex(cboSampleAvg_freq_H7, counterParamsH7.nSampleAvg_freq_H7); }
-void frmModeSetting_H7::cboInputMethod_Comm_H7_Click() { storeIndex(cboInputMethod_Comm_H7, counterParamsH7.nInputMethod_H7); }
-void frmModeSetting_H7::cboKP_Comm_H7_Click() { storeIndex(cboKP_Comm_H7, counterParamsH7.nKP_H7); }
-void frmModeSetting_H7::cboMaxFreq_Comm_H7_Click() { storeIndex(cboMaxFreq_Comm_H7, counterParamsH7.nMaxFreq_H7); }
-void frmModeSetting_H7::cboSGWidth_Comm_H7_Click() { storeIndex(cboSGWidth_Comm_H7, counterParamsH7.nSGWidth_H7); }
+void frmModeSetting_H7::cboSampleAvg_freq_H7_Click() { StoreComboIndex(cboSampleAvg_freq_H7, counterParamsH7.nSampleAvg_freq_H7); }
+void frmModeSetting_H7::cboInputMethod_Comm_H7_Click() { StoreComboIndex(cboInputMethod_Comm_H7, counterParamsH7.nInputMethod_H7); }
+void frmModeSetting_H7::cboKP_Comm_H7_Click() { StoreComboIndex(cboKP_Comm_H7, counterParamsH7.nKP_H7); }
+void frmModeSetting_H7::cboMaxFreq_Comm_H7_Click() { StoreComboIndex(cboMaxFreq_Comm_H7, counterParamsH7.nMaxFreq_H7); }
+void frmModeSetting_H7::cboSGWidth_Comm_H7_Click() { StoreComboIndex(cboSGWidth_Comm_H7, counterParamsH7.nSGWidth_H7); }
 
 void frmModeSetting_H7::cboDotAdj_Comm_H7_Click()
 {
-    if (!storeIndex(cboDotAdj_Comm_H7, counterParamsH7.nDotAdj_H7))
+    if (!StoreComboIndex(cboDotAdj_Comm_H7, counterParamsH7.nDotAdj_H7))
         return;
     const quint8 places = counterParamsH7.nDotAdj_H7;
     switch (nFuncMode) {
@@ -230,7 +230,7 @@ void frmModeSetting_H7::applyOutputListRule(QComboBox* output, int oldInput, int
         }
     } else if (isUpDown(oldInput) && !isUpDown(newInput)) {
         if (outputAbove7 && output->count() > 7) {
-            SetListIndex(output, 7);
+            (void)SetListIndex(output, 7);
             if (outputByte)
                 *outputByte = 7;
         }
@@ -246,7 +246,7 @@ void frmModeSetting_H7::cboCountInputMode_1st_H7_Click()
     const int index = cboCountInputMode_1st_H7->currentIndex();
     if (index < 0 || index == counterParamsH7.nCountInputMode_1st_H7)
         return;
-    frmMDI::instance().bChange = true;
+    core::shell().bChange = true;
     applyOutputListRule(cboOutputMode_1st_H7, counterParamsH7.nCountInputMode_1st_H7, index,
                         counterParamsH7.nOutputMode_1st_H7 > 7, &counterParamsH7.nOutputMode_1st_H7);
     counterParamsH7.nCountInputMode_1st_H7 = static_cast<quint8>(index);
@@ -261,7 +261,7 @@ void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
     if (index < 0)
         return;
     if (index != counterParamsH7.nCountInputMode_2nd_H7)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     applyOutputListRule(cboOutputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7, index,
                         cboOutputMode_2nd_H7->currentIndex() > 7, nullptr);
     counterParamsH7.nCountInputMode_2nd_H7 = static_cast<quint8>(index);
@@ -275,7 +275,7 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
         return;
     quint8& stored = counterParamsH7.nCountInputMode_batch_H7;
     if (index != stored)
-        frmMDI::instance().bChange = true;
+        core::shell().bChange = true;
     if (nFuncMode == 6) {
         applyOutputListRule(cboOutputMode_batch_H7, stored, index, cboOutputMode_batch_H7->currentIndex() > 7,
                             nullptr);
@@ -284,13 +284,13 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
         if (stored == 0 && index != 0) {
             stored = static_cast<quint8>(index);
             FillComboList(cboOutputMode_batch_H7, kDualSubOutputs);
-            SetListIndex(cboOutputMode_batch_H7, 0);
-            setAllLabelsEnabled(*lblHoldCounter_batch_H7, true);
+            (void)SetListIndex(cboOutputMode_batch_H7, 0);
+            lblHoldCounter_batch_H7->setRowEnabled(true);
         } else if (stored == 1 && index != 1) {
             stored = static_cast<quint8>(index);
             FillComboList(cboOutputMode_batch_H7, dualAddOutputs());
-            SetListIndex(cboOutputMode_batch_H7, 0);
-            setAllLabelsEnabled(*lblHoldCounter_batch_H7, false);
+            (void)SetListIndex(cboOutputMode_batch_H7, 0);
+            lblHoldCounter_batch_H7->setRowEnabled(false);
         }
     }
     if (nFuncMode == 6) {
@@ -308,13 +308,13 @@ namespace {
 void setOutputTimeRow(DigitLabelArray& row, QLabel* title, bool enabled, bool defaultWhenZero)
 {
     if (enabled) {
-        setAllLabelsEnabled(row, true);
+        row.setRowEnabled(true);
         title->setEnabled(true);
         if (defaultWhenZero && digitsAllZero(row))
             row(3).setCaption(QStringLiteral("5"));
     } else {
         zeroDigits(row);
-        setAllLabelsEnabled(row, false);
+        row.setRowEnabled(false);
         title->setEnabled(false);
     }
 }
@@ -326,22 +326,11 @@ void clearSign(DigitLabelArray& row)
         zeroDigits(row);
 }
 
-// The common step of the output-mode handlers with the stored value.
-bool storeValue(int value, quint8& byte)
-{
-    if (value < 0)
-        return false;
-    if (byte != value)
-        frmMDI::instance().bChange = true;
-    byte = static_cast<quint8>(value);
-    return true;
-}
-
 } // namespace
 
 void frmModeSetting_H7::cboOutputMode_1st_H7_Click()
 {
-    if (!storeValue(cboOutputMode_1st_H7->currentIndex(), counterParamsH7.nOutputMode_1st_H7))
+    if (!StoreSetting(counterParamsH7.nOutputMode_1st_H7, cboOutputMode_1st_H7->currentIndex()))
         return;
     const quint8 value = counterParamsH7.nOutputMode_1st_H7;
     setOutputTimeRow(*lblHoldCounter_1st_H7, lblOutputTime_H7_1st, value >= 2 && value <= 8, true);
@@ -354,7 +343,7 @@ void frmModeSetting_H7::cboOutputMode_1st_H7_Click()
 
 void frmModeSetting_H7::cboOutputMode_2nd_H7_Click()
 {
-    if (!storeValue(cboOutputMode_2nd_H7->currentIndex(), counterParamsH7.nOutputMode_2nd_H7))
+    if (!StoreSetting(counterParamsH7.nOutputMode_2nd_H7, cboOutputMode_2nd_H7->currentIndex()))
         return;
     const quint8 value = counterParamsH7.nOutputMode_2nd_H7;
     setOutputTimeRow(*lblHoldCounter_2nd_2_H7, lblOutputTime2_2nd_H7, value >= 2 && value <= 8, true);
@@ -372,7 +361,7 @@ void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
     if (index < 0)
         return;
     const bool dualSub = nFuncMode == 7 && counterParamsH7.nCountInputMode_batch_H7 == 1;
-    storeValue(dualSub ? index + 8 : index, counterParamsH7.nOutputMode_batch_H7);
+    StoreSetting(counterParamsH7.nOutputMode_batch_H7, dualSub ? index + 8 : index);
     const quint8 value = counterParamsH7.nOutputMode_batch_H7;
     const bool enabled = dualSub ? value == 8 : value >= 2 && value <= 8;
     setOutputTimeRow(*lblHoldCounter_batch_H7, lblOutputTime_batch_H7, enabled, true);
@@ -388,7 +377,7 @@ void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
 
 void frmModeSetting_H7::cboOutputMode_freq_H7_Click()
 {
-    if (!storeIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7))
+    if (!StoreComboIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7))
         return;
     ShowCounterDiagram(8, 0, counterParamsH7.nOutputMode_freq_H7, 0);
 }

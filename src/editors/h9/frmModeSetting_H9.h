@@ -1,19 +1,21 @@
 #pragma once
 // The H9 editor window: one H9 parameter set, edited in the panels of its seven
-// function modes. The option choices live in the bytes of params_h9.h, the numeric
-// values as the captions of the digit rows below.
+// function modes. The option choices live in the bytes of core/h9_params.h, the
+// numeric values as the captions of the digit rows, which the encoders, checks and
+// writers read through the window's H9Rows view.
 //
-// Other modules drive the editor only through its public controls and handlers:
-// - set a combo's selection with SetListIndex(combo, index) (combo_select.h), which
-//   runs the combo's ..._Click handler and refuses an index outside the list;
-// - set a digit with (*row)(i).setCaption(...) (a changed caption marks the set
-//   changed through the row's change handler);
-// - select the function mode with mFuncModeSelect_N_Click, toggle key protection and
-//   power saving with mKP_Click and mPowerSaving_Click.
+// Other windows drive the editor through its public handlers: select the function
+// mode with mFuncModeSelect_N_Click, toggle key protection and power saving with
+// mKP_Click and mPowerSaving_Click, run a combo's ..._Click handler. The loader sets
+// combos with SetListIndex (editors/common/combo_select.h), which runs the combo's
+// handler, and digits with setCaption, which marks the set changed.
 // The window loads (and resets every panel) on its first use through instance().
-#include "app/frmMDI.h"
-#include "editors/h9/digit_label_array.h"
-#include "editors/h9/params_h9.h"
+#include "core/digit_rows.h"
+#include "core/h9_params.h"
+#include "core/settings_buffers.h"
+#include "core/shell.h"
+#include "editors/common/digit_label_array.h"
+#include "editors/common/image_control.h"
 #include "platform/single_form.h"
 
 #include <QAction>
@@ -22,17 +24,8 @@
 #include <QToolButton>
 #include <QWidget>
 
-class frmModeSetting_H9 : public QWidget,
-                          public platform::SingleForm<frmModeSetting_H9>,
-                          public ToolbarCommandTarget {
-    Q_OBJECT
-public:
-    frmModeSetting_H9();
-    ~frmModeSetting_H9() override;
-
-    // Shows the window as the main window's child.
-    void Show();
-
+// The controls of the window, made and placed by its setupUi (frmModeSetting_H9_layout.cpp).
+struct Ui_frmModeSetting_H9 {
     // ---- Option combos ----
     QComboBox* cboCountModeA = nullptr;
     QComboBox* cboCountDirectionA = nullptr;
@@ -102,16 +95,12 @@ public:
 
     // ---- Diagram area ----
     QToolButton* optPic[2] = {};
-    QLabel* ImageCH_A = nullptr;
-    QLabel* ImageCH_B = nullptr;
-    QLabel* Image_Output_A = nullptr;
-    QLabel* Image_Output_B = nullptr;
-    // The file the last diagram update of each picture asked for, shown or not (a
-    // missing file leaves the earlier picture in place).
-    QString sDiagramPathA;
-    QString sDiagramPathB;
-    // The bitmap name last given to ImageCH_B.
-    QString sImageCH_B_Picture;
+    ImageControl* ImageCH_A = nullptr;
+    ImageControl* ImageCH_B = nullptr;
+    ImageControl* Image_Output_A = nullptr;
+    ImageControl* Image_Output_B = nullptr;
+    // A diagram's requestedFile() is the file its last update asked for, shown or not
+    // (a missing file leaves the earlier picture in place).
 
     // ---- Menu items whose state the handlers keep ----
     QAction* mFuncModeSelect_0 = nullptr;
@@ -126,6 +115,26 @@ public:
     QAction* mDownload_B = nullptr;
     QAction* mKP = nullptr;
     QAction* mPowerSaving = nullptr;
+};
+
+class frmModeSetting_H9 : public QWidget,
+                          public platform::SingleForm<frmModeSetting_H9>,
+                          public core::ToolbarCommandTarget,
+                          public H9Rows,
+                          private Ui_frmModeSetting_H9 {
+    Q_OBJECT
+    // The loader and the refresh set the controls as the user does; tests reach them
+    // through FormAccess (tests/support/form_access.h).
+    friend int LoadFileImage_H9(const SettingFileImage& image, int failCode);
+    friend void RefreshDependentControlsH9();
+    friend struct FormAccess;
+
+public:
+    frmModeSetting_H9();
+    ~frmModeSetting_H9() override;
+
+    // Shows the window as the main window's child.
+    void Show();
 
     // ---- Combo selection handlers: store the byte (marking the set changed when it
     // changes) and bring the dependent rows and diagrams in line. A re-run with an
@@ -170,16 +179,15 @@ public:
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
-    // The digit wheel of every row: a left click adds one, a right click subtracts one,
-    // each digit wrapping on its own; the separator (index 6) takes no clicks.
-    static void DigitWheel(DigitLabelArray& row, int index, Qt::MouseButton button);
-
     bool invokeCommand(const QString& handlerName) override;
+    // H9Rows: the digit rows for the encoders, checks and writers.
+    QString rowText(H9Row row) const override;
 
 private:
     void Form_Load();
     void Form_Activate();
-    void BuildWindow();
+    // Makes and places the controls (frmModeSetting_H9_layout.cpp).
+    void setupUi();
     void BuildDesignLists();
     void ApplyDesignRowLayouts();
     void ConnectHandlers();
@@ -205,6 +213,6 @@ private:
     void LoadDiagramDualCounter0();
     void LoadDiagramDT();
     void LoadDiagramDF();
-    void LoadDiagram(QLabel* image, QString& pathMember, const QString& folder, const QString& fileName);
+    void LoadDiagram(ImageControl* image, const QString& folder, const QString& fileName);
     void SetImageCHB(const QString& bitmapName);
 };

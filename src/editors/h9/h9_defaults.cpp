@@ -1,7 +1,7 @@
 // The defaults every H9 parameter set starts from, applied once per load of the editor.
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The seven function modes of the H9 editor.
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
 
@@ -142,6 +142,5 @@ void frmModeSetting_H9::PrepareDualCounterLists(int subMode)
 
 void frmModeSetting_H9::SetImageCHB(const QString& bitmapName)
 {
-    sImageCH_B_Picture = bitmapName;
-    ImageCH_B->setPixmap(platform::LoadResPicture(bitmapName));
+    ImageCH_B->setPictureName(bitmapName);
 }

@@ -1,35 +1,12 @@
 // Selection handlers of the H9 editor's option combos.
 #include "editors/h9/frmModeSetting_H9.h"
 
+#include "editors/common/combo_select.h"
 #include "platform/folders.h"
 
 #include <QPixmap>
 
 namespace {
-
-// Stores code `code` in `byte`, marking the set changed only when the value changes.
-void storeCode(quint8& byte, int code)
-{
-    if (code < 0 || code > 255)
-        return;
-    if (byte != static_cast<quint8>(code))
-        frmMDI::instance().bChange = true;
-    byte = static_cast<quint8>(code);
-}
-
-// The selected list position as the byte's code; false while nothing is selected, so a
-// handler run on an empty selection never stores -1.
-bool selected(const QComboBox* combo, int& position)
-{
-    position = combo->currentIndex();
-    return position >= 0;
-}
-
-void setRowEnabled(DigitLabelArray& row, bool enabled)
-{
-    for (int i = 0; i <= DigitLabelArray::kSeparator; ++i)
-        row(i).setEnabled(enabled);
-}
 
 // Output modes of a counter that have an output time: R, K and P of both outputs, and Q.
 bool counterOutputHasTime(quint8 code)
@@ -66,38 +43,35 @@ QString diagramName(const QString& prefix, const QStringList& fields)
 
 // ---- Diagrams ----
 
-void frmModeSetting_H9::LoadDiagram(QLabel* image, QString& pathMember, const QString& folder,
-                                    const QString& fileName)
+void frmModeSetting_H9::LoadDiagram(ImageControl* image, const QString& folder, const QString& fileName)
 {
-    pathMember = platform::appDataDir() + QStringLiteral("/Picture/733/") + folder + QLatin1Char('/') + fileName;
-    QPixmap picture;
     // A missing or unreadable file leaves the picture on show.
-    if (picture.load(pathMember, "JPG"))
-        image->setPixmap(picture);
+    image->loadPictureFile(
+        platform::appDataDir() + QStringLiteral("/Picture/733/") + folder + QLatin1Char('/') + fileName, "JPG");
 }
 
 void frmModeSetting_H9::LoadDiagramST()
 {
-    LoadDiagram(Image_Output_A, sDiagramPathA, QStringLiteral("Output_ST"),
+    LoadDiagram(Image_Output_A, QStringLiteral("Output_ST"),
                 diagramName(QStringLiteral("image_Ind_Timer_Out_"), {dec(nOutputModeA_H9)}));
 }
 
 void frmModeSetting_H9::LoadDiagramSC()
 {
-    LoadDiagram(Image_Output_B, sDiagramPathB, QStringLiteral("Output_SC"),
+    LoadDiagram(Image_Output_B, QStringLiteral("Output_SC"),
                 diagramName(QStringLiteral("image_Ind_Counter_Out_"),
                             {dec(inputGroup(nCountInputModeB_H9)), hex(nOutputModeB_H9)}));
 }
 
 void frmModeSetting_H9::LoadDiagramSF()
 {
-    LoadDiagram(Image_Output_B, sDiagramPathB, QStringLiteral("Output_SF"),
+    LoadDiagram(Image_Output_B, QStringLiteral("Output_SF"),
                 diagramName(QStringLiteral("image_Ind_Freq_Out_"), {dec(nOutputModeB_F_H9)}));
 }
 
 void frmModeSetting_H9::LoadDiagramDC()
 {
-    LoadDiagram(Image_Output_A, sDiagramPathA, QStringLiteral("Output_DC"),
+    LoadDiagram(Image_Output_A, QStringLiteral("Output_DC"),
                 diagramName(QStringLiteral("image_Dual_Counter_Out_"),
                             {dec(nDualCounterMode_H9), dec(nOutputMode_C_Dual_0_H9),
                              dec(nCountInputMode_C_Dual_1_H9), hex(nOutputMode_C_Dual_1_H9)}));
@@ -106,7 +80,7 @@ void frmModeSetting_H9::LoadDiagramDC()
 // Two counters: counter 1 draws as a single counter in diagram B ...
 void frmModeSetting_H9::LoadDiagramDualCounter1()
 {
-    LoadDiagram(Image_Output_B, sDiagramPathB, QStringLiteral("Output_SC"),
+    LoadDiagram(Image_Output_B, QStringLiteral("Output_SC"),
                 diagramName(QStringLiteral("image_Ind_Counter_Out_"),
                             {dec(inputGroup(nCountInputMode_C_Dual_1_H9)), hex(nOutputMode_C_Dual_1_H9)}));
 }
@@ -114,21 +88,21 @@ void frmModeSetting_H9::LoadDiagramDualCounter1()
 // ... and counter 0, with its fixed input, by its output kind in diagram A.
 void frmModeSetting_H9::LoadDiagramDualCounter0()
 {
-    LoadDiagram(Image_Output_A, sDiagramPathA, QStringLiteral("Output_SC"),
+    LoadDiagram(Image_Output_A, QStringLiteral("Output_SC"),
                 diagramName(QStringLiteral("image_Ind_Counter_Out_1_"),
                             {dec(nOutputMode_C_Dual_0_H9 == 0 ? 0 : 4)}));
 }
 
 void frmModeSetting_H9::LoadDiagramDT()
 {
-    LoadDiagram(Image_Output_A, sDiagramPathA, QStringLiteral("Output_DT"),
+    LoadDiagram(Image_Output_A, QStringLiteral("Output_DT"),
                 diagramName(QStringLiteral("image_Dual_Timer_Out_"),
                             {dec(nOutputMode_T_Dual_0_H9), dec(nOutputMode_T_Dual_1_H9)}));
 }
 
 void frmModeSetting_H9::LoadDiagramDF()
 {
-    LoadDiagram(Image_Output_A, sDiagramPathA, QStringLiteral("Output_DF"),
+    LoadDiagram(Image_Output_A, QStringLiteral("Output_DF"),
                 diagramName(QStringLiteral("image_Dual_Freq_Out_"),
                             {dec(nOutputModeA_Dual_F_H9), dec(nOutputModeB_Dual_F_H9)}));
 }
@@ -137,28 +111,22 @@ void frmModeSetting_H9::LoadDiagramDF()
 
 void frmModeSetting_H9::cboCountModeA_Click()
 {
-    int p;
-    if (!selected(cboCountModeA, p))
+    if (!StoreComboIndex(cboCountModeA, nTimeRangeA_H9))
         return;
-    storeCode(nTimeRangeA_H9, p);
     // Seconds with two decimals in range 0, whole numbers otherwise; the digits stay.
     LayoutDigitLabels(nTimeRangeA_H9 == 0 ? 2 : 0, *lblTimerSettingA);
 }
 
 void frmModeSetting_H9::cboCountDirectionA_Click()
 {
-    int p;
-    if (selected(cboCountDirectionA, p))
-        storeCode(nCountDirectionA_H9, p);
+    StoreComboIndex(cboCountDirectionA, nCountDirectionA_H9);
 }
 
 void frmModeSetting_H9::cboOutputModeA_Click()
 {
-    int p;
-    if (!selected(cboOutputModeA, p))
+    if (!StoreComboIndex(cboOutputModeA, nOutputModeA_H9))
         return;
-    storeCode(nOutputModeA_H9, p);
-    setRowEnabled(*lblHoldTimeA, nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5);
+    lblHoldTimeA->setRowEnabled(nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5);
     LoadDiagramST();
 }
 
@@ -166,36 +134,28 @@ void frmModeSetting_H9::cboOutputModeA_Click()
 
 void frmModeSetting_H9::cboCountInputModeB_Click()
 {
-    int p;
-    if (!selected(cboCountInputModeB, p))
+    if (!StoreComboIndex(cboCountInputModeB, nCountInputModeB_H9))
         return;
-    storeCode(nCountInputModeB_H9, p);
     LoadDiagramSC();
 }
 
 void frmModeSetting_H9::cboDotAdjB_Click()
 {
-    int p;
-    if (!selected(cboDotAdjB, p))
+    if (!StoreComboIndex(cboDotAdjB, nDotAdjB_H9))
         return;
-    storeCode(nDotAdjB_H9, p);
     LayoutDigitLabels(nDotAdjB_H9, *lblCounterSettingB);
 }
 
 void frmModeSetting_H9::cboMaxFreqB_Click()
 {
-    int p;
-    if (selected(cboMaxFreqB, p))
-        storeCode(nMaxFreqB_H9, p);
+    StoreComboIndex(cboMaxFreqB, nMaxFreqB_H9);
 }
 
 void frmModeSetting_H9::cboOutputModeB_Click()
 {
-    int p;
-    if (!selected(cboOutputModeB, p))
+    if (!StoreComboIndex(cboOutputModeB, nOutputModeB_H9))
         return;
-    storeCode(nOutputModeB_H9, p);
-    setRowEnabled(*lblHoldCounterB, counterOutputHasTime(nOutputModeB_H9));
+    lblHoldCounterB->setRowEnabled(counterOutputHasTime(nOutputModeB_H9));
     LoadDiagramSC();
 }
 
@@ -203,33 +163,25 @@ void frmModeSetting_H9::cboOutputModeB_Click()
 
 void frmModeSetting_H9::cboSampleAvgB_F_Click()
 {
-    int p;
-    if (selected(cboSampleAvgB_F, p))
-        storeCode(nSampleAvgB_F_H9, p);
+    StoreComboIndex(cboSampleAvgB_F, nSampleAvgB_F_H9);
 }
 
 void frmModeSetting_H9::cboDotAdjB_F_Click()
 {
-    int p;
-    if (!selected(cboDotAdjB_F, p))
+    if (!StoreComboIndex(cboDotAdjB_F, nDotAdjB_F_H9))
         return;
-    storeCode(nDotAdjB_F_H9, p);
     LayoutDigitLabels(nDotAdjB_F_H9, *lblCounterSettingB_F);
 }
 
 void frmModeSetting_H9::cboMaxFreqB_F_Click()
 {
-    int p;
-    if (selected(cboMaxFreqB_F, p))
-        storeCode(nMaxFreqB_F_H9, p);
+    StoreComboIndex(cboMaxFreqB_F, nMaxFreqB_F_H9);
 }
 
 void frmModeSetting_H9::cboOutputModeB_F_Click()
 {
-    int p;
-    if (!selected(cboOutputModeB_F, p))
+    if (!StoreComboIndex(cboOutputModeB_F, nOutputModeB_F_H9))
         return;
-    storeCode(nOutputModeB_F_H9, p);
     LoadDiagramSF();
 }
 
@@ -237,21 +189,17 @@ void frmModeSetting_H9::cboOutputModeB_F_Click()
 
 void frmModeSetting_H9::cboOutputMode_T_Dual_0_Click()
 {
-    int p;
-    if (!selected(cboOutputMode_T_Dual_0, p))
+    if (!StoreComboIndex(cboOutputMode_T_Dual_0, nOutputMode_T_Dual_0_H9))
         return;
-    storeCode(nOutputMode_T_Dual_0_H9, p);
-    setRowEnabled(*lblHoldTime_T_Dual_0, nOutputMode_T_Dual_0_H9 != 0);
+    lblHoldTime_T_Dual_0->setRowEnabled(nOutputMode_T_Dual_0_H9 != 0);
     LoadDiagramDT();
 }
 
 void frmModeSetting_H9::cboOutputMode_T_Dual_1_Click()
 {
-    int p;
-    if (!selected(cboOutputMode_T_Dual_1, p))
+    if (!StoreComboIndex(cboOutputMode_T_Dual_1, nOutputMode_T_Dual_1_H9))
         return;
-    storeCode(nOutputMode_T_Dual_1_H9, p);
-    setRowEnabled(*lblHoldTime_T_Dual_1, nOutputMode_T_Dual_1_H9 != 0);
+    lblHoldTime_T_Dual_1->setRowEnabled(nOutputMode_T_Dual_1_H9 != 0);
     LoadDiagramDT();
 }
 
@@ -259,11 +207,9 @@ void frmModeSetting_H9::cboOutputMode_T_Dual_1_Click()
 
 void frmModeSetting_H9::cboOutputMode_C_Dual_0_Click()
 {
-    int p;
-    if (!selected(cboOutputMode_C_Dual_0, p))
+    if (!StoreComboIndex(cboOutputMode_C_Dual_0, nOutputMode_C_Dual_0_H9))
         return;
-    storeCode(nOutputMode_C_Dual_0_H9, p);
-    setRowEnabled(*lblHoldCounter_C_Dual_0, nOutputMode_C_Dual_0_H9 != 0);
+    lblHoldCounter_C_Dual_0->setRowEnabled(nOutputMode_C_Dual_0_H9 != 0);
     if (nDualCounterMode_H9 == 2)
         LoadDiagramDualCounter0();
     else
@@ -272,10 +218,8 @@ void frmModeSetting_H9::cboOutputMode_C_Dual_0_Click()
 
 void frmModeSetting_H9::cboCountInputMode_C_Dual_1_Click()
 {
-    int p;
-    if (!selected(cboCountInputMode_C_Dual_1, p))
+    if (!StoreComboIndex(cboCountInputMode_C_Dual_1, nCountInputMode_C_Dual_1_H9))
         return;
-    storeCode(nCountInputMode_C_Dual_1_H9, p);
     if (nDualCounterMode_H9 == 2)
         LoadDiagramDualCounter1();
     else
@@ -284,15 +228,13 @@ void frmModeSetting_H9::cboCountInputMode_C_Dual_1_Click()
 
 void frmModeSetting_H9::cboMaxFreq_C_Dual_1_Click()
 {
-    int p;
-    if (selected(cboMaxFreq_C_Dual_1, p))
-        storeCode(nMaxFreq_C_Dual_1_H9, p);
+    StoreComboIndex(cboMaxFreq_C_Dual_1, nMaxFreq_C_Dual_1_H9);
 }
 
 void frmModeSetting_H9::cboOutputMode_C_Dual_1_Click()
 {
-    int p;
-    if (!selected(cboOutputMode_C_Dual_1, p))
+    const int p = cboOutputMode_C_Dual_1->currentIndex();
+    if (p < 0)
         return;
     // With a batch counter the four items carry the codes of the full output list.
     static constexpr int kBatchCodes[] = {4, 10, 12, 13};
@@ -302,45 +244,37 @@ void frmModeSetting_H9::cboOutputMode_C_Dual_1_Click()
             return;
         code = kBatchCodes[p];
     }
-    storeCode(nOutputMode_C_Dual_1_H9, code);
+    StoreSetting(nOutputMode_C_Dual_1_H9, code);
     if (nDualCounterMode_H9 == 2)
         LoadDiagramDualCounter1();
     else
         LoadDiagramDC();
-    setRowEnabled(*lblHoldCounter_C_Dual_1, counterOutputHasTime(nOutputMode_C_Dual_1_H9));
+    lblHoldCounter_C_Dual_1->setRowEnabled(counterOutputHasTime(nOutputMode_C_Dual_1_H9));
 }
 
 // ---- Dual tachometer ----
 
 void frmModeSetting_H9::cboOutputModeA_Dual_F_Click()
 {
-    int p;
-    if (!selected(cboOutputModeA_Dual_F, p))
+    if (!StoreComboIndex(cboOutputModeA_Dual_F, nOutputModeA_Dual_F_H9))
         return;
-    storeCode(nOutputModeA_Dual_F_H9, p);
     LoadDiagramDF();
 }
 
 void frmModeSetting_H9::cboSampleAvgB_Dual_F_Click()
 {
-    int p;
-    if (selected(cboSampleAvgB_Dual_F, p))
-        storeCode(nSampleAvgB_Dual_F_H9, p);
+    StoreComboIndex(cboSampleAvgB_Dual_F, nSampleAvgB_Dual_F_H9);
 }
 
 void frmModeSetting_H9::cboMaxFreqB_Dual_F_Click()
 {
-    int p;
-    if (selected(cboMaxFreqB_Dual_F, p))
-        storeCode(nMaxFreqB_Dual_F_H9, p);
+    StoreComboIndex(cboMaxFreqB_Dual_F, nMaxFreqB_Dual_F_H9);
 }
 
 void frmModeSetting_H9::cboOutputModeB_Dual_F_Click()
 {
-    int p;
-    if (!selected(cboOutputModeB_Dual_F, p))
+    if (!StoreComboIndex(cboOutputModeB_Dual_F, nOutputModeB_Dual_F_H9))
         return;
-    storeCode(nOutputModeB_Dual_F_H9, p);
     LoadDiagramDF();
 }
 
@@ -348,14 +282,10 @@ void frmModeSetting_H9::cboOutputModeB_Dual_F_Click()
 
 void frmModeSetting_H9::cboSGWidth_All_Click()
 {
-    int p;
-    if (selected(cboSGWidth_All, p))
-        storeCode(nSGWidth_H9, p);
+    StoreComboIndex(cboSGWidth_All, nSGWidth_H9);
 }
 
 void frmModeSetting_H9::cboInputMethod_All_Click()
 {
-    int p;
-    if (selected(cboInputMethod_All, p))
-        storeCode(nInputMethod_H9, p);
+    StoreComboIndex(cboInputMethod_All, nInputMethod_H9);
 }

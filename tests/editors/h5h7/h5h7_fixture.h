@@ -2,12 +2,14 @@
 // A freshly loaded H5/H7 editor per test, in English, with the diagram folder in a
 // temporary directory.
 #include "app/frmMDI.h"
-#include "app/machine_type.h"
+#include "core/machine_type.h"
+#include "editors/common/combo_select.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
-#include "editors/h9/key_protect.h"
+#include "core/key_protect.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +28,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmModeSetting_H7* f = frmModeSetting_H7::loaded())
-            f->Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::closeWindows();
         platform::setAppDataDir(QString());
     }
 
@@ -38,7 +38,7 @@ protected:
         return frmModeSetting_H7::instance();
     }
 
-    static bool& changed() { return frmMDI::instance().bChange; }
+    static bool& changed() { return core::shell().bChange; }
 
     static bool disabled(const QWidget* w) { return w->testAttribute(Qt::WA_Disabled); }
 

@@ -1,5 +1,6 @@
 // Option handlers, time-range layouts, diagrams and digit-row clicks of the H5/H7 editor.
 #include "h5h7_fixture.h"
+#include "support/form_access.h"
 
 #include <QDir>
 #include <QImage>
@@ -23,30 +24,30 @@ TEST_F(H5H7EditorTest, InputModeGrowsAndShrinksTheOutputList)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_3_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 5));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
-    EXPECT_EQ(items(f.cboOutputMode_1st_H7).mid(8), (QStringList{"8 : K-2", "9 : D", "10 : L", "11 : H"}));
-    EXPECT_EQ(f.cboOutputMode_1st_H7->currentIndex(), 5);
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 3));
-    EXPECT_EQ(f.cboOutputMode_1st_H7->count(), 12);
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 5));
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_1st_H7, 2));
+    EXPECT_EQ(items(ui(f).cboOutputMode_1st_H7).mid(8), (QStringList{"8 : K-2", "9 : D", "10 : L", "11 : H"}));
+    EXPECT_EQ(ui(f).cboOutputMode_1st_H7->currentIndex(), 5);
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_1st_H7, 3));
+    EXPECT_EQ(ui(f).cboOutputMode_1st_H7->count(), 12);
 
     // Leaving up/down with "10 : L" chosen forces "7 : A" first.
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 10));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 1));
-    EXPECT_EQ(f.cboOutputMode_1st_H7->count(), 8);
-    EXPECT_EQ(f.cboOutputMode_1st_H7->currentIndex(), 7);
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 10));
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_1st_H7, 1));
+    EXPECT_EQ(ui(f).cboOutputMode_1st_H7->count(), 8);
+    EXPECT_EQ(ui(f).cboOutputMode_1st_H7->currentIndex(), 7);
     EXPECT_EQ(counterParamsH7.nOutputMode_1st_H7, 7);
     EXPECT_EQ(counterParamsH7.nCountInputMode_1st_H7, 1);
 
     // The 2-stage counter the same way.
     f.mFuncModeSelect_4_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 4));
-    EXPECT_EQ(f.cboOutputMode_2nd_H7->count(), 12);
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 9));
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 0));
-    EXPECT_EQ(f.cboOutputMode_2nd_H7->count(), 8);
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_2nd_H7, 4));
+    EXPECT_EQ(ui(f).cboOutputMode_2nd_H7->count(), 12);
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_2nd_H7, 9));
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_2nd_H7, 0));
+    EXPECT_EQ(ui(f).cboOutputMode_2nd_H7->count(), 8);
     EXPECT_EQ(counterParamsH7.nOutputMode_2nd_H7, 7);
-    EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(4, 0, 7));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(4, 0, 7));
 }
 
 TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
@@ -54,35 +55,35 @@ TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_7_Click();
     changed() = false;
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 1));
-    EXPECT_EQ(items(f.cboOutputMode_batch_H7), (QStringList{"0 : K-2", "1 : D", "2 : L", "3 : H"}));
-    EXPECT_EQ(f.cboOutputMode_batch_H7->currentIndex(), 0);
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_batch_H7, 1));
+    EXPECT_EQ(items(ui(f).cboOutputMode_batch_H7), (QStringList{"0 : K-2", "1 : D", "2 : L", "3 : H"}));
+    EXPECT_EQ(ui(f).cboOutputMode_batch_H7->currentIndex(), 0);
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 8);
     EXPECT_TRUE(changed());
-    DigitLabelArray& time = *f.lblHoldCounter_batch_H7;
+    DigitLabelArray& time = *ui(f).lblHoldCounter_batch_H7;
     for (int i = 0; i < 7; ++i)
         EXPECT_FALSE(disabled(&time(i)));
     EXPECT_EQ(time.digits(), "000500");
 
     // SUB keeps the sign for every output; items 1 to 3 grey the output time.
-    (*f.lblCounterSetting_batch_1_H7)(0).setCaption("-");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_batch_H7, 2));
+    (*ui(f).lblCounterSetting_batch_1_H7)(0).setCaption("-");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_batch_H7, 2));
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 10);
-    EXPECT_EQ((*f.lblCounterSetting_batch_1_H7)(0).text(), "-");
+    EXPECT_EQ((*ui(f).lblCounterSetting_batch_1_H7)(0).text(), "-");
     EXPECT_TRUE(disabled(&time(0)));
     EXPECT_EQ(time.digits(), "000000");
-    click(f, f.lblCounterSetting_batch_1_H7, 0);
-    EXPECT_EQ((*f.lblCounterSetting_batch_1_H7)(0).text(), "0");
+    click(f, ui(f).lblCounterSetting_batch_1_H7, 0);
+    EXPECT_EQ((*ui(f).lblCounterSetting_batch_1_H7)(0).text(), "0");
 
     // Choosing SUB again changes nothing.
     changed() = false;
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 1));
-    EXPECT_EQ(f.cboOutputMode_batch_H7->currentIndex(), 2);
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_batch_H7, 1));
+    EXPECT_EQ(ui(f).cboOutputMode_batch_H7->currentIndex(), 2);
     EXPECT_FALSE(changed());
 
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_batch_H7, 0));
-    EXPECT_EQ(f.cboOutputMode_batch_H7->count(), 12);
-    EXPECT_EQ(f.cboOutputMode_batch_H7->itemText(11), "11 : H ");
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_batch_H7, 0));
+    EXPECT_EQ(ui(f).cboOutputMode_batch_H7->count(), 12);
+    EXPECT_EQ(ui(f).cboOutputMode_batch_H7->itemText(11), "11 : H ");
     EXPECT_EQ(counterParamsH7.nOutputMode_batch_H7, 0);
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(disabled(&time(i)));
@@ -92,52 +93,52 @@ TEST_F(H5H7EditorTest, CounterOutputModesSetTheOutputTimeAndSign)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_5_Click();
-    DigitLabelArray& time = *f.lblHoldCounter_1st_H7;
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 2));
+    DigitLabelArray& time = *ui(f).lblHoldCounter_1st_H7;
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 2));
     EXPECT_EQ(time.digits(), "000500");
-    EXPECT_FALSE(disabled(f.lblOutputTime_H7_1st));
-    EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 2));
-    EXPECT_EQ(f.Image_Output_B->requestedFile(), frmModeSetting_H7::CounterDiagramPath(5, 0, 0));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 0));
+    EXPECT_FALSE(disabled(ui(f).lblOutputTime_H7_1st));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 2));
+    EXPECT_EQ(ui(f).Image_Output_B->requestedFile(), frmModeSetting_H7::CounterDiagramPath(5, 0, 0));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 0));
     EXPECT_EQ(time.digits(), "000000");
     EXPECT_TRUE(disabled(&time(6)));
-    EXPECT_TRUE(disabled(f.lblOutputTime_H7_1st));
+    EXPECT_TRUE(disabled(ui(f).lblOutputTime_H7_1st));
 
     // A negative set value survives output modes from 8 up and becomes zero below.
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 8));
-    f.lblCounterSetting_1st_H7->setDigits("-01234");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 9));
-    EXPECT_EQ(f.lblCounterSetting_1st_H7->digits(), "-01234");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 7));
-    EXPECT_EQ(f.lblCounterSetting_1st_H7->digits(), "000000");
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 8));
+    ui(f).lblCounterSetting_1st_H7->setDigits("-01234");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 9));
+    EXPECT_EQ(ui(f).lblCounterSetting_1st_H7->digits(), "-01234");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 7));
+    EXPECT_EQ(ui(f).lblCounterSetting_1st_H7->digits(), "000000");
 
     // 2-stage: output time 1 is open for N and F; both get their default at 8.
     f.mFuncModeSelect_4_Click();
-    EXPECT_FALSE(disabled(&(*f.lblHoldCounter_2nd_1_H7)(0)));
-    EXPECT_EQ(f.lblHoldCounter_2nd_1_H7->digits(), "000000");
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 8));
-    EXPECT_EQ(f.lblHoldCounter_2nd_1_H7->digits(), "000500");
-    EXPECT_EQ(f.lblHoldCounter_2nd_2_H7->digits(), "000500");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 9));
-    EXPECT_TRUE(disabled(&(*f.lblHoldCounter_2nd_1_H7)(0)));
-    EXPECT_TRUE(disabled(&(*f.lblHoldCounter_2nd_2_H7)(0)));
+    EXPECT_FALSE(disabled(&(*ui(f).lblHoldCounter_2nd_1_H7)(0)));
+    EXPECT_EQ(ui(f).lblHoldCounter_2nd_1_H7->digits(), "000000");
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_2nd_H7, 2));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_2nd_H7, 8));
+    EXPECT_EQ(ui(f).lblHoldCounter_2nd_1_H7->digits(), "000500");
+    EXPECT_EQ(ui(f).lblHoldCounter_2nd_2_H7->digits(), "000500");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_2nd_H7, 9));
+    EXPECT_TRUE(disabled(&(*ui(f).lblHoldCounter_2nd_1_H7)(0)));
+    EXPECT_TRUE(disabled(&(*ui(f).lblHoldCounter_2nd_2_H7)(0)));
 }
 
 TEST_F(H5H7EditorTest, DecimalPointMovesOnlyTheSetValuesOfTheMode)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_6_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboDotAdj_Comm_H7, 2));
+    ASSERT_TRUE(SetListIndex(ui(f).cboDotAdj_Comm_H7, 2));
     EXPECT_EQ(counterParamsH7.nDotAdj_H7, 2);
-    EXPECT_EQ(lefts(*f.lblCounterSetting_batch_1_H7), (Order{0, 285, 570, 855, 1425, 1710, 1140}));
-    EXPECT_EQ((*f.lblCounterSetting_batch_1_H7)(6).text(), ".");
-    EXPECT_EQ((*f.lblCounterSetting_batch_2_H7)(6).text(), "0");
-    EXPECT_EQ(lefts(*f.lblCounterSetting_1st_H7), (Order{285, 570, 855, 1140, 1425, 1710, 0}));
+    EXPECT_EQ(lefts(*ui(f).lblCounterSetting_batch_1_H7), (Order{0, 285, 570, 855, 1425, 1710, 1140}));
+    EXPECT_EQ((*ui(f).lblCounterSetting_batch_1_H7)(6).text(), ".");
+    EXPECT_EQ((*ui(f).lblCounterSetting_batch_2_H7)(6).text(), "0");
+    EXPECT_EQ(lefts(*ui(f).lblCounterSetting_1st_H7), (Order{285, 570, 855, 1140, 1425, 1710, 0}));
     f.mFuncModeSelect_8_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboDotAdj_Comm_H7, 3));
-    for (DigitLabelArray* r : {f.lblCounterSetting_freq_1_H7, f.lblCounterSetting_freq_2_H7})
+    ASSERT_TRUE(SetListIndex(ui(f).cboDotAdj_Comm_H7, 3));
+    for (DigitLabelArray* r : {ui(f).lblCounterSetting_freq_1_H7, ui(f).lblCounterSetting_freq_2_H7})
         EXPECT_EQ(lefts(*r), (Order{0, 285, 570, 1140, 1425, 1710, 855}));
 }
 
@@ -145,73 +146,73 @@ TEST_F(H5H7EditorTest, TimeRangesLayTheSetValueOut)
 {
     frmModeSetting_H7& f = open(kMacTypeH5);
     f.mFuncModeSelect_0_Click();
-    DigitLabelArray& row = *f.lblTimerSetting_A_H5;
+    DigitLabelArray& row = *ui(f).lblTimerSetting_A_H5;
     row.setDigits("123489");
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 3));
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRange_A_H5, 3));
     EXPECT_EQ(row.digits(), "123459");
     EXPECT_EQ(row(6).text(), ":");
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 855, 1425, 1710, 1140}));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 5));
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRange_A_H5, 5));
     EXPECT_EQ(row(6).text(), "0");
     EXPECT_TRUE(disabled(&row(6)));
     EXPECT_FALSE(row(6).FontBold());
     EXPECT_EQ(lefts(row), (Order{285, 570, 855, 1140, 1425, 1710, 0}));
     // The output-mode handler keeps a whole-number separator greyed.
     row(6).setEnabled(true);
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 1));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 1));
     EXPECT_TRUE(disabled(&row(6)));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 9));
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRange_A_H5, 9));
     EXPECT_FALSE(disabled(&row(6)));
     EXPECT_TRUE(row(6).FontBold());
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 1140, 1425, 1710, 855}));
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_A_H5, 1));
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRange_A_H5, 1));
     EXPECT_EQ(lefts(row), (Order{0, 285, 570, 855, 1140, 1710, 1425}));
 
     // One range for both 2-stage rows, each limited on its own.
-    f.lblSV1_C_H5->setDigits("000070");
-    f.lblSV2_C_H5->setDigits("000030");
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRange_C_H5, 6));
-    EXPECT_EQ(f.lblSV1_C_H5->digits(), "000050");
-    EXPECT_EQ(f.lblSV2_C_H5->digits(), "000030");
-    EXPECT_EQ((*f.lblSV2_C_H5)(6).text(), ":");
+    ui(f).lblSV1_C_H5->setDigits("000070");
+    ui(f).lblSV2_C_H5->setDigits("000030");
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRange_C_H5, 6));
+    EXPECT_EQ(ui(f).lblSV1_C_H5->digits(), "000050");
+    EXPECT_EQ(ui(f).lblSV2_C_H5->digits(), "000030");
+    EXPECT_EQ((*ui(f).lblSV2_C_H5)(6).text(), ":");
 }
 
 TEST_F(H5H7EditorTest, TimerOutputModeSwitchesTheDependentRows)
 {
     frmModeSetting_H7& f = open(kMacTypeH5);
     f.mFuncModeSelect_0_Click();
-    DigitLabelArray& hold = *f.lblHoldTime_A_H5;
-    DigitLabelArray& duty = *f.lblDutyRatio_A_H5;
+    DigitLabelArray& hold = *ui(f).lblHoldTime_A_H5;
+    DigitLabelArray& duty = *ui(f).lblDutyRatio_A_H5;
     hold.setDigits("000120");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 4));
-    EXPECT_EQ(f.Image_Output_A->requestedFile(), pictures.path() + "/Picture/730/image_0_4_1_0.jpg");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 6));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 4));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), pictures.path() + "/Picture/730/image_0_4_1_0.jpg");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 6));
     EXPECT_EQ(hold.digits(), "000000");
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(disabled(&hold(i)));
-    EXPECT_TRUE(disabled(f.lblOutputMode2_A_H5));
+    EXPECT_TRUE(disabled(ui(f).lblOutputMode2_A_H5));
 
     duty.setDigits("000050");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 9));
-    EXPECT_EQ(f.lblSetValue_A_H5->text(), "Cycle time :");
-    EXPECT_FALSE(disabled(f.lblRatio_A_H5));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 9));
+    EXPECT_EQ(ui(f).lblSetValue_A_H5->text(), "Cycle time :");
+    EXPECT_FALSE(disabled(ui(f).lblRatio_A_H5));
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(disabled(&duty(i)), i != 4 && i != 5) << i;
 
     // Duty ratio: back to 000 opens the hundreds digit, which toggles 0 and 1.
-    click(f, f.lblDutyRatio_A_H5, 4, Qt::RightButton);
+    click(f, ui(f).lblDutyRatio_A_H5, 4, Qt::RightButton);
     EXPECT_EQ(duty.digits(), "000040");
     for (int k = 0; k < 4; ++k)
-        click(f, f.lblDutyRatio_A_H5, 4, Qt::RightButton);
+        click(f, ui(f).lblDutyRatio_A_H5, 4, Qt::RightButton);
     EXPECT_EQ(duty.digits(), "000000");
     EXPECT_FALSE(disabled(&duty(3)));
-    click(f, f.lblDutyRatio_A_H5, 3);
+    click(f, ui(f).lblDutyRatio_A_H5, 3);
     EXPECT_EQ(duty.digits(), "000100");
-    click(f, f.lblDutyRatio_A_H5, 5);
+    click(f, ui(f).lblDutyRatio_A_H5, 5);
     EXPECT_EQ(duty.digits(), "000100");
 
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 0));
-    EXPECT_EQ(f.lblSetValue_A_H5->text(), "Set Value :");
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 0));
+    EXPECT_EQ(ui(f).lblSetValue_A_H5->text(), "Set Value :");
     for (int i = 0; i < 7; ++i) {
         EXPECT_TRUE(disabled(&duty(i)));
         EXPECT_FALSE(disabled(&hold(i)));
@@ -223,13 +224,13 @@ TEST_F(H5H7EditorTest, TimerDigitWheels)
 {
     frmModeSetting_H7& f = open(kMacTypeH5);
     f.mFuncModeSelect_1_Click();
-    DigitLabelArray& off = *f.lblSettingValueOFF_B_H5;
+    DigitLabelArray& off = *ui(f).lblSettingValueOFF_B_H5;
     off.setDigits("900000");
     click(f, &off, 0);
     click(f, &off, 1, Qt::RightButton);
     EXPECT_EQ(off.digits(), "090000");
     // Range 6 on the OFF row only: its tens after the colon run 0 to 5.
-    ASSERT_TRUE(f.SetListIndex(f.cboTimerRangeOFF_B_H5, 6));
+    ASSERT_TRUE(SetListIndex(ui(f).cboTimerRangeOFF_B_H5, 6));
     off.setDigits("000050");
     click(f, &off, 4);
     EXPECT_EQ(off(4).text(), "0");
@@ -237,7 +238,7 @@ TEST_F(H5H7EditorTest, TimerDigitWheels)
     EXPECT_EQ(off(4).text(), "5");
     click(f, &off, 3, Qt::RightButton);
     EXPECT_EQ(off(3).text(), "9");
-    DigitLabelArray& on = *f.lblSettingValueON_B_H5;
+    DigitLabelArray& on = *ui(f).lblSettingValueON_B_H5;
     on.setDigits("000050");
     click(f, &on, 4);
     EXPECT_EQ(on(4).text(), "6");
@@ -250,27 +251,27 @@ TEST_F(H5H7EditorTest, TimerDigitWheels)
 
     // Output time in mode b: the diagram follows zero / non-zero.
     f.mFuncModeSelect_0_Click();
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_A_H5, 4));
-    EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("image_0_4_0_0.jpg"));
-    click(f, f.lblHoldTime_A_H5, 5);
-    EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("image_0_4_1_0.jpg"));
-    click(f, f.lblHoldTime_A_H5, 5, Qt::RightButton);
-    EXPECT_TRUE(f.Image_Output_A->requestedFile().endsWith("image_0_4_0_0.jpg"));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_A_H5, 4));
+    EXPECT_TRUE(ui(f).Image_Output_A->requestedFile().endsWith("image_0_4_0_0.jpg"));
+    click(f, ui(f).lblHoldTime_A_H5, 5);
+    EXPECT_TRUE(ui(f).Image_Output_A->requestedFile().endsWith("image_0_4_1_0.jpg"));
+    click(f, ui(f).lblHoldTime_A_H5, 5, Qt::RightButton);
+    EXPECT_TRUE(ui(f).Image_Output_A->requestedFile().endsWith("image_0_4_0_0.jpg"));
 }
 
 TEST_F(H5H7EditorTest, CounterDigitRules)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_3_Click();
-    DigitLabelArray& sv = *f.lblCounterSetting_1st_H7;
+    DigitLabelArray& sv = *ui(f).lblCounterSetting_1st_H7;
     // Plain rule while the output mode is below 8.
     sv.setDigits("900019");
     click(f, &sv, 0);
     click(f, &sv, 5);
     EXPECT_EQ(sv.digits(), "000010");
     // Sign rule from output mode 8 on.
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_1st_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 8));
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_1st_H7, 2));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 8));
     sv(0).setCaption("9");
     click(f, &sv, 0);
     EXPECT_EQ(sv(0).text(), "-");
@@ -284,7 +285,7 @@ TEST_F(H5H7EditorTest, CounterDigitRules)
     EXPECT_EQ(sv(1).text(), "1");
 
     // Never-zero rule of the prescale: the last non-zero digit holds, still an edit.
-    DigitLabelArray& prescale = *f.lblMagnification_Comm_H7;
+    DigitLabelArray& prescale = *ui(f).lblMagnification_Comm_H7;
     changed() = false;
     click(f, &prescale, 2, Qt::RightButton);
     EXPECT_EQ(prescale.digits(), "001000");
@@ -299,13 +300,13 @@ TEST_F(H5H7EditorTest, CounterDigitRules)
 
     // Output time 1 of the 2-stage counter refuses zero only at output mode 8.
     f.mFuncModeSelect_4_Click();
-    DigitLabelArray& time1 = *f.lblHoldCounter_2nd_1_H7;
+    DigitLabelArray& time1 = *ui(f).lblHoldCounter_2nd_1_H7;
     time1.setDigits("000100");
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 5));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_2nd_H7, 5));
     click(f, &time1, 3, Qt::RightButton);
     EXPECT_EQ(time1.digits(), "000000");
-    ASSERT_TRUE(f.SetListIndex(f.cboCountInputMode_2nd_H7, 2));
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_2nd_H7, 8));
+    ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_2nd_H7, 2));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_2nd_H7, 8));
     EXPECT_EQ(time1.digits(), "000500");
     click(f, &time1, 3, Qt::RightButton);
     EXPECT_EQ(time1.digits(), "000400");
@@ -323,7 +324,7 @@ TEST_F(H5H7EditorTest, MouseClicksReachOnlyEnabledLabels)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.mFuncModeSelect_8_Click();
-    DigitLabelArray& autoZero = *f.lblAuto2ZeroTime_freq_H7;
+    DigitLabelArray& autoZero = *ui(f).lblAuto2ZeroTime_freq_H7;
     QTest::mouseClick(autoZero.label(5), Qt::LeftButton);
     QTest::mouseClick(autoZero.label(4), Qt::RightButton);
     EXPECT_EQ(autoZero.digits(), "009980");
@@ -340,10 +341,10 @@ TEST_F(H5H7EditorTest, DiagramFilesLoadWhenPresent)
     EXPECT_EQ(frmModeSetting_H7::CounterDiagramPath(8, 0, 2), pictures.path() + "/Picture/731/image_4_0_2_1.jpg");
     writePicture(frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
     f.mFuncModeSelect_3_Click();
-    EXPECT_EQ(f.Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
-    EXPECT_FALSE(f.Image_Output_A->pixmap().isNull());
+    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
+    EXPECT_FALSE(ui(f).Image_Output_A->pixmap().isNull());
     // A missing file leaves the picture on show.
-    ASSERT_TRUE(f.SetListIndex(f.cboOutputMode_1st_H7, 1));
-    EXPECT_EQ(f.Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 1));
-    EXPECT_EQ(f.Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 1));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 1));
+    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
 }

@@ -1,10 +1,12 @@
 #pragma once
-// A freshly loaded H9 editor per test, with the picture folder in a temporary place.
+// A freshly loaded H9 editor per test in the main window, with the picture folder in a
+// temporary place.
 #include "app/frmMDI.h"
-#include "editors/h9/combo_select.h"
+#include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +20,15 @@ protected:
     {
         platform::setLanguage(platform::Language::English);
         platform::setAppDataDir(tmp.path());
+        frmMDI::instance();
     }
     void TearDown() override
     {
-        frmModeSetting_H9::unload();
-        frmMDI::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::closeWindows();
         platform::setAppDataDir(QString());
     }
     frmModeSetting_H9& editor() { return frmModeSetting_H9::instance(); }
-    static bool& changed() { return frmMDI::instance().bChange; }
+    static bool& changed() { return core::shell().bChange; }
     static bool disabled(const QWidget& w) { return w.testAttribute(Qt::WA_Disabled); }
     // True when labels 0..5 (and the separator, if asked) all have the given state.
     static bool digitsDisabled(const DigitLabelArray& row)

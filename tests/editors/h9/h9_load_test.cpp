@@ -1,6 +1,8 @@
 #include "h9_fixture.h"
 
 #include "settings_file/file_flags.h"
+#include "support/deferred_delete.h"
+#include "support/form_access.h"
 
 #include <QTest>
 
@@ -50,48 +52,48 @@ TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
         EXPECT_EQ(c->currentIndex(), 0) << c->objectName().toStdString();
 
     // Timer A: 9999.99 twice, the output time greyed except its ".".
-    EXPECT_EQ(f.lblTimerSettingA->digits(), "999999");
-    EXPECT_EQ(sep(*f.lblTimerSettingA), ".");
-    EXPECT_TRUE(digitsEnabled(*f.lblTimerSettingA));
-    EXPECT_EQ(f.lblHoldTimeA->digits(), "999999");
-    EXPECT_TRUE(digitsDisabled(*f.lblHoldTimeA));
-    EXPECT_FALSE(disabled((*f.lblHoldTimeA)(6)));
+    EXPECT_EQ(ui(f).lblTimerSettingA->digits(), "999999");
+    EXPECT_EQ(sep(*ui(f).lblTimerSettingA), ".");
+    EXPECT_TRUE(digitsEnabled(*ui(f).lblTimerSettingA));
+    EXPECT_EQ(ui(f).lblHoldTimeA->digits(), "999999");
+    EXPECT_TRUE(digitsDisabled(*ui(f).lblHoldTimeA));
+    EXPECT_FALSE(disabled((*ui(f).lblHoldTimeA)(6)));
     // Counter B: 999999 behind a greyed "0", prescale 001.000 with a fixed first digit.
-    EXPECT_EQ(f.lblCounterSettingB->digits(), "999999");
-    EXPECT_EQ(sep(*f.lblCounterSettingB), "0");
-    EXPECT_TRUE(disabled((*f.lblCounterSettingB)(6)));
-    EXPECT_FALSE((*f.lblCounterSettingB)(6).FontBold());
-    EXPECT_EQ(f.lblMagnificationB->digits(), "001000");
-    EXPECT_EQ(sep(*f.lblMagnificationB), ".");
-    EXPECT_TRUE(disabled((*f.lblMagnificationB)(0)));
-    EXPECT_FALSE(disabled((*f.lblMagnificationB)(1)));
-    EXPECT_TRUE(digitsDisabled(*f.lblHoldCounterB));
+    EXPECT_EQ(ui(f).lblCounterSettingB->digits(), "999999");
+    EXPECT_EQ(sep(*ui(f).lblCounterSettingB), "0");
+    EXPECT_TRUE(disabled((*ui(f).lblCounterSettingB)(6)));
+    EXPECT_FALSE((*ui(f).lblCounterSettingB)(6).FontBold());
+    EXPECT_EQ(ui(f).lblMagnificationB->digits(), "001000");
+    EXPECT_EQ(sep(*ui(f).lblMagnificationB), ".");
+    EXPECT_TRUE(disabled((*ui(f).lblMagnificationB)(0)));
+    EXPECT_FALSE(disabled((*ui(f).lblMagnificationB)(1)));
+    EXPECT_TRUE(digitsDisabled(*ui(f).lblHoldCounterB));
     // Tachometer B: startup time 0000.00, all enabled.
-    EXPECT_EQ(f.lblHoldCounterB_F->digits(), "000000");
-    EXPECT_TRUE(digitsEnabled(*f.lblHoldCounterB_F));
-    EXPECT_EQ(f.lblMagnificationB_F->digits(), "001000");
-    EXPECT_TRUE(disabled((*f.lblMagnificationB_F)(0)));
+    EXPECT_EQ(ui(f).lblHoldCounterB_F->digits(), "000000");
+    EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldCounterB_F));
+    EXPECT_EQ(ui(f).lblMagnificationB_F->digits(), "001000");
+    EXPECT_TRUE(disabled((*ui(f).lblMagnificationB_F)(0)));
     // Dual panels.
-    for (DigitLabelArray* r : {f.lblTimerSetting_T_Dual_0, f.lblTimerSetting_T_Dual_1, f.lblCounterSetting_C_Dual_0,
-                               f.lblCounterSetting_C_Dual_1, f.lblCounterSettingA_Dual_F,
-                               f.lblCounterSettingB_Dual_F}) {
+    for (DigitLabelArray* r : {ui(f).lblTimerSetting_T_Dual_0, ui(f).lblTimerSetting_T_Dual_1, ui(f).lblCounterSetting_C_Dual_0,
+                               ui(f).lblCounterSetting_C_Dual_1, ui(f).lblCounterSettingA_Dual_F,
+                               ui(f).lblCounterSettingB_Dual_F}) {
         EXPECT_EQ(r->digits(), "999999") << r->objectName().toStdString();
         EXPECT_EQ(sep(*r), "0");
         EXPECT_TRUE(disabled((*r)(6)));
     }
-    for (DigitLabelArray* r : {f.lblHoldTime_T_Dual_0, f.lblHoldTime_T_Dual_1, f.lblHoldCounter_C_Dual_0}) {
+    for (DigitLabelArray* r : {ui(f).lblHoldTime_T_Dual_0, ui(f).lblHoldTime_T_Dual_1, ui(f).lblHoldCounter_C_Dual_0}) {
         EXPECT_EQ(r->digits(), "999999");
         EXPECT_TRUE(digitsDisabled(*r)) << r->objectName().toStdString();
         EXPECT_FALSE(disabled((*r)(6)));
     }
-    EXPECT_EQ(f.lblHoldCounterB_Dual_F->digits(), "000000");
-    EXPECT_TRUE(digitsEnabled(*f.lblHoldCounterB_Dual_F));
+    EXPECT_EQ(ui(f).lblHoldCounterB_Dual_F->digits(), "000000");
+    EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldCounterB_Dual_F));
 
     // Every row edge to edge from Left 0, in display order.
-    EXPECT_EQ(lefts(*f.lblTimerSettingA), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
-    EXPECT_EQ(lefts(*f.lblCounterSettingB), (std::vector<int>{285, 570, 855, 1140, 1425, 1710, 0}));
-    EXPECT_EQ(lefts(*f.lblMagnificationB_F), (std::vector<int>{0, 285, 570, 1140, 1425, 1710, 855}));
-    EXPECT_EQ(lefts(*f.lblHoldCounterB_Dual_F), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
+    EXPECT_EQ(lefts(*ui(f).lblTimerSettingA), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
+    EXPECT_EQ(lefts(*ui(f).lblCounterSettingB), (std::vector<int>{285, 570, 855, 1140, 1425, 1710, 0}));
+    EXPECT_EQ(lefts(*ui(f).lblMagnificationB_F), (std::vector<int>{0, 285, 570, 1140, 1425, 1710, 855}));
+    EXPECT_EQ(lefts(*ui(f).lblHoldCounterB_Dual_F), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
 
     // Power saving and key protection off, with menu, note and buttons to match.
     ToolbarControl& tb = *frmMDI::instance().Toolbar1;
@@ -100,54 +102,54 @@ TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
     EXPECT_FALSE(tb.Buttons(11).Value());
     EXPECT_FALSE(tb.Buttons(12).Value());
     EXPECT_EQ(tb.Buttons(12).Image(), "PS_OFF");
-    EXPECT_FALSE(f.mPowerSaving->isChecked());
-    EXPECT_TRUE(f.lblPSCaution->isHidden());
+    EXPECT_FALSE(ui(f).mPowerSaving->isChecked());
+    EXPECT_TRUE(ui(f).lblPSCaution->isHidden());
     // No function mode is chosen by the load itself.
-    for (QWidget* p : {f.picST_A, f.picSC_B, f.picSF_B, f.picDC_A, f.picDC_B, f.picDT_A, f.picDT_B, f.picDF_A,
-                       f.picDF_B})
+    for (QWidget* p : {ui(f).picST_A, ui(f).picSC_B, ui(f).picSF_B, ui(f).picDC_A, ui(f).picDC_B, ui(f).picDT_A, ui(f).picDT_B, ui(f).picDF_A,
+                       ui(f).picDF_B})
         EXPECT_TRUE(p->isHidden());
 }
 
 TEST_F(H9Editor, TextsAndListsComeFromTheStringTableOnce)
 {
     frmModeSetting_H9& f = editor();
-    EXPECT_EQ(f.cboOutputModeA->count(), 8);
-    EXPECT_EQ(f.cboOutputModeA->itemText(5), platform::LoadResString(168));
-    EXPECT_EQ(f.cboCountInputModeB->count(), 8);
-    EXPECT_EQ(f.cboCountInputModeB->itemText(0), platform::LoadResString(177));
-    ASSERT_EQ(f.cboCountInputMode_C_Dual_0->count(), 1);
-    EXPECT_EQ(f.cboCountInputMode_C_Dual_0->itemText(0), platform::LoadResString(178));
-    EXPECT_EQ(f.cboOutputModeB_F->count(), 2);
-    EXPECT_EQ(f.cboOutputMode_T_Dual_1->itemText(1), platform::LoadResString(301));
-    EXPECT_EQ(f.cboSampleAvgB_F->itemText(1), "2 ");
-    EXPECT_EQ(f.cboCountModeA->itemText(1), "1 ~ 999999  Sec");
-    EXPECT_EQ(f.lblPSCaution->text(), platform::LoadResString(299));
-    EXPECT_EQ(f.mFuncModeSelect_6->text(), platform::LoadResString(145));
+    EXPECT_EQ(ui(f).cboOutputModeA->count(), 8);
+    EXPECT_EQ(ui(f).cboOutputModeA->itemText(5), platform::LoadResString(168));
+    EXPECT_EQ(ui(f).cboCountInputModeB->count(), 8);
+    EXPECT_EQ(ui(f).cboCountInputModeB->itemText(0), platform::LoadResString(177));
+    ASSERT_EQ(ui(f).cboCountInputMode_C_Dual_0->count(), 1);
+    EXPECT_EQ(ui(f).cboCountInputMode_C_Dual_0->itemText(0), platform::LoadResString(178));
+    EXPECT_EQ(ui(f).cboOutputModeB_F->count(), 2);
+    EXPECT_EQ(ui(f).cboOutputMode_T_Dual_1->itemText(1), platform::LoadResString(301));
+    EXPECT_EQ(ui(f).cboSampleAvgB_F->itemText(1), "2 ");
+    EXPECT_EQ(ui(f).cboCountModeA->itemText(1), "1 ~ 999999  Sec");
+    EXPECT_EQ(ui(f).lblPSCaution->text(), platform::LoadResString(299));
+    EXPECT_EQ(ui(f).mFuncModeSelect_6->text(), platform::LoadResString(145));
     EXPECT_EQ(f.findChild<QLabel*>("lblOutputMode_DF_B")->text(), platform::LoadResString(158));
 
     // A second load in the same run fills each list once.
     frmModeSetting_H9::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(editor().cboOutputModeA->count(), 8);
-    EXPECT_EQ(editor().cboOutputModeB->count(), 14);
+    testsupport::dropDeferredDeletes();
+    EXPECT_EQ(ui(editor()).cboOutputModeA->count(), 8);
+    EXPECT_EQ(ui(editor()).cboOutputModeB->count(), 14);
 }
 
 TEST_F(H9Editor, SetListIndexRefusesPositionsOutsideTheList)
 {
     frmModeSetting_H9& f = editor();
-    ASSERT_TRUE(SetListIndex(f.cboOutputModeB, 3));
+    ASSERT_TRUE(SetListIndex(ui(f).cboOutputModeB, 3));
     changed() = false;
     for (int bad : {-1, 14, 255}) {
-        EXPECT_FALSE(SetListIndex(f.cboOutputModeB, bad)) << bad;
-        EXPECT_EQ(f.cboOutputModeB->currentIndex(), 3);
+        EXPECT_FALSE(SetListIndex(ui(f).cboOutputModeB, bad)) << bad;
+        EXPECT_EQ(ui(f).cboOutputModeB->currentIndex(), 3);
         EXPECT_EQ(nOutputModeB_H9, 3);
     }
     EXPECT_FALSE(SetListIndex(nullptr, 0));
     EXPECT_FALSE(changed());
 
     // A list left without a selection never stores -1 (255) when its handler runs.
-    FillComboList(f.cboOutputModeB, {"a", "b"});
-    EXPECT_EQ(f.cboOutputModeB->currentIndex(), -1);
+    FillComboList(ui(f).cboOutputModeB, {"a", "b"});
+    EXPECT_EQ(ui(f).cboOutputModeB->currentIndex(), -1);
     f.cboOutputModeB_Click();
     EXPECT_EQ(nOutputModeB_H9, 3);
     EXPECT_FALSE(changed());
@@ -155,7 +157,7 @@ TEST_F(H9Editor, SetListIndexRefusesPositionsOutsideTheList)
 
 TEST_F(H9Editor, LayoutDigitLabelsMovesOnlyTheSeparator)
 {
-    DigitLabelArray& row = *editor().lblCounterSettingB;
+    DigitLabelArray& row = *ui(editor()).lblCounterSettingB;
     row.setDigits("001234");
     LayoutDigitLabels(2, row);
     EXPECT_EQ(lefts(row), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
@@ -191,7 +193,7 @@ TEST_F(H9Editor, LayoutDigitLabelsMovesOnlyTheSeparator)
 TEST_F(H9Editor, DigitClicksWrapEachDigitOnItsOwn)
 {
     frmModeSetting_H9& f = editor();
-    DigitLabelArray& row = *f.lblTimerSettingA;
+    DigitLabelArray& row = *ui(f).lblTimerSettingA;
     row.setDigits("090000");
     changed() = false;
 
@@ -213,12 +215,12 @@ TEST_F(H9Editor, DigitClicksWrapEachDigitOnItsOwn)
     changed() = false;
     QTest::mouseClick(&row(6), Qt::LeftButton);
     QTest::mouseClick(&row(3), Qt::MiddleButton);
-    QTest::mouseClick(&(*f.lblHoldTimeA)(0), Qt::LeftButton);
-    QTest::mouseClick(&(*f.lblMagnificationB)(0), Qt::LeftButton);
+    QTest::mouseClick(&(*ui(f).lblHoldTimeA)(0), Qt::LeftButton);
+    QTest::mouseClick(&(*ui(f).lblMagnificationB)(0), Qt::LeftButton);
     EXPECT_EQ(sep(row), ".");
     EXPECT_EQ(row.digits(), "000000");
-    EXPECT_EQ(f.lblHoldTimeA->digits(), "999999");
-    EXPECT_EQ(f.lblMagnificationB->digits(), "001000");
+    EXPECT_EQ(ui(f).lblHoldTimeA->digits(), "999999");
+    EXPECT_EQ(ui(f).lblMagnificationB->digits(), "001000");
     EXPECT_FALSE(changed());
 
     // A caption that is no digit (damaged data) turns into one.
@@ -238,7 +240,7 @@ TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
 
     f.mKP_Click();
     EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_TRUE(f.mKP->isChecked());
+    EXPECT_TRUE(ui(f).mKP->isChecked());
     EXPECT_TRUE(tb.Buttons(11).Value());
     EXPECT_EQ(tb.Buttons(11).Image(), "KP_ON");
     f.mKP_Click();
@@ -251,14 +253,14 @@ TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
     bPowerSaving_H9 = 0;
     f.mPowerSaving_Click();
     EXPECT_EQ(bPowerSaving_H9, 1);
-    EXPECT_TRUE(f.mPowerSaving->isChecked());
-    EXPECT_FALSE(f.lblPSCaution->isHidden());
+    EXPECT_TRUE(ui(f).mPowerSaving->isChecked());
+    EXPECT_FALSE(ui(f).lblPSCaution->isHidden());
     EXPECT_TRUE(tb.Buttons(12).Value());
     EXPECT_EQ(tb.Buttons(12).Image(), "PS_ON");
     EXPECT_TRUE(changed());
     f.mPowerSaving_Click();
     EXPECT_EQ(bPowerSaving_H9, 0);
-    EXPECT_TRUE(f.lblPSCaution->isHidden());
+    EXPECT_TRUE(ui(f).lblPSCaution->isHidden());
     EXPECT_EQ(tb.Buttons(12).Image(), "PS_OFF");
 
     // The toolbar reaches the toggles of the active editor.

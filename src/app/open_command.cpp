@@ -1,0 +1,152 @@
+// The main window's Open: choose a settings file, read it, test its header, and load
+// it into the editor of its type.
+#include "app/frmMDI.h"
+#include "core/machine_type.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h5h7/h5h7_image_loader.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "editors/h9/h9_image_loader.h"
+#include "link/comm_records.h"
+#include "link/messages.h"
+#include "platform/folders.h"
+#include "platform/strings.h"
+#include "settings_file/file_flags.h"
+#include "settings_file/settings_file_io.h"
+#include "settings_file/settings_image.h"
+
+#include <QDir>
+
+#include <cctype>
+#include <optional>
+
+using platform::LoadResString;
+
+namespace {
+
+// Positions 0-3 as a hexadecimal number; nothing when they are not one.
+std::optional<int> readVersion(const SettingFileImage& image)
+{
+    bool ok = false;
+    const int v = image.left(4).toInt(&ok, 16);
+    // toInt would also take a sign or blanks; the field is four hexadecimal digits.
+    for (char c : image.left(4))
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            ok = false;
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+struct TypeEntry {
+    const char* text;
+    int macType;
+    int loadForm;
+};
+
+const TypeEntry kTypes[] = {
+    {"01", kMacTypeH9, 1},
+    {"02", kMacTypeH5, 2},
+    {"03", kMacTypeH7, 3},
+    {"04", kMacTypeH8, 4},
+};
+
+const TypeEntry* findType(const SettingFileImage& image)
+{
+    const QByteArray text = image.mid(4, 2);
+    for (const TypeEntry& t : kTypes)
+        if (text == t.text)
+            return &t;
+    return nullptr;
+}
+
+void failed(int code)
+{
+    if (code != 0)
+        ShowErrorMessage(code);
+    core::SetStatusPanel(4, LoadResString(248));
+}
+
+} // namespace
+
+void frmMDI::mOpen_Click()
+{
+    QString path;
+    if (!bOpenOldFile) {
+        core::SetStatusPanel(4, LoadResString(247));
+        const QString sample = settings_file::settingsFolder();
+        CommonDialog1.InitDir = QDir(sample).exists() ? sample : platform::userDataDir();
+        CommonDialog1.DialogTitle = QStringLiteral("Open");
+        CommonDialog1.Filter = QString::fromLatin1(settings_file::kDialogFilter);
+        const int shown = CommonDialog1.ShowOpen();
+        if (shown != platform::kDialogAccepted) {
+            failed(shown == platform::kDialogCancelled ? 0 : 18);
+            return;
+        }
+    }
+    path = CommonDialog1.FileName;
+
+    commState.nErrCode = ReadSettingFile(path);
+    if (commState.nErrCode != 0) {
+        failed(commState.nErrCode);
+        return;
+    }
+
+    const std::optional<int> version = readVersion(byFileBuf);
+    if (!version) {
+        failed(18);
+        return;
+    }
+    if (*version != settings_image::kVersion) {
+        failed(19);
+        return;
+    }
+    const TypeEntry* type = findType(byFileBuf);
+    if (!type) {
+        failed(18);
+        return;
+    }
+
+    // The H5/H7 editor lays itself out by the type when it loads.
+    nMacType = type->macType;
+    bool h9 = false;
+    bool timerLayout = false;
+    switch (type->loadForm) {
+    case 1: h9 = true; break;
+    case 2: timerLayout = true; break;
+    case 3: timerLayout = false; break;
+    default: timerLayout = settings_image::readDecimal(byFileBuf.at(31)) < 3; break;
+    }
+    if (h9)
+        commState.nErrCode = LoadFileImage_H9(byFileBuf, 18);
+    else if (timerLayout)
+        commState.nErrCode = LoadFileImage_H5(byFileBuf, 18);
+    else
+        commState.nErrCode = LoadFileImage_H7(byFileBuf, 18);
+    if (commState.nErrCode != 0) {
+        // The loader has already taken its half-filled editor away.
+        failed(commState.nErrCode);
+        return;
+    }
+
+    QWidget* editor = h9 ? static_cast<QWidget*>(&frmModeSetting_H9::instance())
+                         : static_cast<QWidget*>(&frmModeSetting_H7::instance());
+    setChildCaption(editor, settings_file::fileNamePart(path));
+    nLoadForm = type->loadForm;
+    StatusBar1->setPanelText(1, ModelName(type->macType >> 8));
+    if (!h9) {
+        frmModeSetting_H7& ed = frmModeSetting_H7::instance();
+        for (int n = 0; n <= 8; ++n) {
+            const bool timerMode = n <= 2;
+            const bool shown = type->loadForm == 4 || (type->loadForm == 2) == timerMode;
+            ed.mFuncModeSelect(n)->setVisible(shown);
+        }
+    }
+    for (int i : {4, 7, 9, 10, 11})
+        Toolbar1->Buttons(i).setVisible(true);
+    Toolbar1->Buttons(12).setVisible(h9);
+    core::SetStatusPanel(4, LoadResString(249));
+    bHasFileName = true;
+    settings_file::setCurrentFile(path);
+    // What the loader set is the file's content, not a change of the user's.
+    bChange = false;
+}

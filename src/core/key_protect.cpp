@@ -1,0 +1,3 @@
+#include "core/key_protect.h"
+
+quint8 bKeyProtect = 0;

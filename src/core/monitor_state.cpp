@@ -1,0 +1,4 @@
+#include "core/monitor_state.h"
+
+MonitorState monitorState;
+LogSettings logSettings;

@@ -1,0 +1,8 @@
+#pragma once
+// The H9 layout of a settings image put back into the H9 editor.
+#include "core/settings_buffers.h"
+
+// Puts `image` into frmModeSetting_H9 (loaded and shown here). Returns 0, or
+// `failCode` when a position is refused; the editor is then unloaded without its save
+// question.
+int LoadFileImage_H9(const SettingFileImage& image, int failCode);

@@ -1,3 +1,0 @@
-#include "editors/h9/key_protect.h"
-
-quint8 bKeyProtect = 0;

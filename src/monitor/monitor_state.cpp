@@ -1,4 +1,0 @@
-#include "monitor/monitor_state.h"
-
-MonitorState monitorState;
-LogSettings logSettings;

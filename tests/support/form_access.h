@@ -1,0 +1,17 @@
+#pragma once
+// The controls of the large windows, for tests that click or read them as a user
+// does: ui(form).cboCountModeA. The windows keep their controls private to everything
+// else.
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "link/frmCommSetup.h"
+
+struct FormAccess {
+    static Ui_frmModeSetting_H9& ui(frmModeSetting_H9& f) { return f; }
+    static Ui_frmModeSetting_H7& ui(frmModeSetting_H7& f) { return f; }
+    static Ui_frmCommSetup& ui(frmCommSetup& d) { return d; }
+};
+
+inline Ui_frmModeSetting_H9& ui(frmModeSetting_H9& f) { return FormAccess::ui(f); }
+inline Ui_frmModeSetting_H7& ui(frmModeSetting_H7& f) { return FormAccess::ui(f); }
+inline Ui_frmCommSetup& ui(frmCommSetup& d) { return FormAccess::ui(d); }
