@@ -18,7 +18,7 @@
 #include "monitor/h5_monitor.h"
 #include "monitor/h7_monitor.h"
 #include "monitor/h9_monitor.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "monitor/panel_state.h"
 #include "platform/clock.h"
 #include "platform/folders.h"

@@ -6,10 +6,6 @@
 
 #include <array>
 
-// devReadback: what the start read, its function (nDevFuncMode) first: for an H9 the
-// function group of register 1542, for H5, H7 and H8 the function mode 0 to 8.
-#include "transfer/compare.h"
-
 struct MonitorState {
     // From the opening of the port at a start until Stop, a failed start or the
     // window's unload. Only while it is set are the panels copied and drawn and log
@@ -36,6 +32,36 @@ struct LogSettings {
     int nLogDelimIdx = 0; // 0 "Fixed Width", 1 "Comma", 2 "Tab"
     QString sLogDelimiter;
 };
+
+// The instrument's settings as the compare or the last monitoring start read them. A
+// member a start does not read keeps its value from an earlier one in the same run.
+struct DevReadback {
+    // The function: for an H9 its group (register 1542), for H5, H7 and H8 the
+    // function mode 0 to 8 (register 1074). The monitor's poll follows it.
+    quint8 nDevFuncMode = 0;
+    quint8 nDevFuncB_H9 = 0;    // low byte of 1552
+    quint8 nDevDualFunc_H9 = 0; // low byte of 1584
+    // Read by the monitoring start only.
+    quint8 nDevTimeRange = 0;
+    quint8 nDevOutputMode = 0;
+    quint8 nDevCountInputMode_H9 = 0;
+    quint8 nDevOutputModeB_H9 = 0;
+    quint8 nDevDotAdjB_H9 = 0;
+    quint8 nDevDotAdjB_F_H9 = 0;
+    quint8 nDevMaxFreqB_H9 = 0;
+    quint8 nDevOutputModeB_F_H9 = 0;
+    quint8 nDevOutputMode_T_Dual_0_H9 = 0;
+    quint8 nDevOutputMode_T_Dual_1_H9 = 0;
+    quint8 nDevDualCounterMode_H9 = 0;
+    quint8 nDevOutputMode_C_Dual_H9 = 0;
+    quint8 nDevOutputMode_Dual_F_H9 = 0;
+    quint8 nDevTimeMode_H5 = 0;
+    quint8 nDevTimeRangeOFF_H5 = 0;
+    quint8 nDevTimeRangeON_H5 = 0;
+    quint8 nDevSettingMode_C_H5 = 0;
+    quint8 nDevDotAdj_H7 = 0;
+};
+extern DevReadback devReadback;
 
 extern MonitorState monitorState;
 extern LogSettings logSettings;

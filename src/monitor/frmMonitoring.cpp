@@ -1,6 +1,6 @@
 #include "monitor/frmMonitoring.h"
 
-#include "app/machine_type.h"
+#include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"

@@ -1,7 +1,7 @@
 #include "monitor/h5_monitor.h"
 
 #include "link/comm_records.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 
 bool bBlinkPhase_H5 = false;
 

@@ -1,6 +1,6 @@
 #include "monitor/h7_monitor.h"
 
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "platform/strings.h"
 
 #include <array>

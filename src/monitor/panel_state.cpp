@@ -1,6 +1,6 @@
 #include "monitor/panel_state.h"
 
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 
 #include <cstring>
 #include <utility>

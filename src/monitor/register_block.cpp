@@ -3,7 +3,7 @@
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/modbus_ascii.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "platform/strings.h"
 
 

@@ -1,6 +1,6 @@
 #pragma once
 // The value log: which file, how often, and what each line holds.
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 
 #include <QDateTime>
 #include <QFile>

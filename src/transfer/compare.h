@@ -5,33 +5,8 @@
 // that differs ends the compare and is named to the user. Nothing is written.
 #include <QtGlobal>
 
-// The instrument's settings as the compare or the last monitoring start read them. A
-// member a start does not read keeps its value from an earlier one in the same run.
-struct DevReadback {
-    quint8 nDevFuncMode = 0;    // low byte of 1542 (H9) or 1074 (H5, H7, H8)
-    quint8 nDevFuncB_H9 = 0;    // low byte of 1552
-    quint8 nDevDualFunc_H9 = 0; // low byte of 1584
-    // Read by the monitoring start only.
-    quint8 nDevTimeRange = 0;
-    quint8 nDevOutputMode = 0;
-    quint8 nDevCountInputMode_H9 = 0;
-    quint8 nDevOutputModeB_H9 = 0;
-    quint8 nDevDotAdjB_H9 = 0;
-    quint8 nDevDotAdjB_F_H9 = 0;
-    quint8 nDevMaxFreqB_H9 = 0;
-    quint8 nDevOutputModeB_F_H9 = 0;
-    quint8 nDevOutputMode_T_Dual_0_H9 = 0;
-    quint8 nDevOutputMode_T_Dual_1_H9 = 0;
-    quint8 nDevDualCounterMode_H9 = 0;
-    quint8 nDevOutputMode_C_Dual_H9 = 0;
-    quint8 nDevOutputMode_Dual_F_H9 = 0;
-    quint8 nDevTimeMode_H5 = 0;
-    quint8 nDevTimeRangeOFF_H5 = 0;
-    quint8 nDevTimeRangeON_H5 = 0;
-    quint8 nDevSettingMode_C_H5 = 0;
-    quint8 nDevDotAdj_H7 = 0;
-};
-extern DevReadback devReadback;
+// devReadback: what the compare reads of the instrument's function coding.
+#include "core/monitor_state.h"
 
 // The compare job of the transfer window: 0 when it came to an answer (message 25
 // for no difference, else the difference box), 24 when it did not (its message

@@ -2,7 +2,7 @@
 // An instrument's register space in memory, read as the monitor reads the real one:
 // register A is bytes A (low) and A + 1 (high). Every read is logged; a read can be
 // made to fail, and a hook runs before each read (a Stop pressed while waiting).
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "monitor/panel_state.h"
 #include "monitor/register_block.h"
 #include "platform/strings.h"

@@ -10,7 +10,7 @@
 #include "link/link.h"
 #include "link/mscomm.h"
 #include "monitor/frmMonitoring.h"
-#include "monitor/monitor_state.h"
+#include "core/monitor_state.h"
 #include "monitor/panel_state.h"
 #include "platform/clock.h"
 #include "platform/strings.h"
