@@ -1,6 +1,7 @@
 #include "monitor/frmMonitoring.h"
 
 #include "core/machine_type.h"
+#include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
@@ -116,6 +117,10 @@ frmMonitoring::frmMonitoring() : QWidget(nullptr)
     connect(mLogoff, &QAction::triggered, this, &frmMonitoring::mLogoff_Click);
     connect(Timer1_monitor, &QTimer::timeout, this, &frmMonitoring::Timer1_monitor_Timer);
     connect(Timer1_log, &QTimer::timeout, this, &frmMonitoring::Timer1_log_Timer);
+    connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
+        if (form == this)
+            Form_Activate();
+    });
     setPanelDrawer([this] { DrawMonitorPanel(); });
     Form_Load();
 }
@@ -187,13 +192,6 @@ void frmMonitoring::setRunningLook(bool running)
     setButtonLook(cmdRetrun, ImageReturn, "IMAGE_RETURN", !running);
     mReturn->setEnabled(!running);
     mCommSetting->setEnabled(!running);
-}
-
-bool frmMonitoring::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
 }
 
 void frmMonitoring::Form_Activate() { setStatusPanel(1, QStringLiteral("Monitor")); }

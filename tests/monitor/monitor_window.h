@@ -17,6 +17,7 @@
 #include "support/deferred_delete.h"
 #include "support/link_support.h"
 #include "support/scripted_ui.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -57,10 +58,8 @@ protected:
     }
     void TearDown() override
     {
-        if (frmMonitoring* f = frmMonitoring::loaded())
-            f->close();
+        testsupport::closeWindows();
         testsupport::closeLink();
-        testsupport::dropDeferredDeletes();
         if (sim)
             sim->stop();
         qunsetenv("TCPANEL_COM1");
