@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -61,14 +62,66 @@ void closePort(MSComm& port)
         port.setPortOpen(false);
 }
 
+// Set when a wait ended without a whole reply (a time-out, the port closed under it, a
+// reply that ran on past any frame): the instrument may still be sending, and what it
+// sends must never be taken for the answer to the next request. Kept across a closed
+// and reopened port, since the instrument does not know the port was closed.
+bool g_lateReplyPossible = false;
+// When the line was last known to be quiet: the end of the failed wait, or the last
+// discarded character.
+qint64 g_quietSince = 0;
+
+// How long the line must be quiet after a failed wait before the next request goes
+// out: the reply time-out, so that an answer arriving up to a whole time-out late is
+// caught; at least 50 ms (the shortest time-out the settings take) and at most 1 s,
+// the longest pause Modbus ASCII allows between two characters of one message, so a
+// line quiet that long carries no message still under way.
+qint64 lateReplyGuardMs() { return std::clamp<qint64>(commSettings.nTimeOut, 50, 1000); }
+
+void noteLateReplyPossible()
+{
+    g_lateReplyPossible = true;
+    g_quietSince = platform::clock().tickMs();
+}
+
+// Discards whatever arrives until the line has been quiet for the guard time. False
+// when it does not fall quiet within ten guard times (or the port closes): then no
+// request can go out safely.
+bool discardLateReply(MSComm& port)
+{
+    if (!g_lateReplyPossible)
+        return true;
+    platform::Clock& clock = platform::clock();
+    const qint64 guard = lateReplyGuardMs();
+    const qint64 giveUp = clock.tickMs() + 10 * guard;
+    const auto arrived = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
+    for (;;) {
+        if (!port.PortOpen())
+            return false;
+        if (port.InBufferCount() > 0) {
+            port.setInBufferCount(0);
+            g_quietSince = clock.tickMs();
+        }
+        const qint64 quietEnough = g_quietSince + guard;
+        if (clock.tickMs() >= quietEnough)
+            break;
+        if (quietEnough > giveUp)
+            return false;
+        clock.waitUntil(quietEnough, arrived);
+    }
+    g_lateReplyPossible = false;
+    return true;
+}
+
 // Clears both directions (a late reply to an earlier request included) and sends the
-// frame; false when the control refused any step.
+// frame; false when the control refused any step or the line would not fall quiet.
 bool sendRequest(MSComm& port, const QByteArray& text)
 {
     const QByteArray frame = BuildAsciiFrame(text);
     if (frame.isEmpty())
         return false;
-    return port.setOutBufferCount(0) && port.setInBufferCount(0) && port.Output(frame);
+    return discardLateReply(port) && port.setOutBufferCount(0) && port.setInBufferCount(0)
+        && port.Output(frame);
 }
 
 constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
@@ -144,11 +197,15 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
 
     bool lineFeed = false;
     while (!lineFeed) {
-        if (!port.PortOpen())
+        if (!port.PortOpen()) {
+            noteLateReplyPossible();
             break;
+        }
         commState.nTickNow = clock.tickMs();
-        if (commState.nTickNow > commState.nTickDeadline)
+        if (commState.nTickNow > commState.nTickDeadline) {
+            noteLateReplyPossible();
             return 3;
+        }
         while (!lineFeed && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
             if (bytes.isEmpty())
@@ -162,8 +219,10 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
                     break;
                 }
             }
-            if (!lineFeed && reply.size() > kMaxReplyLength)
+            if (!lineFeed && reply.size() > kMaxReplyLength) {
+                noteLateReplyPossible();
                 return 12;
+            }
         }
         if (!lineFeed)
             clock.waitUntil(commState.nTickDeadline + 1, replyOrClose);
@@ -220,7 +279,7 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
         return 5;
     }
     QByteArray echo;
-    const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId));
+    const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId, reg, value));
     commState.nErrCode = code;
     if (code != 0 && !commState.bSilentComm) {
         setActivityText("Write Error");
