@@ -94,6 +94,8 @@ bool discardLateReply(MSComm& port)
     platform::Clock& clock = platform::clock();
     const qint64 guard = lateReplyGuardMs();
     const qint64 giveUp = clock.tickMs() + 10 * guard;
+    // A tick from another clock (one put in since) counts as now.
+    g_quietSince = std::min(g_quietSince, clock.tickMs());
     const auto arrived = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
     for (;;) {
         if (!port.PortOpen())

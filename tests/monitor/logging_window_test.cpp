@@ -136,6 +136,9 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     clickStart();
     ASSERT_TRUE(waitPolls(2));
     f.Timer1_log->setInterval(3600 * 1000);
+    // Failing polls with errors not logged: the values the last good poll left.
+    dev.setFault(sim::Fault::noReply());
+    ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
     tick();
     EXPECT_EQ(lines(path).value(0).section(' ', 1), "09:08:01\t1234.56\t000000");
 }
