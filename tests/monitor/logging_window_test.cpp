@@ -5,6 +5,7 @@
 #include "monitor/frmLogging.h"
 #include "platform/folders.h"
 #include "settings_file/file_flags.h"
+#include "support/text_fit.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -201,4 +202,15 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     f.mLogging->trigger();
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_FALSE(frmLogging::isLoaded());
+}
+
+TEST_F(LoggingWindow, EveryTextFitsInEachLanguage)
+{
+    for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
+                                    platform::Language::SimplifiedChinese}) {
+        platform::setLanguage(lang);
+        EXPECT_EQ(testsupport::clippedTexts(&frmLogging::instance()), QStringList()) << int(lang);
+        EXPECT_EQ(testsupport::clippedTexts(&window()), QStringList()) << int(lang);
+        testsupport::closeChildWindows();
+    }
 }
