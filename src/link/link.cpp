@@ -62,26 +62,18 @@ void closePort(MSComm& port)
         port.setPortOpen(false);
 }
 
-// Set when a wait ended without a whole reply (a time-out, the port closed under it, a
-// reply that ran on past any frame): the instrument may still be sending, and what it
-// sends must never be taken for the answer to the next request. Kept across a closed
-// and reopened port, since the instrument does not know the port was closed.
-bool g_lateReplyPossible = false;
-// When the line was last known to be quiet: the end of the failed wait, or the last
-// discarded character.
-qint64 g_quietSince = 0;
-
 // How long the line must be quiet after a failed wait before the next request goes
-// out: the reply time-out, so that an answer arriving up to a whole time-out late is
-// caught; at least 50 ms (the shortest time-out the settings take) and at most 1 s,
-// the longest pause Modbus ASCII allows between two characters of one message, so a
-// line quiet that long carries no message still under way.
-qint64 lateReplyGuardMs() { return std::clamp<qint64>(commSettings.nTimeOut, 50, 1000); }
+// out: the reply time-out (at least 50 ms, the shortest the settings take). The
+// instrument may answer at any time up to a time-out after the request, so a wait cut
+// short by a closed port is covered, and an answer that comes after its time-out is
+// caught when it starts within one more time-out. The price is one time-out more after
+// every failed wait (a search through silent slave IDs takes twice as long).
+qint64 lateReplyGuardMs() { return std::max<qint64>(commSettings.nTimeOut, 50); }
 
 void noteLateReplyPossible()
 {
-    g_lateReplyPossible = true;
-    g_quietSince = platform::clock().tickMs();
+    commState.bLateReplyPossible = true;
+    commState.nQuietSince = platform::clock().tickMs();
 }
 
 // Discards whatever arrives until the line has been quiet for the guard time. False
@@ -89,29 +81,30 @@ void noteLateReplyPossible()
 // request can go out safely.
 bool discardLateReply(MSComm& port)
 {
-    if (!g_lateReplyPossible)
+    if (!commState.bLateReplyPossible)
         return true;
     platform::Clock& clock = platform::clock();
     const qint64 guard = lateReplyGuardMs();
     const qint64 giveUp = clock.tickMs() + 10 * guard;
-    // A tick from another clock (one put in since) counts as now.
-    g_quietSince = std::min(g_quietSince, clock.tickMs());
+    // A failure noted on another clock (one put in since) is long past.
+    if (commState.nQuietSince > clock.tickMs())
+        commState.nQuietSince = clock.tickMs() - guard;
     const auto arrived = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
     for (;;) {
         if (!port.PortOpen())
             return false;
         if (port.InBufferCount() > 0) {
             port.setInBufferCount(0);
-            g_quietSince = clock.tickMs();
+            commState.nQuietSince = clock.tickMs();
         }
-        const qint64 quietEnough = g_quietSince + guard;
+        const qint64 quietEnough = commState.nQuietSince + guard;
         if (clock.tickMs() >= quietEnough)
             break;
         if (quietEnough > giveUp)
             return false;
         clock.waitUntil(quietEnough, arrived);
     }
-    g_lateReplyPossible = false;
+    commState.bLateReplyPossible = false;
     return true;
 }
 

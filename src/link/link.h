@@ -18,7 +18,7 @@
 // A late reply is never taken for the next answer: after a wait that ended without a
 // whole reply (time-out, port closed under it) the next read or write first discards
 // what arrives until the line has been quiet for the guard time (the reply time-out,
-// 50 ms to 1 s), and fails like a refused send when it does not fall quiet. A write's
+// at least 50 ms), and fails like a refused send when it does not fall quiet. A write's
 // reply must echo its own register and value, or the write fails with 12.
 //
 // One request on the line at a time: a read, write or 0xDD request started while

@@ -158,12 +158,6 @@ TEST_F(H5Monitor, TwoStageTimerSettingMethods)
     EXPECT_EQ(PanelShownB.byCharA, row({0, 3, 0, 0, 0, 0}));
     EXPECT_EQ(monitorState.sMonitorText[0], "0300.00");
 
-    // A failed read leaves the panels and the text.
-    src.poke(1282, {0x00, 0x00, 0x04});
-    src.failures[1282] = 3;
-    EXPECT_EQ(UpdateMonitorPanel_H5(src), 3);
-    EXPECT_EQ(monitorState.sMonitorText[0], "0300.00");
-    EXPECT_EQ(PanelShownB.byCharA, row({0, 3, 0, 0, 0, 0}));
 }
 
 TEST_F(H5Monitor, RangeWithoutSeparatorsDrawsDarkAndFailsThePoll)

@@ -172,27 +172,9 @@ TEST_F(H9Monitor, ValuesWithoutADecodingDrawBlankAndFailThePoll)
     EXPECT_EQ(PanelShownA.sWeek, "0000101");
 }
 
-TEST_F(H9Monitor, DualFunctionPolls)
+TEST_F(H9Monitor, DualCounterPollAndAnUnknownGroup)
 {
-    // 2-stage timer: both upper rows the present value, set values 1 and 2 below.
     src.poke(1542, {1});
-    src.poke(1584, {0});
-    src.poke(1608, {0x01, 0x00, 0x00, 0x00});
-    src.poke(1586, {0x00, 0x00, 0x00, 0x05});
-    src.poke(1590, {0x00, 0x00, 0x00, 0x07});
-    src.poke(1248, {1});
-    ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
-    monitorState.sMonitorText[1] = "stale";
-    src.log.clear();
-    ASSERT_EQ(UpdateMonitorPanel_H9(src), 0);
-    EXPECT_EQ(src.log.size(), 6u);
-    EXPECT_EQ(PanelShownB.byCharA, row({0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(PanelShownA.byCharB, row({0, 5, 0, 0, 0, 0}));
-    EXPECT_EQ(PanelShownB.byCharB, row({0, 7, 0, 0, 0, 0}));
-    EXPECT_EQ(PanelShownB.byOnOff, 1);
-    EXPECT_EQ(monitorState.sMonitorText[0], "000001");
-    EXPECT_TRUE(monitorState.sMonitorText[1].isEmpty());
-
     // Dual counter: display B counts down (1510, 1370) with the decimal point 0.
     src.poke(1584, {1});
     src.poke(1374, {4});
