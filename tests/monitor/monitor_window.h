@@ -32,18 +32,6 @@
 
 namespace montest {
 
-// The model names the summaries' type lines show.
-inline QString ModelNameForTest(sim::Type type)
-{
-    switch (type) {
-    case sim::Type::H9: return "QD - Max733C  /  614C  /  852C";
-    case sim::Type::H5: return "QD-Max730";
-    case sim::Type::H7: return "QD-Max731";
-    case sim::Type::H8: return "QD-Max732";
-    }
-    return {};
-}
-
 class MonitorWindow : public ::testing::Test {
 protected:
     void SetUp() override

@@ -3,8 +3,6 @@
 
 #include "platform/bitmaps.h"
 
-using montest::MonitorLogic;
-
 TEST(FormatPanelText, SeparatorsSignAndOddCodes)
 {
     const DigitRow r = {0, 0, 1, 2, 3, 4};
@@ -16,36 +14,6 @@ TEST(FormatPanelText, SeparatorsSignAndOddCodes)
     EXPECT_EQ(FormatPanelText({0, 0}, {1, 1}, {1, 2, 3, 4, 5, 6}), "123.45.6");
     // 98 away from the front, blanks and bytes without meaning are written as numbers.
     EXPECT_EQ(FormatPanelText({7, 0}, {5, 0}, {1, 98, 99, 2, 3, 4}), "1989923" "4");
-}
-
-TEST(PanelPictureNames, DrawingOrderAndNames)
-{
-    PanelState p;
-    p.byAU = 1;
-    p.byOnOff = 0;
-    p.byGroup = 4;
-    p.byCountDir = 3;
-    p.byKP = 1;
-    p.byRangeMode = 2;
-    p.byTimerMode = 6;
-    p.byCharA = {98, 1, 2, 3, 4, 5};
-    p.byCharB = {99, 9, 8, 7, 6, 0};
-    p.byDPColA = {2, 1};
-    p.byDPA = {1, 0};
-    p.sTB = "1";
-    p.sCharSpB = "B";
-    p.sWeek = "1010001";
-    std::vector<QString> names;
-    for (const PanelPicture& pic : PanelPictureNames(p))
-        names.push_back(pic.name);
-    const std::vector<QString> expected = {
-        "image_au_1", "image_onoff_0", "image_group_4", "image_countdir_3", "image_kp_1", "image_rangemode_2",
-        "image_timermode_6",
-        "image_dpcol_2", "image_dpcol_0", "image_dp_1", "image_dp_0", "image_98", "image_99",
-        "image_dpcol_1", "image_dpcol_0", "image_dp_0", "image_dp_0", "image_1", "image_9",
-        "image_2", "image_8", "image_3", "image_7", "image_4", "image_6", "image_5", "image_0",
-        "image_t_b_1", "image_b", "image_week_1010001"};
-    EXPECT_EQ(names, expected);
 }
 
 TEST(PanelPictureNames, ValuesOutsideTheTablesNameTheDarkPicture)
@@ -81,26 +49,6 @@ TEST(PanelPictureNames, ValuesOutsideTheTablesNameTheDarkPicture)
         EXPECT_NE(std::find(all.begin(), all.end(), pic.name), all.end()) << pic.name.toStdString();
     EXPECT_EQ(std::count(all.begin(), all.end(), QString("image_week_1000101")), 1);
     EXPECT_EQ(std::count(all.begin(), all.end(), QString("image_z")), 1);
-}
-
-TEST_F(MonitorLogic, ShownRecordsChangeOnlyWhileMonitoring)
-{
-    int draws = 0;
-    setPanelDrawer([&] { ++draws; });
-    PanelNextA.byCharA = row({1, 2, 3, 4, 5, 6});
-    PanelNextB.sWeek = "0000101";
-    monitorState.bMonitoring = false;
-    ShowDecodedPanels();
-    EXPECT_EQ(draws, 0);
-    EXPECT_EQ(PanelShownA, PanelState{});
-    monitorState.bMonitoring = true;
-    ShowDecodedPanels();
-    EXPECT_EQ(draws, 1);
-    EXPECT_EQ(PanelShownA, PanelNextA);
-    EXPECT_EQ(PanelShownB, PanelNextB);
-    // Whole copies: a later decode does not reach the shown record.
-    PanelNextB.sWeek[0] = '1';
-    EXPECT_EQ(PanelShownB.sWeek, "0000101");
 }
 
 TEST(PanelPictureNames, ThePictureSetHoldsEveryNameTheWindowAsksFor)

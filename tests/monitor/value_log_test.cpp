@@ -49,16 +49,6 @@ TEST(ValueLog, PeriodsEndOnTheirTick)
         EXPECT_FALSE(ParseLogPeriod(bad).has_value()) << bad;
 }
 
-TEST(ValueLog, NameCheckStripsOnlyARealTxtEnding)
-{
-    EXPECT_EQ(LogNameToCheck("data.txt"), "data");
-    EXPECT_EQ(LogNameToCheck("DATA.TxT"), "DATA");
-    EXPECT_EQ(LogNameToCheck("logfile"), "logfile");
-    EXPECT_EQ(LogNameToCheck("abcd"), "abcd");
-    EXPECT_EQ(LogNameToCheck("abc"), "abc");
-    EXPECT_EQ(LogNameToCheck("run.log"), "run.log");
-}
-
 namespace {
 
 class LogFileChoice : public ::testing::Test {
