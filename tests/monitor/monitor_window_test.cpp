@@ -35,6 +35,12 @@ TEST_F(MonitorWindow, H9StartPollAndStop)
     EXPECT_EQ(f.panelA.image_DPCol_A[1]->requestedName(), "image_dpcol_1");
     EXPECT_EQ(f.panelB.image_week->requestedName(), "image_week_0000100");
     EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
+    // A name the picture set lacks leaves that one element as it was.
+    MonitorImage* lamps = f.panelB.image_week;
+    const qint64 shown = lamps->pixmap().cacheKey();
+    lamps->setPictureName("image_week_0x0");
+    EXPECT_EQ(lamps->pictureName(), "image_week_0000100");
+    EXPECT_EQ(lamps->pixmap().cacheKey(), shown);
 
     clickStop();
     EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
