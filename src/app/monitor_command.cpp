@@ -1,0 +1,27 @@
+// The main window's Monitor command, which the editors' Monitor items and the
+// toolbar's Monitor button run: the monitoring window stands in for the editor.
+#include "app/frmMDI.h"
+
+#include "monitor/frmMonitoring.h"
+
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+void frmMDI::mMonitoring_Click()
+{
+    frmMonitoring* open = frmMonitoring::loaded();
+    if (QWidget* editor = ActiveForm(); editor && editor != open) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(editor->parentWidget()))
+            sub->hide();
+        else
+            editor->hide();
+    }
+    frmMonitoring& monitor = frmMonitoring::instance();
+    if (!open) {
+        // The window's own menus take the place of the main window's, whose Open and
+        // Upload would start a transfer or an editor under the running monitor.
+        menuBar()->hide();
+        connect(&monitor, &QObject::destroyed, this, [this] { menuBar()->show(); });
+    }
+    showChild(&monitor);
+}
