@@ -4,6 +4,7 @@
 
 #include "core/digit_rows.h"
 #include "link/comm_records.h"
+#include "monitor/frmMonitoring.h"
 #include "settings_file/h5h7_image.h"
 #include "support/deferred_delete.h"
 #include "support/editor_state.h"
@@ -254,7 +255,11 @@ TEST_F(H5H7Commands, MonitorHidesTheEditorWithItsValues)
     EXPECT_TRUE(sub->isHidden());
     EXPECT_TRUE(frmModeSetting_H7::isLoaded());
     // The live view shows the editor again when it closes.
-    core::shell().showChild(&f);
+    ASSERT_TRUE(frmMonitoring::isLoaded());
+    frmMonitoring::loaded()->close();
+    testsupport::dropDeferredDeletes();
+    EXPECT_FALSE(frmMonitoring::isLoaded());
+    EXPECT_EQ(frmModeSetting_H7::loaded(), &f);
     EXPECT_FALSE(sub->isHidden());
     EXPECT_EQ(rows(), values);
     EXPECT_EQ(nFuncMode, 6);

@@ -120,8 +120,12 @@ TEST_F(H5H7WindowTransfer, EachTypeMadeSavedOpenedDownloadedAndCompared)
         QTest::mouseClick(ui(opened).ImageDownload, Qt::LeftButton);
         EXPECT_EQ(lastBox(), res(264));
         EXPECT_EQ(inst.read16(1074), c.mode);
+        // An H8 compare refreshes the half of its current mode: the batch counter's
+        // channel-B tab stays selectable.
         press(Qt::Key_F8);
         EXPECT_EQ(lastBox(), "Compare completed ! The programs are the same.");
+        EXPECT_EQ(ui(opened).ImageCH_B->pictureName(), c.mode == 6 ? "IMAGE_CHB_W" : "IMAGE_CHB_G");
+        EXPECT_EQ(ui(opened).optPic[1]->isEnabled(), c.mode == 6);
         testsupport::closeChildWindows();
     }
 }
