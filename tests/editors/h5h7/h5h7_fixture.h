@@ -41,26 +41,25 @@ inline frmModeSetting_H7& newSet(int macType)
     return f;
 }
 
-// A key pressed where the keyboard focus is, as a user types it. The main window
-// comes back to the front first when a modal window (the transfer) left none active,
-// as the desktop does.
-inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// A key pressed `times` over where the keyboard focus is, as a user types it; a text
+// typed key by key. The main window comes back to the front first when a modal window
+// (the transfer) left none active, as the desktop does.
+inline void press(int key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     if (!QApplication::activeWindow())
         QApplication::setActiveWindow(&frmMDI::instance());
-    QWidget* target = QApplication::focusWidget();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    for (int i = 0; i < times; ++i) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
 }
-
-// Keys pressed one after the other; a text types its characters.
+inline void ctrl(int key) { press(key, 1, Qt::ControlModifier); }
 inline void type(const QString& text)
 {
     for (QChar c : text)
         QTest::keyClicks(QApplication::focusWidget(), QString(c));
 }
-
-// The object name of the widget with the keyboard focus.
 inline QString focusName()
 {
     QWidget* w = QApplication::focusWidget();
@@ -118,10 +117,6 @@ protected:
     }
 
     static frmModeSetting_H7& newSet(int macType) { return h5h7test::newSet(macType); }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        h5h7test::press(key, modifiers);
-    }
 
     // A diagram name of h5h7_diagrams.h in the test's data folder.
     QString diagram(const QString& relativePath) const { return pictures.path() + "/" + relativePath; }
