@@ -321,6 +321,9 @@ private:
     void mVelHelp_Click();
     void mAbout_Click();
     void KeyProtectChosen();
+    // Download (job 1) or compare (job 2) in the transfer window, the window locked
+    // meanwhile; statusTextId goes into panel 4 first.
+    void RunTransfer(int statusTextId, int job);
     void cmdDownload_All_A_Click();
     void ImageDownload_Click();
     // Closes the window for New, Open or Upload and runs `next` when it went; the
@@ -363,6 +366,7 @@ private:
     void applyOutputListRule(QComboBox* output, int oldInput, int newInput, bool outputAbove7,
                              quint8* outputByte);
 
+    struct PanelBuilder;
     QComboBox* makeCombo(const QString& name, QWidget* parent, const QStringList& items,
                          void (frmModeSetting_H7::*handler)());
     DigitLabelArray* makeRow(const QString& name, QWidget* parent);

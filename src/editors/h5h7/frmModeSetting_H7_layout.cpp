@@ -35,12 +35,6 @@ constexpr int kComboHeight = 360;
 // Between the last line of a panel and the common row.
 constexpr int kCommonGap = 90;
 
-// A panel of the half: its lines and the column its controls start in.
-struct Column {
-    QWidget* panel;
-    int controlLeft;
-};
-
 QWidget* makePanel(const QString& name, QWidget* half, int lines)
 {
     auto* p = new QWidget(half);
@@ -49,22 +43,9 @@ QWidget* makePanel(const QString& name, QWidget* half, int lines)
     return p;
 }
 
-QLabel* caption(const QString& name, const Column& c, int line)
+void placeRow(QWidget* row, int controlLeft, int line)
 {
-    auto* l = new QLabel(c.panel);
-    l->setObjectName(name);
-    placeTw(l, kCaptionLeft, line * kLine + 45, c.controlLeft - kCaptionLeft - 30, 330);
-    return l;
-}
-
-void placeCombo(QComboBox* combo, const Column& c, int line)
-{
-    placeTw(combo, c.controlLeft, line * kLine + 30, kControlRight - c.controlLeft, kComboHeight);
-}
-
-void placeRow(QWidget* row, const Column& c, int line)
-{
-    placeTw(row, c.controlLeft, line * kLine + 52, 7 * DigitLabelArray::kLabelWidthTw,
+    placeTw(row, controlLeft, line * kLine + 52, 7 * DigitLabelArray::kLabelWidthTw,
             DigitLabelArray::kLabelHeightTw);
 }
 
@@ -79,6 +60,35 @@ QFrame* outline(const QString& name, QWidget* parent, int left, int top, int wid
 }
 
 } // namespace
+
+// The lines of one panel: a caption on the left, its combo or digit row in the
+// panel's control column.
+struct frmModeSetting_H7::PanelBuilder {
+    frmModeSetting_H7* form;
+    QWidget* panel;
+    int controlLeft;
+
+    QLabel* caption(const char* name, int line) const
+    {
+        auto* l = new QLabel(panel);
+        l->setObjectName(QString::fromLatin1(name));
+        placeTw(l, kCaptionLeft, line * kLine + 45, controlLeft - kCaptionLeft - 30, 330);
+        return l;
+    }
+    QComboBox* combo(const char* name, int line, const QStringList& items,
+                     void (frmModeSetting_H7::*handler)()) const
+    {
+        QComboBox* c = form->makeCombo(QString::fromLatin1(name), panel, items, handler);
+        placeTw(c, controlLeft, line * kLine + 30, kControlRight - controlLeft, kComboHeight);
+        return c;
+    }
+    DigitLabelArray* row(const char* name, int line) const
+    {
+        DigitLabelArray* r = form->makeRow(QString::fromLatin1(name), panel);
+        placeRow(r, controlLeft, line);
+        return r;
+    }
+};
 
 void frmModeSetting_H7::setupUi()
 {
@@ -122,89 +132,63 @@ void frmModeSetting_H7::BuildTimerHalf()
     picMode_H5->hide();
 
     picTimer_H5_A = makePanel("picTimer_H5_A", picMode_H5, 6);
-    const Column a{picTimer_H5_A, kControlLeft};
-    lblTimerRange_A_H5 = caption("lblTimerRange_A_H5", a, 0);
-    cboTimerRange_A_H5 = makeCombo("cboTimerRange_A_H5", a.panel, kTimeRanges, &F::cboTimerRange_A_H5_Click);
-    placeCombo(cboTimerRange_A_H5, a, 0);
-    lblTimerDir_A_H5 = caption("lblTimerDir_A_H5", a, 1);
-    cboTimerDirection_A_H5 = makeCombo("cboTimerDirection_A_H5", a.panel, resStrings({161, 162}),
-                                       &F::cboTimerDirection_A_H5_Click);
-    placeCombo(cboTimerDirection_A_H5, a, 1);
-    lblOutputMode_A_H5 = caption("lblOutputMode_A_H5", a, 2);
-    cboOutputMode_A_H5 = makeCombo("cboOutputMode_A_H5", a.panel,
-                                   resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}),
-                                   &F::cboOutputMode_A_H5_Click);
-    placeCombo(cboOutputMode_A_H5, a, 2);
-    lblSetValue_A_H5 = caption("lblSetValue_A_H5", a, 3);
-    lblTimerSetting_A_H5 = makeRow("lblTimerSetting_A_H5", a.panel);
-    placeRow(lblTimerSetting_A_H5, a, 3);
-    lblOutputMode2_A_H5 = caption("lblOutputMode2_A_H5", a, 4);
-    lblHoldTime_A_H5 = makeRow("lblHoldTime_A_H5", a.panel);
-    placeRow(lblHoldTime_A_H5, a, 4);
-    lblRatio_A_H5 = caption("lblRatio_A_H5", a, 5);
-    lblDutyRatio_A_H5 = makeRow("lblDutyRatio_A_H5", a.panel);
-    placeRow(lblDutyRatio_A_H5, a, 5);
+    const PanelBuilder a{this, picTimer_H5_A, kControlLeft};
+    lblTimerRange_A_H5 = a.caption("lblTimerRange_A_H5", 0);
+    cboTimerRange_A_H5 = a.combo("cboTimerRange_A_H5", 0, kTimeRanges, &F::cboTimerRange_A_H5_Click);
+    lblTimerDir_A_H5 = a.caption("lblTimerDir_A_H5", 1);
+    cboTimerDirection_A_H5 = a.combo("cboTimerDirection_A_H5", 1, resStrings({161, 162}),
+                                     &F::cboTimerDirection_A_H5_Click);
+    lblOutputMode_A_H5 = a.caption("lblOutputMode_A_H5", 2);
+    cboOutputMode_A_H5 = a.combo("cboOutputMode_A_H5", 2,
+                                 resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}),
+                                 &F::cboOutputMode_A_H5_Click);
+    lblSetValue_A_H5 = a.caption("lblSetValue_A_H5", 3);
+    lblTimerSetting_A_H5 = a.row("lblTimerSetting_A_H5", 3);
+    lblOutputMode2_A_H5 = a.caption("lblOutputMode2_A_H5", 4);
+    lblHoldTime_A_H5 = a.row("lblHoldTime_A_H5", 4);
+    lblRatio_A_H5 = a.caption("lblRatio_A_H5", 5);
+    lblDutyRatio_A_H5 = a.row("lblDutyRatio_A_H5", 5);
     // The duty ratio's separator is a plain "0".
     (*lblDutyRatio_A_H5)(6).setText(QStringLiteral("0"));
     (*lblDutyRatio_A_H5)(6).setFontBold(false);
 
     picTimer_H5_B = makePanel("picTimer_H5_B", picMode_H5, 6);
-    const Column b{picTimer_H5_B, kControlLeft};
-    lblTimerDir_B_H5 = caption("lblTimerDir_B_H5", b, 0);
-    cboTimerDirection_B_H5 = makeCombo("cboTimerDirection_B_H5", b.panel, resStrings({161, 162}),
-                                       &F::cboTimerDirection_B_H5_Click);
-    placeCombo(cboTimerDirection_B_H5, b, 0);
-    lblOutputMode_B_H5 = caption("lblOutputMode_B_H5", b, 1);
-    cboOutputMode_B_H5 = makeCombo("cboOutputMode_B_H5", b.panel, resStrings({214, 215}),
-                                   &F::cboOutputMode_B_H5_Click);
-    placeCombo(cboOutputMode_B_H5, b, 1);
-    lblTimerRange1_B_H5 = caption("lblTimerRange1_B_H5", b, 2);
-    cboTimerRangeOFF_B_H5 = makeCombo("cboTimerRangeOFF_B_H5", b.panel, kTimeRanges,
-                                      &F::cboTimerRangeOFF_B_H5_Click);
-    placeCombo(cboTimerRangeOFF_B_H5, b, 2);
-    lblSetValue1_B_H5 = caption("lblSetValue1_B_H5", b, 3);
-    lblSettingValueOFF_B_H5 = makeRow("lblSettingValueOFF_B_H5", b.panel);
-    placeRow(lblSettingValueOFF_B_H5, b, 3);
-    lblTimerRange2_B_H5 = caption("lblTimerRange2_B_H5", b, 4);
-    cboTimerRangeON_B_H5 = makeCombo("cboTimerRangeON_B_H5", b.panel, kTimeRanges,
-                                     &F::cboTimerRangeON_B_H5_Click);
-    placeCombo(cboTimerRangeON_B_H5, b, 4);
-    lblSetValue2_B_H5 = caption("lblSetValue2_B_H5", b, 5);
-    lblSettingValueON_B_H5 = makeRow("lblSettingValueON_B_H5", b.panel);
-    placeRow(lblSettingValueON_B_H5, b, 5);
+    const PanelBuilder b{this, picTimer_H5_B, kControlLeft};
+    lblTimerDir_B_H5 = b.caption("lblTimerDir_B_H5", 0);
+    cboTimerDirection_B_H5 = b.combo("cboTimerDirection_B_H5", 0, resStrings({161, 162}),
+                                     &F::cboTimerDirection_B_H5_Click);
+    lblOutputMode_B_H5 = b.caption("lblOutputMode_B_H5", 1);
+    cboOutputMode_B_H5 = b.combo("cboOutputMode_B_H5", 1, resStrings({214, 215}), &F::cboOutputMode_B_H5_Click);
+    lblTimerRange1_B_H5 = b.caption("lblTimerRange1_B_H5", 2);
+    cboTimerRangeOFF_B_H5 = b.combo("cboTimerRangeOFF_B_H5", 2, kTimeRanges, &F::cboTimerRangeOFF_B_H5_Click);
+    lblSetValue1_B_H5 = b.caption("lblSetValue1_B_H5", 3);
+    lblSettingValueOFF_B_H5 = b.row("lblSettingValueOFF_B_H5", 3);
+    lblTimerRange2_B_H5 = b.caption("lblTimerRange2_B_H5", 4);
+    cboTimerRangeON_B_H5 = b.combo("cboTimerRangeON_B_H5", 4, kTimeRanges, &F::cboTimerRangeON_B_H5_Click);
+    lblSetValue2_B_H5 = b.caption("lblSetValue2_B_H5", 5);
+    lblSettingValueON_B_H5 = b.row("lblSettingValueON_B_H5", 5);
 
     picTimer_H5_C = makePanel("picTimer_H5_C", picMode_H5, 5);
-    const Column c{picTimer_H5_C, kWideControlLeft};
-    lblSettingMode_C_H5 = caption("lblSettingMode_C_H5", c, 0);
-    cboSettingMode_C_H5 = makeCombo("cboSettingMode_C_H5", c.panel, resStrings({212, 213}),
-                                    &F::cboSettingMode_C_H5_Click);
-    placeCombo(cboSettingMode_C_H5, c, 0);
-    lblOutputMode_C_H5 = caption("lblOutputMode_C_H5", c, 1);
-    cboOutputMode_C_H5 = makeCombo("cboOutputMode_C_H5", c.panel, resStrings({302, 303}),
-                                   &F::cboOutputMode_C_H5_Click);
-    placeCombo(cboOutputMode_C_H5, c, 1);
-    lblTimerRange_C_H5 = caption("lblTimerRange_C_H5", c, 2);
-    cboTimerRange_C_H5 = makeCombo("cboTimerRange_C_H5", c.panel, kTimeRanges, &F::cboTimerRange_C_H5_Click);
-    placeCombo(cboTimerRange_C_H5, c, 2);
-    lblSetValue1_C_H5 = caption("lblSetValue1_C_H5", c, 3);
-    lblSV1_C_H5 = makeRow("lblSV1_C_H5", c.panel);
-    placeRow(lblSV1_C_H5, c, 3);
-    lblSetValue2_C_H5 = caption("lblSetValue2_C_H5", c, 4);
-    lblSV2_C_H5 = makeRow("lblSV2_C_H5", c.panel);
-    placeRow(lblSV2_C_H5, c, 4);
+    const PanelBuilder c{this, picTimer_H5_C, kWideControlLeft};
+    lblSettingMode_C_H5 = c.caption("lblSettingMode_C_H5", 0);
+    cboSettingMode_C_H5 = c.combo("cboSettingMode_C_H5", 0, resStrings({212, 213}), &F::cboSettingMode_C_H5_Click);
+    lblOutputMode_C_H5 = c.caption("lblOutputMode_C_H5", 1);
+    cboOutputMode_C_H5 = c.combo("cboOutputMode_C_H5", 1, resStrings({302, 303}), &F::cboOutputMode_C_H5_Click);
+    lblTimerRange_C_H5 = c.caption("lblTimerRange_C_H5", 2);
+    cboTimerRange_C_H5 = c.combo("cboTimerRange_C_H5", 2, kTimeRanges, &F::cboTimerRange_C_H5_Click);
+    lblSetValue1_C_H5 = c.caption("lblSetValue1_C_H5", 3);
+    lblSV1_C_H5 = c.row("lblSV1_C_H5", 3);
+    lblSetValue2_C_H5 = c.caption("lblSetValue2_C_H5", 4);
+    lblSV2_C_H5 = c.row("lblSV2_C_H5", 4);
 
     picCommon_H5 = makePanel("picCommon_H5", picMode_H5, 3);
-    const Column common{picCommon_H5, kControlLeft};
-    lblInputWidth_H5 = caption("lblInputWidth_H5", common, 0);
-    cboSGWidth_All_H5 = makeCombo("cboSGWidth_All_H5", common.panel, kSGWidths, &F::cboSGWidth_All_H5_Click);
-    placeCombo(cboSGWidth_All_H5, common, 0);
-    lblInputMethod_H5 = caption("lblInputMethod_H5", common, 1);
-    cboInputMethod_All_H5 = makeCombo("cboInputMethod_All_H5", common.panel, kInputMethods,
-                                      &F::cboInputMethod_All_H5_Click);
-    placeCombo(cboInputMethod_All_H5, common, 1);
-    lblKeyProtect_H5 = caption("lblKeyProtect_H5", common, 2);
-    cboKP_All_H5 = makeCombo("cboKP_All_H5", common.panel, kKPLevels, &F::cboKP_All_H5_Click);
-    placeCombo(cboKP_All_H5, common, 2);
+    const PanelBuilder common{this, picCommon_H5, kControlLeft};
+    lblInputWidth_H5 = common.caption("lblInputWidth_H5", 0);
+    cboSGWidth_All_H5 = common.combo("cboSGWidth_All_H5", 0, kSGWidths, &F::cboSGWidth_All_H5_Click);
+    lblInputMethod_H5 = common.caption("lblInputMethod_H5", 1);
+    cboInputMethod_All_H5 = common.combo("cboInputMethod_All_H5", 1, kInputMethods, &F::cboInputMethod_All_H5_Click);
+    lblKeyProtect_H5 = common.caption("lblKeyProtect_H5", 2);
+    cboKP_All_H5 = common.combo("cboKP_All_H5", 2, kKPLevels, &F::cboKP_All_H5_Click);
 }
 
 void frmModeSetting_H7::BuildCounterHalf()
@@ -216,116 +200,86 @@ void frmModeSetting_H7::BuildCounterHalf()
     picMode_H7->hide();
 
     picTimer_H7_1st_total = makePanel("picTimer_H7_1st_total", picMode_H7, 4);
-    const Column first{picTimer_H7_1st_total, kControlLeft};
-    lblInputMode_H7_1st = caption("lblInputMode_H7_1st", first, 0);
-    cboCountInputMode_1st_H7 = makeCombo("cboCountInputMode_1st_H7", first.panel, kCountInputs,
-                                         &F::cboCountInputMode_1st_H7_Click);
-    placeCombo(cboCountInputMode_1st_H7, first, 0);
-    lblOutputMode_H7_1st = caption("lblOutputMode_H7_1st", first, 1);
-    cboOutputMode_1st_H7 = makeCombo("cboOutputMode_1st_H7", first.panel, kCounterOutputs,
-                                     &F::cboOutputMode_1st_H7_Click);
-    placeCombo(cboOutputMode_1st_H7, first, 1);
-    lblOutputTime_H7_1st = caption("lblOutputTime_H7_1st", first, 2);
-    lblHoldCounter_1st_H7 = makeRow("lblHoldCounter_1st_H7", first.panel);
-    placeRow(lblHoldCounter_1st_H7, first, 2);
-    lblSetValue_H7_1st = caption("lblSetValue_H7_1st", first, 3);
-    lblCounterSetting_1st_H7 = makeRow("lblCounterSetting_1st_H7", first.panel);
-    placeRow(lblCounterSetting_1st_H7, first, 3);
+    const PanelBuilder first{this, picTimer_H7_1st_total, kControlLeft};
+    lblInputMode_H7_1st = first.caption("lblInputMode_H7_1st", 0);
+    cboCountInputMode_1st_H7 = first.combo("cboCountInputMode_1st_H7", 0, kCountInputs,
+                                           &F::cboCountInputMode_1st_H7_Click);
+    lblOutputMode_H7_1st = first.caption("lblOutputMode_H7_1st", 1);
+    cboOutputMode_1st_H7 = first.combo("cboOutputMode_1st_H7", 1, kCounterOutputs, &F::cboOutputMode_1st_H7_Click);
+    lblOutputTime_H7_1st = first.caption("lblOutputTime_H7_1st", 2);
+    lblHoldCounter_1st_H7 = first.row("lblHoldCounter_1st_H7", 2);
+    lblSetValue_H7_1st = first.caption("lblSetValue_H7_1st", 3);
+    lblCounterSetting_1st_H7 = first.row("lblCounterSetting_1st_H7", 3);
 
     picTimer_H7_2nd = makePanel("picTimer_H7_2nd", picMode_H7, 6);
-    const Column second{picTimer_H7_2nd, kControlLeft};
-    lblInputMode_2nd_H7 = caption("lblInputMode_2nd_H7", second, 0);
-    cboCountInputMode_2nd_H7 = makeCombo("cboCountInputMode_2nd_H7", second.panel, kCountInputs,
-                                         &F::cboCountInputMode_2nd_H7_Click);
-    placeCombo(cboCountInputMode_2nd_H7, second, 0);
-    lblOutputMode_2nd_H7 = caption("lblOutputMode_2nd_H7", second, 1);
-    cboOutputMode_2nd_H7 = makeCombo("cboOutputMode_2nd_H7", second.panel, kCounterOutputs,
-                                     &F::cboOutputMode_2nd_H7_Click);
-    placeCombo(cboOutputMode_2nd_H7, second, 1);
-    lblOutputTime1_2nd_H7 = caption("lblOutputTime1_2nd_H7", second, 2);
-    lblHoldCounter_2nd_1_H7 = makeRow("lblHoldCounter_2nd_1_H7", second.panel);
-    placeRow(lblHoldCounter_2nd_1_H7, second, 2);
-    lblSetValue1_2nd_H7 = caption("lblSetValue1_2nd_H7", second, 3);
-    lblCounterSetting_2nd_1_H7 = makeRow("lblCounterSetting_2nd_1_H7", second.panel);
-    placeRow(lblCounterSetting_2nd_1_H7, second, 3);
-    lblOutputTime2_2nd_H7 = caption("lblOutputTime2_2nd_H7", second, 4);
-    lblHoldCounter_2nd_2_H7 = makeRow("lblHoldCounter_2nd_2_H7", second.panel);
-    placeRow(lblHoldCounter_2nd_2_H7, second, 4);
-    lblSetValue2_2nd_H7 = caption("lblSetValue2_2nd_H7", second, 5);
-    lblCounterSetting_2nd_2_H7 = makeRow("lblCounterSetting_2nd_2_H7", second.panel);
-    placeRow(lblCounterSetting_2nd_2_H7, second, 5);
+    const PanelBuilder second{this, picTimer_H7_2nd, kControlLeft};
+    lblInputMode_2nd_H7 = second.caption("lblInputMode_2nd_H7", 0);
+    cboCountInputMode_2nd_H7 = second.combo("cboCountInputMode_2nd_H7", 0, kCountInputs,
+                                            &F::cboCountInputMode_2nd_H7_Click);
+    lblOutputMode_2nd_H7 = second.caption("lblOutputMode_2nd_H7", 1);
+    cboOutputMode_2nd_H7 = second.combo("cboOutputMode_2nd_H7", 1, kCounterOutputs, &F::cboOutputMode_2nd_H7_Click);
+    lblOutputTime1_2nd_H7 = second.caption("lblOutputTime1_2nd_H7", 2);
+    lblHoldCounter_2nd_1_H7 = second.row("lblHoldCounter_2nd_1_H7", 2);
+    lblSetValue1_2nd_H7 = second.caption("lblSetValue1_2nd_H7", 3);
+    lblCounterSetting_2nd_1_H7 = second.row("lblCounterSetting_2nd_1_H7", 3);
+    lblOutputTime2_2nd_H7 = second.caption("lblOutputTime2_2nd_H7", 4);
+    lblHoldCounter_2nd_2_H7 = second.row("lblHoldCounter_2nd_2_H7", 4);
+    lblSetValue2_2nd_H7 = second.caption("lblSetValue2_2nd_H7", 5);
+    lblCounterSetting_2nd_2_H7 = second.row("lblCounterSetting_2nd_2_H7", 5);
 
     picTimer_H7_batch_dual = makePanel("picTimer_H7_batch_dual", picMode_H7, 5);
-    const Column batch{picTimer_H7_batch_dual, kControlLeft};
-    lblInputMode_batch_H7 = caption("lblInputMode_batch_H7", batch, 0);
-    cboCountInputMode_batch_H7 = makeCombo("cboCountInputMode_batch_H7", batch.panel, kCountInputs,
-                                           &F::cboCountInputMode_batch_H7_Click);
-    placeCombo(cboCountInputMode_batch_H7, batch, 0);
-    lblOutputMode_batch_H7 = caption("lblOutputMode_batch_H7", batch, 1);
-    cboOutputMode_batch_H7 = makeCombo("cboOutputMode_batch_H7", batch.panel, kCounterOutputs,
-                                       &F::cboOutputMode_batch_H7_Click);
-    placeCombo(cboOutputMode_batch_H7, batch, 1);
-    lblOutputTime_batch_H7 = caption("lblOutputTime_batch_H7", batch, 2);
-    lblHoldCounter_batch_H7 = makeRow("lblHoldCounter_batch_H7", batch.panel);
-    placeRow(lblHoldCounter_batch_H7, batch, 2);
-    lblSetValue1_batch_H7 = caption("lblSetValue1_batch_H7", batch, 3);
-    lblCounterSetting_batch_1_H7 = makeRow("lblCounterSetting_batch_1_H7", batch.panel);
-    placeRow(lblCounterSetting_batch_1_H7, batch, 3);
+    const PanelBuilder batch{this, picTimer_H7_batch_dual, kControlLeft};
+    lblInputMode_batch_H7 = batch.caption("lblInputMode_batch_H7", 0);
+    cboCountInputMode_batch_H7 = batch.combo("cboCountInputMode_batch_H7", 0, kCountInputs,
+                                             &F::cboCountInputMode_batch_H7_Click);
+    lblOutputMode_batch_H7 = batch.caption("lblOutputMode_batch_H7", 1);
+    cboOutputMode_batch_H7 = batch.combo("cboOutputMode_batch_H7", 1, kCounterOutputs,
+                                         &F::cboOutputMode_batch_H7_Click);
+    lblOutputTime_batch_H7 = batch.caption("lblOutputTime_batch_H7", 2);
+    lblHoldCounter_batch_H7 = batch.row("lblHoldCounter_batch_H7", 2);
+    lblSetValue1_batch_H7 = batch.caption("lblSetValue1_batch_H7", 3);
+    lblCounterSetting_batch_1_H7 = batch.row("lblCounterSetting_batch_1_H7", 3);
     // The batch set value has a box of its own, hidden in the dual counter.
-    lblBatch = caption("lblBatch", batch, 4);
+    lblBatch = batch.caption("lblBatch", 4);
     picBatch = new QWidget(batch.panel);
     picBatch->setObjectName("picBatch");
-    placeRow(picBatch, batch, 4);
+    placeRow(picBatch, batch.controlLeft, 4);
     lblCounterSetting_batch_2_H7 = makeRow("lblCounterSetting_batch_2_H7", picBatch);
     placeTw(lblCounterSetting_batch_2_H7, 0, 0, 7 * DigitLabelArray::kLabelWidthTw,
             DigitLabelArray::kLabelHeightTw);
 
     picTimer_H7_freq = makePanel("picTimer_H7_freq", picMode_H7, 6);
-    const Column freq{picTimer_H7_freq, kControlLeft};
-    lblOutputMode_H7_freq = caption("lblOutputMode_H7_freq", freq, 0);
-    cboOutputMode_freq_H7 = makeCombo("cboOutputMode_freq_H7", freq.panel, kFreqOutputs,
-                                      &F::cboOutputMode_freq_H7_Click);
-    placeCombo(cboOutputMode_freq_H7, freq, 0);
-    lblAvg_H7_freq = caption("lblAvg_H7_freq", freq, 1);
-    cboSampleAvg_freq_H7 = makeCombo("cboSampleAvg_freq_H7", freq.panel, kSampleAvgs,
-                                     &F::cboSampleAvg_freq_H7_Click);
-    placeCombo(cboSampleAvg_freq_H7, freq, 1);
-    lblAutoZero_H7_freq = caption("lblAutoZero_H7_freq", freq, 2);
-    lblAuto2ZeroTime_freq_H7 = makeRow("lblAuto2ZeroTime_freq_H7", freq.panel);
-    placeRow(lblAuto2ZeroTime_freq_H7, freq, 2);
-    lblStartupTime_H7_freq = caption("lblStartupTime_H7_freq", freq, 3);
-    lblDelay2StartTime_freq_H7 = makeRow("lblDelay2StartTime_freq_H7", freq.panel);
-    placeRow(lblDelay2StartTime_freq_H7, freq, 3);
-    lblSetValue1_H7_freq = caption("lblSetValue1_H7_freq", freq, 4);
-    lblCounterSetting_freq_1_H7 = makeRow("lblCounterSetting_freq_1_H7", freq.panel);
-    placeRow(lblCounterSetting_freq_1_H7, freq, 4);
-    lblSetValue2_H7_freq = caption("lblSetValue2_H7_freq", freq, 5);
-    lblCounterSetting_freq_2_H7 = makeRow("lblCounterSetting_freq_2_H7", freq.panel);
-    placeRow(lblCounterSetting_freq_2_H7, freq, 5);
+    const PanelBuilder freq{this, picTimer_H7_freq, kControlLeft};
+    lblOutputMode_H7_freq = freq.caption("lblOutputMode_H7_freq", 0);
+    cboOutputMode_freq_H7 = freq.combo("cboOutputMode_freq_H7", 0, kFreqOutputs, &F::cboOutputMode_freq_H7_Click);
+    lblAvg_H7_freq = freq.caption("lblAvg_H7_freq", 1);
+    cboSampleAvg_freq_H7 = freq.combo("cboSampleAvg_freq_H7", 1, kSampleAvgs, &F::cboSampleAvg_freq_H7_Click);
+    lblAutoZero_H7_freq = freq.caption("lblAutoZero_H7_freq", 2);
+    lblAuto2ZeroTime_freq_H7 = freq.row("lblAuto2ZeroTime_freq_H7", 2);
+    lblStartupTime_H7_freq = freq.caption("lblStartupTime_H7_freq", 3);
+    lblDelay2StartTime_freq_H7 = freq.row("lblDelay2StartTime_freq_H7", 3);
+    lblSetValue1_H7_freq = freq.caption("lblSetValue1_H7_freq", 4);
+    lblCounterSetting_freq_1_H7 = freq.row("lblCounterSetting_freq_1_H7", 4);
+    lblSetValue2_H7_freq = freq.caption("lblSetValue2_H7_freq", 5);
+    lblCounterSetting_freq_2_H7 = freq.row("lblCounterSetting_freq_2_H7", 5);
 
     picCommon_H7 = makePanel("picCommon_H7", picMode_H7, 6);
-    const Column common{picCommon_H7, kControlLeft};
-    lblCountSpeed_H7 = caption("lblCountSpeed_H7", common, 0);
-    cboMaxFreq_Comm_H7 = makeCombo("cboMaxFreq_Comm_H7", common.panel, kMaxFreqs, &F::cboMaxFreq_Comm_H7_Click);
-    placeCombo(cboMaxFreq_Comm_H7, common, 0);
-    lblDotAdj_H7 = caption("lblDotAdj_H7", common, 1);
-    cboDotAdj_Comm_H7 = makeCombo("cboDotAdj_Comm_H7", common.panel, kDotAdjs, &F::cboDotAdj_Comm_H7_Click);
-    placeCombo(cboDotAdj_Comm_H7, common, 1);
-    lblPreScale_H7 = caption("lblPreScale_H7", common, 2);
-    lblMagnification_Comm_H7 = makeRow("lblMagnification_Comm_H7", common.panel);
-    placeRow(lblMagnification_Comm_H7, common, 2);
+    const PanelBuilder common{this, picCommon_H7, kControlLeft};
+    lblCountSpeed_H7 = common.caption("lblCountSpeed_H7", 0);
+    cboMaxFreq_Comm_H7 = common.combo("cboMaxFreq_Comm_H7", 0, kMaxFreqs, &F::cboMaxFreq_Comm_H7_Click);
+    lblDotAdj_H7 = common.caption("lblDotAdj_H7", 1);
+    cboDotAdj_Comm_H7 = common.combo("cboDotAdj_Comm_H7", 1, kDotAdjs, &F::cboDotAdj_Comm_H7_Click);
+    lblPreScale_H7 = common.caption("lblPreScale_H7", 2);
+    lblMagnification_Comm_H7 = common.row("lblMagnification_Comm_H7", 2);
     // The prescale's first digit starts locked.
     (*lblMagnification_Comm_H7)(0).setEnabled(false);
-    lblInputMethod_H7 = caption("lblInputMethod_H7", common, 3);
-    cboInputMethod_Comm_H7 = makeCombo("cboInputMethod_Comm_H7", common.panel, kInputMethods,
-                                       &F::cboInputMethod_Comm_H7_Click);
-    placeCombo(cboInputMethod_Comm_H7, common, 3);
-    lblKPLevel_H7 = caption("lblKPLevel_H7", common, 4);
-    cboKP_Comm_H7 = makeCombo("cboKP_Comm_H7", common.panel, kKPLevels, &F::cboKP_Comm_H7_Click);
-    placeCombo(cboKP_Comm_H7, common, 4);
-    lblSGWidth_Comm_H7 = caption("lblSGWidth_Comm_H7", common, 5);
-    cboSGWidth_Comm_H7 = makeCombo("cboSGWidth_Comm_H7", common.panel, kSGWidths, &F::cboSGWidth_Comm_H7_Click);
-    placeCombo(cboSGWidth_Comm_H7, common, 5);
+    lblInputMethod_H7 = common.caption("lblInputMethod_H7", 3);
+    cboInputMethod_Comm_H7 = common.combo("cboInputMethod_Comm_H7", 3, kInputMethods,
+                                          &F::cboInputMethod_Comm_H7_Click);
+    lblKPLevel_H7 = common.caption("lblKPLevel_H7", 4);
+    cboKP_Comm_H7 = common.combo("cboKP_Comm_H7", 4, kKPLevels, &F::cboKP_Comm_H7_Click);
+    lblSGWidth_Comm_H7 = common.caption("lblSGWidth_Comm_H7", 5);
+    cboSGWidth_Comm_H7 = common.combo("cboSGWidth_Comm_H7", 5, kSGWidths, &F::cboSGWidth_Comm_H7_Click);
 }
 
 void frmModeSetting_H7::PlaceCommonRow()

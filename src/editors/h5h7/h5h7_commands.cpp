@@ -113,42 +113,30 @@ void frmModeSetting_H7::mSaveAs_Click() { (void)settings_file::SaveSettingAsFlow
 
 // ---------------------------------------------------------------- transfers
 
-void frmModeSetting_H7::mDownload_Click()
-{
-    core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(256));
-    if (!SlaveIdInRange())
-        return;
-    QPointer<frmModeSetting_H7> self(this);
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    LockUi(this);
-    mdi.nUpDownCompare = 1;
-    // An H8 set sends the half of its current mode.
-    nDownloadKind = nFuncMode < 3 ? 3 : 4;
-    frmWriteProcess1::ShowModal();
-    UnlockUi(this);
-    if (!self)
-        return;
-    RefreshDependentControls(nFuncMode > 2 ? 2 : 1);
-    RestoreFocus(focus);
-}
+void frmModeSetting_H7::mDownload_Click() { RunTransfer(256, 1); }
 
-void frmModeSetting_H7::mCompare_Click()
+void frmModeSetting_H7::mCompare_Click() { RunTransfer(254, 2); }
+
+void frmModeSetting_H7::RunTransfer(int statusTextId, int job)
 {
     core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(254));
+    mdi.setPanelText(4, LoadResString(statusTextId));
     if (!SlaveIdInRange())
         return;
     QPointer<frmModeSetting_H7> self(this);
     const QPointer<QWidget> focus = QApplication::focusWidget();
     LockUi(this);
-    mdi.nUpDownCompare = 2;
+    mdi.nUpDownCompare = job;
+    // An H8 set sends the half of its current mode.
+    if (job == 1)
+        nDownloadKind = nFuncMode < 3 ? 3 : 4;
     frmWriteProcess1::ShowModal();
     UnlockUi(this);
     if (!self)
         return;
-    // By the model: an H8 set refreshes the half of its current mode.
-    const int kind = deviceTypeCode() - 1;
+    // A download refreshes the half it sent; a compare goes by the model, an H8 set
+    // by its current mode.
+    const int kind = job == 1 ? (nFuncMode > 2 ? 2 : 1) : deviceTypeCode() - 1;
     if (kind >= 1 && kind <= 3)
         RefreshDependentControls(kind);
     RestoreFocus(focus);

@@ -51,7 +51,10 @@ protected:
         return out;
     }
     // An edit a user makes: a click on the prescale's last digit.
-    static void edit(frmModeSetting_H7& f) { QTest::mouseClick(ui(f).lblMagnification_Comm_H7->label(5), Qt::LeftButton); }
+    static void edit(frmModeSetting_H7& f)
+    {
+        QTest::mouseClick(ui(f).lblMagnification_Comm_H7->label(5), Qt::LeftButton);
+    }
 
     testsupport::ScriptedMessages boxes;
     testsupport::ScriptedFileDialogs dialogs;
@@ -76,7 +79,8 @@ TEST_F(H5H7Commands, SaveQuestionOnEveryWayOut)
         {"Yes, Save As cancelled", [&] { boxes.answer(MsgResult::Yes); dialogs.cancel(); }, false, {}},
         {"Yes, the write fails", [&] { boxes.answer(MsgResult::Yes); dialogs.accept(tmp.path() + "/no/x.kvf"); },
          false, {"Failed to save the file!"}},
-        {"Yes, saved", [&] { boxes.answer(MsgResult::Yes); dialogs.accept(path); }, true, {"File is save completed!"}},
+        {"Yes, saved", [&] { boxes.answer(MsgResult::Yes); dialogs.accept(path); }, true,
+         {"File is save completed!"}},
     };
     const std::pair<const char*, QAction* U::*> commands[] = {
         {"mNew_Click", &U::mNew}, {"mOpen_Click", &U::mOpenSetting}, {"mUpload_Click", &U::mUpload}};
