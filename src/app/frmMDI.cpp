@@ -138,7 +138,9 @@ frmMDI::frmMDI()
     mOpen = mFile->addAction(QString());
     mOpen->setObjectName("mOpen");
     mOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(mOpen, &QAction::triggered, this, &frmMDI::mOpen_Click);
+    // With an editor open, Open goes through the editor's own Open, so its save
+    // question runs and no second editor opens beside it.
+    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
     registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
     mExit = mFile->addAction(QString());
     mExit->setObjectName("mExit");
@@ -239,6 +241,15 @@ void frmMDI::showChild(QWidget* form)
     connect(form, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
+    // An open child's menus take the place of the main window's, whose shortcuts
+    // would otherwise clash with the child's.
+    connect(sub, &QObject::destroyed, this, [this, dying = static_cast<QObject*>(sub)] {
+        for (QMdiSubWindow* s : mdiArea->subWindowList())
+            if (static_cast<QObject*>(s) != dying)
+                return;
+        menuBar()->show();
+    });
+    menuBar()->hide();
     // Forms laid out at fixed positions have no layout to ask for their size: keep
     // the size the form gave itself.
     if (!form->layout())

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -88,13 +89,17 @@ TEST_F(SettingsFileIo, ReadTakesTheFirst256Bytes)
     EXPECT_EQ(byFileBuf, longer.left(256));
 }
 
-TEST_F(SettingsFileIo, WriteReplacesTheWholeFileAndTakesItAsCurrent)
+TEST_F(SettingsFileIo, WriteReplacesTheImageKeepsALongerFilesTailAndTakesItAsCurrent)
 {
-    writeRaw(path("old.kvf"), patterned(300, 'A'));
+    const QByteArray old = patterned(300, 'A');
+    writeRaw(path("old.kvf"), old);
     const QByteArray image = patterned(256);
     EXPECT_EQ(WriteSettingFile(path("old.kvf"), image), 0);
-    EXPECT_EQ(readRaw(path("old.kvf")), image);
+    EXPECT_EQ(readRaw(path("old.kvf")), image + old.mid(256));
     EXPECT_TRUE(bHasFileName);
+    // Written again, the tail is still the old file's.
+    EXPECT_EQ(WriteSettingFile(path("old.kvf"), patterned(256, 'K')), 0);
+    EXPECT_EQ(readRaw(path("old.kvf")), patterned(256, 'K') + old.mid(256));
     EXPECT_EQ(settings_file::currentFile(), path("old.kvf"));
 
     EXPECT_EQ(WriteSettingFile(path("new.kvf"), image), 0);
@@ -115,6 +120,53 @@ TEST_F(SettingsFileIo, FailedWriteLeavesFileAndCurrentFileAlone)
     EXPECT_EQ(readRaw(path("keep.kvf")), old);
     EXPECT_FALSE(bHasFileName);
     EXPECT_EQ(settings_file::currentFile(), path("keep.kvf"));
+}
+
+// A folder that takes no new file (the temporary file of the atomic write) while the
+// settings file in it may still be written.
+class ClosedFolder {
+public:
+    explicit ClosedFolder(const QString& dir) : dir_(dir)
+    {
+        if (geteuid() != 0)
+            QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        else
+            immutable_ = QProcess::execute("chattr", {"+i", dir_}) == 0;
+    }
+    ~ClosedFolder()
+    {
+        if (immutable_)
+            QProcess::execute("chattr", {"-i", dir_});
+        QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool takesNewFiles() const
+    {
+        QFile probe(dir_ + "/probe");
+        const bool made = probe.open(QIODevice::WriteOnly);
+        if (made)
+            probe.remove();
+        return made;
+    }
+
+private:
+    QString dir_;
+    bool immutable_ = false;
+};
+
+TEST_F(SettingsFileIo, WriteInPlaceWhereTheFolderTakesNoNewFile)
+{
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("closed"));
+    const QString file = tmp.path() + "/closed/set.kvf";
+    const QByteArray old = patterned(280, 'A');
+    writeRaw(file, old);
+    ClosedFolder closed(tmp.path() + "/closed");
+    if (closed.takesNewFiles())
+        GTEST_SKIP() << "this system cannot close a folder to new files";
+
+    EXPECT_EQ(WriteSettingFile(file, patterned(256)), 0);
+    EXPECT_EQ(readRaw(file), patterned(256) + old.mid(256));
+    EXPECT_EQ(settings_file::currentFile(), file);
+    EXPECT_EQ(WriteSettingFile(tmp.path() + "/closed/new.kvf", patterned(256)), 15);
 }
 
 TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)
