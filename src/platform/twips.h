@@ -16,8 +16,8 @@ inline void placeTw(QWidget* w, double left, double top, double width, double he
 }
 
 // A font of the windows' point size pinned to pixels, so text fits the fixed boxes
-// whatever the screen's dpi (12 pt = 16 px). The boxes were measured for Arial:
-// Liberation Sans has its metrics, and WenQuanYi Micro Hei draws the Chinese texts.
+// whatever the screen's dpi (12 pt = 16 px). The layouts were measured for Arial:
+// Liberation Sans has its metrics, and the Chinese captions come from WenQuanYi.
 inline QFont formFont(double points, bool bold = false)
 {
     QFont f;

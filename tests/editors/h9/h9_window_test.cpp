@@ -224,6 +224,11 @@ TEST_F(H9Window, TransfersRunLockedFromMenuKeysButtonAndToolbarAndRefreshAfterwa
     key(Qt::Key_F6);
     key(Qt::Key_F9);
     EXPECT_EQ(spy.runs, QStringList{"1:0"});
+
+    // The toolbar's Save saves (through Save As: the set has no file yet).
+    dialogs.accept(path("toolbar.kvf"));
+    EXPECT_TRUE(ed().invokeCommand("mSaveSetting_Click"));
+    EXPECT_EQ(testhelp::readRaw(path("toolbar.kvf")).size(), 256);
 }
 
 TEST_F(H9Window, KeyProtectionByTheUserIsAChangeOfTheSet)
