@@ -140,4 +140,17 @@ TEST_F(H9Editor, TheMainWindowsOpenGoesThroughTheOpenEditorAndItsMenusTakeThePla
     EXPECT_FALSE(frmModeSetting_H9::isLoaded());
     testsupport::dropDeferredDeletes();
     EXPECT_FALSE(mdi.menuBar()->isHidden());
+
+    // Exit asks about a changed set too (an uploaded one is changed), and Cancel keeps
+    // the program and the set.
+    frmModeSetting_H9& again = editor();
+    again.Show();
+    again.mFuncModeSelect_0_Click();
+    changed() = true;
+    mdi.show();
+    boxes.answer(platform::MsgResult::Yes).answer(platform::MsgResult::Cancel);
+    mdi.mExit_Click();
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(251));
+    EXPECT_TRUE(frmModeSetting_H9::isLoaded());
+    EXPECT_TRUE(mdi.isVisible());
 }

@@ -259,11 +259,15 @@ TEST_F(H9Window, KeyProtectionByTheUserIsAChangeOfTheSet)
     EXPECT_FALSE(mdi.Buttons(11).Value());
     EXPECT_EQ(mdi.Buttons(11).Image(), "KP_OFF");
 
-    // Power saving from its key: the note shows, the set is changed.
+    // Power saving from its key and from the toolbar: the note follows, the set is changed.
     key(Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(bPowerSaving_H9, 1);
     EXPECT_FALSE(w().lblPSCaution->isHidden());
     EXPECT_TRUE(mdi.bChange);
+    EXPECT_TRUE(ed().invokeCommand("mPowerSaving_Click"));
+    EXPECT_EQ(bPowerSaving_H9, 0);
+    EXPECT_TRUE(w().lblPSCaution->isHidden());
+    EXPECT_EQ(mdi.Buttons(12).Image(), "PS_OFF");
 }
 
 TEST_F(H9Window, MonitorHidesTheEditorWhichComesBackWithItsValues)
@@ -273,10 +277,14 @@ TEST_F(H9Window, MonitorHidesTheEditorWhichComesBackWithItsValues)
     mdi.setPanelText(1, "");
     key(Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(mdi.commands, QStringList{"mMonitoring_Click"});
+    mdi.commands.clear();
     EXPECT_FALSE(ed().isVisible());
     EXPECT_TRUE(loaded());
     ed().Show();
     EXPECT_TRUE(ed().isVisible());
+    EXPECT_TRUE(ed().invokeCommand("mMonitoring_Click")); // the toolbar's MonitorStart
+    EXPECT_FALSE(ed().isVisible());
+    ed().Show();
     EXPECT_TRUE(w().mFuncModeSelect_6->isChecked());
     EXPECT_EQ(w().lblCounterSettingA_Dual_F->digits(), "990999");
     EXPECT_EQ(mdi.PanelText(1), ModelName(1));
