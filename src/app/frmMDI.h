@@ -105,7 +105,8 @@ public:
     QString PanelText(int panel) const override { return StatusBar1->PanelText(panel); }
     void setPanelText(int panel, const QString& text) override { StatusBar1->setPanelText(panel, text); }
     core::ToolbarButtonState& Buttons(int index) override { return Toolbar1->Buttons(index); }
-    bool ToolbarVisible() const override { return Toolbar1->isVisible(); }
+    // The toolbar's own flag: a main window not on screen yet still has it shown.
+    bool ToolbarVisible() const override { return !Toolbar1->isHidden(); }
     void setToolbarVisible(bool visible) override { Toolbar1->setVisible(visible); }
     bool isToolbarAction(const QAction* action) const override { return action->parent() == Toolbar1; }
     // Shows `form` as the child window (modeless); it is unloaded with its window.
@@ -128,7 +129,8 @@ public:
     void mNew_Click() override {}
     void mVelHelp_Click() override {}
     void mAbout_Click() override {}
-    void mMonitoring_Click() override {}
+    // Opens the monitoring window in place of the editor (monitor_command.cpp).
+    void mMonitoring_Click() override;
     void mCommSetting_Click();
     void Toolbar1_ButtonClick(const QString& key);
 
@@ -143,6 +145,8 @@ private:
     void MDIForm_Load();
     void ApplyTextsMDI();
     bool MDIForm_QueryUnload();
+    // Shows the main window's menus only while no child window (but `going`) is open.
+    void UpdateOwnMenus(const QObject* going = nullptr);
 
     std::map<QString, std::function<void()>> ownCommands_;
     core::Shell* previousShell_ = nullptr;

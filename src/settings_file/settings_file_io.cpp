@@ -59,15 +59,20 @@ int WriteSettingFile(const QString& path, const SettingFileImage& image)
     // itself may be written, it is written in place.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        if (file.write(content) != content.size()) {
+        // The bytes are pushed out before commit(), which does not notice a flush that
+        // fails part way (a full disk) and would put the short file in place of the old.
+        if (file.write(content) != content.size() || !file.flush()) {
             file.cancelWriting();
             return 15;
         }
         if (!file.commit())
             return 15;
     } else {
+        // Only where the folder refuses new files: in place, a failed write would cost
+        // the old file.
+        const QFileInfo info(path);
         QFile direct(path);
-        if (!QFileInfo(path).isFile() || !direct.open(QIODevice::WriteOnly))
+        if (QFileInfo(info.absolutePath()).isWritable() || !info.isFile() || !direct.open(QIODevice::WriteOnly))
             return 15;
         const bool written = direct.write(content) == content.size() && direct.flush();
         direct.close();

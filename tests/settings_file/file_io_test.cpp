@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 using platform::MsgResult;
@@ -122,51 +125,76 @@ TEST_F(SettingsFileIo, FailedWriteLeavesFileAndCurrentFileAlone)
     EXPECT_EQ(settings_file::currentFile(), path("keep.kvf"));
 }
 
-// A folder that takes no new file (the temporary file of the atomic write) while the
-// settings file in it may still be written.
-class ClosedFolder {
+// Files of this process may grow to `bytes` and no further; a write beyond fails
+// (SIGXFSZ ignored) instead of ending the process.
+class FileSizeLimit {
 public:
-    explicit ClosedFolder(const QString& dir) : dir_(dir)
+    explicit FileSizeLimit(rlim_t bytes)
     {
-        if (geteuid() != 0)
-            QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        else
-            immutable_ = QProcess::execute("chattr", {"+i", dir_}) == 0;
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~ClosedFolder()
+    ~FileSizeLimit()
     {
-        if (immutable_)
-            QProcess::execute("chattr", {"-i", dir_});
-        QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    bool takesNewFiles() const
-    {
-        QFile probe(dir_ + "/probe");
-        const bool made = probe.open(QIODevice::WriteOnly);
-        if (made)
-            probe.remove();
-        return made;
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
     }
 
 private:
-    QString dir_;
-    bool immutable_ = false;
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
 };
+
+TEST_F(SettingsFileIo, WriteCutShortLeavesTheOldFileWhole)
+{
+    const QByteArray old = patterned(256, 'A');
+    writeRaw(path("keep.kvf"), old);
+    ASSERT_EQ(WriteSettingFile(path("keep.kvf"), old), 0);
+    bHasFileName = false;
+    int rc = 0;
+    {
+        const FileSizeLimit limit(100);
+        rc = WriteSettingFile(path("keep.kvf"), patterned(256));
+    }
+    EXPECT_EQ(rc, 15);
+    EXPECT_EQ(readRaw(path("keep.kvf")), old);
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"keep.kvf"}) << "no piece of the new file is left";
+    EXPECT_FALSE(bHasFileName);
+}
 
 TEST_F(SettingsFileIo, WriteInPlaceWhereTheFolderTakesNoNewFile)
 {
+    // The folder takes no new file (the atomic write's temporary file) while the file
+    // in it may be written: closed by its permissions, or for root by its attribute.
+    const QString dir = tmp.path() + "/closed";
+    const QString file = dir + "/set.kvf";
     ASSERT_TRUE(QDir(tmp.path()).mkdir("closed"));
-    const QString file = tmp.path() + "/closed/set.kvf";
     const QByteArray old = patterned(280, 'A');
     writeRaw(file, old);
-    ClosedFolder closed(tmp.path() + "/closed");
-    if (closed.takesNewFiles())
+    const auto reopen = [&] {
+        QProcess::execute("chattr", {"-i", dir});
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    };
+    if (geteuid() != 0)
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    else
+        QProcess::execute("chattr", {"+i", dir});
+    QFile probe(dir + "/probe");
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        reopen();
         GTEST_SKIP() << "this system cannot close a folder to new files";
-
-    EXPECT_EQ(WriteSettingFile(file, patterned(256)), 0);
+    }
+    const int inPlace = WriteSettingFile(file, patterned(256));
+    const int newFile = WriteSettingFile(dir + "/new.kvf", patterned(256));
+    reopen();
+    EXPECT_EQ(inPlace, 0);
     EXPECT_EQ(readRaw(file), patterned(256) + old.mid(256));
     EXPECT_EQ(settings_file::currentFile(), file);
-    EXPECT_EQ(WriteSettingFile(tmp.path() + "/closed/new.kvf", patterned(256)), 15);
+    EXPECT_EQ(newFile, 15);
 }
 
 TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)
