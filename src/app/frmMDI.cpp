@@ -138,7 +138,9 @@ frmMDI::frmMDI()
     mOpen = mFile->addAction(QString());
     mOpen->setObjectName("mOpen");
     mOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(mOpen, &QAction::triggered, this, &frmMDI::mOpen_Click);
+    // With an editor open, Open goes through the editor's own Open, so its save
+    // question runs and no second editor opens beside it.
+    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
     registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
     mExit = mFile->addAction(QString());
     mExit->setObjectName("mExit");
@@ -227,6 +229,7 @@ void frmMDI::showChild(QWidget* form)
         if (sub->widget() == form) {
             sub->show();
             mdiArea->setActiveSubWindow(sub);
+            UpdateOwnMenus();
             return;
         }
     }
@@ -239,6 +242,8 @@ void frmMDI::showChild(QWidget* form)
     connect(form, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
+    connect(sub, &QObject::destroyed, this, [this, going = static_cast<QObject*>(sub)] { UpdateOwnMenus(going); });
+    UpdateOwnMenus();
     // Forms laid out at fixed positions have no layout to ask for their size: keep
     // the size the form gave itself.
     if (!form->layout())
@@ -247,6 +252,20 @@ void frmMDI::showChild(QWidget* form)
     sub->show();
     form->show();
     mdiArea->setActiveSubWindow(sub);
+}
+
+void frmMDI::UpdateOwnMenus(const QObject* going)
+{
+    // An open child's menus take the place of the main window's, whose shortcuts would
+    // otherwise clash with the child's (and whose Open and Upload would start a second
+    // editor or a transfer under the open one).
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (static_cast<QObject*>(sub) != going && sub->widget() && sub->widget() != going) {
+            menuBar()->hide();
+            return;
+        }
+    }
+    menuBar()->show();
 }
 
 QWidget* frmMDI::ActiveForm() const

@@ -145,6 +145,8 @@ private:
     void MDIForm_Load();
     void ApplyTextsMDI();
     bool MDIForm_QueryUnload();
+    // Shows the main window's menus only while no child window (but `going`) is open.
+    void UpdateOwnMenus(const QObject* going = nullptr);
 
     std::map<QString, std::function<void()>> ownCommands_;
     core::Shell* previousShell_ = nullptr;

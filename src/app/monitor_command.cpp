@@ -5,7 +5,6 @@
 #include "monitor/frmMonitoring.h"
 
 #include <QMdiSubWindow>
-#include <QMenuBar>
 
 void frmMDI::mMonitoring_Click()
 {
@@ -16,12 +15,6 @@ void frmMDI::mMonitoring_Click()
         else
             editor->hide();
     }
-    frmMonitoring& monitor = frmMonitoring::instance();
-    if (!open) {
-        // The window's own menus take the place of the main window's, whose Open and
-        // Upload would start a transfer or an editor under the running monitor.
-        menuBar()->hide();
-        connect(&monitor, &QObject::destroyed, this, [this] { menuBar()->show(); });
-    }
-    showChild(&monitor);
+    // Its own menus take the place of the main window's, as every child's do.
+    showChild(&frmMonitoring::instance());
 }
