@@ -232,8 +232,9 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
     edit(first);
     // The main window hands Open to the open editor, which asks first.
     boxes.answer(MsgResult::Cancel).answer(MsgResult::No);
-    EXPECT_TRUE(first.invokeCommand("mOpenSetting_Click"));
+    frmMDI::instance().mOpen->trigger();
     EXPECT_EQ(frmModeSetting_H7::loaded(), &first);
+    EXPECT_EQ(boxes.last().text, question);
     dialogs.accept(path);
     EXPECT_TRUE(first.invokeCommand("mOpenSetting_Click"));
     testsupport::dropDeferredDeletes();
