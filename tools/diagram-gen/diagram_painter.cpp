@@ -68,11 +68,11 @@ private:
     {
         double y = s(10);
         p_.setPen(kInk);
-        p_.setFont(font(s(25), true));
+        p_.setFont(font(s(28), true));
         const QFontMetricsF big(p_.font());
         p_.drawText(QRectF(s(14), y, img_.width() - s(28), big.height()), Qt::AlignLeft | Qt::AlignTop, d_.title);
         y += big.height() + s(2);
-        p_.setFont(font(s(17)));
+        p_.setFont(font(s(20)));
         const QFontMetricsF small(p_.font());
         p_.setPen(QColor(80, 80, 80));
         for (const QString& line : d_.context) {
@@ -87,7 +87,7 @@ private:
 
     void layoutRows(double top, double bottom)
     {
-        plotLeft_ = s(200);
+        plotLeft_ = s(214);
         plotRight_ = img_.width() - s(22);
         double weights = 0;
         for (const Row& r : d_.rows)
@@ -107,7 +107,7 @@ private:
 
     void drawMarkers(double top, double /*bottom*/)
     {
-        p_.setFont(font(s(14)));
+        p_.setFont(font(s(17)));
         const QFontMetricsF fm(p_.font());
         for (const Marker& m : d_.markers) {
             const double mx = x(m.at);
@@ -123,15 +123,15 @@ private:
     void drawLabel(const Row& r, double top, double bottom)
     {
         p_.setPen(kInk);
-        p_.setFont(font(s(16), isOutput(r)));
+        p_.setFont(font(s(20), isOutput(r)));
         const QFontMetricsF fm(p_.font());
         const QStringList lines = r.label.split(QLatin1Char('\n'));
         const double h = fm.height() * lines.size();
         double y = (top + bottom) / 2 - h / 2;
-        p_.setFont(font(s(16), isOutput(r)));
+        p_.setFont(font(s(20), isOutput(r)));
         for (int i = 0; i < lines.size(); ++i) {
             if (i == 1) {
-                p_.setFont(font(s(14)));
+                p_.setFont(font(s(17)));
                 p_.setPen(QColor(90, 90, 90));
             }
             p_.drawText(QRectF(s(14), y, plotLeft_ - s(24), fm.height()), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
@@ -168,7 +168,7 @@ private:
             head.closeSubpath();
             p_.fillPath(head, kInk);
         }
-        p_.setFont(font(s(14)));
+        p_.setFont(font(s(17)));
         const QFontMetricsF fm(p_.font());
         const double w = fm.horizontalAdvance(sp.text);
         // Above the arrow when it is long enough, else beside its end.
@@ -227,7 +227,7 @@ private:
         const auto [hi, lo] = levels(top, bottom);
         const double mid = (hi + lo) / 2, e = s(6);
         p_.setPen(QPen(kSignal, s(2.2)));
-        p_.setFont(font(s(14), true));
+        p_.setFont(font(s(17), true));
         for (const BusSegment& sg : segs) {
             const double a = x(sg.from) + (sg.from > 0 ? e : 0), b = x(sg.to) - (sg.to < 100 ? e : 0);
             QPainterPath hex;
@@ -285,7 +285,7 @@ private:
             p_.drawPath(path);
         }
         // The level names over everything else, so that no hatching hides them.
-        p_.setFont(font(s(14), true));
+        p_.setFont(font(s(17), true));
         const QFontMetricsF fm(p_.font());
         for (const Level& l : r.levels) {
             const double w = fm.horizontalAdvance(l.name);
@@ -322,7 +322,7 @@ private:
         head.lineTo(plotRight_, y + s(4));
         head.closeSubpath();
         p_.fillPath(head, QColor(120, 120, 120));
-        p_.setFont(font(s(14)));
+        p_.setFont(font(s(17)));
         p_.setPen(QColor(110, 110, 110));
         p_.drawText(QRectF(plotLeft_ - s(60), y - s(10), s(52), s(20)), Qt::AlignRight | Qt::AlignVCenter,
                     QStringLiteral("time"));
@@ -333,7 +333,7 @@ private:
     {
         hatch(QRectF(s(14), y, s(26), s(16)));
         p_.setPen(QColor(90, 90, 90));
-        p_.setFont(font(s(14)));
+        p_.setFont(font(s(17)));
         p_.drawText(QRectF(s(48), y - s(2), img_.width() - s(60), s(20)), Qt::AlignLeft | Qt::AlignVCenter,
                     QStringLiteral("depends on details of the mode not shown here"));
     }

@@ -219,12 +219,12 @@ Diagram totalCount()
     Diagram d;
     d.title = text(228);
     d.context << QStringLiteral("Channel B: the total count. The reset clears the counter, not the total.");
-    d.rows = {sig(QStringLiteral("Count input"), QStringLiteral("P4-40/6 P52-88/6")),
-              sig(QStringLiteral("Reset"), QStringLiteral("L0 H46 L50")),
+    d.rows = {sig(QStringLiteral("Count input"), QStringLiteral("P4-40/6 P58-94/6")),
+              sig(QStringLiteral("Reset"), QStringLiteral("L0 H54 L58")),
               value(QStringLiteral("Present value"), {{QStringLiteral("SV"), 1}},
-                    QStringLiteral("0:0 4:0 40:1/6 X46 46:0 52:0 88:1/6 X100")),
-              value(QStringLiteral("Total count"), {}, QStringLiteral("0:0 4:0 40:6/6 52:6 88:12/6 100:12"))};
-    d.markers = {{40, QStringLiteral("count-up")}, {46, QStringLiteral("reset")}, {88, QString()}};
+                    QStringLiteral("0:0 4:0 40:1/6 X54 54:0 58:0 94:1/6 X100")),
+              value(QStringLiteral("Total count"), {}, QStringLiteral("0:0 4:0 40:6/6 58:6 94:12/6"))};
+    d.markers = {{40, QStringLiteral("count-up")}, {54, QStringLiteral("reset")}, {94, QString()}};
     return d;
 }
 

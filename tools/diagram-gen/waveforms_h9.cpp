@@ -192,6 +192,14 @@ const QStringList kOutputItems = {"0 : N-1", "1 : F-1", "2 : C-1",  "3 : R-1",  
 
 QString outputText(int code) { return kOutputItems.at(code); }
 
+// With a batch counter the list holds four of the outputs, numbered afresh.
+QString batchOutputText(int code)
+{
+    static const QList<int> codes = {4, 10, 12, 13};
+    static const QStringList items = {"0 : K-1", "1 : K-2", "2 : Q-1", "3 : Q-2"};
+    return items.at(codes.indexOf(code));
+}
+
 // The present value between count-ups: up from 0 to the set value, or down from it to
 // 0, in `steps` counts per train; not fixed from each count-up to the next reset.
 QString presentValue(bool down, const std::vector<std::pair<double, double>>& trains, int steps,
@@ -279,7 +287,7 @@ Diagram batchCounter(int outputMode0, int inputMode1, int outputMode1)
     const bool down = inputModes()[inputMode1].down;
     Diagram d;
     d.title = text(142);
-    d.context << QStringLiteral("Counter: ") + inputText(inputMode1) + QStringLiteral(", ") + outputText(outputMode1)
+    d.context << QStringLiteral("Counter: ") + inputText(inputMode1) + QStringLiteral(", ") + batchOutputText(outputMode1)
               << QStringLiteral("Batch counter: ") + text(300 + outputMode0);
     // Three counts to each count-up (20, 51, 82), resets at 30 and 61; the batch set
     // value of 3 is reached at the third count-up.
