@@ -252,8 +252,6 @@ Diagram singleCounter(const std::vector<int>& inputCodes, int outputCode)
 // counts the counter's count-ups. Both are drawn counting up whatever the counter's
 // direction.
 
-const std::vector<Level> kNoLevels;
-
 Row firstCounterOutput(const QString& label, int outputMode0, double at)
 {
     return outputMode0 == 0 ? sig(label, QStringLiteral("L0 H%1").arg(at))

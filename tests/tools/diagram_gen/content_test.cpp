@@ -168,9 +168,8 @@ TEST(DiagramTables, EveryCountStepFallsOnAnInputPulse)
             ASSERT_TRUE(runs) << p.path.toStdString();
             for (const ValueRun& run : *runs)
                 for (size_t i = 1; i < run.points.size(); ++i) {
-                    const auto [t0, v0] = run.points[i - 1];
-                    const auto [t1, v1] = run.points[i];
-                    if (t0 != t1 || v0 == v1)
+                    const double t0 = run.points[i - 1].first, t1 = run.points[i].first;
+                    if (t0 != t1 || run.points[i - 1].second == run.points[i].second)
                         continue;
                     ++checked;
                     EXPECT_TRUE(std::any_of(edges.begin(), edges.end(), [&](double e) { return qAbs(e - t1) < 1e-6; }))
