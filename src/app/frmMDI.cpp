@@ -54,6 +54,14 @@ frmMDI::frmMDI()
 
 frmMDI::~frmMDI()
 {
+    // The children go with the window's bases, after this part of it: they must not
+    // call back into it.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        disconnect(sub, nullptr, this, nullptr);
+        if (sub->widget())
+            disconnect(sub->widget(), nullptr, this, nullptr);
+    }
     if (&core::shell() == this)
         core::setShell(previousShell_);
 }
@@ -61,7 +69,7 @@ frmMDI::~frmMDI()
 void frmMDI::ConnectHandlers()
 {
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        UpdateOwnMenus();
+        UpdateOwnMenus(nullptr);
         if (sub && sub->widget())
             emit core::shellEvents().childActivated(sub->widget());
     });
@@ -160,11 +168,11 @@ void frmMDI::MDIForm_Activate()
     }
 }
 
-void frmMDI::UpdateOwnMenus()
+void frmMDI::UpdateOwnMenus(const QObject* going)
 {
     bool childOpen = false;
     for (QMdiSubWindow* sub : mdiArea->subWindowList())
-        childOpen = childOpen || sub->widget();
+        childOpen = childOpen || (sub != going && sub->widget() && sub->widget() != going);
     menuBar()->setVisible(!childOpen);
     // A hidden menu bar still takes its items' shortcuts for the window; tied to their
     // menus, they wait for menus that are never opened.
@@ -191,7 +199,8 @@ void frmMDI::showChild(QWidget* form)
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
     // The own menus come back once the last child has gone.
-    connect(sub, &QObject::destroyed, this, [this] { UpdateOwnMenus(); });
+    connect(form, &QObject::destroyed, this, &frmMDI::UpdateOwnMenus);
+    connect(sub, &QObject::destroyed, this, &frmMDI::UpdateOwnMenus);
     // Forms laid out at fixed positions have no layout to ask for their size: keep
     // the size the form gave itself.
     if (!form->layout())
@@ -200,7 +209,7 @@ void frmMDI::showChild(QWidget* form)
     sub->show();
     form->show();
     mdiArea->setActiveSubWindow(sub);
-    UpdateOwnMenus();
+    UpdateOwnMenus(nullptr);
 }
 
 QWidget* frmMDI::ActiveForm() const

@@ -171,8 +171,9 @@ private:
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     void ApplyTextsMDI();
-    // The own menu bar while no child window is open.
-    void UpdateOwnMenus();
+    // The own menu bar while no child window is open; `going` is a child (or its
+    // frame) on its way out.
+    void UpdateOwnMenus(const QObject* going);
 
     std::map<QString, std::function<void()>> ownCommands_;
     core::Shell* previousShell_ = nullptr;

@@ -107,6 +107,7 @@ void frmMDI::setupUi()
     resize(900, 720);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
+        resize(size().boundedTo(avail.size()));
         move(avail.center() - QPoint(width() / 2, height() / 2));
     }
 

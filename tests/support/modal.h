@@ -1,0 +1,30 @@
+#pragma once
+// Drives a modal window from inside its own event loop: `act` runs once the next
+// modal window is on screen and active (and the test fails if none comes).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace testsupport {
+
+inline void whenModalShown(std::function<void(QWidget*)> act, int triesLeft = 200)
+{
+    QTimer::singleShot(triesLeft == 200 ? 0 : 5, [act = std::move(act), triesLeft]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && QApplication::activeWindow() == modal) {
+            act(modal);
+            return;
+        }
+        if (triesLeft <= 0) {
+            ADD_FAILURE() << "no modal window came";
+            return;
+        }
+        whenModalShown(std::move(act), triesLeft - 1);
+    });
+}
+
+} // namespace testsupport
