@@ -17,7 +17,7 @@ void frmAbout::setupUi()
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(platform::formFont(9));
-    setFixedSize(tw(6360), tw(3600));
+    setFixedSize(tw(6360), tw(3840));
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
@@ -30,24 +30,24 @@ void frmAbout::setupUi()
     Label1->setFont(platform::formFont(10, true));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTw(Label1, 1440, 240, 4680, 660);
+    placeTw(Label1, 1440, 240, 4680, 900);
 
     lblVersion = new QLabel(this);
     lblVersion->setObjectName("lblVersion");
-    placeTw(lblVersion, 1440, 960, 4680, 285);
+    placeTw(lblVersion, 1440, 1200, 4680, 285);
 
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
-    placeTw(Label2, 1440, 1305, 4680, 285);
+    placeTw(Label2, 1440, 1545, 4680, 285);
 
     lblDisclaimer = new QLabel(this);
     lblDisclaimer->setObjectName("lblDisclaimer");
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTw(lblDisclaimer, 240, 1800, 5880, 900);
+    placeTw(lblDisclaimer, 240, 2040, 5880, 900);
 
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    placeTw(cmdOK, 4905, 3000, 1215, 375);
+    placeTw(cmdOK, 4905, 3240, 1215, 375);
 }
