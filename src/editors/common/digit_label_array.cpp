@@ -3,7 +3,12 @@
 #include "core/digit_rows.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
 
 using platform::tw;
 
@@ -14,6 +19,9 @@ DigitLabel::DigitLabel(int index, QWidget* parent) : QLabel(parent), index_(inde
     // A right click edits the digit; no context menu may take it.
     setContextMenuPolicy(Qt::PreventContextMenu);
     resize(tw(DigitLabelArray::kLabelWidthTw), tw(DigitLabelArray::kLabelHeightTw));
+    // Digits are reached by Tab and by a click, so a value can be entered without a
+    // mouse; the separator is never edited and never takes the focus.
+    setFocusPolicy(index == DigitLabelArray::kSeparator ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void DigitLabel::setCaption(const QString& caption)
@@ -52,6 +60,53 @@ void DigitLabel::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
 }
 
+void DigitLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Plus:
+        emit MouseDown(index_, Qt::LeftButton);
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_Minus:
+        emit MouseDown(index_, Qt::RightButton);
+        return;
+    case Qt::Key_Left:
+        emit FocusStep(index_, -1);
+        return;
+    case Qt::Key_Right:
+        emit FocusStep(index_, +1);
+        return;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.at(0).isDigit() && typed.at(0).unicode() < 128) {
+        // Forward through the row's own wheel, so a row that refuses a value refuses
+        // it from the keyboard as well; a step that changes nothing ends the turn.
+        for (int step = 0; step < 10 && text() != typed; ++step) {
+            const QString before = text();
+            emit MouseDown(index_, Qt::LeftButton);
+            if (text() == before)
+                break;
+        }
+        if (text() == typed)
+            emit FocusStep(index_, +1);
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void DigitLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 DigitLabelArray::DigitLabelArray(const QString& name, Style style, QWidget* parent) : QWidget(parent)
 {
     setObjectName(name);
@@ -72,6 +127,7 @@ DigitLabelArray::DigitLabelArray(const QString& name, Style style, QWidget* pare
         l->setText(QStringLiteral("0"));
         connect(l, &DigitLabel::Change, this, &DigitLabelArray::Change);
         connect(l, &DigitLabel::MouseDown, this, &DigitLabelArray::MouseDown);
+        connect(l, &DigitLabel::FocusStep, this, &DigitLabelArray::FocusNeighbour);
         labels_[static_cast<std::size_t>(i)] = l;
     }
     resize(tw(7 * kLabelWidthTw), tw(kLabelHeightTw));
@@ -128,6 +184,24 @@ void DigitLabelArray::Wheel(int index, Qt::MouseButton button, int modulo)
         return;
     DigitLabel& label = (*this)(index);
     label.setCaption(WheelStep(label.Caption(), button, modulo));
+}
+
+void DigitLabelArray::FocusNeighbour(int index, int direction)
+{
+    if (index < 0 || index > 5)
+        return;
+    std::vector<DigitLabel*> digits;
+    for (int i = 0; i < 6; ++i) {
+        DigitLabel* l = labels_[static_cast<std::size_t>(i)];
+        if (l == labels_[static_cast<std::size_t>(index)] || (l->isEnabled() && !l->isHidden()))
+            digits.push_back(l);
+    }
+    std::sort(digits.begin(), digits.end(), [](const DigitLabel* a, const DigitLabel* b) { return a->Left() < b->Left(); });
+    const auto at = std::find(digits.begin(), digits.end(), labels_[static_cast<std::size_t>(index)]);
+    const auto pos = at - digits.begin() + direction;
+    if (pos < 0 || pos >= static_cast<std::ptrdiff_t>(digits.size()))
+        return;
+    digits[static_cast<std::size_t>(pos)]->setFocus(direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void PackDigitLabels(DigitLabelArray& row, const DigitLabelOrder& order)

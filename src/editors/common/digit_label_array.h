@@ -27,10 +27,19 @@ public:
 signals:
     void Change(int index);
     // A mouse press on an enabled label: Qt::LeftButton adds, Qt::RightButton subtracts.
+    // The keyboard raises it too, so every row's own rules apply to both.
     void MouseDown(int index, Qt::MouseButton button);
+    // Left (-1) or Right (+1) was pressed on the focused digit.
+    void FocusStep(int index, int direction);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Keyboard entry on a focused digit: Up or + adds one (as a left click), Down or -
+    // subtracts one (as a right click), a digit key turns the wheel forward until the
+    // digit shows it and then moves on to the next digit, Left and Right move between
+    // the digits of the row.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;
@@ -70,6 +79,9 @@ public:
     static QString WheelStep(const QString& caption, Qt::MouseButton button, int modulo = 10);
     // Turns digit `index` (0 to 5) one step; the separator and other buttons do nothing.
     void Wheel(int index, Qt::MouseButton button, int modulo = 10);
+    // Gives the keyboard focus to the enabled digit next to `index` on screen (by its
+    // place, which follows the layout), `direction` -1 left or +1 right; nothing at an end.
+    void FocusNeighbour(int index, int direction);
 
 signals:
     // A caption of any label changed.
