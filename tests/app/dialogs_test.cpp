@@ -2,12 +2,14 @@
 // the main window, with the title the program gives it (an empty one stays empty).
 #include "app/frmAbout.h"
 #include "app/frmMDI.h"
+#include "app/frmMacTypeSel.h"
 #include "link/frmCommSetup.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
 #include "support/form_access.h"
 #include "support/modal.h"
+#include "support/text_fit.h"
 #include "support/windows.h"
 
 #include <gtest/gtest.h>
@@ -127,4 +129,20 @@ TEST_F(Dialogs, BoxesAndDialogsOpenOnTheMainWindowWithTheirOwnTitles)
     platform::CommonDialog files;
     EXPECT_EQ(files.ShowOpen(), platform::kDialogCancelled);
     EXPECT_EQ(dialogs, 2);
+}
+
+TEST_F(Dialogs, ChooserAndAboutTextsFitTheirControlsInEachLanguage)
+{
+    for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
+                                    platform::Language::SimplifiedChinese}) {
+        SCOPED_TRACE(static_cast<int>(lang));
+        platform::setLanguage(lang);
+        for (QWidget* w : {static_cast<QWidget*>(&frmMacTypeSel::instance()), static_cast<QWidget*>(&frmAbout::instance())}) {
+            const QStringList clipped = testsupport::clippedTexts(w);
+            EXPECT_TRUE(clipped.isEmpty()) << clipped.join('\n').toStdString();
+        }
+        frmMacTypeSel::unload();
+        frmAbout::unload();
+        testsupport::closeChildWindows();
+    }
 }
