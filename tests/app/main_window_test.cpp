@@ -51,21 +51,18 @@ protected:
 using platform::MsgResult;
 
 // A child window as the main window sees an editor or the live view: it takes the
-// toolbar's commands it has, and its close asks about unsaved changes as an editor's
+// toolbar commands it has, and its close asks about unsaved changes as an editor's
 // does (not while the program closes from the live view).
 class ChildForm : public QWidget, public core::ToolbarCommandTarget {
 public:
     explicit ChildForm(const char* tag, QStringList commands = {}) : commands_(std::move(commands))
     {
         setProperty("Tag", QString::fromLatin1(tag));
-        resize(300, 200);
     }
     bool invokeCommand(const QString& handlerName) override
     {
-        if (!commands_.contains(handlerName))
-            return false;
         ran << handlerName;
-        return true;
+        return commands_.contains(handlerName);
     }
     QStringList ran;
     bool closed = false;
@@ -73,27 +70,23 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        core::Shell& mdi = core::shell();
-        if (mdi.bChange && !mdi.bMonitorUnload
-            && platform::MsgBox("save?", platform::MsgButtons::YesNoCancel) == MsgResult::Cancel) {
-            event->ignore();
-            return;
-        }
-        closed = true;
-        event->accept();
+        const core::Shell& mdi = core::shell();
+        closed = !mdi.bChange || mdi.bMonitorUnload
+              || platform::MsgBox("save?", platform::MsgButtons::YesNoCancel) != MsgResult::Cancel;
+        event->setAccepted(closed);
     }
 
 private:
     QStringList commands_;
 };
 
-QList<HelpWindow*> helpWindows()
+QList<HelpWindow*> openHelpWindows()
 {
-    QList<HelpWindow*> list;
+    QList<HelpWindow*> open;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible())
-            list << h;
-    return list;
+        if (auto* help = qobject_cast<HelpWindow*>(w); help && help->isVisible())
+            open << help;
+    return open;
 }
 
 } // namespace
@@ -212,188 +205,134 @@ TEST_F(MainWindow, ToolbarWithoutAnEditorRunsOnlyTheMainWindowsOwnCommands)
     EXPECT_EQ(ran, QStringList{"open"});
 }
 
-TEST_F(MainWindow, MenusCarryTheirCaptionsAndShortcutsAndTheMonitorMenuStaysOut)
+TEST_F(MainWindow, MenusTooltipsAndTheWindowFlagsAsAUserMeetsThem)
 {
     frmMDI& mdi = frmMDI::instance();
     QStringList menus;
     for (QAction* top : mdi.menuBar()->actions()) {
         QStringList items;
         for (QAction* a : top->menu()->actions())
-            items << (a->isSeparator() ? "-" : a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString()));
-        menus << top->text() + (top->isVisible() ? "" : " (hidden)") + ": " + items.join(", ");
+            items << (a->isSeparator() ? "-" : (a->text() + " " + a->shortcut().toString()).trimmed());
+        menus << top->text() + (top->isVisible() || top->isEnabled() ? ": " : " (hidden, off): ") + items.join(", ");
     }
-    EXPECT_EQ(menus, (QStringList{
-                         "File(&F): New(&N) Ctrl+N, Open(&O) Ctrl+O, -, Exit(&X)",
-                         "Communication(&C): Upload ( Device --> PC ) F11",
-                         "Monitor(&M) (hidden): Monitor Ctrl+M",
-                         "Option(&O): Communication Settings Ctrl+U",
-                         "Help(&H): Velmora Help F1, About me",
-                     }));
-    EXPECT_FALSE(mdi.mMonitor->menuAction()->isEnabled());
-    EXPECT_FALSE(mdi.mMonitoring->isEnabled());
-
+    EXPECT_EQ(menus, (QStringList{"File(&F): New(&N) Ctrl+N, Open(&O) Ctrl+O, -, Exit(&X)",
+                                  "Communication(&C): Upload ( Device --> PC ) F11",
+                                  "Monitor(&M) (hidden, off): Monitor Ctrl+M",
+                                  "Option(&O): Communication Settings Ctrl+U",
+                                  "Help(&H): Velmora Help F1, About me"}));
     // Tooltips are plain text, in every language.
-    EXPECT_EQ(mdi.Toolbar1->Buttons(2).action()->toolTip(), "New");
-    EXPECT_EQ(mdi.Toolbar1->Buttons(3).action()->toolTip(), "Open");
-    EXPECT_EQ(mdi.Toolbar1->Buttons(4).action()->toolTip(), "Save");
+    EXPECT_EQ(mdi.Toolbar1->Buttons(2).action()->toolTip() + mdi.Toolbar1->Buttons(4).action()->toolTip(), "NewSave");
     testsupport::closeWindows();
     platform::setLanguage(platform::Language::TraditionalChinese);
-    frmMDI& zh = frmMDI::instance();
-    EXPECT_EQ(zh.mNew->text(), "新增(&N)");
-    EXPECT_EQ(zh.Toolbar1->Buttons(2).action()->toolTip(), "新增");
-    EXPECT_EQ(zh.Toolbar1->Buttons(3).action()->toolTip(), "開啟");
+    EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(3).action()->toolTip(), "開啟");
     EXPECT_EQ(platform::withoutAccelerator("&Open && Save"), "Open & Save");
-}
 
-TEST_F(MainWindow, NeverOffersMaximisingAlsoAfterActivatingAgain)
-{
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mdi));
-    EXPECT_FALSE(mdi.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(mdi.windowFlags() & Qt::WindowMinimizeButtonHint);
-    // Something gives the window its maximise box back meanwhile.
-    mdi.setWindowFlags(mdi.windowFlags() | Qt::WindowMaximizeButtonHint);
-    mdi.show();
+    // No maximising, also when something gave the box back before an activation.
+    frmMDI& again = frmMDI::instance();
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    again.setWindowFlags(again.windowFlags() | Qt::WindowMaximizeButtonHint);
+    again.show();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    mdi.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
-    EXPECT_FALSE(mdi.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(mdi.isVisible());
+    again.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    EXPECT_FALSE(again.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(again.isVisible());
 }
 
-TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTable)
+TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAside)
 {
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mdi));
     QStringList own;
     for (const char* name : {"mNew_Click", "mOpen_Click", "mUpload_Click"})
         mdi.registerOwnCommand(name, [&own, name] { own << name; });
-
     const auto clickEvery = [&] {
         for (int i = 1; i <= 12; ++i) {
             ToolbarButton& b = mdi.Toolbar1->Buttons(i);
             b.setVisible(true);
-            if (QWidget* w = mdi.Toolbar1->widgetForAction(b.action()); w && !b.IsSeparator())
-                QTest::mouseClick(w, Qt::LeftButton);
-            else
+            if (b.IsSeparator())
                 mdi.Toolbar1_ButtonClick(b.Key());
+            else
+                QTest::mouseClick(mdi.Toolbar1->widgetForAction(b.action()), Qt::LeftButton);
         }
     };
     clickEvery();
     EXPECT_EQ(own, (QStringList{"mNew_Click", "mOpen_Click", "mUpload_Click"}));
 
     own.clear();
-    auto* child = new ChildForm("1", {"mNew_Click", "mOpenSetting_Click", "mSaveSetting_Click", "mUpload_Click",
-                                      "mDownload_Click", "mMonitoring_Click", "mKP_Click", "mPowerSaving_Click"});
+    auto* child = new ChildForm("1");
     mdi.showChild(child);
     clickEvery();
     EXPECT_EQ(child->ran, (QStringList{"mNew_Click", "mOpenSetting_Click", "mSaveSetting_Click", "mUpload_Click",
                                        "mDownload_Click", "mMonitoring_Click", "mKP_Click", "mPowerSaving_Click"}));
-    EXPECT_TRUE(own.isEmpty()) << "with a child open the main window's own commands stay out";
+    EXPECT_TRUE(own.isEmpty());
+    // The child's menus stand in for the main window's, shortcuts included.
+    EXPECT_FALSE(mdi.menuBar()->isVisible());
+    testsupport::ScriptedFileDialogs dialogs;
+    mdi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+    QTest::keyClick(&mdi, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.shown().empty());
 
-    // The H5/H7 editor has key protection but no power saving: that button does nothing.
-    testsupport::closeChildWindows();
+    // The H5/H7 editor keys its protection from the toolbar.
+    delete child->parentWidget();
+    EXPECT_TRUE(mdi.menuBar()->isVisible());
     nMacType = kMacTypeH5;
     frmModeSetting_H7::instance().Show();
     const quint8 before = bKeyProtect;
     mdi.Toolbar1_ButtonClick("KP");
     EXPECT_NE(bKeyProtect, before);
     EXPECT_TRUE(mdi.Toolbar1->Buttons(11).Value());
-    mdi.Toolbar1_ButtonClick("PowerSaving");
-    EXPECT_TRUE(own.isEmpty());
 }
 
-TEST_F(MainWindow, OwnMenusAndTheirShortcutsStepAsideWhileAChildIsOpen)
-{
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
-    mdi.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
-    testsupport::ScriptedFileDialogs dialogs;
-    QPointer<ChildForm> child = new ChildForm("2");
-    mdi.showChild(child);
-    EXPECT_FALSE(mdi.menuBar()->isVisible());
-    QTest::keyClick(&mdi, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_TRUE(dialogs.shown().empty()) << "the child's commands, not the main window's";
-
-    delete child->parentWidget();
-    testsupport::dropDeferredDeletes();
-    EXPECT_TRUE(mdi.menuBar()->isVisible());
-    dialogs.cancel();
-    mdi.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
-    QTest::keyClick(&mdi, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(dialogs.shown().size(), 1u);
-}
-
-TEST_F(MainWindow, ExitAsksOnceThenEveryChildMayStillRefuse)
+TEST_F(MainWindow, ExitAsksOnceThenEachChildMayRefuseExceptFromTheLiveView)
 {
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
     testsupport::ScriptedMessages boxes;
-
-    // Exit, then No: everything stays.
     QPointer<ChildForm> editor = new ChildForm("2");
     mdi.showChild(editor);
-    mdi.bChange = true;
-    boxes.answer(MsgResult::No);
-    mdi.mExit_Click();
-    EXPECT_EQ(boxes.count(), 1);
-    EXPECT_EQ(boxes.last().title, "") << "the exit question has no title";
-    EXPECT_TRUE(mdi.isVisible());
-    EXPECT_FALSE(editor->closed);
 
-    // Yes, then the changed editor's own question cancels.
-    boxes.clear();
+    // Yes, then the changed editor's own question cancels; unchanged, it ends.
+    mdi.bChange = true;
     boxes.answer(MsgResult::Yes).answer(MsgResult::Cancel);
     mdi.mExit_Click();
-    ASSERT_EQ(boxes.count(), 2);
-    EXPECT_EQ(boxes.shown()[1].text, "save?");
-    EXPECT_TRUE(mdi.isVisible());
-    EXPECT_FALSE(editor->closed);
-
-    // Yes with the set unchanged: no further question, the program ends.
-    boxes.clear();
+    EXPECT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown()[0].title, "") << "the exit question has no title";
+    EXPECT_TRUE(mdi.isVisible() && !editor->closed);
     mdi.bChange = false;
     boxes.answer(MsgResult::Yes);
     mdi.mExit_Click();
-    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.count(), 3);
     EXPECT_TRUE(editor->closed);
     EXPECT_FALSE(mdi.isVisible());
-}
+    testsupport::closeWindows();
 
-TEST_F(MainWindow, ExitFromTheLiveViewAsksNoSaveQuestion)
-{
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
-    testsupport::ScriptedMessages boxes;
-    QPointer<ChildForm> editor = new ChildForm("2");
-    mdi.showChild(editor);
+    // The close box while the live view is active: the hidden editor does not ask.
+    frmMDI& again = frmMDI::instance();
+    again.show();
+    editor = new ChildForm("2");
+    again.showChild(editor);
     editor->parentWidget()->hide();
     QPointer<ChildForm> live = new ChildForm("4");
-    mdi.showChild(live);
-    mdi.bChange = true;
-
-    // The close box of the main window, as a user closes it.
+    again.showChild(live);
+    again.bChange = true;
     boxes.answer(MsgResult::Yes);
-    mdi.close();
-    EXPECT_EQ(boxes.count(), 1) << "the hidden editor does not ask";
-    EXPECT_TRUE(mdi.bMonitorUnload);
-    EXPECT_TRUE(editor->closed);
-    EXPECT_TRUE(live->closed);
-    EXPECT_FALSE(mdi.isVisible());
-
+    again.close();
+    EXPECT_EQ(boxes.count(), 4);
+    EXPECT_TRUE(again.bMonitorUnload && editor->closed && live->closed);
+    EXPECT_FALSE(again.isVisible());
     // Exit starts afresh: not from the live view any more.
     testsupport::closeWindows();
-    frmMDI& again = frmMDI::instance();
-    again.bMonitorUnload = true;
+    frmMDI::instance().bMonitorUnload = true;
     boxes.answer(MsgResult::No);
-    again.mExit_Click();
-    EXPECT_FALSE(again.bMonitorUnload);
+    frmMDI::instance().mExit_Click();
+    EXPECT_FALSE(frmMDI::instance().bMonitorUnload);
 }
 
 TEST_F(MainWindow, HelpOpensTheLanguagesFileBesideAndExitClosesIt)
@@ -409,19 +348,18 @@ TEST_F(MainWindow, HelpOpensTheLanguagesFileBesideAndExitClosesIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
 
     QTest::keyClick(&mdi, Qt::Key_F1);
-    QList<HelpWindow*> open = helpWindows();
-    ASSERT_EQ(open.size(), 1);
-    EXPECT_EQ(open[0]->helpFile(), data.path() + "/Help_C.qch");
+    ASSERT_EQ(openHelpWindows().size(), 1);
+    HelpWindow* help = openHelpWindows()[0];
+    EXPECT_EQ(help->helpFile(), data.path() + "/Help_C.qch");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits for the help window";
     // This data folder has no help files: the window says so, with the file's path.
-    EXPECT_FALSE(open[0]->isShowingHelp());
-    EXPECT_TRUE(open[0]->browser()->toPlainText().contains(data.path() + "/Help_C.qch"));
+    EXPECT_TRUE(help->browser()->toPlainText().contains(data.path() + "/Help_C.qch"));
 
     testsupport::ScriptedMessages boxes;
     boxes.answer(MsgResult::Yes);
     mdi.mExit_Click();
     testsupport::dropDeferredDeletes();
-    EXPECT_TRUE(helpWindows().isEmpty());
+    EXPECT_TRUE(openHelpWindows().isEmpty());
     platform::setAppDataDir(QString());
     setHelpCollectionDir(QString());
 }

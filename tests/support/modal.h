@@ -1,6 +1,6 @@
 #pragma once
 // Drives a modal window from inside its own event loop: `act` runs once the next
-// modal window is on screen and active (and the test fails if none comes).
+// modal window is on screen and active; the test fails if none comes within a second.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,15 +15,12 @@ inline void whenModalShown(std::function<void(QWidget*)> act, int triesLeft = 20
 {
     QTimer::singleShot(triesLeft == 200 ? 0 : 5, [act = std::move(act), triesLeft]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && QApplication::activeWindow() == modal) {
+        if (modal && modal->isVisible() && QApplication::activeWindow() == modal)
             act(modal);
-            return;
-        }
-        if (triesLeft <= 0) {
+        else if (triesLeft > 0)
+            whenModalShown(std::move(act), triesLeft - 1);
+        else
             ADD_FAILURE() << "no modal window came";
-            return;
-        }
-        whenModalShown(std::move(act), triesLeft - 1);
     });
 }
 
