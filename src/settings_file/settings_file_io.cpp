@@ -41,7 +41,9 @@ int WriteSettingFile(const QString& path, const SettingFileImage& image)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return 15;
-    if (file.write(image) != kSettingImageSize) {
+    // The bytes are pushed out before commit(), which does not notice a flush that
+    // fails part way (a full disk) and would put the short file in place of the old.
+    if (file.write(image) != kSettingImageSize || !file.flush()) {
         file.cancelWriting();
         return 15;
     }

@@ -129,6 +129,31 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
     EXPECT_EQ(boxes.last().text, "The file doesn't exist!");
 }
 
+TEST_F(OpenFlow, AFileOfAnOlderVersionIsRefusedAndTheOpenSetStays)
+{
+    boxes.autoAcknowledgeOk();
+    const QString kept = write("kept.kvf", validH5());
+    open(kept);
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    mdi().bChange = true;
+
+    // Apart from its version, a set the H9 editor would load.
+    open(write("older.kvf", image({{0, "00FF"}, {4, "010A"}})));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, "Wrong version !");
+    EXPECT_EQ(boxes.last().title, "Error");
+    EXPECT_EQ(panel(4), "Failed to open the file!");
+    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    EXPECT_EQ(frmModeSetting_H7::instance().windowTitle(), "kept.kvf");
+    EXPECT_EQ(nMacType, kMacTypeH5);
+    EXPECT_EQ(mdi().nLoadForm, 2);
+    EXPECT_EQ(panel(1), ModelName(2));
+    EXPECT_EQ(settings_file::currentFile(), kept);
+    EXPECT_TRUE(bHasFileName);
+    EXPECT_TRUE(mdi().bChange);
+}
+
 TEST_F(OpenFlow, H5FileOpensInTheTimerHalfAndSavesBackToItself)
 {
     const QString path = write("Line 3.kvf", validH5());

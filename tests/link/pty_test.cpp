@@ -13,6 +13,7 @@
 #include "support/start_values.h"
 
 #include "instrument_sim.h"
+#include "line_format.h"
 #include "support/form_access.h"
 
 #include <QComboBox>
@@ -26,6 +27,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +92,39 @@ TEST_F(OverPty, OpensThroughTheEnvironmentAndPutsTheExactBytesOnTheLine)
     EXPECT_EQ(lastRequest(), ":01DD0000000022\r\n");
     EXPECT_FALSE(inst.requests().back().answered);
     EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(OverPty, TheDialogsParityDataAndStopBitsReachTheTerminal)
+{
+    linktest::UartLikeTerminals uart;
+    // Held before the program opens the terminal, which then takes it for itself alone.
+    const int fd = ::open(inst.path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    frmCommSetup& d = frmCommSetup::instance();
+    for (int parity = 0; parity <= 2; ++parity) {
+        for (int dataBits = 0; dataBits <= 1; ++dataBits) {
+            for (int stopBits = 0; stopBits <= 1; ++stopBits) {
+                SCOPED_TRACE((ui(d).cboParity->itemText(parity) + ", " + ui(d).cboDataBits->itemText(dataBits) + ", "
+                              + ui(d).cboStopBits->itemText(stopBits)).toStdString());
+                ui(d).cboParity->setCurrentIndex(parity);
+                ui(d).cboDataBits->setCurrentIndex(dataBits);
+                ui(d).cboStopBits->setCurrentIndex(stopBits);
+                d.cmdApply_Click();
+                ASSERT_EQ(OpenCommPort(), 0) << CommControl().lastErrorText().toStdString() << boxes.count() << commSettings.nCommPort;
+                termios t{};
+                ASSERT_EQ(::tcgetattr(fd, &t), 0);
+                EXPECT_EQ((t.c_cflag & PARENB) != 0, parity != 0);
+                if (parity != 0) {
+                    EXPECT_EQ((t.c_cflag & PARODD) != 0, parity == 1);
+                }
+                EXPECT_EQ(t.c_cflag & CSIZE, dataBits == 0 ? tcflag_t(CS7) : tcflag_t(CS8));
+                EXPECT_EQ((t.c_cflag & CSTOPB) != 0, stopBits == 1);
+                CommControl().setPortOpen(false);
+            }
+        }
+    }
+    EXPECT_EQ(boxes.count(), 0);
+    ::close(fd);
 }
 
 TEST_F(OverPty, SecondOpenGivesMessage2AndKeepsThePortOpen)

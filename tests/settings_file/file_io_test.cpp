@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 using platform::MsgResult;
@@ -115,6 +118,46 @@ TEST_F(SettingsFileIo, FailedWriteLeavesFileAndCurrentFileAlone)
     EXPECT_EQ(readRaw(path("keep.kvf")), old);
     EXPECT_FALSE(bHasFileName);
     EXPECT_EQ(settings_file::currentFile(), path("keep.kvf"));
+}
+
+// Files of this process may grow to `bytes` and no further; a write beyond fails
+// (SIGXFSZ ignored) instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(SettingsFileIo, WriteCutShortLeavesTheOldFileWhole)
+{
+    const QByteArray old = patterned(256, 'A');
+    writeRaw(path("keep.kvf"), old);
+    ASSERT_EQ(WriteSettingFile(path("keep.kvf"), old), 0);
+    bHasFileName = false;
+    int rc = 0;
+    {
+        const FileSizeLimit limit(100);
+        rc = WriteSettingFile(path("keep.kvf"), patterned(256));
+    }
+    EXPECT_EQ(rc, 15);
+    EXPECT_EQ(readRaw(path("keep.kvf")), old);
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"keep.kvf"}) << "no piece of the new file is left";
+    EXPECT_FALSE(bHasFileName);
 }
 
 TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)

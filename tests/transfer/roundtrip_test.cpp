@@ -57,17 +57,7 @@ std::string diffIn(const SettingFileImage& got, const SettingFileImage& want, co
     return out;
 }
 
-struct Case {
-    sim::Type type;
-    int macType;
-    int mode;
-    const char* typeText;
-};
-
-std::string caseName(const ::testing::TestParamInfo<Case>& info)
-{
-    return std::string(info.param.typeText) + "_mode" + std::to_string(info.param.mode);
-}
+using Case = TypeMode;
 
 class RoundTrip : public SimTransferTest, public ::testing::WithParamInterface<Case> {
 protected:
@@ -147,20 +137,6 @@ TEST_P(RoundTrip, DownloadUploadCompare)
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
 }
 
-std::vector<Case> allCases()
-{
-    std::vector<Case> cases;
-    for (int m = 0; m <= 6; ++m)
-        cases.push_back({sim::Type::H9, kMacTypeH9, m, "H9"});
-    for (int m = 0; m <= 2; ++m)
-        cases.push_back({sim::Type::H5, kMacTypeH5, m, "H5"});
-    for (int m = 3; m <= 8; ++m)
-        cases.push_back({sim::Type::H7, kMacTypeH7, m, "H7"});
-    for (int m = 0; m <= 8; ++m)
-        cases.push_back({sim::Type::H8, kMacTypeH8, m, "H8"});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryTypeAndMode, RoundTrip, ::testing::ValuesIn(allCases()), caseName);
+INSTANTIATE_TEST_SUITE_P(EveryTypeAndMode, RoundTrip, ::testing::ValuesIn(everyTypeAndMode()), typeModeName);
 
 } // namespace

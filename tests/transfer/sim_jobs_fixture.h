@@ -25,9 +25,11 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace simtest {
@@ -51,6 +53,33 @@ inline Req wr(int address, int value) { return {0x06, address, value}; }
 inline Req dd() { return {0xDD, 0, 0}; }
 
 using testsupport::dropDeferredDeletes;
+
+// One function mode of one type, for the tests that run every mode of every type.
+struct TypeMode {
+    sim::Type type;
+    int macType;
+    int mode;
+    const char* typeText;
+};
+
+inline std::vector<TypeMode> everyTypeAndMode()
+{
+    std::vector<TypeMode> cases;
+    for (int m = 0; m <= 6; ++m)
+        cases.push_back({sim::Type::H9, kMacTypeH9, m, "H9"});
+    for (int m = 0; m <= 2; ++m)
+        cases.push_back({sim::Type::H5, kMacTypeH5, m, "H5"});
+    for (int m = 3; m <= 8; ++m)
+        cases.push_back({sim::Type::H7, kMacTypeH7, m, "H7"});
+    for (int m = 0; m <= 8; ++m)
+        cases.push_back({sim::Type::H8, kMacTypeH8, m, "H8"});
+    return cases;
+}
+
+inline std::string typeModeName(const ::testing::TestParamInfo<TypeMode>& info)
+{
+    return std::string(info.param.typeText) + "_mode" + std::to_string(info.param.mode);
+}
 
 class SimTransferTest : public ::testing::Test {
 protected:
@@ -104,6 +133,18 @@ protected:
     // Waits until the instrument has logged `n` requests: the one-way 0xDD request may
     // still be on its way through the pty when the job has ended.
     bool settle(std::size_t n) const { return instrument->waitForRequests(n, std::chrono::seconds(2)); }
+    // Waits until the log holds a 0xDD request: the one that ends an H5 or H7 download
+    // may reach it after the job has ended.
+    bool settleDD() const
+    {
+        for (;;) {
+            const std::vector<sim::Request> log = instrument->requests();
+            if (std::any_of(log.begin(), log.end(), [](const sim::Request& r) { return r.function == 0xDD; }))
+                return true;
+            if (!settle(log.size() + 1))
+                return false;
+        }
+    }
 
     // The requests the instrument has seen since the last clear.
     std::vector<Req> requests() const
