@@ -57,11 +57,9 @@ frmMDI::~frmMDI()
     // The children go with the window's bases, after this part of it: they must not
     // call back into it.
     disconnect(mdiArea, nullptr, this, nullptr);
-    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
-        disconnect(sub, nullptr, this, nullptr);
-        if (sub->widget())
-            disconnect(sub->widget(), nullptr, this, nullptr);
-    }
+    for (const QPointer<QWidget>& form : children_)
+        if (form)
+            disconnect(form, nullptr, this, nullptr);
     if (&core::shell() == this)
         core::setShell(previousShell_);
 }
@@ -170,9 +168,10 @@ void frmMDI::MDIForm_Activate()
 
 void frmMDI::UpdateOwnMenus(const QObject* going)
 {
+    // By the forms, not their frames: a frame on its way out is no frame any more.
     bool childOpen = false;
-    for (QMdiSubWindow* sub : mdiArea->subWindowList())
-        childOpen = childOpen || (sub != going && sub->widget() && sub->widget() != going);
+    for (const QPointer<QWidget>& form : children_)
+        childOpen = childOpen || (form && form != going);
     menuBar()->setVisible(!childOpen);
     // A hidden menu bar still takes its items' shortcuts for the window; tied to their
     // menus, they wait for menus that are never opened.
@@ -199,8 +198,9 @@ void frmMDI::showChild(QWidget* form)
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
     // The own menus come back once the last child has gone.
+    children_.removeAll(nullptr);
+    children_.append(form);
     connect(form, &QObject::destroyed, this, &frmMDI::UpdateOwnMenus);
-    connect(sub, &QObject::destroyed, this, &frmMDI::UpdateOwnMenus);
     // Forms laid out at fixed positions have no layout to ask for their size: keep
     // the size the form gave itself.
     if (!form->layout())

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QToolBar>
 
 #include <functional>
@@ -176,5 +177,7 @@ private:
     void UpdateOwnMenus(const QObject* going);
 
     std::map<QString, std::function<void()>> ownCommands_;
+    // The forms shown as children.
+    QList<QPointer<QWidget>> children_;
     core::Shell* previousShell_ = nullptr;
 };
