@@ -73,7 +73,9 @@ void frmMDI::ConnectHandlers()
     });
     connect(Toolbar1, &ToolbarControl::ButtonClick, this, &frmMDI::Toolbar1_ButtonClick);
     connect(mNew, &QAction::triggered, this, &frmMDI::mNew_Click);
-    connect(mOpen, &QAction::triggered, this, &frmMDI::mOpen_Click);
+    // With an editor open, Open goes through the editor's own Open, so its save
+    // question runs and no second editor opens beside it.
+    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
     connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
     connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
     connect(mCommSetting, &QAction::triggered, this, &frmMDI::mCommSetting_Click);
@@ -185,6 +187,7 @@ void frmMDI::showChild(QWidget* form)
         if (sub->widget() == form) {
             sub->show();
             mdiArea->setActiveSubWindow(sub);
+            UpdateOwnMenus(nullptr);
             return;
         }
     }

@@ -118,7 +118,8 @@ public:
     QString PanelText(int panel) const override { return StatusBar1->PanelText(panel); }
     void setPanelText(int panel, const QString& text) override { StatusBar1->setPanelText(panel, text); }
     core::ToolbarButtonState& Buttons(int index) override { return Toolbar1->Buttons(index); }
-    bool ToolbarVisible() const override { return Toolbar1->isVisible(); }
+    // The toolbar's own flag: a main window not on screen yet still has it shown.
+    bool ToolbarVisible() const override { return !Toolbar1->isHidden(); }
     void setToolbarVisible(bool visible) override { Toolbar1->setVisible(visible); }
     bool isToolbarAction(const QAction* action) const override { return action->parent() == Toolbar1; }
     // Shows `form` as the child window (modeless); it is unloaded with its window.
@@ -144,8 +145,8 @@ public:
     // The help file of the program's language, in a help window beside this one.
     void mVelHelp_Click() override;
     void mAbout_Click() override;
-    // Monitor: nothing yet.
-    void mMonitoring_Click() override {}
+    // Opens the monitoring window in place of the editor (monitor_command.cpp).
+    void mMonitoring_Click() override;
     void mCommSetting_Click();
     // A toolbar button by its key: the active child's command of that name, or with
     // no child open the main window's own New, Open or Upload.
@@ -174,7 +175,7 @@ private:
     void ApplyTextsMDI();
     // The own menu bar while no child window is open; `going` is a child (or its
     // frame) on its way out.
-    void UpdateOwnMenus(const QObject* going);
+    void UpdateOwnMenus(const QObject* going = nullptr);
 
     std::map<QString, std::function<void()>> ownCommands_;
     // The forms shown as children.

@@ -8,13 +8,11 @@
 #include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "link/messages.h"
-#include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_file_io.h"
 #include "settings_file/settings_image.h"
 
-#include <QDir>
 
 #include <cctype>
 #include <optional>
@@ -59,10 +57,13 @@ const TypeEntry* findType(const SettingFileImage& image)
     return nullptr;
 }
 
+// A refusal leaves its code in nErrCode for whoever looks after the Open.
 void failed(int code)
 {
-    if (code != 0)
+    if (code != 0) {
+        commState.nErrCode = code;
         ShowErrorMessage(code);
+    }
     core::SetStatusPanel(4, LoadResString(248));
 }
 
@@ -73,8 +74,7 @@ void frmMDI::mOpen_Click()
     QString path;
     if (!bOpenOldFile) {
         core::SetStatusPanel(4, LoadResString(247));
-        const QString sample = settings_file::settingsFolder();
-        CommonDialog1.InitDir = QDir(sample).exists() ? sample : platform::userDataDir();
+        CommonDialog1.InitDir = settings_file::settingsFolder();
         CommonDialog1.DialogTitle = QStringLiteral("Open");
         CommonDialog1.Filter = QString::fromLatin1(settings_file::kDialogFilter);
         const int shown = CommonDialog1.ShowOpen();

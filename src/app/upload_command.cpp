@@ -11,6 +11,7 @@
 #include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "link/messages.h"
+#include "monitor/frmMonitoring.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_image.h"
@@ -24,6 +25,9 @@ constexpr int kUploadFailed = 21;
 
 void frmMDI::mUpload_Click()
 {
+    // No transfer while the monitoring window holds the line.
+    if (frmMonitoring::isLoaded())
+        return;
     core::SetStatusPanel(4, platform::LoadResString(250));
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
         core::SetStatusPanel(4, platform::LoadResString(255));

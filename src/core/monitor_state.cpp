@@ -2,3 +2,4 @@
 
 MonitorState monitorState;
 LogSettings logSettings;
+DevReadback devReadback;

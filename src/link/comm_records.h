@@ -27,6 +27,13 @@ struct CommState {
     int bSilentComm = 0;
     qint64 nTickDeadline = 0;
     qint64 nTickNow = 0;
+    // A wait ended without a whole reply (time-out, port closed under it): the
+    // instrument may still be sending, and the next request waits for a quiet line.
+    // Kept across a closed and reopened port: the instrument does not know of it.
+    bool bLateReplyPossible = false;
+    // When the line was last known quiet: the failed wait's end or the last character
+    // thrown away.
+    qint64 nQuietSince = 0;
 };
 
 extern CommSettings commSettings;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -61,14 +62,61 @@ void closePort(MSComm& port)
         port.setPortOpen(false);
 }
 
+// How long the line must be quiet after a failed wait before the next request goes
+// out: the reply time-out (at least 50 ms, the shortest the settings take). The
+// instrument may answer at any time up to a time-out after the request, so a wait cut
+// short by a closed port is covered, and an answer that comes after its time-out is
+// caught when it starts within one more time-out. The price is one time-out more after
+// every failed wait (a search through silent slave IDs takes twice as long).
+qint64 lateReplyGuardMs() { return std::max<qint64>(commSettings.nTimeOut, 50); }
+
+void noteLateReplyPossible()
+{
+    commState.bLateReplyPossible = true;
+    commState.nQuietSince = platform::clock().tickMs();
+}
+
+// Discards whatever arrives until the line has been quiet for the guard time. False
+// when it does not fall quiet within ten guard times (or the port closes): then no
+// request can go out safely.
+bool discardLateReply(MSComm& port)
+{
+    if (!commState.bLateReplyPossible)
+        return true;
+    platform::Clock& clock = platform::clock();
+    const qint64 guard = lateReplyGuardMs();
+    const qint64 giveUp = clock.tickMs() + 10 * guard;
+    // A failure noted on another clock (one put in since) is long past.
+    if (commState.nQuietSince > clock.tickMs())
+        commState.nQuietSince = clock.tickMs() - guard;
+    const auto arrived = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
+    for (;;) {
+        if (!port.PortOpen())
+            return false;
+        if (port.InBufferCount() > 0) {
+            port.setInBufferCount(0);
+            commState.nQuietSince = clock.tickMs();
+        }
+        const qint64 quietEnough = commState.nQuietSince + guard;
+        if (clock.tickMs() >= quietEnough)
+            break;
+        if (quietEnough > giveUp)
+            return false;
+        clock.waitUntil(quietEnough, arrived);
+    }
+    commState.bLateReplyPossible = false;
+    return true;
+}
+
 // Clears both directions (a late reply to an earlier request included) and sends the
-// frame; false when the control refused any step.
+// frame; false when the control refused any step or the line would not fall quiet.
 bool sendRequest(MSComm& port, const QByteArray& text)
 {
     const QByteArray frame = BuildAsciiFrame(text);
     if (frame.isEmpty())
         return false;
-    return port.setOutBufferCount(0) && port.setInBufferCount(0) && port.Output(frame);
+    return discardLateReply(port) && port.setOutBufferCount(0) && port.setInBufferCount(0)
+        && port.Output(frame);
 }
 
 constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
@@ -144,11 +192,15 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
 
     bool lineFeed = false;
     while (!lineFeed) {
-        if (!port.PortOpen())
+        if (!port.PortOpen()) {
+            noteLateReplyPossible();
             break;
+        }
         commState.nTickNow = clock.tickMs();
-        if (commState.nTickNow > commState.nTickDeadline)
+        if (commState.nTickNow > commState.nTickDeadline) {
+            noteLateReplyPossible();
             return 3;
+        }
         while (!lineFeed && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
             if (bytes.isEmpty())
@@ -162,8 +214,10 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
                     break;
                 }
             }
-            if (!lineFeed && reply.size() > kMaxReplyLength)
+            if (!lineFeed && reply.size() > kMaxReplyLength) {
+                noteLateReplyPossible();
                 return 12;
+            }
         }
         if (!lineFeed)
             clock.waitUntil(commState.nTickDeadline + 1, replyOrClose);
@@ -220,7 +274,7 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
         return 5;
     }
     QByteArray echo;
-    const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId));
+    const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId, reg, value));
     commState.nErrCode = code;
     if (code != 0 && !commState.bSilentComm) {
         setActivityText("Write Error");

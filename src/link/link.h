@@ -15,6 +15,12 @@
 // the caller only stops its job. With it set (slave-ID search, monitor polling) a failure
 // shows nothing, leaves panel 4 and the port as they are and only returns the code.
 //
+// A late reply is never taken for the next answer: after a wait that ended without a
+// whole reply (time-out, port closed under it) the next read or write first discards
+// what arrives until the line has been quiet for the guard time (the reply time-out,
+// at least 50 ms), and fails like a refused send when it does not fall quiet. A write's
+// reply must echo its own register and value, or the write fails with 12.
+//
 // One request on the line at a time: a read, write or 0xDD request started while
 // another read or write waits for its reply is refused (read 3, write 5, 0xDD false)
 // without touching the port, the status bar or nErrCode, and without a message.

@@ -136,6 +136,12 @@ int ValidateReply(const QByteArray& reply, const ExpectedReply& expected)
     }
     if (function != expected.function || reply.size() != expected.length)
         return 12;
+    if (expected.echoRegister >= 0) {
+        const int reg = ReplyByte(reply, 6).value_or(-1) * 256 + ReplyByte(reply, 8).value_or(-1);
+        const int value = ReplyByte(reply, 10).value_or(-1) * 256 + ReplyByte(reply, 12).value_or(-1);
+        if (reg != expected.echoRegister || value != expected.echoValue)
+            return 12;
+    }
     return 0;
 }
 

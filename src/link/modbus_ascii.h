@@ -25,21 +25,24 @@ QByteArray BuildAsciiFrame(const QByteArray& requestText);
 int CheckLrc(const QByteArray& reply);
 
 // What a reply must answer. A read of n registers expects function 03 and 4n + 11
-// characters, a write expects function 06 and the 17-character echo.
+// characters, a write expects function 06 and the 17-character echo of its register
+// and value: anything else (an echo of another write, arriving late) is no answer.
 struct ExpectedReply {
     int slaveId = 0;
     int function = 0x03;
     int length = 15;
+    int echoRegister = -1;
+    int echoValue = -1;
 
     static ExpectedReply forRead(int slaveId, int registerCount)
     {
         return {slaveId, 0x03, 4 * registerCount + 11};
     }
-    static ExpectedReply forWrite(int slaveId) { return {slaveId, 0x06, 17}; }
+    static ExpectedReply forWrite(int slaveId, int reg, int value) { return {slaveId, 0x06, 17, reg, value}; }
 };
 
 // The whole reply check, as the reply wait applies it: 0 a normal reply of the expected
-// slave, function and length with a good LRC; 28, 29 or 23 an exception reply (11
+// slave, function and length with a good LRC (and for a write, its own echo); 28, 29 or 23 an exception reply (11
 // characters, the request's slave, function + 0x80) with exception code 01, 02 or any
 // other; 12 anything else.
 int ValidateReply(const QByteArray& reply, const ExpectedReply& expected);

@@ -46,6 +46,8 @@ void wakeWaiters()
 
 qint64 RealClock::tickMs() { return monotonicMs(); }
 
+QDateTime RealClock::now() { return QDateTime::currentDateTime(); }
+
 void RealClock::sleepMs(qint64 ms)
 {
     if (ms > 0)
@@ -91,6 +93,14 @@ bool RealClock::waitUntil(qint64 deadline, const std::function<bool()>& done,
 }
 
 qint64 FakeClock::tickMs() { return real_.tickMs() + offset_; }
+
+QDateTime FakeClock::now() { return nowBase_.addMSecs(tickMs() - nowBaseTick_); }
+
+void FakeClock::setNow(const QDateTime& at)
+{
+    nowBase_ = at;
+    nowBaseTick_ = tickMs();
+}
 
 void FakeClock::sleepMs(qint64 ms)
 {

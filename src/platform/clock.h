@@ -2,6 +2,7 @@
 // Time for the whole program: a monotonic 64-bit millisecond tick, a blocking sleep and
 // waits that keep the event loop running. Everything that measures or spends time goes
 // through the current Clock so tests can replace it (see FakeClock).
+#include <QDateTime>
 #include <QtGlobal>
 #include <functional>
 
@@ -12,6 +13,8 @@ public:
     virtual ~Clock() = default;
     // Milliseconds on a monotonic clock; never wraps.
     virtual qint64 tickMs() = 0;
+    // The local date and time, for what the user reads (time stamps).
+    virtual QDateTime now() = 0;
     // Blocks the thread without running the event loop.
     virtual void sleepMs(qint64 ms) = 0;
     // Runs the event loop until `done()` holds or the tick reaches `deadline`.
@@ -38,6 +41,7 @@ inline void pumpFor(qint64 ms) { Clock& c = clock(); c.waitUntil(c.tickMs() + ms
 class RealClock : public Clock {
 public:
     qint64 tickMs() override;
+    QDateTime now() override;
     void sleepMs(qint64 ms) override;
     bool waitUntil(qint64 deadline, const std::function<bool()>& done,
                    bool excludeUserInput = false) override;
@@ -53,10 +57,14 @@ public:
     struct Entry { enum Kind { Sleep, TimedWait, ConditionWait } kind; qint64 at; qint64 ms; };
 
     qint64 tickMs() override;
+    // Moves with the tick: what setNow() gave plus the ticks since (the real date and
+    // time when the clock was made, until setNow()).
+    QDateTime now() override;
     void sleepMs(qint64 ms) override;
     bool waitUntil(qint64 deadline, const std::function<bool()>& done,
                    bool excludeUserInput = false) override;
 
+    void setNow(const QDateTime& at);
     void advance(qint64 ms) { offset_ += ms; }
     void setInstantTimeouts(bool on) { instant_ = on; }
     const std::vector<Entry>& log() const { return log_; }
@@ -67,6 +75,8 @@ public:
 private:
     RealClock real_;
     qint64 offset_ = 0;
+    QDateTime nowBase_ = QDateTime::currentDateTime();
+    qint64 nowBaseTick_ = real_.tickMs();
     bool instant_ = false;
     std::vector<Entry> log_;
 };

@@ -34,6 +34,21 @@ QString userDataDir()
     return base + "/tcpanel";
 }
 
+namespace {
+
+QString userFolder(const char* name)
+{
+    const QString base = userDataDir();
+    for (const char* folder : {"Sample", "Log"})
+        QDir().mkpath(base + QLatin1Char('/') + QLatin1String(folder));
+    return base + QLatin1Char('/') + QLatin1String(name);
+}
+
+} // namespace
+
+QString sampleFolder() { return userFolder("Sample"); }
+QString logFolder() { return userFolder("Log"); }
+
 void setAppDataDir(const QString& dir) { g_appDataOverride = dir; }
 void setUserDataDir(const QString& dir) { g_userDataOverride = dir; }
 

@@ -16,10 +16,12 @@ inline void placeTw(QWidget* w, double left, double top, double width, double he
 }
 
 // A font of the windows' point size pinned to pixels, so text fits the fixed boxes
-// whatever the screen's dpi (12 pt = 16 px).
+// whatever the screen's dpi (12 pt = 16 px). The layouts were measured for Arial:
+// Liberation Sans has its metrics, and the Chinese captions come from WenQuanYi.
 inline QFont formFont(double points, bool bold = false)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     f.setBold(bold);
     return f;

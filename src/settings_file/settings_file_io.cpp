@@ -20,7 +20,7 @@ namespace {
 QString g_currentFile;
 } // namespace
 
-QString settingsFolder() { return platform::userDataDir() + QStringLiteral("/Sample"); }
+QString settingsFolder() { return platform::sampleFolder(); }
 
 QString currentFile() { return g_currentFile; }
 
@@ -38,17 +38,47 @@ int WriteSettingFile(const QString& path, const SettingFileImage& image)
 {
     if (image.size() != kSettingImageSize || path.isEmpty())
         return 15;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return 15;
-    // The bytes are pushed out before commit(), which does not notice a flush that
-    // fails part way (a full disk) and would put the short file in place of the old.
-    if (file.write(image) != kSettingImageSize || !file.flush()) {
-        file.cancelWriting();
-        return 15;
+    // A longer file keeps what follows its first 256 bytes: only the image is ours.
+    QByteArray content = image;
+    {
+        QFile existing(path);
+        if (existing.exists()) {
+            if (!existing.open(QIODevice::ReadOnly))
+                return 15;
+            if (existing.size() > kSettingImageSize) {
+                existing.seek(kSettingImageSize);
+                const QByteArray tail = existing.readAll();
+                if (tail.size() != existing.size() - kSettingImageSize)
+                    return 15;
+                content += tail;
+            }
+        }
     }
-    if (!file.commit())
-        return 15;
+    // Written whole to a temporary file and moved over the old one, so a failed write
+    // leaves the old file as it was; where the folder takes no new file but the file
+    // itself may be written, it is written in place.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        // The bytes are pushed out before commit(), which does not notice a flush that
+        // fails part way (a full disk) and would put the short file in place of the old.
+        if (file.write(content) != content.size() || !file.flush()) {
+            file.cancelWriting();
+            return 15;
+        }
+        if (!file.commit())
+            return 15;
+    } else {
+        // Only where the folder refuses new files: in place, a failed write would cost
+        // the old file.
+        const QFileInfo info(path);
+        QFile direct(path);
+        if (QFileInfo(info.absolutePath()).isWritable() || !info.isFile() || !direct.open(QIODevice::WriteOnly))
+            return 15;
+        const bool written = direct.write(content) == content.size() && direct.flush();
+        direct.close();
+        if (!written || direct.error() != QFileDevice::NoError)
+            return 15;
+    }
 
     // The file is written: nothing after this point may turn the result into a failure.
     bHasFileName = true;

@@ -6,8 +6,10 @@
 
 #include <QString>
 
-// Writes the whole image to `path` atomically: the file then holds exactly the 256
-// bytes, and a failed write leaves an existing file as it was. On success the edited
+// Writes the image to `path` atomically: the file then begins with the 256 bytes, an
+// existing longer file keeping its bytes after them, and a failed write leaves an
+// existing file as it was. Where the folder cannot take a temporary file but the file
+// may be written, the file is written in place instead. On success the edited
 // set belongs to `path` (bHasFileName, current file, the active editor's caption).
 // Returns 0 or 15.
 int WriteSettingFile(const QString& path, const SettingFileImage& image);
@@ -29,7 +31,8 @@ namespace settings_file {
 constexpr const char* kExtension = ".kvf";
 constexpr const char* kDialogFilter = "kvf(*.kvf)|*.kvf";
 
-// The folder the dialogs start in, "Sample" in the per-user writable folder.
+// The folder the dialogs start in, "Sample" in the per-user writable folder (made
+// when it is first asked for).
 QString settingsFolder();
 
 // The full path of the file the edited set belongs to; empty before the first

@@ -18,7 +18,6 @@
 #include <exception>
 #include <stdexcept>
 
-DevReadback devReadback;
 
 namespace {
 

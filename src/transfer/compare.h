@@ -5,13 +5,8 @@
 // that differs ends the compare and is named to the user. Nothing is written.
 #include <QtGlobal>
 
-// What the compare last read of the instrument's function coding.
-struct DevReadback {
-    quint8 nDevFuncMode = 0;    // low byte of 1542 (H9) or 1074 (H5, H7, H8)
-    quint8 nDevFuncB_H9 = 0;    // low byte of 1552
-    quint8 nDevDualFunc_H9 = 0; // low byte of 1584
-};
-extern DevReadback devReadback;
+// devReadback: what the compare reads of the instrument's function coding.
+#include "core/monitor_state.h"
 
 // The compare job of the transfer window: 0 when it came to an answer (message 25
 // for no difference, else the difference box), 24 when it did not (its message

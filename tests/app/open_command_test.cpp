@@ -3,6 +3,7 @@
 #include "support/editor_state.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
+#include "link/comm_records.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
@@ -79,10 +80,12 @@ TEST_F(OpenFlow, CancelledDialogShowsOnlyThePanelText)
     EXPECT_EQ(r.kind, platform::FileDialogRequest::Open);
     EXPECT_EQ(r.title, "Open");
     EXPECT_EQ(r.filter, "kvf(*.kvf)|*.kvf");
-    EXPECT_EQ(r.initDir, tmp.path()); // no Sample folder yet, and none is made
-    EXPECT_FALSE(QDir(tmp.path() + "/Sample").exists());
+    // The per-user folders are made when the Open first needs them, and it starts there.
+    EXPECT_EQ(r.initDir, tmp.path() + "/Sample");
+    EXPECT_TRUE(QDir(tmp.path() + "/Sample").exists());
+    EXPECT_TRUE(QDir(tmp.path() + "/Log").exists());
+    EXPECT_EQ(commState.nErrCode, 0);
 
-    ASSERT_TRUE(QDir(tmp.path()).mkdir("Sample"));
     dialogs.invalidName();
     boxes.autoAcknowledgeOk();
     mdi().mOpen_Click();
@@ -95,7 +98,7 @@ TEST_F(OpenFlow, CancelledDialogShowsOnlyThePanelText)
 TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
 {
     boxes.autoAcknowledgeOk();
-    struct Case { QByteArray bytes; const char* message; };
+    struct Case { QByteArray bytes; const char* message; int code; };
     SettingFileImage version = validH5();
     version.replace(0, 4, "0101");
     SettingFileImage notHex = validH5();
@@ -103,14 +106,14 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
     SettingFileImage type05 = validH5("050A");
     SettingFileImage typeBlank = validH5("1 0A");
     const Case cases[] = {
-        {validH5().left(255), "Falied to open the file."},
-        {version, "Wrong version !"},
-        {notHex, "Falied to open the file."},
-        {type05, "Falied to open the file."},
-        {typeBlank, "Falied to open the file."},
-        {image({{0, "0100"}, {4, "010A"}, {8, "2"}}), "Falied to open the file."},
-        {image({{0, "0100"}, {4, "010A"}, {21, "2"}}), "Falied to open the file."},
-        {image({{0, "0100"}, {4, "040A"}, {31, "9"}}), "Falied to open the file."},
+        {validH5().left(255), "Falied to open the file.", 18},
+        {version, "Wrong version !", 19},
+        {notHex, "Falied to open the file.", 18},
+        {type05, "Falied to open the file.", 18},
+        {typeBlank, "Falied to open the file.", 18},
+        {image({{0, "0100"}, {4, "010A"}, {8, "2"}}), "Falied to open the file.", 18},
+        {image({{0, "0100"}, {4, "010A"}, {21, "2"}}), "Falied to open the file.", 18},
+        {image({{0, "0100"}, {4, "040A"}, {31, "9"}}), "Falied to open the file.", 18},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -120,8 +123,13 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         EXPECT_EQ(boxes.last().text, c.message) << n;
         EXPECT_EQ(boxes.last().title, "Error");
         EXPECT_EQ(panel(4), "Failed to open the file!");
+        EXPECT_EQ(commState.nErrCode, c.code) << n;
         EXPECT_FALSE(anyEditor()) << n;
         EXPECT_FALSE(bHasFileName);
+        // A refused file leaves none of an editor's toolbar buttons or its model name.
+        for (int b : {4, 7, 9, 10, 11, 12})
+            EXPECT_FALSE(mdi().Toolbar1->Buttons(b).Visible()) << n << " button " << b;
+        EXPECT_EQ(panel(1), "") << n;
         testhelp::unloadAll();
     }
     boxes.clear();

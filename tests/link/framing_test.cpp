@@ -82,7 +82,7 @@ TEST(Framing, ValidateReadReplies)
 
 TEST(Framing, ValidateWriteReplies)
 {
-    const auto write = ExpectedReply::forWrite(1);
+    const auto write = ExpectedReply::forWrite(1, 0x0500, 0x0001);
     EXPECT_EQ(ValidateReply(":010605000001F3\r\n", write), 0);
     EXPECT_EQ(ValidateReply(":01860178\r\n", write), 28);
     EXPECT_EQ(ValidateReply(BuildAsciiFrame("018602"), write), 29);

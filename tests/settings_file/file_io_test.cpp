@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -91,13 +92,17 @@ TEST_F(SettingsFileIo, ReadTakesTheFirst256Bytes)
     EXPECT_EQ(byFileBuf, longer.left(256));
 }
 
-TEST_F(SettingsFileIo, WriteReplacesTheWholeFileAndTakesItAsCurrent)
+TEST_F(SettingsFileIo, WriteReplacesTheImageKeepsALongerFilesTailAndTakesItAsCurrent)
 {
-    writeRaw(path("old.kvf"), patterned(300, 'A'));
+    const QByteArray old = patterned(300, 'A');
+    writeRaw(path("old.kvf"), old);
     const QByteArray image = patterned(256);
     EXPECT_EQ(WriteSettingFile(path("old.kvf"), image), 0);
-    EXPECT_EQ(readRaw(path("old.kvf")), image);
+    EXPECT_EQ(readRaw(path("old.kvf")), image + old.mid(256));
     EXPECT_TRUE(bHasFileName);
+    // Written again, the tail is still the old file's.
+    EXPECT_EQ(WriteSettingFile(path("old.kvf"), patterned(256, 'K')), 0);
+    EXPECT_EQ(readRaw(path("old.kvf")), patterned(256, 'K') + old.mid(256));
     EXPECT_EQ(settings_file::currentFile(), path("old.kvf"));
 
     EXPECT_EQ(WriteSettingFile(path("new.kvf"), image), 0);
@@ -158,6 +163,38 @@ TEST_F(SettingsFileIo, WriteCutShortLeavesTheOldFileWhole)
     EXPECT_EQ(readRaw(path("keep.kvf")), old);
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"keep.kvf"}) << "no piece of the new file is left";
     EXPECT_FALSE(bHasFileName);
+}
+
+TEST_F(SettingsFileIo, WriteInPlaceWhereTheFolderTakesNoNewFile)
+{
+    // The folder takes no new file (the atomic write's temporary file) while the file
+    // in it may be written: closed by its permissions, or for root by its attribute.
+    const QString dir = tmp.path() + "/closed";
+    const QString file = dir + "/set.kvf";
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("closed"));
+    const QByteArray old = patterned(280, 'A');
+    writeRaw(file, old);
+    const auto reopen = [&] {
+        QProcess::execute("chattr", {"-i", dir});
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    };
+    if (geteuid() != 0)
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    else
+        QProcess::execute("chattr", {"+i", dir});
+    QFile probe(dir + "/probe");
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        reopen();
+        GTEST_SKIP() << "this system cannot close a folder to new files";
+    }
+    const int inPlace = WriteSettingFile(file, patterned(256));
+    const int newFile = WriteSettingFile(dir + "/new.kvf", patterned(256));
+    reopen();
+    EXPECT_EQ(inPlace, 0);
+    EXPECT_EQ(readRaw(file), patterned(256) + old.mid(256));
+    EXPECT_EQ(settings_file::currentFile(), file);
+    EXPECT_EQ(newFile, 15);
 }
 
 TEST_F(SettingsFileIo, WriteCaptionsTheActiveEditorWithTheFileName)

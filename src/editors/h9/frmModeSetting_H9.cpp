@@ -1,22 +1,20 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
 #include "core/machine_type.h"
+#include "editors/common/combo_fit.h"
 #include "editors/common/combo_select.h"
 #include "editors/common/key_protect_toggle.h"
-#include "platform/bitmaps.h"
+#include "platform/message_box.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
 #include "settings_file/file_flags.h"
+#include "settings_file/h9_image.h"
+#include "settings_file/save_flow.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QMdiArea>
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 
 using platform::LoadResString;
-using platform::placeTw;
-using platform::tw;
-
 
 frmModeSetting_H9::frmModeSetting_H9()
 {
@@ -64,7 +62,86 @@ QString frmModeSetting_H9::rowText(H9Row row) const
     return (this->*kRows[static_cast<int>(row)])->rowText();
 }
 
-void frmModeSetting_H9::Show() { core::shell().showChild(this); }
+void frmModeSetting_H9::Show()
+{
+    core::shell().showChild(this);
+    // Monitor hid the window (or its frame in the main window); showing it brings both back.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->show();
+    if (isHidden())
+        show();
+    Form_Activate();
+}
+
+void frmModeSetting_H9::Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    platform::SingleForm<frmModeSetting_H9>::unload();
+    // The frame in the main window goes with its form.
+    if (sub)
+        sub->deleteLater();
+}
+
+void frmModeSetting_H9::CloseWindow()
+{
+    // Through the frame when there is one, so the frame closes with the window.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void frmModeSetting_H9::closeEvent(QCloseEvent* event)
+{
+    if (unloading_) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Unload();
+}
+
+void frmModeSetting_H9::Form_QueryUnload(bool& cancel)
+{
+    bCancelClose = false;
+    core::Shell& mdi = core::shell();
+    if (mdi.bMonitorUnload || !mdi.bChange)
+        return;
+    using namespace platform;
+    switch (MsgBox(LoadResString(251), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
+    case MsgResult::No:
+        return;
+    case MsgResult::Yes:
+        // The file written on close is the one Save would write now; a failed check or
+        // write, and a cancelled Save As, keep the window open with its values.
+        if (settings_file::SaveSettingFlow(&BuildFileImage_H9) == settings_file::SaveOutcome::Saved)
+            return;
+        break;
+    default:
+        break;
+    }
+    cancel = true;
+    bCancelClose = true;
+}
+
+void frmModeSetting_H9::Form_Unload()
+{
+    core::Shell& mdi = core::shell();
+    mdi.setPanelText(1, QString());
+    mdi.setPanelText(4, QString());
+    for (int i : {4, 7, 9, 10, 11, 12})
+        mdi.Buttons(i).setVisible(false);
+}
 
 void frmModeSetting_H9::ConnectHandlers()
 {
@@ -104,6 +181,12 @@ void frmModeSetting_H9::ConnectHandlers()
     }
 
     const std::pair<QAction*, void (frmModeSetting_H9::*)()> actions[] = {
+        {mNew, &frmModeSetting_H9::mNew_Click},
+        {mOpenSetting, &frmModeSetting_H9::mOpenSetting_Click},
+        {mClose, &frmModeSetting_H9::mClose_Click},
+        {mSaveSetting, &frmModeSetting_H9::mSaveSetting_Click},
+        {mSaveAs, &frmModeSetting_H9::mSaveAs_Click},
+        {mExit, &frmModeSetting_H9::mExit_Click},
         {mFuncModeSelect_0, &frmModeSetting_H9::mFuncModeSelect_0_Click},
         {mFuncModeSelect_1, &frmModeSetting_H9::mFuncModeSelect_1_Click},
         {mFuncModeSelect_2, &frmModeSetting_H9::mFuncModeSelect_2_Click},
@@ -111,13 +194,23 @@ void frmModeSetting_H9::ConnectHandlers()
         {mFuncModeSelect_4, &frmModeSetting_H9::mFuncModeSelect_4_Click},
         {mFuncModeSelect_5, &frmModeSetting_H9::mFuncModeSelect_5_Click},
         {mFuncModeSelect_6, &frmModeSetting_H9::mFuncModeSelect_6_Click},
-        {mKP, &frmModeSetting_H9::mKP_Click},
+        {mUpload, &frmModeSetting_H9::mUpload_Click},
+        {mDownload, &frmModeSetting_H9::mDownload_Click},
+        {mDownload_A, &frmModeSetting_H9::mDownload_A_Click},
+        {mDownload_B, &frmModeSetting_H9::mDownload_B_Click},
+        {mCompare, &frmModeSetting_H9::mCompare_Click},
+        {mMonitoring, &frmModeSetting_H9::mMonitoring_Click},
+        {mCommSetting, &frmModeSetting_H9::mCommSetting_Click},
+        {mKP, &frmModeSetting_H9::UserKP_Click},
         {mPowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
+        {mVelHelp, &frmModeSetting_H9::mVelHelp_Click},
+        {mAbout, &frmModeSetting_H9::mAbout_Click},
     };
     for (const auto& entry : actions)
         connect(entry.first, &QAction::triggered, this, [this, handler = entry.second] { (this->*handler)(); });
     for (int i = 0; i < 2; ++i)
         connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
+    connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H9::cmdDownload_All_A_Click);
 
     // Activation of this window's frame in the main window.
     connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
@@ -146,6 +239,8 @@ void frmModeSetting_H9::Form_Load()
         mdi.Buttons(i).setVisible(true);
     mdi.Buttons(11).setValue(false);
     mdi.Buttons(12).setValue(false);
+    // The picture goes with the released state, whatever an earlier set left on it.
+    mdi.Buttons(11).setImage(QStringLiteral("KP_OFF"));
 }
 
 void frmModeSetting_H9::Form_Activate()
@@ -157,11 +252,19 @@ void frmModeSetting_H9::Form_Activate()
 
 void frmModeSetting_H9::ApplyTextsH9()
 {
+    // In the order of the menu bar; a menu's caption is its title action's text.
     const std::pair<QAction*, int> menus[] = {
-        {mFuncModeSelect_0, 139}, {mFuncModeSelect_1, 140}, {mFuncModeSelect_2, 141},
-        {mFuncModeSelect_3, 142}, {mFuncModeSelect_4, 143}, {mFuncModeSelect_5, 144},
-        {mFuncModeSelect_6, 145}, {mDownload_A, 297},       {mDownload_B, 298},
-        {mKP, 151},               {mPowerSaving, 152},
+        {mFile->menuAction(), 127},    {mNew, 133},           {mOpenSetting, 134},
+        {mClose, 135},                 {mSaveSetting, 136},   {mSaveAs, 137},
+        {mExit, 138},                  {mMode->menuAction(), 128},
+        {mFuncModeSelect_0, 139},      {mFuncModeSelect_1, 140}, {mFuncModeSelect_2, 141},
+        {mFuncModeSelect_3, 142},      {mFuncModeSelect_4, 143}, {mFuncModeSelect_5, 144},
+        {mFuncModeSelect_6, 145},      {mTool->menuAction(), 129}, {mUpload, 146},
+        {mDownloadMenu->menuAction(), 147}, {mDownload, 296}, {mDownload_A, 297},
+        {mDownload_B, 298},            {mCompare, 148},       {mMonitor->menuAction(), 130},
+        {mMonitoring, 149},            {mSetting->menuAction(), 131}, {mCommSetting, 103},
+        {mKP, 151},                    {mPowerSaving, 152},   {mHelp->menuAction(), 132},
+        {mVelHelp, 153},               {mAbout, 101},
     };
     for (auto [action, id] : menus)
         action->setText(LoadResString(id));
@@ -204,22 +307,46 @@ void frmModeSetting_H9::ApplyTextsH9()
     };
     for (const auto& [combo, items] : lists)
         FillComboList(combo, items);
+    FitComboFonts();
+}
+
+void frmModeSetting_H9::FitComboFonts()
+{
+    for (QComboBox* c : findChildren<QComboBox*>())
+        FitComboFont(c, platform::formFont(9));
 }
 
 bool frmModeSetting_H9::invokeCommand(const QString& handlerName)
 {
-    if (handlerName == QLatin1String("mKP_Click")) {
-        mKP_Click();
-        return true;
-    }
-    if (handlerName == QLatin1String("mPowerSaving_Click")) {
-        mPowerSaving_Click();
-        return true;
+    using Handler = void (frmModeSetting_H9::*)();
+    static const std::pair<const char*, Handler> kCommands[] = {
+        {"mNew_Click", &frmModeSetting_H9::mNew_Click},
+        {"mOpenSetting_Click", &frmModeSetting_H9::mOpenSetting_Click},
+        {"mSaveSetting_Click", &frmModeSetting_H9::mSaveSetting_Click},
+        {"mUpload_Click", &frmModeSetting_H9::mUpload_Click},
+        {"mDownload_Click", &frmModeSetting_H9::mDownload_Click},
+        {"mMonitoring_Click", &frmModeSetting_H9::mMonitoring_Click},
+        // The toolbar's KP button is the user's toggle.
+        {"mKP_Click", &frmModeSetting_H9::UserKP_Click},
+        {"mPowerSaving_Click", &frmModeSetting_H9::mPowerSaving_Click},
+    };
+    for (const auto& [name, handler] : kCommands) {
+        if (handlerName == QLatin1String(name)) {
+            (this->*handler)();
+            return true;
+        }
     }
     return false;
 }
 
 void frmModeSetting_H9::mKP_Click() { ToggleKeyProtect(mKP); }
+
+void frmModeSetting_H9::UserKP_Click()
+{
+    mKP_Click();
+    // The key-protection state is saved with the set: a close must not drop it unasked.
+    core::shell().bChange = true;
+}
 
 void frmModeSetting_H9::mPowerSaving_Click()
 {

@@ -21,8 +21,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
+
+class QCloseEvent;
 
 // The controls of the window, made and placed by its setupUi (frmModeSetting_H9_layout.cpp).
 struct Ui_frmModeSetting_H9 {
@@ -93,7 +98,7 @@ struct Ui_frmModeSetting_H9 {
     QLabel* lblMaxFreq_C_Dual_0 = nullptr;
     QLabel* lblPSCaution = nullptr;
 
-    // ---- Diagram area ----
+    // ---- Diagram area and the download button under it ----
     QToolButton* optPic[2] = {};
     ImageControl* ImageCH_A = nullptr;
     ImageControl* ImageCH_B = nullptr;
@@ -101,8 +106,20 @@ struct Ui_frmModeSetting_H9 {
     ImageControl* Image_Output_B = nullptr;
     // A diagram's requestedFile() is the file its last update asked for, shown or not
     // (a missing file leaves the earlier picture in place).
+    QPushButton* cmdDownload_All_A = nullptr;
+    // The client area under the menus; every position above is inside it.
+    QWidget* client = nullptr;
 
-    // ---- Menu items whose state the handlers keep ----
+    // ---- Menus, in the order of the menu bar ----
+    QMenuBar* menuBar = nullptr;
+    QMenu* mFile = nullptr;
+    QAction* mNew = nullptr;          // Ctrl+N
+    QAction* mOpenSetting = nullptr;  // Ctrl+O
+    QAction* mClose = nullptr;
+    QAction* mSaveSetting = nullptr;  // Ctrl+S
+    QAction* mSaveAs = nullptr;       // Ctrl+A
+    QAction* mExit = nullptr;
+    QMenu* mMode = nullptr;
     QAction* mFuncModeSelect_0 = nullptr;
     QAction* mFuncModeSelect_1 = nullptr;
     QAction* mFuncModeSelect_2 = nullptr;
@@ -110,11 +127,24 @@ struct Ui_frmModeSetting_H9 {
     QAction* mFuncModeSelect_4 = nullptr;
     QAction* mFuncModeSelect_5 = nullptr;
     QAction* mFuncModeSelect_6 = nullptr;
-    QAction* mPLC = nullptr;
-    QAction* mDownload_A = nullptr;
-    QAction* mDownload_B = nullptr;
-    QAction* mKP = nullptr;
-    QAction* mPowerSaving = nullptr;
+    QAction* mPLC = nullptr;          // hidden and disabled
+    QMenu* mTool = nullptr;
+    QAction* mUpload = nullptr;       // F11
+    QMenu* mDownloadMenu = nullptr;
+    QAction* mDownload = nullptr;     // F9
+    QAction* mDownload_A = nullptr;   // F6
+    QAction* mDownload_B = nullptr;   // F7
+    QAction* mCompare = nullptr;      // F8
+    QAction* mDefaultValue = nullptr; // hidden and disabled, no handler
+    QMenu* mMonitor = nullptr;
+    QAction* mMonitoring = nullptr;   // Ctrl+M
+    QMenu* mSetting = nullptr;
+    QAction* mCommSetting = nullptr;  // Ctrl+U
+    QAction* mKP = nullptr;           // Ctrl+K
+    QAction* mPowerSaving = nullptr;  // Ctrl+H
+    QMenu* mHelp = nullptr;
+    QAction* mVelHelp = nullptr;      // F1
+    QAction* mAbout = nullptr;
 };
 
 class frmModeSetting_H9 : public QWidget,
@@ -133,8 +163,11 @@ public:
     frmModeSetting_H9();
     ~frmModeSetting_H9() override;
 
-    // Shows the window as the main window's child.
+    // Shows the window as the main window's child, also after Monitor has hidden it.
     void Show();
+    // Unloads the window without the save question (a load that failed half-way):
+    // the main window's H9 toolbar buttons and panels 1 and 4 are cleared as on a close.
+    void Unload();
 
     // ---- Combo selection handlers: store the byte (marking the set changed when it
     // changes) and bring the dependent rows and diagrams in line. A re-run with an
@@ -172,26 +205,62 @@ public:
     void mFuncModeSelect_5_Click();
     void mFuncModeSelect_6_Click();
 
-    // ---- Toggles ----
-    void mKP_Click();          // key protection; leaves frmMDI.bChange alone
-    void mPowerSaving_Click(); // power saving; marks the set changed
+    // ---- Commands (h9_commands.cpp) ----
+    // Download of the whole set (also the button under the diagrams).
+    void mDownload_Click();
+    void mSaveSetting_Click();
+    void mSaveAs_Click();
+    // New, Open and Upload first close this window (with its save question) and go on
+    // in the main window only when the close was not refused.
+    void mNew_Click();
+    void mOpenSetting_Click();
+    void mUpload_Click();
+    void mClose_Click();
+    void mExit_Click();
+    // Hides this window (it stays loaded) and opens the live view of the instrument.
+    void mMonitoring_Click();
+    void mAbout_Click();
+    // Key protection: the loaders put the stored state with this toggle, which leaves
+    // the change flag alone; the user's toggle (menu, Ctrl+K, toolbar) marks the set
+    // changed, since the state is saved with it.
+    void mKP_Click();
+    // Power saving: marks the set changed.
+    void mPowerSaving_Click();
 
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
+    // The toolbar's buttons by handler name.
     bool invokeCommand(const QString& handlerName) override;
     // H9Rows: the digit rows for the encoders, checks and writers.
     QString rowText(H9Row row) const override;
 
+protected:
+    // Every close (Close, the close box, New/Open/Upload, the main window's exit) asks
+    // Form_QueryUnload first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Form_Load();
     void Form_Activate();
+    // Sets `cancel` when the close is to be refused.
+    void Form_QueryUnload(bool& cancel);
+    void Form_Unload();
+    // Asks the window to close as the user's close box does; bCancelClose tells the outcome.
+    void CloseWindow();
+
     // Makes and places the controls (frmModeSetting_H9_layout.cpp).
     void setupUi();
+    void BuildMenus();
+    void BuildDiagramArea(QWidget* Picture1);
     void BuildDesignLists();
     void ApplyDesignRowLayouts();
     void ConnectHandlers();
     void ApplyTextsH9();
+    // Narrows the font of a combo whose longest item would not fit its box.
+    void FitComboFonts();
+    // The fourteen items of a counter's output list.
+    static const QStringList& CounterOutputItems();
 
     void ResetCommonH9();
     void ResetDualCounterPanel();
@@ -204,7 +273,19 @@ private:
     void SelectFunctionMode(int mode);
     void PrepareDualCounterLists(int subMode);
 
-    // Diagram pictures, named from the current bytes.
+    // Commands private to the window.
+    void mDownload_A_Click();
+    void mDownload_B_Click();
+    void mCompare_Click();
+    void mCommSetting_Click();
+    void mVelHelp_Click();
+    void cmdDownload_All_A_Click();
+    void UserKP_Click();
+    // The shape the downloads and the compare share: status text, lock, the transfer
+    // window, unlock, refresh.
+    void RunTransfer(int job, int downloadKind, bool checkSlaveId);
+
+    // Diagram pictures, named from the current bytes (h9_diagram_names.h).
     void LoadDiagramST();
     void LoadDiagramSC();
     void LoadDiagramSF();
@@ -213,6 +294,10 @@ private:
     void LoadDiagramDualCounter0();
     void LoadDiagramDT();
     void LoadDiagramDF();
-    void LoadDiagram(ImageControl* image, const QString& folder, const QString& fileName);
+    void LoadDiagram(ImageControl* image, const QString& relativePath);
     void SetImageCHB(const QString& bitmapName);
+
+    // The last close was refused by Form_QueryUnload.
+    bool bCancelClose = false;
+    bool unloading_ = false;
 };

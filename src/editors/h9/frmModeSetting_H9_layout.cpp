@@ -1,5 +1,5 @@
-// Placement of the H9 editor's controls (twips, 15 to a pixel) and the lists and row
-// layouts the window is drawn with before any reset.
+// Placement of the H9 editor's controls (twips, 15 to a pixel), its menus, and the
+// lists and row layouts the window is drawn with before any reset.
 #include "editors/h9/frmModeSetting_H9.h"
 
 #include "editors/common/combo_select.h"
@@ -7,7 +7,9 @@
 #include "platform/twips.h"
 
 #include <QButtonGroup>
+#include <QFrame>
 #include <QGroupBox>
+#include <QVBoxLayout>
 
 using platform::placeTw;
 using platform::tw;
@@ -21,12 +23,14 @@ constexpr int kRowWidthTw = 2055;
 constexpr int kRowHeightTw = 375;
 constexpr int kCaptionHeightTw = 225;
 constexpr int kItemStepTw = 630;
+// Captions and lists are drawn at 9 pt, the digits at 12 pt (DigitLabel).
+constexpr double kTextPoints = 9;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = QString())
 {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
-    l->setFont(platform::formFont(9));
+    l->setFont(platform::formFont(kTextPoints));
     return l;
 }
 
@@ -38,29 +42,47 @@ QWidget* makePanel(QWidget* parent, const char* name, int left, int top, int wid
     return w;
 }
 
+// A picture box of the design with its sunken border.
+QFrame* makeBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    placeTw(f, left, top, width, height);
+    return f;
+}
+
+QComboBox* makeCombo(QWidget* parent, const QString& name)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setFont(platform::formFont(kTextPoints));
+    return c;
+}
+
 // Lays the fields of one panel out top to bottom: each a caption label over its
-// combo or digit row.
+// combo or digit row. A row sits alone in a picture box of its own (Picture5 ..).
 class PanelStack {
 public:
     explicit PanelStack(QWidget* panel) : panel_(panel) {}
 
-    QComboBox* combo(const char* caption, const char* name, int widthTw = kComboWidthTw)
+    QComboBox* combo(const char* caption, const char* name)
     {
         QLabel* l = caption_(caption);
-        auto* c = new QComboBox(panel_);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setFont(platform::formFont(9));
-        placeTw(c, kPanelLeftTw, top_ + kCaptionHeightTw, widthTw, kComboHeightTw);
+        QComboBox* c = makeCombo(panel_, QString::fromLatin1(name));
+        placeTw(c, kPanelLeftTw, top_ + kCaptionHeightTw, kComboWidthTw, kComboHeightTw);
         l->setBuddy(c);
         top_ += kItemStepTw;
         lastCaption = l;
         return c;
     }
-    DigitLabelArray* row(const char* caption, const char* name)
+    DigitLabelArray* row(const char* caption, const char* container, const char* name)
     {
         lastCaption = caption_(caption);
-        auto* r = new DigitLabelArray(QString::fromLatin1(name), DigitLabelArray::Style::H9, panel_);
-        placeTw(r, kPanelLeftTw, top_ + kCaptionHeightTw, kRowWidthTw, kRowHeightTw);
+        QWidget* box = makePanel(panel_, container, kPanelLeftTw, top_ + kCaptionHeightTw, kRowWidthTw,
+                                 kRowHeightTw);
+        auto* r = new DigitLabelArray(QString::fromLatin1(name), DigitLabelArray::Style::H9, box);
+        r->move(0, 0);
         top_ += kItemStepTw;
         return r;
     }
@@ -70,28 +92,47 @@ private:
     QLabel* caption_(const char* name)
     {
         QLabel* l = makeLabel(panel_, QString::fromLatin1(name));
-        placeTw(l, kPanelLeftTw, top_, kComboWidthTw, kCaptionHeightTw);
+        placeTw(l, kPanelLeftTw, top_, kComboWidthTw + 150, kCaptionHeightTw);
         return l;
     }
     QWidget* panel_;
     int top_ = 120;
 };
 
-QAction* makeAction(QObject* parent, const char* name, bool checkable)
+QAction* addItem(QMenu* menu, const char* name, const QKeySequence& shortcut = {}, bool checkable = false)
 {
-    auto* a = new QAction(parent);
+    QAction* a = menu->addAction(QString());
     a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(shortcut);
     a->setCheckable(checkable);
     return a;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name)
+{
+    QMenu* m = bar->addMenu(QString());
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
 }
 
 } // namespace
 
 void frmModeSetting_H9::setupUi()
 {
-    resize(tw(11880), tw(8190));
-    QWidget* Picture1 = makePanel(this, "Picture1", 0, 30, 11835, 9000);
-    QWidget* Picture4 = makePanel(Picture1, "Picture4", 165, 150, 5145, 6645);
+    setFont(platform::formFont(kTextPoints));
+    // The menus sit above the client area; positions inside it are in twips.
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(tw(11880), tw(8190));
+    BuildMenus();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+
+    QWidget* Picture1 = makePanel(client, "Picture1", 0, 30, 11835, 9000);
+    QFrame* Picture4 = makeBox(Picture1, "Picture4", 165, 150, 5145, 6645);
 
     auto* Frame9 = new QGroupBox(QStringLiteral(" Channel _ A"), Picture4);
     Frame9->setObjectName(QStringLiteral("Frame9"));
@@ -108,6 +149,7 @@ void frmModeSetting_H9::setupUi()
     txtCH_B->setFont(platform::formFont(11, true));
     placeTw(txtCH_B, 0, 270, 2385, 375);
 
+    // Channel A's panels first, then channel B's: the Tab key follows this order.
     picST_A = makePanel(Picture4, "picST_A", 120, 900, 2385, 4575);
     picDC_A = makePanel(Picture4, "picDC_A", 120, 900, 2385, 4575);
     picDT_A = makePanel(Picture4, "picDT_A", 120, 900, 2385, 4575);
@@ -123,28 +165,8 @@ void frmModeSetting_H9::setupUi()
         cboCountModeA = s.combo("lblTimeRange_ST_A", "cboCountModeA");
         cboCountDirectionA = s.combo("lblCountDir_ST_A", "cboCountDirectionA");
         cboOutputModeA = s.combo("lblOutputMode_ST_A", "cboOutputModeA");
-        lblTimerSettingA = s.row("lblSetValue_ST_A", "lblTimerSettingA");
-        lblHoldTimeA = s.row("lblOutputTime2_ST_A", "lblHoldTimeA");
-    }
-    {
-        PanelStack s(picSC_B);
-        cboCountInputModeB = s.combo("lblInputMode_SC_B", "cboCountInputModeB", 1755);
-        cboDotAdjB = s.combo("lblDotAdj_SC_B", "cboDotAdjB");
-        cboMaxFreqB = s.combo("lblCountSpeed_SC_B", "cboMaxFreqB");
-        cboOutputModeB = s.combo("lblOutputMode_SC_B", "cboOutputModeB");
-        lblMagnificationB = s.row("lblPrescale_SC_B", "lblMagnificationB");
-        lblCounterSettingB = s.row("lblSetValue_SC_B", "lblCounterSettingB");
-        lblHoldCounterB = s.row("lblOutputTime_SC_B", "lblHoldCounterB");
-    }
-    {
-        PanelStack s(picSF_B);
-        cboSampleAvgB_F = s.combo("lblAvg_SF_B", "cboSampleAvgB_F");
-        cboDotAdjB_F = s.combo("lblDotAdj_SF_B", "cboDotAdjB_F");
-        cboMaxFreqB_F = s.combo("lblCountSpeed_SF_B", "cboMaxFreqB_F");
-        cboOutputModeB_F = s.combo("lblOutputMode_SF_B", "cboOutputModeB_F");
-        lblMagnificationB_F = s.row("lblMagnification2_SF_B", "lblMagnificationB_F");
-        lblCounterSettingB_F = s.row("lblSetValue_B_F", "lblCounterSettingB_F");
-        lblHoldCounterB_F = s.row("lblStartupTime_B_F", "lblHoldCounterB_F");
+        lblTimerSettingA = s.row("lblSetValue_ST_A", "Picture5", "lblTimerSettingA");
+        lblHoldTimeA = s.row("lblOutputTime2_ST_A", "Picture6", "lblHoldTimeA");
     }
     {
         PanelStack s(picDC_A);
@@ -153,41 +175,63 @@ void frmModeSetting_H9::setupUi()
         cboMaxFreq_C_Dual_0 = s.combo("lblMaxFreq_C_Dual_0", "cboMaxFreq_C_Dual_0");
         lblMaxFreq_C_Dual_0 = s.lastCaption;
         cboOutputMode_C_Dual_0 = s.combo("lblOutputMode_DC_A", "cboOutputMode_C_Dual_0");
-        lblCounterSetting_C_Dual_0 = s.row("lblSetValue_DC_A", "lblCounterSetting_C_Dual_0");
-        lblHoldCounter_C_Dual_0 = s.row("lblOutputTime_DC_A", "lblHoldCounter_C_Dual_0");
-    }
-    {
-        PanelStack s(picDC_B);
-        cboCountInputMode_C_Dual_1 = s.combo("lblInputMode_DC_B", "cboCountInputMode_C_Dual_1", 1785);
-        cboMaxFreq_C_Dual_1 = s.combo("lblCountSpeed_DC_B", "cboMaxFreq_C_Dual_1");
-        cboOutputMode_C_Dual_1 = s.combo("lblOutputMode_DC_B", "cboOutputMode_C_Dual_1");
-        lblCounterSetting_C_Dual_1 = s.row("lblSetValue_DC_B", "lblCounterSetting_C_Dual_1");
-        lblHoldCounter_C_Dual_1 = s.row("lblOutputTime_DC_B", "lblHoldCounter_C_Dual_1");
+        lblCounterSetting_C_Dual_0 = s.row("lblSetValue_DC_A", "Picture13", "lblCounterSetting_C_Dual_0");
+        lblHoldCounter_C_Dual_0 = s.row("lblOutputTime_DC_A", "Picture14", "lblHoldCounter_C_Dual_0");
     }
     {
         PanelStack s(picDT_A);
         cboOutputMode_T_Dual_0 = s.combo("lblOutputMode_DT_A", "cboOutputMode_T_Dual_0");
-        lblTimerSetting_T_Dual_0 = s.row("lblSetting_0", "lblTimerSetting_T_Dual_0");
-        lblHoldTime_T_Dual_0 = s.row("lblOutputMode2_DT_A", "lblHoldTime_T_Dual_0");
-    }
-    {
-        PanelStack s(picDT_B);
-        cboOutputMode_T_Dual_1 = s.combo("lblOutputMode_DT_B", "cboOutputMode_T_Dual_1");
-        lblTimerSetting_T_Dual_1 = s.row("lblSetValue_DT_B", "lblTimerSetting_T_Dual_1");
-        lblHoldTime_T_Dual_1 = s.row("lblOutputTime_DT_B", "lblHoldTime_T_Dual_1");
+        lblTimerSetting_T_Dual_0 = s.row("lblSetting_0", "Picture10", "lblTimerSetting_T_Dual_0");
+        lblHoldTime_T_Dual_0 = s.row("lblOutputMode2_DT_A", "Picture11", "lblHoldTime_T_Dual_0");
     }
     {
         PanelStack s(picDF_A);
         cboOutputModeA_Dual_F = s.combo("lblOutput_DF_A", "cboOutputModeA_Dual_F");
-        lblCounterSettingA_Dual_F = s.row("lblSetValue_DF_A", "lblCounterSettingA_Dual_F");
+        lblCounterSettingA_Dual_F = s.row("lblSetValue_DF_A", "Picture12", "lblCounterSettingA_Dual_F");
+    }
+    {
+        PanelStack s(picSC_B);
+        // As wide as the panel's other combos: at the design's 1755 twips its longest
+        // items ("5 : Quadrature inputs (Down)") could not be read whole at any usable size.
+        cboCountInputModeB = s.combo("lblInputMode_SC_B", "cboCountInputModeB");
+        cboDotAdjB = s.combo("lblDotAdj_SC_B", "cboDotAdjB");
+        cboMaxFreqB = s.combo("lblCountSpeed_SC_B", "cboMaxFreqB");
+        cboOutputModeB = s.combo("lblOutputMode_SC_B", "cboOutputModeB");
+        lblMagnificationB = s.row("lblPrescale_SC_B", "Picture15", "lblMagnificationB");
+        lblCounterSettingB = s.row("lblSetValue_SC_B", "Picture16", "lblCounterSettingB");
+        lblHoldCounterB = s.row("lblOutputTime_SC_B", "Picture17", "lblHoldCounterB");
+    }
+    {
+        PanelStack s(picSF_B);
+        cboSampleAvgB_F = s.combo("lblAvg_SF_B", "cboSampleAvgB_F");
+        cboDotAdjB_F = s.combo("lblDotAdj_SF_B", "cboDotAdjB_F");
+        cboMaxFreqB_F = s.combo("lblCountSpeed_SF_B", "cboMaxFreqB_F");
+        cboOutputModeB_F = s.combo("lblOutputMode_SF_B", "cboOutputModeB_F");
+        lblMagnificationB_F = s.row("lblMagnification2_SF_B", "Picture7", "lblMagnificationB_F");
+        lblCounterSettingB_F = s.row("lblSetValue_B_F", "Picture8", "lblCounterSettingB_F");
+        lblHoldCounterB_F = s.row("lblStartupTime_B_F", "Picture9", "lblHoldCounterB_F");
+    }
+    {
+        PanelStack s(picDC_B);
+        cboCountInputMode_C_Dual_1 = s.combo("lblInputMode_DC_B", "cboCountInputMode_C_Dual_1");
+        cboMaxFreq_C_Dual_1 = s.combo("lblCountSpeed_DC_B", "cboMaxFreq_C_Dual_1");
+        cboOutputMode_C_Dual_1 = s.combo("lblOutputMode_DC_B", "cboOutputMode_C_Dual_1");
+        lblCounterSetting_C_Dual_1 = s.row("lblSetValue_DC_B", "Picture22", "lblCounterSetting_C_Dual_1");
+        lblHoldCounter_C_Dual_1 = s.row("lblOutputTime_DC_B", "Picture23", "lblHoldCounter_C_Dual_1");
+    }
+    {
+        PanelStack s(picDT_B);
+        cboOutputMode_T_Dual_1 = s.combo("lblOutputMode_DT_B", "cboOutputMode_T_Dual_1");
+        lblTimerSetting_T_Dual_1 = s.row("lblSetValue_DT_B", "Picture18", "lblTimerSetting_T_Dual_1");
+        lblHoldTime_T_Dual_1 = s.row("lblOutputTime_DT_B", "Picture19", "lblHoldTime_T_Dual_1");
     }
     {
         PanelStack s(picDF_B);
         cboSampleAvgB_Dual_F = s.combo("lblAvg_DF_B", "cboSampleAvgB_Dual_F");
         cboMaxFreqB_Dual_F = s.combo("lblCouttSpeed_DF_B", "cboMaxFreqB_Dual_F");
         cboOutputModeB_Dual_F = s.combo("lblOutputMode_DF_B", "cboOutputModeB_Dual_F");
-        lblCounterSettingB_Dual_F = s.row("lblSetValue_DF_B", "lblCounterSettingB_Dual_F");
-        lblHoldCounterB_Dual_F = s.row("lblStartupTime_DF_B", "lblHoldCounterB_Dual_F");
+        lblCounterSettingB_Dual_F = s.row("lblSetValue_DF_B", "Picture20", "lblCounterSettingB_Dual_F");
+        lblHoldCounterB_Dual_F = s.row("lblStartupTime_DF_B", "Picture21", "lblHoldCounterB_Dual_F");
     }
     // No panel shows until a function mode is selected.
     for (QWidget* p : {picST_A, picDC_A, picDT_A, picDF_A, picSC_B, picSF_B, picDC_B, picDT_B, picDF_B})
@@ -197,22 +241,35 @@ void frmModeSetting_H9::setupUi()
     QLabel* Label1 = makeLabel(Picture3, QStringLiteral("Label1"), QStringLiteral("Common"));
     placeTw(Label1, 360, 0, 2055, kCaptionHeightTw);
     QLabel* lblInputWidth = makeLabel(Picture3, QStringLiteral("lblInputWidth_H57"));
-    placeTw(lblInputWidth, 300, 240, 2055, 210);
-    cboSGWidth_All = new QComboBox(Picture3);
-    cboSGWidth_All->setObjectName(QStringLiteral("cboSGWidth_All"));
+    placeTw(lblInputWidth, 300, 240, 2205, kCaptionHeightTw);
+    cboSGWidth_All = makeCombo(Picture3, QStringLiteral("cboSGWidth_All"));
     placeTw(cboSGWidth_All, 300, 450, 2055, 330);
+    lblInputWidth->setBuddy(cboSGWidth_All);
     QLabel* lblInputMethod = makeLabel(Picture3, QStringLiteral("lblInputMethod_H57"));
-    placeTw(lblInputMethod, 2610, 240, 2055, 210);
-    cboInputMethod_All = new QComboBox(Picture3);
-    cboInputMethod_All->setObjectName(QStringLiteral("cboInputMethod_All"));
+    placeTw(lblInputMethod, 2610, 240, 2205, kCaptionHeightTw);
+    cboInputMethod_All = makeCombo(Picture3, QStringLiteral("cboInputMethod_All"));
     placeTw(cboInputMethod_All, 2610, 450, 2055, 330);
+    lblInputMethod->setBuddy(cboInputMethod_All);
 
-    QWidget* Picture2 = makePanel(Picture1, "Picture2", 5400, 150, 6255, 5625);
+    BuildDiagramArea(Picture1);
+}
+
+void frmModeSetting_H9::BuildDiagramArea(QWidget* Picture1)
+{
+    QFrame* Picture2 = makeBox(Picture1, "Picture2", 5400, 150, 6255, 5625);
     auto* group = new QButtonGroup(Picture2);
     for (int i = 0; i < 2; ++i) {
         optPic[i] = new QToolButton(Picture2);
         optPic[i]->setObjectName(QStringLiteral("optPic_%1").arg(i));
         optPic[i]->setCheckable(true);
+        optPic[i]->setFocusPolicy(Qt::StrongFocus);
+        // The tab picture lies over the button: the chosen channel shows as a bar
+        // under its tab, the keyboard focus as a dotted one.
+        optPic[i]->setStyleSheet(QStringLiteral(
+            "QToolButton { border: none; background: transparent; }"
+            "QToolButton:checked { border-bottom: 4px solid palette(highlight); }"
+            "QToolButton:focus { border-bottom: 4px dotted palette(highlight); }"
+            "QToolButton:checked:focus { border-bottom: 4px solid palette(dark); }"));
         group->addButton(optPic[i], i);
     }
     placeTw(optPic[0], 150, 90, 2985, 615);
@@ -225,31 +282,92 @@ void frmModeSetting_H9::setupUi()
     for (ImageControl* l : {ImageCH_A, ImageCH_B})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
     ImageCH_A->setPictureName(QStringLiteral("IMAGE_CHA_W"));
+    ImageCH_B->setPictureName(QStringLiteral("IMAGE_CHB_G"));
+    // The two diagrams lie in one place; optPic brings one of them to the front.
     Image_Output_A = new ImageControl(QStringLiteral("Image_Output_A"), Picture2);
     Image_Output_B = new ImageControl(QStringLiteral("Image_Output_B"), Picture2);
-    for (ImageControl* l : {Image_Output_A, Image_Output_B})
+    for (ImageControl* l : {Image_Output_A, Image_Output_B}) {
         placeTw(l, 120, 750, 6030, 4530);
+        l->setAutoFillBackground(true);
+    }
     lblPSCaution = makeLabel(Picture2, QStringLiteral("lblPSCaution"));
     lblPSCaution->setWordWrap(true);
+    lblPSCaution->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Two lines of the note fit the label's fixed height at this size.
+    lblPSCaution->setFont(platform::formFont(7.5));
     placeTw(lblPSCaution, 120, 5280, 6075, 345);
     lblPSCaution->setVisible(false);
 
-    mFuncModeSelect_0 = makeAction(this, "mFuncModeSelect_0", true);
-    mFuncModeSelect_1 = makeAction(this, "mFuncModeSelect_1", true);
-    mFuncModeSelect_2 = makeAction(this, "mFuncModeSelect_2", true);
-    mFuncModeSelect_3 = makeAction(this, "mFuncModeSelect_3", true);
-    mFuncModeSelect_4 = makeAction(this, "mFuncModeSelect_4", true);
-    mFuncModeSelect_5 = makeAction(this, "mFuncModeSelect_5", true);
-    mFuncModeSelect_6 = makeAction(this, "mFuncModeSelect_6", true);
+    cmdDownload_All_A = new QPushButton(client);
+    cmdDownload_All_A->setObjectName(QStringLiteral("cmdDownload_All_A"));
+    placeTw(cmdDownload_All_A, 5400, 5850, 6255, 915);
+    cmdDownload_All_A->setFlat(true);
+    cmdDownload_All_A->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_E"))));
+    cmdDownload_All_A->setIconSize(cmdDownload_All_A->size() - QSize(6, 6));
+    // Pressed, the button shows its pressed picture.
+    connect(cmdDownload_All_A, &QPushButton::pressed, cmdDownload_All_A, [b = cmdDownload_All_A] {
+        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_D"))));
+    });
+    connect(cmdDownload_All_A, &QPushButton::released, cmdDownload_All_A, [b = cmdDownload_All_A] {
+        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_E"))));
+    });
+}
+
+void frmModeSetting_H9::BuildMenus()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+
+    mFile = addMenu(menuBar, "mFile");
+    mNew = addItem(mFile, "mNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    mOpenSetting = addItem(mFile, "mOpenSetting", QKeySequence(Qt::CTRL | Qt::Key_O));
+    mClose = addItem(mFile, "mClose");
+    mFile->addSeparator();
+    mSaveSetting = addItem(mFile, "mSaveSetting", QKeySequence(Qt::CTRL | Qt::Key_S));
+    mSaveAs = addItem(mFile, "mSaveAs", QKeySequence(Qt::CTRL | Qt::Key_A));
+    mFile->addSeparator();
+    mExit = addItem(mFile, "mExit");
+
+    mMode = addMenu(menuBar, "mMode");
+    QAction** modes[] = {&mFuncModeSelect_0, &mFuncModeSelect_1, &mFuncModeSelect_2, &mFuncModeSelect_3,
+                         &mFuncModeSelect_4, &mFuncModeSelect_5, &mFuncModeSelect_6};
+    for (int i = 0; i < 7; ++i)
+        *modes[i] = addItem(mMode, QStringLiteral("mFuncModeSelect_%1").arg(i).toLatin1().constData(), {}, true);
     mFuncModeSelect_0->setChecked(true);
-    mPLC = makeAction(this, "mPLC", true);
+    mPLC = addItem(mMode, "mPLC", {}, true);
     mPLC->setText(QStringLiteral("PLC"));
     mPLC->setVisible(false);
     mPLC->setEnabled(false);
-    mDownload_A = makeAction(this, "mDownload_A", false);
-    mDownload_B = makeAction(this, "mDownload_B", false);
-    mKP = makeAction(this, "mKP", true);
-    mPowerSaving = makeAction(this, "mPowerSaving", true);
+
+    mTool = addMenu(menuBar, "mTool");
+    mUpload = addItem(mTool, "mUpload", QKeySequence(Qt::Key_F11));
+    mTool->addSeparator();
+    mDownloadMenu = mTool->addMenu(QString());
+    mDownloadMenu->setObjectName(QStringLiteral("mDownloadMenu"));
+    mDownload = addItem(mDownloadMenu, "mDownload", QKeySequence(Qt::Key_F9));
+    mDownloadMenu->addSeparator();
+    mDownload_A = addItem(mDownloadMenu, "mDownload_A", QKeySequence(Qt::Key_F6));
+    mDownload_B = addItem(mDownloadMenu, "mDownload_B", QKeySequence(Qt::Key_F7));
+    mTool->addSeparator();
+    mCompare = addItem(mTool, "mCompare", QKeySequence(Qt::Key_F8));
+    mTool->addSeparator()->setVisible(false);
+    mDefaultValue = addItem(mTool, "mDefaultValue");
+    mDefaultValue->setVisible(false);
+    mDefaultValue->setEnabled(false);
+
+    mMonitor = addMenu(menuBar, "mMonitor");
+    mMonitoring = addItem(mMonitor, "mMonitoring", QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    mSetting = addMenu(menuBar, "mSetting");
+    mCommSetting = addItem(mSetting, "mCommSetting", QKeySequence(Qt::CTRL | Qt::Key_U));
+    mSetting->addSeparator();
+    mKP = addItem(mSetting, "mKP", QKeySequence(Qt::CTRL | Qt::Key_K), true);
+    mSetting->addSeparator();
+    mPowerSaving = addItem(mSetting, "mPowerSaving", QKeySequence(Qt::CTRL | Qt::Key_H), true);
+
+    mHelp = addMenu(menuBar, "mHelp");
+    mVelHelp = addItem(mHelp, "mVelHelp", QKeySequence(Qt::Key_F1));
+    mAbout = addItem(mHelp, "mAbout");
 }
 
 // Lists that are part of the window itself (not from the string table).
@@ -258,20 +376,17 @@ void frmModeSetting_H9::BuildDesignLists()
     const QStringList speeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
     const QStringList dots = {"0 : - - - - - -", "1 : - - - - -.-", "2 : - - - -.- -", "3 : - - -.- - -"};
     const QStringList averages = {"OFF", "2 ", "4 ", "8 "};
-    const QStringList outputs = {"0 : N-1", "1 : F-1",  "2 : C-1",  "3 : R-1",  "4 : K-1",
-                                 "5 : P-1", "6 : N-2",  "7 : F-2",  "8 : C-2",  "9 : R-2",
-                                 "10 : K-2", "11 : P-2", "12 : Q-1", "13 : Q-2"};
     FillComboList(cboCountModeA, {"0.01 ~ 9999.99 Sec", "1 ~ 999999  Sec", "1 ~ 999999  Min",
                                   "1 ~ 999999  Hour"});
     FillComboList(cboDotAdjB, dots);
     FillComboList(cboMaxFreqB, speeds);
-    FillComboList(cboOutputModeB, outputs);
+    FillComboList(cboOutputModeB, CounterOutputItems());
     FillComboList(cboDotAdjB_F, dots);
     FillComboList(cboMaxFreqB_F, speeds);
     FillComboList(cboSampleAvgB_F, averages);
     FillComboList(cboMaxFreq_C_Dual_0, {"30 Hz"});
     FillComboList(cboMaxFreq_C_Dual_1, speeds);
-    FillComboList(cboOutputMode_C_Dual_1, outputs);
+    FillComboList(cboOutputMode_C_Dual_1, CounterOutputItems());
     FillComboList(cboMaxFreqB_Dual_F, speeds);
     FillComboList(cboSampleAvgB_Dual_F, averages);
     FillComboList(cboSGWidth_All, {"1 ms", "20 ms"});

@@ -1,9 +1,11 @@
 // The seven function modes of the H9 editor.
 #include "editors/h9/frmModeSetting_H9.h"
 
+#include "editors/common/combo_fit.h"
 #include "editors/common/combo_select.h"
 #include "platform/bitmaps.h"
 #include "platform/strings.h"
+#include "platform/twips.h"
 
 #include <QCoreApplication>
 
@@ -119,6 +121,14 @@ void frmModeSetting_H9::SelectFunctionMode(int mode)
         focus->setFocus();
 }
 
+const QStringList& frmModeSetting_H9::CounterOutputItems()
+{
+    static const QStringList items = {"0 : N-1",  "1 : F-1",  "2 : C-1",  "3 : R-1",  "4 : K-1",
+                                      "5 : P-1",  "6 : N-2",  "7 : F-2",  "8 : C-2",  "9 : R-2",
+                                      "10 : K-2", "11 : P-2", "12 : Q-1", "13 : Q-2"};
+    return items;
+}
+
 // Refills counter 1's speed and output lists for dual-counter sub-mode `subMode` and
 // selects item 0 of each, which stores their codes through the lists' handlers.
 void frmModeSetting_H9::PrepareDualCounterLists(int subMode)
@@ -127,15 +137,15 @@ void frmModeSetting_H9::PrepareDualCounterLists(int subMode)
         return;
     nDualCounterMode_H9 = static_cast<quint8>(subMode);
     const QStringList speeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
-    const QStringList outputs = {"0 : N-1", "1 : F-1",  "2 : C-1",  "3 : R-1",  "4 : K-1",
-                                 "5 : P-1", "6 : N-2",  "7 : F-2",  "8 : C-2",  "9 : R-2",
-                                 "10 : K-2", "11 : P-2", "12 : Q-1", "13 : Q-2"};
+    const QStringList& outputs = CounterOutputItems();
     const QStringList batchOutputs = {"0 : K-1", "1 : K-2", "2 : Q-1", "3 : Q-2"};
 
     FillComboList(cboMaxFreq_C_Dual_1, subMode == 2 ? QStringList{"30 Hz"} : speeds);
     (void)SetListIndex(cboMaxFreq_C_Dual_1, 0);
     FillComboList(cboOutputMode_C_Dual_1, subMode == 1 ? batchOutputs : outputs);
     (void)SetListIndex(cboOutputMode_C_Dual_1, 0);
+    FitComboFont(cboMaxFreq_C_Dual_1, platform::formFont(9));
+    FitComboFont(cboOutputMode_C_Dual_1, platform::formFont(9));
 
     LoadDiagramDC();
 }

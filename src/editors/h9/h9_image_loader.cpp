@@ -111,7 +111,12 @@ void loadDualCounter(const Ui_frmModeSetting_H9& ed, const SettingFileImage& ima
     select(ed.cboCountInputMode_C_Dual_1, hexAt(image, 191));
     select(ed.cboMaxFreq_C_Dual_1, hexAt(image, 192));
     const int code = hexAt(image, 193);
-    select(ed.cboOutputMode_C_Dual_1, subMode == 1 ? batchOutputIndex(code) : code);
+    if (subMode != 1)
+        select(ed.cboOutputMode_C_Dual_1, code);
+    else if (batchOutputIndex(code) >= 0)
+        select(ed.cboOutputMode_C_Dual_1, batchOutputIndex(code));
+    // A batch counter left with another output code keeps the list's first item, so an
+    // instrument in that state can still be uploaded and corrected.
     putRow(image, 195, ed.lblCounterSetting_C_Dual_1, orderLeading());
     putRow(image, 202, ed.lblHoldCounter_C_Dual_1, orderTwoDecimals());
 }
@@ -192,7 +197,9 @@ int LoadFileImage_H9(const SettingFileImage& image, int failCode)
         loadH9(ed, ed, image, keyProtect);
         return 0;
     } catch (const LoadRefused&) {
-        platform::SingleForm<frmModeSetting_H9>::unload();
+        // Unloaded as a close would, so no toolbar button or panel of the set stays.
+        if (frmModeSetting_H9* ed = frmModeSetting_H9::loaded())
+            ed->Unload();
         return failCode;
     }
 }

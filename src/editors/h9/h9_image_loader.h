@@ -4,5 +4,5 @@
 
 // Puts `image` into frmModeSetting_H9 (loaded and shown here). Returns 0, or
 // `failCode` when a position is refused; the editor is then unloaded without its save
-// question.
+// question, taking its toolbar buttons and status panels with it.
 int LoadFileImage_H9(const SettingFileImage& image, int failCode);

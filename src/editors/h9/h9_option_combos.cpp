@@ -2,9 +2,8 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
 #include "editors/common/combo_select.h"
+#include "editors/h9/h9_diagram_names.h"
 #include "platform/folders.h"
-
-#include <QPixmap>
 
 namespace {
 
@@ -19,92 +18,51 @@ bool counterOutputHasTime(quint8 code)
     }
 }
 
-// Counter input modes that draw the same diagram share a group.
-int inputGroup(quint8 inputMode)
-{
-    switch (inputMode) {
-    case 1: case 6: return 1;
-    case 3: case 5: return 3;
-    case 4: case 7: return 4;
-    default: return 0;
-    }
-}
-
-QString dec(int v) { return QString::number(v); }
-QString hex(int v) { return QString::number(v, 16); }
-
-// A diagram's file name: the prefix, the fields joined by "_", and "_0.jpg".
-QString diagramName(const QString& prefix, const QStringList& fields)
-{
-    return prefix + fields.join(QLatin1Char('_')) + QStringLiteral("_0.jpg");
-}
-
 } // namespace
 
 // ---- Diagrams ----
 
-void frmModeSetting_H9::LoadDiagram(ImageControl* image, const QString& folder, const QString& fileName)
+void frmModeSetting_H9::LoadDiagram(ImageControl* image, const QString& relativePath)
 {
     // A missing or unreadable file leaves the picture on show.
-    image->loadPictureFile(
-        platform::appDataDir() + QStringLiteral("/Picture/733/") + folder + QLatin1Char('/') + fileName, "JPG");
+    image->loadPictureFile(platform::appDataDir() + QLatin1Char('/') + relativePath, "JPG");
 }
 
-void frmModeSetting_H9::LoadDiagramST()
-{
-    LoadDiagram(Image_Output_A, QStringLiteral("Output_ST"),
-                diagramName(QStringLiteral("image_Ind_Timer_Out_"), {dec(nOutputModeA_H9)}));
-}
+void frmModeSetting_H9::LoadDiagramST() { LoadDiagram(Image_Output_A, H9DiagramPathST(nOutputModeA_H9)); }
 
 void frmModeSetting_H9::LoadDiagramSC()
 {
-    LoadDiagram(Image_Output_B, QStringLiteral("Output_SC"),
-                diagramName(QStringLiteral("image_Ind_Counter_Out_"),
-                            {dec(inputGroup(nCountInputModeB_H9)), hex(nOutputModeB_H9)}));
+    LoadDiagram(Image_Output_B, H9DiagramPathSC(nCountInputModeB_H9, nOutputModeB_H9));
 }
 
-void frmModeSetting_H9::LoadDiagramSF()
-{
-    LoadDiagram(Image_Output_B, QStringLiteral("Output_SF"),
-                diagramName(QStringLiteral("image_Ind_Freq_Out_"), {dec(nOutputModeB_F_H9)}));
-}
+void frmModeSetting_H9::LoadDiagramSF() { LoadDiagram(Image_Output_B, H9DiagramPathSF(nOutputModeB_F_H9)); }
 
 void frmModeSetting_H9::LoadDiagramDC()
 {
-    LoadDiagram(Image_Output_A, QStringLiteral("Output_DC"),
-                diagramName(QStringLiteral("image_Dual_Counter_Out_"),
-                            {dec(nDualCounterMode_H9), dec(nOutputMode_C_Dual_0_H9),
-                             dec(nCountInputMode_C_Dual_1_H9), hex(nOutputMode_C_Dual_1_H9)}));
+    LoadDiagram(Image_Output_A, H9DiagramPathDC(nDualCounterMode_H9, nOutputMode_C_Dual_0_H9,
+                                                nCountInputMode_C_Dual_1_H9, nOutputMode_C_Dual_1_H9));
 }
 
 // Two counters: counter 1 draws as a single counter in diagram B ...
 void frmModeSetting_H9::LoadDiagramDualCounter1()
 {
-    LoadDiagram(Image_Output_B, QStringLiteral("Output_SC"),
-                diagramName(QStringLiteral("image_Ind_Counter_Out_"),
-                            {dec(inputGroup(nCountInputMode_C_Dual_1_H9)), hex(nOutputMode_C_Dual_1_H9)}));
+    LoadDiagram(Image_Output_B, H9DiagramPathSC(nCountInputMode_C_Dual_1_H9, nOutputMode_C_Dual_1_H9));
 }
 
 // ... and counter 0, with its fixed input, by its output kind in diagram A.
 void frmModeSetting_H9::LoadDiagramDualCounter0()
 {
-    LoadDiagram(Image_Output_A, QStringLiteral("Output_SC"),
-                diagramName(QStringLiteral("image_Ind_Counter_Out_1_"),
-                            {dec(nOutputMode_C_Dual_0_H9 == 0 ? 0 : 4)}));
+    LoadDiagram(Image_Output_A, H9DiagramPathDualCounter0(nOutputMode_C_Dual_0_H9));
 }
 
 void frmModeSetting_H9::LoadDiagramDT()
 {
-    LoadDiagram(Image_Output_A, QStringLiteral("Output_DT"),
-                diagramName(QStringLiteral("image_Dual_Timer_Out_"),
-                            {dec(nOutputMode_T_Dual_0_H9), dec(nOutputMode_T_Dual_1_H9)}));
+    LoadDiagram(Image_Output_A, H9DiagramPathDT(nOutputMode_T_Dual_0_H9, nOutputMode_T_Dual_1_H9));
 }
 
 void frmModeSetting_H9::LoadDiagramDF()
 {
-    LoadDiagram(Image_Output_A, QStringLiteral("Output_DF"),
-                diagramName(QStringLiteral("image_Dual_Freq_Out_"),
-                            {dec(nOutputModeA_Dual_F_H9), dec(nOutputModeB_Dual_F_H9)}));
+    LoadDiagram(Image_Output_A, H9DiagramPathDF(nOutputModeA_Dual_F_H9, nOutputModeB_Dual_F_H9));
 }
 
 // ---- Timer A ----

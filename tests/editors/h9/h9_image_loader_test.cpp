@@ -90,6 +90,16 @@ TEST_F(H9Image, DualCounterOutputCodes)
     img[171] = '0';
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 10);
+    testhelp::unloadAll();
+
+    // A batch counter left with an output code its list lacks still loads: the list
+    // keeps its first item and the rest of the set comes in.
+    img[171] = '1';
+    img[193] = '7';
+    ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
+    EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 0);
+    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_EQ(ui(ed()).lblCounterSetting_C_Dual_1->digits(), "000888");
 }
 
 TEST_F(H9Image, LoaderRefusalsLeaveNoEditor)
@@ -118,14 +128,9 @@ TEST_F(H9Image, LoaderRefusalsLeaveNoEditor)
         testhelp::unloadAll();
     }
 
-    // A dual-counter sub-mode outside 0 to 2 names no function mode; a batch-counter
-    // output code outside 4, 10, 12, 13 is no item of its list.
-    SettingFileImage dual = image({{0, "0100"}, {4, "010A"}, {21, "1"}, {130, "1"}, {171, "1"},
-                                   {193, "7"}});
-    EXPECT_EQ(LoadFileImage_H9(dual, 18), 18);
-    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
-    dual[193] = '4';
-    dual[171] = '5';
+    // A dual-counter sub-mode outside 0 to 2 names no function mode.
+    SettingFileImage dual = image({{0, "0100"}, {4, "010A"}, {21, "1"}, {130, "1"}, {171, "5"},
+                                   {193, "4"}});
     EXPECT_EQ(LoadFileImage_H9(dual, 18), 18);
     EXPECT_FALSE(frmModeSetting_H9::isLoaded());
     dual[130] = '3';

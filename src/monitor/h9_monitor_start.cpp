@@ -1,0 +1,343 @@
+#include "monitor/h9_monitor.h"
+
+#include "core/monitor_state.h"
+#include "platform/strings.h"
+
+#include <array>
+
+using platform::LoadResString;
+
+namespace {
+
+QString timeRangeText(int c)
+{
+    switch (c) {
+    case 0: case 1: return QStringLiteral("0.01~9999.99 Sec");
+    case 2: case 3: return QStringLiteral("1~999999 Sec");
+    case 4: case 5: return QStringLiteral("1~999999 Min");
+    case 6: case 7: return QStringLiteral("1~999999 Hour");
+    default: return QString::number(c);
+    }
+}
+
+// A text of a fixed list, or the bare number for a code the list lacks.
+template <std::size_t N>
+QString listText(const std::array<const char*, N>& list, int code)
+{
+    return code >= 0 && code < static_cast<int>(N) ? QString::fromLatin1(list[static_cast<std::size_t>(code)])
+                                                    : QString::number(code);
+}
+
+// A string-table text of a run of ids, or the bare number outside the run.
+QString resText(int firstId, int count, int code)
+{
+    return code >= 0 && code < count ? LoadResString(firstId + code) : QString::number(code);
+}
+
+const std::array<const char*, 14> kCounterOutputModes = {"N-1", "F-1", "C-1", "R-1", "K-1", "P-1", "N-2",
+                                                         "F-2", "C-2", "R-2", "K-2", "P-2", "Q-1", "Q-2"};
+const std::array<const char*, 4> kSpeeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
+const std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
+
+QString inputModeText(int m) { return resText(177, 8, m); }
+QString code(int value) { return QString::number(value); }
+
+// Prescale value of the two registers at 1360: the low byte of 1362 and the lower three
+// digits of 1360. Startup time at 1574: register 1576, then the low byte of 1574.
+QByteArray prescaleDigits(const RegisterBlock& b)
+{
+    const QByteArray& t = b.chars();
+    return t.mid(6, 2) + '.' + t.mid(1, 3);
+}
+QByteArray startupDigits(const RegisterBlock& b)
+{
+    const QByteArray& t = b.chars();
+    return t.mid(4, 4) + '.' + t.mid(2, 2);
+}
+
+} // namespace
+
+QString ShortestDecimal(const QByteArray& digitText)
+{
+    const int point = digitText.indexOf('.');
+    QByteArray whole = point < 0 ? digitText : digitText.left(point);
+    QByteArray fraction = point < 0 ? QByteArray() : digitText.mid(point + 1);
+    const auto allDigits = [](const QByteArray& s) {
+        for (char c : s)
+            if (c < '0' || c > '9')
+                return false;
+        return true;
+    };
+    if ((whole.isEmpty() && fraction.isEmpty()) || !allDigits(whole) || !allDigits(fraction))
+        return QString::fromLatin1(digitText);
+    while (whole.size() > 1 && whole.startsWith('0'))
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = "0";
+    while (fraction.endsWith('0'))
+        fraction.chop(1);
+    return QString::fromLatin1(fraction.isEmpty() ? whole : whole + '.' + fraction);
+}
+
+void PresetPanelA_H9(quint8 c)
+{
+    PanelState& a = PanelNextA;
+    a.byAU = 0;
+    a.byGroup = 1;
+    a.byRangeMode = 2;
+    a.sTB = QStringLiteral("0");
+    a.sCharSpB = QStringLiteral("99");
+    if (c <= 1) {
+        a.byTimerMode = 4;
+        a.clearPoints();
+        a.byDPColA[1] = 1;
+        a.byDPColB[1] = 1;
+    } else if (c <= 7) {
+        a.byTimerMode = c <= 3 ? 4 : c <= 5 ? 3 : 2;
+        a.clearPoints();
+    }
+    a.byCountDir = c % 2 == 0 ? 1 : 2;
+}
+
+void PresetPanelB_H9(quint8 kind, quint8 m, quint8 d)
+{
+    PanelState& b = PanelNextB;
+    b.byAU = 0;
+    b.byGroup = 2;
+    b.byRangeMode = 2;
+    b.sTB = QStringLiteral("0");
+    b.sCharSpB = QStringLiteral("99");
+    b.byTimerMode = 0;
+    if (d <= 4) {
+        b.clearPoints();
+        switch (d) {
+        case 1: b.byDPA[1] = b.byDPB[1] = 1; break;
+        case 2: b.byDPColA[1] = b.byDPColB[1] = 1; break;
+        case 3: b.byDPA[0] = b.byDPB[0] = 1; break;
+        case 4: b.byDPColA[0] = b.byDPColB[0] = 1; break;
+        default: break;
+        }
+    }
+    if (kind == 0)
+        b.byCountDir = (m <= 2 || m == 6) ? 1 : 2;
+    else if (kind == 1)
+        b.byCountDir = 0;
+}
+
+namespace {
+
+void commonPartA()
+{
+    PanelState& a = PanelNextA;
+    a.byAU = 0;
+    a.byGroup = 1;
+    a.byRangeMode = 2;
+    a.sTB = QStringLiteral("0");
+    a.sCharSpB = QStringLiteral("99");
+}
+
+// The decimal point of the dual counter's display B. The start reads none for this
+// function, and the parameter download always gives the instrument 0 there.
+constexpr quint8 kDualCounterDecimalPoint = 0;
+
+} // namespace
+
+void PresetPanelsTwoStage_H9()
+{
+    commonPartA();
+    PanelState& b = PanelNextB;
+    b.byAU = 0;
+    b.byGroup = 2;
+    b.byRangeMode = 2;
+    b.sTB = QStringLiteral("0");
+    b.sCharSpB = QStringLiteral("99");
+    PanelNextA.clearPoints();
+    b.clearPoints();
+    PanelNextA.byCountDir = b.byCountDir = 1;
+    PanelNextA.byTimerMode = b.byTimerMode = 4;
+}
+
+void PresetPanelsDualCounter_H9()
+{
+    commonPartA();
+    PanelNextA.clearPoints();
+    PresetPanelB_H9(0, devReadback.nDevCountInputMode_H9, kDualCounterDecimalPoint);
+    PanelNextA.byCountDir = PanelNextB.byCountDir;
+    PanelNextA.byTimerMode = PanelNextB.byTimerMode = 0;
+}
+
+void PresetPanelsDualTacho_H9()
+{
+    commonPartA();
+    PanelNextA.clearPoints();
+    PanelNextA.byCountDir = PanelNextB.byCountDir = 0;
+    PresetPanelB_H9(1, 0, 0);
+    PanelNextA.byTimerMode = PanelNextB.byTimerMode = 0;
+}
+
+int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSummary& summary)
+{
+    if (!monitorState.bMonitoring)
+        return 0;
+    DevReadback& dev = devReadback;
+    StartReads reads(source);
+    RegisterBlock block;
+    const int& v = reads.last;
+
+    if (!reads.low(1542, &devReadback.nDevFuncMode))
+        return 1;
+    QString a;
+    QString b;
+
+    if (devReadback.nDevFuncMode == 0) {
+        if (!reads.low(1114, &dev.nDevTimeRange))
+            return 1;
+        const int c = dev.nDevTimeRange;
+        a += SummaryLine(306, LoadResString(195));
+        a += SummaryLine(307, timeRangeText(c));
+        a += SummaryLine(308, LoadResString(c % 2 == 0 ? 161 : 162));
+        if (!reads.low(1176, &dev.nDevOutputMode))
+            return 1;
+        a += SummaryLine(309, code(v));
+        if (!reads.low(1552, &dev.nDevFuncB_H9))
+            return 1;
+        if (dev.nDevFuncB_H9 == 0) {
+            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
+                return 1;
+            b += SummaryLine(306, LoadResString(226));
+            b += SummaryLine(312, inputModeText(v));
+            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
+                return 1;
+            b += SummaryLine(309, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
+            if (!reads.low(1364, &dev.nDevDotAdjB_H9))
+                return 1;
+            b += SummaryLine(313, code(v));
+            if (!reads.low(1356))
+                return 1;
+            b += SummaryLine(314, listText(kSpeeds, v));
+            if (!reads.read(1360, 2, block))
+                return 1;
+            b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
+        } else if (dev.nDevFuncB_H9 == 1) {
+            if (!reads.low(1556))
+                return 1;
+            b += SummaryLine(306, LoadResString(231));
+            b += SummaryLine(318, listText(kAverages, v));
+            if (!reads.low(1364, &dev.nDevDotAdjB_F_H9))
+                return 1;
+            b += SummaryLine(313, code(v));
+            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
+                return 1;
+            b += SummaryLine(314, listText(kSpeeds, v));
+            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
+                return 1;
+            b += SummaryLine(309, code(v));
+            if (!reads.read(1360, 2, block))
+                return 1;
+            b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
+            if (!reads.read(1574, 2, block))
+                return 1;
+            b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
+        }
+        PresetPanelA_H9(dev.nDevTimeRange);
+        if (dev.nDevFuncB_H9 == 0)
+            PresetPanelB_H9(0, dev.nDevCountInputMode_H9, dev.nDevDotAdjB_H9);
+        else
+            PresetPanelB_H9(1, 0, dev.nDevDotAdjB_F_H9);
+    } else if (devReadback.nDevFuncMode == 1) {
+        if (!reads.low(1584, &dev.nDevDualFunc_H9))
+            return 1;
+        if (dev.nDevDualFunc_H9 == 0) {
+            const QString stage = SummaryNameLine(197) + SummaryLine(307, QStringLiteral("0 ~ 999999 Sec"))
+                                + SummaryLine(308, LoadResString(161));
+            a += stage;
+            b += stage;
+            if (!reads.low(1594, &dev.nDevOutputMode_T_Dual_0_H9))
+                return 1;
+            a += SummaryLine(309, code(v));
+            if (!reads.low(1596, &dev.nDevOutputMode_T_Dual_1_H9))
+                return 1;
+            b += SummaryLine(309, code(v));
+            PresetPanelsTwoStage_H9();
+        } else if (dev.nDevDualFunc_H9 == 1) {
+            if (!reads.low(1648, &dev.nDevDualCounterMode_H9))
+                return 1;
+            const int sub = dev.nDevDualCounterMode_H9;
+            if (sub == 0)
+                a += SummaryNameLine(228);
+            else if (sub == 1)
+                a += SummaryNameLine(229);
+            else
+                a += SummaryNameLine(226) + SummaryLine(312, LoadResString(178))
+                   + SummaryLine(314, QStringLiteral("30Hz"));
+            if (!reads.low(1658, &dev.nDevOutputMode_C_Dual_H9))
+                return 1;
+            a += SummaryLine(309, code(v));
+            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
+                return 1;
+            b += SummaryNameLine(226) + SummaryLine(312, inputModeText(v));
+            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
+                return 1;
+            QString shown = code(v);
+            if (sub == 1) {
+                // The batch counter offers its own four-item list of output modes.
+                switch (v) {
+                case 4: shown = QStringLiteral("0"); break;
+                case 10: shown = QStringLiteral("1"); break;
+                case 12: shown = QStringLiteral("2"); break;
+                case 13: shown = QStringLiteral("3"); break;
+                default: shown.clear(); break;
+                }
+            }
+            b += SummaryLine(309, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
+            if (!reads.low(1356))
+                return 1;
+            b += SummaryLine(314, listText(kSpeeds, v));
+            PresetPanelsDualCounter_H9();
+        } else {
+            a += SummaryNameLine(231);
+            if (!reads.low(1684, &dev.nDevOutputMode_Dual_F_H9))
+                return 1;
+            a += SummaryLine(309, code(v));
+            if (!reads.low(1556))
+                return 1;
+            b += SummaryNameLine(231) + SummaryLine(318, listText(kAverages, v));
+            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
+                return 1;
+            b += SummaryLine(314, listText(kSpeeds, v));
+            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
+                return 1;
+            b += SummaryLine(309, code(v));
+            if (!reads.read(1574, 2, block))
+                return 1;
+            b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
+            PresetPanelsDualTacho_H9();
+        }
+    }
+
+    QString common;
+    if (!reads.low(1178))
+        return 1;
+    common += SummaryLine(316, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
+    if (!reads.low(1358))
+        return 1;
+    common += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
+    if (!reads.read(1686, 2, block))
+        return 1;
+    common += LoadResString(block.word(0) == 0 ? 292 : 293) + QLatin1String(kLineEnd);
+
+    QByteArray menu;
+    for (int address = 1780; address <= 1785; ++address) {
+        if (!reads.read(address, 1, block))
+            return 1;
+        const QByteArray pair = block.lowText(0);
+        if (pair.size() == 2)
+            menu += pair.right(1) + pair.left(1);
+    }
+    common += QStringLiteral(" Menu : ") + QString::fromLatin1(menu);
+
+    const QString type = SummaryTypeLine(modelName);
+    summary.textA = type + a + common;
+    summary.textB = type + b + common;
+    return 0;
+}

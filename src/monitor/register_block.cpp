@@ -1,0 +1,84 @@
+#include "monitor/register_block.h"
+
+#include "link/comm_records.h"
+#include "link/link.h"
+#include "link/modbus_ascii.h"
+#include "core/monitor_state.h"
+#include "platform/strings.h"
+
+
+RegisterBlock RegisterBlock::fromReply(const QByteArray& reply, int count)
+{
+    return RegisterBlock(reply.mid(7, 4 * std::max(count, 0)));
+}
+
+RegisterBlock RegisterBlock::fromWords(std::initializer_list<quint16> words)
+{
+    QByteArray chars;
+    for (quint16 w : words)
+        chars += QByteArray::number(w, 16).rightJustified(4, '0').toUpper();
+    return RegisterBlock(chars);
+}
+
+std::optional<char> RegisterBlock::ch(int n) const
+{
+    if (n < 1 || n > chars_.size())
+        return std::nullopt;
+    return chars_[n - 1];
+}
+
+std::optional<quint8> RegisterBlock::digit(int n) const
+{
+    const std::optional<char> c = ch(n);
+    if (!c || *c < '0' || *c > '9')
+        return std::nullopt;
+    return static_cast<quint8>(*c - '0');
+}
+
+int RegisterBlock::low(int k) const { return ReplyByte(chars_, 4 * k + 3).value_or(0); }
+
+int RegisterBlock::high(int k) const { return ReplyByte(chars_, 4 * k + 1).value_or(0); }
+
+QByteArray RegisterBlock::lowText(int k) const { return chars_.mid(4 * k + 2, 2); }
+
+int LinkRegisterSource::read(int address, int count, RegisterBlock& block)
+{
+    QByteArray reply;
+    const int code = ReadHoldingRegisters(slaveId_, address, static_cast<quint8>(count), reply,
+                                          commSettings.nCommProtocol);
+    if (code == 0)
+        block = RegisterBlock::fromReply(reply, count);
+    return code;
+}
+
+QString SummaryLine(int labelId, const QString& value)
+{
+    return platform::LoadResString(labelId) + QStringLiteral(" : ") + value + QLatin1String(kLineEnd);
+}
+
+QString SummaryNameLine(int nameId) { return platform::LoadResString(nameId) + QLatin1String(kLineEnd); }
+
+QString SummaryTypeLine(const QString& modelName)
+{
+    return platform::LoadResString(294) + QStringLiteral(" : ") + modelName + QLatin1String(kLineEnd);
+}
+
+bool StartReads::read(int address, int count, RegisterBlock& block)
+{
+    if (!monitorState.bMonitoring)
+        return false;
+    const int code = source_.read(address, count, block);
+    commState.nErrCode = code;
+    return code == 0;
+}
+
+bool StartReads::low(int address, quint8* keep)
+{
+    RegisterBlock block;
+    if (!read(address, 1, block))
+        return false;
+    last = block.low(0);
+    if (keep)
+        *keep = static_cast<quint8>(last);
+    return true;
+}

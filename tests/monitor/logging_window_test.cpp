@@ -1,0 +1,216 @@
+// Logging from the monitoring window: the file choice, the options dialog as a user
+// works it, the lines the log timer writes and what happens when the file fails.
+#include "monitor_window.h"
+
+#include "monitor/frmLogging.h"
+#include "platform/folders.h"
+#include "settings_file/file_flags.h"
+#include "support/text_fit.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class LoggingWindow : public montest::MonitorWindow {
+protected:
+    void SetUp() override
+    {
+        MonitorWindow::SetUp();
+        platform::setUserDataDir(tmp.path());
+        bSaveCancelled = false;
+        clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 0)));
+    }
+    void TearDown() override
+    {
+        MonitorWindow::TearDown();
+        platform::setUserDataDir(QString());
+    }
+
+    // Logging..., the file `path` chosen, then `inDialog` works the options dialog.
+    void logging(const QString& path, std::function<void(frmLogging&)> inDialog)
+    {
+        dialogs.accept(path);
+        QTimer::singleShot(0, [inDialog] {
+            ASSERT_TRUE(frmLogging::isLoaded());
+            frmLogging& d = frmLogging::instance();
+            // Shown: the period box has the focus with its whole text selected.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return d.txtScanRate->selectedText() == d.txtScanRate->text(); }, 1000));
+            inDialog(d);
+        });
+        window().mLogging->trigger();
+        testsupport::dropDeferredDeletes();
+    }
+    // One second of the log timer.
+    void tick(int n = 1)
+    {
+        for (int i = 0; i < n; ++i) {
+            clock.advance(1000);
+            window().Timer1_log_Timer();
+        }
+    }
+    QStringList lines(const QString& path) const
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList out = QString::fromLatin1(f.readAll()).split("\r\n");
+        out.removeLast(); // after the last CR LF
+        return out;
+    }
+    QString logPath(const char* name) const { return tmp.path() + "/Log/" + name; }
+
+    QTemporaryDir tmp;
+    testsupport::ScriptedFileDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    frmMonitoring& f = window();
+    EXPECT_FALSE(f.mLogoff->isEnabled());
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+
+    const QString path = logPath("values.TXT");
+    logging(path, [](frmLogging& d) {
+        EXPECT_EQ(d.windowTitle(), "Logging");
+        EXPECT_EQ(d.txtScanRate->text(), "1");
+        EXPECT_TRUE(d.optDelimiters[0]->isChecked());
+        QTest::keyClicks(d.txtScanRate, "6a-1.");
+        EXPECT_EQ(d.txtScanRate->text(), "61");
+        QTest::keyClick(d.txtScanRate, Qt::Key_Backspace);
+        QTest::keyClicks(d.txtScanRate, "0");
+        d.optDelimiters[1]->setChecked(true);
+        d.chkLogError->setChecked(true);
+        QTest::keyClick(d.txtScanRate, Qt::Key_Return);
+    });
+    EXPECT_TRUE(f.Logging());
+    EXPECT_FALSE(f.mLogging->isEnabled());
+    EXPECT_TRUE(f.mLogoff->isEnabled());
+    EXPECT_EQ(logSettings.nLogRateMin, 1);
+    EXPECT_EQ(logSettings.nLogRateSec, 0);
+    f.Timer1_log->setInterval(3600 * 1000); // the test gives the seconds itself
+
+    tick(59);
+    EXPECT_TRUE(lines(path).isEmpty());
+    tick();
+    ASSERT_EQ(lines(path).size(), 1);
+    EXPECT_EQ(lines(path)[0], "12/8/2026 09:06:00,1234.56,000000");
+
+    // Polls that fail: "Error!" while errors are logged.
+    dev.setFault(sim::Fault::noReply());
+    ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
+    tick(60);
+    ASSERT_EQ(lines(path).size(), 2);
+    EXPECT_EQ(lines(path)[1], "12/8/2026 09:07:00,Error!");
+
+    // Stopped monitoring writes nothing, and the period keeps counting.
+    clickStop();
+    tick(60);
+    EXPECT_EQ(lines(path).size(), 2);
+    f.mLogoff->trigger();
+    EXPECT_FALSE(f.Logging());
+    EXPECT_TRUE(f.mLogging->isEnabled());
+    EXPECT_FALSE(f.mLogoff->isEnabled());
+
+    // Again with the same file: it is asked about, emptied, and the settings kept.
+    boxes.answer(platform::MsgResult::Ok);
+    logging(path, [](frmLogging& d) {
+        EXPECT_EQ(d.txtScanRate->text(), "60");
+        EXPECT_TRUE(d.optDelimiters[1]->isChecked());
+        EXPECT_TRUE(d.chkLogError->isChecked());
+        d.optDelimiters[2]->setChecked(true);
+        d.txtScanRate->setText("1");
+        d.chkLogError->setChecked(false);
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(lines(path).isEmpty());
+    dev.clearFaults();
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+    f.Timer1_log->setInterval(3600 * 1000);
+    // Failing polls with errors not logged: the values the last good poll left.
+    dev.setFault(sim::Fault::noReply());
+    ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
+    tick();
+    EXPECT_EQ(lines(path).value(0).section(' ', 1), "09:08:01\t1234.56\t000000");
+}
+
+TEST_F(LoggingWindow, TheRealTimerWritesOnceASecond)
+{
+    instrument(sim::Type::H7, 3);
+    clickStart();
+    const QString path = logPath("logfile");
+    logging(path, [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines(path).size() >= 2; }, 3500));
+    EXPECT_TRUE(lines(path)[0].endsWith("     000000"));
+}
+
+TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
+{
+    instrument(sim::Type::H5, 0);
+    frmMonitoring& f = window();
+    clickStart();
+    ASSERT_TRUE(waitPolls(1));
+
+    // A period out of range keeps the dialog open; Escape then leaves everything as it was.
+    logging(logPath("a.txt"), [this](frmLogging& d) {
+        d.txtScanRate->setText("3601");
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        EXPECT_EQ(boxes.last().text, "Please enter an integer between 1 and 3600.");
+        EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
+        EXPECT_TRUE(d.isVisible());
+        QTest::keyClick(d.txtScanRate, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(f.Logging());
+    EXPECT_FALSE(QFile::exists(logPath("a.txt")));
+    EXPECT_EQ(logSettings.nLogRateSec, 1);
+
+    // A file that cannot be created: the message, and no logging.
+    boxes.clear();
+    logging(logPath("gone/b.txt"), [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, "Failed to save the file!");
+    EXPECT_FALSE(f.Logging());
+    EXPECT_TRUE(f.mLogging->isEnabled());
+
+    // A disk that takes no line: the message at the first line, logging ends.
+    boxes.clear();
+    boxes.answer(platform::MsgResult::Ok); // replace the existing "file"
+    logging("/dev/full", [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    ASSERT_TRUE(f.Logging());
+    f.Timer1_log->setInterval(3600 * 1000);
+    tick();
+    EXPECT_EQ(boxes.last().text, "Failed to save the file!");
+    EXPECT_FALSE(f.Logging());
+    EXPECT_TRUE(f.mLogging->isEnabled());
+    EXPECT_FALSE(f.mLogoff->isEnabled());
+
+    // A name the check refuses, and a cancelled choice: no dialog, no logging.
+    boxes.clear();
+    dialogs.accept(logPath("a(1).txt")).cancel();
+    f.mLogging->trigger();
+    EXPECT_EQ(boxes.last().text, "Invaild file name!");
+    f.mLogging->trigger();
+    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_FALSE(frmLogging::isLoaded());
+}
+
+TEST_F(LoggingWindow, EveryTextFitsInEachLanguage)
+{
+    for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
+                                    platform::Language::SimplifiedChinese}) {
+        platform::setLanguage(lang);
+        EXPECT_EQ(testsupport::clippedTexts(&frmLogging::instance()), QStringList()) << int(lang);
+        EXPECT_EQ(testsupport::clippedTexts(&window()), QStringList()) << int(lang);
+        testsupport::closeChildWindows();
+    }
+}

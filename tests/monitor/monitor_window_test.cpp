@@ -1,0 +1,253 @@
+// The monitoring window driven as a user drives it, against the simulated instrument.
+#include "monitor_window.h"
+
+#include "core/machine_type.h"
+
+using montest::MonitorWindow;
+
+TEST_F(MonitorWindow, H9StartPollAndStop)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    dev.pokeBytes(1498, {0x10});
+    frmMonitoring& f = window();
+    EXPECT_EQ(f.property("Tag").toString(), "4");
+    EXPECT_EQ(f.windowTitle(), "Monitor");
+    EXPECT_EQ(upperRowPictures(f.panelA), QStringList(6, "image_99"));
+    EXPECT_EQ(f.panelB.image_week->requestedName(), "image_week_0000000");
+    EXPECT_TRUE(f.cmdMonitorStop->testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(f.ImageStop->requestedName(), "IMAGE_STOP_D");
+
+    clickStart();
+    EXPECT_TRUE(monitorState.bMonitoring);
+    EXPECT_TRUE(f.Polling());
+    EXPECT_TRUE(commState.bSilentComm);
+    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_D");
+    EXPECT_EQ(f.ImageStop->requestedName(), "IMAGE_STOP_E");
+    EXPECT_FALSE(f.mReturn->isEnabled());
+    EXPECT_FALSE(f.mCommSetting->isEnabled());
+    EXPECT_TRUE(box(f.txtInformation_A).contains("\nFunction Selection : Timer\nTime Range : 0.01~9999.99 Sec\n"));
+    EXPECT_TRUE(box(f.txtInformation_B).contains("\nFunction Selection : 1-stage Counter\n"));
+
+    ASSERT_TRUE(waitPolls(2));
+    EXPECT_EQ(upperRowPictures(f.panelA),
+              (QStringList{"image_1", "image_2", "image_3", "image_4", "image_5", "image_6"}));
+    EXPECT_EQ(f.panelA.image_DPCol_A[1]->requestedName(), "image_dpcol_1");
+    EXPECT_EQ(f.panelB.image_week->requestedName(), "image_week_0000100");
+    EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
+    // A name the picture set lacks leaves that one element as it was.
+    MonitorImage* lamps = f.panelB.image_week;
+    const qint64 shown = lamps->pixmap().cacheKey();
+    lamps->setPictureName("image_week_0x0");
+    EXPECT_EQ(lamps->pictureName(), "image_week_0000100");
+    EXPECT_EQ(lamps->pixmap().cacheKey(), shown);
+
+    clickStop();
+    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_TRUE(f.mReturn->isEnabled());
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+namespace {
+
+struct TypeCase {
+    const char* name;
+    sim::Type type;
+    int mode;
+    std::function<void(sim::Instrument&)> setup;
+    const char* summaryA; // a piece of box A
+    const char* summaryB; // box B exactly, or a piece of it after '~'
+    const char* text0;
+    const char* text1;
+};
+
+class EveryType : public MonitorWindow, public ::testing::WithParamInterface<TypeCase> {};
+
+} // namespace
+
+TEST_P(EveryType, StartsAndPolls)
+{
+    const TypeCase& c = GetParam();
+    sim::Instrument& dev = instrument(c.type, c.mode);
+    if (c.setup)
+        c.setup(dev);
+    frmMonitoring& f = window();
+    clickStart();
+    ASSERT_TRUE(f.Polling()) << c.name;
+    ASSERT_TRUE(waitPolls(2)) << c.name;
+    const QString a = box(f.txtInformation_A);
+    EXPECT_TRUE(a.startsWith("Type :   : " + ModelName(static_cast<int>(c.type)) + "\n")) << a.toStdString();
+    EXPECT_TRUE(a.contains(c.summaryA)) << a.toStdString();
+    const QString b = box(f.txtInformation_B);
+    if (c.summaryB[0] == '~')
+        EXPECT_TRUE(b.contains(c.summaryB + 1)) << b.toStdString();
+    else
+        EXPECT_EQ(b, c.summaryB);
+    EXPECT_EQ(monitorState.sMonitorText[0], c.text0);
+    EXPECT_EQ(monitorState.sMonitorText[1], c.text1);
+    EXPECT_FALSE(monitorState.bPollError);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Monitor, EveryType,
+    ::testing::Values(
+        TypeCase{"H9_2stage", sim::Type::H9, 5,
+                 [](sim::Instrument& d) { d.pokeBytes(1608, {0x21, 0x00, 0x43, 0x65}); },
+                 "2-stage Timer\nTime Range : 0 ~ 999999 Sec\nTime Mode : Up\n", "~2-stage Timer\n", "654321", ""},
+        TypeCase{"H9_dualTacho", sim::Type::H9, 6,
+                 [](sim::Instrument& d) { d.pokeBytes(1564, {0x07, 0x00, 0x00, 0x00}); },
+                 "Tachometer\nOutput Mode : 0\n", "~Tachometer\nAverage Processing : OFF\n", "000007", ""},
+        TypeCase{"H5_timer", sim::Type::H5, 0,
+                 [](sim::Instrument& d) { d.pokeBytes(1282, {0x00, 0x12, 0x34}); },
+                 "Output Mode : A : Signal ON delay 1\nOutput Time : Hold\n", "", "3412.00", ""},
+        TypeCase{"H5_twin", sim::Type::H5, 1, {}, "Twin Timer\nOFF Time Range : 0.01 s ~ 9999.99 s\n", "",
+                 "0000.00", ""},
+        TypeCase{"H7_total", sim::Type::H7, 5,
+                 [](sim::Instrument& d) {
+                     d.pokeBytes(2340, {0x01, 0x00, 0x00});
+                     d.pokeBytes(2346, {0x02, 0x00, 0x00});
+                 },
+                 "1-stage Counter\nInput Mode : UP\n", "Type :   : QD-Max731\nFunction Selection : Total counter",
+                 "000001", "000002"},
+        TypeCase{"H8_twinTimer", sim::Type::H8, 1, {}, "Function Selection : Twin Timer\n", "", "0000.00", ""},
+        TypeCase{"H8_batch", sim::Type::H8, 6, [](sim::Instrument& d) { d.pokeBytes(2346, {0x09}); },
+                 "Function Selection : 1-stage Counter\n", "~Batch counter", "000000", "000009"}),
+    [](const ::testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
+{
+    sim::Instrument& dev = instrument(sim::Type::H8, 9);
+    frmMonitoring& f = window();
+    const auto expectIdle = [&](const char* what) {
+        EXPECT_FALSE(f.Polling()) << what;
+        EXPECT_FALSE(monitorState.bMonitoring) << what;
+        EXPECT_FALSE(portOpen()) << what;
+        EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E") << what;
+        EXPECT_TRUE(f.cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
+        EXPECT_TRUE(f.mCommSetting->isEnabled()) << what;
+    };
+    const auto startShows = [&](const QString& text, const char* what) {
+        boxes.clear();
+        clickStart();
+        ASSERT_EQ(boxes.count(), 1) << what;
+        EXPECT_EQ(boxes.last().text, text) << what;
+        expectIdle(what);
+    };
+
+    commSettings.nSlaveID = 256;
+    startShows("Wrong Device ID !", "slave ID 256");
+    EXPECT_TRUE(dev.requests().empty());
+    commSettings.nSlaveID = 1;
+
+    // An H8 in a function mode no reader serves.
+    startShows("Wrong machine type !", "H8 mode 9");
+    EXPECT_EQ(dev.requests().back().address, 1074);
+
+    dev.poke(1029, 5);
+    startShows("Wrong machine type !", "type 5");
+    dev.poke(1029, 4);
+
+    dev.poke(1026, 0x24);
+    startShows("Memory address error ! ", "no 0x25");
+    EXPECT_EQ(dev.requests().back().address, 1026);
+    dev.poke(1026, 0x25);
+
+    // The next start opens the port afresh: no "COM port has been opened.".
+    dev.setFunctionMode(3);
+    boxes.clear();
+    clickStart();
+    EXPECT_TRUE(f.Polling());
+    EXPECT_EQ(boxes.count(), 0);
+    clickStop();
+
+    // A read that fails during the start: the link's own message, the port closed.
+    dev.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1696));
+    startShows("Time out !", "time-out in the start");
+    EXPECT_TRUE(commState.bSilentComm);
+}
+
+TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
+{
+    sim::Instrument& dev = instrument(sim::Type::H7, 3);
+    commSettings.nTimeOut = 3000;
+    dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(1026));
+    frmMonitoring& f = window();
+    QTimer stopper;
+    stopper.setInterval(5);
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (!dev.requests().empty() && dev.requests().back().address == 1026) {
+            stopper.stop();
+            clickStop();
+        }
+    });
+    stopper.start();
+    QElapsedTimer t;
+    t.start();
+    clickStart();
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_FALSE(f.Polling());
+    EXPECT_FALSE(monitorState.bMonitoring);
+    EXPECT_FALSE(portOpen());
+    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_EQ(dev.requests().size(), 2u);
+    // The interrupted read reports its failure; nothing is started behind it.
+    EXPECT_EQ(boxes.count(), 1);
+    QTest::qWait(50);
+    EXPECT_EQ(dev.requests().size(), 2u);
+}
+
+TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    commSettings.nTimeOut = 1000;
+    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    frmMonitoring& f = window();
+    QPointer<frmMonitoring> guard(&f);
+    QElapsedTimer t;
+    // `act` runs once the poll waits for a slow lamp register.
+    const auto underTheLampRead = [&](const std::function<void()>& act) {
+        dev.setFault(sim::Fault::delay(800), sim::FaultScope::atAddress(1498));
+        QTimer watcher;
+        watcher.setInterval(5);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            if (dev.requests().back().address == 1498) {
+                watcher.stop();
+                t.start();
+                act();
+            }
+        });
+        watcher.start();
+        return QTest::qWaitFor([&] { return t.isValid() && (!guard || !guard->Timer1_monitor->isActive()); }, 3000);
+    };
+
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+    ASSERT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
+    // Stop: the poll has read a new present value, but nothing of it is drawn.
+    dev.pokeBytes(1184, {0x00, 0x00, 0x00, 0x09});
+    ASSERT_TRUE(underTheLampRead([&] { clickStop(); }));
+    QTest::qWait(50);
+    EXPECT_LT(t.elapsed(), 400);
+    EXPECT_EQ(PanelNextA.byCharA[1], 9);
+    EXPECT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
+    EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
+    EXPECT_FALSE(f.Polling());
+
+    // Closing the window: the read ends, the window goes, the link is left not silent.
+    dev.clearFaults();
+    clickStart();
+    ASSERT_TRUE(waitPolls(1));
+    t.invalidate();
+    ASSERT_TRUE(underTheLampRead([&] { guard->close(); }));
+    testsupport::dropDeferredDeletes();
+    EXPECT_LT(t.elapsed(), 400);
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_FALSE(portOpen());
+    EXPECT_FALSE(monitorState.bMonitoring);
+    EXPECT_FALSE(commState.bSilentComm);
+    const std::size_t sent = dev.requests().size();
+    QTest::qWait(50);
+    EXPECT_EQ(dev.requests().size(), sent);
+    EXPECT_EQ(boxes.count(), 0);
+}
