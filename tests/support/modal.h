@@ -1,6 +1,6 @@
 #pragma once
 // Drives a modal window from inside its own event loop: `act` runs once the next
-// modal window is on screen and active; the test fails if none comes within a second.
+// modal window is on screen and active; the test fails if none comes within two seconds.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,9 +11,9 @@
 
 namespace testsupport {
 
-inline void whenModalShown(std::function<void(QWidget*)> act, int triesLeft = 200)
+inline void whenModalShown(std::function<void(QWidget*)> act, int triesLeft = 400)
 {
-    QTimer::singleShot(triesLeft == 200 ? 0 : 5, [act = std::move(act), triesLeft]() mutable {
+    QTimer::singleShot(triesLeft == 400 ? 0 : 5, [act = std::move(act), triesLeft]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && QApplication::activeWindow() == modal)
             act(modal);
