@@ -40,6 +40,16 @@ public:
         }
     }
 
+    // Unloads the instance without deleting it, for a form whose code is still running
+    // further down the stack (a command that closed its own window and goes on to open
+    // the next one): the caller deletes it once that code has returned.
+    static T* release()
+    {
+        T* w = s_instance.data();
+        s_instance.clear();
+        return w;
+    }
+
 protected:
     // Only instance() creates forms; remembering the base (no cast yet) lets the
     // form's constructor reach itself through instance().

@@ -83,10 +83,21 @@ void DigitLabel::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     if (typed.size() == 1 && typed.at(0).isDigit() && typed.at(0).unicode() < 128) {
         // Forward through the row's own wheel, so a row that refuses a value refuses
-        // it from the keyboard as well; a step that changes nothing ends the turn.
-        for (int step = 0; step < 10 && text() != typed; ++step) {
+        // it from the keyboard as well; a step that changes nothing ends the turn, and
+        // so does a wheel that comes round to where it started without the digit (a
+        // digit limited to 0 to 5, say), which leaves the digit as it was.
+        const QString start = text();
+        for (int step = 0; step < 11 && text() != typed; ++step) {
             const QString before = text();
             emit MouseDown(index_, Qt::LeftButton);
+            if (text() == before || text() == start)
+                break;
+        }
+        // A row that refused the digit on the way (a value that may not become zero)
+        // is turned back to where it stood.
+        for (int step = 0; step < 11 && text() != typed && text() != start; ++step) {
+            const QString before = text();
+            emit MouseDown(index_, Qt::RightButton);
             if (text() == before)
                 break;
         }

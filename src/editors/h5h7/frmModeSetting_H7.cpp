@@ -1,6 +1,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
+#include "editors/h5h7/h5h7_diagrams.h"
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
 #include "editors/common/key_protect_toggle.h"
@@ -172,29 +173,41 @@ void frmModeSetting_H7::Show()
 
 void frmModeSetting_H7::Unload()
 {
+    UnloadNow();
+}
+
+void frmModeSetting_H7::UnloadNow()
+{
     if (unloading_)
         return;
     unloading_ = true;
     Form_Unload();
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    // The frame goes with its form, and at once out of sight: the main window must not
+    // take a closed editor for the active one while the deletion waits.
+    if (sub)
+        sub->hide();
+    if (holdDeletion_) {
+        // A command of this window closed it and goes on (New, Open, Upload): the
+        // window is deleted when that command has returned, since a wait or a dialog
+        // of the next step may run the event loop.
+        platform::SingleForm<frmModeSetting_H7>::release();
+        hide();
+        deletePending_ = true;
+        return;
+    }
     platform::SingleForm<frmModeSetting_H7>::unload();
-    // The subwindow frame goes with its form.
     if (sub)
         sub->deleteLater();
 }
 
 void frmModeSetting_H7::closeEvent(QCloseEvent* event)
 {
-    // The save question comes with the editor's commands; until then a close goes through.
-    if (!unloading_) {
-        unloading_ = true;
-        Form_Unload();
-        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-        platform::SingleForm<frmModeSetting_H7>::unload();
-        // A close from the main window leaves the frame behind unless it goes too.
-        if (sub)
-            sub->deleteLater();
+    if (!unloading_ && Form_QueryUnload()) {
+        event->ignore();
+        return;
     }
+    UnloadNow();
     event->accept();
 }
 
@@ -207,23 +220,59 @@ void frmModeSetting_H7::Form_Activate()
 
 bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
 {
-    if (handlerName == QLatin1String("mKP_Click")) {
-        mKP_Click();
-        return true;
+    if (unloading_)
+        return false;
+    using F = frmModeSetting_H7;
+    static const std::pair<const char*, void (F::*)()> kCommands[] = {
+        {"mNew_Click", &F::mNew_Click},
+        {"mOpenSetting_Click", &F::mOpenSetting_Click},
+        {"mSaveSetting_Click", &F::mSaveSetting_Click},
+        {"mUpload_Click", &F::mUpload_Click},
+        {"mDownload_Click", &F::mDownload_Click},
+        {"mMonitoring_Click", &F::mMonitoring_Click},
+        // The toolbar's KP button is the user's choice, like the menu item.
+        {"mKP_Click", &F::KeyProtectChosen},
+    };
+    for (const auto& [name, handler] : kCommands) {
+        if (handlerName == QLatin1String(name)) {
+            (this->*handler)();
+            return true;
+        }
     }
     return false;
 }
 
 // ---------------------------------------------------------------- texts
 
+void frmModeSetting_H7::ApplyMenuTexts(std::initializer_list<std::pair<QAction*, int>> modeItems)
+{
+    mFile->setTitle(LoadResString(127));
+    mNew->setText(LoadResString(133));
+    mOpenSetting->setText(LoadResString(134));
+    mClose->setText(LoadResString(135));
+    mSaveSetting->setText(LoadResString(136));
+    mSaveAs->setText(LoadResString(137));
+    mExit->setText(LoadResString(138));
+    mMode->setTitle(LoadResString(128));
+    for (auto [item, id] : modeItems)
+        item->setText(LoadResString(id));
+    mTool->setTitle(LoadResString(129));
+    mUpload->setText(LoadResString(146));
+    mDownload->setText(LoadResString(147));
+    mCompare->setText(LoadResString(148));
+    mMonitor->setTitle(LoadResString(130));
+    mMonitoring->setText(LoadResString(149));
+    mSetting->setTitle(LoadResString(131));
+    mCommSetting->setText(LoadResString(103));
+    mKP->setText(LoadResString(151));
+    mHelp->setTitle(LoadResString(132));
+    mVelHelp->setText(LoadResString(153));
+    mAbout->setText(LoadResString(101));
+}
+
 void frmModeSetting_H7::ApplyTimerTexts()
 {
-    mMode->setTitle(LoadResString(128));
-    mFuncModeSelect_0->setText(LoadResString(195));
-    mFuncModeSelect_1->setText(LoadResString(196));
-    mFuncModeSelect_2->setText(LoadResString(197));
-    mSetting->setTitle(LoadResString(131));
-    mKP->setText(LoadResString(151));
+    ApplyMenuTexts({{mFuncModeSelect_0, 195}, {mFuncModeSelect_1, 196}, {mFuncModeSelect_2, 197}});
     txtCH_A->setText(LoadResString(155));
 
     lblTimerDir_A_H5->setText(LoadResString(157));
@@ -259,15 +308,8 @@ void frmModeSetting_H7::ApplyTimerTexts()
 
 void frmModeSetting_H7::ApplyCounterTexts()
 {
-    mMode->setTitle(LoadResString(128));
-    mFuncModeSelect_3->setText(LoadResString(226));
-    mFuncModeSelect_4->setText(LoadResString(227));
-    mFuncModeSelect_5->setText(LoadResString(228));
-    mFuncModeSelect_6->setText(LoadResString(229));
-    mFuncModeSelect_7->setText(LoadResString(230));
-    mFuncModeSelect_8->setText(LoadResString(231));
-    mSetting->setTitle(LoadResString(131));
-    mKP->setText(LoadResString(151));
+    ApplyMenuTexts({{mFuncModeSelect_3, 226}, {mFuncModeSelect_4, 227}, {mFuncModeSelect_5, 228},
+                    {mFuncModeSelect_6, 229}, {mFuncModeSelect_7, 230}, {mFuncModeSelect_8, 231}});
     txtCH_A->setText(LoadResString(226));
 
     lblInputMode_H7_1st->setText(LoadResString(172));
@@ -356,8 +398,8 @@ void frmModeSetting_H7::TimerModeSelect(int n)
     const quint8 output = n == 0   ? timerParamsH5.nOutputMode_A_H5
                           : n == 1 ? timerParamsH5.nOutputMode_B_H5
                                    : timerParamsH5.nOutputMode_C_H5;
-    Image_Output_A->loadPictureFile(platform::appDataDir()
-                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg").arg(n).arg(output));
+    ShowDiagram(Image_Output_A, H5DiagramPath(n, output, 0));
+    PlaceCommonRow();
 
     QWidget* focus = n == 0 ? cboTimerRange_A_H5 : n == 1 ? cboTimerRangeOFF_B_H5 : cboTimerRange_C_H5;
     focus->setFocus();
@@ -441,6 +483,7 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     }
     optPic[0]->setChecked(true);
     optPic_Click(0);
+    PlaceCommonRow();
 
     QWidget* focus = n == 3 || n == 5 ? cboCountInputMode_1st_H7
                      : n == 4         ? cboCountInputMode_2nd_H7
@@ -449,4 +492,3 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     focus->setFocus();
 }
 
-void frmModeSetting_H7::mKP_Click() { ToggleKeyProtect(mKP); }

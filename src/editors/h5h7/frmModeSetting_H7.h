@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -148,6 +149,8 @@ struct Ui_frmModeSetting_H7 {
 
     // ---- picture area ----
     QLabel* txtCH_A = nullptr;
+    // The outlines: Shape1(1) around the panels, Shape1(2) around the picture frame.
+    std::array<QFrame*, 3> Shape1{};
     QWidget* Picture2 = nullptr;
     ImageControl* ImageCH_A = nullptr;
     ImageControl* ImageCH_B = nullptr;
@@ -159,6 +162,13 @@ struct Ui_frmModeSetting_H7 {
 
     // ---- menus ----
     QMenuBar* menuBar = nullptr;
+    QMenu* mFile = nullptr;
+    QAction* mNew = nullptr;
+    QAction* mOpenSetting = nullptr;
+    QAction* mClose = nullptr;
+    QAction* mSaveSetting = nullptr;
+    QAction* mSaveAs = nullptr;
+    QAction* mExit = nullptr;
     QMenu* mMode = nullptr;
     QAction* mFuncModeSelect_0 = nullptr;
     QAction* mFuncModeSelect_1 = nullptr;
@@ -169,8 +179,18 @@ struct Ui_frmModeSetting_H7 {
     QAction* mFuncModeSelect_6 = nullptr;
     QAction* mFuncModeSelect_7 = nullptr;
     QAction* mFuncModeSelect_8 = nullptr;
+    QMenu* mTool = nullptr;
+    QAction* mUpload = nullptr;
+    QAction* mDownload = nullptr;
+    QAction* mCompare = nullptr;
+    QMenu* mMonitor = nullptr;
+    QAction* mMonitoring = nullptr;
     QMenu* mSetting = nullptr;
+    QAction* mCommSetting = nullptr;
     QAction* mKP = nullptr;
+    QMenu* mHelp = nullptr;
+    QAction* mVelHelp = nullptr;
+    QAction* mAbout = nullptr;
 };
 
 class frmModeSetting_H7 : public QWidget,
@@ -211,8 +231,25 @@ public:
     // Runs the handler of mode 0 to 8; any other number does nothing.
     void FuncModeSelect(int n);
 
-    // Key protection toggle: bKeyProtect, the menu tick, toolbar button 11.
+    // Key protection toggle: bKeyProtect, the menu tick, toolbar button 11. The loaders
+    // show a stored value through it, so it leaves the change flag alone; the user's
+    // toggle (menu, Ctrl+K, toolbar) is KeyProtectChosen.
     void mKP_Click();
+
+    // ---- commands (menus, toolbar) ----
+    // New, Open and Upload close this window first; its save question may keep it, and
+    // only a close that went through goes on to the main window's command.
+    void mNew_Click();
+    void mOpenSetting_Click();
+    void mUpload_Click();
+    // Save to the set's file (or through Save As when it has none).
+    void mSaveSetting_Click();
+    // Download of the current function mode's half (H5 in modes 0 to 2, else H7).
+    void mDownload_Click();
+    // Hides this window and opens the live view; the view shows this window again.
+    void mMonitoring_Click();
+    // Whether the last close attempt was kept back by the save question.
+    bool CancelClose() const { return bCancelClose; }
 
     // ---- combo handlers (each runs for a user's choice and for SetListIndex) ----
     void cboSGWidth_All_H5_Click();
@@ -244,8 +281,6 @@ public:
     void cboSGWidth_Comm_H7_Click();
 
     // ---- picture area ----
-    // The file of a counter timing diagram (mode 3 to 8, input mode, output mode).
-    static QString CounterDiagramPath(quint8 mode, quint8 inputMode, quint8 outputMode);
     // Draws a counter timing diagram into Image_Output_A (channel 0) or _B.
     void ShowCounterDiagram(quint8 mode, quint8 inputMode, quint8 outputMode, quint8 channel);
     void optPic_Click(int index);
@@ -255,7 +290,8 @@ public:
     // Runs when the window becomes the active child.
     void Form_Activate();
 
-    // ToolbarCommandTarget: the toolbar's KP button.
+    // ToolbarCommandTarget: the main window's toolbar and its Open reach the public
+    // commands by name. An unloaded window answers none.
     bool invokeCommand(const QString& handlerName) override;
     // H5H7Rows: the digit rows for the encoders, the compare and the writers.
     QString rowText(H5H7Row row) const override;
@@ -265,11 +301,38 @@ public:
     void DigitRowClick(DigitLabelArray* row, int index, Qt::MouseButton button);
 
 protected:
+    // Every close (Close, New, Open, Upload, the frame's close box, the program's exit)
+    // runs the save question first.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
+    // The save question: true keeps the window (Cancel, or a save that did not happen).
+    bool Form_QueryUnload();
     void Form_Unload();
+    // Form_Unload and the unload itself, once.
+    void UnloadNow();
+
+    void mClose_Click();
+    void mSaveAs_Click();
+    void mExit_Click();
+    void mCompare_Click();
+    void mCommSetting_Click();
+    void mVelHelp_Click();
+    void mAbout_Click();
+    void KeyProtectChosen();
+    // Download (job 1) or compare (job 2) in the transfer window, the window locked
+    // meanwhile; statusTextId goes into panel 4 first.
+    void RunTransfer(int statusTextId, int job);
+    void cmdDownload_All_A_Click();
+    void ImageDownload_Click();
+    // Closes the window for New, Open or Upload and runs `next` when it went; the
+    // window is deleted only after `next` has returned.
+    void CloseAndThen(void (core::Shell::*next)());
+
+    // Moves each half's common row right below the panel on show.
+    void PlaceCommonRow();
+    void ApplyMenuTexts(std::initializer_list<std::pair<QAction*, int>> modeItems);
     // Makes and places the controls (frmModeSetting_H7_layout.cpp).
     void setupUi();
     void BuildTimerHalf();
@@ -296,10 +359,14 @@ private:
     void CounterModeSelect(int n);
     void CheckFuncModeItem(int n);
     void ShowTimerADiagram();
+    void ShowFirstStageDiagrams();
+    // Loads a diagram file (a name of h5h7_diagrams.h) into one of the two images.
+    void ShowDiagram(ImageControl* image, const QString& relativePath);
     // Grows or shrinks a counter output list when the input mode changes group.
     void applyOutputListRule(QComboBox* output, int oldInput, int newInput, bool outputAbove7,
                              quint8* outputByte);
 
+    struct PanelBuilder;
     QComboBox* makeCombo(const QString& name, QWidget* parent, const QStringList& items,
                          void (frmModeSetting_H7::*handler)());
     DigitLabelArray* makeRow(const QString& name, QWidget* parent);
@@ -307,4 +374,7 @@ private:
 
     QWidget* client_ = nullptr;
     bool unloading_ = false;
+    bool holdDeletion_ = false;
+    bool deletePending_ = false;
+    bool bCancelClose = false;
 };

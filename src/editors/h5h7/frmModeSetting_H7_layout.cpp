@@ -1,5 +1,10 @@
 // Placement of the H5/H7 editor's controls (twips, 15 to a pixel): both halves, the
 // picture area and the menus.
+//
+// Each panel is a column of lines 420 twips apart: a caption on the left and its combo
+// or digit row on the right. Only one panel of a half is on show at a time, and the
+// half's common row follows right below the last line of that panel
+// (PlaceCommonRow), so a short panel leaves no empty band above it.
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
@@ -12,38 +17,78 @@ using namespace h5h7detail;
 
 namespace {
 
-constexpr int kCaptionLeft = 120;
-constexpr int kCaptionWidth = 2300;
-constexpr int kControlLeft = 2480;
-constexpr int kControlWidth = 2600;
-constexpr int kLineHeight = 420;
+// The outline around the panels and the frame around the pictures.
+constexpr int kShape1Left = 90, kShape1Top = 120, kShape1Width = 5205, kShape1Height = 6615;
+constexpr int kShape2Left = 5400, kShape2Top = 120, kShape2Width = 6345, kShape2Height = 5625;
+constexpr int kPicture2Left = 5430, kPicture2Top = 150, kPicture2Width = 6285, kPicture2Height = 5565;
 
-QLabel* captionLabel(const QString& name, QWidget* parent, int line)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    placeTw(l, kCaptionLeft, 90 + line * kLineHeight, kCaptionWidth, 315);
-    return l;
-}
+// The halves inside the outline, below the mode title.
+constexpr int kHalfLeft = 120, kHalfTop = 600, kHalfWidth = 5160, kHalfHeight = 6075;
+constexpr int kLine = 420;
+constexpr int kCaptionLeft = 45;
+// Where the combos and digit rows start. The 2-stage timer's captions are the longest
+// ("Forecast Set Value ( SV2 ) :"); its panel has a column of its own.
+constexpr int kControlLeft = 1995;
+constexpr int kWideControlLeft = 2400;
+constexpr int kControlRight = kHalfWidth - 30;
+constexpr int kComboHeight = 360;
+// Between the last line of a panel and the common row.
+constexpr int kCommonGap = 90;
 
-void placeControl(QWidget* w, int line)
+QWidget* makePanel(const QString& name, QWidget* half, int lines)
 {
-    if (qobject_cast<DigitLabelArray*>(w))
-        placeTw(w, kControlLeft, 90 + line * kLineHeight, 7 * DigitLabelArray::kLabelWidthTw,
-                DigitLabelArray::kLabelHeightTw);
-    else
-        placeTw(w, kControlLeft, 60 + line * kLineHeight, kControlWidth, 360);
-}
-
-QWidget* panel(const QString& name, QWidget* parent, int top, int height)
-{
-    auto* p = new QWidget(parent);
+    auto* p = new QWidget(half);
     p->setObjectName(name);
-    placeTw(p, 0, top, 5205, height);
+    placeTw(p, 0, 0, kHalfWidth, lines * kLine + 60);
     return p;
 }
 
+void placeRow(QWidget* row, int controlLeft, int line)
+{
+    placeTw(row, controlLeft, line * kLine + 52, 7 * DigitLabelArray::kLabelWidthTw,
+            DigitLabelArray::kLabelHeightTw);
+}
+
+QFrame* outline(const QString& name, QWidget* parent, int left, int top, int width, int height)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Plain);
+    placeTw(f, left, top, width, height);
+    return f;
+}
+
 } // namespace
+
+// The lines of one panel: a caption on the left, its combo or digit row in the
+// panel's control column.
+struct frmModeSetting_H7::PanelBuilder {
+    frmModeSetting_H7* form;
+    QWidget* panel;
+    int controlLeft;
+
+    QLabel* caption(const char* name, int line) const
+    {
+        auto* l = new QLabel(panel);
+        l->setObjectName(QString::fromLatin1(name));
+        placeTw(l, kCaptionLeft, line * kLine + 45, controlLeft - kCaptionLeft - 30, 330);
+        return l;
+    }
+    QComboBox* combo(const char* name, int line, const QStringList& items,
+                     void (frmModeSetting_H7::*handler)()) const
+    {
+        QComboBox* c = form->makeCombo(QString::fromLatin1(name), panel, items, handler);
+        placeTw(c, controlLeft, line * kLine + 30, kControlRight - controlLeft, kComboHeight);
+        return c;
+    }
+    DigitLabelArray* row(const char* name, int line) const
+    {
+        DigitLabelArray* r = form->makeRow(QString::fromLatin1(name), panel);
+        placeRow(r, controlLeft, line);
+        return r;
+    }
+};
 
 void frmModeSetting_H7::setupUi()
 {
@@ -63,6 +108,16 @@ void frmModeSetting_H7::setupUi()
     layout->setSpacing(0);
     layout->setMenuBar(menuBar);
     layout->addWidget(client_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Shape1[1] = outline("Shape1_1", client_, kShape1Left, kShape1Top, kShape1Width, kShape1Height);
+    Shape1[2] = outline("Shape1_2", client_, kShape2Left, kShape2Top, kShape2Width, kShape2Height);
+    txtCH_A = new QLabel(client_);
+    txtCH_A->setObjectName("txtCH_A");
+    txtCH_A->setAlignment(Qt::AlignCenter);
+    txtCH_A->setFont(platform::formFont(12, true));
+    placeTw(txtCH_A, kHalfLeft, 180, kHalfWidth, 360);
+
     BuildTimerHalf();
     BuildCounterHalf();
     BuildPictureArea();
@@ -73,89 +128,67 @@ void frmModeSetting_H7::BuildTimerHalf()
     using F = frmModeSetting_H7;
     picMode_H5 = new QWidget(client_);
     picMode_H5->setObjectName("picMode_H5");
-    placeTw(picMode_H5, 90, 480, 5205, 6255);
+    placeTw(picMode_H5, kHalfLeft, kHalfTop, kHalfWidth, kHalfHeight);
     picMode_H5->hide();
 
-    picTimer_H5_A = panel("picTimer_H5_A", picMode_H5, 0, 2700);
-    lblTimerRange_A_H5 = captionLabel("lblTimerRange_A_H5", picTimer_H5_A, 0);
-    cboTimerRange_A_H5 = makeCombo("cboTimerRange_A_H5", picTimer_H5_A, kTimeRanges, &F::cboTimerRange_A_H5_Click);
-    placeControl(cboTimerRange_A_H5, 0);
-    lblTimerDir_A_H5 = captionLabel("lblTimerDir_A_H5", picTimer_H5_A, 1);
-    cboTimerDirection_A_H5 = makeCombo("cboTimerDirection_A_H5", picTimer_H5_A, resStrings({161, 162}),
-                                       &F::cboTimerDirection_A_H5_Click);
-    placeControl(cboTimerDirection_A_H5, 1);
-    lblOutputMode_A_H5 = captionLabel("lblOutputMode_A_H5", picTimer_H5_A, 2);
-    cboOutputMode_A_H5 = makeCombo("cboOutputMode_A_H5", picTimer_H5_A,
-                                   resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}),
-                                   &F::cboOutputMode_A_H5_Click);
-    placeControl(cboOutputMode_A_H5, 2);
-    lblSetValue_A_H5 = captionLabel("lblSetValue_A_H5", picTimer_H5_A, 3);
-    lblTimerSetting_A_H5 = makeRow("lblTimerSetting_A_H5", picTimer_H5_A);
-    placeControl(lblTimerSetting_A_H5, 3);
-    lblOutputMode2_A_H5 = captionLabel("lblOutputMode2_A_H5", picTimer_H5_A, 4);
-    lblHoldTime_A_H5 = makeRow("lblHoldTime_A_H5", picTimer_H5_A);
-    placeControl(lblHoldTime_A_H5, 4);
-    lblRatio_A_H5 = captionLabel("lblRatio_A_H5", picTimer_H5_A, 5);
-    lblDutyRatio_A_H5 = makeRow("lblDutyRatio_A_H5", picTimer_H5_A);
-    placeControl(lblDutyRatio_A_H5, 5);
+    picTimer_H5_A = makePanel("picTimer_H5_A", picMode_H5, 6);
+    const PanelBuilder a{this, picTimer_H5_A, kControlLeft};
+    lblTimerRange_A_H5 = a.caption("lblTimerRange_A_H5", 0);
+    cboTimerRange_A_H5 = a.combo("cboTimerRange_A_H5", 0, kTimeRanges, &F::cboTimerRange_A_H5_Click);
+    lblTimerDir_A_H5 = a.caption("lblTimerDir_A_H5", 1);
+    cboTimerDirection_A_H5 = a.combo("cboTimerDirection_A_H5", 1, resStrings({161, 162}),
+                                     &F::cboTimerDirection_A_H5_Click);
+    lblOutputMode_A_H5 = a.caption("lblOutputMode_A_H5", 2);
+    cboOutputMode_A_H5 = a.combo("cboOutputMode_A_H5", 2,
+                                 resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}),
+                                 &F::cboOutputMode_A_H5_Click);
+    lblSetValue_A_H5 = a.caption("lblSetValue_A_H5", 3);
+    lblTimerSetting_A_H5 = a.row("lblTimerSetting_A_H5", 3);
+    lblOutputMode2_A_H5 = a.caption("lblOutputMode2_A_H5", 4);
+    lblHoldTime_A_H5 = a.row("lblHoldTime_A_H5", 4);
+    lblRatio_A_H5 = a.caption("lblRatio_A_H5", 5);
+    lblDutyRatio_A_H5 = a.row("lblDutyRatio_A_H5", 5);
     // The duty ratio's separator is a plain "0".
     (*lblDutyRatio_A_H5)(6).setText(QStringLiteral("0"));
     (*lblDutyRatio_A_H5)(6).setFontBold(false);
 
-    picTimer_H5_B = panel("picTimer_H5_B", picMode_H5, 0, 2700);
-    lblTimerDir_B_H5 = captionLabel("lblTimerDir_B_H5", picTimer_H5_B, 0);
-    cboTimerDirection_B_H5 = makeCombo("cboTimerDirection_B_H5", picTimer_H5_B, resStrings({161, 162}),
-                                       &F::cboTimerDirection_B_H5_Click);
-    placeControl(cboTimerDirection_B_H5, 0);
-    lblOutputMode_B_H5 = captionLabel("lblOutputMode_B_H5", picTimer_H5_B, 1);
-    cboOutputMode_B_H5 = makeCombo("cboOutputMode_B_H5", picTimer_H5_B, resStrings({214, 215}),
-                                   &F::cboOutputMode_B_H5_Click);
-    placeControl(cboOutputMode_B_H5, 1);
-    lblTimerRange1_B_H5 = captionLabel("lblTimerRange1_B_H5", picTimer_H5_B, 2);
-    cboTimerRangeOFF_B_H5 = makeCombo("cboTimerRangeOFF_B_H5", picTimer_H5_B, kTimeRanges,
-                                      &F::cboTimerRangeOFF_B_H5_Click);
-    placeControl(cboTimerRangeOFF_B_H5, 2);
-    lblSetValue1_B_H5 = captionLabel("lblSetValue1_B_H5", picTimer_H5_B, 3);
-    lblSettingValueOFF_B_H5 = makeRow("lblSettingValueOFF_B_H5", picTimer_H5_B);
-    placeControl(lblSettingValueOFF_B_H5, 3);
-    lblTimerRange2_B_H5 = captionLabel("lblTimerRange2_B_H5", picTimer_H5_B, 4);
-    cboTimerRangeON_B_H5 = makeCombo("cboTimerRangeON_B_H5", picTimer_H5_B, kTimeRanges,
-                                     &F::cboTimerRangeON_B_H5_Click);
-    placeControl(cboTimerRangeON_B_H5, 4);
-    lblSetValue2_B_H5 = captionLabel("lblSetValue2_B_H5", picTimer_H5_B, 5);
-    lblSettingValueON_B_H5 = makeRow("lblSettingValueON_B_H5", picTimer_H5_B);
-    placeControl(lblSettingValueON_B_H5, 5);
+    picTimer_H5_B = makePanel("picTimer_H5_B", picMode_H5, 6);
+    const PanelBuilder b{this, picTimer_H5_B, kControlLeft};
+    lblTimerDir_B_H5 = b.caption("lblTimerDir_B_H5", 0);
+    cboTimerDirection_B_H5 = b.combo("cboTimerDirection_B_H5", 0, resStrings({161, 162}),
+                                     &F::cboTimerDirection_B_H5_Click);
+    lblOutputMode_B_H5 = b.caption("lblOutputMode_B_H5", 1);
+    cboOutputMode_B_H5 = b.combo("cboOutputMode_B_H5", 1, resStrings({214, 215}), &F::cboOutputMode_B_H5_Click);
+    lblTimerRange1_B_H5 = b.caption("lblTimerRange1_B_H5", 2);
+    cboTimerRangeOFF_B_H5 = b.combo("cboTimerRangeOFF_B_H5", 2, kTimeRanges, &F::cboTimerRangeOFF_B_H5_Click);
+    lblSetValue1_B_H5 = b.caption("lblSetValue1_B_H5", 3);
+    lblSettingValueOFF_B_H5 = b.row("lblSettingValueOFF_B_H5", 3);
+    lblTimerRange2_B_H5 = b.caption("lblTimerRange2_B_H5", 4);
+    cboTimerRangeON_B_H5 = b.combo("cboTimerRangeON_B_H5", 4, kTimeRanges, &F::cboTimerRangeON_B_H5_Click);
+    lblSetValue2_B_H5 = b.caption("lblSetValue2_B_H5", 5);
+    lblSettingValueON_B_H5 = b.row("lblSettingValueON_B_H5", 5);
 
-    picTimer_H5_C = panel("picTimer_H5_C", picMode_H5, 0, 2700);
-    lblSettingMode_C_H5 = captionLabel("lblSettingMode_C_H5", picTimer_H5_C, 0);
-    cboSettingMode_C_H5 = makeCombo("cboSettingMode_C_H5", picTimer_H5_C, resStrings({212, 213}),
-                                    &F::cboSettingMode_C_H5_Click);
-    placeControl(cboSettingMode_C_H5, 0);
-    lblOutputMode_C_H5 = captionLabel("lblOutputMode_C_H5", picTimer_H5_C, 1);
-    cboOutputMode_C_H5 = makeCombo("cboOutputMode_C_H5", picTimer_H5_C, resStrings({302, 303}),
-                                   &F::cboOutputMode_C_H5_Click);
-    placeControl(cboOutputMode_C_H5, 1);
-    lblTimerRange_C_H5 = captionLabel("lblTimerRange_C_H5", picTimer_H5_C, 2);
-    cboTimerRange_C_H5 = makeCombo("cboTimerRange_C_H5", picTimer_H5_C, kTimeRanges, &F::cboTimerRange_C_H5_Click);
-    placeControl(cboTimerRange_C_H5, 2);
-    lblSetValue1_C_H5 = captionLabel("lblSetValue1_C_H5", picTimer_H5_C, 3);
-    lblSV1_C_H5 = makeRow("lblSV1_C_H5", picTimer_H5_C);
-    placeControl(lblSV1_C_H5, 3);
-    lblSetValue2_C_H5 = captionLabel("lblSetValue2_C_H5", picTimer_H5_C, 4);
-    lblSV2_C_H5 = makeRow("lblSV2_C_H5", picTimer_H5_C);
-    placeControl(lblSV2_C_H5, 4);
+    picTimer_H5_C = makePanel("picTimer_H5_C", picMode_H5, 5);
+    const PanelBuilder c{this, picTimer_H5_C, kWideControlLeft};
+    lblSettingMode_C_H5 = c.caption("lblSettingMode_C_H5", 0);
+    cboSettingMode_C_H5 = c.combo("cboSettingMode_C_H5", 0, resStrings({212, 213}), &F::cboSettingMode_C_H5_Click);
+    lblOutputMode_C_H5 = c.caption("lblOutputMode_C_H5", 1);
+    cboOutputMode_C_H5 = c.combo("cboOutputMode_C_H5", 1, resStrings({302, 303}), &F::cboOutputMode_C_H5_Click);
+    lblTimerRange_C_H5 = c.caption("lblTimerRange_C_H5", 2);
+    cboTimerRange_C_H5 = c.combo("cboTimerRange_C_H5", 2, kTimeRanges, &F::cboTimerRange_C_H5_Click);
+    lblSetValue1_C_H5 = c.caption("lblSetValue1_C_H5", 3);
+    lblSV1_C_H5 = c.row("lblSV1_C_H5", 3);
+    lblSetValue2_C_H5 = c.caption("lblSetValue2_C_H5", 4);
+    lblSV2_C_H5 = c.row("lblSV2_C_H5", 4);
 
-    picCommon_H5 = panel("picCommon_H5", picMode_H5, 2900, 1400);
-    lblInputWidth_H5 = captionLabel("lblInputWidth_H5", picCommon_H5, 0);
-    cboSGWidth_All_H5 = makeCombo("cboSGWidth_All_H5", picCommon_H5, kSGWidths, &F::cboSGWidth_All_H5_Click);
-    placeControl(cboSGWidth_All_H5, 0);
-    lblInputMethod_H5 = captionLabel("lblInputMethod_H5", picCommon_H5, 1);
-    cboInputMethod_All_H5 = makeCombo("cboInputMethod_All_H5", picCommon_H5, kInputMethods,
-                                      &F::cboInputMethod_All_H5_Click);
-    placeControl(cboInputMethod_All_H5, 1);
-    lblKeyProtect_H5 = captionLabel("lblKeyProtect_H5", picCommon_H5, 2);
-    cboKP_All_H5 = makeCombo("cboKP_All_H5", picCommon_H5, kKPLevels, &F::cboKP_All_H5_Click);
-    placeControl(cboKP_All_H5, 2);
+    picCommon_H5 = makePanel("picCommon_H5", picMode_H5, 3);
+    const PanelBuilder common{this, picCommon_H5, kControlLeft};
+    lblInputWidth_H5 = common.caption("lblInputWidth_H5", 0);
+    cboSGWidth_All_H5 = common.combo("cboSGWidth_All_H5", 0, kSGWidths, &F::cboSGWidth_All_H5_Click);
+    lblInputMethod_H5 = common.caption("lblInputMethod_H5", 1);
+    cboInputMethod_All_H5 = common.combo("cboInputMethod_All_H5", 1, kInputMethods, &F::cboInputMethod_All_H5_Click);
+    lblKeyProtect_H5 = common.caption("lblKeyProtect_H5", 2);
+    cboKP_All_H5 = common.combo("cboKP_All_H5", 2, kKPLevels, &F::cboKP_All_H5_Click);
 }
 
 void frmModeSetting_H7::BuildCounterHalf()
@@ -163,155 +196,172 @@ void frmModeSetting_H7::BuildCounterHalf()
     using F = frmModeSetting_H7;
     picMode_H7 = new QWidget(client_);
     picMode_H7->setObjectName("picMode_H7");
-    placeTw(picMode_H7, 90, 480, 5205, 6255);
+    placeTw(picMode_H7, kHalfLeft, kHalfTop, kHalfWidth, kHalfHeight);
     picMode_H7->hide();
 
-    picTimer_H7_1st_total = panel("picTimer_H7_1st_total", picMode_H7, 0, 2700);
-    lblInputMode_H7_1st = captionLabel("lblInputMode_H7_1st", picTimer_H7_1st_total, 0);
-    cboCountInputMode_1st_H7 = makeCombo("cboCountInputMode_1st_H7", picTimer_H7_1st_total, kCountInputs,
-                                         &F::cboCountInputMode_1st_H7_Click);
-    placeControl(cboCountInputMode_1st_H7, 0);
-    lblOutputMode_H7_1st = captionLabel("lblOutputMode_H7_1st", picTimer_H7_1st_total, 1);
-    cboOutputMode_1st_H7 = makeCombo("cboOutputMode_1st_H7", picTimer_H7_1st_total, kCounterOutputs,
-                                     &F::cboOutputMode_1st_H7_Click);
-    placeControl(cboOutputMode_1st_H7, 1);
-    lblOutputTime_H7_1st = captionLabel("lblOutputTime_H7_1st", picTimer_H7_1st_total, 2);
-    lblHoldCounter_1st_H7 = makeRow("lblHoldCounter_1st_H7", picTimer_H7_1st_total);
-    placeControl(lblHoldCounter_1st_H7, 2);
-    lblSetValue_H7_1st = captionLabel("lblSetValue_H7_1st", picTimer_H7_1st_total, 3);
-    lblCounterSetting_1st_H7 = makeRow("lblCounterSetting_1st_H7", picTimer_H7_1st_total);
-    placeControl(lblCounterSetting_1st_H7, 3);
+    picTimer_H7_1st_total = makePanel("picTimer_H7_1st_total", picMode_H7, 4);
+    const PanelBuilder first{this, picTimer_H7_1st_total, kControlLeft};
+    lblInputMode_H7_1st = first.caption("lblInputMode_H7_1st", 0);
+    cboCountInputMode_1st_H7 = first.combo("cboCountInputMode_1st_H7", 0, kCountInputs,
+                                           &F::cboCountInputMode_1st_H7_Click);
+    lblOutputMode_H7_1st = first.caption("lblOutputMode_H7_1st", 1);
+    cboOutputMode_1st_H7 = first.combo("cboOutputMode_1st_H7", 1, kCounterOutputs, &F::cboOutputMode_1st_H7_Click);
+    lblOutputTime_H7_1st = first.caption("lblOutputTime_H7_1st", 2);
+    lblHoldCounter_1st_H7 = first.row("lblHoldCounter_1st_H7", 2);
+    lblSetValue_H7_1st = first.caption("lblSetValue_H7_1st", 3);
+    lblCounterSetting_1st_H7 = first.row("lblCounterSetting_1st_H7", 3);
 
-    picTimer_H7_2nd = panel("picTimer_H7_2nd", picMode_H7, 0, 2700);
-    lblInputMode_2nd_H7 = captionLabel("lblInputMode_2nd_H7", picTimer_H7_2nd, 0);
-    cboCountInputMode_2nd_H7 = makeCombo("cboCountInputMode_2nd_H7", picTimer_H7_2nd, kCountInputs,
-                                         &F::cboCountInputMode_2nd_H7_Click);
-    placeControl(cboCountInputMode_2nd_H7, 0);
-    lblOutputMode_2nd_H7 = captionLabel("lblOutputMode_2nd_H7", picTimer_H7_2nd, 1);
-    cboOutputMode_2nd_H7 = makeCombo("cboOutputMode_2nd_H7", picTimer_H7_2nd, kCounterOutputs,
-                                     &F::cboOutputMode_2nd_H7_Click);
-    placeControl(cboOutputMode_2nd_H7, 1);
-    lblOutputTime1_2nd_H7 = captionLabel("lblOutputTime1_2nd_H7", picTimer_H7_2nd, 2);
-    lblHoldCounter_2nd_1_H7 = makeRow("lblHoldCounter_2nd_1_H7", picTimer_H7_2nd);
-    placeControl(lblHoldCounter_2nd_1_H7, 2);
-    lblSetValue1_2nd_H7 = captionLabel("lblSetValue1_2nd_H7", picTimer_H7_2nd, 3);
-    lblCounterSetting_2nd_1_H7 = makeRow("lblCounterSetting_2nd_1_H7", picTimer_H7_2nd);
-    placeControl(lblCounterSetting_2nd_1_H7, 3);
-    lblOutputTime2_2nd_H7 = captionLabel("lblOutputTime2_2nd_H7", picTimer_H7_2nd, 4);
-    lblHoldCounter_2nd_2_H7 = makeRow("lblHoldCounter_2nd_2_H7", picTimer_H7_2nd);
-    placeControl(lblHoldCounter_2nd_2_H7, 4);
-    lblSetValue2_2nd_H7 = captionLabel("lblSetValue2_2nd_H7", picTimer_H7_2nd, 5);
-    lblCounterSetting_2nd_2_H7 = makeRow("lblCounterSetting_2nd_2_H7", picTimer_H7_2nd);
-    placeControl(lblCounterSetting_2nd_2_H7, 5);
+    picTimer_H7_2nd = makePanel("picTimer_H7_2nd", picMode_H7, 6);
+    const PanelBuilder second{this, picTimer_H7_2nd, kControlLeft};
+    lblInputMode_2nd_H7 = second.caption("lblInputMode_2nd_H7", 0);
+    cboCountInputMode_2nd_H7 = second.combo("cboCountInputMode_2nd_H7", 0, kCountInputs,
+                                            &F::cboCountInputMode_2nd_H7_Click);
+    lblOutputMode_2nd_H7 = second.caption("lblOutputMode_2nd_H7", 1);
+    cboOutputMode_2nd_H7 = second.combo("cboOutputMode_2nd_H7", 1, kCounterOutputs, &F::cboOutputMode_2nd_H7_Click);
+    lblOutputTime1_2nd_H7 = second.caption("lblOutputTime1_2nd_H7", 2);
+    lblHoldCounter_2nd_1_H7 = second.row("lblHoldCounter_2nd_1_H7", 2);
+    lblSetValue1_2nd_H7 = second.caption("lblSetValue1_2nd_H7", 3);
+    lblCounterSetting_2nd_1_H7 = second.row("lblCounterSetting_2nd_1_H7", 3);
+    lblOutputTime2_2nd_H7 = second.caption("lblOutputTime2_2nd_H7", 4);
+    lblHoldCounter_2nd_2_H7 = second.row("lblHoldCounter_2nd_2_H7", 4);
+    lblSetValue2_2nd_H7 = second.caption("lblSetValue2_2nd_H7", 5);
+    lblCounterSetting_2nd_2_H7 = second.row("lblCounterSetting_2nd_2_H7", 5);
 
-    picTimer_H7_batch_dual = panel("picTimer_H7_batch_dual", picMode_H7, 0, 2700);
-    lblInputMode_batch_H7 = captionLabel("lblInputMode_batch_H7", picTimer_H7_batch_dual, 0);
-    cboCountInputMode_batch_H7 = makeCombo("cboCountInputMode_batch_H7", picTimer_H7_batch_dual, kCountInputs,
-                                           &F::cboCountInputMode_batch_H7_Click);
-    placeControl(cboCountInputMode_batch_H7, 0);
-    lblOutputMode_batch_H7 = captionLabel("lblOutputMode_batch_H7", picTimer_H7_batch_dual, 1);
-    cboOutputMode_batch_H7 = makeCombo("cboOutputMode_batch_H7", picTimer_H7_batch_dual, kCounterOutputs,
-                                       &F::cboOutputMode_batch_H7_Click);
-    placeControl(cboOutputMode_batch_H7, 1);
-    lblOutputTime_batch_H7 = captionLabel("lblOutputTime_batch_H7", picTimer_H7_batch_dual, 2);
-    lblHoldCounter_batch_H7 = makeRow("lblHoldCounter_batch_H7", picTimer_H7_batch_dual);
-    placeControl(lblHoldCounter_batch_H7, 2);
-    lblSetValue1_batch_H7 = captionLabel("lblSetValue1_batch_H7", picTimer_H7_batch_dual, 3);
-    lblCounterSetting_batch_1_H7 = makeRow("lblCounterSetting_batch_1_H7", picTimer_H7_batch_dual);
-    placeControl(lblCounterSetting_batch_1_H7, 3);
-    lblBatch = captionLabel("lblBatch", picTimer_H7_batch_dual, 4);
-    picBatch = new QWidget(picTimer_H7_batch_dual);
+    picTimer_H7_batch_dual = makePanel("picTimer_H7_batch_dual", picMode_H7, 5);
+    const PanelBuilder batch{this, picTimer_H7_batch_dual, kControlLeft};
+    lblInputMode_batch_H7 = batch.caption("lblInputMode_batch_H7", 0);
+    cboCountInputMode_batch_H7 = batch.combo("cboCountInputMode_batch_H7", 0, kCountInputs,
+                                             &F::cboCountInputMode_batch_H7_Click);
+    lblOutputMode_batch_H7 = batch.caption("lblOutputMode_batch_H7", 1);
+    cboOutputMode_batch_H7 = batch.combo("cboOutputMode_batch_H7", 1, kCounterOutputs,
+                                         &F::cboOutputMode_batch_H7_Click);
+    lblOutputTime_batch_H7 = batch.caption("lblOutputTime_batch_H7", 2);
+    lblHoldCounter_batch_H7 = batch.row("lblHoldCounter_batch_H7", 2);
+    lblSetValue1_batch_H7 = batch.caption("lblSetValue1_batch_H7", 3);
+    lblCounterSetting_batch_1_H7 = batch.row("lblCounterSetting_batch_1_H7", 3);
+    // The batch set value has a box of its own, hidden in the dual counter.
+    lblBatch = batch.caption("lblBatch", 4);
+    picBatch = new QWidget(batch.panel);
     picBatch->setObjectName("picBatch");
-    placeControl(picBatch, 4);
-    placeTw(picBatch, kControlLeft, 90 + 4 * kLineHeight, 7 * DigitLabelArray::kLabelWidthTw,
-            DigitLabelArray::kLabelHeightTw);
+    placeRow(picBatch, batch.controlLeft, 4);
     lblCounterSetting_batch_2_H7 = makeRow("lblCounterSetting_batch_2_H7", picBatch);
     placeTw(lblCounterSetting_batch_2_H7, 0, 0, 7 * DigitLabelArray::kLabelWidthTw,
             DigitLabelArray::kLabelHeightTw);
 
-    picTimer_H7_freq = panel("picTimer_H7_freq", picMode_H7, 0, 2700);
-    lblOutputMode_H7_freq = captionLabel("lblOutputMode_H7_freq", picTimer_H7_freq, 0);
-    cboOutputMode_freq_H7 = makeCombo("cboOutputMode_freq_H7", picTimer_H7_freq, kFreqOutputs,
-                                      &F::cboOutputMode_freq_H7_Click);
-    placeControl(cboOutputMode_freq_H7, 0);
-    lblAvg_H7_freq = captionLabel("lblAvg_H7_freq", picTimer_H7_freq, 1);
-    cboSampleAvg_freq_H7 = makeCombo("cboSampleAvg_freq_H7", picTimer_H7_freq, kSampleAvgs,
-                                     &F::cboSampleAvg_freq_H7_Click);
-    placeControl(cboSampleAvg_freq_H7, 1);
-    lblAutoZero_H7_freq = captionLabel("lblAutoZero_H7_freq", picTimer_H7_freq, 2);
-    lblAuto2ZeroTime_freq_H7 = makeRow("lblAuto2ZeroTime_freq_H7", picTimer_H7_freq);
-    placeControl(lblAuto2ZeroTime_freq_H7, 2);
-    lblStartupTime_H7_freq = captionLabel("lblStartupTime_H7_freq", picTimer_H7_freq, 3);
-    lblDelay2StartTime_freq_H7 = makeRow("lblDelay2StartTime_freq_H7", picTimer_H7_freq);
-    placeControl(lblDelay2StartTime_freq_H7, 3);
-    lblSetValue1_H7_freq = captionLabel("lblSetValue1_H7_freq", picTimer_H7_freq, 4);
-    lblCounterSetting_freq_1_H7 = makeRow("lblCounterSetting_freq_1_H7", picTimer_H7_freq);
-    placeControl(lblCounterSetting_freq_1_H7, 4);
-    lblSetValue2_H7_freq = captionLabel("lblSetValue2_H7_freq", picTimer_H7_freq, 5);
-    lblCounterSetting_freq_2_H7 = makeRow("lblCounterSetting_freq_2_H7", picTimer_H7_freq);
-    placeControl(lblCounterSetting_freq_2_H7, 5);
+    picTimer_H7_freq = makePanel("picTimer_H7_freq", picMode_H7, 6);
+    const PanelBuilder freq{this, picTimer_H7_freq, kControlLeft};
+    lblOutputMode_H7_freq = freq.caption("lblOutputMode_H7_freq", 0);
+    cboOutputMode_freq_H7 = freq.combo("cboOutputMode_freq_H7", 0, kFreqOutputs, &F::cboOutputMode_freq_H7_Click);
+    lblAvg_H7_freq = freq.caption("lblAvg_H7_freq", 1);
+    cboSampleAvg_freq_H7 = freq.combo("cboSampleAvg_freq_H7", 1, kSampleAvgs, &F::cboSampleAvg_freq_H7_Click);
+    lblAutoZero_H7_freq = freq.caption("lblAutoZero_H7_freq", 2);
+    lblAuto2ZeroTime_freq_H7 = freq.row("lblAuto2ZeroTime_freq_H7", 2);
+    lblStartupTime_H7_freq = freq.caption("lblStartupTime_H7_freq", 3);
+    lblDelay2StartTime_freq_H7 = freq.row("lblDelay2StartTime_freq_H7", 3);
+    lblSetValue1_H7_freq = freq.caption("lblSetValue1_H7_freq", 4);
+    lblCounterSetting_freq_1_H7 = freq.row("lblCounterSetting_freq_1_H7", 4);
+    lblSetValue2_H7_freq = freq.caption("lblSetValue2_H7_freq", 5);
+    lblCounterSetting_freq_2_H7 = freq.row("lblCounterSetting_freq_2_H7", 5);
 
-    picCommon_H7 = panel("picCommon_H7", picMode_H7, 2900, 2700);
-    lblCountSpeed_H7 = captionLabel("lblCountSpeed_H7", picCommon_H7, 0);
-    cboMaxFreq_Comm_H7 = makeCombo("cboMaxFreq_Comm_H7", picCommon_H7, kMaxFreqs, &F::cboMaxFreq_Comm_H7_Click);
-    placeControl(cboMaxFreq_Comm_H7, 0);
-    lblDotAdj_H7 = captionLabel("lblDotAdj_H7", picCommon_H7, 1);
-    cboDotAdj_Comm_H7 = makeCombo("cboDotAdj_Comm_H7", picCommon_H7, kDotAdjs, &F::cboDotAdj_Comm_H7_Click);
-    placeControl(cboDotAdj_Comm_H7, 1);
-    lblPreScale_H7 = captionLabel("lblPreScale_H7", picCommon_H7, 2);
-    lblMagnification_Comm_H7 = makeRow("lblMagnification_Comm_H7", picCommon_H7);
-    placeControl(lblMagnification_Comm_H7, 2);
+    picCommon_H7 = makePanel("picCommon_H7", picMode_H7, 6);
+    const PanelBuilder common{this, picCommon_H7, kControlLeft};
+    lblCountSpeed_H7 = common.caption("lblCountSpeed_H7", 0);
+    cboMaxFreq_Comm_H7 = common.combo("cboMaxFreq_Comm_H7", 0, kMaxFreqs, &F::cboMaxFreq_Comm_H7_Click);
+    lblDotAdj_H7 = common.caption("lblDotAdj_H7", 1);
+    cboDotAdj_Comm_H7 = common.combo("cboDotAdj_Comm_H7", 1, kDotAdjs, &F::cboDotAdj_Comm_H7_Click);
+    lblPreScale_H7 = common.caption("lblPreScale_H7", 2);
+    lblMagnification_Comm_H7 = common.row("lblMagnification_Comm_H7", 2);
     // The prescale's first digit starts locked.
     (*lblMagnification_Comm_H7)(0).setEnabled(false);
-    lblInputMethod_H7 = captionLabel("lblInputMethod_H7", picCommon_H7, 3);
-    cboInputMethod_Comm_H7 = makeCombo("cboInputMethod_Comm_H7", picCommon_H7, kInputMethods,
-                                       &F::cboInputMethod_Comm_H7_Click);
-    placeControl(cboInputMethod_Comm_H7, 3);
-    lblKPLevel_H7 = captionLabel("lblKPLevel_H7", picCommon_H7, 4);
-    cboKP_Comm_H7 = makeCombo("cboKP_Comm_H7", picCommon_H7, kKPLevels, &F::cboKP_Comm_H7_Click);
-    placeControl(cboKP_Comm_H7, 4);
-    lblSGWidth_Comm_H7 = captionLabel("lblSGWidth_Comm_H7", picCommon_H7, 5);
-    cboSGWidth_Comm_H7 = makeCombo("cboSGWidth_Comm_H7", picCommon_H7, kSGWidths, &F::cboSGWidth_Comm_H7_Click);
-    placeControl(cboSGWidth_Comm_H7, 5);
+    lblInputMethod_H7 = common.caption("lblInputMethod_H7", 3);
+    cboInputMethod_Comm_H7 = common.combo("cboInputMethod_Comm_H7", 3, kInputMethods,
+                                          &F::cboInputMethod_Comm_H7_Click);
+    lblKPLevel_H7 = common.caption("lblKPLevel_H7", 4);
+    cboKP_Comm_H7 = common.combo("cboKP_Comm_H7", 4, kKPLevels, &F::cboKP_Comm_H7_Click);
+    lblSGWidth_Comm_H7 = common.caption("lblSGWidth_Comm_H7", 5);
+    cboSGWidth_Comm_H7 = common.combo("cboSGWidth_Comm_H7", 5, kSGWidths, &F::cboSGWidth_Comm_H7_Click);
+}
+
+void frmModeSetting_H7::PlaceCommonRow()
+{
+    const std::pair<QWidget*, std::array<QWidget*, 4>> halves[] = {
+        {picCommon_H5, {picTimer_H5_A, picTimer_H5_B, picTimer_H5_C, nullptr}},
+        {picCommon_H7, {picTimer_H7_1st_total, picTimer_H7_2nd, picTimer_H7_batch_dual, picTimer_H7_freq}},
+    };
+    for (const auto& [common, panels] : halves) {
+        for (QWidget* p : panels) {
+            if (!p || p->isHidden())
+                continue;
+            // Below the lowest line the panel shows (the dual counter hides its last).
+            int bottom = 0;
+            for (QWidget* w : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->isHidden())
+                    bottom = std::max(bottom, w->geometry().bottom() + 1);
+            common->move(common->x(), p->y() + bottom + platform::tw(kCommonGap));
+        }
+    }
 }
 
 void frmModeSetting_H7::BuildPictureArea()
 {
-    txtCH_A = new QLabel(client_);
-    txtCH_A->setObjectName("txtCH_A");
-    txtCH_A->setAlignment(Qt::AlignCenter);
-    txtCH_A->setFont(platform::formFont(12, true));
-    placeTw(txtCH_A, 90, 120, 5205, 330);
-
     Picture2 = new QWidget(client_);
     Picture2->setObjectName("Picture2");
-    placeTw(Picture2, 5430, 150, 6285, 5565);
+    placeTw(Picture2, kPicture2Left, kPicture2Top, kPicture2Width, kPicture2Height);
     ImageCH_A = new ImageControl("ImageCH_A", Picture2);
     ImageCH_B = new ImageControl("ImageCH_B", Picture2);
     Image_Output_A = new ImageControl("Image_Output_A", Picture2);
     Image_Output_B = new ImageControl("Image_Output_B", Picture2);
     for (int i = 0; i < 2; ++i) {
-        optPic[static_cast<std::size_t>(i)] = new QRadioButton(Picture2);
-        optPic[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("optPic_%1").arg(i));
-        optPic[static_cast<std::size_t>(i)]->hide();
-        connect(optPic[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { optPic_Click(i); });
+        QRadioButton*& option = optPic[static_cast<std::size_t>(i)];
+        option = new QRadioButton(Picture2);
+        option->setObjectName(QStringLiteral("optPic_%1").arg(i));
+        option->hide();
+        connect(option, &QRadioButton::clicked, this, [this, i] { optPic_Click(i); });
     }
     ImageDownload = new ImageControl("ImageDownload", client_);
     cmdDownload_All_A = new QPushButton(client_);
     cmdDownload_All_A->setObjectName("cmdDownload_All_A");
     cmdDownload_All_A->hide();
+    connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H7::cmdDownload_All_A_Click);
 
     connect(ImageCH_A, &ImageControl::Click, this, &frmModeSetting_H7::ImageCH_A_Click);
     connect(ImageCH_B, &ImageControl::Click, this, &frmModeSetting_H7::ImageCH_B_Click);
+    connect(ImageDownload, &ImageControl::Click, this, &frmModeSetting_H7::ImageDownload_Click);
 }
 
 void frmModeSetting_H7::BuildMenus()
 {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName("menuBar");
-    mMode = menuBar->addMenu(QString());
-    mMode->setObjectName("mMode");
-    QAction** items[] = {&mFuncModeSelect_0, &mFuncModeSelect_1, &mFuncModeSelect_2,
+    // The window's own menu bar, also where the platform would merge menus into a
+    // global one.
+    menuBar->setNativeMenuBar(false);
+    auto item = [this](QMenu* menu, QAction*& action, const char* name, QKeySequence shortcut,
+                       void (frmModeSetting_H7::*handler)()) {
+        action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    auto menu = [this](QMenu*& m, const char* name) {
+        m = menuBar->addMenu(QString());
+        m->setObjectName(QString::fromLatin1(name));
+    };
+    using F = frmModeSetting_H7;
+
+    menu(mFile, "mFile");
+    item(mFile, mNew, "mNew", QKeySequence(Qt::CTRL | Qt::Key_N), &F::mNew_Click);
+    item(mFile, mOpenSetting, "mOpenSetting", QKeySequence(Qt::CTRL | Qt::Key_O), &F::mOpenSetting_Click);
+    item(mFile, mClose, "mClose", QKeySequence(), &F::mClose_Click);
+    mFile->addSeparator();
+    item(mFile, mSaveSetting, "mSaveSetting", QKeySequence(Qt::CTRL | Qt::Key_S), &F::mSaveSetting_Click);
+    item(mFile, mSaveAs, "mSaveAs", QKeySequence(Qt::CTRL | Qt::Key_A), &F::mSaveAs_Click);
+    mFile->addSeparator();
+    item(mFile, mExit, "mExit", QKeySequence(), &F::mExit_Click);
+
+    menu(mMode, "mMode");
+    QAction** modes[] = {&mFuncModeSelect_0, &mFuncModeSelect_1, &mFuncModeSelect_2,
                          &mFuncModeSelect_3, &mFuncModeSelect_4, &mFuncModeSelect_5,
                          &mFuncModeSelect_6, &mFuncModeSelect_7, &mFuncModeSelect_8};
     for (int n = 0; n < 9; ++n) {
@@ -320,26 +370,41 @@ void frmModeSetting_H7::BuildMenus()
         a->setCheckable(true);
         // The tick follows the mode the handler chose, not the click.
         connect(a, &QAction::triggered, this, [this, n] { FuncModeSelect(n); });
-        *items[n] = a;
+        *modes[n] = a;
     }
-    mSetting = menuBar->addMenu(QString());
-    mSetting->setObjectName("mSetting");
-    mKP = mSetting->addAction(QString());
-    mKP->setObjectName("mKP");
+
+    menu(mTool, "mTool");
+    item(mTool, mUpload, "mUpload", QKeySequence(Qt::Key_F11), &F::mUpload_Click);
+    item(mTool, mDownload, "mDownload", QKeySequence(Qt::Key_F9), &F::mDownload_Click);
+    mTool->addSeparator();
+    item(mTool, mCompare, "mCompare", QKeySequence(Qt::Key_F8), &F::mCompare_Click);
+
+    menu(mMonitor, "mMonitor");
+    item(mMonitor, mMonitoring, "mMonitoring", QKeySequence(Qt::CTRL | Qt::Key_M), &F::mMonitoring_Click);
+
+    menu(mSetting, "mSetting");
+    item(mSetting, mCommSetting, "mCommSetting", QKeySequence(Qt::CTRL | Qt::Key_U), &F::mCommSetting_Click);
+    mSetting->addSeparator();
+    item(mSetting, mKP, "mKP", QKeySequence(Qt::CTRL | Qt::Key_K), &F::KeyProtectChosen);
     mKP->setCheckable(true);
-    mKP->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    connect(mKP, &QAction::triggered, this, &frmModeSetting_H7::mKP_Click);
+
+    menu(mHelp, "mHelp");
+    item(mHelp, mVelHelp, "mVelHelp", QKeySequence(Qt::Key_F1), &F::mVelHelp_Click);
+    item(mHelp, mAbout, "mAbout", QKeySequence(), &F::mAbout_Click);
 }
 
 void frmModeSetting_H7::LayoutPictureArea()
 {
-    // The outlines: the panel area on the left and the frame around
-    // the picture box.
-    constexpr int kShape1Height = 6615;
-    constexpr int kShape2Height = 5625;
-    const int pLeft = 5430, pTop = 150, pWidth = 6285, pHeight = 5565;
+    // Sizes come from the outlines and the frame as they are now.
+    const QRect picture2 = Picture2->geometry();
+    const int pLeft = picture2.x() * platform::kTwipsPerPixel;
+    const int pTop = picture2.y() * platform::kTwipsPerPixel;
+    const int pWidth = picture2.width() * platform::kTwipsPerPixel;
+    const int pHeight = picture2.height() * platform::kTwipsPerPixel;
+    const int shape1Height = Shape1[1]->height() * platform::kTwipsPerPixel;
+    const int shape2Height = Shape1[2]->height() * platform::kTwipsPerPixel;
 
-    placeTw(ImageDownload, pLeft, pTop + pHeight + 150, pWidth, kShape1Height - kShape2Height - 150);
+    placeTw(ImageDownload, pLeft, pTop + pHeight + 150, pWidth, shape1Height - shape2Height - 150);
     ImageDownload->setPictureName(QStringLiteral("IMAGE_DOWNLOAD_E"));
 
     const int tabWidth = pWidth / 2 - 100;

@@ -7,7 +7,6 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "settings_file/settings_image.h"
 
-#include <QCoreApplication>
 
 using image_loading::CaptionKind;
 using image_loading::LoadRefused;
@@ -154,7 +153,5 @@ int LoadFileImage_H7(const SettingFileImage& image, int failCode)
         putDigits(image, 190, ed.lblDelay2StartTime_freq_H7);
         putDigits(image, 196, ed.lblCounterSetting_freq_1_H7);
         putDigits(image, 202, ed.lblCounterSetting_freq_2_H7);
-
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
 }

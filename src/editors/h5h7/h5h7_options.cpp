@@ -2,6 +2,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 
 #include "editors/h5h7/h5h7_internal.h"
+#include "editors/h5h7/h5h7_diagrams.h"
 #include "editors/common/combo_select.h"
 #include "platform/folders.h"
 
@@ -59,35 +60,31 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
 
 void frmModeSetting_H7::ShowTimerADiagram()
 {
+    // Only the panel on show draws: a reset or a loader selecting items of the timer A
+    // panel in another mode must not replace that mode's diagram.
+    if (nFuncMode != 0)
+        return;
     int hold = 0;
     const quint8 mode = timerParamsH5.nOutputMode_A_H5;
     if (mode == 4 || mode == 5)
         hold = digitsAllZero(*lblHoldTime_A_H5) ? 0 : 1;
-    Image_Output_A->loadPictureFile(platform::appDataDir()
-                                    + QStringLiteral("/Picture/730/image_%1_%2_%3_0.jpg")
-                                          .arg(nFuncMode)
-                                          .arg(mode)
-                                          .arg(hold));
+    ShowDiagram(Image_Output_A, H5DiagramPath(nFuncMode, mode, hold));
 }
 
 void frmModeSetting_H7::cboOutputMode_B_H5_Click()
 {
     if (!StoreComboIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5))
         return;
-    Image_Output_A->loadPictureFile(platform::appDataDir()
-                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
-                                          .arg(nFuncMode)
-                                          .arg(timerParamsH5.nOutputMode_B_H5));
+    if (nFuncMode == 1)
+        ShowDiagram(Image_Output_A, H5DiagramPath(nFuncMode, timerParamsH5.nOutputMode_B_H5, 0));
 }
 
 void frmModeSetting_H7::cboOutputMode_C_H5_Click()
 {
     if (!StoreComboIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5))
         return;
-    Image_Output_A->loadPictureFile(platform::appDataDir()
-                                    + QStringLiteral("/Picture/730/image_%1_%2_0_0.jpg")
-                                          .arg(nFuncMode)
-                                          .arg(timerParamsH5.nOutputMode_C_H5));
+    if (nFuncMode == 2)
+        ShowDiagram(Image_Output_A, H5DiagramPath(nFuncMode, timerParamsH5.nOutputMode_C_H5, 0));
 }
 
 namespace {
@@ -250,9 +247,7 @@ void frmModeSetting_H7::cboCountInputMode_1st_H7_Click()
     applyOutputListRule(cboOutputMode_1st_H7, counterParamsH7.nCountInputMode_1st_H7, index,
                         counterParamsH7.nOutputMode_1st_H7 > 7, &counterParamsH7.nOutputMode_1st_H7);
     counterParamsH7.nCountInputMode_1st_H7 = static_cast<quint8>(index);
-    ShowCounterDiagram(3, counterParamsH7.nCountInputMode_1st_H7, counterParamsH7.nOutputMode_1st_H7, 0);
-    if (nFuncMode == 5)
-        ShowCounterDiagram(5, 0, 0, 1);
+    ShowFirstStageDiagrams();
 }
 
 void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
@@ -265,7 +260,8 @@ void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
     applyOutputListRule(cboOutputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7, index,
                         cboOutputMode_2nd_H7->currentIndex() > 7, nullptr);
     counterParamsH7.nCountInputMode_2nd_H7 = static_cast<quint8>(index);
-    ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7, 0);
+    if (nFuncMode == 4)
+        ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7, 0);
 }
 
 void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
@@ -336,7 +332,14 @@ void frmModeSetting_H7::cboOutputMode_1st_H7_Click()
     setOutputTimeRow(*lblHoldCounter_1st_H7, lblOutputTime_H7_1st, value >= 2 && value <= 8, true);
     if (value < 8)
         clearSign(*lblCounterSetting_1st_H7);
-    ShowCounterDiagram(3, counterParamsH7.nCountInputMode_1st_H7, value, 0);
+    ShowFirstStageDiagrams();
+}
+
+void frmModeSetting_H7::ShowFirstStageDiagrams()
+{
+    if (nFuncMode != 3 && nFuncMode != 5)
+        return;
+    ShowCounterDiagram(3, counterParamsH7.nCountInputMode_1st_H7, counterParamsH7.nOutputMode_1st_H7, 0);
     if (nFuncMode == 5)
         ShowCounterDiagram(5, 0, 0, 1);
 }
@@ -352,7 +355,8 @@ void frmModeSetting_H7::cboOutputMode_2nd_H7_Click()
         clearSign(*lblCounterSetting_2nd_1_H7);
         clearSign(*lblCounterSetting_2nd_2_H7);
     }
-    ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, value, 0);
+    if (nFuncMode == 4)
+        ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, value, 0);
 }
 
 void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
@@ -379,26 +383,21 @@ void frmModeSetting_H7::cboOutputMode_freq_H7_Click()
 {
     if (!StoreComboIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7))
         return;
-    ShowCounterDiagram(8, 0, counterParamsH7.nOutputMode_freq_H7, 0);
+    if (nFuncMode == 8)
+        ShowCounterDiagram(8, 0, counterParamsH7.nOutputMode_freq_H7, 0);
 }
 
 // ---------------------------------------------------------------- pictures
 
-QString frmModeSetting_H7::CounterDiagramPath(quint8 mode, quint8 inputMode, quint8 outputMode)
+void frmModeSetting_H7::ShowDiagram(ImageControl* image, const QString& relativePath)
 {
-    const int group = mode == 3 || mode == 4 ? 0 : mode - 4;
-    const int input = inputMode < 2 ? inputMode : 2;
-    return platform::appDataDir()
-           + QStringLiteral("/Picture/731/image_%1_%2_%3_1.jpg")
-                 .arg(group)
-                 .arg(input)
-                 .arg(QString::number(outputMode, 16).toUpper());
+    // A missing or unreadable file leaves the picture that was there.
+    image->loadPictureFile(platform::appDataDir() + QLatin1Char('/') + relativePath);
 }
 
 void frmModeSetting_H7::ShowCounterDiagram(quint8 mode, quint8 inputMode, quint8 outputMode, quint8 channel)
 {
-    ImageControl* target = channel != 0 ? Image_Output_B : Image_Output_A;
-    target->loadPictureFile(CounterDiagramPath(mode, inputMode, outputMode));
+    ShowDiagram(channel != 0 ? Image_Output_B : Image_Output_A, H7DiagramPath(mode, inputMode, outputMode));
 }
 
 void frmModeSetting_H7::optPic_Click(int index)

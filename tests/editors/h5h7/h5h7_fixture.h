@@ -5,6 +5,7 @@
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h5h7/h5h7_diagrams.h"
 #include "core/key_protect.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
@@ -13,8 +14,59 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QTemporaryDir>
+
+namespace h5h7test {
+
+// A new set as the main window's New makes it: the editor of the model, the
+// function-mode items of the model, its first mode, nothing changed. The main window
+// is on screen and active, so shortcuts reach the editor.
+inline frmModeSetting_H7& newSet(int macType)
+{
+    frmMDI& mdi = frmMDI::instance();
+    mdi.show();
+    QApplication::setActiveWindow(&mdi);
+    nMacType = macType;
+    frmModeSetting_H7& f = frmModeSetting_H7::instance();
+    f.Show();
+    const int code = macType >> 8;
+    for (int n = 0; n <= 8; ++n)
+        f.mFuncModeSelect(n)->setVisible(code == 4 || (code == 2) == (n <= 2));
+    f.FuncModeSelect(code == 3 ? 3 : 0);
+    core::shell().bChange = false;
+    bHasFileName = false;
+    return f;
+}
+
+// A key pressed `times` over where the keyboard focus is, as a user types it; a text
+// typed key by key. The main window comes back to the front first when a modal window
+// (the transfer) left none active, as the desktop does.
+inline void press(int key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    if (!QApplication::activeWindow())
+        QApplication::setActiveWindow(&frmMDI::instance());
+    for (int i = 0; i < times; ++i) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+}
+inline void ctrl(int key) { press(key, 1, Qt::ControlModifier); }
+inline void type(const QString& text)
+{
+    for (QChar c : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+inline QString focusName()
+{
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+} // namespace h5h7test
 
 class H5H7EditorTest : public ::testing::Test {
 protected:
@@ -63,6 +115,11 @@ protected:
     {
         f.DigitRowClick(row, index, b);
     }
+
+    static frmModeSetting_H7& newSet(int macType) { return h5h7test::newSet(macType); }
+
+    // A diagram name of h5h7_diagrams.h in the test's data folder.
+    QString diagram(const QString& relativePath) const { return pictures.path() + "/" + relativePath; }
 
     QTemporaryDir pictures;
 };

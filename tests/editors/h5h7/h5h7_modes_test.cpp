@@ -225,7 +225,7 @@ TEST_F(H5H7EditorTest, BatchListsOfTheBatchAndDualCounter)
     EXPECT_TRUE(ui(f).picBatch->isHidden());
     EXPECT_TRUE(ui(f).lblBatch->isHidden());
     EXPECT_TRUE(disabled(ui(f).optPic[1]));
-    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(7, 0, 0));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), diagram(H7DiagramPath(7, 0, 0)));
 
     f.mFuncModeSelect_6_Click();
     EXPECT_EQ(items(ui(f).cboCountInputMode_batch_H7),
@@ -235,7 +235,7 @@ TEST_F(H5H7EditorTest, BatchListsOfTheBatchAndDualCounter)
     EXPECT_FALSE(ui(f).picBatch->isHidden());
     EXPECT_FALSE(disabled(ui(f).optPic[1]));
     EXPECT_EQ(ui(f).ImageCH_B->pictureName(), "IMAGE_CHB_W");
-    EXPECT_EQ(ui(f).Image_Output_B->requestedFile(), frmModeSetting_H7::CounterDiagramPath(6, 0, 0));
+    EXPECT_EQ(ui(f).Image_Output_B->requestedFile(), diagram(H7DiagramPath(6, 0, 0)));
     EXPECT_TRUE(ui(f).optPic[0]->isChecked());
 }
 

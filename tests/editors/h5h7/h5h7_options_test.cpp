@@ -47,7 +47,7 @@ TEST_F(H5H7EditorTest, InputModeGrowsAndShrinksTheOutputList)
     ASSERT_TRUE(SetListIndex(ui(f).cboCountInputMode_2nd_H7, 0));
     EXPECT_EQ(ui(f).cboOutputMode_2nd_H7->count(), 8);
     EXPECT_EQ(counterParamsH7.nOutputMode_2nd_H7, 7);
-    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(4, 0, 7));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), diagram(H7DiagramPath(4, 0, 7)));
 }
 
 TEST_F(H5H7EditorTest, DualCounterSubStoresTheListIndexPlusEight)
@@ -97,8 +97,8 @@ TEST_F(H5H7EditorTest, CounterOutputModesSetTheOutputTimeAndSign)
     ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 2));
     EXPECT_EQ(time.digits(), "000500");
     EXPECT_FALSE(disabled(ui(f).lblOutputTime_H7_1st));
-    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 2));
-    EXPECT_EQ(ui(f).Image_Output_B->requestedFile(), frmModeSetting_H7::CounterDiagramPath(5, 0, 0));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), diagram(H7DiagramPath(3, 0, 2)));
+    EXPECT_EQ(ui(f).Image_Output_B->requestedFile(), diagram(H7DiagramPath(5, 0, 0)));
     ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 0));
     EXPECT_EQ(time.digits(), "000000");
     EXPECT_TRUE(disabled(&time(6)));
@@ -335,16 +335,16 @@ TEST_F(H5H7EditorTest, MouseClicksReachOnlyEnabledLabels)
 TEST_F(H5H7EditorTest, DiagramFilesLoadWhenPresent)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
-    const QString first = frmModeSetting_H7::CounterDiagramPath(7, 1, 11);
+    const QString first = diagram(H7DiagramPath(7, 1, 11));
     EXPECT_EQ(first, pictures.path() + "/Picture/731/image_3_1_B_1.jpg");
-    EXPECT_EQ(frmModeSetting_H7::CounterDiagramPath(4, 3, 10), pictures.path() + "/Picture/731/image_0_2_A_1.jpg");
-    EXPECT_EQ(frmModeSetting_H7::CounterDiagramPath(8, 0, 2), pictures.path() + "/Picture/731/image_4_0_2_1.jpg");
-    writePicture(frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
+    EXPECT_EQ(diagram(H7DiagramPath(4, 3, 10)), pictures.path() + "/Picture/731/image_0_2_A_1.jpg");
+    EXPECT_EQ(diagram(H7DiagramPath(8, 0, 2)), pictures.path() + "/Picture/731/image_4_0_2_1.jpg");
+    writePicture(diagram(H7DiagramPath(3, 0, 0)));
     f.mFuncModeSelect_3_Click();
-    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
+    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), diagram(H7DiagramPath(3, 0, 0)));
     EXPECT_FALSE(ui(f).Image_Output_A->pixmap().isNull());
     // A missing file leaves the picture on show.
     ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_1st_H7, 1));
-    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 1));
-    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), frmModeSetting_H7::CounterDiagramPath(3, 0, 0));
+    EXPECT_EQ(ui(f).Image_Output_A->requestedFile(), diagram(H7DiagramPath(3, 0, 1)));
+    EXPECT_EQ(ui(f).Image_Output_A->shownFile(), diagram(H7DiagramPath(3, 0, 0)));
 }

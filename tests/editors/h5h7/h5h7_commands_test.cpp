@@ -1,0 +1,270 @@
+// The H5/H7 editor's commands as a user gives them: the save question on every way
+// out, key protection, the toolbar and the download picture, Monitor, and Open from
+// the main window.
+#include "h5h7_fixture.h"
+
+#include "core/digit_rows.h"
+#include "link/comm_records.h"
+#include "monitor/frmMonitoring.h"
+#include "support/deferred_delete.h"
+#include "support/editor_state.h"
+#include "support/form_access.h"
+#include "support/recording_shell.h"
+#include "support/scripted_ui.h"
+#include "support/temp_user_folder.h"
+#include "transfer/frmWriteProcess1.h"
+
+#include <QMdiSubWindow>
+
+using namespace h5h7test;
+using platform::MsgResult;
+using U = Ui_frmModeSetting_H7;
+
+namespace {
+
+class H5H7Commands : public H5H7EditorTest, protected testhelp::TempUserFolder {
+protected:
+    void SetUp() override
+    {
+        H5H7EditorTest::SetUp();
+        enterUserFolder();
+        boxes.autoAcknowledgeOk();
+    }
+    void TearDown() override
+    {
+        H5H7EditorTest::TearDown();
+        leaveUserFolder();
+    }
+
+    static QStringList rows()
+    {
+        QStringList out;
+        for (int r = 0; r < kH5H7RowCount; ++r)
+            out << RowText(static_cast<H5H7Row>(r));
+        return out;
+    }
+    QStringList boxTexts() const
+    {
+        QStringList out;
+        for (const auto& b : boxes.shown())
+            out << b.text;
+        return out;
+    }
+    // An edit a user makes: a click on the prescale's last digit.
+    static void edit(frmModeSetting_H7& f)
+    {
+        QTest::mouseClick(ui(f).lblMagnification_Comm_H7->label(5), Qt::LeftButton);
+    }
+
+    testsupport::ScriptedMessages boxes;
+    testsupport::ScriptedFileDialogs dialogs;
+    const QString question = "The settings have changed, do you want to save them ?";
+};
+
+} // namespace
+
+TEST_F(H5H7Commands, SaveQuestionOnEveryWayOut)
+{
+    testsupport::RecordingShell shell;
+    const QString path = tmp.path() + "/Sample/q.kvf";
+    struct Case {
+        const char* how;
+        std::function<void()> script; // the question's answer and what follows it
+        bool goesOn;
+        QStringList boxesAfter;
+    };
+    const Case cases[] = {
+        {"Cancel", [&] { boxes.answer(MsgResult::Cancel); }, false, {}},
+        {"No", [&] { boxes.answer(MsgResult::No); }, true, {}},
+        {"Yes, Save As cancelled", [&] { boxes.answer(MsgResult::Yes); dialogs.cancel(); }, false, {}},
+        {"Yes, the write fails", [&] { boxes.answer(MsgResult::Yes); dialogs.accept(tmp.path() + "/no/x.kvf"); },
+         false, {"Failed to save the file!"}},
+        {"Yes, saved", [&] { boxes.answer(MsgResult::Yes); dialogs.accept(path); }, true,
+         {"File is save completed!"}},
+    };
+    const std::pair<const char*, QAction* U::*> commands[] = {
+        {"mNew_Click", &U::mNew}, {"mOpen_Click", &U::mOpenSetting}, {"mUpload_Click", &U::mUpload}};
+    for (const auto& [command, item] : commands) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << command << ", " << c.how);
+            frmModeSetting_H7& f = newSet(kMacTypeH7);
+            edit(f);
+            shell.commands.clear();
+            boxes.clear();
+            c.script();
+            (ui(f).*item)->trigger();
+            EXPECT_EQ(boxTexts(), QStringList{question} + c.boxesAfter);
+            EXPECT_EQ(shell.commands, c.goesOn ? QStringList{command} : QStringList{});
+            EXPECT_EQ(frmModeSetting_H7::isLoaded(), !c.goesOn);
+            EXPECT_EQ(f.CancelClose(), !c.goesOn);
+            testsupport::closeChildWindows();
+            QFile::remove(path);
+        }
+    }
+    // A set saved with Yes is the set on show; with a file name a second Yes asks no name.
+    frmModeSetting_H7& f = newSet(kMacTypeH7);
+    dialogs.accept(path);
+    ui(f).mSaveAs->trigger();
+    edit(f);
+    const QStringList values = rows();
+    const std::size_t dialogsBefore = dialogs.shown().size();
+    boxes.answer(MsgResult::Yes);
+    ui(f).mClose->trigger();
+    EXPECT_EQ(dialogs.shown().size(), dialogsBefore);
+    testsupport::closeChildWindows();
+    dialogs.accept(path);
+    frmMDI::instance().mOpen_Click();
+    EXPECT_EQ(rows(), values);
+    testsupport::closeChildWindows();
+
+    // Nothing changed, or the program closing from the live view: no question.
+    for (bool monitorUnload : {false, true}) {
+        frmModeSetting_H7& g = newSet(kMacTypeH5);
+        if (monitorUnload)
+            edit(g);
+        shell.bMonitorUnload = monitorUnload;
+        boxes.clear();
+        ui(g).mClose->trigger();
+        EXPECT_EQ(boxes.count(), 0);
+        EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+        testsupport::closeChildWindows();
+    }
+    shell.bMonitorUnload = false;
+}
+
+TEST_F(H5H7Commands, ExitCancelledInTheQuestionKeepsTheEditor)
+{
+    frmModeSetting_H7& f = newSet(kMacTypeH5);
+    edit(f);
+    boxes.answer(MsgResult::Yes).answer(MsgResult::Cancel); // "Are you sure to exit ?"
+    ui(f).mExit->trigger();
+    EXPECT_EQ(boxTexts().value(1), question);
+    EXPECT_TRUE(frmModeSetting_H7::isLoaded());
+    EXPECT_FALSE(frmMDI::instance().isHidden());
+}
+
+TEST_F(H5H7Commands, KeyProtectionIsAnEditOnlyWhenTheUserTogglesIt)
+{
+    frmMDI& mdi = frmMDI::instance();
+    ToolbarButton& kp = mdi.Toolbar1->Buttons(11);
+    kp.setImage("KP_ON");
+    kp.setValue(true);
+    frmModeSetting_H7& f = newSet(kMacTypeH5);
+    EXPECT_EQ(kp.Image(), "KP_OFF");
+    EXPECT_FALSE(kp.Value());
+    ctrl(Qt::Key_K);
+    EXPECT_TRUE(bKeyProtect && ui(f).mKP->isChecked() && kp.Value() && kp.Image() == "KP_ON");
+    EXPECT_TRUE(core::shell().bChange);
+    core::shell().bChange = false;
+    mdi.Toolbar1_ButtonClick("KP");
+    EXPECT_EQ(bKeyProtect, 0);
+    EXPECT_TRUE(core::shell().bChange);
+    mdi.Toolbar1_ButtonClick("KP");
+    // Saved on, opened again: shown on, and the set counts as unchanged.
+    const QString path = tmp.path() + "/Sample/kp.kvf";
+    dialogs.accept(path).accept(path);
+    ctrl(Qt::Key_A);
+    ui(f).mOpenSetting->trigger();
+    EXPECT_EQ(bKeyProtect, 1);
+    EXPECT_EQ(kp.Image(), "KP_ON");
+    EXPECT_FALSE(core::shell().bChange);
+}
+
+TEST_F(H5H7Commands, ToolbarAndDownloadPictureReachTheEditor)
+{
+    // Notes what the download picture shows while each box is up.
+    struct PictureAtBox : testsupport::ScriptedMessages {
+        platform::MsgResult present(const platform::MessageBoxRequest& r) override
+        {
+            pictures << ui(*frmModeSetting_H7::loaded()).ImageDownload->pictureName();
+            return ScriptedMessages::present(r);
+        }
+        QStringList pictures;
+    };
+    frmMDI& mdi = frmMDI::instance();
+    frmModeSetting_H7& f = newSet(kMacTypeH7);
+    dialogs.cancel();
+    mdi.Toolbar1_ButtonClick("Save");
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    // A slave ID the line cannot carry stops Download before anything is locked.
+    commSettings.nSlaveID = 256;
+    {
+        PictureAtBox refusals;
+        refusals.autoAcknowledgeOk();
+        mdi.Toolbar1_ButtonClick("Download");
+        QTest::mouseClick(ui(f).ImageDownload, Qt::LeftButton);
+        press(Qt::Key_F9);
+        EXPECT_EQ(refusals.pictures, (QStringList{"IMAGE_DOWNLOAD_E", "IMAGE_DOWNLOAD_D", "IMAGE_DOWNLOAD_E"}));
+        for (const auto& b : refusals.shown())
+            EXPECT_EQ(b.text, "Wrong Device ID !");
+    }
+    commSettings.nSlaveID = 1;
+    EXPECT_EQ(ui(f).ImageDownload->pictureName(), "IMAGE_DOWNLOAD_E");
+    EXPECT_EQ(ui(f).ImageDownload->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(mdi.StatusBar1->PanelText(4), "Wrong Device ID !");
+    EXPECT_FALSE(frmWriteProcess1::isLoaded());
+    mdi.Toolbar1_ButtonClick("PowerSaving"); // the editor has none
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(H5H7Commands, MonitorGivesTheEditorBackWithItsValues)
+{
+    frmModeSetting_H7& f = newSet(kMacTypeH8);
+    testhelp::fillH5H7(6, 1);
+    const QStringList values = rows();
+    ctrl(Qt::Key_M);
+    auto* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
+    ASSERT_TRUE(sub && sub->isHidden() && frmMonitoring::isLoaded());
+    frmMonitoring::loaded()->close();
+    testsupport::dropDeferredDeletes();
+    EXPECT_EQ(frmModeSetting_H7::loaded(), &f);
+    EXPECT_FALSE(sub->isHidden());
+    EXPECT_EQ(rows(), values);
+    EXPECT_EQ(nFuncMode, 6);
+}
+
+TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
+{
+    const QString path = tmp.path() + "/Sample/h7.kvf";
+    frmModeSetting_H7& first = newSet(kMacTypeH7);
+    dialogs.accept(path);
+    ctrl(Qt::Key_A);
+    edit(first);
+    // The main window hands Open to the open editor, which asks first.
+    boxes.answer(MsgResult::Cancel).answer(MsgResult::No);
+    frmMDI::instance().mOpen->trigger();
+    EXPECT_EQ(frmModeSetting_H7::loaded(), &first);
+    EXPECT_EQ(boxes.last().text, question);
+    dialogs.accept(path);
+    EXPECT_TRUE(first.invokeCommand("mOpenSetting_Click"));
+    testsupport::dropDeferredDeletes();
+    const auto subs = frmMDI::instance().mdiArea->subWindowList();
+    ASSERT_EQ(subs.size(), 1);
+    EXPECT_EQ(subs[0]->widget(), frmModeSetting_H7::loaded());
+    // A closed editor takes no command any more.
+    frmModeSetting_H7& second = *frmModeSetting_H7::loaded();
+    second.Unload();
+    EXPECT_FALSE(second.invokeCommand("mSaveSetting_Click"));
+}
+
+TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
+{
+    // The main window's Open runs the event loop (its dialog, the loader); the editor
+    // whose menu started it must still be there when control comes back to its menu.
+    struct PumpingShell : testsupport::RecordingShell {
+        QPointer<QWidget> editor;
+        bool aliveDuringOpen = false;
+        void mOpen_Click() override
+        {
+            QCoreApplication::processEvents();
+            aliveDuringOpen = !editor.isNull();
+        }
+    } shell;
+    frmModeSetting_H7& f = newSet(kMacTypeH7);
+    shell.editor = &f;
+    ui(f).mOpenSetting->trigger();
+    EXPECT_TRUE(shell.aliveDuringOpen);
+    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+    testsupport::dropDeferredDeletes();
+    EXPECT_TRUE(shell.editor.isNull());
+}
