@@ -108,6 +108,17 @@ TEST_P(H9EndToEnd, NewEditSaveOpenDownloadCompare)
         const std::vector<Req> w = writes();
         EXPECT_NE(std::find(w.begin(), w.end(), wr(1116, 0x80)), w.end());
     }
+
+    // Open once more from the editor's own File menu: this window closes and the next one
+    // loads the file while the closed window's command is still on the stack.
+    mdi.bChange = false;
+    dialogs.accept(file);
+    ui(ed()).mOpenSetting->trigger();
+    dropDeferredDeletes();
+    ASSERT_TRUE(frmModeSetting_H9::isLoaded());
+    EXPECT_TRUE(modeItem(mode)->isChecked());
+    ASSERT_EQ(BuildFileImage_H9(), 0);
+    EXPECT_EQ(testhelp::imageDiff(byFileBuf, edited), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFunctionMode, H9EndToEnd, ::testing::Range(0, 7));
