@@ -1,94 +1,30 @@
 #include "app/frmMDI.h"
 
+#include "app/frmAbout.h"
+#include "app/help_window.h"
 #include "core/machine_type.h"
 #include "core/monitor_state.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
-#include "platform/bitmaps.h"
+#include "platform/dialog_placement.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QStatusBar>
 
 using platform::LoadResString;
 
 QString frmMDI::sCmdLine;
 
-ToolbarButton::ToolbarButton(QAction* action, QString key, bool separator, bool twoState)
-    : action_(action), key_(std::move(key)), separator_(separator)
-{
-    action_->setCheckable(twoState);
-}
-
-void ToolbarButton::setImage(const QString& imageKey)
-{
-    image_ = imageKey;
-    action_->setIcon(QIcon(platform::LoadResPicture(imageKey)));
-}
-
-ToolbarControl::ToolbarControl(QWidget* parent) : QToolBar(parent)
-{
-    setObjectName("Toolbar1");
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(24, 24));
-    struct Def { const char* key; bool separator; bool twoState; const char* image; bool visible; };
-    // Index 1 to 12 as the window layout has them (visibility before the load step).
-    static const Def kDefs[] = {
-        {"split05", true, false, "", false},
-        {"New", false, false, "New", true},
-        {"Open", false, false, "Open", true},
-        {"Save", false, false, "Save", true},
-        {"split09", true, false, "", true},
-        {"Upload", false, false, "Upload", true},
-        {"Download", false, false, "Download", true},
-        {"split01", true, false, "", true},
-        {"MonitorStart", false, false, "MonitorStart", true},
-        {"split02", true, false, "", true},
-        {"KP", false, true, "KP_OFF", false},
-        {"PowerSaving", false, true, "PS_OFF", false},
-    };
-    buttons_.reserve(std::size(kDefs));
-    for (const Def& d : kDefs) {
-        QAction* a = d.separator ? addSeparator() : addAction(QString());
-        const QString key = QString::fromLatin1(d.key);
-        a->setObjectName(key);
-        buttons_.emplace_back(a, key, d.separator, d.twoState);
-        if (*d.image)
-            buttons_.back().setImage(QString::fromLatin1(d.image));
-        buttons_.back().setVisible(d.visible);
-        if (!d.separator) {
-            connect(a, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
-        }
-    }
-}
-
 ToolbarButton& ToolbarControl::Buttons(int index)
 {
     Q_ASSERT(index >= 1 && index <= Count());
     return buttons_.at(static_cast<std::size_t>(index - 1));
-}
-
-StatusBarControl::StatusBarControl(QWidget* parent) : QWidget(parent)
-{
-    setObjectName("StatusBar1");
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(2, 1, 2, 1);
-    layout->setSpacing(2);
-    static const int kStretch[] = {3, 3, 2, 4};
-    for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumWidth(60);
-        layout->addWidget(label, kStretch[i]);
-        panels_.push_back(label);
-    }
 }
 
 QString StatusBarControl::PanelText(int panel) const
@@ -108,64 +44,46 @@ void StatusBarControl::setPanelText(int panel, const QString& text)
 frmMDI::frmMDI()
 {
     previousShell_ = core::setShell(this);
+    platform::setMainWindow(this);
+    platform::installDialogPlacement();
     MDIForm_Initialize();
-
-    setObjectName("frmMDI");
-    setWindowTitle(QStringLiteral("Velmora "));
-    // The main window never offers maximising.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    resize(900, 680);
-
-    mdiArea = new QMdiArea(this);
-    mdiArea->setBackground(QColor(128, 128, 128));
-    setCentralWidget(mdiArea);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-        if (sub && sub->widget())
-            emit core::shellEvents().childActivated(sub->widget());
-    });
-
-    Toolbar1 = new ToolbarControl(this);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &ToolbarControl::ButtonClick, this, &frmMDI::Toolbar1_ButtonClick);
-
-    StatusBar1 = new StatusBarControl(this);
-    statusBar()->addWidget(StatusBar1, 1);
-    statusBar()->setSizeGripEnabled(false);
-
-    mFile = menuBar()->addMenu(QString());
-    mFile->setObjectName("mFile");
-    mOpen = mFile->addAction(QString());
-    mOpen->setObjectName("mOpen");
-    mOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    // With an editor open, Open goes through the editor's own Open, so its save
-    // question runs and no second editor opens beside it.
-    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
-    registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
-    mExit = mFile->addAction(QString());
-    mExit->setObjectName("mExit");
-    connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
-    mTool = menuBar()->addMenu(QString());
-    mTool->setObjectName("mTool");
-    mUpload = mTool->addAction(QString());
-    mUpload->setObjectName("mUpload");
-    mUpload->setShortcut(QKeySequence(Qt::Key_F11));
-    connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
-    registerOwnCommand(QStringLiteral("mUpload_Click"), [this] { mUpload_Click(); });
-    mSetting = menuBar()->addMenu(QString());
-    mSetting->setObjectName("mSetting");
-    mCommSetting = mSetting->addAction(QString());
-    mCommSetting->setObjectName("mCommSetting");
-    mCommSetting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    connect(mCommSetting, &QAction::triggered, this, &frmMDI::mCommSetting_Click);
-
+    setupUi();
+    ConnectHandlers();
     MDIForm_Load();
 }
 
 frmMDI::~frmMDI()
 {
+    // The children go with the window's bases, after this part of it: they must not
+    // call back into it.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    for (const QPointer<QWidget>& form : children_)
+        if (form)
+            disconnect(form, nullptr, this, nullptr);
     if (&core::shell() == this)
         core::setShell(previousShell_);
+}
+
+void frmMDI::ConnectHandlers()
+{
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        UpdateOwnMenus(nullptr);
+        if (sub && sub->widget())
+            emit core::shellEvents().childActivated(sub->widget());
+    });
+    connect(Toolbar1, &ToolbarControl::ButtonClick, this, &frmMDI::Toolbar1_ButtonClick);
+    connect(mNew, &QAction::triggered, this, &frmMDI::mNew_Click);
+    // With an editor open, Open goes through the editor's own Open, so its save
+    // question runs and no second editor opens beside it.
+    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
+    connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
+    connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
+    connect(mCommSetting, &QAction::triggered, this, &frmMDI::mCommSetting_Click);
+    connect(mVelHelp, &QAction::triggered, this, &frmMDI::mVelHelp_Click);
+    connect(mAbout, &QAction::triggered, this, &frmMDI::mAbout_Click);
+    registerOwnCommand(QStringLiteral("mNew_Click"), [this] { mNew_Click(); });
+    registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
+    registerOwnCommand(QStringLiteral("mUpload_Click"), [this] { mUpload_Click(); });
 }
 
 void frmMDI::MDIForm_Initialize()
@@ -194,12 +112,18 @@ void frmMDI::MDIForm_Initialize()
 void frmMDI::ApplyTextsMDI()
 {
     mFile->setTitle(LoadResString(127));
+    mNew->setText(LoadResString(133));
     mOpen->setText(LoadResString(134));
     mExit->setText(LoadResString(138));
     mTool->setTitle(LoadResString(129));
     mUpload->setText(LoadResString(146));
+    mMonitor->setTitle(LoadResString(130));
+    mMonitoring->setText(LoadResString(149));
     mSetting->setTitle(LoadResString(131));
     mCommSetting->setText(LoadResString(103));
+    mHelp->setTitle(LoadResString(132));
+    mVelHelp->setText(LoadResString(153));
+    mAbout->setText(LoadResString(101));
 }
 
 void frmMDI::MDIForm_Load()
@@ -210,10 +134,11 @@ void frmMDI::MDIForm_Load()
     UpdateCommStatusBar();
     for (int i : {4, 7, 9, 10})
         Toolbar1->Buttons(i).setVisible(false);
+    // A tooltip is plain text: the menus' accelerator marks ("New(&N)") are left out.
     static const std::pair<int, int> kTips[] = {{2, 133}, {3, 134}, {4, 136}, {6, 146},
                                                 {7, 147}, {9, 149}, {11, 151}, {12, 152}};
     for (auto [button, id] : kTips)
-        Toolbar1->Buttons(button).setToolTipText(LoadResString(id));
+        Toolbar1->Buttons(button).setToolTipText(platform::withoutAccelerator(LoadResString(id)));
     // A settings file given on the command line is opened at once.
     if (sCmdLine.right(3).toUpper() == QLatin1String("KVF")) {
         CommonDialog1.FileName = sCmdLine;
@@ -223,13 +148,46 @@ void frmMDI::MDIForm_Load()
     bOpenOldFile = false;
 }
 
+bool frmMDI::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        MDIForm_Activate();
+    return QMainWindow::event(event);
+}
+
+void frmMDI::MDIForm_Activate()
+{
+    // Whatever changed the flags meanwhile, the window offers no maximising. Setting
+    // flags re-creates a shown window, so only when they need it.
+    constexpr Qt::WindowFlags kMaximising = Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint;
+    if (windowFlags() & kMaximising) {
+        const bool shown = isVisible();
+        setWindowFlags(windowFlags() & ~kMaximising);
+        if (shown)
+            show();
+    }
+}
+
+void frmMDI::UpdateOwnMenus(const QObject* going)
+{
+    // By the forms, not their frames: a frame on its way out is no frame any more.
+    bool childOpen = false;
+    for (const QPointer<QWidget>& form : children_)
+        childOpen = childOpen || (form && form != going);
+    menuBar()->setVisible(!childOpen);
+    // A hidden menu bar still takes its items' shortcuts for the window; tied to their
+    // menus, they wait for menus that are never opened.
+    for (QAction* a : {mNew, mOpen, mExit, mUpload, mCommSetting, mVelHelp, mAbout})
+        a->setShortcutContext(childOpen ? Qt::WidgetShortcut : Qt::WindowShortcut);
+}
+
 void frmMDI::showChild(QWidget* form)
 {
     for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
         if (sub->widget() == form) {
             sub->show();
             mdiArea->setActiveSubWindow(sub);
-            UpdateOwnMenus();
+            UpdateOwnMenus(nullptr);
             return;
         }
     }
@@ -242,8 +200,10 @@ void frmMDI::showChild(QWidget* form)
     connect(form, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     // The frame goes with its form when the form is unloaded.
     connect(form, &QObject::destroyed, sub, [sub] { sub->deleteLater(); });
-    connect(sub, &QObject::destroyed, this, [this, going = static_cast<QObject*>(sub)] { UpdateOwnMenus(going); });
-    UpdateOwnMenus();
+    // The own menus come back once the last child has gone.
+    children_.removeAll(nullptr);
+    children_.append(form);
+    connect(form, &QObject::destroyed, this, &frmMDI::UpdateOwnMenus);
     // Forms laid out at fixed positions have no layout to ask for their size: keep
     // the size the form gave itself.
     if (!form->layout())
@@ -252,38 +212,34 @@ void frmMDI::showChild(QWidget* form)
     sub->show();
     form->show();
     mdiArea->setActiveSubWindow(sub);
-}
-
-void frmMDI::UpdateOwnMenus(const QObject* going)
-{
-    // An open child's menus take the place of the main window's, whose shortcuts would
-    // otherwise clash with the child's (and whose Open and Upload would start a second
-    // editor or a transfer under the open one).
-    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
-        if (static_cast<QObject*>(sub) != going && sub->widget() && sub->widget() != going) {
-            menuBar()->hide();
-            return;
-        }
-    }
-    menuBar()->show();
+    UpdateOwnMenus(nullptr);
 }
 
 QWidget* frmMDI::ActiveForm() const
 {
-    QMdiSubWindow* sub = mdiArea->activeSubWindow();
-    if (!sub) {
-        const auto list = mdiArea->subWindowList();
-        for (QMdiSubWindow* s : list)
-            if (!s->isHidden() && s->widget())
-                return s->widget();
-        return nullptr;
-    }
-    return sub->widget();
+    // The current child, also while a box or dialog has the focus.
+    if (QMdiSubWindow* sub = mdiArea->currentSubWindow(); sub && sub->widget() && !sub->isHidden())
+        return sub->widget();
+    for (QMdiSubWindow* s : mdiArea->subWindowList())
+        if (!s->isHidden() && s->widget())
+            return s->widget();
+    return nullptr;
 }
 
 void frmMDI::setChildCaption(QWidget* form, const QString& caption)
 {
     form->setWindowTitle(caption);
+}
+
+void frmMDI::ShowFunctionModeItems(int macType)
+{
+    frmModeSetting_H7* ed = frmModeSetting_H7::loaded();
+    if (!ed)
+        return;
+    const bool timer = macType == kMacTypeH5 || macType == kMacTypeH8;
+    const bool counter = macType == kMacTypeH7 || macType == kMacTypeH8;
+    for (int n = 0; n <= 8; ++n)
+        ed->mFuncModeSelect(n)->setVisible(n <= 2 ? timer : counter);
 }
 
 void frmMDI::registerOwnCommand(const QString& handlerName, std::function<void()> handler)
@@ -330,6 +286,10 @@ void frmMDI::mCommSetting_Click()
     UpdateCommStatusBar();
 }
 
+void frmMDI::mVelHelp_Click() { ShowHelpFile(HelpFilePath()); }
+
+void frmMDI::mAbout_Click() { frmAbout::ShowModal(); }
+
 bool frmMDI::MDIForm_QueryUnload()
 {
     using namespace platform;
@@ -346,6 +306,13 @@ bool frmMDI::MDIForm_QueryUnload()
     return true;
 }
 
+void frmMDI::MDIForm_Unload()
+{
+    // The children have gone with the close request; what is left are help windows.
+    CloseAllHelp(HelpFilePath());
+    QCoreApplication::quit();
+}
+
 void frmMDI::closeEvent(QCloseEvent* event)
 {
     if (!MDIForm_QueryUnload()) {
@@ -353,4 +320,5 @@ void frmMDI::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    MDIForm_Unload();
 }

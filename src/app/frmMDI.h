@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QToolBar>
 
 #include <functional>
@@ -82,7 +83,11 @@ private:
 // The main window. Its shared state (bChange, nLoadForm, nUpDownCompare,
 // sCurrentMacType_Upload, bMonitorUnload, bOpenOldFile, CommonDialog1) and what the
 // other windows may do with it are those of core::Shell; it installs itself as the
-// shell when it is made.
+// shell when it is made, and is the window every dialog is centred on.
+//
+// Its own menu bar shows while no child window is open; an open child carries its
+// own menus, which take the place of the main window's (their commands would reach
+// past the child's save question otherwise).
 class frmMDI : public QMainWindow, public platform::SingleForm<frmMDI>, public core::Shell {
     Q_OBJECT
 public:
@@ -94,12 +99,20 @@ public:
     QMdiArea* mdiArea = nullptr;
 
     QMenu* mFile = nullptr;
+    QAction* mNew = nullptr;
     QAction* mOpen = nullptr;
+    QAction* mstep0 = nullptr;
     QAction* mExit = nullptr;
     QMenu* mTool = nullptr;
     QAction* mUpload = nullptr;
+    // Hidden and disabled: the live view opens from an editor.
+    QMenu* mMonitor = nullptr;
+    QAction* mMonitoring = nullptr;
     QMenu* mSetting = nullptr;
     QAction* mCommSetting = nullptr;
+    QMenu* mHelp = nullptr;
+    QAction* mVelHelp = nullptr;
+    QAction* mAbout = nullptr;
 
     // core::Shell
     QString PanelText(int panel) const override { return StatusBar1->PanelText(panel); }
@@ -120,34 +133,52 @@ public:
     // The command line the program was started with (the settings-file path).
     static QString sCmdLine;
 
+    // A new set: the model chooser, then the model's editor in its first function
+    // mode (new_command.cpp).
+    void mNew_Click() override;
     // Opens a settings file in the editor of its type (open_command.cpp).
     void mOpen_Click() override;
+    // Asks, then closes every window and ends the program.
     void mExit_Click() override;
     // Reads the connected instrument's set into the editor of its type (upload_command.cpp).
     void mUpload_Click() override;
-    // New, Help, About and Monitor: nothing yet.
-    void mNew_Click() override {}
-    void mVelHelp_Click() override {}
-    void mAbout_Click() override {}
+    // The help file of the program's language, in a help window beside this one.
+    void mVelHelp_Click() override;
+    void mAbout_Click() override;
     // Opens the monitoring window in place of the editor (monitor_command.cpp).
     void mMonitoring_Click() override;
     void mCommSetting_Click();
+    // A toolbar button by its key: the active child's command of that name, or with
+    // no child open the main window's own New, Open or Upload.
     void Toolbar1_ButtonClick(const QString& key);
 
     // The main window's own commands for the toolbar when no editor is open
-    // ("mNew_Click", "mOpen_Click", "mUpload_Click"), registered by their owners.
+    // ("mNew_Click", "mOpen_Click", "mUpload_Click").
     void registerOwnCommand(const QString& handlerName, std::function<void()> handler);
 
+    // Which function-mode items of the H5/H7 editor a model offers: H5 the three timer
+    // modes, H7 the six counter modes, H8 all nine.
+    static void ShowFunctionModeItems(int macType);
+
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Makes and places the menus, toolbar, status bar and client area (frmMDI_layout.cpp).
+    void setupUi();
+    void ConnectHandlers();
     void MDIForm_Load();
-    void ApplyTextsMDI();
+    void MDIForm_Activate();
     bool MDIForm_QueryUnload();
-    // Shows the main window's menus only while no child window (but `going`) is open.
+    void MDIForm_Unload();
+    void ApplyTextsMDI();
+    // The own menu bar while no child window is open; `going` is a child (or its
+    // frame) on its way out.
     void UpdateOwnMenus(const QObject* going = nullptr);
 
     std::map<QString, std::function<void()>> ownCommands_;
+    // The forms shown as children.
+    QList<QPointer<QWidget>> children_;
     core::Shell* previousShell_ = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "app/frmMDI.h"
+#include "app/frmLogin.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -10,9 +10,6 @@ int main(int argc, char** argv)
     // The settings-file path is the whole command line as given.
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    frmMDI::sCmdLine = args.join(' ');
-
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
+    frmLogin::Start(args.join(' '));
     return app.exec();
 }

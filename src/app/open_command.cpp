@@ -133,14 +133,8 @@ void frmMDI::mOpen_Click()
     setChildCaption(editor, settings_file::fileNamePart(path));
     nLoadForm = type->loadForm;
     StatusBar1->setPanelText(1, ModelName(type->macType >> 8));
-    if (!h9) {
-        frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-        for (int n = 0; n <= 8; ++n) {
-            const bool timerMode = n <= 2;
-            const bool shown = type->loadForm == 4 || (type->loadForm == 2) == timerMode;
-            ed.mFuncModeSelect(n)->setVisible(shown);
-        }
-    }
+    if (!h9)
+        ShowFunctionModeItems(type->macType);
     for (int i : {4, 7, 9, 10, 11})
         Toolbar1->Buttons(i).setVisible(true);
     Toolbar1->Buttons(12).setVisible(h9);

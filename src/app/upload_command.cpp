@@ -21,14 +21,6 @@ namespace {
 
 constexpr int kUploadFailed = 21;
 
-// Which function-mode items of the H5/H7 editor an uploaded model offers.
-void showFunctionModes(bool timerHalf, bool counterHalf)
-{
-    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-    for (int n = 0; n <= 8; ++n)
-        ed.mFuncModeSelect(n)->setVisible(n <= 2 ? timerHalf : counterHalf);
-}
-
 } // namespace
 
 void frmMDI::mUpload_Click()
@@ -49,8 +41,6 @@ void frmMDI::mUpload_Click()
 
     const QString type = sCurrentMacType_Upload;
     bool h9 = false;
-    bool timerHalf = false;
-    bool counterHalf = false;
     int refreshKind = 0;
     int rc = 0;
     // The model is set before the loader runs: the H5/H7 editor lays itself out by it.
@@ -60,17 +50,14 @@ void frmMDI::mUpload_Click()
         rc = LoadFileImage_H9(byUploadBuf, kUploadFailed);
     } else if (type == QLatin1String("H5")) {
         nMacType = kMacTypeH5;
-        timerHalf = true;
         refreshKind = 1;
         rc = LoadFileImage_H5(byUploadBuf, kUploadFailed);
     } else if (type == QLatin1String("H7")) {
         nMacType = kMacTypeH7;
-        counterHalf = true;
         refreshKind = 2;
         rc = LoadFileImage_H7(byUploadBuf, kUploadFailed);
     } else if (type == QLatin1String("H8")) {
         nMacType = kMacTypeH8;
-        timerHalf = counterHalf = true;
         if (settings_image::readDecimal(byUploadBuf.at(31)) < 3) {
             refreshKind = 1;
             rc = LoadFileImage_H5(byUploadBuf, kUploadFailed);
@@ -95,7 +82,7 @@ void frmMDI::mUpload_Click()
 
     RefreshDependentControls(refreshKind);
     if (!h9)
-        showFunctionModes(timerHalf, counterHalf);
+        ShowFunctionModeItems(nMacType);
     // The uploaded set belongs to no file yet.
     bChange = true;
     bHasFileName = false;

@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include "platform/dialog_placement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -11,8 +13,15 @@ class QtMessagePresenter : public MessagePresenter {
 public:
     MsgResult present(const MessageBoxRequest& r) override
     {
-        QMessageBox box(QApplication::activeWindow());
-        box.setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
+        // Owned by the window in front, or by the main window while the program has no
+        // active window (a box raised while the user works elsewhere).
+        QWidget* owner = QApplication::activeModalWidget();
+        if (!owner)
+            owner = QApplication::activeWindow();
+        if (!owner)
+            owner = mainWindow();
+        QMessageBox box(owner);
+        box.setWindowTitle(r.title);
         box.setText(r.text);
         switch (r.icon) {
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -3,6 +3,7 @@
 #include "resources/string_table.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -64,5 +65,21 @@ QString resString(int id, Language lang)
 QString LoadResString(int id) { return resString(id, language()); }
 
 bool hasResString(int id) { return findRow(id) != nullptr; }
+
+QString withoutAccelerator(const QString& caption)
+{
+    QString text = caption;
+    // A bracketed mark stands for the letter of a caption that has none of its own.
+    static const QRegularExpression kBracketed(QStringLiteral("\\s*\\(&[^&)]\\)"));
+    text.remove(kBracketed);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // "&x" is the letter x, "&&" a "&".
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
+}
 
 } // namespace platform

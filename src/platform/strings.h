@@ -24,4 +24,8 @@ QString LoadResString(int id);
 QString resString(int id, Language lang);
 bool hasResString(int id);
 
+// A menu caption as plain text (a tooltip's): without its accelerator mark, whether a
+// marked letter ("&Open") or a bracketed one ("New(&N)", "開啟(&O)"); "&&" is a "&".
+QString withoutAccelerator(const QString& caption);
+
 } // namespace platform

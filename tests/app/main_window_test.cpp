@@ -1,19 +1,34 @@
 #include "app/frmMDI.h"
+#include "app/help_window.h"
 #include "core/machine_type.h"
+#include "editors/h5h7/frmModeSetting_H7.h"
+#include "editors/h9/frmModeSetting_H9.h"
+#include "monitor/frmMonitoring.h"
+#include "platform/folders.h"
 #include "core/ui_lock.h"
 #include "link/comm_records.h"
 #include "core/monitor_state.h"
 #include "platform/strings.h"
+#include "core/key_protect.h"
+#include "support/deferred_delete.h"
+#include "support/modal.h"
 #include "support/scripted_ui.h"
 #include "support/windows.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
 
 namespace {
 
@@ -32,6 +47,29 @@ protected:
     }
     void TearDown() override { testsupport::closeWindows(); }
 };
+
+using platform::MsgResult;
+
+// A child window as the main window's toolbar sees an editor: it takes the commands
+// it has by their names.
+class ChildForm : public QWidget, public core::ToolbarCommandTarget {
+public:
+    bool invokeCommand(const QString& handlerName) override
+    {
+        ran << handlerName;
+        return true;
+    }
+    QStringList ran;
+};
+
+QList<HelpWindow*> openHelpWindows()
+{
+    QList<HelpWindow*> open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpWindow*>(w); help && help->isVisible())
+            open << help;
+    return open;
+}
 
 } // namespace
 
@@ -147,4 +185,159 @@ TEST_F(MainWindow, ToolbarWithoutAnEditorRunsOnlyTheMainWindowsOwnCommands)
     mdi.Toolbar1_ButtonClick("KP");
     mdi.Toolbar1_ButtonClick("split01");
     EXPECT_EQ(ran, QStringList{"open"});
+}
+
+TEST_F(MainWindow, MenusTooltipsAndTheWindowFlagsAsAUserMeetsThem)
+{
+    frmMDI& mdi = frmMDI::instance();
+    QStringList menus;
+    for (QAction* top : mdi.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* a : top->menu()->actions())
+            items << (a->isSeparator() ? "-" : (a->text() + " " + a->shortcut().toString()).trimmed());
+        menus << top->text() + (top->isVisible() || top->isEnabled() ? ": " : " (hidden, off): ") + items.join(", ");
+    }
+    EXPECT_EQ(menus, (QStringList{"File(&F): New(&N) Ctrl+N, Open(&O) Ctrl+O, -, Exit(&X)",
+                                  "Communication(&C): Upload ( Device --> PC ) F11",
+                                  "Monitor(&M) (hidden, off): Monitor Ctrl+M",
+                                  "Option(&O): Communication Settings Ctrl+U",
+                                  "Help(&H): Velmora Help F1, About me"}));
+    // Tooltips are plain text, in every language.
+    EXPECT_EQ(mdi.Toolbar1->Buttons(2).action()->toolTip() + mdi.Toolbar1->Buttons(4).action()->toolTip(), "NewSave");
+    testsupport::closeWindows();
+    platform::setLanguage(platform::Language::TraditionalChinese);
+    EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(3).action()->toolTip(), "開啟");
+    EXPECT_EQ(platform::withoutAccelerator("&Open && Save"), "Open & Save");
+
+    // No maximising, also when something gave the box back before an activation.
+    frmMDI& again = frmMDI::instance();
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    again.setWindowFlags(again.windowFlags() | Qt::WindowMaximizeButtonHint);
+    again.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    again.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    EXPECT_FALSE(again.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(again.isVisible());
+}
+
+TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAside)
+{
+    frmMDI& mdi = frmMDI::instance();
+    mdi.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mdi));
+    QStringList own;
+    for (const char* name : {"mNew_Click", "mOpen_Click", "mUpload_Click"})
+        mdi.registerOwnCommand(name, [&own, name] { own << name; });
+    const auto clickEvery = [&] {
+        for (int i = 1; i <= 12; ++i) {
+            ToolbarButton& b = mdi.Toolbar1->Buttons(i);
+            b.setVisible(true);
+            if (b.IsSeparator())
+                mdi.Toolbar1_ButtonClick(b.Key());
+            else
+                QTest::mouseClick(mdi.Toolbar1->widgetForAction(b.action()), Qt::LeftButton);
+        }
+    };
+    clickEvery();
+    EXPECT_EQ(own, (QStringList{"mNew_Click", "mOpen_Click", "mUpload_Click"}));
+
+    own.clear();
+    auto* child = new ChildForm;
+    mdi.showChild(child);
+    clickEvery();
+    EXPECT_EQ(child->ran, (QStringList{"mNew_Click", "mOpenSetting_Click", "mSaveSetting_Click", "mUpload_Click",
+                                       "mDownload_Click", "mMonitoring_Click", "mKP_Click", "mPowerSaving_Click"}));
+    EXPECT_TRUE(own.isEmpty());
+    // The child's menus stand in for the main window's, shortcuts included.
+    EXPECT_FALSE(mdi.menuBar()->isVisible());
+    testsupport::ScriptedFileDialogs dialogs;
+    mdi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+    QTest::keyClick(&mdi, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    // The H5/H7 editor keys its protection from the toolbar.
+    delete child->parentWidget();
+    EXPECT_TRUE(mdi.menuBar()->isVisible());
+    nMacType = kMacTypeH5;
+    frmModeSetting_H7::instance().Show();
+    const quint8 before = bKeyProtect;
+    mdi.Toolbar1_ButtonClick("KP");
+    EXPECT_NE(bKeyProtect, before);
+    EXPECT_TRUE(mdi.Toolbar1->Buttons(11).Value());
+}
+
+TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksExceptFromTheLiveView)
+{
+    frmMDI& mdi = frmMDI::instance();
+    mdi.show();
+    testsupport::ScriptedMessages boxes;
+    nMacType = kMacTypeH9;
+    frmModeSetting_H9::instance().Show();
+
+    // Yes, then the changed editor's own question cancels: both stay.
+    mdi.bChange = true;
+    boxes.answer(MsgResult::Yes).answer(MsgResult::Cancel);
+    mdi.mExit_Click();
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.shown()[0].title, "") << "the exit question has no title";
+    EXPECT_EQ(boxes.shown()[1].text, platform::LoadResString(251));
+    EXPECT_TRUE(mdi.isVisible() && frmModeSetting_H9::isLoaded());
+
+    // The close box while the live view is active: the hidden editor asks nothing.
+    mdi.mMonitoring_Click();
+    ASSERT_EQ(mdi.ActiveForm(), frmMonitoring::loaded());
+    boxes.answer(MsgResult::Yes);
+    mdi.close();
+    EXPECT_EQ(boxes.count(), 3);
+    EXPECT_TRUE(mdi.bMonitorUnload);
+    EXPECT_FALSE(mdi.isVisible());
+    testsupport::dropDeferredDeletes();
+    EXPECT_FALSE(frmModeSetting_H9::isLoaded() || frmMonitoring::isLoaded());
+
+    // Exit starts afresh, not from the live view; unchanged, nothing more is asked.
+    testsupport::closeWindows();
+    frmMDI& again = frmMDI::instance();
+    again.show();
+    again.bMonitorUnload = true;
+    frmModeSetting_H9::instance().Show();
+    boxes.answer(MsgResult::Yes);
+    again.mExit_Click();
+    EXPECT_FALSE(again.bMonitorUnload);
+    EXPECT_EQ(boxes.count(), 4);
+    EXPECT_FALSE(again.isVisible());
+}
+
+TEST_F(MainWindow, HelpOpensTheLanguagesFileBesideAndExitClosesIt)
+{
+    QTemporaryDir data;
+    QTemporaryDir cache;
+    platform::setAppDataDir(data.path());
+    setHelpCollectionDir(cache.path());
+    platform::setLanguage(platform::Language::SimplifiedChinese);
+    frmMDI& mdi = frmMDI::instance();
+    mdi.show();
+    mdi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
+
+    QTest::keyClick(&mdi, Qt::Key_F1);
+    ASSERT_EQ(openHelpWindows().size(), 1);
+    HelpWindow* help = openHelpWindows()[0];
+    EXPECT_EQ(help->helpFile(), data.path() + "/Help_C.qch");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "nothing waits for the help window";
+    // This data folder has no help files: the window says so, with the file's path.
+    EXPECT_TRUE(help->browser()->toPlainText().contains(data.path() + "/Help_C.qch"));
+
+    testsupport::ScriptedMessages boxes;
+    boxes.answer(MsgResult::Yes);
+    mdi.mExit_Click();
+    testsupport::dropDeferredDeletes();
+    EXPECT_TRUE(openHelpWindows().isEmpty());
+    platform::setAppDataDir(QString());
+    setHelpCollectionDir(QString());
 }

@@ -278,7 +278,7 @@ TEST_F(OpenFlow, MenuShortcutAndToolbarReachTheOpen)
     frmMDI& m = mdi();
     const QList<QAction*> items = m.mFile->actions();
     ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items.indexOf(m.mOpen), items.indexOf(m.mExit) - 1);
+    EXPECT_EQ(items.indexOf(m.mOpen), items.indexOf(m.mExit) - 2) << "Open, the separator, Exit";
     EXPECT_EQ(m.mOpen->text(), "Open(&O)");
     EXPECT_EQ(m.mOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
 
