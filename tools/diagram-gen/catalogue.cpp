@@ -1,11 +1,23 @@
 #include "catalogue.h"
 
+#include "platform/strings.h"
+
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
 namespace diagram {
+
+void PictureList::add(const QString& path, Diagram d)
+{
+    if (names_.contains(path))
+        return;
+    names_.insert(path);
+    pictures_.push_back({path, std::move(d)});
+}
+
+QString englishText(int id) { return platform::resString(id, platform::Language::English).trimmed(); }
 
 Row counterOutputRow(const QString& label, CounterOutput kind, const std::vector<double>& countUps,
                      const std::vector<double>& resets, double outputTime)

@@ -3,6 +3,7 @@
 // (a path relative to the program's data folder).
 #include "diagram.h"
 
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -22,6 +23,22 @@ std::vector<Picture> h5h7Pictures();
 std::vector<Picture> allPictures();
 
 // ---- Shared by the tables ----
+
+// The pictures of a list, each name once: choices that share a name share a picture,
+// and the first one added draws it.
+class PictureList {
+public:
+    void add(const QString& path, Diagram d);
+    bool has(const QString& path) const { return names_.contains(path); }
+    std::vector<Picture> take() { return std::move(pictures_); }
+
+private:
+    std::vector<Picture> pictures_;
+    QSet<QString> names_;
+};
+
+// A text of the string table in English, without the blanks some items end in.
+QString englishText(int id);
 
 // How a counter's output behaves after its count reaches the set value, as far as the
 // mode's name and its settings tell.

@@ -7,15 +7,11 @@
 
 #include "editors/h5h7/h5h7_diagrams.h"
 #include "editors/h5h7/h5h7_internal.h"
-#include "platform/strings.h"
 
-#include <QSet>
 
 namespace diagram {
 
 namespace {
-
-QString text(int id) { return platform::resString(id, platform::Language::English).trimmed(); }
 
 const std::vector<Level> kSetLevel{{QStringLiteral("Set time"), 1}};
 
@@ -121,9 +117,9 @@ std::vector<TimerMode> timerModes()
 QString timerTitle(int funcMode, int outputMode)
 {
     switch (funcMode) {
-    case 0: return text(216 + outputMode);
-    case 1: return text(214 + outputMode);
-    default: return text(302 + outputMode);
+    case 0: return englishText(216 + outputMode);
+    case 1: return englishText(214 + outputMode);
+    default: return englishText(302 + outputMode);
     }
 }
 
@@ -190,7 +186,7 @@ std::vector<InputGroup> inputGroups()
     };
 }
 
-QString inputContext(int group)
+QString inputConenglishText(int group)
 {
     if (group < 2)
         return QStringLiteral("Input Mode ") + h5h7detail::kCountInputs.at(group);
@@ -201,7 +197,7 @@ Diagram counter(const InputGroup& in, const CounterMode& out)
 {
     Diagram d;
     d.title = counterOutputText(out.code);
-    d.context << text(226) + QStringLiteral(", ") + text(227) << inputContext(in.group);
+    d.context << englishText(226) + QStringLiteral(", ") + englishText(227) << inputConenglishText(in.group);
     d.rows = in.rows;
     d.rows.push_back(sig(QStringLiteral("Reset"), QStringLiteral("L0 H84 L88")));
     d.rows.push_back(value(QStringLiteral("Present value"), in.levels, in.presentValue));
@@ -217,7 +213,7 @@ Diagram counter(const InputGroup& in, const CounterMode& out)
 Diagram totalCount()
 {
     Diagram d;
-    d.title = text(228);
+    d.title = englishText(228);
     d.context << QStringLiteral("Channel B: the total count. The reset clears the counter, not the total.");
     d.rows = {sig(QStringLiteral("Count input"), QStringLiteral("P4-40/6 P58-94/6")),
               sig(QStringLiteral("Reset"), QStringLiteral("L0 H54 L58")),
@@ -231,7 +227,7 @@ Diagram totalCount()
 Diagram batchCount()
 {
     Diagram d;
-    d.title = text(229);
+    d.title = englishText(229);
     d.context << QStringLiteral("Channel B: the batch count, one per count-up of the counter.")
               << QStringLiteral("How the counter starts again depends on its output mode.");
     d.rows = {sig(QStringLiteral("Count input"), QStringLiteral("P2-20/3 P34-52/3 P66-84/3")),
@@ -248,7 +244,7 @@ Diagram batchCount()
 Diagram dualCounter()
 {
     Diagram d;
-    d.title = text(230);
+    d.title = englishText(230);
     d.context << QStringLiteral("Input Mode 0:ADD counts A + B, 1:SUB counts A \u2212 B");
     d.rows = {sig(QStringLiteral("Count input A"), QStringLiteral("P4-52/6")),
               sig(QStringLiteral("Count input B"), QStringLiteral("P0-48/3")),
@@ -282,7 +278,7 @@ Diagram tachometer(const TachoMode& m)
 {
     Diagram d;
     d.title = h5h7detail::kFreqOutputs.at(m.code);
-    d.context << text(231);
+    d.context << englishText(231);
     auto out = [](const char* how, double level) {
         return *how ? tachoOutput(level, QLatin1String(how) == QLatin1String("above")) : QStringLiteral("X0");
     };
@@ -299,43 +295,34 @@ Diagram tachometer(const TachoMode& m)
     return d;
 }
 
-void add(std::vector<Picture>& out, QSet<QString>& seen, const QString& path, Diagram d)
-{
-    if (seen.contains(path))
-        return;
-    seen.insert(path);
-    out.push_back({path, std::move(d)});
-}
-
 } // namespace
 
 std::vector<Picture> h5h7Pictures()
 {
-    std::vector<Picture> out;
-    QSet<QString> seen;
+    PictureList out;
     for (const TimerMode& m : timerModes()) {
         Diagram d;
         d.title = timerTitle(m.funcMode, m.outputMode);
-        d.context << text(195 + m.funcMode);
+        d.context << englishText(195 + m.funcMode);
         if (m.funcMode == 0 && (m.outputMode == 4 || m.outputMode == 5))
             d.context.back() += m.holdFlag ? QStringLiteral("  \u00b7  with an output time")
                                            : QStringLiteral("  \u00b7  output time 0");
         d.rows = m.rows;
         d.markers = m.markers;
-        add(out, seen, H5DiagramPath(m.funcMode, m.outputMode, m.holdFlag), d);
+        out.add(H5DiagramPath(m.funcMode, m.outputMode, m.holdFlag), d);
     }
     // Input modes 0, 1 and 2 stand for the three groups; the up/down group adds the
     // output modes 8 to 11.
     for (const InputGroup& in : inputGroups())
         for (const CounterMode& m : kCounterModes)
             if (m.code < 8 || in.group == 2)
-                add(out, seen, H7DiagramPath(3, in.group, m.code), counter(in, m));
-    add(out, seen, H7DiagramPath(5, 0, 0), totalCount());
-    add(out, seen, H7DiagramPath(6, 0, 0), batchCount());
-    add(out, seen, H7DiagramPath(7, 0, 0), dualCounter());
+                out.add(H7DiagramPath(3, in.group, m.code), counter(in, m));
+    out.add(H7DiagramPath(5, 0, 0), totalCount());
+    out.add(H7DiagramPath(6, 0, 0), batchCount());
+    out.add(H7DiagramPath(7, 0, 0), dualCounter());
     for (const TachoMode& m : kTachoModes)
-        add(out, seen, H7DiagramPath(8, 0, m.code), tachometer(m));
-    return out;
+        out.add(H7DiagramPath(8, 0, m.code), tachometer(m));
+    return out.take();
 }
 
 } // namespace diagram

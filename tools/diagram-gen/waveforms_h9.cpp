@@ -8,15 +8,11 @@
 #include "catalogue.h"
 
 #include "editors/h9/h9_diagram_names.h"
-#include "platform/strings.h"
 
-#include <QSet>
 
 namespace diagram {
 
 namespace {
-
-QString text(int id) { return platform::resString(id, platform::Language::English).trimmed(); }
 
 // ---- Timer A (Output_ST), items 163 to 170 ----
 //
@@ -148,7 +144,7 @@ std::vector<Row> inputRows(const std::vector<int>& inputModeCodes, const QString
     return out;
 }
 
-QString inputText(int code) { return text(177 + code); }
+QString inputText(int code) { return englishText(177 + code); }
 
 // ---- Counter outputs, the fourteen items of the output list ----
 //
@@ -234,7 +230,7 @@ Diagram singleCounter(const std::vector<int>& inputCodes, int outputCode)
     QStringList inputs;
     for (int c : inputCodes)
         inputs << inputText(c);
-    d.context << text(226) << QStringLiteral("Input Mode ") + inputs.join(QStringLiteral("  /  "));
+    d.context << englishText(226) << QStringLiteral("Input Mode ") + inputs.join(QStringLiteral("  /  "));
     d.rows = inputRows(inputCodes, {QStringLiteral("4-40/6")});
     d.rows.push_back(sig(QStringLiteral("Reset"), QStringLiteral("L0 H84 L88")));
     d.rows.push_back(value(QStringLiteral("Present value"), setValueLevels(down), presentValue(down, {{4, 40}}, 6, {84})));
@@ -263,9 +259,9 @@ Diagram totalCounter(int outputMode0, int inputMode1, int outputMode1)
 {
     const bool down = inputModes()[inputMode1].down;
     Diagram d;
-    d.title = text(141);
+    d.title = englishText(141);
     d.context << QStringLiteral("Counter: ") + inputText(inputMode1) + QStringLiteral(", ") + outputText(outputMode1)
-              << QStringLiteral("Total counter: ") + text(300 + outputMode0);
+              << QStringLiteral("Total counter: ") + englishText(300 + outputMode0);
     // Five counts to each count-up (34, 85), a reset at 52; the total reaches its set
     // value of 8 at the third count after the reset (73).
     d.rows = inputRows({inputMode1}, {QStringLiteral("4-34/5"), QStringLiteral("55-85/5")});
@@ -284,9 +280,9 @@ Diagram batchCounter(int outputMode0, int inputMode1, int outputMode1)
 {
     const bool down = inputModes()[inputMode1].down;
     Diagram d;
-    d.title = text(142);
+    d.title = englishText(142);
     d.context << QStringLiteral("Counter: ") + inputText(inputMode1) + QStringLiteral(", ") + batchOutputText(outputMode1)
-              << QStringLiteral("Batch counter: ") + text(300 + outputMode0);
+              << QStringLiteral("Batch counter: ") + englishText(300 + outputMode0);
     // Three counts to each count-up (20, 51, 82), resets at 30 and 61; the batch set
     // value of 3 is reached at the third count-up.
     d.rows = inputRows({inputMode1}, {QStringLiteral("2-20/3"), QStringLiteral("33-51/3"), QStringLiteral("64-82/3")});
@@ -309,8 +305,8 @@ Diagram twoCounters(int outputMode0, int inputMode1)
 {
     const bool down = inputModes()[inputMode1].down;
     Diagram d;
-    d.title = text(143);
-    d.context << QStringLiteral("1st counter: ") + inputText(1) + QStringLiteral(", ") + text(300 + outputMode0)
+    d.title = englishText(143);
+    d.context << QStringLiteral("1st counter: ") + inputText(1) + QStringLiteral(", ") + englishText(300 + outputMode0)
               << QStringLiteral("2nd counter: ") + inputText(inputMode1) + QStringLiteral(", ") + outputText(0);
     d.rows.push_back(sig(QStringLiteral("1st counter\ninput A"), QStringLiteral("P4-40/6")));
     d.rows.push_back(value(QStringLiteral("1st counter\npresent value"), {{QStringLiteral("SV"), 1}}, QStringLiteral("0:0 4:0 40:1/6 X100")));
@@ -336,8 +332,8 @@ Diagram twoCounters(int outputMode0, int inputMode1)
 Diagram tachometer(int outputMode)
 {
     Diagram d;
-    d.title = text(337 + outputMode);
-    d.context << text(140) + QStringLiteral("  \u00b7  channel B: ") + text(187);
+    d.title = englishText(337 + outputMode);
+    d.context << englishText(140) + QStringLiteral("  \u00b7  channel B: ") + englishText(187);
     d.rows = {sig(QStringLiteral("Input A"), tachoInputWave()),
               value(QStringLiteral("Measured speed"), {{QStringLiteral("SV"), 1}}, tachoSpeedWave()),
               sig(QStringLiteral("OUT"), tachoOutput(1, outputMode == 0))};
@@ -348,9 +344,9 @@ Diagram tachometer(int outputMode)
 Diagram dualTachometer(int outputA, int outputB)
 {
     Diagram d;
-    d.title = text(145);
-    d.context << QStringLiteral("Set value A: ") + text(337 + outputA) + QStringLiteral("  \u00b7  Set value B: ") +
-                     text(337 + outputB);
+    d.title = englishText(145);
+    d.context << QStringLiteral("Set value A: ") + englishText(337 + outputA) + QStringLiteral("  \u00b7  Set value B: ") +
+                     englishText(337 + outputB);
     d.rows = {sig(QStringLiteral("Input A"), tachoInputWave()),
               value(QStringLiteral("Measured speed"), {{QStringLiteral("SV A"), 1}, {QStringLiteral("SV B"), 0.6}},
                     tachoSpeedWave()),
@@ -368,9 +364,9 @@ Diagram dualTachometer(int outputA, int outputB)
 Diagram twoStageTimer(int output0, int output1)
 {
     Diagram d;
-    d.title = text(144);
-    d.context << QStringLiteral("1st stage: ") + text(300 + output0) + QStringLiteral("  \u00b7  2nd stage: ") +
-                     text(300 + output1);
+    d.title = englishText(144);
+    d.context << QStringLiteral("1st stage: ") + englishText(300 + output0) + QStringLiteral("  \u00b7  2nd stage: ") +
+                     englishText(300 + output1);
     d.rows = {sig(QStringLiteral("Start\nsignal input"), QStringLiteral("L0 H8")),
               value(QStringLiteral("Elapsed time"), {{QStringLiteral("1st set time"), 1}}, QStringLiteral("0:0 8:0 44:1 X100"),
                     {{8, 44, QStringLiteral("1st set time")}}),
@@ -380,28 +376,19 @@ Diagram twoStageTimer(int output0, int output1)
     return d;
 }
 
-void add(std::vector<Picture>& out, QSet<QString>& seen, const QString& path, Diagram d)
-{
-    if (seen.contains(path))
-        return;
-    seen.insert(path);
-    out.push_back({path, std::move(d)});
-}
-
 } // namespace
 
 std::vector<Picture> h9Pictures()
 {
-    std::vector<Picture> out;
-    QSet<QString> seen;
+    PictureList out;
 
     for (const TimerMode& m : timerModes()) {
         Diagram d;
-        d.title = text(163 + m.code);
+        d.title = englishText(163 + m.code);
         d.context << QStringLiteral("Timer  \u00b7  channel A");
         d.rows = m.rows;
         d.markers = m.markers;
-        add(out, seen, H9DiagramPathST(static_cast<quint8>(m.code)), d);
+        out.add(H9DiagramPathST(static_cast<quint8>(m.code)), d);
     }
 
     // Counter B, and counter 2 of the two counters: by input group.
@@ -411,18 +398,18 @@ std::vector<Picture> h9Pictures()
             Diagram d = singleCounter(group, m.code);
             if (H9DiagramPathSC(static_cast<quint8>(group.front()), static_cast<quint8>(m.code)) ==
                 H9DiagramPathDualCounter0(m.code == 0 ? 0 : 1))
-                d.context << QStringLiteral("Also the 1st counter of ") + text(143) + QStringLiteral(": ") +
-                                 text(m.code == 0 ? 300 : 301);
-            add(out, seen, H9DiagramPathSC(static_cast<quint8>(group.front()), static_cast<quint8>(m.code)), d);
+                d.context << QStringLiteral("Also the 1st counter of ") + englishText(143) + QStringLiteral(": ") +
+                                 englishText(m.code == 0 ? 300 : 301);
+            out.add(H9DiagramPathSC(static_cast<quint8>(group.front()), static_cast<quint8>(m.code)), d);
         }
     // The first of the two counters by its output; these names fall among the above.
     for (int o : {0, 1})
-        if (!seen.contains(H9DiagramPathDualCounter0(static_cast<quint8>(o))))
+        if (!out.has(H9DiagramPathDualCounter0(static_cast<quint8>(o))))
             qFatal("the two counters' first counter has no picture");
 
     for (int o : {0, 1}) {
         Diagram d = tachometer(o);
-        add(out, seen, H9DiagramPathSF(static_cast<quint8>(o)), d);
+        out.add(H9DiagramPathSF(static_cast<quint8>(o)), d);
     }
 
     // Counter with total counter: every input mode and output; with batch counter the
@@ -431,18 +418,18 @@ std::vector<Picture> h9Pictures()
     for (int o0 : {0, 1})
         for (int in = 0; in <= 7; ++in) {
             for (int o1 = 0; o1 <= 13; ++o1)
-                add(out, seen, H9DiagramPathDC(0, o0, in, o1), totalCounter(o0, in, o1));
+                out.add(H9DiagramPathDC(0, o0, in, o1), totalCounter(o0, in, o1));
             for (int o1 : {4, 10, 12, 13})
-                add(out, seen, H9DiagramPathDC(1, o0, in, o1), batchCounter(o0, in, o1));
-            add(out, seen, H9DiagramPathDC(2, o0, in, 0), twoCounters(o0, in));
+                out.add(H9DiagramPathDC(1, o0, in, o1), batchCounter(o0, in, o1));
+            out.add(H9DiagramPathDC(2, o0, in, 0), twoCounters(o0, in));
         }
 
     for (int a : {0, 1})
         for (int b : {0, 1}) {
-            add(out, seen, H9DiagramPathDT(a, b), twoStageTimer(a, b));
-            add(out, seen, H9DiagramPathDF(a, b), dualTachometer(a, b));
+            out.add(H9DiagramPathDT(a, b), twoStageTimer(a, b));
+            out.add(H9DiagramPathDF(a, b), dualTachometer(a, b));
         }
-    return out;
+    return out.take();
 }
 
 } // namespace diagram
