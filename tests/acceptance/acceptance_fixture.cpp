@@ -37,8 +37,7 @@ void Acceptance::SetUp()
 
 void Acceptance::TearDown()
 {
-    testsupport::closeWindows();
-    testsupport::closeLink();
+    endProgram();
     frmMDI::sCmdLine.clear();
     if (instrument)
         instrument->stop();
@@ -80,6 +79,11 @@ void Acceptance::exitProgram()
     EXPECT_EQ(boxes.shown()[static_cast<std::size_t>(before)].text, res(246));
     EXPECT_FALSE(frmMDI::isLoaded() && frmMDI::instance().isVisible()) << "the main window stays";
     // The process ends here: nothing of this run is left for the next.
+    endProgram();
+}
+
+void Acceptance::endProgram()
+{
     testsupport::closeWindows();
     testsupport::closeLink();
 }
