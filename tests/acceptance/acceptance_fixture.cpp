@@ -179,6 +179,17 @@ void Acceptance::type(const QString& text)
     }
 }
 
+void Acceptance::tabTo(QWidget* w)
+{
+    ASSERT_NE(w, nullptr);
+    for (int i = 0; i < 200 && QApplication::focusWidget() != w; ++i) {
+        key(Qt::Key_Tab);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+    ASSERT_EQ(QApplication::focusWidget(), w) << "Tab never reaches " << w->objectName().toStdString();
+}
+
 QString Acceptance::panel(int n) { return frmMDI::isLoaded() ? frmMDI::instance().StatusBar1->PanelText(n) : QString(); }
 
 QWidget* Acceptance::activeForm() { return frmMDI::isLoaded() ? frmMDI::instance().ActiveForm() : nullptr; }

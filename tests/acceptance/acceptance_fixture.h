@@ -76,6 +76,8 @@ protected:
     // Keys go to the widget with the keyboard focus (`w` given: focused first).
     static void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier, QWidget* w = nullptr);
     static void type(const QString& text);
+    // Tab pressed until `w` has the keyboard focus; fails when Tab never reaches it.
+    static void tabTo(QWidget* w);
     // `act` runs in the next modal window once it shows (testsupport::whenModalShown).
     static void whenModal(std::function<void(QWidget*)> act) { testsupport::whenModalShown(std::move(act)); }
 
