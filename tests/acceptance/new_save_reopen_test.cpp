@@ -98,6 +98,7 @@ TEST_F(Acceptance, NewEditSaveAsExitAndReopen)
 
             const QString file = path(QStringLiteral("%1-%2.kvf").arg(m.name).arg(i));
             dialogs.accept(file);
+            boxes.clear();
             boxes.autoAcknowledgeOk();
             // Save As from its key, alternately from the menu.
             if (i % 2)
@@ -106,6 +107,7 @@ TEST_F(Acceptance, NewEditSaveAsExitAndReopen)
                 menu({res(127), res(137)});
             boxes.autoAcknowledgeOk(false);
             ASSERT_TRUE(QFile::exists(file)) << boxTexts().join("|").toStdString();
+            EXPECT_EQ(boxTexts(), QStringList{res(252)});
             EXPECT_EQ(caption(), QFileInfo(file).fileName());
             EXPECT_EQ(panel(4), res(252));
             const int shownBeforeExit = boxes.count();
