@@ -91,7 +91,9 @@ void Acceptance::endProgram()
 void Acceptance::newSet(const Model& model)
 {
     whenModal([option = model.option](QWidget* w) {
-        Ui_frmMacTypeSel& c = ui(*qobject_cast<frmMacTypeSel*>(w));
+        auto* chooser = qobject_cast<frmMacTypeSel*>(w);
+        ASSERT_NE(chooser, nullptr) << "New shows " << w->objectName().toStdString();
+        Ui_frmMacTypeSel& c = ui(*chooser);
         QRadioButton* opt = c.grpType[static_cast<std::size_t>(option)];
         QTest::mouseClick(opt, Qt::LeftButton, {}, QPoint(8, opt->height() / 2));
         QTest::mouseClick(c.OKButton, Qt::LeftButton);
