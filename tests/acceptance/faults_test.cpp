@@ -177,8 +177,15 @@ TEST_F(Acceptance, FaultsAUserMeets)
         QFile big(path("picture.kvf"));
         ASSERT_TRUE(big.open(QIODevice::WriteOnly));
         big.write(QByteArray(300, '\x7f'));
+        // A settings file's first line over anything else, for each type.
+        for (const char* type : {"01", "02", "03", "04"}) {
+            QFile headed(path(QString("header%1.kvf").arg(type)));
+            ASSERT_TRUE(headed.open(QIODevice::WriteOnly));
+            headed.write(QByteArray("0100") + type + "0A" + QByteArray(250, 'Z'));
+        }
     }
-    for (const char* name : {"notes.kvf", "picture.kvf"}) {
+    for (const char* name :
+         {"notes.kvf", "picture.kvf", "header01.kvf", "header02.kvf", "header03.kvf", "header04.kvf"}) {
         boxes.clear();
         dialogs.accept(path(name));
         menu({res(127), res(134)});
