@@ -37,8 +37,7 @@ void Acceptance::SetUp()
 
 void Acceptance::TearDown()
 {
-    testsupport::closeWindows();
-    testsupport::closeLink();
+    endProgram();
     frmMDI::sCmdLine.clear();
     if (instrument)
         instrument->stop();
@@ -80,6 +79,11 @@ void Acceptance::exitProgram()
     EXPECT_EQ(boxes.shown()[static_cast<std::size_t>(before)].text, res(246));
     EXPECT_FALSE(frmMDI::isLoaded() && frmMDI::instance().isVisible()) << "the main window stays";
     // The process ends here: nothing of this run is left for the next.
+    endProgram();
+}
+
+void Acceptance::endProgram()
+{
     testsupport::closeWindows();
     testsupport::closeLink();
 }
@@ -173,6 +177,17 @@ void Acceptance::type(const QString& text)
         ASSERT_NE(target, nullptr) << "nothing has the keyboard focus";
         QTest::keyClicks(target, QString(c));
     }
+}
+
+void Acceptance::tabTo(QWidget* w)
+{
+    ASSERT_NE(w, nullptr);
+    for (int i = 0; i < 200 && QApplication::focusWidget() != w; ++i) {
+        key(Qt::Key_Tab);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+    ASSERT_EQ(QApplication::focusWidget(), w) << "Tab never reaches " << w->objectName().toStdString();
 }
 
 QString Acceptance::panel(int n) { return frmMDI::isLoaded() ? frmMDI::instance().StatusBar1->PanelText(n) : QString(); }

@@ -13,15 +13,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <QStringList>
 #include <QTest>
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 class QAction;
 class QWidget;
 class frmMDI;
+
+// Failures print texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace acceptance {
 
@@ -50,6 +55,9 @@ protected:
     // File > Exit of the active window, "Yes" to the exit question (its text checked);
     // then what the end of the process does to the windows left.
     void exitProgram();
+    // The program gone without a word (the end of a run within a test): every window
+    // and the port closed.
+    static void endProgram();
 
     // New from the File menu, the model picked in the chooser by a click, OK.
     void newSet(const Model& model);
@@ -68,6 +76,8 @@ protected:
     // Keys go to the widget with the keyboard focus (`w` given: focused first).
     static void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier, QWidget* w = nullptr);
     static void type(const QString& text);
+    // Tab pressed until `w` has the keyboard focus; fails when Tab never reaches it.
+    static void tabTo(QWidget* w);
     // `act` runs in the next modal window once it shows (testsupport::whenModalShown).
     static void whenModal(std::function<void(QWidget*)> act) { testsupport::whenModalShown(std::move(act)); }
 

@@ -1,0 +1,119 @@
+// Upload from an instrument of every type in every function mode: the editor of its
+// type shows the instrument's set (Compare agrees, a set value poked into the
+// instrument is on screen), and Save writes it to a file that opens the same again.
+#include "acceptance/acceptance_fixture.h"
+
+#include "app/frmMDI.h"
+#include "editors/common/digit_label_array.h"
+#include "platform/strings.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace acceptance;
+
+namespace {
+
+QString checkedMode(QWidget* form)
+{
+    for (QAction* a : form->findChildren<QAction*>())
+        if (a->objectName().startsWith("mFuncModeSelect_") && a->isChecked())
+            return a->objectName().mid(16);
+    return QString();
+}
+
+// The function modes the editor's menu offers, by their texts.
+QStringList modeTexts(QWidget* form)
+{
+    QStringList texts;
+    for (QAction* top : form->findChild<QMenuBar*>()->actions())
+        if (top->menu() && top->text() == platform::LoadResString(128))
+            for (QAction* a : top->menu()->actions())
+                if (!a->isSeparator() && a->isVisible())
+                    texts << a->text();
+    return texts;
+}
+
+QStringList rowsShown(QWidget* form)
+{
+    QStringList out;
+    for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
+        if (row->isVisibleTo(form))
+            out << row->objectName() + " " + row->digits();
+    return out;
+}
+
+} // namespace
+
+TEST_F(Acceptance, UploadShowsTheInstrumentsSetAndSaves)
+{
+    struct Case {
+        Model model;
+        int firstMode, lastMode;
+        const char* row; // the first mode's set value, poked as 123456
+        int address;
+        sim::Bytes bytes;
+    };
+    const std::vector<Model>& all = models();
+    const Case cases[] = {{all[0], 0, 6, "lblTimerSettingA", 1116, {0x56, 0x00, 0x34, 0x12}},
+                          {all[1], 0, 2, "lblTimerSetting_A_H5", 1098, {0x56, 0x34, 0x12, 0x00}},
+                          {all[2], 3, 8, "lblCounterSetting_1st_H7", 1708, {0x56, 0x34, 0x12, 0x00}},
+                          {all[3], 0, 8, "lblTimerSetting_A_H5", 1098, {0x56, 0x34, 0x12, 0x00}}};
+    for (const Case& c : cases) {
+        for (int mode = c.firstMode; mode <= c.lastMode; ++mode) {
+            SCOPED_TRACE(testing::Message() << c.model.name << " mode " << mode);
+            // An instrument set up earlier: a new set of this mode downloaded into it.
+            plugIn(c.model.type, 1, mode);
+            startProgram();
+            newSet(c.model);
+            menu({res(128), modeTexts(activeForm()).value(mode - c.firstMode)});
+            boxes.autoAcknowledgeOk();
+            toolbar("Download");
+            ASSERT_EQ(panel(4), res(264));
+            endProgram();
+            if (mode == c.firstMode)
+                instrument->pokeBytes(c.address, c.bytes);
+            startProgram();
+            // From the main window's key, alternately from its menu.
+            if (mode % 2)
+                key(Qt::Key_F11, {}, &frmMDI::instance());
+            else
+                menu({res(129), res(146)});
+            QWidget* form = activeForm();
+            ASSERT_NE(form, nullptr) << boxTexts().join("|").toStdString();
+            EXPECT_EQ(panel(4), res(263));
+            EXPECT_EQ(caption(), "Unknown01.kvf");
+            EXPECT_EQ(checkedMode(form), QString::number(mode));
+            if (mode == c.firstMode) {
+                EXPECT_TRUE(rowsShown(form).contains(QStringLiteral("%1 123456").arg(c.row)))
+                    << rowsShown(form).join("|").toStdString();
+            }
+            menu({res(129), res(148)});
+            EXPECT_EQ(boxTexts().last(), res(288));
+            const QStringList shown = rowsShown(form);
+
+            const QString file = path(QStringLiteral("up-%1-%2.kvf").arg(c.model.name).arg(mode));
+            dialogs.accept(file);
+            if (mode % 2)
+                key(Qt::Key_S, Qt::ControlModifier);
+            else
+                toolbar("Save");
+            EXPECT_EQ(panel(4), res(252)) << boxTexts().join("|").toStdString();
+            EXPECT_EQ(caption(), QFileInfo(file).fileName());
+            boxes.autoAcknowledgeOk(false);
+            const int before = boxes.count();
+            exitProgram();
+            EXPECT_EQ(boxes.count(), before + 1) << "saved: only the exit question";
+
+            startProgram(file);
+            ASSERT_NE(activeForm(), nullptr);
+            EXPECT_EQ(checkedMode(activeForm()), QString::number(mode));
+            EXPECT_EQ(rowsShown(activeForm()), shown);
+            endProgram();
+            boxes.clear();
+        }
+    }
+}
