@@ -371,6 +371,16 @@ void frmMonitoring::Timer1_monitor_Timer()
         return;
     }
     tickRunning_ = false;
+    // Only Stop and closing the window close the port on purpose, and both end the
+    // chain first. A port closed under a running chain has lost its device (the
+    // instrument or its adapter unplugged): every further poll would fail at once and
+    // the panel would go on showing the last values as if they were live.
+    if (pollEnabled_ && !CommControl().PortOpen()) {
+        cmdMonitorStop_Click();
+        setStatusPanel(4, QStringLiteral("Read Error"));
+        ShowErrorMessage(1);
+        return;
+    }
     // The next poll once this one has ended and the window has handled its events.
     if (pollEnabled_)
         Timer1_monitor->start();

@@ -251,3 +251,28 @@ TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
     EXPECT_EQ(dev.requests().size(), sent);
     EXPECT_EQ(boxes.count(), 0);
 }
+
+TEST_F(MonitorWindow, AnInstrumentUnpluggedWhilePolledEndsMonitoringWithOneMessage)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    frmMonitoring& f = window();
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+    dev.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.count() > 0; }, 2000));
+    EXPECT_EQ(boxes.last().text, "Communication error!");
+    EXPECT_FALSE(f.Polling());
+    EXPECT_FALSE(monitorState.bMonitoring);
+    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_TRUE(f.mReturn->isEnabled());
+    QTest::qWait(50);
+    EXPECT_EQ(boxes.count(), 1);
+
+    // Plugged in again: Start works as before.
+    dev.start();
+    qputenv("TCPANEL_COM1", QByteArray::fromStdString(dev.path()));
+    boxes.clear();
+    clickStart();
+    ASSERT_TRUE(waitPolls(1));
+    EXPECT_EQ(boxes.count(), 0);
+}
