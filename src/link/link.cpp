@@ -137,7 +137,7 @@ QString openFailureDetail(const MSComm& port)
                       .arg(n);
         break;
     case kCommErrPortAccessDenied:
-        detail += QStringLiteral(" Serial devices belong to the dialout group: add yourself to the dialout group: "
+        detail += QStringLiteral(" Serial devices belong to the dialout group; add yourself to the dialout group: "
                                  "sudo usermod -aG dialout $USER, then log in again.");
         break;
     case kCommErrPortUnavailable:
