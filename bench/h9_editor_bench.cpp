@@ -7,6 +7,7 @@
 //
 // Run: ./build/bench/h9_editor_bench  (offscreen; no display needed)
 #include "app/frmMDI.h"
+#include "bench_result.h"
 #include "editors/h9/frmModeSetting_H9.h"
 
 #include <QAction>
@@ -107,6 +108,9 @@ int main(int argc, char** argv)
                 modes.worst);
     std::printf("Digit click to its repaint: median %7.2f ms, worst %7.2f ms (target < 5 ms)\n", click.median,
                 click.worst);
+    benchResult("h9_editor.new_to_shown_median", open.median, "ms", "<", 150);
+    benchResult("h9_editor.mode_to_panels_median", modes.median, "ms", "<", 30);
+    benchResult("h9_editor.digit_click_median", click.median, "ms", "<", 5);
     unloadEditor();
     frmMDI::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -11,6 +11,7 @@
 #include "link/mscomm.h"
 #include "platform/message_box.h"
 
+#include "bench_result.h"
 #include "instrument_sim.h"
 
 #include <QApplication>
@@ -118,6 +119,8 @@ int main(int argc, char** argv)
                 verdict(wallMedian < 1.0));
     std::printf("   UI-thread CPU per read: median %.3f ms, p90 %.3f ms  -> %s (< 0.3 ms)\n\n",
                 cpuMedian, percentile(fast.cpu, 0.9), verdict(cpuMedian < 0.3));
+    benchResult("link.read_wall_median", wallMedian, "ms", "<", 1.0);
+    benchResult("link.read_cpu_median", cpuMedian, "ms", "<", 0.3);
 
     const double w0 = wallMs();
     const double c0 = threadCpuMs();
@@ -127,6 +130,7 @@ int main(int argc, char** argv)
     const double waitPercent = 100.0 * waitCpu / waitWall;
     std::printf("2. WaitMs(5000): %.1f ms wall, %.2f ms UI-thread CPU = %.3f %% of a core  -> %s (< 2 %%)\n\n",
                 waitWall, waitCpu, waitPercent, verdict(waitPercent < 2.0));
+    benchResult("link.wait_cpu", waitPercent, "%core", "<", 2.0);
 
     inst.setPacingBaud(9600);
     readMany(5);
@@ -137,6 +141,7 @@ int main(int argc, char** argv)
     std::printf("3. paced at 9600 baud, %d reads (%d failed): median exchange %.3f ms, wire time of\n"
                 "   32 characters %.3f ms, ratio %.4f  -> %s (<= 1.05)\n",
                 pacedReads, paced.failures, pacedMedian, wireMs, ratio, verdict(ratio <= 1.05));
+    benchResult("link.paced_read_ratio", ratio, "x_wire", "<=", 1.05);
 
     CommControl().setPortOpen(false);
     inst.stop();

@@ -24,6 +24,7 @@
 #include "platform/folders.h"
 #include "platform/message_box.h"
 
+#include "bench_result.h"
 #include "instrument_sim.h"
 
 #include <QApplication>
@@ -90,6 +91,7 @@ int wireChars(const std::vector<sim::Request>& log, std::size_t first)
 }
 
 struct PollCase {
+    const char* key;
     const char* name;
     sim::Type type;
     int mode;
@@ -100,12 +102,12 @@ struct PollCase {
 void benchPolls(int polls)
 {
     const PollCase cases[] = {
-        {"H9 timer + counter", sim::Type::H9, 0, InitMonitor_H9, UpdateMonitorPanel_H9},
-        {"H9 2-stage timer", sim::Type::H9, 5, InitMonitor_H9, UpdateMonitorPanel_H9},
-        {"H5 timer", sim::Type::H5, 0, InitMonitor_H5, UpdateMonitorPanel_H5},
-        {"H5 twin timer", sim::Type::H5, 1, InitMonitor_H5, UpdateMonitorPanel_H5},
-        {"H7 2-stage counter", sim::Type::H7, 4, InitMonitor_H7, UpdateMonitorPanel_H7},
-        {"H8 dual counter", sim::Type::H8, 7, InitMonitor_H7, UpdateMonitorPanel_H7},
+        {"H9_mode0", "H9 timer + counter", sim::Type::H9, 0, InitMonitor_H9, UpdateMonitorPanel_H9},
+        {"H9_mode5", "H9 2-stage timer", sim::Type::H9, 5, InitMonitor_H9, UpdateMonitorPanel_H9},
+        {"H5_mode0", "H5 timer", sim::Type::H5, 0, InitMonitor_H5, UpdateMonitorPanel_H5},
+        {"H5_mode1", "H5 twin timer", sim::Type::H5, 1, InitMonitor_H5, UpdateMonitorPanel_H5},
+        {"H7_mode4", "H7 2-stage counter", sim::Type::H7, 4, InitMonitor_H7, UpdateMonitorPanel_H7},
+        {"H8_mode7", "H8 dual counter", sim::Type::H8, 7, InitMonitor_H7, UpdateMonitorPanel_H7},
     };
     // The window is there, so every poll also draws its panels.
     frmMonitoring::instance().show();
@@ -144,6 +146,7 @@ void benchPolls(int polls)
         std::printf("   %-20s %2zu requests, ratio median %.4f, max %.4f, %d failed  -> %s\n", c.name,
                     inst.requests().size() / static_cast<std::size_t>(polls + 1), r,
                     *std::max_element(ratios.begin(), ratios.end()), failures, verdict(r <= 1.05));
+        benchResult(QByteArray("monitor.poll_ratio.").append(c.key).constData(), r, "x_wire", "<=", 1.05);
         CommControl().setPortOpen(false);
         monitorState.bMonitoring = false;
         inst.stop();
@@ -229,6 +232,7 @@ void benchDrawing()
     std::printf("3. full update of both panels (every element changes, painted): median %.3f ms, max %.3f ms"
                 "  -> %s (< 2 ms)\n\n",
                 m, *std::max_element(times.begin(), times.end()), verdict(m < 2.0));
+    benchResult("monitor.panel_update_median", m, "ms", "<", 2.0);
     f.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -258,6 +262,8 @@ void benchLogDrift()
     const qint64 drift = written.size() >= 60 ? written[59] - start - 60000 : -1;
     std::printf("4. 60 s log at 1 s: %d lines, tick 60 at %+lld ms from its due time  -> %s (60 lines, < 1 s)\n",
                 lines, static_cast<long long>(drift), verdict(lines == 60 && drift >= 0 && drift < 1000));
+    benchResult("monitor.log_lines_60s", lines, "lines", "==", 60);
+    benchResult("monitor.log_tick60_drift", drift >= 0 ? static_cast<double>(drift) : NAN, "ms", "<", 1000);
     f.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     inst.stop();
@@ -291,6 +297,8 @@ int main(int argc, char** argv)
     std::printf("2. CPU of this process while polling an H9 for 10 s: %.2f %% of a core at 9600 baud  -> %s (< 5 %%)\n"
                 "   %.2f %% of a core unpaced  -> %s (< 20 %%)\n\n",
                 paced, verdict(paced >= 0 && paced < 5), unpaced, verdict(unpaced >= 0 && unpaced < 20));
+    benchResult("monitor.cpu_polling_9600", paced >= 0 ? paced : NAN, "%core", "<", 5);
+    benchResult("monitor.cpu_polling_unpaced", unpaced >= 0 ? unpaced : NAN, "%core", "<", 20);
 
     benchDrawing();
     if (logDrift)

@@ -7,6 +7,7 @@
 //
 // Between jobs the event loop runs idle, as it does between the user's commands.
 // Run: ./build/bench/transfer_bench  (offscreen; no display needed)
+#include "bench_result.h"
 #include "instrument_sim.h"
 
 #include "app/frmMDI.h"
@@ -182,7 +183,7 @@ int main(int argc, char** argv)
                 mdi.StatusBar1->PanelText(4).toStdString().c_str(), inst.requests().size(), download.elapsed(),
                 downloadThreadCpu, downloadProcessCpu);
 
-    bool ok = downloadThreadCpu < 0.2;
+    bool ok = benchResult("transfer.download_thread_cpu", downloadThreadCpu, "s", "<", 0.2);
     for (int job : {0, 2}) {
         idle();
         inst.clearRequests();
@@ -197,7 +198,9 @@ int main(int argc, char** argv)
                     job == 0 ? "upload:  " : "compare: ", outcome.c_str(), reqs.size(), j.elapsed(), wire,
                     j.elapsed() / wire, g_routineOut - g_routineIn, (g_routineOut - g_routineIn) / wire);
         printBreakdown(j, reqs);
-        ok = ok && j.elapsed() / wire <= 1.05;
+        const bool met = benchResult(job == 0 ? "transfer.upload_ratio" : "transfer.compare_ratio",
+                                     wire > 0 ? j.elapsed() / wire : NAN, "x_wire", "<=", 1.05);
+        ok = ok && met;
     }
     inst.stop();
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;

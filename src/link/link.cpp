@@ -121,6 +121,33 @@ bool sendRequest(MSComm& port, const QByteArray& text)
 
 constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
 
+// What the user needs to act on a port that would not open: the device tried, the
+// system's reason and the usual remedy.
+QString openFailureDetail(const MSComm& port)
+{
+    const int n = port.CommPort();
+    QString reason = port.lastErrorText();
+    if (reason.isEmpty())
+        reason = QStringLiteral("cannot be opened");
+    QString detail = QStringLiteral("COM%1 is %2: %3.").arg(n).arg(SerialDeviceName(n), reason);
+    switch (port.lastError()) {
+    case kCommErrInvalidPort:
+        detail += QStringLiteral(" Check that the device is there (a USB adapter plugged in), or name the one to "
+                                 "use: TCPANEL_COM%1=/dev/ttyUSB0 (for example) before starting the program.")
+                      .arg(n);
+        break;
+    case kCommErrPortAccessDenied:
+        detail += QStringLiteral(" Serial devices belong to the dialout group; add yourself to the dialout group: "
+                                 "sudo usermod -aG dialout $USER, then log in again.");
+        break;
+    case kCommErrPortUnavailable:
+        detail += QStringLiteral(" Another program is using the device: close it and try again.");
+        break;
+    default: break;
+    }
+    return detail;
+}
+
 } // namespace
 
 MSComm& CommControl()
@@ -162,7 +189,9 @@ int OpenCommPort()
         ShowErrorMessage(1);
         return 1;
     }
+    bool openTried = false;
     if (ok) {
+        openTried = true;
         ok = port.setPortOpen(true);
         if (ok) {
             // Refused on a pseudo-terminal; that is no failure of the port.
@@ -176,8 +205,9 @@ int OpenCommPort()
         ShowErrorMessage(2);
         return 2;
     }
+    const QString detail = openTried ? openFailureDetail(port) : QString();
     closePort(port);
-    ShowErrorMessage(1);
+    ShowErrorMessage(1, detail);
     return 1;
 }
 

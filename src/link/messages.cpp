@@ -18,16 +18,16 @@ int MessageStringId(int code)
     return code >= 1 && code <= 32 ? kStringIds[code - 1] : 0;
 }
 
-void ShowErrorMessage(int code)
+void ShowErrorMessage(int code, const QString& detail)
 {
     using namespace platform;
     const int id = MessageStringId(code);
     if (id == 0) {
-        MsgBox(QStringLiteral("UnKnow Error !"), MsgButtons::Ok, MsgIcon::Exclamation,
-               QStringLiteral("Error"));
+        MsgBox({QStringLiteral("UnKnow Error !"), MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Error"),
+                detail});
         return;
     }
     const MsgIcon icon = code <= 24 ? MsgIcon::Exclamation : MsgIcon::None;
     const QString title = code == 25 ? QStringLiteral("Compare") : QStringLiteral("Error");
-    MsgBox(LoadResString(id), MsgButtons::Ok, icon, title);
+    MsgBox({LoadResString(id), MsgButtons::Ok, icon, title, detail});
 }

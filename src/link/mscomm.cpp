@@ -2,11 +2,15 @@
 
 #include "platform/clock.h"
 
+#include <QFile>
 #include <QSerialPort>
 #include <QSocketNotifier>
 
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -44,10 +48,13 @@ public:
             port_.clearError();
             if (e == QSerialPort::DeviceNotFoundError)
                 return OpenResult::NotFound;
-            // Another program holds the device: Qt reports it as a permission error
-            // "while locking the device".
-            if (e == QSerialPort::PermissionError)
+            if (e == QSerialPort::PermissionError) {
+                // Qt gives the same error for a device the user may not open and for
+                // one another program holds ("while locking the device", or busy).
+                if (accessDenied(deviceName))
+                    return OpenResult::Denied;
                 return OpenResult::Busy;
+            }
             return OpenResult::Failed;
         }
         // Settings given before open are applied by open(); apply again so a device
@@ -103,6 +110,12 @@ public:
     QString errorText() const override { return lastError_; }
 
 private:
+    static bool accessDenied(const QString& deviceName)
+    {
+        const QByteArray path = QFile::encodeName(deviceName);
+        return ::access(path.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+    }
+
     bool applySettings(const SerialLineSettings& s)
     {
         QSerialPort::Parity parity = QSerialPort::NoParity;
@@ -297,6 +310,7 @@ bool MSComm::setPortOpen(bool open)
         switch (r) {
         case SerialDevice::OpenResult::NotFound: return fail(kCommErrInvalidPort, text);
         case SerialDevice::OpenResult::Busy: return fail(kCommErrPortUnavailable, text);
+        case SerialDevice::OpenResult::Denied: return fail(kCommErrPortAccessDenied, text);
         default: return fail(kCommErrPortOpenFailed, text);
         }
     }

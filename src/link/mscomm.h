@@ -23,6 +23,7 @@ enum MSCommErrorNumber : int {
     kCommErrInvalidPort = 8002,      // invalid port number
     kCommErrPortAlreadyOpen = 8005,  // our own port is open already
     kCommErrPortUnavailable = 8010,  // the device is held by another program
+    kCommErrPortAccessDenied = 8011, // the user may not open the device
     kCommErrPortOpenFailed = 8012,   // the device cannot be opened
     kCommErrPortNotOpen = 8018,      // the operation needs the port open
 };
@@ -54,7 +55,7 @@ struct SerialLineSettings {
 class SerialDevice : public QObject {
     Q_OBJECT
 public:
-    enum class OpenResult { Ok, Busy, NotFound, Failed };
+    enum class OpenResult { Ok, Busy, NotFound, Denied, Failed };
 
     ~SerialDevice() override = default;
     virtual OpenResult open(const QString& deviceName, const SerialLineSettings& settings) = 0;
@@ -72,6 +73,7 @@ public:
     // Modem lines; false when the device has none (a pseudo-terminal).
     virtual bool setDataTerminalReady(bool on) = 0;
     virtual bool setRequestToSend(bool on) = 0;
+    // The system's reason for the last failure, e.g. "No such file or directory".
     virtual QString errorText() const = 0;
 
 signals:

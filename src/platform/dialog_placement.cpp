@@ -25,20 +25,34 @@ class DialogPlacement : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::Show && type != QEvent::WindowTitleChange) || !watched->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(watched);
         if (!isDialog(w))
             return false;
+        if (type == QEvent::WindowTitleChange) {
+            // Emptied while on screen: the widget has just handed the empty title on.
+            if (w->isVisible())
+                keepEmptyTitleBlank(w);
+            return false;
+        }
         // The dialog's own show handling comes first: a message box settles its size
         // there, and the centring needs the final size. Both happen before the window
         // is mapped, so it never appears elsewhere first.
         static_cast<QObject*>(w)->event(event);
         centreOnMainWindow(w);
-        // An empty title would be replaced by the program's name in the title bar.
+        keepEmptyTitleBlank(w);
+        return true;
+    }
+
+private:
+    // The window system is given an empty title as the program's name (Qt's platform
+    // window falls back to it); a blank shows nothing.
+    static void keepEmptyTitleBlank(QWidget* w)
+    {
         if (w->windowTitle().isEmpty() && w->windowHandle())
             w->windowHandle()->setTitle(QStringLiteral(" "));
-        return true;
     }
 };
 

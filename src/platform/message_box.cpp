@@ -23,6 +23,8 @@ public:
         QMessageBox box(owner);
         box.setWindowTitle(r.title);
         box.setText(r.text);
+        if (!r.detail.isEmpty())
+            box.setInformativeText(r.detail);
         switch (r.icon) {
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
         case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
@@ -63,8 +65,10 @@ MessagePresenter* g_presenter = &g_qtPresenter;
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
-    return g_presenter->present({text, buttons, icon, title});
+    return g_presenter->present({text, buttons, icon, title, QString()});
 }
+
+MsgResult MsgBox(const MessageBoxRequest& request) { return g_presenter->present(request); }
 
 void setMessagePresenter(MessagePresenter* p) { g_presenter = p ? p : &g_qtPresenter; }
 

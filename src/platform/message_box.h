@@ -14,6 +14,8 @@ struct MessageBoxRequest {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     QString title;
+    // A second paragraph under the text, e.g. what the system said and what to do about it.
+    QString detail;
 };
 
 class MessagePresenter {
@@ -25,6 +27,8 @@ public:
 // Shows a box through the current presenter and returns the button chosen.
 MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::None, const QString& title = QString());
+// The same with a detail paragraph.
+MsgResult MsgBox(const MessageBoxRequest& request);
 
 // Installs `p` (not owned); nullptr restores the QMessageBox presenter.
 void setMessagePresenter(MessagePresenter* p);

@@ -15,15 +15,19 @@
 #include "instrument_sim.h"
 #include "line_format.h"
 #include "support/form_access.h"
+#include "support/modal.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -137,13 +141,19 @@ TEST_F(OverPty, SecondOpenGivesMessage2AndKeepsThePortOpen)
     EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0) << "the port still works";
 }
 
-TEST_F(OverPty, MissingOrLockedDeviceGivesMessage1)
+// The box keeps its text; its detail names the device tried, the system's reason and
+// what to do.
+TEST_F(OverPty, MissingOrLockedDeviceGivesMessage1WithTheDeviceAndTheReason)
 {
     qputenv("TCPANEL_COM1", "/nonexistent/tty-of-nobody");
     EXPECT_EQ(OpenCommPort(), 1);
     EXPECT_FALSE(CommControl().PortOpen());
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(266));
+    const QString missing = boxes.last().detail;
+    EXPECT_TRUE(missing.startsWith("COM1 is /nonexistent/tty-of-nobody: No such file or directory."))
+        << missing.toStdString();
+    EXPECT_TRUE(missing.contains("TCPANEL_COM1=/dev/ttyUSB0")) << missing.toStdString();
 
     // Another program holds the device.
     qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
@@ -151,9 +161,65 @@ TEST_F(OverPty, MissingOrLockedDeviceGivesMessage1)
     ASSERT_TRUE(other.open(QIODevice::ReadWrite));
     EXPECT_EQ(OpenCommPort(), 1);
     EXPECT_FALSE(CommControl().PortOpen());
-    EXPECT_EQ(boxes.count(), 2);
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(266));
+    const QString held = boxes.last().detail;
+    EXPECT_TRUE(held.startsWith(QString("COM1 is %1: ").arg(inst.path().c_str()))) << held.toStdString();
+    EXPECT_TRUE(held.contains("Another program is using the device")) << held.toStdString();
+    EXPECT_FALSE(held.contains("dialout")) << held.toStdString();
     other.close();
     EXPECT_EQ(OpenCommPort(), 0);
+
+    // A failure before any device was tried names none.
+    testsupport::closeLink();
+    commSettings.nBaudIndex = 9;
+    EXPECT_EQ(OpenCommPort(), 1);
+    ASSERT_EQ(boxes.count(), 3);
+    EXPECT_TRUE(boxes.last().detail.isEmpty()) << boxes.last().detail.toStdString();
+}
+
+TEST_F(OverPty, DeviceWithoutPermissionPointsToTheDialoutGroup)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may open any device";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ttyUSB0");
+    QFile device(path);
+    ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    device.close();
+    ASSERT_TRUE(device.setPermissions(QFileDevice::Permissions()));
+    qputenv("TCPANEL_COM1", QFile::encodeName(path));
+    EXPECT_EQ(OpenCommPort(), 1);
+    EXPECT_FALSE(CommControl().PortOpen());
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, platform::LoadResString(266));
+    const QString detail = boxes.last().detail;
+    EXPECT_TRUE(detail.startsWith(QString("COM1 is %1: Permission denied.").arg(path))) << detail.toStdString();
+    EXPECT_TRUE(detail.contains("add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again"))
+        << detail.toStdString();
+}
+
+// What the user sees: the message box itself, with the detail under the text.
+TEST_F(OverPty, TheBoxShowsTheDetailUnderTheMessage)
+{
+    qputenv("TCPANEL_COM3", "/nonexistent/tty-of-nobody");
+    commSettings.nCommPort = 3;
+    platform::setMessagePresenter(nullptr);
+    QString text;
+    QString informative;
+    testsupport::whenModalShown([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        informative = box->informativeText();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(OpenCommPort(), 1);
+    platform::setMessagePresenter(&boxes);
+    qunsetenv("TCPANEL_COM3");
+    EXPECT_EQ(text, platform::LoadResString(266));
+    EXPECT_TRUE(informative.startsWith("COM3 is /nonexistent/tty-of-nobody: No such file or directory."))
+        << informative.toStdString();
 }
 
 TEST_F(OverPty, BytePacedReplyMustFinishWithinTheTimeOut)

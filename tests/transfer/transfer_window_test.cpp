@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -91,6 +92,26 @@ TEST_F(TransferWindow, DownloadSuccess)
     EXPECT_FALSE(windowLoadedAtBox);
     EXPECT_FALSE(boxes.portOpenAtBox[0]);
     EXPECT_FALSE(frmWriteProcess1::isLoaded());
+}
+
+// The window has no title; what reaches the window system must not be empty either,
+// or the title bar shows the program's name.
+TEST_F(TransferWindow, TheTitleBarStaysBlank)
+{
+    QStringList titles;
+    JobOverride o(0, [&titles] {
+        frmWriteProcess1& w = frmWriteProcess1::instance();
+        titles << w.windowTitle() << w.windowHandle()->title();
+        w.setWindowTitle(QString());
+        titles << w.windowHandle()->title();
+        return 0;
+    });
+    for (int run = 0; run < 2; ++run) {
+        titles.clear();
+        frmMDI::instance().nUpDownCompare = 0;
+        frmWriteProcess1::ShowModal();
+        EXPECT_EQ(titles, (QStringList{"", " ", " "})) << "window " << run + 1;
+    }
 }
 
 TEST_F(TransferWindow, UploadAndCompareSuccess)
