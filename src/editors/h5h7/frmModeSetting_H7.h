@@ -358,8 +358,20 @@ private:
     void TimerModeSelect(int n);
     void CounterModeSelect(int n);
     void CheckFuncModeItem(int n);
+    // Each panel's diagram from its bytes and rows; a panel not on show draws nothing.
     void ShowTimerADiagram();
+    void ShowTimerBDiagram();
+    void ShowTimerCDiagram();
     void ShowFirstStageDiagrams();
+    void ShowSecondStageDiagram();
+    void ShowBatchDiagrams();
+    void ShowTachoDiagram();
+    // The diagrams of the function mode on show.
+    void ShowModeDiagrams();
+    // The digits of the duty ratio a click may change, so that it stays within 0 to 100.
+    void ApplyDutyRatioEnables();
+    // After a loader has put every row: what the rows decide follows the loaded values.
+    void ApplyLoadedRows();
     // Loads a diagram file (a name of h5h7_diagrams.h) into one of the two images.
     void ShowDiagram(ImageControl* image, const QString& relativePath);
     // Grows or shrinks a counter output list when the input mode changes group.

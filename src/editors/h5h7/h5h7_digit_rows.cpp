@@ -53,13 +53,11 @@ void frmModeSetting_H7::DigitRowClick(DigitLabelArray* row, int index, Qt::Mouse
         return;
     }
     if (row == lblDutyRatio_A_H5) {
-        DigitLabelArray& duty = *row;
-        if (index == 3) {
+        if (index == 3)
             label.setCaption(QString::number(DigitLabelArray::DigitValue(label.text()) ^ 1));
-        } else if ((index == 4 || index == 5) && duty(3).text() == QLatin1String("0")) {
+        else if ((index == 4 || index == 5) && (*row)(3).text() == QLatin1String("0"))
             label.setCaption(DigitLabelArray::WheelStep(label.text(), button));
-            duty(3).setEnabled(duty(4).text() == QLatin1String("0") && duty(5).text() == QLatin1String("0"));
-        }
+        ApplyDutyRatioEnables();
         return;
     }
 

@@ -98,6 +98,7 @@ int LoadFileImage_H5(const SettingFileImage& image, int failCode)
         select(ed.cboOutputMode_C_H5, hexAt(image, 123));
         putDigits(image, 124, ed.lblSV1_C_H5);
         putDigits(image, 130, ed.lblSV2_C_H5);
+        ed.ApplyLoadedRows();
     });
 }
 
@@ -153,5 +154,6 @@ int LoadFileImage_H7(const SettingFileImage& image, int failCode)
         putDigits(image, 190, ed.lblDelay2StartTime_freq_H7);
         putDigits(image, 196, ed.lblCounterSetting_freq_1_H7);
         putDigits(image, 202, ed.lblCounterSetting_freq_2_H7);
+        ed.ApplyLoadedRows();
     });
 }

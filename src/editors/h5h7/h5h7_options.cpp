@@ -38,17 +38,14 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
         lblOutputMode2_A_H5->setEnabled(true);
     }
 
-    DigitLabelArray& duty = *lblDutyRatio_A_H5;
     if (mode == 9) {
         lblRatio_A_H5->setEnabled(true);
         lblSetValue_A_H5->setText(LoadResString(208));
-        const bool tensAndUnitsZero = duty(4).text() == QLatin1String("0") && duty(5).text() == QLatin1String("0");
-        for (int i = 0; i < 7; ++i)
-            duty(i).setEnabled((i == 3 && tensAndUnitsZero) || i == 4 || i == 5);
+        ApplyDutyRatioEnables();
     } else {
         lblRatio_A_H5->setEnabled(false);
         lblSetValue_A_H5->setText(LoadResString(159));
-        duty.setRowEnabled(false);
+        lblDutyRatio_A_H5->setRowEnabled(false);
     }
 
     const quint8 range = timerParamsH5.nTimerRange_A_H5;
@@ -56,6 +53,39 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
         (*lblTimerSetting_A_H5)(6).setEnabled(false);
 
     ShowTimerADiagram();
+}
+
+void frmModeSetting_H7::ApplyDutyRatioEnables()
+{
+    // Labels 3 to 5 are hundreds, tens and units. The hundreds digit turns only at
+    // 000 and 100, the tens and units only below 100, so every value from 000 to 100
+    // is reached and none above it.
+    DigitLabelArray& duty = *lblDutyRatio_A_H5;
+    const QLatin1String zero("0");
+    const bool tensAndUnitsZero = duty(4).text() == zero && duty(5).text() == zero;
+    const bool belowHundred = duty(3).text() == zero;
+    for (int i = 0; i < 7; ++i)
+        duty(i).setEnabled(i == 3 ? tensAndUnitsZero : (i == 4 || i == 5) && belowHundred);
+}
+
+void frmModeSetting_H7::ApplyLoadedRows()
+{
+    // The handlers ran as each option went in, before the rows that follow it held
+    // the loaded digits.
+    if (timerParamsH5.nOutputMode_A_H5 == 9)
+        ApplyDutyRatioEnables();
+    ShowModeDiagrams();
+}
+
+void frmModeSetting_H7::ShowModeDiagrams()
+{
+    ShowTimerADiagram();
+    ShowTimerBDiagram();
+    ShowTimerCDiagram();
+    ShowFirstStageDiagrams();
+    ShowSecondStageDiagram();
+    ShowBatchDiagrams();
+    ShowTachoDiagram();
 }
 
 void frmModeSetting_H7::ShowTimerADiagram()
@@ -75,6 +105,11 @@ void frmModeSetting_H7::cboOutputMode_B_H5_Click()
 {
     if (!StoreComboIndex(cboOutputMode_B_H5, timerParamsH5.nOutputMode_B_H5))
         return;
+    ShowTimerBDiagram();
+}
+
+void frmModeSetting_H7::ShowTimerBDiagram()
+{
     if (nFuncMode == 1)
         ShowDiagram(Image_Output_A, H5DiagramPath(nFuncMode, timerParamsH5.nOutputMode_B_H5, 0));
 }
@@ -83,6 +118,11 @@ void frmModeSetting_H7::cboOutputMode_C_H5_Click()
 {
     if (!StoreComboIndex(cboOutputMode_C_H5, timerParamsH5.nOutputMode_C_H5))
         return;
+    ShowTimerCDiagram();
+}
+
+void frmModeSetting_H7::ShowTimerCDiagram()
+{
     if (nFuncMode == 2)
         ShowDiagram(Image_Output_A, H5DiagramPath(nFuncMode, timerParamsH5.nOutputMode_C_H5, 0));
 }
@@ -260,8 +300,7 @@ void frmModeSetting_H7::cboCountInputMode_2nd_H7_Click()
     applyOutputListRule(cboOutputMode_2nd_H7, counterParamsH7.nCountInputMode_2nd_H7, index,
                         cboOutputMode_2nd_H7->currentIndex() > 7, nullptr);
     counterParamsH7.nCountInputMode_2nd_H7 = static_cast<quint8>(index);
-    if (nFuncMode == 4)
-        ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7, 0);
+    ShowSecondStageDiagram();
 }
 
 void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
@@ -289,12 +328,7 @@ void frmModeSetting_H7::cboCountInputMode_batch_H7_Click()
             lblHoldCounter_batch_H7->setRowEnabled(false);
         }
     }
-    if (nFuncMode == 6) {
-        ShowCounterDiagram(3, stored, counterParamsH7.nOutputMode_batch_H7, 0);
-        ShowCounterDiagram(6, 0, 0, 1);
-    } else if (nFuncMode == 7) {
-        ShowCounterDiagram(7, 0, 0, 0);
-    }
+    ShowBatchDiagrams();
 }
 
 namespace {
@@ -355,8 +389,13 @@ void frmModeSetting_H7::cboOutputMode_2nd_H7_Click()
         clearSign(*lblCounterSetting_2nd_1_H7);
         clearSign(*lblCounterSetting_2nd_2_H7);
     }
+    ShowSecondStageDiagram();
+}
+
+void frmModeSetting_H7::ShowSecondStageDiagram()
+{
     if (nFuncMode == 4)
-        ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, value, 0);
+        ShowCounterDiagram(4, counterParamsH7.nCountInputMode_2nd_H7, counterParamsH7.nOutputMode_2nd_H7, 0);
 }
 
 void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
@@ -371,8 +410,13 @@ void frmModeSetting_H7::cboOutputMode_batch_H7_Click()
     setOutputTimeRow(*lblHoldCounter_batch_H7, lblOutputTime_batch_H7, enabled, true);
     if (value < 8)
         clearSign(*lblCounterSetting_batch_1_H7);
+    ShowBatchDiagrams();
+}
+
+void frmModeSetting_H7::ShowBatchDiagrams()
+{
     if (nFuncMode == 6) {
-        ShowCounterDiagram(3, counterParamsH7.nCountInputMode_batch_H7, value, 0);
+        ShowCounterDiagram(3, counterParamsH7.nCountInputMode_batch_H7, counterParamsH7.nOutputMode_batch_H7, 0);
         ShowCounterDiagram(6, 0, 0, 1);
     } else if (nFuncMode == 7) {
         ShowCounterDiagram(7, 0, 0, 0);
@@ -383,6 +427,11 @@ void frmModeSetting_H7::cboOutputMode_freq_H7_Click()
 {
     if (!StoreComboIndex(cboOutputMode_freq_H7, counterParamsH7.nOutputMode_freq_H7))
         return;
+    ShowTachoDiagram();
+}
+
+void frmModeSetting_H7::ShowTachoDiagram()
+{
     if (nFuncMode == 8)
         ShowCounterDiagram(8, 0, counterParamsH7.nOutputMode_freq_H7, 0);
 }

@@ -295,6 +295,8 @@ private:
     void LoadDiagramDT();
     void LoadDiagramDF();
     void LoadDiagram(ImageControl* image, const QString& relativePath);
+    // The diagrams of the function mode the coding bytes select.
+    void LoadModeDiagrams();
     void SetImageCHB(const QString& bitmapName);
 
     // The last close was refused by Form_QueryUnload.

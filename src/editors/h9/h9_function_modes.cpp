@@ -98,14 +98,7 @@ void frmModeSetting_H9::SelectFunctionMode(int mode)
     if (dualCounter)
         PrepareDualCounterLists(mode - 2);
 
-    switch (mode) {
-    case 0: LoadDiagramST(); LoadDiagramSC(); break;
-    case 1: LoadDiagramST(); LoadDiagramSF(); break;
-    case 2: case 3: LoadDiagramDC(); break;
-    case 4: LoadDiagramDualCounter1(); LoadDiagramDualCounter0(); break;
-    case 5: LoadDiagramDT(); break;
-    case 6: LoadDiagramDF(); break;
-    }
+    LoadModeDiagrams();
 
     optPic[1]->setEnabled(m.optPicB);
     SetImageCHB(m.partialDownloads ? QStringLiteral("IMAGE_CHB_W") : QStringLiteral("IMAGE_CHB_G"));

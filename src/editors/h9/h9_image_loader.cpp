@@ -195,6 +195,9 @@ int LoadFileImage_H9(const SettingFileImage& image, int failCode)
     try {
         frmModeSetting_H9& ed = frmModeSetting_H9::instance();
         loadH9(ed, ed, image, keyProtect);
+        // Each handler drew as its option went in; the mode's diagrams now follow the
+        // whole loaded set.
+        ed.LoadModeDiagrams();
         return 0;
     } catch (const LoadRefused&) {
         // Unloaded as a close would, so no toolbar button or panel of the set stays.

@@ -28,6 +28,31 @@ void frmModeSetting_H9::LoadDiagram(ImageControl* image, const QString& relative
     image->loadPictureFile(platform::appDataDir() + QLatin1Char('/') + relativePath, "JPG");
 }
 
+void frmModeSetting_H9::LoadModeDiagrams()
+{
+    if (nFuncType_H9 == 0) {
+        LoadDiagramST();
+        if (nFuncB_H9 == 0)
+            LoadDiagramSC();
+        else
+            LoadDiagramSF();
+        return;
+    }
+    switch (nDualFunc_H9) {
+    case 0: LoadDiagramDT(); break;
+    case 1:
+        if (nDualCounterMode_H9 == 2) {
+            LoadDiagramDualCounter1();
+            LoadDiagramDualCounter0();
+        } else {
+            LoadDiagramDC();
+        }
+        break;
+    case 2: LoadDiagramDF(); break;
+    default: break;
+    }
+}
+
 void frmModeSetting_H9::LoadDiagramST() { LoadDiagram(Image_Output_A, H9DiagramPathST(nOutputModeA_H9)); }
 
 void frmModeSetting_H9::LoadDiagramSC()

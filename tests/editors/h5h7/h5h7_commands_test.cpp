@@ -1,6 +1,7 @@
 // The H5/H7 editor's commands as a user gives them: the save question on every way
-// out, key protection, the toolbar and the download picture, Monitor, and Open from
-// the main window.
+// out (a counting input chosen is an edit), key protection, the toolbar and the
+// download picture, Monitor, Open from the main window, and an opened set whose duty
+// ratio keeps its limit.
 #include "h5h7_fixture.h"
 
 #include "core/digit_rows.h"
@@ -15,6 +16,10 @@
 #include "transfer/frmWriteProcess1.h"
 
 #include <QMdiSubWindow>
+#include <QSet>
+
+#include <functional>
+#include <vector>
 
 using namespace h5h7test;
 using platform::MsgResult;
@@ -267,4 +272,79 @@ TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
     testsupport::dropDeferredDeletes();
     EXPECT_TRUE(shell.editor.isNull());
+}
+
+TEST_F(H5H7Commands, AnOpenedDutyRatioStaysWithinHundred)
+{
+    // A flicker set with an ON duty ratio of 050, made by hand, saved and opened again.
+    const QString path = tmp.path() + "/Sample/duty.kvf";
+    frmModeSetting_H7& made = newSet(kMacTypeH5);
+    ui(made).cboOutputMode_A_H5->setFocus();
+    press(Qt::Key_End);
+    ASSERT_EQ(ui(made).cboOutputMode_A_H5->currentText(), "Z : ON/OFF-duty adjustable flicker");
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(ui(made).lblDutyRatio_A_H5->label(4), Qt::LeftButton);
+    ASSERT_EQ(ui(made).lblDutyRatio_A_H5->digits(), "000050");
+    dialogs.accept(path).accept(path);
+    ctrl(Qt::Key_A);
+    ui(made).mOpenSetting->trigger();
+    testsupport::dropDeferredDeletes();
+    frmModeSetting_H7& f = *frmModeSetting_H7::loaded();
+    ASSERT_NE(&f, &made);
+    DigitLabelArray& duty = *ui(f).lblDutyRatio_A_H5;
+    ASSERT_EQ(duty.digits(), "000050");
+
+    // The hundreds digit takes no click at 050; the tens digit turns.
+    QTest::mouseClick(duty.label(3), Qt::LeftButton);
+    EXPECT_EQ(duty.digits(), "000050");
+    QTest::mouseClick(duty.label(4), Qt::RightButton);
+    EXPECT_EQ(duty.digits(), "000040");
+
+    // Every label clicked with both buttons and, where it takes the keyboard focus,
+    // keyed (Up, Down, each digit typed from 9 down to 0), round after round: the row
+    // goes down to 000 and up to 100, never above.
+    QSet<int> seen;
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 7; ++i) {
+            DigitLabel* label = duty.label(i);
+            std::vector<std::function<void()>> acts = {
+                [&] { QTest::mouseClick(label, Qt::LeftButton); },
+                [&] { QTest::mouseClick(label, Qt::RightButton); },
+                [&] { label->setFocus(); if (label->hasFocus()) press(Qt::Key_Up); },
+                [&] { label->setFocus(); if (label->hasFocus()) press(Qt::Key_Down); }};
+            for (int d = 9; d >= 0; --d)
+                acts.push_back([&, d] { label->setFocus(); if (label->hasFocus()) type(QString::number(d)); });
+            for (const auto& act : acts) {
+                act();
+                ASSERT_TRUE(duty.digits().startsWith("000")) << duty.digits().toStdString();
+                const int value = duty.digits().toInt();
+                ASSERT_LE(value, 100) << "round " << round << ", label " << i;
+                seen.insert(value);
+            }
+        }
+    for (int value : {0, 40, 90, 100})
+        EXPECT_TRUE(seen.contains(value)) << value;
+}
+
+TEST_F(H5H7Commands, ACountingInputChosenIsAskedAboutWhenClosed)
+{
+    for (auto [mode, list] : {std::pair{3, &U::cboCountInputMode_1st_H7}, std::pair{4, &U::cboCountInputMode_2nd_H7},
+                              std::pair{6, &U::cboCountInputMode_batch_H7}}) {
+        SCOPED_TRACE(testing::Message() << "mode " << mode);
+        frmModeSetting_H7& f = newSet(kMacTypeH7);
+        f.mFuncModeSelect(mode)->trigger();
+        dialogs.accept(QStringLiteral("%1/Sample/input-%2.kvf").arg(tmp.path()).arg(mode));
+        ctrl(Qt::Key_A);
+        ASSERT_FALSE(core::shell().bChange);
+        // The next input mode, of the same group: the output list stays as it was.
+        (ui(f).*list)->setFocus();
+        press(Qt::Key_Down);
+        ASSERT_EQ((ui(f).*list)->currentIndex(), 1);
+        boxes.clear();
+        boxes.answer(MsgResult::Cancel);
+        ui(f).mClose->trigger();
+        EXPECT_EQ(boxTexts(), QStringList{question});
+        EXPECT_TRUE(frmModeSetting_H7::isLoaded());
+        testsupport::closeChildWindows();
+    }
 }
