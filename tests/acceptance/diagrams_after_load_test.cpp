@@ -68,16 +68,17 @@ protected:
         ASSERT_EQ(list->currentIndex(), index) << list->objectName().toStdString();
     }
 
-    void everyModeOf(const Model& m)
+    // The function modes of the menu from `first` up to (not including) `end`.
+    void everyModeOf(const Model& m, int first = 0, int end = 9)
     {
         plugIn(m.type);
         startProgram();
         newSet(m);
         const QStringList modes = modeTexts(activeForm());
         endProgram();
-        ASSERT_FALSE(modes.isEmpty());
+        ASSERT_GT(modes.size(), first);
         int cases = 0;
-        for (const QString& mode : modes)
+        for (const QString& mode : modes.mid(first, end - first))
             for (int pass = 0; pass < 2; ++pass)
                 for (int k = 0, lists = 1; k < lists; ++k) {
                     SCOPED_TRACE(testing::Message() << m.name << " " << mode.toStdString() << " pass " << pass
@@ -126,7 +127,9 @@ protected:
 
 } // namespace
 
-TEST_F(DiagramsAfterLoad, H9) { everyModeOf(models()[0]); }
+// The H9's seven modes in two runs, for time.
+TEST_F(DiagramsAfterLoad, H9FirstThreeModes) { everyModeOf(models()[0], 0, 3); }
+TEST_F(DiagramsAfterLoad, H9LastFourModes) { everyModeOf(models()[0], 3); }
 TEST_F(DiagramsAfterLoad, H5) { everyModeOf(models()[1]); }
 TEST_F(DiagramsAfterLoad, H7) { everyModeOf(models()[2]); }
 TEST_F(DiagramsAfterLoad, H8) { everyModeOf(models()[3]); }
