@@ -127,9 +127,10 @@ protected:
 
 } // namespace
 
-// The H9's seven modes in two runs, for time.
+// The H9's seven modes and the H8's nine in two runs each, for time.
 TEST_F(DiagramsAfterLoad, H9FirstThreeModes) { everyModeOf(models()[0], 0, 3); }
 TEST_F(DiagramsAfterLoad, H9LastFourModes) { everyModeOf(models()[0], 3); }
 TEST_F(DiagramsAfterLoad, H5) { everyModeOf(models()[1]); }
 TEST_F(DiagramsAfterLoad, H7) { everyModeOf(models()[2]); }
-TEST_F(DiagramsAfterLoad, H8) { everyModeOf(models()[3]); }
+TEST_F(DiagramsAfterLoad, H8TimerModes) { everyModeOf(models()[3], 0, 3); }
+TEST_F(DiagramsAfterLoad, H8CounterModes) { everyModeOf(models()[3], 3); }
