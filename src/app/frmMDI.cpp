@@ -295,15 +295,32 @@ bool frmMDI::MDIForm_QueryUnload()
     using namespace platform;
     if (MsgBox(LoadResString(246), MsgButtons::YesNo, MsgIcon::Question, QString()) != MsgResult::Yes)
         return false;
-    QWidget* active = ActiveForm();
-    if (active && active->property("Tag").toString() == QLatin1String("4"))
-        bMonitorUnload = true;
-    // Every open child may still refuse (its save question).
+    const auto isMonitor = [](const QWidget* form) {
+        return form && form->property("Tag").toString() == QLatin1String("4");
+    };
+    const bool fromMonitor = isMonitor(ActiveForm());
+    QList<QPointer<QWidget>> editors;
+    QPointer<QWidget> monitor;
     for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
-        if (sub->widget() && !sub->widget()->close())
-            return false;
+        if (QWidget* form = sub->widget()) {
+            if (isMonitor(form))
+                monitor = form;
+            else
+                editors.append(form);
+        }
     }
-    return true;
+    // The editors first, each with its save question: a set edited before the user
+    // went to the monitoring window is not lost because its editor is out of sight
+    // there. A Cancel or a failed save stops here, the monitoring window still open
+    // and running as it was.
+    for (const QPointer<QWidget>& form : editors)
+        if (form && !form->close())
+            return false;
+    // Only now is the program closing from the monitoring window, which then does not
+    // bring back the editor that has gone.
+    if (fromMonitor)
+        bMonitorUnload = true;
+    return !monitor || monitor->close();
 }
 
 void frmMDI::MDIForm_Unload()

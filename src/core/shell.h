@@ -53,7 +53,8 @@ public:
     int nUpDownCompare = 0;
     // The type the last upload read: "H9", "H5", "H7", "H8", or "" after a failure.
     QString sCurrentMacType_Upload;
-    // The program is closing from the live view of the instrument: no save question.
+    // The program is closing from the live view of the instrument, its editors closed
+    // (each after its save question): the live view, closing, shows no editor again.
     bool bMonitorUnload = false;
     // Open takes CommonDialog1.FileName as it is, without the dialog.
     bool bOpenOldFile = false;

@@ -272,7 +272,7 @@ TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAsi
     EXPECT_TRUE(mdi.Toolbar1->Buttons(11).Value());
 }
 
-TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksExceptFromTheLiveView)
+TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksAlsoFromTheLiveView)
 {
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
@@ -289,12 +289,13 @@ TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksExceptFromTheLiveView)
     EXPECT_EQ(boxes.shown()[1].text, platform::LoadResString(251));
     EXPECT_TRUE(mdi.isVisible() && frmModeSetting_H9::isLoaded());
 
-    // The close box while the live view is active: the hidden editor asks nothing.
+    // The close box while the live view is active: the hidden editor asks too; No.
     mdi.mMonitoring_Click();
     ASSERT_EQ(mdi.ActiveForm(), frmMonitoring::loaded());
-    boxes.answer(MsgResult::Yes);
+    boxes.answer(MsgResult::Yes).answer(MsgResult::No);
     mdi.close();
-    EXPECT_EQ(boxes.count(), 3);
+    ASSERT_EQ(boxes.count(), 4);
+    EXPECT_EQ(boxes.shown()[3].text, platform::LoadResString(251));
     EXPECT_TRUE(mdi.bMonitorUnload);
     EXPECT_FALSE(mdi.isVisible());
     testsupport::dropDeferredDeletes();
@@ -309,7 +310,7 @@ TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksExceptFromTheLiveView)
     boxes.answer(MsgResult::Yes);
     again.mExit_Click();
     EXPECT_FALSE(again.bMonitorUnload);
-    EXPECT_EQ(boxes.count(), 4);
+    EXPECT_EQ(boxes.count(), 5);
     EXPECT_FALSE(again.isVisible());
 }
 

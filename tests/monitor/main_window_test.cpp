@@ -79,7 +79,7 @@ TEST_F(InTheMainWindow, ClosingTheProgramWhilePollingAndLogging)
     frmModeSetting_H9& editor = frmModeSetting_H9::instance();
     mdi.showChild(&editor);
     mdi.mMonitoring_Click();
-    mdi.bChange = true; // a save question would come now if the editor asked
+    mdi.bChange = true;
     frmMonitoring& f = window();
     clickStart();
     ASSERT_TRUE(waitPolls(1));
@@ -87,13 +87,13 @@ TEST_F(InTheMainWindow, ClosingTheProgramWhilePollingAndLogging)
     f.StartLogging();
     ASSERT_TRUE(f.Logging());
 
-    boxes.answer(platform::MsgResult::Yes); // "Exit?"
+    boxes.answer(platform::MsgResult::Yes).answer(platform::MsgResult::No); // exit, do not save
     bool editorShownAgain = false;
     QObject::connect(&core::shellEvents(), &core::ShellEvents::childActivated, &f,
                      [&](QWidget* form) { editorShownAgain = editorShownAgain || form == &editor; });
     mdi.close();
     testsupport::dropDeferredDeletes();
-    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.count(), 2);
     EXPECT_FALSE(frmMonitoring::isLoaded());
     EXPECT_FALSE(monitorState.bMonitoring);
     EXPECT_FALSE(portOpen());
