@@ -26,6 +26,8 @@
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSearchTab = 2;
@@ -114,6 +116,28 @@ bool hasHan(const QString& s)
         if (c.script() == QChar::Script_Han)
             return true;
     return false;
+}
+
+// The search engine takes its text as a full-text query, in which a bare word holds only
+// letters, digits and "_": "time-out" or "H5/H7" was a malformed query and found nothing.
+// Such a word is looked for as the phrase of its parts. A text with quotes is the user's
+// own query and goes as typed; a trailing "*" (the prefix search) stays outside the phrase.
+QString searchQuery(const QString& typed)
+{
+    if (typed.contains(QLatin1Char('"')))
+        return typed;
+    const auto bare = [](QChar c) { return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_'); };
+    QStringList terms;
+    for (const QString& term : typed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        const bool prefix = term.size() > 1 && term.endsWith(QLatin1Char('*'));
+        const QString word = prefix ? term.chopped(1) : term;
+        if (std::all_of(word.begin(), word.end(), bare))
+            terms << term;
+        else if (std::any_of(word.begin(), word.end(), bare))
+            terms << QLatin1Char('"') + word + QLatin1Char('"') + (prefix ? QStringLiteral("*") : QString());
+        // A word of signs alone has nothing to find.
+    }
+    return terms.join(QLatin1Char(' '));
 }
 
 QString pageTitle(const QString& html, const QUrl& url)
@@ -379,7 +403,7 @@ void HelpWindow::startSearch()
     }
     runningSearch_ = query;
     searchResults_->clear();
-    engine_->searchEngine()->search(query);
+    engine_->searchEngine()->search(searchQuery(query));
 }
 
 void HelpWindow::indexingFinished()

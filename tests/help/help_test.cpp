@@ -1,4 +1,5 @@
 #include "app/help_window.h"
+#include "monitor/value_log.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
@@ -34,6 +35,9 @@ const QString kDataDir = QStringLiteral(TCPANEL_DATA_DIR);
 const int kMessageIds[] = {266, 267, 268, 269, 270, 275, 339, 274, 276, 277, 278, 261,
                            253, 280, 281, 282, 283, 284, 260, 285, 286, 287, 288, 289,
                            290, 340, 341, 342, 343, 344, 245, 246, 251, 295, 291};
+
+// However the user spells the reply wait, it leads to the settings that set it.
+const char* const kTimeoutSpellings[] = {"timeout", "time-out", "Time Out"};
 
 const QStringList kSections = {"start.html", "connecting.html", "editor_h9.html",
                                "editor_h5h7.html", "transfers.html", "files.html",
@@ -125,7 +129,8 @@ protected:
 } // namespace
 
 // Each help file is built, holds the same eight sections with their subsections in its
-// own language, lists every message of the program in its index, and has no broken link.
+// own language, lists every message of the program and every spelling of the time-out in
+// its index, shows the log's time stamp as the program writes it, and has no broken link.
 TEST(HelpFiles, EachHoldsItsContentsTreeIndexAndWorkingLinks)
 {
     QTemporaryDir tmp;
@@ -172,6 +177,15 @@ TEST(HelpFiles, EachHoldsItsContentsTreeIndexAndWorkingLinks)
             for (const QHelpLink& link : links)
                 EXPECT_TRUE(pageHasAnchor(engine, link.url)) << link.url.toString().toStdString();
         }
+
+        for (const char* word : kTimeoutSpellings) {
+            const QList<QHelpLink> links = engine.documentsForKeyword(QString::fromLatin1(word));
+            ASSERT_EQ(links.size(), 1) << word;
+            EXPECT_EQ(links[0].url.fileName() + '#' + links[0].url.fragment(), "connecting.html#settings") << word;
+        }
+        const QUrl monitoring(QStringLiteral("qthelp://%1/doc/monitoring.html").arg(ns));
+        EXPECT_TRUE(pageHtml(engine, monitoring)
+                        .contains(LogTimestamp(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 3))) + ",12.34,56"));
 
         const QList<QUrl> pages = engine.files(ns, QString(), QStringLiteral("html"));
         EXPECT_EQ(pages.size(), kSections.size());
@@ -241,6 +255,8 @@ TEST_F(HelpWindows, OpensOnTheContentsAndFindsPagesByContentsIndexAndSearch)
     QTest::keyClick(w->indexFilter(), Qt::Key_Return);
     EXPECT_EQ(w->browser()->source().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority), "/doc/files.html#save");
 
+    for (const char* word : kTimeoutSpellings)
+        EXPECT_TRUE(searchFor(w, word).contains("Connecting an instrument")) << word;
     const QStringList found = searchFor(w, "dialout");
     EXPECT_TRUE(found.contains("Connecting an instrument")) << found.join(", ").toStdString();
     QListWidgetItem* first = w->searchResults()->item(0);
@@ -252,10 +268,10 @@ TEST_F(HelpWindows, OpensOnTheContentsAndFindsPagesByContentsIndexAndSearch)
 // Chinese has no blanks between words: a phrase inside a sentence is still found.
 TEST_F(HelpWindows, ChineseHelpShowsInItsLanguageAndFindsPhrasesInSentences)
 {
-    struct Case { Language lang; const char* title; const char* first; const char* phrase; const char* page; };
+    struct Case { Language lang; const char* title; const char* first; const char* phrase; const char* page; const char* settings; };
     const Case cases[] = {
-        {Language::TraditionalChinese, "Velmora 說明", "開始使用", "監看", "開始使用"},
-        {Language::SimplifiedChinese, "Velmora 帮助", "开始使用", "监视", "开始使用"},
+        {Language::TraditionalChinese, "Velmora 說明", "開始使用", "監看", "開始使用", "連接儀表"},
+        {Language::SimplifiedChinese, "Velmora 帮助", "开始使用", "监视", "开始使用", "连接仪表"},
     };
     for (const Case& c : cases) {
         HelpWindow* w = openHelp(c.lang);
@@ -263,6 +279,8 @@ TEST_F(HelpWindows, ChineseHelpShowsInItsLanguageAndFindsPhrasesInSentences)
         EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c.title));
         EXPECT_TRUE(w->browser()->toPlainText().startsWith(QString::fromUtf8(c.first)));
         EXPECT_TRUE(searchFor(w, QString::fromUtf8(c.phrase)).contains(QString::fromUtf8(c.page)));
+        // The English word too, as the time-out is often called.
+        EXPECT_TRUE(searchFor(w, "timeout").contains(QString::fromUtf8(c.settings)));
         CloseAllHelp(HelpFilePath());
         testsupport::dropDeferredDeletes();
     }
