@@ -171,9 +171,9 @@ void frmMonitoring::ArrangeMonitorButtons()
     setButtonLook(cmdRetrun, ImageReturn, "IMAGE_RETURN", true);
     for (std::size_t i = 0; i < 2; ++i) {
         const MonitorImage* week = (i == 0 ? panelA : panelB).image_week;
+        // Exactly over the lamp row: the legend centres its words on the row's cells.
         QLabel* label = lblRstOut[i];
-        label->setGeometry(week->x() + platform::tw(120), week->y() - label->height(), week->width(),
-                           label->height());
+        label->setGeometry(week->x(), week->y() - label->height(), week->width(), label->height());
     }
 }
 

@@ -51,6 +51,20 @@ private:
     QString requestedName_;
 };
 
+// The names of the lamps, laid over a lamp row: the caption's words stand centred
+// over every other lamp cell from the first (RST1, RST2, OUT1, OUT2 over cells 1, 3,
+// 5 and 7). The label spans the row, whose picture divides its width into seven
+// equal cells, so the words keep to their lamps whatever the font makes of the blanks
+// between them.
+class LampLegend : public QLabel {
+    Q_OBJECT
+public:
+    LampLegend(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // The image controls of one panel, named as on panel A; panel B's carry the prefix
 // "T_" in their object names.
 struct PanelImages {
@@ -89,7 +103,7 @@ public:
     MonitorImage* ImageReturn = nullptr;
     QTimer* Timer1_monitor = nullptr;
     QTimer* Timer1_log = nullptr;
-    std::array<QLabel*, 2> lblRstOut{};
+    std::array<LampLegend*, 2> lblRstOut{};
     QPlainTextEdit* txtInformation_A = nullptr;
     QPlainTextEdit* txtInformation_B = nullptr;
     PanelImages panelA; // frmTimer_A

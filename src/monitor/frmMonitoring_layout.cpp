@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -33,6 +34,31 @@ QPushButton* makeButton(const char* name, QWidget* parent, double left)
 }
 
 } // namespace
+
+LampLegend::LampLegend(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    setFont(platform::formFont(7));
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    setPalette(white);
+}
+
+void LampLegend::paintEvent(QPaintEvent*)
+{
+    constexpr int kLampCells = 7;
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int k = 0; k < words.size() && 2 * k < kLampCells; ++k) {
+        // Cell edges as the lamp picture rounds them; a word wider than its cell
+        // spills evenly to both sides rather than being cut.
+        const int left = qRound(2 * k * width() / double(kLampCells));
+        const int right = qRound((2 * k + 1) * width() / double(kLampCells));
+        const QRect cell(left - width(), 0, right - left + 2 * width(), height());
+        p.drawText(cell, Qt::AlignCenter, words[k]);
+    }
+}
 
 void frmMonitoring::BuildPanel(PanelImages& p, const QString& prefix)
 {
@@ -112,11 +138,9 @@ void frmMonitoring::setupUi()
     BuildPanel(panelB, QStringLiteral("T_"));
 
     for (std::size_t i = 0; i < 2; ++i) {
-        QLabel* label = new QLabel(QStringLiteral("RST1            RST2           OUT1           OUT2"),
-                                   i == 0 ? panelA.frame : panelB.frame);
+        auto* label = new LampLegend(QStringLiteral("RST1            RST2           OUT1           OUT2"),
+                                     i == 0 ? panelA.frame : panelB.frame);
         label->setObjectName(QStringLiteral("lblRstOut(%1)").arg(i));
-        label->setFont(platform::formFont(7));
-        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
         label->resize(label->width(), platform::tw(195));
         lblRstOut[i] = label;
     }

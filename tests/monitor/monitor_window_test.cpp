@@ -276,3 +276,71 @@ TEST_F(MonitorWindow, AnInstrumentUnpluggedWhilePolledEndsMonitoringWithOneMessa
     ASSERT_TRUE(waitPolls(1));
     EXPECT_EQ(boxes.count(), 0);
 }
+
+namespace {
+
+// Columns of img within `columns` and between rows top and bottom (exclusive) that
+// hold a pixel whose grey `on` accepts, as runs [first, last]; runs closer than
+// `bridge` columns are one.
+std::vector<std::pair<int, int>> columnRuns(const QImage& img, std::pair<int, int> columns, int top, int bottom,
+                                            int bridge, const std::function<bool(int)>& on)
+{
+    std::vector<std::pair<int, int>> runs;
+    for (int x = columns.first; x <= columns.second; ++x) {
+        bool hit = false;
+        for (int y = top; y < bottom && !hit; ++y)
+            hit = on(qGray(img.pixel(x, y)));
+        if (!hit)
+            continue;
+        if (!runs.empty() && x - runs.back().second <= bridge)
+            runs.back().second = x;
+        else
+            runs.push_back({x, x});
+    }
+    return runs;
+}
+
+} // namespace
+
+TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    dev.pokeBytes(1498, {0x30}); // OUT1 and OUT2 lit
+    for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese}) {
+        platform::setLanguage(lang);
+        const char* language = lang == platform::Language::English ? "English" : "Chinese";
+        frmMonitoring& f = window();
+        f.show();
+        clickStart();
+        ASSERT_TRUE(waitPolls(1)) << language;
+        for (const PanelImages* panel : {&f.panelA, &f.panelB}) {
+            const QString where = QStringLiteral("%1, %2").arg(language, panel->frame->objectName());
+            const QImage shot = panel->frame->grab().toImage();
+            const QRect lamps = panel->image_week->geometry();
+            const QRect names = f.lblRstOut[panel == &f.panelA ? 0 : 1]->geometry();
+            const std::pair<int, int> row{lamps.left(), lamps.right()};
+            // The lamps, dark grey or white on black, across the row's middle line.
+            const int middle = lamps.center().y();
+            const auto cells = columnRuns(shot, row, middle, middle + 1, 1, [](int grey) { return grey > 30; });
+            ASSERT_EQ(cells.size(), 7u) << where.toStdString();
+            const auto lit = [&](std::size_t cell) {
+                return qGray(shot.pixel((cells[cell].first + cells[cell].second) / 2, middle)) > 200;
+            };
+            EXPECT_EQ((std::vector<bool>{lit(0), lit(1), lit(2), lit(3), lit(4), lit(5), lit(6)}),
+                      (std::vector<bool>{false, false, false, false, true, false, true}))
+                << where.toStdString();
+            // The names' ink: letters of a word touch or nearly so, words lie far apart.
+            const auto words = columnRuns(shot, row, names.top(), names.bottom() + 1, 4, [](int grey) { return grey > 100; });
+            ASSERT_EQ(words.size(), 4u) << where.toStdString();
+            for (std::size_t k = 0; k < 4; ++k) {
+                const double centre = (words[k].first + words[k].second) / 2.0;
+                const auto [left, right] = cells[2 * k];
+                EXPECT_TRUE(centre >= left && centre <= right)
+                    << where.toStdString() << ": name " << k + 1 << " centred at " << centre << ", lamp cell "
+                    << 2 * k + 1 << " spans " << left << ".." << right;
+            }
+        }
+        clickStop();
+        testsupport::closeWindows();
+    }
+}
