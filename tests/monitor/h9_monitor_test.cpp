@@ -196,3 +196,40 @@ TEST_F(H9Monitor, DualCounterPollAndAnUnknownGroup)
     EXPECT_TRUE(src.log.empty());
     EXPECT_EQ(monitorState.sMonitorText[1], "012345");
 }
+
+TEST_F(H9Monitor, TimerReadsTheRegistersOfItsTimeCode)
+{
+    // Every time code's registers hold a value of their own (first digit = the code),
+    // with 9s in the byte the code's layout leaves unused.
+    constexpr int kPresent[8] = {1184, 1188, 1194, 1200, 1208, 1216, 1226, 1236};
+    constexpr int kSet[8] = {1116, 1120, 1126, 1132, 1140, 1148, 1158, 1168};
+    const auto pokeRow = [&](int address, int code, const DigitRow& d) {
+        const auto pair = [&](std::size_t i) { return d[i] * 16 + d[i + 1]; };
+        if (code <= 1) // four digits from N + 2, the last two from N's low byte
+            src.poke(address, {pair(4), 0x99, pair(2), pair(0)});
+        else // the first two from N + 2's low byte, the last four from N
+            src.poke(address, {pair(4), pair(2), pair(0), 0x99});
+    };
+    const auto present = [](int code) { return row({code, 1, 2, 3, 4, 5}); };
+    const auto set = [](int code) { return row({code, 6, 7, 8, 9, 0}); };
+    timerWithCounter();
+    timerWithCounterLive();
+    for (int code = 0; code < 8; ++code) {
+        pokeRow(kPresent[code], code, present(code));
+        pokeRow(kSet[code], code, set(code));
+    }
+    for (int code = 0; code < 8; ++code) {
+        src.poke(1114, {code});
+        ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0) << "time code " << code;
+        src.log.clear();
+        ASSERT_EQ(UpdateMonitorPanel_H9(src), 0) << "time code " << code;
+        ASSERT_GE(src.log.size(), 2u);
+        EXPECT_EQ(src.log[0], kPresent[code] * 100 + 2) << "present value register, time code " << code;
+        EXPECT_EQ(src.log[1], kSet[code] * 100 + 2) << "set value register, time code " << code;
+        EXPECT_EQ(PanelShownA.byCharA, present(code)) << "time code " << code;
+        EXPECT_EQ(PanelShownA.byCharB, set(code)) << "time code " << code;
+        const QString digits = QString::number(code) + "12345";
+        EXPECT_EQ(monitorState.sMonitorText[0], code <= 1 ? digits.left(4) + "." + digits.mid(4) : digits)
+            << "time code " << code;
+    }
+}
