@@ -30,7 +30,10 @@ QString FormatPanelText(const PointPair& pointOrColon, const PointPair& point, c
         return b == 1 ? QStringLiteral(".") : b == 2 ? QStringLiteral(":") : QString();
     };
     const auto pointText = [](quint8 b) { return b == 1 ? QStringLiteral(".") : QString(); };
-    const auto n = [&digits](int i) { return QString::number(digits[static_cast<std::size_t>(i)]); };
+    const auto n = [&digits](int i) {
+        const quint8 code = digits[static_cast<std::size_t>(i)];
+        return code == kDigitBlank ? QStringLiteral(" ") : QString::number(code);
+    };
 
     QString text = digits[0] == kDigitMinus ? QStringLiteral("-") : n(0);
     text += n(1) + pointOrColonText(pointOrColon[0]) + n(2) + pointText(point[0]) + n(3)

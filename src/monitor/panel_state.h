@@ -51,7 +51,9 @@ extern PanelState PanelNextB;
 extern PanelState PanelShownB;
 
 // The upper row's value text: "0012.34", "0012:34", "-012.34". Any byte value gives a
-// text; a 98 in front gives "-", elsewhere every code is written as its number.
+// text; a 98 in front gives "-", a blank cell a blank (the log then shows a value the
+// panel could not show as blank, not as a number of 9s), elsewhere every code is
+// written as its number.
 QString FormatPanelText(const PointPair& pointOrColon, const PointPair& point, const DigitRow& digits);
 // The same for a record's upper row.
 QString FormatUpperRow(const PanelState& panel);

@@ -2,6 +2,7 @@
 #include "monitor_window.h"
 
 #include "core/machine_type.h"
+#include "monitor/value_log.h"
 
 using montest::MonitorWindow;
 
@@ -343,4 +344,38 @@ TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
         clickStop();
         testsupport::closeWindows();
     }
+}
+
+TEST_F(MonitorWindow, H9CounterPointsAndLoggedTextForEveryDecimalPoint)
+{
+    sim::Instrument& dev = instrument(sim::Type::H9);
+    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});             // timer A: 1234.56
+    dev.pokeBytes(1504, {0x56, 0x04, 0x23, 0x00, 0x01, 0x00}); // counter B: 000123.456
+    frmMonitoring& f = window();
+    const PanelImages& b = f.panelB;
+    LogSettings log;
+    log.sLogDelimiter = ",";
+    // The lit separator leaves d digits to its right; the counter has three decimals,
+    // so a fourth leaves the row blank and the poll failed.
+    const struct {
+        int separator; // lit one in reading order: after digit 1, 2, 3, 4; -1 none
+        const char* text;
+    } expected[5] = {{-1, "000123"}, {3, "00123.4"}, {2, "0123.45"}, {1, "123.456"}, {0, "  .    "}};
+    for (int d = 0; d <= 4; ++d) {
+        dev.poke(1364, static_cast<std::uint8_t>(d));
+        clickStart();
+        ASSERT_TRUE(waitPolls(1)) << "point " << d;
+        const std::array<std::array<MonitorImage*, 4>, 2> rows = {
+            {{b.image_DPCol_A[0], b.image_DP_A[0], b.image_DPCol_A[1], b.image_DP_A[1]},
+             {b.image_DPCol_B[0], b.image_DP_B[0], b.image_DPCol_B[1], b.image_DP_B[1]}}};
+        for (const auto& cells : rows)
+            for (int i = 0; i < 4; ++i)
+                EXPECT_EQ(cells[static_cast<std::size_t>(i)]->requestedName(),
+                          QString(i % 2 == 0 ? "image_dpcol_" : "image_dp_") + (i == expected[d].separator ? "1" : "0"))
+                    << "point " << d << ", " << cells[static_cast<std::size_t>(i)]->objectName().toStdString();
+        EXPECT_EQ(LogLine("t", log, monitorState), QString("t,1234.56,") + expected[d].text + "\r\n") << "point " << d;
+        EXPECT_EQ(monitorState.bPollError, d == 4) << "point " << d;
+        clickStop();
+    }
+    EXPECT_EQ(boxes.count(), 0);
 }

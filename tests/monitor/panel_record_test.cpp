@@ -12,8 +12,10 @@ TEST(FormatPanelText, SeparatorsSignAndOddCodes)
     // A point-or-colon cell keeps its separator whatever the point cells hold.
     EXPECT_EQ(FormatPanelText({1, 0}, {0, 0}, {1, 2, 3, 4, 5, 6}), "12.3456");
     EXPECT_EQ(FormatPanelText({0, 0}, {1, 1}, {1, 2, 3, 4, 5, 6}), "123.45.6");
-    // 98 away from the front, blanks and bytes without meaning are written as numbers.
-    EXPECT_EQ(FormatPanelText({7, 0}, {5, 0}, {1, 98, 99, 2, 3, 4}), "1989923" "4");
+    // 98 away from the front and bytes without meaning are written as numbers, a blank
+    // cell as a blank.
+    EXPECT_EQ(FormatPanelText({7, 0}, {5, 0}, {1, 98, 99, 2, 3, 4}), "198 234");
+    EXPECT_EQ(FormatPanelText({0, 1}, {0, 0}, {99, 99, 99, 99, 99, 99}), "    .  ");
 }
 
 TEST(PanelPictureNames, ValuesOutsideTheTablesNameTheDarkPicture)
