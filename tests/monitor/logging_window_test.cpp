@@ -140,6 +140,8 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     // Failing polls with errors not logged: the values the last good poll left.
     dev.setFault(sim::Fault::noReply());
     ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
+    // The clock moves with real time too: set it again, however long the test took.
+    clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 8, 0)));
     tick();
     EXPECT_EQ(lines(path).value(0).section(' ', 1), "09:08:01\t1234.56\t000000");
 }
