@@ -43,7 +43,7 @@ IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMod
     id.typeCode = decoded(ReplyRegisterHigh(reply, 0));
     id.typeRegisterText = decoded(ReplyRegisterText(reply, 0));
     if (readFunctionMode) {
-        if ((linkCode = readOne(kRegFunctionMode, reply)) != 0)
+        if ((linkCode = readOne(kRegFuncMode, reply)) != 0)
             return IdentifyStep::ReadFailed;
         id.functionMode = decoded(ReplyRegisterLow(reply, 0));
     }

@@ -3,13 +3,9 @@
 // is an instrument of the family and, where the job needs it, of the expected type.
 // Every job reads the same registers, one request each, in this order, right after it
 // has opened the port and switched silent mode off.
-#include <QByteArray>
+#include "core/common_registers.h"
 
-constexpr int kRegFamily1 = 1024;      // low byte 0x25
-constexpr int kRegFamily2 = 1026;      // low byte 0x25
-constexpr int kRegDeviceType = 1028;   // high byte: 1 H9, 2 H5, 3 H7, 4 H8
-constexpr int kRegFunctionMode = 1074; // low byte: function mode of an H5, H7 or H8
-constexpr int kFamilyMark = 0x25;
+#include <QByteArray>
 
 struct InstrumentIdentity {
     int typeCode = 0;            // high byte of 1028
