@@ -1,6 +1,7 @@
 #include "transfer/h9_download.h"
 
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"
@@ -59,13 +60,13 @@ int runSequence(const Plan& plan)
             return code;
 
         const qint32 slaveId = commSettings.nSlaveID;
-        if (const int code = writeReg(slaveId, kRegBegin, 0))
+        if (const int code = writeReg(slaveId, kRegBegin_H9, 0))
             return code;
         if (const int code = plan.blocks(slaveId))
             return code;
         if (const int code = WriteSysFlags_H9(slaveId, plan.sysFlagPart))
             return code;
-        if (const int code = writeReg(slaveId, kRegEnd, 1))
+        if (const int code = writeReg(slaveId, kRegEnd_H9, 1))
             return code;
         if (plan.progressAfterEnd)
             TransferProgressStep();
@@ -75,7 +76,7 @@ int runSequence(const Plan& plan)
         if (!SendCommandDD(slaveId, commSettings.nCommProtocol))
             return fail(kDownloadFailed);
         WaitMs(kPauseAfterCommandDDMs);
-        return writeReg(slaveId, kRegKeyProtect, bKeyProtect);
+        return writeReg(slaveId, kRegKeyProtect_H9, bKeyProtect);
     } catch (const std::exception&) {
         return fail(kDownloadFailed);
     }

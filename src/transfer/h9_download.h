@@ -6,9 +6,6 @@
 // 0 after the key-protection register was written, non-zero after any failure whose
 // message has been shown. The port is left open for the transfer window to close.
 
-constexpr int kRegBegin = 1248;        // 0
-constexpr int kRegEnd = 1280;          // 1
-constexpr int kRegKeyProtect = 1278;   // bKeyProtect, always last
 constexpr int kPauseAfterEndMs = 8000;
 constexpr int kPauseAfterCommandDDMs = 4000;
 

@@ -2,6 +2,7 @@
 
 #include "core/digit_rows.h"
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "transfer/register_image.h"
 
 namespace {
@@ -31,28 +32,11 @@ QString sixDigits(const QString& text)
 int counterSlot(quint8 inputMode)
 {
     switch (inputMode) {
-    case 0: case 1: case 2: case 6: return 1366;
-    case 3: case 4: case 5: case 7: return 1370;
+    case 0: case 1: case 2: case 6: return kRegCounterSettingUpB_H9;
+    case 3: case 4: case 5: case 7: return kRegCounterSettingDownB_H9;
     default: return 0;
     }
 }
-
-struct TimerSlot {
-    int zeros[3];
-    int zeroCount;
-    int setValue;
-};
-
-constexpr TimerSlot kTimerSlots[8] = {
-    {{}, 0, 1116},
-    {{}, 0, 1120},
-    {{1124}, 1, 1126},
-    {{1130}, 1, 1132},
-    {{1136, 1138}, 2, 1140},
-    {{1144, 1146}, 2, 1148},
-    {{1152, 1154, 1156}, 3, 1158},
-    {{1162, 1164, 1166}, 3, 1168},
-};
 
 // The value text of an H9 row with `decimals` places.
 QString row(H9Row r, int decimals) { return DigitRowText(RowText(r), decimals); }
@@ -72,8 +56,8 @@ bool PackTimerSetValue_H9(const QString& text)
     const QString digits = c <= 1 ? FormatValueDigits(1, text, 2) : FormatValueDigits(0, text, 2);
     if (digits.size() != 8)
         return false;
-    b.PutSetting(1114, static_cast<quint8>(c));
-    const TimerSlot& slot = kTimerSlots[c];
+    b.PutSetting(kRegTimeCodeA_H9, static_cast<quint8>(c));
+    const TimerSlotA_H9& slot = kTimerSlotsA_H9[c];
     for (int i = 0; i < slot.zeroCount; ++i)
         b.PutSetting(slot.zeros[i], 0);
     return b.PutDigits(slot.setValue, digits);
@@ -81,7 +65,7 @@ bool PackTimerSetValue_H9(const QString& text)
 
 bool PackTimerOutputTime_H9(const QString& text)
 {
-    return RegImage_H9.TimerA.PutDigits(1172, FormatValueDigits(1, text, 2));
+    return RegImage_H9.TimerA.PutDigits(kRegHoldTimeA_H9, FormatValueDigits(1, text, 2));
 }
 
 bool PackCounterSetValue_H9(int type, int dp, const QString& text)
@@ -105,7 +89,7 @@ bool PackCounterSetValue_H9(int type, int dp, const QString& text)
     if (split.isEmpty())
         return false;
     if (type == 1)
-        return RegImage_H9.TachoCnt.PutDigits(1366, split);
+        return RegImage_H9.TachoCnt.PutDigits(kRegCounterSettingUpB_H9, split);
     const int slot = counterSlot(type == 2 ? nCountInputMode_C_Dual_1_H9 : nCountInputModeB_H9);
     if (slot == 0)
         return true; // an input mode with no set-value slot fills neither slot
@@ -115,15 +99,15 @@ bool PackCounterSetValue_H9(int type, int dp, const QString& text)
 bool PackCounterTime_H9(int flag, const QString& text)
 {
     const QString digits = FormatValueDigits(1, text, 2);
-    return flag == 0 ? RegImage_H9.CounterB.PutDigits(1378, digits)
-                     : RegImage_H9.TachoB.PutDigits(1574, digits);
+    return flag == 0 ? RegImage_H9.CounterB.PutDigits(kRegHoldCounterB_H9, digits)
+                     : RegImage_H9.TachoB.PutDigits(kRegHoldCounterB_F_H9, digits);
 }
 
 bool PackPrescale_H9(int flag, const QString& text)
 {
     const QString digits = FormatValueDigits(1, text.trimmed(), 3);
-    return flag == 0 ? RegImage_H9.CounterB.PutDigits(1360, digits)
-                     : RegImage_H9.TachoCnt.PutDigits(1360, digits);
+    return flag == 0 ? RegImage_H9.CounterB.PutDigits(kRegMagnificationB_H9, digits)
+                     : RegImage_H9.TachoCnt.PutDigits(kRegMagnificationB_H9, digits);
 }
 
 bool PackTwoStageSetValues_H9(const QString& stage0, const QString& stage1)
@@ -132,7 +116,8 @@ bool PackTwoStageSetValues_H9(const QString& stage0, const QString& stage1)
     const QString d1 = SplitDigits(sixDigits(stage1));
     if (d0.isEmpty() || d1.isEmpty())
         return false;
-    return RegImage_H9.TwoStage.PutDigits(1586, d0) && RegImage_H9.TwoStage.PutDigits(1590, d1);
+    return RegImage_H9.TwoStage.PutDigits(kRegTimerSetting_T_Dual_0_H9, d0)
+        && RegImage_H9.TwoStage.PutDigits(kRegTimerSetting_T_Dual_1_H9, d1);
 }
 
 bool PackTwoStageOutputTimes_H9(const QString& stage0, const QString& stage1)
@@ -141,22 +126,23 @@ bool PackTwoStageOutputTimes_H9(const QString& stage0, const QString& stage1)
     const QString d1 = FormatValueDigits(1, stage1, 2);
     if (d0.size() != 8 || d1.size() != 8)
         return false;
-    return RegImage_H9.TwoStage.PutDigits(1598, d0) && RegImage_H9.TwoStage.PutDigits(1602, d1);
+    return RegImage_H9.TwoStage.PutDigits(kRegHoldTime_T_Dual_0_H9, d0)
+        && RegImage_H9.TwoStage.PutDigits(kRegHoldTime_T_Dual_1_H9, d1);
 }
 
 bool PackDualCounterSetValue_H9(const QString& text)
 {
-    return RegImage_H9.DualCounter.PutDigits(1650, SplitDigits(sixDigits(text)));
+    return RegImage_H9.DualCounter.PutDigits(kRegCounterSetting_C_Dual_0_H9, SplitDigits(sixDigits(text)));
 }
 
 bool PackDualCounterOutputTime_H9(const QString& text)
 {
-    return RegImage_H9.DualCounter.PutDigits(1654, FormatValueDigits(1, text, 2));
+    return RegImage_H9.DualCounter.PutDigits(kRegHoldCounter_C_Dual_0_H9, FormatValueDigits(1, text, 2));
 }
 
 bool PackDualTachoSetValue_H9(const QString& text)
 {
-    return RegImage_H9.DualTacho.PutDigits(1680, SplitDigits(sixDigits(text)));
+    return RegImage_H9.DualTacho.PutDigits(kRegCounterSettingA_Dual_F_H9, SplitDigits(sixDigits(text)));
 }
 
 bool EncodeTimerA_H9()
@@ -166,7 +152,7 @@ bool EncodeTimerA_H9()
         return false;
     if (!PackTimerOutputTime_H9(row(H9Row::lblHoldTimeA, 2)))
         return false;
-    RegImage_H9.TimerA.PutSetting(1176, nOutputModeA_H9);
+    RegImage_H9.TimerA.PutSetting(kRegOutputModeA_H9, nOutputModeA_H9);
     return true;
 }
 
@@ -180,10 +166,10 @@ bool EncodeCounterB_H9()
         return false;
     if (!PackPrescale_H9(0, row(H9Row::lblMagnificationB, 3)))
         return false;
-    b.PutSetting(1356, nMaxFreqB_H9);
-    b.PutSetting(1364, nDotAdjB_H9);
-    b.PutSetting(1374, nCountInputModeB_H9);
-    b.PutSetting(1376, nOutputModeB_H9);
+    b.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_H9);
+    b.PutSetting(kRegDotAdjB_H9, nDotAdjB_H9);
+    b.PutSetting(kRegCountInputModeB_H9, nCountInputModeB_H9);
+    b.PutSetting(kRegOutputModeB_H9, nOutputModeB_H9);
     return true;
 }
 
@@ -198,12 +184,12 @@ bool EncodeTachoB_H9()
     if (!PackPrescale_H9(1, row(H9Row::lblMagnificationB_F, 3)))
         return false;
     RegBlock& cnt = RegImage_H9.TachoCnt;
-    cnt.PutSetting(1356, nMaxFreqB_F_H9);
-    cnt.PutSetting(1364, nDotAdjB_F_H9);
-    cnt.PutSetting(1374, 0);
-    cnt.PutSetting(1376, 0);
-    RegImage_H9.TachoB.PutSetting(1554, nOutputModeB_F_H9);
-    RegImage_H9.TachoB.PutSetting(1556, nSampleAvgB_F_H9);
+    cnt.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_F_H9);
+    cnt.PutSetting(kRegDotAdjB_H9, nDotAdjB_F_H9);
+    cnt.PutSetting(kRegCountInputModeB_H9, 0);
+    cnt.PutSetting(kRegOutputModeB_H9, 0);
+    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, nOutputModeB_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, nSampleAvgB_F_H9);
     return true;
 }
 
@@ -217,9 +203,9 @@ bool EncodeTwoStageTimer_H9()
     if (!PackTwoStageOutputTimes_H9(row(H9Row::lblHoldTime_T_Dual_0, 2),
                                     row(H9Row::lblHoldTime_T_Dual_1, 2)))
         return false;
-    b.PutSetting(1584, nDualFunc_H9);
-    b.PutSetting(1594, nOutputMode_T_Dual_0_H9);
-    b.PutSetting(1596, nOutputMode_T_Dual_1_H9);
+    b.PutSetting(kRegDualFunc_H9, nDualFunc_H9);
+    b.PutSetting(kRegOutputMode_T_Dual_0_H9, nOutputMode_T_Dual_0_H9);
+    b.PutSetting(kRegOutputMode_T_Dual_1_H9, nOutputMode_T_Dual_1_H9);
     return true;
 }
 
@@ -231,8 +217,8 @@ bool EncodeDualCounter_H9()
         return false;
     if (!PackDualCounterOutputTime_H9(row(H9Row::lblHoldCounter_C_Dual_0, 2)))
         return false;
-    b.PutSetting(1648, nDualCounterMode_H9);
-    b.PutSetting(1658, nOutputMode_C_Dual_0_H9);
+    b.PutSetting(kRegDualCounterMode_H9, nDualCounterMode_H9);
+    b.PutSetting(kRegOutputMode_C_Dual_0_H9, nOutputMode_C_Dual_0_H9);
     return true;
 }
 
@@ -246,10 +232,10 @@ bool EncodeDualCounterB_H9()
         return false;
     if (!PackPrescale_H9(0, QStringLiteral("1")))
         return false;
-    b.PutSetting(1356, nMaxFreq_C_Dual_1_H9);
-    b.PutSetting(1364, 0);
-    b.PutSetting(1374, nCountInputMode_C_Dual_1_H9);
-    b.PutSetting(1376, nOutputMode_C_Dual_1_H9);
+    b.PutSetting(kRegMaxFreqB_H9, nMaxFreq_C_Dual_1_H9);
+    b.PutSetting(kRegDotAdjB_H9, 0);
+    b.PutSetting(kRegCountInputModeB_H9, nCountInputMode_C_Dual_1_H9);
+    b.PutSetting(kRegOutputModeB_H9, nOutputMode_C_Dual_1_H9);
     return true;
 }
 
@@ -259,7 +245,7 @@ bool EncodeDualTacho_H9()
     b.Clear();
     if (!PackDualTachoSetValue_H9(row(H9Row::lblCounterSettingA_Dual_F, 0)))
         return false;
-    b.PutSetting(1684, nOutputModeA_Dual_F_H9);
+    b.PutSetting(kRegOutputModeA_Dual_F_H9, nOutputModeA_Dual_F_H9);
     return true;
 }
 
@@ -272,13 +258,13 @@ bool EncodeDualTachoB_H9()
     if (!PackCounterTime_H9(1, row(H9Row::lblHoldCounterB_Dual_F, 2)))
         return false;
     RegBlock& cnt = RegImage_H9.TachoCnt;
-    if (!cnt.PutDigits(1360, QStringLiteral("00010000"))) // prescale 1.000
+    if (!cnt.PutDigits(kRegMagnificationB_H9, QStringLiteral("00010000"))) // prescale 1.000
         return false;
-    cnt.PutSetting(1356, nMaxFreqB_Dual_F_H9);
-    cnt.PutSetting(1364, 0);
-    cnt.PutSetting(1374, 0);
-    cnt.PutSetting(1376, 0);
-    RegImage_H9.TachoB.PutSetting(1554, nOutputModeB_Dual_F_H9);
-    RegImage_H9.TachoB.PutSetting(1556, nSampleAvgB_Dual_F_H9);
+    cnt.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_Dual_F_H9);
+    cnt.PutSetting(kRegDotAdjB_H9, 0);
+    cnt.PutSetting(kRegCountInputModeB_H9, 0);
+    cnt.PutSetting(kRegOutputModeB_H9, 0);
+    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, nOutputModeB_Dual_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, nSampleAvgB_Dual_F_H9);
     return true;
 }

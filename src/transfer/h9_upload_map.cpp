@@ -2,6 +2,7 @@
 // that group, into the positions of the H9 settings image.
 #include "transfer/upload.h"
 
+#include "core/h9_registers.h"
 #include "link/comm_records.h"
 #include "transfer/upload_read.h"
 
@@ -35,92 +36,95 @@ bool leadingSetValue(int reg, int pos)
 int setValueSlot(int inputMode)
 {
     switch (inputMode) {
-    case 0: case 1: case 2: case 6: return 1366;
-    case 3: case 4: case 5: case 7: return 1370;
+    case 0: case 1: case 2: case 6: return kRegCounterSettingUpB_H9;
+    case 3: case 4: case 5: case 7: return kRegCounterSettingDownB_H9;
     default: return 0;
     }
 }
 
 bool timerA()
 {
-    const auto code = registers(1114, 1);
+    const auto code = registers(kRegTimeCodeA_H9, 1);
     if (!code)
         return false;
     // Time code c = time range x 2 + direction; each c has a set-value slot of its own.
-    static constexpr int kSlot[8] = {1116, 1120, 1126, 1132, 1140, 1148, 1158, 1168};
     const int c = lowByte((*code)[0]);
     if (c < 0 || c > 7)
         return false;
     put(25, QByteArray(1, static_cast<char>('0' + c / 2)));
     put(26, QByteArray(1, static_cast<char>('0' + c % 2)));
-    return bcd(kSlot[c], c < 2 ? 0 : 1, 29) && digit(1176, 28) && bcd(1172, 0, 36);
+    return bcd(kTimerSlotsA_H9[c].setValue, c < 2 ? 0 : 1, 29) && digit(kRegOutputModeA_H9, 28)
+        && bcd(kRegHoldTimeA_H9, 0, 36);
 }
 
 bool counterB()
 {
-    const std::optional<int> input = digit(1374, 52);
+    const std::optional<int> input = digit(kRegCountInputModeB_H9, 52);
     if (!input || setValueSlot(*input) == 0)
         return false;
-    const std::optional<int> t = digit(1364, 53);
+    const std::optional<int> t = digit(kRegDotAdjB_H9, 53);
     if (!t || *t > 3)
         return false;
-    return digit(1356, 54) && digit(1376, 55) && bcd(1360, 2, 57)
-        && counterSetValue(setValueSlot(*input), *t, 63) && bcd(1378, 0, 70);
+    return digit(kRegMaxFreqB_H9, 54) && digit(kRegOutputModeB_H9, 55) && bcd(kRegMagnificationB_H9, 2, 57)
+        && counterSetValue(setValueSlot(*input), *t, 63) && bcd(kRegHoldCounterB_H9, 0, 70);
 }
 
 bool tachoB()
 {
-    if (!digit(1556, 91))
+    if (!digit(kRegSampleAvgB_F_H9, 91))
         return false;
-    const std::optional<int> t = digit(1364, 92);
+    const std::optional<int> t = digit(kRegDotAdjB_H9, 92);
     if (!t || *t > 3)
         return false;
-    return digit(1356, 93) && digit(1554, 94) && bcd(1360, 2, 95) && counterSetValue(1366, *t, 101)
-        && bcd(1574, 0, 108);
+    return digit(kRegMaxFreqB_H9, 93) && digit(kRegOutputModeB_F_H9, 94) && bcd(kRegMagnificationB_H9, 2, 95)
+        && counterSetValue(kRegCounterSettingUpB_H9, *t, 101) && bcd(kRegHoldCounterB_F_H9, 0, 108);
 }
 
 bool twoStageTimer()
 {
-    return digit(1594, 131) && leadingSetValue(1586, 132) && bcd(1598, 0, 139) && digit(1596, 151)
-        && leadingSetValue(1590, 152) && bcd(1602, 0, 159);
+    return digit(kRegOutputMode_T_Dual_0_H9, 131) && leadingSetValue(kRegTimerSetting_T_Dual_0_H9, 132)
+        && bcd(kRegHoldTime_T_Dual_0_H9, 0, 139) && digit(kRegOutputMode_T_Dual_1_H9, 151)
+        && leadingSetValue(kRegTimerSetting_T_Dual_1_H9, 152) && bcd(kRegHoldTime_T_Dual_1_H9, 0, 159);
 }
 
 bool dualCounter()
 {
-    if (!digit(1648, 171) || !digit(1658, 172) || !leadingSetValue(1650, 173) || !bcd(1654, 0, 180))
+    if (!digit(kRegDualCounterMode_H9, 171) || !digit(kRegOutputMode_C_Dual_0_H9, 172)
+        || !leadingSetValue(kRegCounterSetting_C_Dual_0_H9, 173) || !bcd(kRegHoldCounter_C_Dual_0_H9, 0, 180))
         return false;
-    const std::optional<int> input = digit(1374, 191);
+    const std::optional<int> input = digit(kRegCountInputModeB_H9, 191);
     if (!input || setValueSlot(*input) == 0)
         return false;
-    return digit(1356, 192) && digit(1376, 193) && leadingSetValue(setValueSlot(*input), 195)
-        && bcd(1378, 0, 202);
+    return digit(kRegMaxFreqB_H9, 192) && digit(kRegOutputModeB_H9, 193)
+        && leadingSetValue(setValueSlot(*input), 195) && bcd(kRegHoldCounterB_H9, 0, 202);
 }
 
 bool dualTacho()
 {
-    return digit(1684, 221) && leadingSetValue(1680, 222) && digit(1556, 231) && digit(1356, 232)
-        && digit(1554, 233) && leadingSetValue(1366, 234) && bcd(1574, 0, 241);
+    return digit(kRegOutputModeA_Dual_F_H9, 221) && leadingSetValue(kRegCounterSettingA_Dual_F_H9, 222)
+        && digit(kRegSampleAvgB_F_H9, 231) && digit(kRegMaxFreqB_H9, 232) && digit(kRegOutputModeB_F_H9, 233)
+        && leadingSetValue(kRegCounterSettingUpB_H9, 234) && bcd(kRegHoldCounterB_F_H9, 0, 241);
 }
 
 } // namespace
 
 int Upload_H9()
 {
-    if (!digit(1278, 8) || !digit(1686, 9))
+    if (!digit(kRegKeyProtect_H9, 8) || !digit(kRegPowerSaving_H9, 9))
         return 1;
-    const std::optional<int> group = digit(1542, 21);
+    const std::optional<int> group = digit(kRegFuncType_H9, 21);
     if (!group)
         return 1;
     bool ok = false;
     if (*group == 0) {
         if (!timerA())
             return 1;
-        const std::optional<int> kind = digit(1552, 51);
+        const std::optional<int> kind = digit(kRegFuncB_H9, 51);
         if (!kind)
             return 1;
         ok = *kind == 0 ? counterB() : *kind == 1 ? tachoB() : false;
     } else if (*group == 1) {
-        const std::optional<int> kind = digit(1584, 130);
+        const std::optional<int> kind = digit(kRegDualFunc_H9, 130);
         if (!kind)
             return 1;
         switch (*kind) {
@@ -132,5 +136,5 @@ int Upload_H9()
     }
     if (!ok)
         return 1;
-    return digit(1178, 251) && digit(1358, 252) ? 0 : 1;
+    return digit(kRegSGWidth_H9, 251) && digit(kRegInputMethod_H9, 252) ? 0 : 1;
 }

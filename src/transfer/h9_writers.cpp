@@ -1,6 +1,7 @@
 #include "transfer/h9_writers.h"
 
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/modbus_ascii.h"
@@ -41,21 +42,21 @@ int batchOutputField(quint8 outputCode)
 
 int WriteTimerABlock_H9(qint32 slaveId)
 {
-    if (const int code = writeReg(slaveId, kRegFunctionGroup, 0))
+    if (const int code = writeReg(slaveId, kRegFuncType_H9, 0))
         return code;
     return walk(slaveId, RegImage_H9.TimerA);
 }
 
 int WritePartBBlock_H9(qint32 slaveId, quint8 funcGroup, int kind)
 {
-    if (const int code = writeReg(slaveId, kRegFunctionGroup, funcGroup))
+    if (const int code = writeReg(slaveId, kRegFuncType_H9, funcGroup))
         return code;
     if (kind == 0) {
-        if (const int code = writeReg(slaveId, kRegChannelBKind, 0))
+        if (const int code = writeReg(slaveId, kRegFuncB_H9, 0))
             return code;
         return walk(slaveId, RegImage_H9.CounterB);
     }
-    if (const int code = writeReg(slaveId, kRegChannelBKind, 1))
+    if (const int code = writeReg(slaveId, kRegFuncB_H9, 1))
         return code;
     if (const int code = walk(slaveId, RegImage_H9.TachoB))
         return code;
@@ -64,42 +65,42 @@ int WritePartBBlock_H9(qint32 slaveId, quint8 funcGroup, int kind)
 
 int WriteTwoStageBlock_H9(qint32 slaveId)
 {
-    if (const int code = writeReg(slaveId, kRegFunctionGroup, 1))
+    if (const int code = writeReg(slaveId, kRegFuncType_H9, 1))
         return code;
     return walk(slaveId, RegImage_H9.TwoStage);
 }
 
 int WriteDualCounterBlock_H9(qint32 slaveId)
 {
-    if (const int code = writeReg(slaveId, kRegFunctionGroup, 1))
+    if (const int code = writeReg(slaveId, kRegFuncType_H9, 1))
         return code;
-    if (const int code = writeReg(slaveId, kRegDualKind, 1))
+    if (const int code = writeReg(slaveId, kRegDualFunc_H9, 1))
         return code;
     if (const int code = walk(slaveId, RegImage_H9.DualCounter))
         return code;
-    if (const int code = writeReg(slaveId, kRegChannelBKind, 0))
+    if (const int code = writeReg(slaveId, kRegFuncB_H9, 0))
         return code;
     return walk(slaveId, RegImage_H9.CounterB);
 }
 
 int WriteDualTachoBlock_H9(qint32 slaveId)
 {
-    if (const int code = writeReg(slaveId, kRegDualKind, 2))
+    if (const int code = writeReg(slaveId, kRegDualFunc_H9, 2))
         return code;
     if (const int code = walk(slaveId, RegImage_H9.DualTacho))
         return code;
     if (const int code = WritePartBBlock_H9(slaveId, 1, 1))
         return code;
-    return writeReg(slaveId, kRegSignalWidth, nSGWidth_H9);
+    return writeReg(slaveId, kRegSGWidth_H9, nSGWidth_H9);
 }
 
 int WriteCommonRegs_H9(qint32 slaveId)
 {
-    if (writeReg(slaveId, kRegSignalWidth, nSGWidth_H9) != 0)
+    if (writeReg(slaveId, kRegSGWidth_H9, nSGWidth_H9) != 0)
         return 1;
-    if (writeReg(slaveId, kRegInputMethod, nInputMethod_H9) != 0)
+    if (writeReg(slaveId, kRegInputMethod_H9, nInputMethod_H9) != 0)
         return 1;
-    if (writeReg(slaveId, kRegPowerSaving, bPowerSaving_H9) != 0)
+    if (writeReg(slaveId, kRegPowerSaving_H9, bPowerSaving_H9) != 0)
         return 1;
     return 0;
 }
@@ -174,7 +175,7 @@ int WriteSysFlags_H9(qint32 slaveId, int part)
 {
     QByteArray reply;
     for (int i = 0; i < 6; ++i) {
-        if (const int code = ReadHoldingRegisters(slaveId, kRegSysFlags + i, 1, reply, commSettings.nCommProtocol))
+        if (const int code = ReadHoldingRegisters(slaveId, kRegSysFlags_H9 + i, 1, reply, commSettings.nCommProtocol))
             return code;
         const std::optional<int> low = ReplyRegisterLow(reply, 0);
         if (!low)
@@ -183,7 +184,7 @@ int WriteSysFlags_H9(qint32 slaveId, int part)
     }
     ApplySysFlags_H9(bySysFlags_H9, part);
     for (int i = 0; i < 6; i += 2) {
-        if (const int code = writeReg(slaveId, kRegSysFlags + i, bySysFlags_H9[i] + 256 * bySysFlags_H9[i + 1]))
+        if (const int code = writeReg(slaveId, kRegSysFlags_H9 + i, bySysFlags_H9[i] + 256 * bySysFlags_H9[i + 1]))
             return code;
     }
     return 0;

@@ -7,15 +7,6 @@
 // link has shown; the result is then non-zero.
 #include <QtGlobal>
 
-// Selection and single registers.
-constexpr int kRegFunctionGroup = 1542; // 0 timer A with channel B, 1 dual function
-constexpr int kRegChannelBKind = 1552;  // 0 counter, 1 tachometer
-constexpr int kRegDualKind = 1584;      // 1 dual counter, 2 dual tachometer
-constexpr int kRegSignalWidth = 1178;
-constexpr int kRegInputMethod = 1358;
-constexpr int kRegPowerSaving = 1686;
-constexpr int kRegSysFlags = 1780;      // 1780..1785, one byte each
-
 int WriteTimerABlock_H9(qint32 slaveId);
 // Channel B: kind 0 the counter block, any other kind the tachometer blocks.
 int WritePartBBlock_H9(qint32 slaveId, quint8 funcGroup, int kind);

@@ -2,6 +2,8 @@
 // The register image: the instrument's byte-addressed parameter space, block by block,
 // with the value every byte should have and whether the current set owns that byte.
 // Encoders fill it, the block writers send its flagged words, the compare reads it back.
+#include "core/h9_registers.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -55,13 +57,20 @@ private:
 // The H9 image. The counter B block and the tachometer counter registers are two
 // separate images of the same addresses 1356-1381.
 struct RegImageH9 {
-    RegBlock TimerA{1114, 1179, 0xFF, false};      // byReg_TimerA_H9 / bRegFlag_TimerA_H9
-    RegBlock CounterB{1356, 1381, 0xFF, false};    // byReg_CounterB_H9 / bRegFlag_CounterB_H9
-    RegBlock TachoB{1554, 1577, 0xFF, false};      // byReg_TachoB_H9 / bRegFlag_TachoB_H9
-    RegBlock TachoCnt{1356, 1381, 0xFF, false};    // byReg_TachoCnt_H9 / bRegFlag_TachoCnt_H9
-    RegBlock TwoStage{1584, 1605, 0xFF, false};    // byReg_TwoStage_H9 / bRegFlag_TwoStage_H9
-    RegBlock DualCounter{1648, 1659, 0xFF, false}; // byReg_DualCounter_H9 / bRegFlag_DualCounter_H9
-    RegBlock DualTacho{1680, 1685, 0xFF, false};   // byReg_DualTacho_H9 / bRegFlag_DualTacho_H9
+    // byReg_TimerA_H9 / bRegFlag_TimerA_H9
+    RegBlock TimerA{kRegTimerAFirst_H9, kRegTimerALast_H9, 0xFF, false};
+    // byReg_CounterB_H9 / bRegFlag_CounterB_H9
+    RegBlock CounterB{kRegCounterBFirst_H9, kRegCounterBLast_H9, 0xFF, false};
+    // byReg_TachoB_H9 / bRegFlag_TachoB_H9
+    RegBlock TachoB{kRegTachoBFirst_H9, kRegTachoBLast_H9, 0xFF, false};
+    // byReg_TachoCnt_H9 / bRegFlag_TachoCnt_H9
+    RegBlock TachoCnt{kRegCounterBFirst_H9, kRegCounterBLast_H9, 0xFF, false};
+    // byReg_TwoStage_H9 / bRegFlag_TwoStage_H9
+    RegBlock TwoStage{kRegTwoStageFirst_H9, kRegTwoStageLast_H9, 0xFF, false};
+    // byReg_DualCounter_H9 / bRegFlag_DualCounter_H9
+    RegBlock DualCounter{kRegDualCounterFirst_H9, kRegDualCounterLast_H9, 0xFF, false};
+    // byReg_DualTacho_H9 / bRegFlag_DualTacho_H9
+    RegBlock DualTacho{kRegDualTachoFirst_H9, kRegDualTachoLast_H9, 0xFF, false};
 
     // Back to the state of a fresh process: zeros, no flags.
     void Reset();
