@@ -2,6 +2,7 @@
 
 #include "core/digit_rows.h"
 #include "core/h5h7_params.h"
+#include "core/h5h7_registers.h"
 #include "core/key_protect.h"
 
 RegImageH5 RegImage_H5;
@@ -24,14 +25,14 @@ bool packRow(int n, H5H7Row row) { return PackSixDigits(RegImage_H5.H5, n, RowTe
 
 } // namespace
 
-bool EncodeHoldTimeA_H5() { return packRow(1094, H5H7Row::lblHoldTime_A_H5); }
-bool EncodeSetValueA_H5() { return packRow(1098, H5H7Row::lblTimerSetting_A_H5); }
+bool EncodeHoldTimeA_H5() { return packRow(kRegHoldTime_A_H5, H5H7Row::lblHoldTime_A_H5); }
+bool EncodeSetValueA_H5() { return packRow(kRegTimerSetting_A_H5, H5H7Row::lblTimerSetting_A_H5); }
 // Output mode Z sends its cycle time in the set value's registers.
-bool EncodeCycleTimeA_H5() { return packRow(1098, H5H7Row::lblTimerSetting_A_H5); }
-bool EncodeSetValueOffB_H5() { return packRow(1128, H5H7Row::lblSettingValueOFF_B_H5); }
-bool EncodeSetValueOnB_H5() { return packRow(1132, H5H7Row::lblSettingValueON_B_H5); }
-bool EncodeSV1C_H5() { return packRow(1158, H5H7Row::lblSV1_C_H5); }
-bool EncodeSV2C_H5() { return packRow(1162, H5H7Row::lblSV2_C_H5); }
+bool EncodeCycleTimeA_H5() { return packRow(kRegTimerSetting_A_H5, H5H7Row::lblTimerSetting_A_H5); }
+bool EncodeSetValueOffB_H5() { return packRow(kRegSettingValueOFF_B_H5, H5H7Row::lblSettingValueOFF_B_H5); }
+bool EncodeSetValueOnB_H5() { return packRow(kRegSettingValueON_B_H5, H5H7Row::lblSettingValueON_B_H5); }
+bool EncodeSV1C_H5() { return packRow(kRegSV1_C_H5, H5H7Row::lblSV1_C_H5); }
+bool EncodeSV2C_H5() { return packRow(kRegSV2_C_H5, H5H7Row::lblSV2_C_H5); }
 
 bool EncodeDutyRatioA_H5()
 {
@@ -44,10 +45,10 @@ bool EncodeDutyRatioA_H5()
     const int d4 = six[4].digitValue();
     const int d5 = six[5].digitValue();
     RegBlock& b = RegImage_H5.H5;
-    b.setByReg(1102, static_cast<quint8>(d4 * 16 + d5));
-    b.setByReg(1103, static_cast<quint8>(d3));
-    b.setRegFlag(1102, true);
-    b.setRegFlag(1103, true);
+    b.setByReg(kRegDutyRatio_A_H5, static_cast<quint8>(d4 * 16 + d5));
+    b.setByReg(kRegDutyRatio_A_H5 + 1, static_cast<quint8>(d3));
+    b.setRegFlag(kRegDutyRatio_A_H5, true);
+    b.setRegFlag(kRegDutyRatio_A_H5 + 1, true);
     return true;
 }
 
@@ -58,14 +59,14 @@ int Encode_H5()
     if (nFuncMode < 0 || nFuncMode > 255)
         return 1;
     const TimerParamsH5& p = timerParamsH5;
-    b.PutSetting(1074, static_cast<quint8>(nFuncMode));
-    b.PutSetting(1076, p.nSGWidth_H5);
-    b.PutSetting(1078, p.nInputMethod_H5);
-    b.PutSetting(1080, p.nKP_H5);
-    b.PutSetting(1084, bKeyProtect);
-    b.PutSetting(1088, p.nTimerRange_A_H5);
-    b.PutSetting(1090, p.nTimerDir_A_H5);
-    b.PutSetting(1092, p.nOutputMode_A_H5);
+    b.PutSetting(kRegFuncMode, static_cast<quint8>(nFuncMode));
+    b.PutSetting(kRegSGWidth_H5H7, p.nSGWidth_H5);
+    b.PutSetting(kRegInputMethod_H5H7, p.nInputMethod_H5);
+    b.PutSetting(kRegKP_H5H7, p.nKP_H5);
+    b.PutSetting(kRegKeyProtect_H5H7, bKeyProtect);
+    b.PutSetting(kRegTimerRange_A_H5, p.nTimerRange_A_H5);
+    b.PutSetting(kRegTimerDir_A_H5, p.nTimerDir_A_H5);
+    b.PutSetting(kRegOutputMode_A_H5, p.nOutputMode_A_H5);
     if (!EncodeHoldTimeA_H5() || !EncodeDutyRatioA_H5())
         return 1;
     if (!(p.nOutputMode_A_H5 == 9 ? EncodeCycleTimeA_H5() : EncodeSetValueA_H5()))
@@ -73,16 +74,16 @@ int Encode_H5()
 
     // The twin-timer and 2-stage sections go out whatever the mode, with the values
     // the editor holds for them.
-    b.PutSetting(1120, p.nTimerRangeOFF_B_H5);
-    b.PutSetting(1122, p.nTimerRangeON_B_H5);
-    b.PutSetting(1124, p.nTimerDir_B_H5);
-    b.PutSetting(1126, p.nOutputMode_B_H5);
+    b.PutSetting(kRegTimerRangeOFF_B_H5, p.nTimerRangeOFF_B_H5);
+    b.PutSetting(kRegTimerRangeON_B_H5, p.nTimerRangeON_B_H5);
+    b.PutSetting(kRegTimerDir_B_H5, p.nTimerDir_B_H5);
+    b.PutSetting(kRegOutputMode_B_H5, p.nOutputMode_B_H5);
     if (!EncodeSetValueOffB_H5() || !EncodeSetValueOnB_H5())
         return 1;
 
-    b.PutSetting(1152, p.nSettingMode_C_H5);
-    b.PutSetting(1154, p.nTimerRange_C_H5);
-    b.PutSetting(1156, p.nOutputMode_C_H5);
+    b.PutSetting(kRegSettingMode_C_H5, p.nSettingMode_C_H5);
+    b.PutSetting(kRegTimerRange_C_H5, p.nTimerRange_C_H5);
+    b.PutSetting(kRegOutputMode_C_H5, p.nOutputMode_C_H5);
     if (!EncodeSV1C_H5() || !EncodeSV2C_H5())
         return 1;
     return 0;

@@ -1,10 +1,11 @@
 #pragma once
 // The H5 timer's parameter block (registers 1074-1165) and its encoder. The same map
 // serves an H8 instrument in function modes 0 to 2.
+#include "core/h5h7_registers.h"
 #include "transfer/register_image.h"
 
 struct RegImageH5 {
-    RegBlock H5{1074, 1165, 0x00, false}; // byReg_H5 / bRegFlag_H5
+    RegBlock H5{kRegFuncMode, kRegBlockLast_H5, 0x00, false}; // byReg_H5 / bRegFlag_H5
 
     // Back to the state of a fresh process: zeros, no flags.
     void Reset();

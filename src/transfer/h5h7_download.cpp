@@ -1,5 +1,6 @@
 #include "transfer/h5h7_download.h"
 
+#include "core/h5h7_registers.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"
@@ -49,7 +50,7 @@ int writeFlaggedWords(qint32 slaveId, const RegBlock& block, int first, int last
 int checkWritePermission(qint32 slaveId)
 {
     QByteArray reply;
-    if (const int code = ReadHoldingRegisters(slaveId, kRegWritePermission, 1, reply, commSettings.nCommProtocol))
+    if (const int code = ReadHoldingRegisters(slaveId, kRegWritePermission_H5H7, 1, reply, commSettings.nCommProtocol))
         return code;
     const std::optional<int> low = ReplyRegisterLow(reply, 0);
     if (!low)
@@ -96,7 +97,10 @@ int downloadSequence(int (*encode)(), int (*writeBlocks)(qint32))
 int WriteBlocks_H5(qint32 slaveId)
 {
     const RegBlock& b = RegImage_H5.H5;
-    for (auto [first, last] : {std::pair{1074, 1084}, {1088, 1102}, {1120, 1134}, {1152, 1164}})
+    for (auto [first, last] : {std::pair{kRegFuncMode, kRegKeyProtect_H5H7},
+                               {kRegTimerRange_A_H5, kRegDutyRatio_A_H5},
+                               {kRegTimerRangeOFF_B_H5, kRegSettingValueON_B_H5 + 2},
+                               {kRegSettingMode_C_H5, kRegSV2_C_H5 + 2}})
         if (const int code = writeFlaggedWords(slaveId, b, first, last))
             return code;
     return 0;
@@ -104,9 +108,9 @@ int WriteBlocks_H5(qint32 slaveId)
 
 int WriteBlocks_H7(qint32 slaveId)
 {
-    if (const int code = writeFlaggedWords(slaveId, RegImage_H7.Comm, 1074, 1084))
+    if (const int code = writeFlaggedWords(slaveId, RegImage_H7.Comm, kRegFuncMode, kRegKeyProtect_H5H7))
         return code;
-    return writeFlaggedWords(slaveId, RegImage_H7.Cnt, 1696, 1736);
+    return writeFlaggedWords(slaveId, RegImage_H7.Cnt, kRegCntFirst_H7, kRegSign2_H7);
 }
 
 int DownloadAll_H5() { return downloadSequence(Encode_H5, WriteBlocks_H5); }

@@ -8,10 +8,6 @@
 // transfer window to close.
 #include <QtGlobal>
 
-constexpr int kRegWritePermission = 1086; // low byte must be 1
-constexpr int kRegBegin_H5H7 = 1234;      // 0
-constexpr int kRegEnd_H5H7 = 1400;        // 1
-
 int DownloadAll_H5();
 int DownloadAll_H7();
 

@@ -2,13 +2,14 @@
 // The H7 counter's parameter blocks (common registers 1074-1085, counter registers
 // 1696-1737) and their encoder. The same map serves an H8 instrument in function
 // modes 3 to 8.
+#include "core/h5h7_registers.h"
 #include "transfer/register_image.h"
 
 struct RegImageH7 {
-    RegBlock Comm{1074, 1085, 0x00, false}; // byReg_Comm_H7 / bRegFlag_Comm_H7
+    RegBlock Comm{kRegFuncMode, kRegCommLast_H7, 0x00, false}; // byReg_Comm_H7 / bRegFlag_Comm_H7
     // Every word of the counter block is written and compared in every mode; a word
     // the mode does not feed goes out as 0.
-    RegBlock Cnt{1696, 1737, 0x00, true};   // byReg_Cnt_H7 / bRegFlag_Cnt_H7
+    RegBlock Cnt{kRegCntFirst_H7, kRegCntLast_H7, 0x00, true}; // byReg_Cnt_H7 / bRegFlag_Cnt_H7
 
     void Reset();
 };

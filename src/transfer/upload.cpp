@@ -1,5 +1,6 @@
 #include "transfer/upload.h"
 
+#include "core/h5h7_registers.h"
 #include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/link.h"
@@ -27,7 +28,7 @@ void setTypeText(const QString& text)
 // failed read (shown by the read), 4 a wrong instrument (message 4 shown here).
 int identify()
 {
-    for (int reg : {1024, 1026}) {
+    for (int reg : {kRegFamily1, kRegFamily2}) {
         const auto regs = registers(reg, 1);
         if (!regs)
             return 21;
@@ -103,13 +104,13 @@ int UploadSettings()
             return rc;
         put(0, "0100");
 
-        const auto type = registers(1028, 1);
+        const auto type = registers(kRegDeviceType, 1);
         if (!type)
             return 21;
         put(4, (*type)[0]);
         sUploadType = (*type)[0].left(2);
 
-        const auto mode = registers(1074, 1);
+        const auto mode = registers(kRegFuncMode, 1);
         if (!mode)
             return 21;
         const int m = lowByte((*mode)[0]);
@@ -146,25 +147,28 @@ int UploadSettings()
 
 int Upload_H5()
 {
-    if (!digit(1080, 10) || !digit(1076, 11) || !digit(1078, 12) || !digit(1084, 13))
+    if (!digit(kRegKP_H5H7, 10) || !digit(kRegSGWidth_H5H7, 11) || !digit(kRegInputMethod_H5H7, 12)
+        || !digit(kRegKeyProtect_H5H7, 13))
         return 1;
-    const std::optional<int> mode = digit(1074, 31);
+    const std::optional<int> mode = digit(kRegFuncMode, 31);
     if (!mode)
         return 1;
     switch (*mode) {
     case 0:
-        return digit(1088, 32) && digit(1090, 33) && digit(1092, 34) && sixDigits(1098, 35)
-                       && sixDigits(1094, 41) && fourDigits(1102, 47)
+        return digit(kRegTimerRange_A_H5, 32) && digit(kRegTimerDir_A_H5, 33) && digit(kRegOutputMode_A_H5, 34)
+                       && sixDigits(kRegTimerSetting_A_H5, 35) && sixDigits(kRegHoldTime_A_H5, 41)
+                       && fourDigits(kRegDutyRatio_A_H5, 47)
                    ? 0
                    : 1;
     case 1:
-        return digit(1120, 81) && digit(1122, 82) && digit(1124, 83) && digit(1126, 84)
-                       && sixDigits(1128, 85) && sixDigits(1132, 91)
+        return digit(kRegTimerRangeOFF_B_H5, 81) && digit(kRegTimerRangeON_B_H5, 82) && digit(kRegTimerDir_B_H5, 83)
+                       && digit(kRegOutputMode_B_H5, 84) && sixDigits(kRegSettingValueOFF_B_H5, 85)
+                       && sixDigits(kRegSettingValueON_B_H5, 91)
                    ? 0
                    : 1;
     case 2:
-        return digit(1152, 121) && digit(1154, 122) && digit(1156, 123) && sixDigits(1158, 124)
-                       && sixDigits(1162, 130)
+        return digit(kRegSettingMode_C_H5, 121) && digit(kRegTimerRange_C_H5, 122) && digit(kRegOutputMode_C_H5, 123)
+                       && sixDigits(kRegSV1_C_H5, 124) && sixDigits(kRegSV2_C_H5, 130)
                    ? 0
                    : 1;
     default:
@@ -174,30 +178,35 @@ int Upload_H5()
 
 int Upload_H7()
 {
-    if (!digit(1080, 10) || !digit(1702, 11) || !digit(1078, 12) || !sixDigits(1704, 13)
-        || !digit(1700, 19) || !digit(1076, 20) || !digit(1084, 21))
+    if (!digit(kRegKP_H5H7, 10) || !digit(kRegDotAdj_H7, 11) || !digit(kRegInputMethod_H5H7, 12)
+        || !sixDigits(kRegMagnification_H7, 13) || !digit(kRegMaxFreq_H7, 19) || !digit(kRegSGWidth_H5H7, 20)
+        || !digit(kRegKeyProtect_H5H7, 21))
         return 1;
-    const std::optional<int> mode = digit(1074, 31);
+    const std::optional<int> mode = digit(kRegFuncMode, 31);
     if (!mode)
         return 1;
     bool ok = false;
     switch (*mode) {
     case 3:
     case 5:
-        ok = digit(1696, 32) && digit(1698, 33) && sixDigits(1716, 36) && signedSixDigits(1708, 1734, 42);
+        ok = digit(kRegCountInputMode_H7, 32) && digit(kRegOutputMode_H7, 33) && sixDigits(kRegHoldCounter1_H7, 36)
+          && signedSixDigits(kRegCounterSetting1_H7, kRegSign1_H7, 42);
         break;
     case 4:
-        ok = digit(1696, 81) && digit(1698, 82) && sixDigits(1716, 85) && sixDigits(1720, 91)
-          && signedSixDigits(1708, 1734, 97) && signedSixDigits(1712, 1736, 103);
+        ok = digit(kRegCountInputMode_H7, 81) && digit(kRegOutputMode_H7, 82) && sixDigits(kRegHoldCounter1_H7, 85)
+          && sixDigits(kRegHoldCounter2_H7, 91) && signedSixDigits(kRegCounterSetting1_H7, kRegSign1_H7, 97)
+          && signedSixDigits(kRegCounterSetting2_H7, kRegSign2_H7, 103);
         break;
     case 6:
     case 7:
-        ok = digit(*mode == 6 ? 1696 : 1724, 131) && digit(1698, 132) && sixDigits(1716, 135)
-          && signedSixDigits(1708, 1734, 141) && sixDigits(1712, 147);
+        ok = digit(*mode == 6 ? kRegCountInputMode_H7 : kRegDualInputMode_H7, 131) && digit(kRegOutputMode_H7, 132)
+          && sixDigits(kRegHoldCounter1_H7, 135) && signedSixDigits(kRegCounterSetting1_H7, kRegSign1_H7, 141)
+          && sixDigits(kRegCounterSetting2_H7, 147);
         break;
     case 8:
-        ok = digit(1726, 181) && digit(1728, 183) && fourDigits(1730, 184) && fourDigits(1732, 190)
-          && sixDigits(1708, 196) && sixDigits(1712, 202);
+        ok = digit(kRegOutputMode_freq_H7, 181) && digit(kRegSampleAvg_freq_H7, 183)
+          && fourDigits(kRegAuto2ZeroTime_freq_H7, 184) && fourDigits(kRegDelay2StartTime_freq_H7, 190)
+          && sixDigits(kRegCounterSetting1_H7, 196) && sixDigits(kRegCounterSetting2_H7, 202);
         break;
     default:
         break;
