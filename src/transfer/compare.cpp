@@ -2,7 +2,9 @@
 
 #include "core/digit_rows.h"
 #include "core/h5h7_params.h"
+#include "core/h5h7_registers.h"
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/link.h"
@@ -156,12 +158,12 @@ RegCompare CompareReg(qint32 slaveId, long reg, quint8 expected)
 
 RegCompare CompareReg1734(qint32 slaveId, int which, quint8 expected)
 {
-    return CompareReg(slaveId, which == 1 ? 1734 : 1736, expected);
+    return CompareReg(slaveId, which == 1 ? kRegSign1_H7 : kRegSign2_H7, expected);
 }
 
 int Compare_H9(long& diff)
 {
-    RegCompare r = functionRegister(1542, devReadback.nDevFuncMode, nFuncType_H9, diff);
+    RegCompare r = functionRegister(kRegFuncType_H9, devReadback.nDevFuncMode, nFuncType_H9, diff);
     if (r != RegCompare::Same)
         return outcome(r);
 
@@ -171,7 +173,7 @@ int Compare_H9(long& diff)
             return kCompareFailed;
         if (!w.flagged(RegImage_H9.TimerA))
             return w.result();
-        r = functionRegister(1552, devReadback.nDevFuncB_H9, nFuncB_H9, diff);
+        r = functionRegister(kRegFuncB_H9, devReadback.nDevFuncB_H9, nFuncB_H9, diff);
         if (r != RegCompare::Same)
             return outcome(r);
         if (nFuncB_H9 == 0) {
@@ -186,7 +188,7 @@ int Compare_H9(long& diff)
             return kCompareFailed;
         }
     } else if (nFuncType_H9 == 1) {
-        r = functionRegister(1584, devReadback.nDevDualFunc_H9, nDualFunc_H9, diff);
+        r = functionRegister(kRegDualFunc_H9, devReadback.nDevDualFunc_H9, nDualFunc_H9, diff);
         if (r != RegCompare::Same)
             return outcome(r);
         switch (nDualFunc_H9) {
@@ -209,17 +211,18 @@ int Compare_H9(long& diff)
             return kCompareFailed;
         }
     } else {
-        diff = 1542;
+        diff = kRegFuncType_H9;
         return 0;
     }
-    w.byte(1178, nSGWidth_H9) && w.byte(1358, nInputMethod_H9) && w.byte(1686, bPowerSaving_H9);
+    w.byte(kRegSGWidth_H9, nSGWidth_H9) && w.byte(kRegInputMethod_H9, nInputMethod_H9)
+        && w.byte(kRegPowerSaving_H9, bPowerSaving_H9);
     return w.result();
 }
 
 int Compare_H5(long& diff)
 {
     quint8 devMode = 0;
-    const RegCompare r = functionRegister(1074, devMode, nFuncMode, diff);
+    const RegCompare r = functionRegister(kRegFuncMode, devMode, nFuncMode, diff);
     devReadback.nDevFuncMode = devMode;
     if (r != RegCompare::Same)
         return outcome(r);
@@ -234,31 +237,33 @@ int Compare_H5(long& diff)
         // Output modes d, E and F have no output time; Z has none either but sends
         // its duty ratio.
         if (out == 9)
-            w.range(b, 1088, 1093) && w.range(b, 1098, 1103);
+            w.range(b, kRegTimerRange_A_H5, kRegOutputMode_A_H5 + 1)
+                && w.range(b, kRegTimerSetting_A_H5, kRegDutyRatio_A_H5 + 1);
         else if (out > 5)
-            w.range(b, 1088, 1093) && w.range(b, 1098, 1101);
+            w.range(b, kRegTimerRange_A_H5, kRegOutputMode_A_H5 + 1)
+                && w.range(b, kRegTimerSetting_A_H5, kRegTimerSetting_A_H5 + 3);
         else
-            w.range(b, 1088, 1101);
+            w.range(b, kRegTimerRange_A_H5, kRegTimerSetting_A_H5 + 3);
         break;
     case 1:
-        w.range(b, 1120, 1135);
+        w.range(b, kRegTimerRangeOFF_B_H5, kRegSettingValueON_B_H5 + 3);
         break;
     case 2:
-        w.range(b, 1152, 1165);
+        w.range(b, kRegSettingMode_C_H5, kRegSV2_C_H5 + 3);
         break;
     default:
-        diff = 1074;
+        diff = kRegFuncMode;
         return 0;
     }
-    w.byte(1076, timerParamsH5.nSGWidth_H5) && w.byte(1078, timerParamsH5.nInputMethod_H5)
-        && w.byte(1080, timerParamsH5.nKP_H5);
+    w.byte(kRegSGWidth_H5H7, timerParamsH5.nSGWidth_H5)
+        && w.byte(kRegInputMethod_H5H7, timerParamsH5.nInputMethod_H5) && w.byte(kRegKP_H5H7, timerParamsH5.nKP_H5);
     return w.result();
 }
 
 int Compare_H7(long& diff)
 {
     quint8 devMode = 0;
-    const RegCompare r = functionRegister(1074, devMode, nFuncMode, diff);
+    const RegCompare r = functionRegister(kRegFuncMode, devMode, nFuncMode, diff);
     devReadback.nDevFuncMode = devMode;
     if (r != RegCompare::Same)
         return outcome(r);
@@ -268,39 +273,45 @@ int Compare_H7(long& diff)
     const RegBlock& c = RegImage_H7.Comm;
     const RegBlock& n = RegImage_H7.Cnt;
     Walk w(diff);
-    w.range(c, 1074, 1081) && w.byte(1702, n.byReg(1702)) && w.byte(1700, n.byReg(1700)) && w.range(n, 1704, 1707);
+    w.range(c, kRegFuncMode, kRegKP_H5H7 + 1) && w.byte(kRegDotAdj_H7, n.byReg(kRegDotAdj_H7))
+        && w.byte(kRegMaxFreq_H7, n.byReg(kRegMaxFreq_H7))
+        && w.range(n, kRegMagnification_H7, kRegMagnification_H7 + 3);
     if (w.done())
         return w.result();
 
     if (nFuncMode >= 3 && nFuncMode <= 7) {
         if (nFuncMode == 7) {
             // The dual counter's first input register is not its own choice.
-            w.byteIgnoringDifference(1696, n.byReg(1696)) && w.byteIgnoringDifference(1697, n.byReg(1697))
-                && w.range(n, 1698, 1699);
+            w.byteIgnoringDifference(kRegCountInputMode_H7, n.byReg(kRegCountInputMode_H7))
+                && w.byteIgnoringDifference(kRegCountInputMode_H7 + 1, n.byReg(kRegCountInputMode_H7 + 1))
+                && w.range(n, kRegOutputMode_H7, kRegOutputMode_H7 + 1);
         } else {
-            w.range(n, 1696, 1699);
+            w.range(n, kRegCountInputMode_H7, kRegOutputMode_H7 + 1);
         }
-        w.range(n, 1716, 1719) && w.range(n, 1708, 1711);
+        w.range(n, kRegHoldCounter1_H7, kRegHoldCounter1_H7 + 3)
+            && w.range(n, kRegCounterSetting1_H7, kRegCounterSetting1_H7 + 3);
         const H5H7Row first = nFuncMode == 4 ? H5H7Row::lblCounterSetting_2nd_1_H7
                             : nFuncMode >= 6 ? H5H7Row::lblCounterSetting_batch_1_H7
                                              : H5H7Row::lblCounterSetting_1st_H7;
         w.sign(1, signIsMinus(first) ? 1 : 0);
         switch (nFuncMode) {
         case 4:
-            w.range(n, 1720, 1723) && w.range(n, 1712, 1715)
+            w.range(n, kRegHoldCounter2_H7, kRegHoldCounter2_H7 + 3)
+                && w.range(n, kRegCounterSetting2_H7, kRegCounterSetting2_H7 + 3)
                 && w.sign(2, signIsMinus(H5H7Row::lblCounterSetting_2nd_2_H7) ? 1 : 0);
             break;
         case 6:
-            w.range(n, 1712, 1715);
+            w.range(n, kRegCounterSetting2_H7, kRegCounterSetting2_H7 + 3);
             break;
         case 7:
-            w.range(n, 1724, 1725);
+            w.range(n, kRegDualInputMode_H7, kRegDualInputMode_H7 + 1);
             break;
         default:
             break;
         }
     } else if (nFuncMode == 8) {
-        w.range(n, 1726, 1733) && w.range(n, 1708, 1715);
+        w.range(n, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7 + 1)
+            && w.range(n, kRegCounterSetting1_H7, kRegCounterSetting2_H7 + 3);
     }
     return w.result();
 }
@@ -343,8 +354,8 @@ int CompareSettings()
         case 4: {
             // An H8 runs either half: its current function mode decides, and a mode
             // other than the editor's is the first difference.
-            diff = 1074;
-            const std::optional<quint8> mode = readLow(1074);
+            diff = kRegFuncMode;
+            const std::optional<quint8> mode = readLow(kRegFuncMode);
             if (!mode)
                 return failAndHide(kCompareFailed);
             devReadback.nDevFuncMode = *mode;
