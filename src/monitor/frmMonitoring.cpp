@@ -1,5 +1,6 @@
 #include "monitor/frmMonitoring.h"
 
+#include "core/common_registers.h"
 #include "core/machine_type.h"
 #include "core/shell.h"
 #include "link/comm_records.h"
@@ -268,17 +269,17 @@ int frmMonitoring::StartMonitor()
 
     LinkRegisterSource source(commSettings.nSlaveID);
     RegisterBlock block;
-    for (int address : {1024, 1026}) {
+    for (int address : {kRegFamily1, kRegFamily2}) {
         if (source.read(address, 1, block) != 0)
             return 1;
-        if (block.low(0) != 0x25) {
+        if (block.low(0) != kFamilyMark) {
             ShowErrorMessage(4);
             return 1;
         }
         if (!monitorState.bMonitoring)
             return 1;
     }
-    if (source.read(1028, 1, block) != 0)
+    if (source.read(kRegDeviceType, 1, block) != 0)
         return 1;
     monitorState.nDevCode = block.high(0);
 
@@ -299,7 +300,7 @@ int frmMonitoring::InitMonitor_H8()
         return 0;
     LinkRegisterSource source(commSettings.nSlaveID);
     StartReads reads(source);
-    if (!reads.low(1074, &devReadback.nDevFuncMode))
+    if (!reads.low(kRegFuncMode, &devReadback.nDevFuncMode))
         return 1;
     const int mode = devReadback.nDevFuncMode;
     if (mode <= 2)

@@ -1,6 +1,7 @@
 #include "monitor/h5_monitor.h"
 
 #include "link/comm_records.h"
+#include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
 
 bool bBlinkPhase_H5 = false;
@@ -46,7 +47,7 @@ void checkRange(quint8 range)
 int readStatus(RegisterSource& source, Status& s)
 {
     RegisterBlock block;
-    const int code = source.read(1234, 1, block);
+    const int code = source.read(kRegStatus_H5, 1, block);
     if (code == 0) {
         const int b = block.low(0);
         s = {(b & 1) != 0, (b & 4) != 0, (b & 0x10) != 0};
@@ -79,14 +80,14 @@ int readLow(RegisterSource& source, int address, int& value)
 int readKeyAndLamps(RegisterSource& source)
 {
     int kp = 0, outputs = 0, reset1 = 0, reset2 = 0;
-    if (const int code = readLow(source, 1084, kp))
+    if (const int code = readLow(source, kRegKeyProtect_H5H7, kp))
         return code;
     PanelNextA.byKP = static_cast<quint8>(kp & 1);
-    if (const int code = readLow(source, 1290, outputs))
+    if (const int code = readLow(source, kRegOutLamps_H5H7, outputs))
         return code;
-    if (const int code = readLow(source, 1065, reset1))
+    if (const int code = readLow(source, kRegRst1Lamp_H5, reset1))
         return code;
-    if (const int code = readLow(source, 1060, reset2))
+    if (const int code = readLow(source, kRegRst2Lamp_H5, reset2))
         return code;
     PanelNextA.sWeek = LampPattern_H5(reset1, reset2, outputs);
     return 0;
@@ -140,14 +141,14 @@ int PollTimer_H5(RegisterSource& source)
         return code;
     checkRange(dev.nDevTimeRange);
     if (dev.nDevOutputMode != 9) {
-        if (const int code = readSixDigits(source, 1098, a.byCharB))
+        if (const int code = readSixDigits(source, kRegTimerSetting_A_H5, a.byCharB))
             return code;
-        if (const int code = readSixDigits(source, 1282, a.byCharA))
+        if (const int code = readSixDigits(source, kRegPresentValue_H5, a.byCharA))
             return code;
         bool countingNow = counting(s, dev.nDevTimeRange);
         if (dev.nDevOutputMode == 1) {
             RegisterBlock block;
-            if (const int code = source.read(1264, 1, block))
+            if (const int code = source.read(kRegCount_H5, 1, block))
                 return code;
             const auto count = static_cast<qint16>(block.word(0));
             countingNow = count > 0 && !s.bit2 && minuteOrHourRange(dev.nDevTimeRange);
@@ -155,15 +156,15 @@ int PollTimer_H5(RegisterSource& source)
         blink(a, countingNow, nTimerIconA_H5);
     } else {
         RegisterBlock block;
-        if (const int code = source.read(1102, 1, block))
+        if (const int code = source.read(kRegDutyRatio_A_H5, 1, block))
             return code;
         // The ON duty ratio: three blanks, then three digits.
         a.byCharB[0] = a.byCharB[1] = a.byCharB[2] = kDigitBlank;
         for (int i = 0; i < 3; ++i)
             put(a.byCharB, 3 + i, block, 2 + i);
-        if (const int code = readSixDigits(source, 1098, b.byCharB))
+        if (const int code = readSixDigits(source, kRegTimerSetting_A_H5, b.byCharB))
             return code;
-        if (const int code = readSixDigits(source, 1282, a.byCharA, &b.byCharA))
+        if (const int code = readSixDigits(source, kRegPresentValue_H5, a.byCharA, &b.byCharA))
             return code;
         blink(b, counting(s, dev.nDevTimeRange), nTimerIconB_H5);
         a.byTimerMode = b.byTimerMode;
@@ -187,16 +188,16 @@ int PollTwinTimer_H5(RegisterSource& source)
     Status s;
     if (const int code = readStatus(source, s))
         return code;
-    if (const int code = readSixDigits(source, 1282, a.byCharA))
+    if (const int code = readSixDigits(source, kRegPresentValue_H5, a.byCharA))
         return code;
-    if (const int code = readSixDigits(source, 1286, a.byCharB))
+    if (const int code = readSixDigits(source, kRegTwinValue_H5, a.byCharB))
         return code;
     int upperPhase = 0;
-    if (const int code = readPhase(source, 1664, upperPhase))
+    if (const int code = readPhase(source, kRegTwinPhaseUpper_H5, upperPhase))
         return code;
     const quint8 upper = upperPhase == 0 ? dev.nDevTimeRangeOFF_H5 : upperPhase == 1 ? dev.nDevTimeRangeON_H5 : 0;
     int lowerPhase = 0;
-    if (const int code = readPhase(source, 2048, lowerPhase))
+    if (const int code = readPhase(source, kRegTwinPhaseLower_H5, lowerPhase))
         return code;
     quint8 lower = 0;
     if (lowerPhase == 0) {
@@ -229,11 +230,11 @@ int PollTwoStageTimer_H5(RegisterSource& source)
     if (const int code = readStatus(source, s))
         return code;
     checkRange(dev.nDevTimeRange);
-    if (const int code = readSixDigits(source, 1158, a.byCharB))
+    if (const int code = readSixDigits(source, kRegSV1_C_H5, a.byCharB))
         return code;
-    if (const int code = readSixDigits(source, 1162, b.byCharB))
+    if (const int code = readSixDigits(source, kRegSV2_C_H5, b.byCharB))
         return code;
-    if (const int code = readSixDigits(source, 1282, a.byCharA, &b.byCharA))
+    if (const int code = readSixDigits(source, kRegPresentValue_H5, a.byCharA, &b.byCharA))
         return code;
     if (const int code = readKeyAndLamps(source))
         return code;
@@ -259,7 +260,7 @@ int UpdateMonitorPanel_H5(RegisterSource& source)
         return code;
     // A last look at the status register; what it says does not change the poll.
     RegisterBlock block;
-    source.read(1234, 1, block);
+    source.read(kRegStatus_H5, 1, block);
     ShowDecodedPanels();
     monitorState.sMonitorText[0] = FormatUpperRow(PanelNextA);
     monitorState.sMonitorText[1].clear();

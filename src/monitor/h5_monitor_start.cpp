@@ -1,5 +1,6 @@
 #include "monitor/h5_monitor.h"
 
+#include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
 #include "platform/strings.h"
 
@@ -176,23 +177,23 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
     RegisterBlock block;
     const int& v = reads.last;
 
-    if (!reads.low(1074, &devReadback.nDevFuncMode))
+    if (!reads.low(kRegFuncMode, &devReadback.nDevFuncMode))
         return 1;
     const int mode = devReadback.nDevFuncMode;
     QString lines;
     if (mode == 0) {
         lines += SummaryLine(306, LoadResString(195));
-        if (!reads.low(1088, &dev.nDevTimeRange))
+        if (!reads.low(kRegTimerRange_A_H5, &dev.nDevTimeRange))
             return 1;
         lines += rangeLine(307, kRangeTimer, v);
-        if (!reads.low(1090, &dev.nDevTimeMode_H5))
+        if (!reads.low(kRegTimerDir_A_H5, &dev.nDevTimeMode_H5))
             return 1;
         lines += SummaryLine(308, resText(161, 2, v));
-        if (!reads.low(1092, &dev.nDevOutputMode))
+        if (!reads.low(kRegOutputMode_A_H5, &dev.nDevOutputMode))
             return 1;
         lines += SummaryLine(309, resText(216, 10, v));
         if (dev.nDevOutputMode <= 5) {
-            if (!reads.read(1094, 2, block))
+            if (!reads.read(kRegHoldTime_A_H5, 2, block))
                 return 1;
             const QByteArray t = block.chars();
             bool number = t.size() == 8;
@@ -208,40 +209,40 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
         PresetPanels_A_H5(dev.nDevTimeRange, dev.nDevOutputMode);
     } else if (mode == 1) {
         lines += SummaryLine(306, LoadResString(196));
-        if (!reads.low(1120, &dev.nDevTimeRangeOFF_H5))
+        if (!reads.low(kRegTimerRangeOFF_B_H5, &dev.nDevTimeRangeOFF_H5))
             return 1;
         lines += rangeLine(321, kRangeTwin, v);
-        if (!reads.low(1122, &dev.nDevTimeRangeON_H5))
+        if (!reads.low(kRegTimerRangeON_B_H5, &dev.nDevTimeRangeON_H5))
             return 1;
         lines += rangeLine(323, kRangeTwin, v);
-        if (!reads.low(1124, &dev.nDevTimeMode_H5))
+        if (!reads.low(kRegTimerDir_B_H5, &dev.nDevTimeMode_H5))
             return 1;
         lines += SummaryLine(308, resText(161, 2, v));
-        if (!reads.low(1126, &dev.nDevOutputMode))
+        if (!reads.low(kRegOutputMode_B_H5, &dev.nDevOutputMode))
             return 1;
         lines += SummaryLine(320, resText(214, 2, v));
         PresetPanels_B_H5();
     } else if (mode == 2) {
         lines += SummaryLine(306, LoadResString(197));
-        if (!reads.low(1152, &dev.nDevSettingMode_C_H5))
+        if (!reads.low(kRegSettingMode_C_H5, &dev.nDevSettingMode_C_H5))
             return 1;
         lines += SummaryLine(328, resText(212, 2, v));
-        if (!reads.low(1154, &dev.nDevTimeRange))
+        if (!reads.low(kRegTimerRange_C_H5, &dev.nDevTimeRange))
             return 1;
         lines += rangeLine(307, kRangeTwin, v);
-        if (!reads.low(1156))
+        if (!reads.low(kRegOutputMode_C_H5))
             return 1;
         lines += SummaryLine(309, LoadResString(v == 0 ? 302 : 303));
         PresetPanels_C_H5(dev.nDevTimeRange);
     }
 
-    if (!reads.low(1076))
+    if (!reads.low(kRegSGWidth_H5H7))
         return 1;
     lines += SummaryLine(316, v == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"));
-    if (!reads.low(1078))
+    if (!reads.low(kRegInputMethod_H5H7))
         return 1;
     lines += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
-    if (!reads.read(1080, 1, block))
+    if (!reads.read(kRegKP_H5H7, 1, block))
         return 1;
     const int level = leadingNumber(block.lowText(0));
     if (level > 4)

@@ -1,6 +1,7 @@
 #include "monitor/h7_monitor.h"
 
 #include "link/comm_records.h"
+#include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
 
 namespace {
@@ -28,11 +29,11 @@ bool PollSetValues_H7(RegisterSource& source, int which)
     const bool first = which == 1;
     DigitRow& row = first ? PanelNextA.byCharB : PanelNextB.byCharB;
     RegisterBlock value;
-    if (!readOk(source, first ? 1708 : 1712, 2, value))
+    if (!readOk(source, first ? kRegCounterSetting1_H7 : kRegCounterSetting2_H7, 2, value))
         return false;
     DecodeSignedValue_H7(lowChars(value, 1), highChars(value, 0), lowChars(value, 0), row);
     RegisterBlock sign;
-    if (!readOk(source, first ? 1734 : 1736, 1, sign))
+    if (!readOk(source, first ? kRegSign1_H7 : kRegSign2_H7, 1, sign))
         return false;
     ApplySign_H7(SignWordNegative_H7(sign.chars()), row);
     return true;
@@ -43,7 +44,7 @@ bool PollSetValues_H7(RegisterSource& source, int which)
 bool PollPresentValueA_H7(RegisterSource& source, int kind)
 {
     RegisterBlock b;
-    if (!readOk(source, 2340, 6, b))
+    if (!readOk(source, kRegPresentValue1_H7, 6, b))
         return false;
     DecodeSignedValue_H7(lowChars(b, 1), highChars(b, 0), lowChars(b, 0), PanelNextA.byCharA);
     ApplySign_H7(SignWordNegative_H7(b.chars().mid(8, 4)), PanelNextA.byCharA);
@@ -59,7 +60,7 @@ bool PollPresentValueA_H7(RegisterSource& source, int kind)
 bool PollPresentValueB_H7(RegisterSource& source)
 {
     RegisterBlock b;
-    if (!readOk(source, 2352, 6, b))
+    if (!readOk(source, kRegDualPresentUpper_H7, 6, b))
         return false;
     DecodeSignedValue_H7(lowChars(b, 1), highChars(b, 0), lowChars(b, 0), PanelNextB.byCharA);
     ApplySign_H7(SignWordNegative_H7(b.chars().mid(8, 4)), PanelNextB.byCharA);
@@ -71,13 +72,13 @@ bool PollPresentValueB_H7(RegisterSource& source)
 bool PollStatus_H7(RegisterSource& source, bool both)
 {
     RegisterBlock b;
-    if (!readOk(source, 1084, 1, b))
+    if (!readOk(source, kRegKeyProtect_H5H7, 1, b))
         return false;
     PanelNextA.byKP = static_cast<quint8>(b.low(0) & 1);
-    if (!readOk(source, 1290, 1, b))
+    if (!readOk(source, kRegOutLamps_H5H7, 1, b))
         return false;
     const int outputs = b.low(0);
-    if (!readOk(source, 1292, 1, b))
+    if (!readOk(source, kRegRstLamps_H7, 1, b))
         return false;
     PanelNextA.sWeek = LampPattern_H7(outputs, b.low(0));
     if (both) {

@@ -1,5 +1,6 @@
 #include "monitor/h7_monitor.h"
 
+#include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
 #include "platform/strings.h"
 
@@ -135,14 +136,14 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
     StartReads reads(source);
     RegisterBlock head;
     RegisterBlock cfg;
-    if (!reads.read(1074, 4, head))
+    if (!reads.read(kRegFuncMode, 4, head))
         return 1;
     const int mode = head.low(0);
     devReadback.nDevFuncMode = static_cast<quint8>(mode);
     const int width = head.low(1);
     const int inputType = head.low(2);
     const int keyLevel = head.low(3);
-    if (!reads.read(1696, 14, cfg))
+    if (!reads.read(kRegCntFirst_H7, 14, cfg))
         return 1;
     const int inputMode = cfg.low(0);
     const int outputMode = cfg.low(1);
@@ -152,17 +153,18 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
     const auto bytes = [&cfg](std::initializer_list<int> addresses) {
         QByteArray s;
         for (int address : addresses)
-            s += byteChars(cfg, 1696, address);
+            s += byteChars(cfg, kRegCntFirst_H7, address);
         return s;
     };
-    const QByteArray prescale = bytes({1706, 1705, 1704}).mid(1);
-    const QByteArray outputTime1 = bytes({1718, 1717, 1716});
-    const QByteArray outputTime2 = bytes({1722, 1721, 1720});
+    const QByteArray prescale =
+        bytes({kRegMagnification_H7 + 2, kRegMagnification_H7 + 1, kRegMagnification_H7}).mid(1);
+    const QByteArray outputTime1 = bytes({kRegHoldCounter1_H7 + 2, kRegHoldCounter1_H7 + 1, kRegHoldCounter1_H7});
+    const QByteArray outputTime2 = bytes({kRegHoldCounter2_H7 + 2, kRegHoldCounter2_H7 + 1, kRegHoldCounter2_H7});
 
     RegisterBlock extra;
-    if (mode == 7 && !reads.read(1724, 1, extra))
+    if (mode == 7 && !reads.read(kRegDualInputMode_H7, 1, extra))
         return 1;
-    if (mode == 8 && !reads.read(1726, 4, extra))
+    if (mode == 8 && !reads.read(kRegOutputMode_freq_H7, 4, extra))
         return 1;
 
     if (!allDigits(outputTime1) || !allDigits(outputTime2))
@@ -218,8 +220,10 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
         const std::optional<QString> speedText = listText(kTachoSpeeds, speed);
         if (!output || !average || !speedText)
             return 1;
-        const QByteArray autoZero = byteChars(extra, 1726, 1731) + byteChars(extra, 1726, 1730);
-        const QByteArray startup = byteChars(extra, 1726, 1733) + byteChars(extra, 1726, 1732);
+        const QByteArray autoZero = byteChars(extra, kRegOutputMode_freq_H7, kRegAuto2ZeroTime_freq_H7 + 1)
+                                  + byteChars(extra, kRegOutputMode_freq_H7, kRegAuto2ZeroTime_freq_H7);
+        const QByteArray startup = byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7 + 1)
+                                 + byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7);
         const auto twoDotTwo = [](const QByteArray& s) { return QString::fromLatin1(s.left(2) + '.' + s.mid(2)); };
         a = SummaryLine(306, LoadResString(231)) + SummaryLine(309, *output) + SummaryLine(314, *speedText)
           + SummaryLine(313, *dpText) + SummaryLine(315, prescaleText) + SummaryLine(318, *average)

@@ -1,13 +1,11 @@
 #include "monitor/h9_monitor.h"
 
+#include "core/h9_registers.h"
 #include "core/monitor_state.h"
 
 #include <array>
 
 namespace {
-
-constexpr std::array<int, 8> kTimerPresentRegister = {1184, 1188, 1194, 1200, 1208, 1216, 1226, 1236};
-constexpr std::array<int, 8> kTimerSetRegister = {1116, 1120, 1126, 1132, 1140, 1148, 1158, 1168};
 
 bool upCounting(quint8 inputMode) { return inputMode <= 2 || inputMode == 6; }
 
@@ -28,7 +26,7 @@ constexpr quint8 kDualCounterDecimalPoint = 0;
 int readKeyProtect(RegisterSource& source)
 {
     RegisterBlock block;
-    const int code = source.read(1278, 1, block);
+    const int code = source.read(kRegKeyProtect_H9, 1, block);
     if (code == 0)
         PanelNextA.byKP = static_cast<quint8>(block.low(0) & 1);
     return code;
@@ -37,7 +35,7 @@ int readKeyProtect(RegisterSource& source)
 int readOnOff(RegisterSource& source)
 {
     RegisterBlock block;
-    const int code = source.read(1248, 1, block);
+    const int code = source.read(kRegOnOff_H9, 1, block);
     if (code == 0)
         PanelNextA.byOnOff = static_cast<quint8>(block.low(0) & 1);
     return code;
@@ -47,7 +45,7 @@ int readOnOff(RegisterSource& source)
 int readLamps(RegisterSource& source)
 {
     RegisterBlock block;
-    const int code = source.read(1498, 1, block);
+    const int code = source.read(kRegLamps_H9, 1, block);
     if (code == 0) {
         PanelNextA.sWeek = LampPattern_H9(block.low(0));
         PanelNextB.sWeek = PanelNextA.sWeek;
@@ -109,10 +107,10 @@ int PollTimerA_H9(RegisterSource& source)
     if (c <= 7) {
         const auto decode = c <= 1 ? DecodeTwoRegisterRow : DecodeTimerIntegerRow;
         RegisterBlock block;
-        if (const int code = source.read(kTimerPresentRegister[c], 2, block))
+        if (const int code = source.read(kRegTimerPresentA_H9[c], 2, block))
             return code;
         decode(block, PanelNextA.byCharA);
-        if (const int code = source.read(kTimerSetRegister[c], 2, block))
+        if (const int code = source.read(kTimerSlotsA_H9[c].setValue, 2, block))
             return code;
         decode(block, PanelNextA.byCharB);
     } else {
@@ -131,7 +129,9 @@ int PollTimerA_H9(RegisterSource& source)
 int PollChannelB_H9(RegisterSource& source, quint8 kind, quint8 d)
 {
     const bool up = kind != 0 || upCounting(devReadback.nDevCountInputMode_H9);
-    const int present = kind == 1 ? 1562 : up ? 1504 : 1510;
+    const int present = kind == 1 ? kRegTachoPresentB_H9
+                      : up        ? kRegCounterPresentUpB_H9
+                                  : kRegCounterPresentDownB_H9;
     RegisterBlock block;
     if (const int code = source.read(present, 3, block))
         return code;
@@ -139,7 +139,8 @@ int PollChannelB_H9(RegisterSource& source, quint8 kind, quint8 d)
         PanelNextB.byCharA.fill(kDigitBlank);
         g_undecodable = true;
     }
-    if (const int code = readTwoRegisterRow(source, up ? 1366 : 1370, PanelNextB.byCharB))
+    const int setValue = up ? kRegCounterSettingUpB_H9 : kRegCounterSettingDownB_H9;
+    if (const int code = readTwoRegisterRow(source, setValue, PanelNextB.byCharB))
         return code;
     PanelNextB.byKP = PanelNextA.byKP;
     PanelNextB.byOnOff = 1;
@@ -148,10 +149,10 @@ int PollChannelB_H9(RegisterSource& source, quint8 kind, quint8 d)
 
 int PollTwoStageTimer_H9(RegisterSource& source)
 {
-    if (const int code = readTwoRegisterRow(source, 1608, PanelNextA.byCharA))
+    if (const int code = readTwoRegisterRow(source, kRegTwoStagePresent_H9, PanelNextA.byCharA))
         return code;
     PanelNextB.byCharA = PanelNextA.byCharA;
-    if (const int code = readTwoRegisterRow(source, 1586, PanelNextA.byCharB))
+    if (const int code = readTwoRegisterRow(source, kRegTimerSetting_T_Dual_0_H9, PanelNextA.byCharB))
         return code;
     if (const int code = readKeyProtect(source))
         return code;
@@ -161,7 +162,7 @@ int PollTwoStageTimer_H9(RegisterSource& source)
     PanelNextB.byOnOff = PanelNextA.byOnOff;
     if (const int code = readLamps(source))
         return code;
-    return readTwoRegisterRow(source, 1590, PanelNextB.byCharB);
+    return readTwoRegisterRow(source, kRegTimerSetting_T_Dual_1_H9, PanelNextB.byCharB);
 }
 
 namespace {
@@ -184,14 +185,14 @@ int pollDualDisplayA(RegisterSource& source, int presentRegister, int setRegiste
 
 int PollDualCounter_H9(RegisterSource& source)
 {
-    if (const int code = pollDualDisplayA(source, 1664, 1650))
+    if (const int code = pollDualDisplayA(source, kRegDualCounterPresent_H9, kRegCounterSetting_C_Dual_0_H9))
         return code;
     return PollChannelB_H9(source, 0, kDualCounterDecimalPoint);
 }
 
 int PollDualTacho_H9(RegisterSource& source)
 {
-    if (const int code = pollDualDisplayA(source, 1564, 1680))
+    if (const int code = pollDualDisplayA(source, kRegTachoPresentA_H9, kRegCounterSettingA_Dual_F_H9))
         return code;
     return PollChannelB_H9(source, 1, 0);
 }

@@ -1,5 +1,6 @@
 #include "monitor/h9_monitor.h"
 
+#include "core/h9_registers.h"
 #include "core/monitor_state.h"
 #include "platform/strings.h"
 
@@ -184,58 +185,58 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
     RegisterBlock block;
     const int& v = reads.last;
 
-    if (!reads.low(1542, &devReadback.nDevFuncMode))
+    if (!reads.low(kRegFuncType_H9, &devReadback.nDevFuncMode))
         return 1;
     QString a;
     QString b;
 
     if (devReadback.nDevFuncMode == 0) {
-        if (!reads.low(1114, &dev.nDevTimeRange))
+        if (!reads.low(kRegTimeCodeA_H9, &dev.nDevTimeRange))
             return 1;
         const int c = dev.nDevTimeRange;
         a += SummaryLine(306, LoadResString(195));
         a += SummaryLine(307, timeRangeText(c));
         a += SummaryLine(308, LoadResString(c % 2 == 0 ? 161 : 162));
-        if (!reads.low(1176, &dev.nDevOutputMode))
+        if (!reads.low(kRegOutputModeA_H9, &dev.nDevOutputMode))
             return 1;
         a += SummaryLine(309, code(v));
-        if (!reads.low(1552, &dev.nDevFuncB_H9))
+        if (!reads.low(kRegFuncB_H9, &dev.nDevFuncB_H9))
             return 1;
         if (dev.nDevFuncB_H9 == 0) {
-            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
+            if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
                 return 1;
             b += SummaryLine(306, LoadResString(226));
             b += SummaryLine(312, inputModeText(v));
-            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
+            if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
                 return 1;
             b += SummaryLine(309, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!reads.low(1364, &dev.nDevDotAdjB_H9))
+            if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_H9))
                 return 1;
             b += SummaryLine(313, code(v));
-            if (!reads.low(1356))
+            if (!reads.low(kRegMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
-            if (!reads.read(1360, 2, block))
+            if (!reads.read(kRegMagnificationB_H9, 2, block))
                 return 1;
             b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
         } else if (dev.nDevFuncB_H9 == 1) {
-            if (!reads.low(1556))
+            if (!reads.low(kRegSampleAvgB_F_H9))
                 return 1;
             b += SummaryLine(306, LoadResString(231));
             b += SummaryLine(318, listText(kAverages, v));
-            if (!reads.low(1364, &dev.nDevDotAdjB_F_H9))
+            if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_F_H9))
                 return 1;
             b += SummaryLine(313, code(v));
-            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
+            if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
-            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
+            if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
                 return 1;
             b += SummaryLine(309, code(v));
-            if (!reads.read(1360, 2, block))
+            if (!reads.read(kRegMagnificationB_H9, 2, block))
                 return 1;
             b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
-            if (!reads.read(1574, 2, block))
+            if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
                 return 1;
             b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
         }
@@ -245,22 +246,22 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
         else
             PresetPanelB_H9(1, 0, dev.nDevDotAdjB_F_H9);
     } else if (devReadback.nDevFuncMode == 1) {
-        if (!reads.low(1584, &dev.nDevDualFunc_H9))
+        if (!reads.low(kRegDualFunc_H9, &dev.nDevDualFunc_H9))
             return 1;
         if (dev.nDevDualFunc_H9 == 0) {
             const QString stage = SummaryNameLine(197) + SummaryLine(307, QStringLiteral("0 ~ 999999 Sec"))
                                 + SummaryLine(308, LoadResString(161));
             a += stage;
             b += stage;
-            if (!reads.low(1594, &dev.nDevOutputMode_T_Dual_0_H9))
+            if (!reads.low(kRegOutputMode_T_Dual_0_H9, &dev.nDevOutputMode_T_Dual_0_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!reads.low(1596, &dev.nDevOutputMode_T_Dual_1_H9))
+            if (!reads.low(kRegOutputMode_T_Dual_1_H9, &dev.nDevOutputMode_T_Dual_1_H9))
                 return 1;
             b += SummaryLine(309, code(v));
             PresetPanelsTwoStage_H9();
         } else if (dev.nDevDualFunc_H9 == 1) {
-            if (!reads.low(1648, &dev.nDevDualCounterMode_H9))
+            if (!reads.low(kRegDualCounterMode_H9, &dev.nDevDualCounterMode_H9))
                 return 1;
             const int sub = dev.nDevDualCounterMode_H9;
             if (sub == 0)
@@ -270,13 +271,13 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
             else
                 a += SummaryNameLine(226) + SummaryLine(312, LoadResString(178))
                    + SummaryLine(314, QStringLiteral("30Hz"));
-            if (!reads.low(1658, &dev.nDevOutputMode_C_Dual_H9))
+            if (!reads.low(kRegOutputMode_C_Dual_0_H9, &dev.nDevOutputMode_C_Dual_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!reads.low(1374, &dev.nDevCountInputMode_H9))
+            if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
                 return 1;
             b += SummaryNameLine(226) + SummaryLine(312, inputModeText(v));
-            if (!reads.low(1376, &dev.nDevOutputModeB_H9))
+            if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
                 return 1;
             QString shown = code(v);
             if (sub == 1) {
@@ -290,25 +291,25 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
                 }
             }
             b += SummaryLine(309, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!reads.low(1356))
+            if (!reads.low(kRegMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
             PresetPanelsDualCounter_H9();
         } else {
             a += SummaryNameLine(231);
-            if (!reads.low(1684, &dev.nDevOutputMode_Dual_F_H9))
+            if (!reads.low(kRegOutputModeA_Dual_F_H9, &dev.nDevOutputMode_Dual_F_H9))
                 return 1;
             a += SummaryLine(309, code(v));
-            if (!reads.low(1556))
+            if (!reads.low(kRegSampleAvgB_F_H9))
                 return 1;
             b += SummaryNameLine(231) + SummaryLine(318, listText(kAverages, v));
-            if (!reads.low(1356, &dev.nDevMaxFreqB_H9))
+            if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
                 return 1;
             b += SummaryLine(314, listText(kSpeeds, v));
-            if (!reads.low(1554, &dev.nDevOutputModeB_F_H9))
+            if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
                 return 1;
             b += SummaryLine(309, code(v));
-            if (!reads.read(1574, 2, block))
+            if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
                 return 1;
             b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
             PresetPanelsDualTacho_H9();
@@ -316,18 +317,18 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
     }
 
     QString common;
-    if (!reads.low(1178))
+    if (!reads.low(kRegSGWidth_H9))
         return 1;
     common += SummaryLine(316, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
-    if (!reads.low(1358))
+    if (!reads.low(kRegInputMethod_H9))
         return 1;
     common += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
-    if (!reads.read(1686, 2, block))
+    if (!reads.read(kRegPowerSaving_H9, 2, block))
         return 1;
     common += LoadResString(block.word(0) == 0 ? 292 : 293) + QLatin1String(kLineEnd);
 
     QByteArray menu;
-    for (int address = 1780; address <= 1785; ++address) {
+    for (int address = kRegSysFlags_H9; address < kRegSysFlags_H9 + kSysFlagCount_H9; ++address) {
         if (!reads.read(address, 1, block))
             return 1;
         const QByteArray pair = block.lowText(0);
