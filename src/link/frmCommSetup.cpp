@@ -1,5 +1,6 @@
 #include "link/frmCommSetup.h"
 
+#include "core/common_registers.h"
 #include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
@@ -379,7 +380,7 @@ void frmCommSetup::cmdSearch_Click()
                 break;
 
             QByteArray reply;
-            const int code = ReadHoldingRegisters(id, 1028, 1, reply, commSettings.nCommProtocol);
+            const int code = ReadHoldingRegisters(id, kRegDeviceType, 1, reply, commSettings.nCommProtocol);
             if (code != 0) {
                 if (id == 255 && found == 0) {
                     platform::MsgBox(LoadResString(245), platform::MsgButtons::Ok,
