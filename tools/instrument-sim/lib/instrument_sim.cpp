@@ -2,6 +2,9 @@
 
 #include "live_registers.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -121,11 +124,11 @@ std::string validModesText(Type type) {
 
 Instrument::Instrument(Type type, int slaveId, std::optional<int> mode)
     : type_(type), slaveId_(slaveId), memory_(kMemorySize, 0), epoch_(std::chrono::steady_clock::now()) {
-    memory_[1024] = 0x25;
-    memory_[1026] = 0x25;
-    memory_[1028] = 0x0A;
-    memory_[1029] = static_cast<std::uint8_t>(type);
-    memory_[1086] = 1;
+    memory_[kRegFamily1] = kFamilyMark;
+    memory_[kRegFamily2] = kFamilyMark;
+    memory_[kRegDeviceType] = 0x0A;
+    memory_[kRegDeviceType + 1] = static_cast<std::uint8_t>(type);
+    memory_[kRegWritePermission_H5H7] = 1;
     setFunctionMode(mode.value_or(defaultMode(type)));
 }
 
@@ -136,19 +139,24 @@ void Instrument::setFunctionMode(int mode) {
         memory_[address + 1] = 0;
     };
     if (type_ != Type::H9) {
-        memory_[1074] = static_cast<std::uint8_t>(mode);
+        memory_[kRegFuncMode] = static_cast<std::uint8_t>(mode);
         return;
     }
     // Function group 1542, channel B kind 1552, dual kind 1584, dual counter sub-mode 1648.
     switch (mode) {
-    case 0: set(1542, 0); set(1552, 0); break;
-    case 1: set(1542, 0); set(1552, 1); break;
+    case 0: set(kRegFuncType_H9, 0); set(kRegFuncB_H9, 0); break;
+    case 1: set(kRegFuncType_H9, 0); set(kRegFuncB_H9, 1); break;
     case 2:
     case 3:
-    case 4: set(1542, 1); set(1552, 0); set(1584, 1); set(1648, mode - 2); break;
-    case 5: set(1542, 1); set(1584, 0); break;
-    case 6: set(1542, 1); set(1552, 1); set(1584, 2); break;
-    default: set(1542, mode); break;
+    case 4:
+        set(kRegFuncType_H9, 1);
+        set(kRegFuncB_H9, 0);
+        set(kRegDualFunc_H9, 1);
+        set(kRegDualCounterMode_H9, mode - 2);
+        break;
+    case 5: set(kRegFuncType_H9, 1); set(kRegDualFunc_H9, 0); break;
+    case 6: set(kRegFuncType_H9, 1); set(kRegFuncB_H9, 1); set(kRegDualFunc_H9, 2); break;
+    default: set(kRegFuncType_H9, mode); break;
     }
 }
 
@@ -436,7 +444,7 @@ Bytes Instrument::serve(const Bytes& req, std::optional<int> exceptionCode) {
         memory_[address] = req[5];
         memory_[address + 1] = req[4];
     }
-    if (address == (type_ == Type::H9 ? 1248 : 1234)) {
+    if (address == (type_ == Type::H9 ? kRegBegin_H9 : kRegBegin_H5H7)) {
         const auto now = simulatedTime();
         std::lock_guard lock(clockMutex_);
         cycleOrigin_ = now;

@@ -1,5 +1,8 @@
 #include "live_registers.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
+
 #include <array>
 #include <cstdlib>
 
@@ -76,8 +79,6 @@ void putSigned(Memory& m, int n, int sign, long v) {
 
 // ---- H9 -------------------------------------------------------------------------------------------
 
-constexpr std::array<int, 8> kH9TimerPresent{1184, 1188, 1194, 1200, 1208, 1216, 1226, 1236};
-
 // The timer's value for time code c: hundredths of a second for codes 0 and 1; whole units for the
 // others (the minute and hour ranges step once a second, so that the panel visibly runs).
 long h9TimerValue(int c, const Cycle& cy) {
@@ -89,41 +90,42 @@ long h9TimerValue(int c, const Cycle& cy) {
 // The counter of channel B with its decimal point d: the count in 1504 (up-counting input modes) or
 // counting down from 80 in 1510.
 void h9Counter(Memory& m, long up) {
-    const int mode = m[1374];
-    const int d = m[1364] <= 3 ? m[1364] : 0;
+    const int mode = m[kRegCountInputModeB_H9];
+    const int d = m[kRegDotAdjB_H9] <= 3 ? m[kRegDotAdjB_H9] : 0;
     const bool countingUp = mode == 0 || mode == 1 || mode == 2 || mode == 6;
     const long value = countingUp ? up : Cycle::kCountsPerRun - up;
-    putNineDigits(m, countingUp ? 1504 : 1510, value * pow10(3 - d));
+    putNineDigits(m, countingUp ? kRegCounterPresentUpB_H9 : kRegCounterPresentDownB_H9, value * pow10(3 - d));
 }
 
 void liveH9(Memory& m, const Cycle& cy) {
-    setBit(m, 1498, 4, cy.out1());
-    setBit(m, 1498, 5, cy.out2());
-    setBit(m, 1248, 0, cy.running());  // the ON/OFF indicator: on while timing
-    if (m[1542] == 0) {
-        if (const int c = m[1114]; c < 8) {
+    setBit(m, kRegLamps_H9, 4, cy.out1());
+    setBit(m, kRegLamps_H9, 5, cy.out2());
+    setBit(m, kRegOnOff_H9, 0, cy.running());  // the ON/OFF indicator: on while timing
+    if (m[kRegFuncType_H9] == 0) {
+        if (const int c = m[kRegTimeCodeA_H9]; c < 8) {
             const long v = h9TimerValue(c, cy);
-            c < 2 ? putSplit(m, kH9TimerPresent[c], v) : putPlain(m, kH9TimerPresent[c], v);
+            c < 2 ? putSplit(m, kRegTimerPresentA_H9[c], v) : putPlain(m, kRegTimerPresentA_H9[c], v);
         }
-        if (m[1552] == 0)
+        if (m[kRegFuncB_H9] == 0)
             h9Counter(m, cy.count());
         else
-            putNineDigits(m, 1562, cy.rateMilli());
+            putNineDigits(m, kRegTachoPresentB_H9, cy.rateMilli());
         return;
     }
-    if (m[1542] != 1) return;
-    switch (m[1584]) {
+    if (m[kRegFuncType_H9] != 1) return;
+    switch (m[kRegDualFunc_H9]) {
     case 0:  // 2-stage timer, whole seconds
-        putSplit(m, 1608, cy.elapsed() / 1000);
+        putSplit(m, kRegTwoStagePresent_H9, cy.elapsed() / 1000);
         break;
     case 1: {  // dual counter: display A totals, counts batches or is a second input
-        const long a = m[1648] == 0 ? cy.total() : m[1648] == 1 ? cy.batches() : cy.secondCount();
-        putSplit(m, 1664, a);
+        const int sub = m[kRegDualCounterMode_H9];
+        const long a = sub == 0 ? cy.total() : sub == 1 ? cy.batches() : cy.secondCount();
+        putSplit(m, kRegDualCounterPresent_H9, a);
         h9Counter(m, cy.count());
         break;
     }
     default:  // dual tachometer: 1564 is the integer part of the 1562 block
-        putNineDigits(m, 1562, cy.rateMilli());
+        putNineDigits(m, kRegTachoPresentB_H9, cy.rateMilli());
         break;
     }
 }
@@ -148,10 +150,10 @@ long timerDigits(int r, int ms, bool down, int fromMs) {
 }
 
 void lamps(Memory& m, bool rst1, bool rst2, bool out1, bool out2) {
-    setBit(m, 1290, 3, out1);
-    setBit(m, 1290, 4, out2);
-    setBit(m, 1065, 3, rst1);
-    setBit(m, 1060, 0, rst2);
+    setBit(m, kRegOutLamps_H5H7, 3, out1);
+    setBit(m, kRegOutLamps_H5H7, 4, out2);
+    setBit(m, kRegRst1Lamp_H5, 3, rst1);
+    setBit(m, kRegRst2Lamp_H5, 0, rst2);
 }
 
 void liveTimer(Memory& m, int mode, const Cycle& cy) {
@@ -160,62 +162,64 @@ void liveTimer(Memory& m, int mode, const Cycle& cy) {
         // the set value of the running phase, both outputs follow the ON phase.
         const bool on = cy.phase >= Cycle::kCycleMs / 2;
         const int within = on ? cy.phase - Cycle::kCycleMs / 2 : cy.phase;
-        const int range = on ? m[1122] : m[1120];
-        putPlain(m, 1282, timerDigits(range, within, m[1124] == 1, Cycle::kCycleMs / 2));
-        for (int i = 0; i < 4; ++i) m[1286 + i] = m[(on ? 1132 : 1128) + i];
-        putWord(m, 1664, on);
-        putWord(m, 2048, on);
-        setBit(m, 1234, 0, true);
-        setBit(m, 1234, 2, cy.rst1());
-        setBit(m, 1234, 4, false);
+        const int range = on ? m[kRegTimerRangeON_B_H5] : m[kRegTimerRangeOFF_B_H5];
+        putPlain(m, kRegPresentValue_H5, timerDigits(range, within, m[kRegTimerDir_B_H5] == 1, Cycle::kCycleMs / 2));
+        const int setValue = on ? kRegSettingValueON_B_H5 : kRegSettingValueOFF_B_H5;
+        for (int i = 0; i < 4; ++i) m[kRegTwinValue_H5 + i] = m[setValue + i];
+        putWord(m, kRegTwinPhaseUpper_H5, on);
+        putWord(m, kRegTwinPhaseLower_H5, on);
+        setBit(m, kRegStatus_H5, 0, true);
+        setBit(m, kRegStatus_H5, 2, cy.rst1());
+        setBit(m, kRegStatus_H5, 4, false);
         lamps(m, cy.rst1(), cy.rst2(), on, on);
         return;
     }
-    const int range = mode == 0 ? m[1088] : m[1154];
-    const bool down = mode == 0 && m[1090] == 1;
-    putPlain(m, 1282, timerDigits(range, cy.elapsed(), down, Cycle::kRunMs));
+    const int range = mode == 0 ? m[kRegTimerRange_A_H5] : m[kRegTimerRange_C_H5];
+    const bool down = mode == 0 && m[kRegTimerDir_A_H5] == 1;
+    putPlain(m, kRegPresentValue_H5, timerDigits(range, cy.elapsed(), down, Cycle::kRunMs));
     // Whole seconds left while timing, which the panel takes as "still counting".
-    putWord(m, 1264, cy.running() ? (Cycle::kRunMs - cy.phase + 999) / 1000 : 0);
-    setBit(m, 1234, 0, cy.running());
-    setBit(m, 1234, 2, cy.rst1());
-    setBit(m, 1234, 4, cy.out2());
+    putWord(m, kRegCount_H5, cy.running() ? (Cycle::kRunMs - cy.phase + 999) / 1000 : 0);
+    setBit(m, kRegStatus_H5, 0, cy.running());
+    setBit(m, kRegStatus_H5, 2, cy.rst1());
+    setBit(m, kRegStatus_H5, 4, cy.out2());
     lamps(m, cy.rst1(), cy.rst2(), cy.out1(), cy.out2());
 }
 
 // ---- Counter modes 3-8 ------------------------------------------------------------------------------
 
 void liveCounter(Memory& m, int mode, const Cycle& cy) {
-    setBit(m, 1290, 3, cy.out1());
-    setBit(m, 1290, 4, cy.out2());
-    setBit(m, 1292, 0, !cy.rst1());  // reset lamps are lit while their bit is clear
-    setBit(m, 1292, 1, !cy.rst2());
+    setBit(m, kRegOutLamps_H5H7, 3, cy.out1());
+    setBit(m, kRegOutLamps_H5H7, 4, cy.out2());
+    setBit(m, kRegRstLamps_H7, 0, !cy.rst1());  // reset lamps are lit while their bit is clear
+    setBit(m, kRegRstLamps_H7, 1, !cy.rst2());
     // Input mode DOWN counts from zero into negative values; the up/down modes count up here.
-    const long count = (mode != 7 && m[1696] == 1) ? -cy.count() : cy.count();
+    const long count = (mode != 7 && m[kRegCountInputMode_H7] == 1) ? -cy.count() : cy.count();
     switch (mode) {
     case 3:
     case 4:
-        putSigned(m, 2340, 2344, count);
+        putSigned(m, kRegPresentValue1_H7, kRegPresentSign1_H7, count);
         break;
     case 5:
-        putSigned(m, 2340, 2344, count);
-        putSigned(m, 2346, 2350, cy.total());
+        putSigned(m, kRegPresentValue1_H7, kRegPresentSign1_H7, count);
+        putSigned(m, kRegPresentValue2_H7, kRegPresentSign2_H7, cy.total());
         break;
     case 6:
-        putSigned(m, 2340, 2344, count);
-        putSigned(m, 2346, 2350, cy.batches());
+        putSigned(m, kRegPresentValue1_H7, kRegPresentSign1_H7, count);
+        putSigned(m, kRegPresentValue2_H7, kRegPresentSign2_H7, cy.batches());
         break;
     case 7: {
         // Dual counter: input A in the first value, input B above and A plus or minus B below on B.
         const long a = cy.count();
         const long b = cy.secondCount();
-        putSigned(m, 2340, 2344, a);
-        putSigned(m, 2352, 2356, b);
-        putSigned(m, 2358, 2362, m[1724] == 1 ? a - b : a + b);
+        putSigned(m, kRegPresentValue1_H7, kRegPresentSign1_H7, a);
+        putSigned(m, kRegDualPresentUpper_H7, kRegDualPresentUpperSign_H7, b);
+        const long sum = m[kRegDualInputMode_H7] == 1 ? a - b : a + b;
+        putSigned(m, kRegDualPresentLower_H7, kRegDualPresentLowerSign_H7, sum);
         break;
     }
     case 8: {
-        const int dp = m[1702] <= 3 ? m[1702] : 0;
-        putSigned(m, 2340, 2344, cy.rateMilli() / pow10(3 - dp));
+        const int dp = m[kRegDotAdj_H7] <= 3 ? m[kRegDotAdj_H7] : 0;
+        putSigned(m, kRegPresentValue1_H7, kRegPresentSign1_H7, cy.rateMilli() / pow10(3 - dp));
         break;
     }
     default:
@@ -244,7 +248,7 @@ void writeLiveRegisters(Type type, std::vector<std::uint8_t>& memory, std::int64
         liveH9(memory, cy);
         return;
     }
-    const int mode = memory[1074];
+    const int mode = memory[kRegFuncMode];
     if (mode <= 2)
         liveTimer(memory, mode, cy);
     else if (mode <= 8)
