@@ -97,7 +97,7 @@ public:
 
     // Default sizes of the control's buffers; input or output beyond them raises
     // comEventRxOver / comEventTxFull.
-    static constexpr int kInBufferSize = 1024;
+    static constexpr int kInBufferSize = 1024; // bytes, not a register
     static constexpr int kOutBufferSize = 512;
 
     int CommPort() const { return commPort_; }
