@@ -21,6 +21,7 @@
 #include "platform/twips.h"
 #include "resources/bitmaps.h"
 #include "settings_file/file_flags.h"
+#include "transfer/identify.h"
 
 #include <QCloseEvent>
 #include <QHash>
@@ -267,21 +268,20 @@ int frmMonitoring::StartMonitor()
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
 
-    LinkRegisterSource source(commSettings.nSlaveID);
-    RegisterBlock block;
-    for (int address : {kRegFamily1, kRegFamily2}) {
-        if (source.read(address, 1, block) != 0)
-            return 1;
-        if (block.low(0) != kFamilyMark) {
-            ShowErrorMessage(4);
-            return 1;
-        }
-        if (!monitorState.bMonitoring)
-            return 1;
-    }
-    if (source.read(kRegDeviceType, 1, block) != 0)
+    // A Stop pressed while a read waited ends the start without a message.
+    InstrumentIdentity id;
+    int linkCode = 0;
+    switch (ReadInstrumentIdentity(id, false, linkCode, [] { return monitorState.bMonitoring; })) {
+    case IdentifyStep::Ok:
+        break;
+    case IdentifyStep::NotFamily:
+        ShowErrorMessage(4);
         return 1;
-    monitorState.nDevCode = block.high(0);
+    case IdentifyStep::ReadFailed:
+    case IdentifyStep::Stopped:
+        return 1;
+    }
+    monitorState.nDevCode = id.typeCode;
 
     switch (monitorState.nDevCode) {
     case 1: return runStart(InitMonitor_H9);

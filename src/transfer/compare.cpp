@@ -328,6 +328,7 @@ int CompareSettings()
         int linkCode = 0;
         switch (ReadInstrumentIdentity(id, false, linkCode)) {
         case IdentifyStep::ReadFailed:
+        case IdentifyStep::Stopped:
             return kCompareFailed;
         case IdentifyStep::NotFamily:
             return failAndHide(4);

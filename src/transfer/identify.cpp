@@ -27,7 +27,8 @@ T decoded(const std::optional<T>& v)
 
 } // namespace
 
-IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMode, int& linkCode)
+IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMode, int& linkCode,
+                                    const std::function<bool()>& carryOn)
 {
     QByteArray reply;
     linkCode = 0;
@@ -37,11 +38,13 @@ IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMod
         // Only the low byte carries the mark; the high byte may hold anything.
         if (decoded(ReplyRegisterLow(reply, 0)) != kFamilyMark)
             return IdentifyStep::NotFamily;
+        if (carryOn && !carryOn())
+            return IdentifyStep::Stopped;
     }
     if ((linkCode = readOne(kRegDeviceType, reply)) != 0)
         return IdentifyStep::ReadFailed;
     id.typeCode = decoded(ReplyRegisterHigh(reply, 0));
-    id.typeRegisterText = decoded(ReplyRegisterText(reply, 0));
+    id.typeRegisterText = decoded(ReplyRegisterText(reply, 0)).toUpper();
     if (readFunctionMode) {
         if ((linkCode = readOne(kRegFuncMode, reply)) != 0)
             return IdentifyStep::ReadFailed;
@@ -58,6 +61,7 @@ int IdentifyForDownload(bool closePortBeforeWrongType)
     int linkCode = 0;
     switch (ReadInstrumentIdentity(id, false, linkCode)) {
     case IdentifyStep::ReadFailed:
+    case IdentifyStep::Stopped:
         return linkCode != 0 ? linkCode : 3;
     case IdentifyStep::NotFamily:
         ShowErrorMessage(4);

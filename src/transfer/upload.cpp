@@ -8,6 +8,7 @@
 #include "link/modbus_ascii.h"
 #include "settings_file/settings_image.h"
 #include "transfer/frmWriteProcess1.h"
+#include "transfer/identify.h"
 #include "transfer/upload_read.h"
 
 #include <exception>
@@ -24,21 +25,23 @@ void setTypeText(const QString& text)
     core::shell().sCurrentMacType_Upload = text;
 }
 
-// Registers 1024 and 1026 must both hold 0x25 in their low byte. 0 passed, 21 a
-// failed read (shown by the read), 4 a wrong instrument (message 4 shown here).
-int identify()
+// The instrument's identity with its function mode: 0 passed, 21 a failed read (shown
+// by the read), 4 a wrong instrument (message 4 shown here).
+int identify(InstrumentIdentity& id)
 {
-    for (int reg : {kRegFamily1, kRegFamily2}) {
-        const auto regs = registers(reg, 1);
-        if (!regs)
-            return 21;
-        if (lowByte((*regs)[0]) != 0x25) {
-            setTypeText({});
-            ShowErrorMessage(4);
-            return 4;
-        }
+    int linkCode = 0;
+    switch (ReadInstrumentIdentity(id, true, linkCode)) {
+    case IdentifyStep::Ok:
+        return 0;
+    case IdentifyStep::NotFamily:
+        setTypeText({});
+        ShowErrorMessage(4);
+        return 4;
+    case IdentifyStep::ReadFailed:
+    case IdentifyStep::Stopped:
+        break;
     }
-    return 0;
+    return 21;
 }
 
 int runMap(int (*map)())
@@ -100,20 +103,13 @@ int UploadSettings()
         TransferTimerOn();
         commState.bSilentComm = 0;
 
-        if (const int rc = identify())
+        InstrumentIdentity id;
+        if (const int rc = identify(id))
             return rc;
         put(0, "0100");
-
-        const auto type = registers(kRegDeviceType, 1);
-        if (!type)
-            return 21;
-        put(4, (*type)[0]);
-        sUploadType = (*type)[0].left(2);
-
-        const auto mode = registers(kRegFuncMode, 1);
-        if (!mode)
-            return 21;
-        const int m = lowByte((*mode)[0]);
+        put(4, id.typeRegisterText);
+        sUploadType = id.typeRegisterText.left(2);
+        const int m = id.functionMode;
 
         int (*map)() = nullptr;
         QString typeText;
