@@ -4,6 +4,7 @@
 
 #include "core/ui_lock.h"
 #include "settings_file/settings_image.h"
+#include "transfer/identify.h"
 #include "transfer/upload.h"
 
 using namespace simtest;
@@ -184,6 +185,24 @@ TEST_F(Upload, InstrumentsItCannotRead)
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
+}
+
+// Every job identifies through the same routine; the monitor's start asks after each
+// family mark whether to go on.
+using Identification = SimTransferTest;
+
+TEST_F(Identification, StopsAfterAFamilyMarkWhenItsCallerSaysSo)
+{
+    start(sim::Type::H7, 3);
+    ASSERT_EQ(OpenCommPort(), 0);
+    commState.bSilentComm = 0;
+    InstrumentIdentity id;
+    int linkCode = 0;
+    int asked = 0;
+    EXPECT_EQ(ReadInstrumentIdentity(id, true, linkCode, [&] { return ++asked < 2; }), IdentifyStep::Stopped);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2)}));
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(Upload, ReadBcdValueOfAnUnknownKindSendsNothing)
