@@ -2,6 +2,7 @@
 // works it, the lines the log timer writes and what happens when the file fails.
 #include "monitor_window.h"
 
+#include "core/h9_registers.h"
 #include "monitor/frmLogging.h"
 #include "platform/folders.h"
 #include "settings_file/file_flags.h"
@@ -73,7 +74,7 @@ protected:
 TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
 {
     sim::Instrument& dev = instrument(sim::Type::H9);
-    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    dev.pokeBytes(kRegTimerPresentA_H9[0], {0x56, 0x00, 0x34, 0x12});
     frmMonitoring& f = window();
     EXPECT_FALSE(f.mLogoff->isEnabled());
     clickStart();

@@ -52,6 +52,9 @@ public:
     std::function<void(int)> beforeRead;
 };
 
+// The log entry of a read of `count` registers from `address`.
+constexpr int logged(int address, int count) { return count == 1 ? address : address * 100 + count; }
+
 // Fresh records and state for every test, English texts.
 class MonitorLogic : public ::testing::Test {
 protected:

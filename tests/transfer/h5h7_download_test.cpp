@@ -1,6 +1,7 @@
 // The H5 and H7 download sequences against the simulated instrument.
 #include "sim_jobs_fixture.h"
 
+#include "core/h5h7_registers.h"
 #include "support/editor_state.h"
 #include "transfer/h5h7_download.h"
 #include "transfer/h5_encoder.h"
@@ -33,23 +34,24 @@ TEST_F(H5H7Download, H7SequenceOnTheLine)
     testhelp::setDigits(ui(ed).lblHoldCounter_1st_H7, "000005");
 
     EXPECT_EQ(runJob(1, 4), downloaded());
-    std::vector<Req> expected = {rd(1024), rd(1026), rd(1028), rd(1086), wr(1234, 0)};
-    for (int r : {1074, 1076, 1078, 1080, 1084})
+    std::vector<Req> expected = {rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType), rd(kRegWritePermission_H5H7),
+                                 wr(kRegBegin_H5H7, 0)};
+    for (int r : {kRegFuncMode, kRegSGWidth_H5H7, kRegInputMethod_H5H7, kRegKP_H5H7, kRegKeyProtect_H5H7})
         expected.push_back(wr(r, RegImage_H7.Comm.Word(r)));
-    for (int r = 1696; r <= 1736; r += 2)
+    for (int r = kRegCntFirst_H7; r <= kRegSign2_H7; r += 2)
         expected.push_back(wr(r, RegImage_H7.Cnt.Word(r)));
-    expected.push_back(wr(1400, 1));
+    expected.push_back(wr(kRegEnd_H5H7, 1));
     expected.push_back(dd());
     EXPECT_TRUE(settle(expected.size()));
     EXPECT_EQ(requests(), expected);
 
     // The set as the instrument holds it now.
-    EXPECT_EQ(inst.read16(1074), 3);
-    EXPECT_EQ(inst.read16(1708), 0x2345);
-    EXPECT_EQ(inst.read16(1710), 0x0001);
-    EXPECT_EQ(inst.read16(1734), 1);
-    EXPECT_EQ(inst.read16(1716), 0x0005);
-    EXPECT_EQ(inst.read16(1400), 1);
+    EXPECT_EQ(inst.read16(kRegFuncMode), 3);
+    EXPECT_EQ(inst.read16(kRegCounterSetting1_H7), 0x2345);
+    EXPECT_EQ(inst.read16(kRegCounterSetting1_H7 + 2), 0x0001);
+    EXPECT_EQ(inst.read16(kRegSign1_H7), 1);
+    EXPECT_EQ(inst.read16(kRegHoldCounter1_H7), 0x0005);
+    EXPECT_EQ(inst.read16(kRegEnd_H5H7), 1);
 
     // The end register is followed by 8 s, the 0xDD request and 4 s more; the fake
     // clock lets them pass at once.
@@ -73,19 +75,20 @@ TEST_F(H5H7Download, H5SendsEveryTimerSectionAndKeyProtectionInsideTheImage)
 
     const std::vector<Req> w = writes();
     ASSERT_EQ(w.size(), 30u);
-    EXPECT_EQ(w.front(), wr(1234, 0));
-    EXPECT_EQ(w.back(), wr(1400, 1));
+    EXPECT_EQ(w.front(), wr(kRegBegin_H5H7, 0));
+    EXPECT_EQ(w.back(), wr(kRegEnd_H5H7, 1));
     std::vector<int> regs;
     for (std::size_t i = 1; i + 1 < w.size(); ++i)
         regs.push_back(w[i].address);
-    std::vector<int> expected = {1074, 1076, 1078, 1080, 1084};
-    for (int first : {1088, 1120})
+    std::vector<int> expected = {kRegFuncMode, kRegSGWidth_H5H7, kRegInputMethod_H5H7, kRegKP_H5H7,
+                                 kRegKeyProtect_H5H7};
+    for (int first : {kRegTimerRange_A_H5, kRegTimerRangeOFF_B_H5})
         for (int r = first; r <= first + 14; r += 2)
             expected.push_back(r);
-    for (int r = 1152; r <= 1164; r += 2)
+    for (int r = kRegSettingMode_C_H5; r <= kRegSV2_C_H5 + 2; r += 2)
         expected.push_back(r);
     EXPECT_EQ(regs, expected);
-    EXPECT_EQ(w[5], wr(1084, 1));
+    EXPECT_EQ(w[5], wr(kRegKeyProtect_H5H7, 1));
     // Nothing follows the 0xDD request.
     EXPECT_EQ(requests().back(), dd());
 }
@@ -95,8 +98,8 @@ TEST_F(H5H7Download, H8CounterModeExpectsTypeFour)
     start(sim::Type::H8);
     editor(kMacTypeH8, 4);
     EXPECT_EQ(runJob(1, 4), downloaded());
-    EXPECT_EQ(instrument->read16(1074), 4);
-    EXPECT_EQ(requests()[2], rd(1028));
+    EXPECT_EQ(instrument->read16(kRegFuncMode), 4);
+    EXPECT_EQ(requests()[2], rd(kRegDeviceType));
 }
 
 TEST_F(H5H7Download, AnotherTypeIsRefusedBeforeAnyWrite)
@@ -105,17 +108,18 @@ TEST_F(H5H7Download, AnotherTypeIsRefusedBeforeAnyWrite)
     editor(kMacTypeH8, 4);
     EXPECT_EQ(runJob(1, 4), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(284)});
-    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028)}));
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType)}));
 }
 
 TEST_F(H5H7Download, WriteInhibitedShowsMessage30AndWritesNothing)
 {
     sim::Instrument& inst = start(sim::Type::H5);
-    inst.poke(1086, 0);
-    inst.poke(1087, 1); // only the low byte counts
+    inst.poke(kRegWritePermission_H5H7, 0);
+    inst.poke(kRegWritePermission_H5H7 + 1, 1); // only the low byte counts
     editor(kMacTypeH5, 1);
     EXPECT_EQ(runJob(1, 3), failed());
-    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1086)}));
+    EXPECT_EQ(requests(),
+              (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType), rd(kRegWritePermission_H5H7)}));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, "Communication writing inhibit !");
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
@@ -125,7 +129,7 @@ TEST_F(H5H7Download, WriteInhibitedShowsMessage30AndWritesNothing)
 TEST_F(H5H7Download, NotAnInstrumentOfTheFamily)
 {
     sim::Instrument& inst = start(sim::Type::H7);
-    inst.poke(1026, 0x24);
+    inst.poke(kRegFamily2, 0x24);
     editor(kMacTypeH7, 5);
     EXPECT_EQ(runJob(1, 4), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(269)});
@@ -145,16 +149,16 @@ TEST_F(H5H7Download, AnUnencodableSetNeverReachesTheLine)
 TEST_F(H5H7Download, ATimeOutStopsBeforeTheEndRegister)
 {
     sim::Instrument& inst = start(sim::Type::H5);
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1128));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegSettingValueOFF_B_H5));
     editor(kMacTypeH5, 1);
     EXPECT_EQ(runJob(1, 3), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(268)});
     const std::vector<Req> w = writes();
     ASSERT_FALSE(w.empty());
-    EXPECT_EQ(w.back().address, 1128);
+    EXPECT_EQ(w.back().address, kRegSettingValueOFF_B_H5);
     // What was written keeps its value; the end register and the pauses never came.
-    EXPECT_EQ(inst.read16(1126), RegImage_H5.H5.Word(1126));
-    EXPECT_EQ(inst.read16(1400), 0);
+    EXPECT_EQ(inst.read16(kRegOutputMode_B_H5), RegImage_H5.H5.Word(kRegOutputMode_B_H5));
+    EXPECT_EQ(inst.read16(kRegEnd_H5H7), 0);
     EXPECT_EQ(clock.virtualMsSpent(), 0);
 }
 

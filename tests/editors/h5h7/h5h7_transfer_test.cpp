@@ -2,6 +2,7 @@
 // against the simulated instrument, with the keys and buttons a user has.
 #include "h5h7_fixture.h"
 
+#include "core/h5h7_registers.h"
 #include "editors/common/refresh.h"
 #include "settings_file/h5h7_image.h"
 #include "support/editor_state.h"
@@ -59,18 +60,19 @@ TEST_F(H5H7WindowTransfer, SignedCounterValueKeyedInAndDownloaded)
     ASSERT_TRUE(settle(5u + 21u + 3u));
     const std::vector<Req> reqs = requests();
     EXPECT_EQ(std::vector<Req>(reqs.begin(), reqs.begin() + 5),
-              (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1086), wr(1234, 0)}));
-    EXPECT_EQ(std::vector<Req>(reqs.end() - 2, reqs.end()), (std::vector<Req>{wr(1400, 1), dd()}));
+              (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType), rd(kRegWritePermission_H5H7),
+                                wr(kRegBegin_H5H7, 0)}));
+    EXPECT_EQ(std::vector<Req>(reqs.end() - 2, reqs.end()), (std::vector<Req>{wr(kRegEnd_H5H7, 1), dd()}));
     std::vector<int> counterWords;
     for (const Req& r : reqs)
-        if (r.function == 0x06 && r.address >= 1696 && r.address <= 1736)
+        if (r.function == 0x06 && r.address >= kRegCntFirst_H7 && r.address <= kRegSign2_H7)
             counterWords.push_back(r.address);
     EXPECT_EQ(counterWords.size(), 21u);
-    EXPECT_EQ(inst.read16(1074), 3);
-    EXPECT_EQ(inst.read16(1708), 0x0123);
-    EXPECT_EQ(inst.read16(1710), 0x0000);
-    EXPECT_EQ(inst.read16(1734), 1); // the sign
-    EXPECT_EQ(inst.read16(1716), 0x0500);
+    EXPECT_EQ(inst.read16(kRegFuncMode), 3);
+    EXPECT_EQ(inst.read16(kRegCounterSetting1_H7), 0x0123);
+    EXPECT_EQ(inst.read16(kRegCounterSetting1_H7 + 2), 0x0000);
+    EXPECT_EQ(inst.read16(kRegSign1_H7), 1); // the sign
+    EXPECT_EQ(inst.read16(kRegHoldCounter1_H7), 0x0500);
     // Unlocked, with what the choices grey grey again and the keyboard where it was.
     EXPECT_TRUE(ui(f).cboOutputMode_1st_H7->isEnabled());
     EXPECT_FALSE((*ui(f).lblCounterSetting_1st_H7)(6).isEnabled());
@@ -112,7 +114,7 @@ TEST_F(H5H7WindowTransfer, EachTypeMadeSavedOpenedDownloadedAndCompared)
 
         QTest::mouseClick(ui(opened).ImageDownload, Qt::LeftButton);
         EXPECT_EQ(lastBox(), res(264));
-        EXPECT_EQ(inst.read16(1074), c.mode);
+        EXPECT_EQ(inst.read16(kRegFuncMode), c.mode);
         press(Qt::Key_F8);
         EXPECT_EQ(lastBox(), same);
         // An H8 compare refreshes the half of its mode: the batch counter's channel B

@@ -4,6 +4,7 @@
 #include "transfer/sim_jobs_fixture.h"
 
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/h9_image.h"
 #include "support/editor_state.h"
@@ -106,7 +107,7 @@ TEST_P(H9EndToEnd, NewEditSaveOpenDownloadCompare)
     if (mode == 0) {
         // Timer A's set value 9999.99 became 9999.80: its last two digits are one register.
         const std::vector<Req> w = writes();
-        EXPECT_NE(std::find(w.begin(), w.end(), wr(1116, 0x80)), w.end());
+        EXPECT_NE(std::find(w.begin(), w.end(), wr(kTimerSlotsA_H9[0].setValue, 0x80)), w.end());
     }
 
     // Open once more from the editor's own File menu: this window closes and the next one
