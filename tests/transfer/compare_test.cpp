@@ -3,7 +3,9 @@
 #include "sim_jobs_fixture.h"
 
 #include "core/h5h7_params.h"
+#include "core/h5h7_registers.h"
 #include "core/h9_params.h"
+#include "core/h9_registers.h"
 #include "editors/common/combo_select.h"
 #include "editors/common/refresh.h"
 #include "support/editor_state.h"
@@ -64,35 +66,35 @@ TEST_F(Compare, AChangedByteIsNamedByItsParameter)
 {
     downloaded(sim::Type::H5, kMacTypeH5, 1);
     EXPECT_EQ(compare(), same);
-    flip(1133);
+    flip(kRegSettingValueON_B_H5 + 1);
     EXPECT_EQ(compare(), differs + "Set Value");
     EXPECT_EQ(boxes.last().title, "Compare");
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Exclamation);
     // Only the first difference, in the order of the reads.
-    flip(1122);
+    flip(kRegTimerRangeON_B_H5);
     EXPECT_EQ(compare(), differs + "Time Range");
 }
 
 TEST_F(Compare, AnAddressInNoRowIsNamedByItsHexadecimalAddress)
 {
     sim::Instrument& inst = downloaded(sim::Type::H9, kMacTypeH9, 0);
-    inst.poke(1115, 1); // the high byte of the time code
+    inst.poke(kRegTimeCodeA_H9 + 1, 1); // the high byte of the time code
     EXPECT_EQ(compare(), differs + "ADD:45B  Unknow");
 }
 
 TEST_F(Compare, KeyProtectionAndSystemFlagsAreNotCompared)
 {
     sim::Instrument& inst = downloaded(sim::Type::H9, kMacTypeH9, 5);
-    flip(1278);
-    for (int a = 1780; a <= 1785; ++a)
+    flip(kRegKeyProtect_H9);
+    for (int a = kRegSysFlags_H9; a <= kRegSysFlags_H9 + 5; ++a)
         inst.poke(a, 0x5A);
     EXPECT_EQ(compare(), same);
-    flip(1686);
+    flip(kRegPowerSaving_H9);
     EXPECT_EQ(compare(), differs + "Power Saving");
 
     TearDown();
     downloaded(sim::Type::H7, kMacTypeH7, 8);
-    flip(1084);
+    flip(kRegKeyProtect_H5H7);
     EXPECT_EQ(compare(), same);
 }
 
@@ -107,14 +109,15 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
     };
     // d (6): no output time; Z (9): no output time, but the duty ratio; A (0): the
     // output time and no duty ratio.
-    for (const Step& s : {Step{6, 1095, false}, Step{9, 1102, true}, Step{0, 1103, false}, Step{0, 1096, true}}) {
+    for (const Step& s : {Step{6, kRegHoldTime_A_H5 + 1, false}, Step{9, kRegDutyRatio_A_H5, true},
+                          Step{0, kRegDutyRatio_A_H5 + 1, false}, Step{0, kRegHoldTime_A_H5 + 2, true}}) {
         SCOPED_TRACE(s.address);
         ASSERT_TRUE(SetListIndex(ui(ed).cboOutputMode_A_H5, s.outputMode));
         testhelp::setDigits(ui(ed).lblDutyRatio_A_H5, "000047");
         ASSERT_EQ(runJob(1, 3), res(264));
         boxes.clear();
         flip(s.address);
-        const QString name = s.address >= 1102 ? "ON Duty Ratio" : "Output Time";
+        const QString name = s.address >= kRegDutyRatio_A_H5 ? "ON Duty Ratio" : "Output Time";
         EXPECT_EQ(compare(), s.reported ? differs + name : same);
     }
 }
@@ -122,14 +125,14 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
 TEST_F(Compare, H7SignsAndTheDualCountersFirstInputRegister)
 {
     downloaded(sim::Type::H7, kMacTypeH7, 7);
-    flip(1696);
-    flip(1697);
+    flip(kRegCountInputMode_H7);
+    flip(kRegCountInputMode_H7 + 1);
     EXPECT_EQ(compare(), same);
-    flip(1698);
+    flip(kRegOutputMode_H7);
     EXPECT_EQ(compare(), differs + "Output Mode");
-    flip(1698);
+    flip(kRegOutputMode_H7);
     // A sign difference is told as the set value before it.
-    flip(1734);
+    flip(kRegSign1_H7);
     EXPECT_EQ(compare(), differs + "Set Value");
     EXPECT_EQ(boxes.count(), 1);
 }
@@ -137,9 +140,9 @@ TEST_F(Compare, H7SignsAndTheDualCountersFirstInputRegister)
 TEST_F(Compare, H8InAnotherFunctionModeIsReportedFirst)
 {
     sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 4);
-    inst.poke(1074, 1);
+    inst.poke(kRegFuncMode, 1);
     EXPECT_EQ(compare(), differs + "Function Selection");
-    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1074)}));
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType), rd(kRegFuncMode)}));
     EXPECT_EQ(devReadback.nDevFuncMode, 1);
 }
 
@@ -148,7 +151,7 @@ TEST_F(Compare, Failures)
     sim::Instrument& inst = downloaded(sim::Type::H5, kMacTypeH5, 2);
 
     // A time-out while identifying: the link's message alone.
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1028));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegDeviceType));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
     EXPECT_FALSE(frmWriteProcess1::isLoaded());
@@ -156,22 +159,22 @@ TEST_F(Compare, Failures)
     // A time-out while comparing: the link's message, then "Failed to compare!".
     inst.clearFaults();
     boxes.clear();
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1156));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegOutputMode_C_H5));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), (QStringList{"Time out !", "Failed to compare!"}));
 
     // Not an instrument of the family; then another type.
     inst.clearFaults();
     boxes.clear();
-    inst.poke(1024, 0x52);
+    inst.poke(kRegFamily1, 0x52);
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{res(269)});
-    inst.poke(1024, 0x25);
-    inst.poke(1029, 3);
+    inst.poke(kRegFamily1, 0x25);
+    inst.poke(kRegDeviceType + 1, 3);
     boxes.clear();
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
-    EXPECT_EQ(requests().back(), rd(1028));
+    EXPECT_EQ(requests().back(), rd(kRegDeviceType));
 
     // Nothing was ever written by a compare.
     EXPECT_TRUE(writes().empty());
@@ -180,7 +183,7 @@ TEST_F(Compare, Failures)
 TEST_F(Compare, H8FunctionModeReadFailsWithMessage24)
 {
     sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 8);
-    inst.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(1074));
+    inst.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(kRegFuncMode));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), (QStringList{"ILLEGAL DATA ADDRESS!", "Failed to compare!"}));
 }
@@ -207,10 +210,10 @@ std::set<long> comparedBytes(const TypeMode& c)
         const RegImageH9& r = RegImage_H9;
         std::vector<const RegBlock*> blocks;
         if (nFuncType_H9 == 0) {
-            add(1552);
+            add(kRegFuncB_H9);
             blocks = nFuncB_H9 == 0 ? std::vector{&r.TimerA, &r.CounterB} : std::vector{&r.TimerA, &r.TachoB, &r.TachoCnt};
         } else {
-            add(1584);
+            add(kRegDualFunc_H9);
             blocks = nDualFunc_H9 == 0   ? std::vector{&r.TwoStage}
                    : nDualFunc_H9 == 1 ? std::vector{&r.DualCounter, &r.CounterB}
                                        : std::vector{&r.DualTacho, &r.TachoB, &r.TachoCnt};
@@ -219,42 +222,44 @@ std::set<long> comparedBytes(const TypeMode& c)
             for (int a = b->lb(); a <= b->ub(); ++a)
                 if (b->bRegFlag(a))
                     add(a);
-        for (long a : {1542, 1178, 1358, 1686})
+        for (long a : {kRegFuncType_H9, kRegSGWidth_H9, kRegInputMethod_H9, kRegPowerSaving_H9})
             add(a);
         return out;
     }
-    add(1074);
+    add(kRegFuncMode);
     if (c.mode <= 2) {
         const int outputMode = timerParamsH5.nOutputMode_A_H5;
         if (c.mode == 0) {
-            add(1088, 1093);
+            add(kRegTimerRange_A_H5, kRegOutputMode_A_H5 + 1);
             if (outputMode <= 5)
-                add(1094, 1097);
-            add(1098, outputMode == 9 ? 1103 : 1101);
+                add(kRegHoldTime_A_H5, kRegHoldTime_A_H5 + 3);
+            add(kRegTimerSetting_A_H5, outputMode == 9 ? kRegDutyRatio_A_H5 + 1 : kRegTimerSetting_A_H5 + 3);
         }
-        c.mode == 1 ? add(1120, 1135) : c.mode == 2 ? add(1152, 1165) : void();
-        for (long a : {1076, 1078, 1080})
+        c.mode == 1   ? add(kRegTimerRangeOFF_B_H5, kRegSettingValueON_B_H5 + 3)
+        : c.mode == 2 ? add(kRegSettingMode_C_H5, kRegSV2_C_H5 + 3)
+                      : void();
+        for (long a : {kRegSGWidth_H5H7, kRegInputMethod_H5H7, kRegKP_H5H7})
             add(a);
         return out;
     }
-    add(1074, 1081);
-    for (long a : {1700, 1702})
+    add(kRegFuncMode, kRegKP_H5H7 + 1);
+    for (long a : {kRegMaxFreq_H7, kRegDotAdj_H7})
         add(a);
-    add(1704, 1707);
+    add(kRegMagnification_H7, kRegMagnification_H7 + 3);
     if (c.mode == 8) {
-        add(1708, 1715);
-        add(1726, 1733);
+        add(kRegCounterSetting1_H7, kRegCounterSetting2_H7 + 3);
+        add(kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7 + 1);
         return out;
     }
     // The dual counter passes over a difference in 1696 and 1697.
-    add(c.mode == 7 ? 1698 : 1696, 1699);
-    add(1708, c.mode == 4 || c.mode == 6 ? 1715 : 1711);
-    add(1716, c.mode == 4 ? 1723 : 1719);
-    add(1734); // the signs
+    add(c.mode == 7 ? kRegOutputMode_H7 : kRegCountInputMode_H7, kRegOutputMode_H7 + 1);
+    add(kRegCounterSetting1_H7, c.mode == 4 || c.mode == 6 ? kRegCounterSetting2_H7 + 3 : kRegCounterSetting1_H7 + 3);
+    add(kRegHoldCounter1_H7, c.mode == 4 ? kRegHoldCounter2_H7 + 3 : kRegHoldCounter1_H7 + 3);
+    add(kRegSign1_H7); // the signs
     if (c.mode == 4)
-        add(1736);
+        add(kRegSign2_H7);
     if (c.mode == 7)
-        add(1724, 1725);
+        add(kRegDualInputMode_H7, kRegDualInputMode_H7 + 1);
     return out;
 }
 
@@ -270,7 +275,9 @@ TEST_P(CompareEachByte, AnyComparedByteThatDiffersIsNamed)
         SCOPED_TRACE(a);
         flip(a);
         // A sign is told as the set value before it.
-        const long named = a == 1734 ? 1711 : a == 1736 ? 1715 : a;
+        const long named = a == kRegSign1_H7   ? kRegCounterSetting1_H7 + 3
+                         : a == kRegSign2_H7 ? kRegCounterSetting2_H7 + 3
+                                             : a;
         const QString name = h9 ? CompareMismatchName_H9(named) : CompareMismatchName_H5H7(named);
         EXPECT_EQ(compare().toStdString(), (differs + name).toStdString());
         flip(a);

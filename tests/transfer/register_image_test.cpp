@@ -1,4 +1,5 @@
 // The register image, its word rule and the BCD digit forms.
+#include "core/h9_registers.h"
 #include "support/fake_digit_rows.h"
 #include "transfer/register_image.h"
 
@@ -129,24 +130,24 @@ TEST(RegImageH9, BlocksAndWalkCounts)
 {
     RegImageH9 image;
     // A fresh image holds zeros and no flags until the first encoder run.
-    EXPECT_EQ(image.TimerA.byReg(1114), 0);
-    EXPECT_FALSE(image.TimerA.bRegFlag(1114));
+    EXPECT_EQ(image.TimerA.byReg(kRegTimeCodeA_H9), 0);
+    EXPECT_FALSE(image.TimerA.bRegFlag(kRegTimeCodeA_H9));
     image.TimerA.Clear();
-    EXPECT_EQ(image.TimerA.byReg(1179), 0xFF);
+    EXPECT_EQ(image.TimerA.byReg(kRegTimerALast_H9), 0xFF);
 
     EXPECT_EQ(image.TimerA.WalkRegisters().size(), 33u);
-    EXPECT_EQ(image.TimerA.WalkRegisters().back(), 1178);
+    EXPECT_EQ(image.TimerA.WalkRegisters().back(), kRegTimerALast_H9 - 1);
     EXPECT_EQ(image.CounterB.WalkRegisters().size(), 13u);
-    EXPECT_EQ(image.CounterB.WalkRegisters().back(), 1380);
+    EXPECT_EQ(image.CounterB.WalkRegisters().back(), kRegCounterBLast_H9 - 1);
     EXPECT_EQ(image.TachoB.WalkRegisters().size(), 12u);
-    EXPECT_EQ(image.TachoB.WalkRegisters().back(), 1576);
+    EXPECT_EQ(image.TachoB.WalkRegisters().back(), kRegTachoBLast_H9 - 1);
     EXPECT_EQ(image.TachoCnt.WalkRegisters().size(), 13u);
     EXPECT_EQ(image.TwoStage.WalkRegisters().size(), 11u);
-    EXPECT_EQ(image.TwoStage.WalkRegisters().back(), 1604);
+    EXPECT_EQ(image.TwoStage.WalkRegisters().back(), kRegTwoStageLast_H9 - 1);
     EXPECT_EQ(image.DualCounter.WalkRegisters().size(), 6u);
-    EXPECT_EQ(image.DualCounter.WalkRegisters().back(), 1658);
+    EXPECT_EQ(image.DualCounter.WalkRegisters().back(), kRegDualCounterLast_H9 - 1);
     EXPECT_EQ(image.DualTacho.WalkRegisters().size(), 3u);
-    EXPECT_EQ(image.DualTacho.WalkRegisters().back(), 1684);
+    EXPECT_EQ(image.DualTacho.WalkRegisters().back(), kRegDualTachoLast_H9 - 1);
     EXPECT_EQ(image.TimerA.size(), 66);
     EXPECT_EQ(image.DualTacho.size(), 6);
 }

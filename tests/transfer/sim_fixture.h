@@ -6,6 +6,8 @@
 #include "h9_fixture.h"
 
 #include "app/frmMDI.h"
+#include "core/common_registers.h"
+#include "core/h9_registers.h"
 #include "core/machine_type.h"
 #include "instrument_sim.h"
 #include "link/comm_records.h"
@@ -137,9 +139,12 @@ protected:
     }
 
     // The identification every H9 download starts with.
-    static Trace identification() { return {R(1024), R(1026), R(1028), W(1248, 0)}; }
+    static Trace identification() { return {R(kRegFamily1), R(kRegFamily2), R(kRegDeviceType), W(kRegBegin_H9, 0)}; }
     // The ending of every successful download after the system-flag registers.
-    static Trace ending(int keyProtect) { return {W(1280, 1), WAIT(8000), DD, WAIT(4000), W(1278, keyProtect)}; }
+    static Trace ending(int keyProtect)
+    {
+        return {W(kRegEnd_H9, 1), WAIT(8000), DD, WAIT(4000), W(kRegKeyProtect_H9, keyProtect)};
+    }
 
     static Trace join(std::initializer_list<Trace> parts)
     {
@@ -151,11 +156,15 @@ protected:
 
     void presetSysFlags(std::initializer_list<int> bytes)
     {
-        int a = 1780;
+        int a = kRegSysFlags_H9;
         for (int b : bytes)
             instrument.poke(a++, static_cast<std::uint8_t>(b));
     }
-    static Trace sysFlagReads() { return {R(1780), R(1781), R(1782), R(1783), R(1784), R(1785)}; }
+    static Trace sysFlagReads()
+    {
+        return {R(kRegSysFlags_H9), R(kRegSysFlags_H9 + 1), R(kRegSysFlags_H9 + 2),
+                R(kRegSysFlags_H9 + 3), R(kRegSysFlags_H9 + 4), R(kRegSysFlags_H9 + 5)};
+    }
 
     TracingClock clock;
     platform::ScopedClock scopedClock{&clock};

@@ -3,6 +3,7 @@
 #include "transfer/frmWriteProcess1.h"
 
 #include "transfer/transfer_jobs.h"
+#include "core/h9_registers.h"
 #include "link/messages.h"
 #include "platform/strings.h"
 #include "sim_fixture.h"
@@ -284,9 +285,9 @@ TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
     EXPECT_EQ(boxes.last().title, "Download");
     EXPECT_EQ(barAtBox, 30);
     EXPECT_FALSE(portOpen());
-    EXPECT_EQ(instrument.read16(1114), 2);
-    EXPECT_EQ(instrument.read16(1126), 0x0090);
-    EXPECT_EQ(instrument.read16(1368), 0x0005);
+    EXPECT_EQ(instrument.read16(kRegTimeCodeA_H9), 2);
+    EXPECT_EQ(instrument.read16(kTimerSlotsA_H9[2].setValue), 0x0090);
+    EXPECT_EQ(instrument.read16(kRegCounterSettingUpB_H9 + 2), 0x0005);
     const Trace t = trace();
     ASSERT_GE(t.size(), 5u);
     EXPECT_EQ(Trace(t.end() - 5, t.end()), ending(1));
@@ -309,13 +310,13 @@ TEST_F(TransferWindow, AWriteFailingMidBlockFromTheWindow)
     rows[H9Row::lblTimerSettingA].setDigits("000100");
     rows[H9Row::lblCounterSettingB].setDigits("000100");
     rows[H9Row::lblMagnificationB].setDigits("001000");
-    instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1366));
+    instrument.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegCounterSettingUpB_H9));
     run(1);
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, platform::LoadResString(268));
     EXPECT_EQ(panel4(), platform::LoadResString(261));
     const Trace t = trace();
-    EXPECT_EQ(t.back(), W(1366, 0));
+    EXPECT_EQ(t.back(), W(kRegCounterSettingUpB_H9, 0));
     EXPECT_EQ(std::count(t.begin(), t.end(), DD), 0);
     EXPECT_TRUE(clock.pauses.empty());
     EXPECT_FALSE(portOpen());

@@ -2,6 +2,8 @@
 // window's Upload command around it.
 #include "sim_jobs_fixture.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "core/ui_lock.h"
 #include "settings_file/settings_image.h"
 #include "transfer/identify.h"
@@ -36,13 +38,13 @@ protected:
 TEST_F(Upload, H7OneStageAndTotalCounter)
 {
     sim::Instrument& inst = start(sim::Type::H7, 5);
-    inst.write16(1698, 0x000B);
-    inst.write16(1708, 0x2345);
-    inst.write16(1710, 0x0001);
-    inst.write16(1734, 0x0001);
-    inst.write16(1716, 0x0150);
-    inst.write16(1704, 0x2500);
-    inst.write16(1706, 0x0001);
+    inst.write16(kRegOutputMode_H7, 0x000B);
+    inst.write16(kRegCounterSetting1_H7, 0x2345);
+    inst.write16(kRegCounterSetting1_H7 + 2, 0x0001);
+    inst.write16(kRegSign1_H7, 0x0001);
+    inst.write16(kRegHoldCounter1_H7, 0x0150);
+    inst.write16(kRegMagnification_H7, 0x2500);
+    inst.write16(kRegMagnification_H7 + 2, 0x0001);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H7");
     EXPECT_EQ(at(0, 8), "0100030A");
@@ -53,7 +55,7 @@ TEST_F(Upload, H7OneStageAndTotalCounter)
     EXPECT_EQ(at(13, 6), "012500");
     EXPECT_EQ(zerosOutside({{10, 21}, {31, 33}, {36, 47}}), "");
 
-    inst.write16(1734, 0);
+    inst.write16(kRegSign1_H7, 0);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(42, 6), "012345");
 }
@@ -61,16 +63,16 @@ TEST_F(Upload, H7OneStageAndTotalCounter)
 TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
 {
     sim::Instrument& inst = start(sim::Type::H8, 1);
-    inst.write16(1128, 0x4321);
-    inst.write16(1130, 0x0065);
+    inst.write16(kRegSettingValueOFF_B_H5, 0x4321);
+    inst.write16(kRegSettingValueOFF_B_H5 + 2, 0x0065);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H8");
     EXPECT_EQ(at(4, 4), "040A");
     EXPECT_EQ(at(31, 1), "1");
     EXPECT_EQ(at(85, 6), "654321");
 
-    inst.write16(1074, 8);
-    inst.write16(1730, 0x9999);
+    inst.write16(kRegFuncMode, 8);
+    inst.write16(kRegAuto2ZeroTime_freq_H7, 0x9999);
     inst.clearRequests();
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(31, 1), "8");
@@ -83,10 +85,10 @@ TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
 TEST_F(Upload, H5TimerAndItsDutyRatio)
 {
     sim::Instrument& inst = start(sim::Type::H5, 0);
-    inst.write16(1092, 9);
-    inst.write16(1102, 0x0100);
-    inst.write16(1098, 0x3456);
-    inst.write16(1100, 0x0012);
+    inst.write16(kRegOutputMode_A_H5, 9);
+    inst.write16(kRegDutyRatio_A_H5, 0x0100);
+    inst.write16(kRegTimerSetting_A_H5, 0x3456);
+    inst.write16(kRegTimerSetting_A_H5 + 2, 0x0012);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(34, 1), "9");
     EXPECT_EQ(at(35, 6), "123456");
@@ -97,16 +99,16 @@ TEST_F(Upload, H5TimerAndItsDutyRatio)
 TEST_F(Upload, H9TimeCodeAndCounterSetValue)
 {
     sim::Instrument& inst = start(sim::Type::H9);
-    inst.write16(1114, 5);
-    inst.write16(1148, 0x3456);
-    inst.write16(1150, 0x0012);
-    inst.write16(1374, 4);
-    inst.write16(1364, 2);
-    inst.write16(1370, 0x3456);
-    inst.write16(1372, 0x1200);
-    inst.write16(1376, 13);
-    inst.write16(1360, 0x0000);
-    inst.write16(1362, 0x0001);
+    inst.write16(kRegTimeCodeA_H9, 5);
+    inst.write16(kTimerSlotsA_H9[5].setValue, 0x3456);
+    inst.write16(kTimerSlotsA_H9[5].setValue + 2, 0x0012);
+    inst.write16(kRegCountInputModeB_H9, 4);
+    inst.write16(kRegDotAdjB_H9, 2);
+    inst.write16(kRegCounterSettingDownB_H9, 0x3456);
+    inst.write16(kRegCounterSettingDownB_H9 + 2, 0x1200);
+    inst.write16(kRegOutputModeB_H9, 13);
+    inst.write16(kRegMagnificationB_H9, 0x0000);
+    inst.write16(kRegMagnificationB_H9 + 2, 0x0001);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H9");
     EXPECT_EQ(at(25, 2), "21");
@@ -117,7 +119,7 @@ TEST_F(Upload, H9TimeCodeAndCounterSetValue)
     EXPECT_EQ(requests().size(), 21u);
     EXPECT_EQ(zerosOutside({{8, 9}, {21, 21}, {25, 42}, {51, 76}, {251, 252}}), "");
 
-    inst.write16(1364, 0);
+    inst.write16(kRegDotAdjB_H9, 0);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(63, 7), "0120056");
 }
@@ -125,8 +127,8 @@ TEST_F(Upload, H9TimeCodeAndCounterSetValue)
 TEST_F(Upload, LowerCaseRepliesGiveTheSameImage)
 {
     sim::Instrument& inst = start(sim::Type::H9);
-    inst.write16(1376, 13);
-    inst.write16(1542, 0);
+    inst.write16(kRegOutputModeB_H9, 13);
+    inst.write16(kRegFuncType_H9, 0);
     EXPECT_EQ(upload(), ok());
     const QByteArray upper = byUploadBuf;
     inst.setFault(sim::Fault::lowerCase());
@@ -144,7 +146,8 @@ TEST_F(Upload, ValuesTheMapsDoNotHandleFailWithoutAMessage)
     };
     // A function group of 16 would be read as "0" by its last digit; a time code of 8;
     // an input mode of 8; a BCD digit "A" in a set value; an option of 0x1D.
-    for (const Bad& b : {Bad{1542, 0x10}, Bad{1114, 8}, Bad{1374, 8}, Bad{1116, 0x000A}, Bad{1176, 0x1D}}) {
+    for (const Bad& b : {Bad{kRegFuncType_H9, 0x10}, Bad{kRegTimeCodeA_H9, 8}, Bad{kRegCountInputModeB_H9, 8},
+                         Bad{kTimerSlotsA_H9[0].setValue, 0x000A}, Bad{kRegOutputModeA_H9, 0x1D}}) {
         SCOPED_TRACE(b.address);
         const std::uint16_t old = inst.read16(b.address);
         inst.write16(b.address, static_cast<std::uint16_t>(b.value));
@@ -167,21 +170,21 @@ TEST_F(Upload, InstrumentsItCannotRead)
 {
     sim::Instrument& inst = start(sim::Type::H7, 3);
     // A type code outside 1 to 4 is reported instead of an empty success.
-    inst.poke(1029, 5);
+    inst.poke(kRegDeviceType + 1, 5);
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
     EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "");
 
-    inst.poke(1029, 3);
-    inst.poke(1026, 0x26);
+    inst.poke(kRegDeviceType + 1, 3);
+    inst.poke(kRegFamily2, 0x26);
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(269)});
-    EXPECT_EQ(requests().back(), rd(1026));
+    EXPECT_EQ(requests().back(), rd(kRegFamily2));
 
     // A failed read shows the read's message only.
-    inst.poke(1026, 0x25);
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1026));
+    inst.poke(kRegFamily2, 0x25);
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegFamily2));
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
@@ -208,8 +211,8 @@ TEST_F(Identification, StopsAfterAFamilyMarkWhenItsCallerSaysSo)
 TEST_F(Upload, ReadBcdValueOfAnUnknownKindSendsNothing)
 {
     start(sim::Type::H9);
-    EXPECT_EQ(ReadBcdValue(1, 1116, 5), QByteArray());
-    EXPECT_EQ(ReadBcdValue(1, 1116, -1), QByteArray());
+    EXPECT_EQ(ReadBcdValue(1, kTimerSlotsA_H9[0].setValue, 5), QByteArray());
+    EXPECT_EQ(ReadBcdValue(1, kTimerSlotsA_H9[0].setValue, -1), QByteArray());
     EXPECT_TRUE(requests().empty());
 }
 
@@ -233,7 +236,7 @@ TEST_F(Upload, CommandRefusesASlaveIdOutOfRange)
 TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
 {
     sim::Instrument& inst = start(sim::Type::H8, 6);
-    inst.write16(1696, 2);
+    inst.write16(kRegCountInputMode_H7, 2);
     frmMDI& mdi = frmMDI::instance();
     boxes.autoAcknowledgeOk(false);
     boxes.answer(platform::MsgResult::Ok);
@@ -272,7 +275,7 @@ TEST_F(Upload, CommandUnloadsAnEditorItsLoaderRefused)
 {
     // A time range of 12 reaches the image as "C", which the 10-item list refuses.
     sim::Instrument& inst = start(sim::Type::H5, 0);
-    inst.write16(1088, 12);
+    inst.write16(kRegTimerRange_A_H5, 12);
     frmMDI::instance().mUpload_Click();
     dropDeferredDeletes();
     EXPECT_EQ(boxTexts(), (QStringList{res(263), "Failed to upload the settings!"}));
@@ -282,7 +285,7 @@ TEST_F(Upload, CommandUnloadsAnEditorItsLoaderRefused)
 TEST_F(Upload, CommandLoadsNothingAfterAFailedUpload)
 {
     sim::Instrument& inst = start(sim::Type::H9);
-    inst.setFault(sim::Fault::badLrc(), sim::FaultScope::atAddress(1542));
+    inst.setFault(sim::Fault::badLrc(), sim::FaultScope::atAddress(kRegFuncType_H9));
     nMacType = kMacTypeH7;
     frmMDI::instance().mUpload_Click();
     dropDeferredDeletes();
