@@ -3,6 +3,8 @@
 // changed in the instrument, and Compare names the parameter it belongs to.
 #include "acceptance/acceptance_fixture.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "editors/common/digit_label_array.h"
 #include "link/frmCommSetup.h"
 #include "support/form_access.h"
@@ -65,9 +67,9 @@ Typed typedValue(sim::Type type)
 {
     switch (type) {
     // Seconds and hundredths apart: 1234.56 s is 0x0056 and 0x1234.
-    case sim::Type::H9: return {"lblTimerSettingA", 1116, {0x56, 0x00, 0x34, 0x12}};
-    case sim::Type::H7: return {"lblCounterSetting_1st_H7", 1708, {0x56, 0x34, 0x12, 0x00}};
-    default: return {"lblTimerSetting_A_H5", 1098, {0x56, 0x34, 0x12, 0x00}};
+    case sim::Type::H9: return {"lblTimerSettingA", kTimerSlotsA_H9[0].setValue, {0x56, 0x00, 0x34, 0x12}};
+    case sim::Type::H7: return {"lblCounterSetting_1st_H7", kRegCounterSetting1_H7, {0x56, 0x34, 0x12, 0x00}};
+    default: return {"lblTimerSetting_A_H5", kRegTimerSetting_A_H5, {0x56, 0x34, 0x12, 0x00}};
     }
 }
 

@@ -3,6 +3,8 @@
 #include "acceptance/acceptance_fixture.h"
 
 #include "app/frmMDI.h"
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "monitor/frmLogging.h"
 #include "monitor/frmMonitoring.h"
 
@@ -33,14 +35,16 @@ LiveCase liveCase(sim::Type type)
 {
     switch (type) {
     case sim::Type::H9:
-        return {0, 1184, {{0x56, 0x00, 0x34, 0x12}, "123456", "1234.56     000000"},
+        return {0, kRegTimerPresentA_H9[0], {{0x56, 0x00, 0x34, 0x12}, "123456", "1234.56     000000"},
                 {{0x78, 0x00, 0x90, 0x56}, "569078", "5690.78     000000"}};
     case sim::Type::H5:
-        return {0, 1282, {{0x00, 0x12, 0x34}, "341200", "3412.00"}, {{0x00, 0x56, 0x78}, "785600", "7856.00"}};
+        return {0, kRegPresentValue_H5, {{0x00, 0x12, 0x34}, "341200", "3412.00"},
+                {{0x00, 0x56, 0x78}, "785600", "7856.00"}};
     case sim::Type::H7:
-        return {3, 2340, {{0x01, 0x00, 0x00}, "000001", "000001"}, {{0x45, 0x23, 0x01}, "012345", "012345"}};
+        return {3, kRegPresentValue1_H7, {{0x01, 0x00, 0x00}, "000001", "000001"},
+                {{0x45, 0x23, 0x01}, "012345", "012345"}};
     case sim::Type::H8:
-        return {6, 2340, {{0x07, 0x00, 0x00}, "000007", "000007     000000"},
+        return {6, kRegPresentValue1_H7, {{0x07, 0x00, 0x00}, "000007", "000007     000000"},
                 {{0x21, 0x00, 0x00}, "000021", "000021     000000"}};
     }
     return {};

@@ -4,6 +4,8 @@
 #include "acceptance/acceptance_fixture.h"
 
 #include "app/frmMDI.h"
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "editors/common/digit_label_array.h"
 #include "platform/strings.h"
 
@@ -59,10 +61,10 @@ TEST_F(Acceptance, UploadShowsTheInstrumentsSetAndSaves)
         sim::Bytes bytes;
     };
     const std::vector<Model>& all = models();
-    const Case cases[] = {{all[0], 0, 6, "lblTimerSettingA", 1116, {0x56, 0x00, 0x34, 0x12}},
-                          {all[1], 0, 2, "lblTimerSetting_A_H5", 1098, {0x56, 0x34, 0x12, 0x00}},
-                          {all[2], 3, 8, "lblCounterSetting_1st_H7", 1708, {0x56, 0x34, 0x12, 0x00}},
-                          {all[3], 0, 8, "lblTimerSetting_A_H5", 1098, {0x56, 0x34, 0x12, 0x00}}};
+    const Case cases[] = {{all[0], 0, 6, "lblTimerSettingA", kTimerSlotsA_H9[0].setValue, {0x56, 0x00, 0x34, 0x12}},
+                          {all[1], 0, 2, "lblTimerSetting_A_H5", kRegTimerSetting_A_H5, {0x56, 0x34, 0x12, 0x00}},
+                          {all[2], 3, 8, "lblCounterSetting_1st_H7", kRegCounterSetting1_H7, {0x56, 0x34, 0x12, 0x00}},
+                          {all[3], 0, 8, "lblTimerSetting_A_H5", kRegTimerSetting_A_H5, {0x56, 0x34, 0x12, 0x00}}};
     for (const Case& c : cases) {
         for (int mode = c.firstMode; mode <= c.lastMode; ++mode) {
             SCOPED_TRACE(testing::Message() << c.model.name << " mode " << mode);

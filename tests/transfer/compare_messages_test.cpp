@@ -1,5 +1,7 @@
 #include "transfer/compare_messages.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "platform/strings.h"
 #include "support/scripted_ui.h"
 
@@ -16,35 +18,35 @@ protected:
 
 TEST_F(CompareMessages, H9NamesJoinTwoIdsAndKeepBlanks)
 {
-    EXPECT_EQ(CompareMismatchName_H9(1114), "Time Range/Time Mode");
-    EXPECT_EQ(CompareMismatchName_H9(1028), "Type :  ");
+    EXPECT_EQ(CompareMismatchName_H9(kRegTimeCodeA_H9), "Time Range/Time Mode");
+    EXPECT_EQ(CompareMismatchName_H9(kRegDeviceType), "Type :  ");
     // Every byte of a multi-byte value carries the value's name.
-    EXPECT_EQ(CompareMismatchName_H9(1116), "Set Value");
-    EXPECT_EQ(CompareMismatchName_H9(1171), "Set Value");
-    EXPECT_EQ(CompareMismatchName_H9(1381), "Output Time");
-    EXPECT_EQ(CompareMismatchName_H9(1686), "Power Saving");
-    EXPECT_EQ(CompareMismatchName_H9(1544), "Device ID");
+    EXPECT_EQ(CompareMismatchName_H9(kTimerSlotsA_H9[0].setValue), "Set Value");
+    EXPECT_EQ(CompareMismatchName_H9(kTimerSlotsA_H9[7].setValue + 3), "Set Value");
+    EXPECT_EQ(CompareMismatchName_H9(kRegHoldCounterB_H9 + 3), "Output Time");
+    EXPECT_EQ(CompareMismatchName_H9(kRegPowerSaving_H9), "Power Saving");
+    EXPECT_EQ(CompareMismatchName_H9(kRegDeviceId_H9), "Device ID");
 }
 
 TEST_F(CompareMessages, AddressesInNoRowAreNamedByHexAddress)
 {
-    EXPECT_EQ(CompareMismatchName_H9(1115), "ADD:45B  Unknow");
-    EXPECT_EQ(CompareMismatchName_H9(1545), "ADD:609  Unknow");
-    for (long a : {1082L, 1083L, 1086L, 1087L})
+    EXPECT_EQ(CompareMismatchName_H9(kRegTimeCodeA_H9 + 1), "ADD:45B  Unknow");
+    EXPECT_EQ(CompareMismatchName_H9(kRegDeviceId_H9 + 1), "ADD:609  Unknow");
+    for (long a : {kRegKP_H5H7 + 2, kRegKP_H5H7 + 3, kRegWritePermission_H5H7, kRegWritePermission_H5H7 + 1})
         EXPECT_EQ(CompareMismatchName_H5H7(a), "ADD:" + QString::number(a, 16).toUpper() + "  Unknow");
-    EXPECT_EQ(CompareMismatchName_H5H7(1734), "ADD:6C6  Unknow");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegSign1_H7), "ADD:6C6  Unknow");
 }
 
 TEST_F(CompareMessages, H5H7Names)
 {
-    EXPECT_EQ(CompareMismatchName_H5H7(1098), "Set Value/Cycle Time");
-    EXPECT_EQ(CompareMismatchName_H5H7(1101), "Set Value/Cycle Time");
-    EXPECT_EQ(CompareMismatchName_H5H7(1120), "Time Range");
-    EXPECT_EQ(CompareMismatchName_H5H7(1123), "Time Range");
-    EXPECT_EQ(CompareMismatchName_H5H7(1074), "Function Selection");
-    EXPECT_EQ(CompareMismatchName_H5H7(1084), "Key Protection");
-    EXPECT_EQ(CompareMismatchName_H5H7(1711), "Set Value");
-    EXPECT_EQ(CompareMismatchName_H5H7(1730), "Auto-zero Time");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegTimerSetting_A_H5), "Set Value/Cycle Time");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegTimerSetting_A_H5 + 3), "Set Value/Cycle Time");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegTimerRangeOFF_B_H5), "Time Range");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegTimerRangeON_B_H5 + 1), "Time Range");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegFuncMode), "Function Selection");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegKeyProtect_H5H7), "Key Protection");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegCounterSetting1_H7 + 3), "Set Value");
+    EXPECT_EQ(CompareMismatchName_H5H7(kRegAuto2ZeroTime_freq_H7), "Auto-zero Time");
 }
 
 // The English name of every parameter, by its byte addresses.
@@ -55,31 +57,69 @@ struct Named {
 };
 
 constexpr Named kNamesH9[] = {
-    {1024, 1027, "Check number"}, {1028, 1028, "Type :  "}, {1114, 1114, "Time Range/Time Mode"},
-    {1116, 1171, "Set Value"}, {1172, 1175, "Output Time"}, {1176, 1177, "Output Mode"},
-    {1178, 1179, "Input Signal Width"}, {1356, 1357, "Counting Speed"}, {1358, 1359, "NPN / PNP Input Mode"},
-    {1360, 1363, "Prescale Value"}, {1364, 1365, "Decimal Point Position"}, {1366, 1373, "Set Value"},
-    {1374, 1375, "Input Mode"}, {1376, 1377, "Output Mode"}, {1378, 1381, "Output Time"},
-    {1542, 1543, "Function Selection"}, {1544, 1544, "Device ID"}, {1552, 1553, "Function Selection"},
-    {1554, 1555, "Output Mode"}, {1556, 1557, "Average Processing"}, {1574, 1577, "Startup Time"},
-    {1584, 1585, "Function Selection"}, {1586, 1593, "Set Value"}, {1594, 1597, "Output Mode"},
-    {1598, 1605, "Output Time"}, {1648, 1649, "Function Selection"}, {1650, 1653, "Set Value"},
-    {1654, 1657, "Output Time"}, {1658, 1659, "Output Mode"}, {1680, 1683, "Set Value"},
-    {1684, 1685, "Output Mode"}, {1686, 1687, "Power Saving"},
+    {kRegFamily1, kRegFamily2 + 1, "Check number"}, {kRegDeviceType, kRegDeviceType, "Type :  "},
+    {kRegTimeCodeA_H9, kRegTimeCodeA_H9, "Time Range/Time Mode"},
+    {kTimerSlotsA_H9[0].setValue, kTimerSlotsA_H9[7].setValue + 3, "Set Value"},
+    {kRegHoldTimeA_H9, kRegHoldTimeA_H9 + 3, "Output Time"},
+    {kRegOutputModeA_H9, kRegOutputModeA_H9 + 1, "Output Mode"},
+    {kRegSGWidth_H9, kRegSGWidth_H9 + 1, "Input Signal Width"},
+    {kRegMaxFreqB_H9, kRegMaxFreqB_H9 + 1, "Counting Speed"},
+    {kRegInputMethod_H9, kRegInputMethod_H9 + 1, "NPN / PNP Input Mode"},
+    {kRegMagnificationB_H9, kRegMagnificationB_H9 + 3, "Prescale Value"},
+    {kRegDotAdjB_H9, kRegDotAdjB_H9 + 1, "Decimal Point Position"},
+    {kRegCounterSettingUpB_H9, kRegCounterSettingDownB_H9 + 3, "Set Value"},
+    {kRegCountInputModeB_H9, kRegCountInputModeB_H9 + 1, "Input Mode"},
+    {kRegOutputModeB_H9, kRegOutputModeB_H9 + 1, "Output Mode"},
+    {kRegHoldCounterB_H9, kRegHoldCounterB_H9 + 3, "Output Time"},
+    {kRegFuncType_H9, kRegFuncType_H9 + 1, "Function Selection"}, {kRegDeviceId_H9, kRegDeviceId_H9, "Device ID"},
+    {kRegFuncB_H9, kRegFuncB_H9 + 1, "Function Selection"},
+    {kRegOutputModeB_F_H9, kRegOutputModeB_F_H9 + 1, "Output Mode"},
+    {kRegSampleAvgB_F_H9, kRegSampleAvgB_F_H9 + 1, "Average Processing"},
+    {kRegHoldCounterB_F_H9, kRegHoldCounterB_F_H9 + 3, "Startup Time"},
+    {kRegDualFunc_H9, kRegDualFunc_H9 + 1, "Function Selection"},
+    {kRegTimerSetting_T_Dual_0_H9, kRegTimerSetting_T_Dual_1_H9 + 3, "Set Value"},
+    {kRegOutputMode_T_Dual_0_H9, kRegOutputMode_T_Dual_1_H9 + 1, "Output Mode"},
+    {kRegHoldTime_T_Dual_0_H9, kRegHoldTime_T_Dual_1_H9 + 3, "Output Time"},
+    {kRegDualCounterMode_H9, kRegDualCounterMode_H9 + 1, "Function Selection"},
+    {kRegCounterSetting_C_Dual_0_H9, kRegCounterSetting_C_Dual_0_H9 + 3, "Set Value"},
+    {kRegHoldCounter_C_Dual_0_H9, kRegHoldCounter_C_Dual_0_H9 + 3, "Output Time"},
+    {kRegOutputMode_C_Dual_0_H9, kRegOutputMode_C_Dual_0_H9 + 1, "Output Mode"},
+    {kRegCounterSettingA_Dual_F_H9, kRegCounterSettingA_Dual_F_H9 + 3, "Set Value"},
+    {kRegOutputModeA_Dual_F_H9, kRegOutputModeA_Dual_F_H9 + 1, "Output Mode"},
+    {kRegPowerSaving_H9, kRegPowerSaving_H9 + 1, "Power Saving"},
 };
 
 constexpr Named kNamesH5H7[] = {
-    {1074, 1075, "Function Selection"}, {1076, 1077, "Input Signal Width"}, {1078, 1079, "NPN / PNP Input Mode"},
-    {1080, 1081, "Key Protect Level"}, {1084, 1085, "Key Protection"}, {1088, 1089, "Time Range"},
-    {1090, 1091, "Time Mode"}, {1092, 1093, "Output Mode"}, {1094, 1097, "Output Time"},
-    {1098, 1101, "Set Value/Cycle Time"}, {1102, 1103, "ON Duty Ratio"}, {1120, 1123, "Time Range"},
-    {1124, 1125, "Time Mode"}, {1126, 1127, "ON/OFF Start Mode"}, {1128, 1135, "Set Value"},
-    {1152, 1153, "Setting Method"}, {1154, 1155, "Time Range"}, {1156, 1157, "Output Mode"},
-    {1158, 1165, "Set Value"}, {1696, 1697, "Input Mode"}, {1698, 1699, "Output Mode"},
-    {1700, 1701, "Counting Speed"}, {1702, 1703, "Decimal Point Position"}, {1704, 1707, "Prescale Value"},
-    {1708, 1715, "Set Value"}, {1716, 1723, "Output Time"}, {1724, 1725, "Input Mode"},
-    {1726, 1727, "Output Mode"}, {1728, 1729, "Average Processing"}, {1730, 1731, "Auto-zero Time"},
-    {1732, 1733, "Startup Time"},
+    {kRegFuncMode, kRegFuncMode + 1, "Function Selection"},
+    {kRegSGWidth_H5H7, kRegSGWidth_H5H7 + 1, "Input Signal Width"},
+    {kRegInputMethod_H5H7, kRegInputMethod_H5H7 + 1, "NPN / PNP Input Mode"},
+    {kRegKP_H5H7, kRegKP_H5H7 + 1, "Key Protect Level"},
+    {kRegKeyProtect_H5H7, kRegKeyProtect_H5H7 + 1, "Key Protection"},
+    {kRegTimerRange_A_H5, kRegTimerRange_A_H5 + 1, "Time Range"},
+    {kRegTimerDir_A_H5, kRegTimerDir_A_H5 + 1, "Time Mode"},
+    {kRegOutputMode_A_H5, kRegOutputMode_A_H5 + 1, "Output Mode"},
+    {kRegHoldTime_A_H5, kRegHoldTime_A_H5 + 3, "Output Time"},
+    {kRegTimerSetting_A_H5, kRegTimerSetting_A_H5 + 3, "Set Value/Cycle Time"},
+    {kRegDutyRatio_A_H5, kRegDutyRatio_A_H5 + 1, "ON Duty Ratio"},
+    {kRegTimerRangeOFF_B_H5, kRegTimerRangeON_B_H5 + 1, "Time Range"},
+    {kRegTimerDir_B_H5, kRegTimerDir_B_H5 + 1, "Time Mode"},
+    {kRegOutputMode_B_H5, kRegOutputMode_B_H5 + 1, "ON/OFF Start Mode"},
+    {kRegSettingValueOFF_B_H5, kRegSettingValueON_B_H5 + 3, "Set Value"},
+    {kRegSettingMode_C_H5, kRegSettingMode_C_H5 + 1, "Setting Method"},
+    {kRegTimerRange_C_H5, kRegTimerRange_C_H5 + 1, "Time Range"},
+    {kRegOutputMode_C_H5, kRegOutputMode_C_H5 + 1, "Output Mode"},
+    {kRegSV1_C_H5, kRegSV2_C_H5 + 3, "Set Value"}, {kRegCountInputMode_H7, kRegCountInputMode_H7 + 1, "Input Mode"},
+    {kRegOutputMode_H7, kRegOutputMode_H7 + 1, "Output Mode"},
+    {kRegMaxFreq_H7, kRegMaxFreq_H7 + 1, "Counting Speed"},
+    {kRegDotAdj_H7, kRegDotAdj_H7 + 1, "Decimal Point Position"},
+    {kRegMagnification_H7, kRegMagnification_H7 + 3, "Prescale Value"},
+    {kRegCounterSetting1_H7, kRegCounterSetting2_H7 + 3, "Set Value"},
+    {kRegHoldCounter1_H7, kRegHoldCounter2_H7 + 3, "Output Time"},
+    {kRegDualInputMode_H7, kRegDualInputMode_H7 + 1, "Input Mode"},
+    {kRegOutputMode_freq_H7, kRegOutputMode_freq_H7 + 1, "Output Mode"},
+    {kRegSampleAvg_freq_H7, kRegSampleAvg_freq_H7 + 1, "Average Processing"},
+    {kRegAuto2ZeroTime_freq_H7, kRegAuto2ZeroTime_freq_H7 + 1, "Auto-zero Time"},
+    {kRegDelay2StartTime_freq_H7, kRegDelay2StartTime_freq_H7 + 1, "Startup Time"},
 };
 
 template <std::size_t N>
@@ -122,7 +162,7 @@ TEST_F(CompareMessages, BoxTextTitleAndIcon)
 TEST_F(CompareMessages, NamesFollowTheLanguage)
 {
     platform::setLanguage(platform::Language::SimplifiedChinese);
-    EXPECT_EQ(CompareMismatchName_H9(1114),
+    EXPECT_EQ(CompareMismatchName_H9(kRegTimeCodeA_H9),
               platform::resString(307, platform::Language::SimplifiedChinese) + "/"
                   + platform::resString(308, platform::Language::SimplifiedChinese));
     platform::setLanguage(platform::Language::English);
