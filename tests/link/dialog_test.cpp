@@ -2,6 +2,7 @@
 #include "link_fixture.h"
 
 #include "app/frmMDI.h"
+#include "core/common_registers.h"
 #include "link/comm_status.h"
 #include "link/modbus_ascii.h"
 #include "platform/strings.h"
@@ -290,7 +291,8 @@ protected:
             if (it == types.end())
                 return {};
             const int type = it->second;
-            return InstrumentReply(frame, [type](int reg) { return reg == 1028 ? type * 256 + 0x0A : 0x25; });
+            return InstrumentReply(frame,
+                                   [type](int reg) { return reg == kRegDeviceType ? type * 256 + 0x0A : kFamilyMark; });
         };
     }
 
@@ -324,7 +326,7 @@ TEST_F(Search, ListsTypes2To4InIdOrderAndSelectsTheFirst)
     EXPECT_EQ(commSettings.nFoundDeviceIndex, 0);
     EXPECT_EQ(commSettings.nSlaveID, 1) << "the search stores no slave ID";
     EXPECT_EQ(fake.line().frames.size(), 255);
-    EXPECT_EQ(fake.line().frames.value(254), BuildAsciiFrame(ReadRequestText(255, 1028, 1)));
+    EXPECT_EQ(fake.line().frames.value(254), BuildAsciiFrame(ReadRequestText(255, kRegDeviceType, 1)));
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_EQ(commState.bSilentComm, 1);
     EXPECT_FALSE(fake.line().open);

@@ -1,6 +1,8 @@
 // The monitoring window driven as a user drives it, against the simulated instrument.
 #include "monitor_window.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
 #include "core/machine_type.h"
 #include "monitor/value_log.h"
 
@@ -9,8 +11,8 @@ using montest::MonitorWindow;
 TEST_F(MonitorWindow, H9StartPollAndStop)
 {
     sim::Instrument& dev = instrument(sim::Type::H9);
-    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
-    dev.pokeBytes(1498, {0x10});
+    dev.pokeBytes(kRegTimerPresentA_H9[0], {0x56, 0x00, 0x34, 0x12});
+    dev.pokeBytes(kRegLamps_H9, {0x10});
     frmMonitoring& f = window();
     EXPECT_EQ(f.property("Tag").toString(), "4");
     EXPECT_EQ(f.windowTitle(), "Monitor");
@@ -94,25 +96,25 @@ INSTANTIATE_TEST_SUITE_P(
     Monitor, EveryType,
     ::testing::Values(
         TypeCase{"H9_2stage", sim::Type::H9, 5,
-                 [](sim::Instrument& d) { d.pokeBytes(1608, {0x21, 0x00, 0x43, 0x65}); },
+                 [](sim::Instrument& d) { d.pokeBytes(kRegTwoStagePresent_H9, {0x21, 0x00, 0x43, 0x65}); },
                  "2-stage Timer\nTime Range : 0 ~ 999999 Sec\nTime Mode : Up\n", "~2-stage Timer\n", "654321", ""},
         TypeCase{"H9_dualTacho", sim::Type::H9, 6,
-                 [](sim::Instrument& d) { d.pokeBytes(1564, {0x07, 0x00, 0x00, 0x00}); },
+                 [](sim::Instrument& d) { d.pokeBytes(kRegTachoPresentA_H9, {0x07, 0x00, 0x00, 0x00}); },
                  "Tachometer\nOutput Mode : 0\n", "~Tachometer\nAverage Processing : OFF\n", "000007", ""},
         TypeCase{"H5_timer", sim::Type::H5, 0,
-                 [](sim::Instrument& d) { d.pokeBytes(1282, {0x00, 0x12, 0x34}); },
+                 [](sim::Instrument& d) { d.pokeBytes(kRegPresentValue_H5, {0x00, 0x12, 0x34}); },
                  "Output Mode : A : Signal ON delay 1\nOutput Time : Hold\n", "", "3412.00", ""},
         TypeCase{"H5_twin", sim::Type::H5, 1, {}, "Twin Timer\nOFF Time Range : 0.01 s ~ 9999.99 s\n", "",
                  "0000.00", ""},
         TypeCase{"H7_total", sim::Type::H7, 5,
                  [](sim::Instrument& d) {
-                     d.pokeBytes(2340, {0x01, 0x00, 0x00});
-                     d.pokeBytes(2346, {0x02, 0x00, 0x00});
+                     d.pokeBytes(kRegPresentValue1_H7, {0x01, 0x00, 0x00});
+                     d.pokeBytes(kRegPresentValue2_H7, {0x02, 0x00, 0x00});
                  },
                  "1-stage Counter\nInput Mode : UP\n", "Type :   : QD-Max731\nFunction Selection : Total counter",
                  "000001", "000002"},
         TypeCase{"H8_twinTimer", sim::Type::H8, 1, {}, "Function Selection : Twin Timer\n", "", "0000.00", ""},
-        TypeCase{"H8_batch", sim::Type::H8, 6, [](sim::Instrument& d) { d.pokeBytes(2346, {0x09}); },
+        TypeCase{"H8_batch", sim::Type::H8, 6, [](sim::Instrument& d) { d.pokeBytes(kRegPresentValue2_H7, {0x09}); },
                  "Function Selection : 1-stage Counter\n", "~Batch counter", "000000", "000009"}),
     [](const ::testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
 
@@ -143,16 +145,16 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
 
     // An H8 in a function mode no reader serves.
     startShows("Wrong machine type !", "H8 mode 9");
-    EXPECT_EQ(dev.requests().back().address, 1074);
+    EXPECT_EQ(dev.requests().back().address, kRegFuncMode);
 
-    dev.poke(1029, 5);
+    dev.poke(kRegDeviceType + 1, 5);
     startShows("Wrong machine type !", "type 5");
-    dev.poke(1029, 4);
+    dev.poke(kRegDeviceType + 1, 4);
 
-    dev.poke(1026, 0x24);
+    dev.poke(kRegFamily2, 0x24);
     startShows("Memory address error ! ", "no 0x25");
-    EXPECT_EQ(dev.requests().back().address, 1026);
-    dev.poke(1026, 0x25);
+    EXPECT_EQ(dev.requests().back().address, kRegFamily2);
+    dev.poke(kRegFamily2, 0x25);
 
     // The next start opens the port afresh: no "COM port has been opened.".
     dev.setFunctionMode(3);
@@ -163,7 +165,7 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
     clickStop();
 
     // A read that fails during the start: the link's own message, the port closed.
-    dev.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1696));
+    dev.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegCountInputMode_H7));
     startShows("Time out !", "time-out in the start");
     EXPECT_TRUE(commState.bSilentComm);
 }
@@ -172,12 +174,12 @@ TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
 {
     sim::Instrument& dev = instrument(sim::Type::H7, 3);
     commSettings.nTimeOut = 3000;
-    dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(1026));
+    dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(kRegFamily2));
     frmMonitoring& f = window();
     QTimer stopper;
     stopper.setInterval(5);
     QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (!dev.requests().empty() && dev.requests().back().address == 1026) {
+        if (!dev.requests().empty() && dev.requests().back().address == kRegFamily2) {
             stopper.stop();
             clickStop();
         }
@@ -202,17 +204,17 @@ TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
 {
     sim::Instrument& dev = instrument(sim::Type::H9);
     commSettings.nTimeOut = 1000;
-    dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});
+    dev.pokeBytes(kRegTimerPresentA_H9[0], {0x56, 0x00, 0x34, 0x12});
     frmMonitoring& f = window();
     QPointer<frmMonitoring> guard(&f);
     QElapsedTimer t;
     // `act` runs once the poll waits for a slow lamp register.
     const auto underTheLampRead = [&](const std::function<void()>& act) {
-        dev.setFault(sim::Fault::delay(800), sim::FaultScope::atAddress(1498));
+        dev.setFault(sim::Fault::delay(800), sim::FaultScope::atAddress(kRegLamps_H9));
         QTimer watcher;
         watcher.setInterval(5);
         QObject::connect(&watcher, &QTimer::timeout, [&] {
-            if (dev.requests().back().address == 1498) {
+            if (dev.requests().back().address == kRegLamps_H9) {
                 watcher.stop();
                 t.start();
                 act();
@@ -226,7 +228,7 @@ TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
     ASSERT_TRUE(waitPolls(2));
     ASSERT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
     // Stop: the poll has read a new present value, but nothing of it is drawn.
-    dev.pokeBytes(1184, {0x00, 0x00, 0x00, 0x09});
+    dev.pokeBytes(kRegTimerPresentA_H9[0], {0x00, 0x00, 0x00, 0x09});
     ASSERT_TRUE(underTheLampRead([&] { clickStop(); }));
     QTest::qWait(50);
     EXPECT_LT(t.elapsed(), 400);

@@ -4,6 +4,9 @@
 #include "instrument_sim.h"
 #include "pty_client.h"
 
+#include "core/h5h7_registers.h"
+#include "core/h9_registers.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -72,12 +75,12 @@ public:
     }
     // RST1 RST2 OUT1 OUT2 as the lamp row of an H5 and of an H7 shows them.
     std::string h5Lamps() {
-        return std::string{bit(1065, 3) ? '1' : '0', '0', bit(1060, 0) ? '1' : '0', '0', bit(1290, 3) ? '1' : '0', '0',
-                           bit(1290, 4) ? '1' : '0'};
+        return std::string{bit(kRegRst1Lamp_H5, 3) ? '1' : '0', '0', bit(kRegRst2Lamp_H5, 0) ? '1' : '0', '0',
+                           bit(kRegOutLamps_H5H7, 3) ? '1' : '0', '0', bit(kRegOutLamps_H5H7, 4) ? '1' : '0'};
     }
     std::string h7Lamps() {
-        const int out = lowByte(1290);
-        const int rst = lowByte(1292);
+        const int out = lowByte(kRegOutLamps_H5H7);
+        const int rst = lowByte(kRegRstLamps_H7);
         return std::string{rst & 1 ? '0' : '1', '0', rst & 2 ? '0' : '1', '0', out & 8 ? '1' : '0', '0',
                            out & 16 ? '1' : '0'};
     }
@@ -93,107 +96,107 @@ public:
 TEST(SimLive, H9TimerWithCounterOrTachometer) {
     Panel p(Type::H9, 0);
     // Time code 0: hundredths of a second, up; the counter with two decimals counts up.
-    p.inst.poke(1364, 2);
+    p.inst.poke(kRegDotAdjB_H9, 2);
     p.at(1500ms);
-    EXPECT_EQ(p.twoRegisterRow(1184), "000150");
-    EXPECT_EQ(p.channelBRow(1504, 2), "000015");  // 15 counts shown as 0000.15
-    EXPECT_TRUE(p.bit(1248, 0));                  // ON/OFF while timing
-    EXPECT_EQ(p.lowByte(1498) & 0x30, 0);
+    EXPECT_EQ(p.twoRegisterRow(kRegTimerPresentA_H9[0]), "000150");
+    EXPECT_EQ(p.channelBRow(kRegCounterPresentUpB_H9, 2), "000015");  // 15 counts shown as 0000.15
+    EXPECT_TRUE(p.bit(kRegOnOff_H9, 0));                              // ON/OFF while timing
+    EXPECT_EQ(p.lowByte(kRegLamps_H9) & 0x30, 0);
     p.at(6000ms);
-    EXPECT_EQ(p.twoRegisterRow(1184), "000600");
-    EXPECT_EQ(p.channelBRow(1504, 2), "000060");
-    EXPECT_EQ(p.lowByte(1498) & 0x30, 0x10);  // OUT1
+    EXPECT_EQ(p.twoRegisterRow(kRegTimerPresentA_H9[0]), "000600");
+    EXPECT_EQ(p.channelBRow(kRegCounterPresentUpB_H9, 2), "000060");
+    EXPECT_EQ(p.lowByte(kRegLamps_H9) & 0x30, 0x10);  // OUT1
     p.at(9000ms);
-    EXPECT_EQ(p.twoRegisterRow(1184), "000800");  // time up: holds
-    EXPECT_FALSE(p.bit(1248, 0));
-    EXPECT_EQ(p.lowByte(1498) & 0x30, 0x30);
+    EXPECT_EQ(p.twoRegisterRow(kRegTimerPresentA_H9[0]), "000800");  // time up: holds
+    EXPECT_FALSE(p.bit(kRegOnOff_H9, 0));
+    EXPECT_EQ(p.lowByte(kRegLamps_H9) & 0x30, 0x30);
 
     // Time code 3 (seconds, down) in its own register with the integer layout; a down-counting input
     // mode moves the counter to 1510.
-    p.inst.poke(1114, 3);
-    p.inst.poke(1374, 3);
-    p.inst.poke(1364, 0);
+    p.inst.poke(kRegTimeCodeA_H9, 3);
+    p.inst.poke(kRegCountInputModeB_H9, 3);
+    p.inst.poke(kRegDotAdjB_H9, 0);
     p.at(3200ms);
-    EXPECT_EQ(p.timerIntegerRow(1200), "000005");
-    EXPECT_EQ(p.channelBRow(1510, 0), "000048");
+    EXPECT_EQ(p.timerIntegerRow(kRegTimerPresentA_H9[3]), "000005");
+    EXPECT_EQ(p.channelBRow(kRegCounterPresentDownB_H9, 0), "000048");
 
     // The tachometer's rate rises to mid-cycle; with three decimals it shows the fraction.
     p.inst.setFunctionMode(1);
-    p.inst.poke(1364, 3);
+    p.inst.poke(kRegDotAdjB_H9, 3);
     p.at(2500ms);
-    EXPECT_EQ(p.channelBRow(1562, 3), "125000");
+    EXPECT_EQ(p.channelBRow(kRegTachoPresentB_H9, 3), "125000");
     p.at(5000ms);
-    EXPECT_EQ(p.channelBRow(1562, 0), "000150");
+    EXPECT_EQ(p.channelBRow(kRegTachoPresentB_H9, 0), "000150");
 }
 
 TEST(SimLive, H9DualFunctions) {
     Panel p(Type::H9, 2);  // counter + total counter
     p.at(12000ms);         // second cycle, 2 s in
-    EXPECT_EQ(p.twoRegisterRow(1664), "000100");  // 80 + 20
-    EXPECT_EQ(p.channelBRow(1504, 0), "000020");
+    EXPECT_EQ(p.twoRegisterRow(kRegDualCounterPresent_H9), "000100");  // 80 + 20
+    EXPECT_EQ(p.channelBRow(kRegCounterPresentUpB_H9, 0), "000020");
     p.inst.setFunctionMode(3);  // batch counter: one batch done, the second after time up
-    EXPECT_EQ(p.twoRegisterRow(1664), "000001");
+    EXPECT_EQ(p.twoRegisterRow(kRegDualCounterPresent_H9), "000001");
     p.at(18500ms);
-    EXPECT_EQ(p.twoRegisterRow(1664), "000002");
+    EXPECT_EQ(p.twoRegisterRow(kRegDualCounterPresent_H9), "000002");
 
     p.inst.setFunctionMode(5);  // 2-stage timer, whole seconds
     p.at(4500ms);
-    EXPECT_EQ(p.twoRegisterRow(1608), "000004");
-    EXPECT_TRUE(p.bit(1248, 0));
+    EXPECT_EQ(p.twoRegisterRow(kRegTwoStagePresent_H9), "000004");
+    EXPECT_TRUE(p.bit(kRegOnOff_H9, 0));
 
     p.inst.setFunctionMode(6);  // dual tachometer: display A reads the same rate at 1564
     p.at(5000ms);
-    EXPECT_EQ(p.twoRegisterRow(1564), "000150");
-    EXPECT_EQ(p.channelBRow(1562, 0), "000150");
+    EXPECT_EQ(p.twoRegisterRow(kRegTachoPresentA_H9), "000150");
+    EXPECT_EQ(p.channelBRow(kRegTachoPresentB_H9, 0), "000150");
 }
 
 TEST(SimLive, H5TimerModes) {
     Panel p(Type::H5, 0);
     p.at(1234ms);
-    EXPECT_EQ(p.timerRow(1282), "000123");  // range 0: hundredths
-    EXPECT_EQ(p.lowByte(1234) & 0x15, 0x01);
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "000123");  // range 0: hundredths
+    EXPECT_EQ(p.lowByte(kRegStatus_H5) & 0x15, 0x01);
     EXPECT_EQ(p.h5Lamps(), "0000000");
-    EXPECT_GT(p.lowByte(1264), 0);
+    EXPECT_GT(p.lowByte(kRegCount_H5), 0);
     p.at(8600ms);
-    EXPECT_EQ(p.timerRow(1282), "000800");
-    EXPECT_EQ(p.lowByte(1234) & 0x15, 0x10);  // time up
-    EXPECT_EQ(p.lowByte(1264), 0);
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "000800");
+    EXPECT_EQ(p.lowByte(kRegStatus_H5) & 0x15, 0x10);  // time up
+    EXPECT_EQ(p.lowByte(kRegCount_H5), 0);
     EXPECT_EQ(p.h5Lamps(), "0000101");
     p.at(9700ms);
     EXPECT_EQ(p.h5Lamps(), "1010101");
-    EXPECT_EQ(p.lowByte(1234) & 0x04, 0x04);
+    EXPECT_EQ(p.lowByte(kRegStatus_H5) & 0x04, 0x04);
 
     // Range 3 (min:s) counting down from 8 s; range 9 in thousandths.
-    p.inst.poke(1088, 3);
-    p.inst.poke(1090, 1);
+    p.inst.poke(kRegTimerRange_A_H5, 3);
+    p.inst.poke(kRegTimerDir_A_H5, 1);
     p.at(2500ms);
-    EXPECT_EQ(p.timerRow(1282), "000005");
-    p.inst.poke(1088, 9);
-    p.inst.poke(1090, 0);
-    EXPECT_EQ(p.timerRow(1282), "002500");
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "000005");
+    p.inst.poke(kRegTimerRange_A_H5, 9);
+    p.inst.poke(kRegTimerDir_A_H5, 0);
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "002500");
 
     // Twin timer: the phase bytes flip at 5 s; the lower row carries the running phase's set value.
     p.inst.setFunctionMode(1);
-    p.inst.pokeBytes(1128, {0x34, 0x12, 0x00, 0x00});  // OFF set value 001234
-    p.inst.pokeBytes(1132, {0x78, 0x56, 0x00, 0x00});  // ON set value 005678
-    p.inst.poke(1122, 2);                              // ON range in seconds
+    p.inst.pokeBytes(kRegSettingValueOFF_B_H5, {0x34, 0x12, 0x00, 0x00});  // OFF set value 001234
+    p.inst.pokeBytes(kRegSettingValueON_B_H5, {0x78, 0x56, 0x00, 0x00});   // ON set value 005678
+    p.inst.poke(kRegTimerRangeON_B_H5, 2);                                 // ON range in seconds
     p.at(2000ms);
-    EXPECT_EQ(p.lowByte(1664), 0);
-    EXPECT_EQ(p.lowByte(2048), 0);
-    EXPECT_EQ(p.timerRow(1282), "000200");
-    EXPECT_EQ(p.timerRow(1286), "001234");
+    EXPECT_EQ(p.lowByte(kRegTwinPhaseUpper_H5), 0);
+    EXPECT_EQ(p.lowByte(kRegTwinPhaseLower_H5), 0);
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "000200");
+    EXPECT_EQ(p.timerRow(kRegTwinValue_H5), "001234");
     p.at(8000ms);
-    EXPECT_EQ(p.lowByte(1664), 1);
-    EXPECT_EQ(p.timerRow(1282), "000003");
-    EXPECT_EQ(p.timerRow(1286), "005678");
+    EXPECT_EQ(p.lowByte(kRegTwinPhaseUpper_H5), 1);
+    EXPECT_EQ(p.timerRow(kRegPresentValue_H5), "000003");
+    EXPECT_EQ(p.timerRow(kRegTwinValue_H5), "005678");
     EXPECT_EQ(p.h5Lamps().substr(4), "101");
 }
 
 TEST(SimLive, H7CounterModes) {
     Panel p(Type::H7, 3);
-    p.inst.poke(1696, 1);  // DOWN: into negative counts
+    p.inst.poke(kRegCountInputMode_H7, 1);  // DOWN: into negative counts
     p.at(2000ms);
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "-00020");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "-00020");
     EXPECT_EQ(p.h7Lamps(), "0000000");
     p.at(9200ms);
     EXPECT_EQ(p.h7Lamps(), "0010101");
@@ -201,44 +204,44 @@ TEST(SimLive, H7CounterModes) {
     EXPECT_EQ(p.h7Lamps(), "1010101");
 
     p.inst.setFunctionMode(5);  // total counter: the second value carries on over the cycles
-    p.inst.poke(1696, 0);
+    p.inst.poke(kRegCountInputMode_H7, 0);
     p.at(13000ms);
-    std::string block = p.data(2340, 6);
+    std::string block = p.data(kRegPresentValue1_H7, 6);
     EXPECT_EQ(Panel::signedRow(block, 0, 4), "000030");
     EXPECT_EQ(Panel::signedRow(block, 6, 10), "000110");
 
     p.inst.setFunctionMode(7);  // dual counter, SUB
-    p.inst.poke(1724, 1);
+    p.inst.poke(kRegDualInputMode_H7, 1);
     p.at(5000ms);
-    block = p.data(2352, 6);
+    block = p.data(kRegDualPresentUpper_H7, 6);
     EXPECT_EQ(Panel::signedRow(block, 0, 4), "000020");
     EXPECT_EQ(Panel::signedRow(block, 6, 10), "000030");  // 50 - 20
 
     p.inst.setFunctionMode(8);  // tachometer with one decimal: 125.0
-    p.inst.poke(1702, 1);
+    p.inst.poke(kRegDotAdj_H7, 1);
     p.at(2500ms);
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "001250");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "001250");
 }
 
 TEST(SimLive, FreezeClockAndRestart) {
     Panel p(Type::H8, 4);  // an H8 in a counter mode animates as a counter
     p.at(3000ms);
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "000030");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "000030");
 
     // Frozen, a poked value stays through reads whatever the time.
     p.inst.setAnimated(false);
-    p.inst.pokeBytes(2340, {0x56, 0x34, 0x12});
+    p.inst.pokeBytes(kRegPresentValue1_H7, {0x56, 0x34, 0x12});
     p.at(7000ms);
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "123456");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "123456");
     p.inst.updateLiveRegisters();  // on request it still computes
-    EXPECT_EQ(p.inst.peek(2340), 0x70);
+    EXPECT_EQ(p.inst.peek(kRegPresentValue1_H7), 0x70);
     p.inst.setAnimated(true);
 
     // The download's begin register restarts the cycle at the present time.
     EXPECT_EQ(p.client->transact(sim::buildFrame({1, 0x06, 0x04, 0xD2, 0, 0})), sim::buildFrame({1, 0x06, 0x04, 0xD2, 0, 0}));
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "000000");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "000000");
     p.at(8000ms);
-    EXPECT_EQ(Panel::signedRow(p.data(2340, 6), 0, 4), "000010");
+    EXPECT_EQ(Panel::signedRow(p.data(kRegPresentValue1_H7, 6), 0, 4), "000010");
 
     // The real clock runs on from a fixed time.
     p.inst.resumeClock();
@@ -257,7 +260,7 @@ TEST(SimCommandLine, ModesPerType) {
         EXPECT_EQ(r.options.mode, mode) << name;
         EXPECT_TRUE(r.options.animate);
     }
-    EXPECT_EQ(sim::Instrument(Type::H7).peek(1074), 3);
+    EXPECT_EQ(sim::Instrument(Type::H7).peek(kRegFuncMode), 3);
 
     // Modes a type lacks are refused, whichever option comes first.
     for (auto [name, mode] : {std::pair{"H5", "3"}, {"H7", "0"}, {"H7", "9"}, {"H8", "9"}, {"H9", "7"}}) {
@@ -277,7 +280,7 @@ TEST(SimCommandLine, ModesPerType) {
 
     // An H9's mode goes into its selection registers.
     sim::Instrument h9(Type::H9, 1, 3);
-    EXPECT_EQ(h9.peekBytes(1542, 1), Bytes{1});
-    EXPECT_EQ(h9.peek(1584), 1);
-    EXPECT_EQ(h9.peek(1648), 1);
+    EXPECT_EQ(h9.peekBytes(kRegFuncType_H9, 1), Bytes{1});
+    EXPECT_EQ(h9.peek(kRegDualFunc_H9), 1);
+    EXPECT_EQ(h9.peek(kRegDualCounterMode_H9), 1);
 }

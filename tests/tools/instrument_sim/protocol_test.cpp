@@ -1,6 +1,8 @@
 #include "instrument_sim.h"
 #include "pty_client.h"
 
+#include "core/h5h7_registers.h"
+
 #include <gtest/gtest.h>
 
 using namespace simtest;
@@ -48,10 +50,10 @@ TEST(SimInstrument, IdentificationOfEveryType) {
         inst.start();
         PtyClient client(inst.path());
         // 1024 .. 1031 as four registers, then the mode and write-permission bytes.
-        EXPECT_EQ(client.transact(readReq(7, 1024, 4)), buildFrame({7, 3, 8, 0, 0x25, 0, 0x25, Bytes::value_type(code),
-                                                                   0x0A, 0, 0}));
-        EXPECT_EQ(client.transact(readReq(7, 1074, 1)), buildFrame({7, 3, 2, 0, 5}));
-        EXPECT_EQ(client.transact(readReq(7, 1086, 1)), buildFrame({7, 3, 2, 0, 1}));
+        EXPECT_EQ(client.transact(readReq(7, kRegFamily1, 4)),
+                  buildFrame({7, 3, 8, 0, 0x25, 0, 0x25, Bytes::value_type(code), 0x0A, 0, 0}));
+        EXPECT_EQ(client.transact(readReq(7, kRegFuncMode, 1)), buildFrame({7, 3, 2, 0, 5}));
+        EXPECT_EQ(client.transact(readReq(7, kRegWritePermission_H5H7, 1)), buildFrame({7, 3, 2, 0, 1}));
     }
 }
 
