@@ -215,7 +215,8 @@ TEST_F(H9Monitor, DualCounterPollAndAnUnknownGroup)
 TEST_F(H9Monitor, TimerReadsTheRegistersOfItsTimeCode)
 {
     // Every time code's registers hold a value of their own (first digit = the code),
-    // with 9s in the byte the code's layout leaves unused.
+    // with 9s in the byte the code's layout leaves unused. The addresses are written
+    // out, not taken from the register map, so that a wrong entry there fails here.
     constexpr int kPresent[8] = {1184, 1188, 1194, 1200, 1208, 1216, 1226, 1236};
     constexpr int kSet[8] = {1116, 1120, 1126, 1132, 1140, 1148, 1158, 1168};
     const auto pokeRow = [&](int address, int code, const DigitRow& d) {
@@ -234,7 +235,7 @@ TEST_F(H9Monitor, TimerReadsTheRegistersOfItsTimeCode)
         pokeRow(kSet[code], code, set(code));
     }
     for (int code = 0; code < 8; ++code) {
-        src.poke(1114, {code});
+        src.poke(kRegTimeCodeA_H9, {code});
         ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0) << "time code " << code;
         src.log.clear();
         ASSERT_EQ(UpdateMonitorPanel_H9(src), 0) << "time code " << code;
