@@ -79,7 +79,7 @@ void frmMDI::mOpen_Click()
         CommonDialog1.Filter = QString::fromLatin1(settings_file::kDialogFilter);
         const int shown = CommonDialog1.ShowOpen();
         if (shown != platform::kDialogAccepted) {
-            failed(shown == platform::kDialogCancelled ? 0 : 18);
+            failed(shown == platform::kDialogCancelled ? 0 : kOpenFailed);
             return;
         }
     }
@@ -93,16 +93,16 @@ void frmMDI::mOpen_Click()
 
     const std::optional<int> version = readVersion(byFileBuf);
     if (!version) {
-        failed(18);
+        failed(kOpenFailed);
         return;
     }
     if (*version != settings_image::kVersion) {
-        failed(19);
+        failed(kWrongVersion);
         return;
     }
     const TypeEntry* type = findType(byFileBuf);
     if (!type) {
-        failed(18);
+        failed(kOpenFailed);
         return;
     }
 
@@ -117,11 +117,11 @@ void frmMDI::mOpen_Click()
     default: timerLayout = settings_image::readDecimal(byFileBuf.at(31)) < 3; break;
     }
     if (h9)
-        commState.nErrCode = LoadFileImage_H9(byFileBuf, 18);
+        commState.nErrCode = LoadFileImage_H9(byFileBuf, kOpenFailed);
     else if (timerLayout)
-        commState.nErrCode = LoadFileImage_H5(byFileBuf, 18);
+        commState.nErrCode = LoadFileImage_H5(byFileBuf, kOpenFailed);
     else
-        commState.nErrCode = LoadFileImage_H7(byFileBuf, 18);
+        commState.nErrCode = LoadFileImage_H7(byFileBuf, kOpenFailed);
     if (commState.nErrCode != 0) {
         // The loader has already taken its half-filled editor away.
         failed(commState.nErrCode);

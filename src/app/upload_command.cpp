@@ -17,12 +17,6 @@
 #include "settings_file/settings_image.h"
 #include "transfer/frmWriteProcess1.h"
 
-namespace {
-
-constexpr int kUploadFailed = 21;
-
-} // namespace
-
 void frmMDI::mUpload_Click()
 {
     // No transfer while the monitoring window holds the line.
@@ -31,7 +25,7 @@ void frmMDI::mUpload_Click()
     core::SetStatusPanel(4, platform::LoadResString(250));
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
         core::SetStatusPanel(4, platform::LoadResString(255));
-        ShowErrorMessage(22);
+        ShowErrorMessage(kWrongDeviceId);
         return;
     }
     LockUi(this);

@@ -250,24 +250,24 @@ void frmCommSetup::ApplySettings(bool& failed)
     failed = true;
     for (QComboBox* box : {cboComPort, cboBaudRate, cboParity, cboDataBits, cboStopBits}) {
         if (box->currentText().isEmpty()) {
-            ShowErrorMessage(26);
+            ShowErrorMessage(kCommSettingsError);
             return;
         }
     }
     const std::optional<qint64> port = parseDigits(cboComPort->currentText().mid(3).trimmed(), 10);
     if (!port || *port < 1 || *port > 16) {
-        ShowErrorMessage(26);
+        ShowErrorMessage(kCommSettingsError);
         return;
     }
 
     const std::optional<qint64> timeOut = parseDigits(txtTimeOut->text(), 10);
     if (!timeOut || *timeOut < 50 || *timeOut > std::numeric_limits<qint32>::max()) {
-        ShowErrorMessage(27);
+        ShowErrorMessage(kTimeOutSettingError);
         return;
     }
     const std::optional<qint64> delay = parseDigits(txtCommDelayTime->text(), 10);
     if (!delay || *delay > 60000) {
-        ShowErrorMessage(31);
+        ShowErrorMessage(kDelayTimeError);
         return;
     }
 
@@ -275,7 +275,7 @@ void frmCommSetup::ApplySettings(bool& failed)
     const std::optional<qint64> slave =
         parseDigits(manual ? cboDeviceID_Menu->currentText() : txtDeviceID_Auto->text(), 16);
     if (!slave || *slave < 1 || *slave > 255) {
-        ShowErrorMessage(22);
+        ShowErrorMessage(kWrongDeviceId);
         return;
     }
 

@@ -186,8 +186,8 @@ int OpenCommPort()
     bool ok = port.setCommPort(commSettings.nCommPort) && port.setSettings(settings)
            && port.setInputMode(1) && port.setInputLen(1);
     if (ok && commSettings.nCommPort < 1) {
-        ShowErrorMessage(1);
-        return 1;
+        ShowErrorMessage(kCommError);
+        return kCommError;
     }
     bool openTried = false;
     if (ok) {
@@ -202,13 +202,13 @@ int OpenCommPort()
     if (ok)
         return 0;
     if (port.lastError() == kCommErrPortAlreadyOpen) {
-        ShowErrorMessage(2);
-        return 2;
+        ShowErrorMessage(kPortAlreadyOpen);
+        return kPortAlreadyOpen;
     }
     const QString detail = openTried ? openFailureDetail(port) : QString();
     closePort(port);
-    ShowErrorMessage(1, detail);
-    return 1;
+    ShowErrorMessage(kCommError, detail);
+    return kCommError;
 }
 
 int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
@@ -229,7 +229,7 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
         commState.nTickNow = clock.tickMs();
         if (commState.nTickNow > commState.nTickDeadline) {
             noteLateReplyPossible();
-            return 3;
+            return kTimeOut;
         }
         while (!lineFeed && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
@@ -246,7 +246,7 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
             }
             if (!lineFeed && reply.size() > kMaxReplyLength) {
                 noteLateReplyPossible();
-                return 12;
+                return kBadReply;
             }
         }
         if (!lineFeed)
@@ -260,7 +260,7 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
 {
     Q_UNUSED(protocol); // Modbus ASCII is the only framing.
     if (g_requestOnLine)
-        return 3;
+        return kTimeOut;
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
@@ -270,11 +270,11 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
                                 : QByteArray();
     if (!sendRequest(port, text)) {
         if (!commState.bSilentComm) {
-            ShowErrorMessage(3);
+            ShowErrorMessage(kTimeOut);
             setActivityText("Read Error");
             closePort(port);
         }
-        return 3;
+        return kTimeOut;
     }
     const int code = ReceiveAsciiReply(reply, ExpectedReply::forRead(slaveId, count));
     commState.nErrCode = code;
@@ -291,17 +291,17 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
 {
     Q_UNUSED(protocol);
     if (g_requestOnLine)
-        return 5;
+        return kWriteFailed;
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
     setActivityText("Write...");
     if (!sendRequest(port, WriteRequestText(slaveId, reg, value))) {
         if (!commState.bSilentComm) {
-            ShowErrorMessage(5);
+            ShowErrorMessage(kWriteFailed);
             closePort(port);
         }
-        return 5;
+        return kWriteFailed;
     }
     QByteArray echo;
     const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId, reg, value));

@@ -5,10 +5,11 @@
 // Every routine runs on the user-interface thread. The reply wait and WaitMs keep the
 // event loop running (timers, line events, the search's Stop button) without spinning.
 //
-// Result codes are message codes (see link/messages.h): 0 success, 1 and 2 from
-// OpenCommPort, 3 time-out or an unexpected failure inside a read, 5 an unexpected
-// failure inside a write, 12 a reply that fails its checks, 28 / 29 / 23 an exception
-// reply with exception code 01 / 02 / other.
+// Result codes are message codes (see link/messages.h): 0 success, kCommError and
+// kPortAlreadyOpen from OpenCommPort, kTimeOut time-out or an unexpected failure inside a
+// read, kWriteFailed an unexpected failure inside a write, kBadReply a reply that fails
+// its checks, kIllegalFunction / kIllegalDataAddress / kDataError an exception reply
+// with exception code 01 / 02 / other.
 //
 // With commState.bSilentComm clear, a failed read or write has shown its message, set
 // status panel 4 to "Read Error" / "Write Error" and closed the port before it returns;
@@ -19,10 +20,10 @@
 // whole reply (time-out, port closed under it) the next read or write first discards
 // what arrives until the line has been quiet for the guard time (the reply time-out,
 // at least 50 ms), and fails like a refused send when it does not fall quiet. A write's
-// reply must echo its own register and value, or the write fails with 12.
+// reply must echo its own register and value, or the write fails with kBadReply.
 //
 // One request on the line at a time: a read, write or 0xDD request started while
-// another read or write waits for its reply is refused (read 3, write 5, 0xDD false)
+// another read or write waits for its reply is refused (read kTimeOut, write kWriteFailed, 0xDD false)
 // without touching the port, the status bar or nErrCode, and without a message.
 #include <QByteArray>
 #include <QtGlobal>
@@ -30,9 +31,10 @@
 class MSComm;
 struct ExpectedReply;
 
-// Configures the control from commSettings and opens the port. 0 open; 1 the port
-// cannot be opened (message 1 shown, port closed); 2 the port is open already
-// (message 2 shown, port left open). Shows its message whatever bSilentComm holds.
+// Configures the control from commSettings and opens the port. 0 open; kCommError the
+// port cannot be opened (its message shown, port closed); kPortAlreadyOpen the port is
+// open already (its message shown, port left open). Shows its message whatever
+// bSilentComm holds.
 int OpenCommPort();
 
 // The program's only serial control, owned by the link and made on first use; its line
@@ -46,14 +48,14 @@ MSComm& CommControl();
 // bytes with the accessors of link/modbus_ascii.h (ReplyRegisterHigh(reply, k), ...).
 // After a failure `reply` holds whatever had arrived. Stores the code in nErrCode and
 // pauses nCommDelay ms (thread blocked) after every completed exchange.
-// Arguments out of range count as an unexpected failure (3) and send nothing.
+// Arguments out of range count as an unexpected failure (kTimeOut) and send nothing.
 int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QByteArray& reply,
                          int protocol);
 
 // Function 06: writes `value` (0 to 65535: the byte at the even register address in the
 // low byte, the next byte in the high byte) to register `reg` of slave `slaveId` and
 // checks the echo. Stores the code in nErrCode and pauses nCommDelay ms. Arguments out of
-// range count as an unexpected failure (5) and send nothing.
+// range count as an unexpected failure (kWriteFailed) and send nothing.
 int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol);
 
 // Sends the 0xDD request to `slaveId`: no reply is read, no status text, no buffer

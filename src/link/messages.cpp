@@ -5,8 +5,8 @@
 
 namespace {
 
-// String-table id of codes 1 to 32.
-constexpr int kStringIds[32] = {
+// String-table id of codes kCommError to kScanTimeError.
+constexpr int kStringIds[kScanTimeError] = {
     266, 267, 268, 269, 270, 275, 339, 275, 274, 275, 276, 277, 278, 261, 253, 280,
     281, 282, 283, 284, 260, 285, 286, 287, 288, 289, 290, 340, 341, 342, 343, 344,
 };
@@ -15,7 +15,7 @@ constexpr int kStringIds[32] = {
 
 int MessageStringId(int code)
 {
-    return code >= 1 && code <= 32 ? kStringIds[code - 1] : 0;
+    return code >= kCommError && code <= kScanTimeError ? kStringIds[code - kCommError] : 0;
 }
 
 void ShowErrorMessage(int code, const QString& detail)
@@ -27,7 +27,7 @@ void ShowErrorMessage(int code, const QString& detail)
                 detail});
         return;
     }
-    const MsgIcon icon = code <= 24 ? MsgIcon::Exclamation : MsgIcon::None;
-    const QString title = code == 25 ? QStringLiteral("Compare") : QStringLiteral("Error");
+    const MsgIcon icon = code <= kCompareFailed ? MsgIcon::Exclamation : MsgIcon::None;
+    const QString title = code == kNoDifference ? QStringLiteral("Compare") : QStringLiteral("Error");
     MsgBox({LoadResString(id), MsgButtons::Ok, icon, title, detail});
 }

@@ -1,5 +1,7 @@
 #include "link/modbus_ascii.h"
 
+#include "link/messages.h"
+
 namespace {
 
 int hexValue(char c)
@@ -119,28 +121,28 @@ int CheckLrc(const QByteArray& reply)
 int ValidateReply(const QByteArray& reply, const ExpectedReply& expected)
 {
     if (CheckLrc(reply) != 0)
-        return 12;
+        return kBadReply;
     // Framed and hexadecimal from here on, so every byte below is present.
     const int slave = ReplyByte(reply, 2).value_or(-1);
     const int function = ReplyByte(reply, 4).value_or(-1);
     if (slave != expected.slaveId)
-        return 12;
+        return kBadReply;
     if (function == (expected.function | 0x80)) {
         if (reply.size() != 11)
-            return 12;
+            return kBadReply;
         switch (ReplyByte(reply, 6).value_or(-1)) {
-        case 0x01: return 28;
-        case 0x02: return 29;
-        default: return 23;
+        case 0x01: return kIllegalFunction;
+        case 0x02: return kIllegalDataAddress;
+        default: return kDataError;
         }
     }
     if (function != expected.function || reply.size() != expected.length)
-        return 12;
+        return kBadReply;
     if (expected.echoRegister >= 0) {
         const int reg = ReplyByte(reply, 6).value_or(-1) * 256 + ReplyByte(reply, 8).value_or(-1);
         const int value = ReplyByte(reply, 10).value_or(-1) * 256 + ReplyByte(reply, 12).value_or(-1);
         if (reg != expected.echoRegister || value != expected.echoValue)
-            return 12;
+            return kBadReply;
     }
     return 0;
 }

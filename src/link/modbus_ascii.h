@@ -42,9 +42,10 @@ struct ExpectedReply {
 };
 
 // The whole reply check, as the reply wait applies it: 0 a normal reply of the expected
-// slave, function and length with a good LRC (and for a write, its own echo); 28, 29 or 23 an exception reply (11
-// characters, the request's slave, function + 0x80) with exception code 01, 02 or any
-// other; 12 anything else.
+// slave, function and length with a good LRC (and for a write, its own echo);
+// kIllegalFunction, kIllegalDataAddress or kDataError an exception reply (11 characters,
+// the request's slave, function + 0x80) with exception code 01, 02 or any other;
+// kBadReply anything else.
 int ValidateReply(const QByteArray& reply, const ExpectedReply& expected);
 
 // The longest text a Modbus ASCII frame may have; a reply growing past it is refused.

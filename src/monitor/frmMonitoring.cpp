@@ -259,7 +259,7 @@ int frmMonitoring::StartMonitor()
 {
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
         setStatusPanel(4, LoadResString(255));
-        ShowErrorMessage(22);
+        ShowErrorMessage(kWrongDeviceId);
         return 1;
     }
     commState.nErrCode = OpenCommPort();
@@ -275,7 +275,7 @@ int frmMonitoring::StartMonitor()
     case IdentifyStep::Ok:
         break;
     case IdentifyStep::NotFamily:
-        ShowErrorMessage(4);
+        ShowErrorMessage(kMemoryAddressError);
         return 1;
     case IdentifyStep::ReadFailed:
     case IdentifyStep::Stopped:
@@ -289,7 +289,7 @@ int frmMonitoring::StartMonitor()
     case 3: return runStart(InitMonitor_H7);
     case 4: return InitMonitor_H8();
     default:
-        ShowErrorMessage(20);
+        ShowErrorMessage(kWrongMachineType);
         return 1;
     }
 }
@@ -308,7 +308,7 @@ int frmMonitoring::InitMonitor_H8()
     if (mode <= 8)
         return runStart(InitMonitor_H7);
     // A mode no reader serves would leave a running look that polls nothing.
-    ShowErrorMessage(20);
+    ShowErrorMessage(kWrongMachineType);
     return 1;
 }
 
@@ -379,7 +379,7 @@ void frmMonitoring::Timer1_monitor_Timer()
     if (pollEnabled_ && !CommControl().PortOpen()) {
         cmdMonitorStop_Click();
         setStatusPanel(4, QStringLiteral("Read Error"));
-        ShowErrorMessage(1);
+        ShowErrorMessage(kCommError);
         return;
     }
     // The next poll once this one has ended and the window has handled its events.
@@ -459,7 +459,7 @@ void frmMonitoring::mLogging_Click()
 void frmMonitoring::StartLogging()
 {
     if (!logFile_.open(CommonDialog1.FileName)) {
-        ShowErrorMessage(15);
+        ShowErrorMessage(kSaveFailed);
         return;
     }
     logSettings.nLogTickSec = 0;
@@ -490,6 +490,6 @@ void frmMonitoring::Timer1_log_Timer()
     if (!logFile_.writeLine(line)) {
         // Never a silent loss: logging ends and says so.
         stopLogging();
-        ShowErrorMessage(15);
+        ShowErrorMessage(kSaveFailed);
     }
 }

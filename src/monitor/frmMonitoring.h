@@ -140,7 +140,7 @@ public:
     int InitMonitor_H8();
 
     // Opens CommonDialog1.FileName and starts the log timer (OK of the log options).
-    // A file that cannot be opened shows message 15 and logging does not start.
+    // A file that cannot be opened shows kSaveFailed and logging does not start.
     void StartLogging();
     bool Logging() const;
     // Whether a poll is due or running.

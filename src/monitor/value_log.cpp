@@ -1,5 +1,6 @@
 #include "monitor/value_log.h"
 
+#include "link/messages.h"
 #include "platform/file_dialog.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
@@ -86,7 +87,7 @@ int SelectLogFile(platform::CommonDialog& dialog)
 {
     const QString folder = LogFolder();
     if (!QDir().mkpath(folder))
-        return 15;
+        return kSaveFailed;
     dialog.InitDir = folder;
     dialog.DialogTitle = QStringLiteral("Save As");
     dialog.Filter = QStringLiteral("log file(*.txt)|*.txt");
@@ -97,11 +98,11 @@ int SelectLogFile(platform::CommonDialog& dialog)
         return 0;
     }
     if (shown == platform::kDialogInvalidFileName)
-        return 16;
+        return kInvalidFileName;
     if (shown != platform::kDialogAccepted)
-        return 15;
+        return kSaveFailed;
     if (!IsValidFileName(LogNameToCheck(dialog.FileTitle)))
-        return 16;
+        return kInvalidFileName;
     bSaveCancelled = false;
     if (QFileInfo::exists(dialog.FileName)) {
         const platform::MsgResult answer =

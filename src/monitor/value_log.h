@@ -41,7 +41,8 @@ QString LogFolder();
 
 // Asks for the log file in the Save dialog `dialog` (its FileName then holds the path).
 // 0: chosen, or cancelled (in the dialog or at the replace question; bSaveCancelled
-// tells); 15 the folder or dialog failed; 16 the name is not acceptable.
+// tells); kSaveFailed the folder or dialog failed; kInvalidFileName the name is not
+// acceptable.
 int SelectLogFile(platform::CommonDialog& dialog);
 
 // The open log. Every line reaches the disk before writeLine returns, so a crash or a

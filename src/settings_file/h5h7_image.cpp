@@ -4,6 +4,7 @@
 #include "core/h5h7_params.h"
 #include "core/key_protect.h"
 #include "core/machine_type.h"
+#include "link/messages.h"
 
 using settings_image::ImageWriter;
 
@@ -38,7 +39,7 @@ int BuildFileImage_H5()
     // The H5 layout holds the timer modes only.
     if (nFuncMode < 0 || nFuncMode > 2)
         w.fail();
-    return w.ok() ? 0 : 15;
+    return w.ok() ? 0 : kSaveFailed;
 }
 
 int BuildFileImage_H7()
@@ -79,5 +80,5 @@ int BuildFileImage_H7()
     // The H7 layout holds the counter modes only.
     if (nFuncMode < 3 || nFuncMode > 8)
         w.fail();
-    return w.ok() ? 0 : 15;
+    return w.ok() ? 0 : kSaveFailed;
 }

@@ -10,7 +10,8 @@
 // Each section's result is also left in nErrCode.
 int BuildFileImage_H9();
 
-// Section writers, each 0 or its check's code (15 for a field that cannot be stored).
+// Section writers, each 0 or its check's code (kSaveFailed for a field that cannot be
+// stored).
 int PutTimerA_H9();
 int PutPartB_H9();
 int PutDualTimer_H9();

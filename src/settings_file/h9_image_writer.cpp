@@ -4,6 +4,7 @@
 #include "core/h9_params.h"
 #include "core/machine_type.h"
 #include "link/comm_records.h"
+#include "link/messages.h"
 #include "transfer/h9_checks.h"
 
 using settings_image::ImageWriter;
@@ -23,7 +24,7 @@ int putSection(int (*check)(), Writes writes)
         return commState.nErrCode;
     ImageWriter w(byFileBuf);
     writes(w);
-    return w.ok() ? 0 : 15;
+    return w.ok() ? 0 : kSaveFailed;
 }
 
 // The order of a set value by its decimal point; a point the layout does not have
@@ -118,31 +119,31 @@ int BuildFileImage_H9()
     ImageWriter w(byFileBuf);
     w.header(nMacType).decimal(8, bKeyProtect).decimal(9, bPowerSaving_H9).decimal(21, nFuncType_H9);
     if (!w.ok())
-        return 15;
+        return kSaveFailed;
 
     int r = 0;
     if (nFuncType_H9 == 0) {
         if ((r = PutTimerA_H9()) != 0)
             return r;
         if (!w.decimal(51, nFuncB_H9).ok())
-            return 15;
+            return kSaveFailed;
         if ((r = PutPartB_H9()) != 0)
             return r;
     } else if (nFuncType_H9 == 1) {
         if (!w.decimal(130, nDualFunc_H9).ok())
-            return 15;
+            return kSaveFailed;
         switch (nDualFunc_H9) {
         case 0: r = PutDualTimer_H9(); break;
         case 1: r = PutDualCounter_H9(); break;
         case 2: r = PutDualTacho_H9(); break;
-        default: return 15;
+        default: return kSaveFailed;
         }
         if (r != 0)
             return r;
     } else {
-        return 15;
+        return kSaveFailed;
     }
 
     w.decimal(251, nSGWidth_H9).decimal(252, nInputMethod_H9);
-    return w.ok() ? 0 : 15;
+    return w.ok() ? 0 : kSaveFailed;
 }

@@ -2,6 +2,7 @@
 
 #include "core/shell.h"
 #include "link/comm_records.h"
+#include "link/messages.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
@@ -37,19 +38,19 @@ QString fileNamePart(const QString& path) { return QFileInfo(path).fileName(); }
 int WriteSettingFile(const QString& path, const SettingFileImage& image)
 {
     if (image.size() != kSettingImageSize || path.isEmpty())
-        return 15;
+        return kSaveFailed;
     // A longer file keeps what follows its first 256 bytes: only the image is ours.
     QByteArray content = image;
     {
         QFile existing(path);
         if (existing.exists()) {
             if (!existing.open(QIODevice::ReadOnly))
-                return 15;
+                return kSaveFailed;
             if (existing.size() > kSettingImageSize) {
                 existing.seek(kSettingImageSize);
                 const QByteArray tail = existing.readAll();
                 if (tail.size() != existing.size() - kSettingImageSize)
-                    return 15;
+                    return kSaveFailed;
                 content += tail;
             }
         }
@@ -63,21 +64,21 @@ int WriteSettingFile(const QString& path, const SettingFileImage& image)
         // fails part way (a full disk) and would put the short file in place of the old.
         if (file.write(content) != content.size() || !file.flush()) {
             file.cancelWriting();
-            return 15;
+            return kSaveFailed;
         }
         if (!file.commit())
-            return 15;
+            return kSaveFailed;
     } else {
         // Only where the folder refuses new files: in place, a failed write would cost
         // the old file.
         const QFileInfo info(path);
         QFile direct(path);
         if (QFileInfo(info.absolutePath()).isWritable() || !info.isFile() || !direct.open(QIODevice::WriteOnly))
-            return 15;
+            return kSaveFailed;
         const bool written = direct.write(content) == content.size() && direct.flush();
         direct.close();
         if (!written || direct.error() != QFileDevice::NoError)
-            return 15;
+            return kSaveFailed;
     }
 
     // The file is written: nothing after this point may turn the result into a failure.
@@ -93,14 +94,14 @@ int ReadSettingFile(const QString& path)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || !info.isFile())
-        return 17;
+        return kFileNotFound;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return 18;
+        return kOpenFailed;
     const QByteArray data = file.read(kSettingImageSize);
     // A short file is no settings image: its missing fields would load as garbage.
     if (data.size() != kSettingImageSize)
-        return 18;
+        return kOpenFailed;
     byFileBuf = data;
     return 0;
 }
@@ -129,7 +130,7 @@ int SaveSettingFileAs(const SettingFileImage& image)
 {
     const QString folder = settings_file::settingsFolder();
     if (!QDir().mkpath(folder))
-        return 15;
+        return kSaveFailed;
 
     platform::CommonDialog& dlg = core::shell().CommonDialog1;
     dlg.InitDir = folder;
@@ -141,9 +142,9 @@ int SaveSettingFileAs(const SettingFileImage& image)
         return 0;
     }
     if (shown == platform::kDialogInvalidFileName)
-        return 16;
+        return kInvalidFileName;
     if (shown != platform::kDialogAccepted)
-        return 15;
+        return kSaveFailed;
 
     // A name typed without the extension is checked whole and gets it added; a name
     // with it is checked without it.
@@ -155,7 +156,7 @@ int SaveSettingFileAs(const SettingFileImage& image)
     else
         path += ext;
     if (!IsValidFileName(name))
-        return 16;
+        return kInvalidFileName;
 
     bSaveCancelled = false;
     if (QFileInfo::exists(path)) {

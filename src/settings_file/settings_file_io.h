@@ -11,16 +11,16 @@
 // existing file as it was. Where the folder cannot take a temporary file but the file
 // may be written, the file is written in place instead. On success the edited
 // set belongs to `path` (bHasFileName, current file, the active editor's caption).
-// Returns 0 or 15.
+// Returns 0 or kSaveFailed.
 int WriteSettingFile(const QString& path, const SettingFileImage& image);
 
-// Reads the first 256 bytes of `path` into byFileBuf. Returns 0; 17 when `path` is not
-// an existing file; 18 when it cannot be read or is shorter than an image. byFileBuf
-// changes only on success.
+// Reads the first 256 bytes of `path` into byFileBuf. Returns 0; kFileNotFound when `path`
+// is not an existing file; kOpenFailed when it cannot be read or is shorter than an
+// image. byFileBuf changes only on success.
 int ReadSettingFile(const QString& path);
 
 // The Save As dialog and the write. Returns 0 (bSaveCancelled tells whether the user
-// stopped it), 15 or 16.
+// stopped it), kSaveFailed or kInvalidFileName.
 int SaveSettingFileAs(const SettingFileImage& image);
 
 // Whether `name` (a file name without folder and extension) may name a settings file.

@@ -23,9 +23,6 @@
 
 namespace {
 
-constexpr int kCompareFailed = 24;
-constexpr int kNoDifference = 25;
-
 // The low byte of one register; nothing after a failed read (shown by the link).
 std::optional<quint8> readLow(long reg)
 {
@@ -331,12 +328,12 @@ int CompareSettings()
         case IdentifyStep::Stopped:
             return kCompareFailed;
         case IdentifyStep::NotFamily:
-            return failAndHide(4);
+            return failAndHide(kMemoryAddressError);
         case IdentifyStep::Ok:
             break;
         }
         if (id.typeCode != ExpectedTypeCode())
-            return failAndHide(20);
+            return failAndHide(kWrongMachineType);
 
         long diff = 0;
         int rc = 0;
@@ -370,7 +367,7 @@ int CompareSettings()
         }
         default:
             // No register map for this type (the edited model has no type code 1 to 4).
-            return failAndHide(20);
+            return failAndHide(kWrongMachineType);
         }
         commState.nErrCode = rc;
         if (rc != 0)

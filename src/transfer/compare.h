@@ -8,13 +8,13 @@
 // devReadback: what the compare reads of the instrument's function coding.
 #include "core/monitor_state.h"
 
-// The compare job of the transfer window: 0 when it came to an answer (message 25
-// for no difference, else the difference box), 24 when it did not (its message
-// shown: the link's, 4, 20 or 24).
+// The compare job of the transfer window: 0 when it came to an answer (kNoDifference
+// for no difference, else the difference box), kCompareFailed when it did not (its
+// message shown: the link's, kMemoryAddressError, kWrongMachineType or kCompareFailed).
 int CompareSettings();
 
 // The per-map compares: 0 with `diff` the first differing register byte address (0
-// none), or 24 when a read failed or the editor's set could not be encoded.
+// none), or kCompareFailed when a read failed or the editor's set could not be encoded.
 int Compare_H9(long& diff);
 int Compare_H5(long& diff);
 int Compare_H7(long& diff);

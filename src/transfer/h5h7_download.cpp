@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kDownloadFailed = 14;
-constexpr int kWriteInhibited = 30;
 constexpr int kPauseAfterEndMs = 8000;
 constexpr int kPauseAfterCommandDDMs = 4000;
 
@@ -46,7 +44,8 @@ int writeFlaggedWords(qint32 slaveId, const RegBlock& block, int first, int last
 }
 
 // The instrument must allow writing: the low byte of its write-permission register
-// is 1. 0 allowed; the link's code after a failed read; 30 refused (shown here).
+// is 1. 0 allowed; the link's code after a failed read; kWriteInhibit refused (shown
+// here).
 int checkWritePermission(qint32 slaveId)
 {
     QByteArray reply;
@@ -55,7 +54,7 @@ int checkWritePermission(qint32 slaveId)
     const std::optional<int> low = ReplyRegisterLow(reply, 0);
     if (!low)
         throw std::runtime_error("undecodable write-permission reply");
-    return *low == 1 ? 0 : fail(kWriteInhibited);
+    return *low == 1 ? 0 : fail(kWriteInhibit);
 }
 
 int downloadSequence(int (*encode)(), int (*writeBlocks)(qint32))

@@ -2,6 +2,7 @@
 
 #include "core/digit_rows.h"
 #include "core/h9_params.h"
+#include "link/messages.h"
 #include "transfer/register_image.h"
 
 namespace {
@@ -86,10 +87,10 @@ int CheckTimerA_H9()
 {
     const bool seconds = nTimeRangeA_H9 == 0;
     if (fails(seconds ? 2 : 0, 0, H9Row::lblTimerSettingA, seconds ? 2 : 0))
-        return 6;
+        return kWrongTimerSetValue;
     // Signal ON delay 1 and 4 have no output time.
     if (nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5 && fails(2, 0, H9Row::lblHoldTimeA, 2))
-        return 7;
+        return kOutputTimeError;
     return 0;
 }
 
@@ -97,19 +98,19 @@ int CheckPartB_H9()
 {
     if (nFuncB_H9 != 0) {
         if (fails(nDotAdjB_F_H9, 0, H9Row::lblCounterSettingB_F, nDotAdjB_F_H9))
-            return 10;
+            return kWrongTachoSetValue;
         if (fails(5, 0, H9Row::lblHoldCounterB_F, 2))
-            return 11;
+            return kWrongStartupTime;
         if (fails(3, 1, H9Row::lblMagnificationB_F, 3))
-            return 9;
+            return kWrongPrescale;
         return 0;
     }
     if (fails(nDotAdjB_H9, 0, H9Row::lblCounterSettingB, nDotAdjB_H9))
-        return 8;
+        return kWrongCounterSetValue;
     if (hasOutputTime(nOutputModeB_H9) && fails(2, 0, H9Row::lblHoldCounterB, 2))
-        return 7;
+        return kOutputTimeError;
     if (fails(3, 1, H9Row::lblMagnificationB, 3))
-        return 9;
+        return kWrongPrescale;
     return 0;
 }
 
@@ -118,37 +119,37 @@ int CheckTwoStageTimer_H9()
     const QString stage0 = DigitRowText(RowText(H9Row::lblTimerSetting_T_Dual_0), 0);
     const QString stage1 = DigitRowText(RowText(H9Row::lblTimerSetting_T_Dual_1), 0);
     if (CheckValue_H9(0, 0, stage0) != 0 || CheckValue_H9(0, 0, stage1) != 0)
-        return 6;
+        return kWrongTimerSetValue;
     // Both texts passed, so both are six-digit whole numbers.
     if (stage1.toInt() < stage0.toInt())
-        return 13;
+        return kTimer1BelowTimer0;
     if (nOutputMode_T_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_0, 2))
-        return 7;
+        return kOutputTimeError;
     if (nOutputMode_T_Dual_1_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_1, 2))
-        return 7;
+        return kOutputTimeError;
     return 0;
 }
 
 int CheckDualCounter_H9()
 {
     if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_0, 0))
-        return 8;
+        return kWrongCounterSetValue;
     if (nOutputMode_C_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldCounter_C_Dual_0, 2))
-        return 7;
+        return kOutputTimeError;
     if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_1, 0))
-        return 8;
+        return kWrongCounterSetValue;
     if (hasOutputTime(nOutputMode_C_Dual_1_H9) && fails(2, 0, H9Row::lblHoldCounter_C_Dual_1, 2))
-        return 7;
+        return kOutputTimeError;
     return 0;
 }
 
 int CheckDualTacho_H9()
 {
     if (fails(0, 0, H9Row::lblCounterSettingA_Dual_F, 0))
-        return 10;
+        return kWrongTachoSetValue;
     if (fails(0, 0, H9Row::lblCounterSettingB_Dual_F, 0))
-        return 10;
+        return kWrongTachoSetValue;
     if (fails(5, 0, H9Row::lblHoldCounterB_Dual_F, 2))
-        return 11;
+        return kWrongStartupTime;
     return 0;
 }

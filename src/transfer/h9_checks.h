@@ -11,8 +11,14 @@
 // compared in single precision. A text that is not a decimal number fails.
 int CheckValue_H9(quint8 kind, quint8 limitFlag, const QString& text);
 
-int CheckTimerA_H9();         // 0, 6 or 7
-int CheckPartB_H9();          // 0, 7, 8, 9, 10 or 11
-int CheckTwoStageTimer_H9();  // 0, 6, 7 or 13
-int CheckDualCounter_H9();    // 0, 7 or 8
-int CheckDualTacho_H9();      // 0, 10 or 11
+// 0, kWrongTimerSetValue or kOutputTimeError
+int CheckTimerA_H9();
+// 0, kOutputTimeError, kWrongCounterSetValue, kWrongPrescale, kWrongTachoSetValue or
+// kWrongStartupTime
+int CheckPartB_H9();
+// 0, kWrongTimerSetValue, kOutputTimeError or kTimer1BelowTimer0
+int CheckTwoStageTimer_H9();
+// 0, kOutputTimeError or kWrongCounterSetValue
+int CheckDualCounter_H9();
+// 0, kWrongTachoSetValue or kWrongStartupTime
+int CheckDualTacho_H9();

@@ -17,10 +17,6 @@
 
 namespace {
 
-// Message of a failure nobody else reported: an encoder that refused the set, a
-// 0xDD request that could not be sent, or any unexpected error inside a step.
-constexpr int kDownloadFailed = 14;
-
 struct Plan {
     std::vector<int (*)()> checks;
     std::vector<bool (*)()> encoders;
@@ -35,6 +31,9 @@ int writeReg(qint32 slaveId, int reg, int value)
     return WriteSingleRegister(slaveId, reg, value, commSettings.nCommProtocol);
 }
 
+// kDownloadFailed is the message of a failure nobody else reported: an encoder that
+// refused the set, a 0xDD request that could not be sent, or any unexpected error
+// inside a step.
 int fail(int code)
 {
     commState.nErrCode = code;

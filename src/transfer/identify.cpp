@@ -62,18 +62,18 @@ int IdentifyForDownload(bool closePortBeforeWrongType)
     switch (ReadInstrumentIdentity(id, false, linkCode)) {
     case IdentifyStep::ReadFailed:
     case IdentifyStep::Stopped:
-        return linkCode != 0 ? linkCode : 3;
+        return linkCode != 0 ? linkCode : kTimeOut;
     case IdentifyStep::NotFamily:
-        ShowErrorMessage(4);
-        return 4;
+        ShowErrorMessage(kMemoryAddressError);
+        return kMemoryAddressError;
     case IdentifyStep::Ok:
         break;
     }
     if (id.typeCode != ExpectedTypeCode()) {
         if (closePortBeforeWrongType && CommControl().PortOpen())
             CommControl().setPortOpen(false);
-        ShowErrorMessage(20);
-        return 20;
+        ShowErrorMessage(kWrongMachineType);
+        return kWrongMachineType;
     }
     return 0;
 }

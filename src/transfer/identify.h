@@ -37,6 +37,7 @@ int ExpectedTypeCode();
 
 // Identification of a download: 0 when an instrument of the edited type answers;
 // otherwise the failure has been shown and the result is non-zero: the link's code
-// for a failed read, 4 without the family mark, 20 for another type (the port is
-// closed before message 20 when `closePortBeforeWrongType`).
+// for a failed read, kMemoryAddressError without the family mark, kWrongMachineType
+// for another type (the port is closed before that message when
+// `closePortBeforeWrongType`).
 int IdentifyForDownload(bool closePortBeforeWrongType);

@@ -42,8 +42,8 @@ int downloadWholeSet_H9()
         default: break;
         }
     }
-    ShowErrorMessage(14);
-    return 14;
+    ShowErrorMessage(kDownloadFailed);
+    return kDownloadFailed;
 }
 
 TransferRoutine builtInVariant(int kind)
@@ -87,14 +87,14 @@ TransferJobRow TransferJobRowFor(int job)
     TransferJobRow row;
     switch (job) {
     case kJobUpload:
-        row = {258, 40, 21, 263, 260, QStringLiteral("Upload"), {}};
+        row = {258, 40, kUploadFailed, 263, 260, QStringLiteral("Upload"), {}};
         break;
     case kJobCompare:
-        row = {259, 40, 24, 265, 262, QString(), {}};
+        row = {259, 40, kCompareFailed, 265, 262, QString(), {}};
         break;
     default:
         // A job with no row is reported as a failed download: never as a success.
-        row = {257, 800, 14, 264, 261, QStringLiteral("Download"), {}};
+        row = {257, 800, kDownloadFailed, 264, 261, QStringLiteral("Download"), {}};
         if (job != kJobDownload)
             return row;
         break;
@@ -121,8 +121,8 @@ int RunDownloadJob()
     const auto it = variantOverrides().find(nDownloadKind);
     const TransferRoutine routine = it != variantOverrides().end() ? it->second : builtInVariant(nDownloadKind);
     if (!routine) {
-        ShowErrorMessage(14);
-        return 14;
+        ShowErrorMessage(kDownloadFailed);
+        return kDownloadFailed;
     }
     return routine();
 }

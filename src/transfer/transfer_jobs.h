@@ -6,7 +6,8 @@
 //
 // Tests and benchmarks may put other routines in with SetTransferJobRoutine /
 // SetDownloadVariant. A job or variant without a routine ends as a failure with its
-// row's message code (14 download, 21 upload, 24 compare), never as a success.
+// row's message code (kDownloadFailed, kUploadFailed, kCompareFailed), never as a
+// success.
 #include <QString>
 
 #include <functional>
@@ -28,7 +29,7 @@ struct TransferJobRow {
 };
 
 // The row of a job; a value with no row gets the download row's texts and codes
-// with no routine, so it fails with message 14.
+// with no routine, so it fails with kDownloadFailed.
 TransferJobRow TransferJobRowFor(int nUpDownCompare);
 
 // Replaces the routine of job 0, 1 or 2 (an empty routine restores the built-in
@@ -41,5 +42,5 @@ TransferRoutine SetDownloadVariant(int kind, TransferRoutine routine);
 
 // The download job: the routine of the variant in nDownloadKind, which for kind 0
 // picks the H9 sequence by the function group and the dual function kind. A variant
-// with no routine shows message 14 and fails.
+// with no routine shows kDownloadFailed and fails.
 int RunDownloadJob();

@@ -25,8 +25,8 @@ void setTypeText(const QString& text)
     core::shell().sCurrentMacType_Upload = text;
 }
 
-// The instrument's identity with its function mode: 0 passed, 21 a failed read (shown
-// by the read), 4 a wrong instrument (message 4 shown here).
+// The instrument's identity with its function mode: 0 passed, kUploadFailed a failed
+// read (shown by the read), kMemoryAddressError a wrong instrument (shown here).
 int identify(InstrumentIdentity& id)
 {
     int linkCode = 0;
@@ -35,13 +35,13 @@ int identify(InstrumentIdentity& id)
         return 0;
     case IdentifyStep::NotFamily:
         setTypeText({});
-        ShowErrorMessage(4);
-        return 4;
+        ShowErrorMessage(kMemoryAddressError);
+        return kMemoryAddressError;
     case IdentifyStep::ReadFailed:
     case IdentifyStep::Stopped:
         break;
     }
-    return 21;
+    return kUploadFailed;
 }
 
 int runMap(int (*map)())
@@ -98,7 +98,7 @@ int UploadSettings()
     setTypeText({});
     try {
         if (OpenCommPort() != 0)
-            return 21;
+            return kUploadFailed;
         byUploadBuf = QByteArray(kSettingImageSize, '0');
         TransferTimerOn();
         commState.bSilentComm = 0;
@@ -127,17 +127,17 @@ int UploadSettings()
             typeText = QStringLiteral("H8");
         } else {
             // No read map fits: say so instead of reporting an upload of nothing.
-            ShowErrorMessage(20);
-            return 20;
+            ShowErrorMessage(kWrongMachineType);
+            return kWrongMachineType;
         }
         if (runMap(map) != 0)
-            return 21;
+            return kUploadFailed;
         setTypeText(typeText);
         return 0;
     } catch (const std::exception&) {
         setTypeText({});
-        ShowErrorMessage(21);
-        return 21;
+        ShowErrorMessage(kUploadFailed);
+        return kUploadFailed;
     }
 }
 

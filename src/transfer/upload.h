@@ -6,10 +6,10 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-// The upload job of the transfer window. Returns 0 success; 4 the instrument failed
-// identification (message 4 shown); 20 it reports a type code other than 1 to 4
-// (message 20 shown); 21 any other failure (its message shown by the failing step,
-// or message 21 for an unexpected failure). frmMDI.sCurrentMacType_Upload is "H9",
+// The upload job of the transfer window. Returns 0 success; kMemoryAddressError the
+// instrument failed identification (shown); kWrongMachineType it reports a type code
+// other than 1 to 4 (shown); kUploadFailed any other failure (its message shown by the
+// failing step, or kUploadFailed's for an unexpected failure). frmMDI.sCurrentMacType_Upload is "H9",
 // "H5", "H7" or "H8" after a success and "" after any failure.
 int UploadSettings();
 

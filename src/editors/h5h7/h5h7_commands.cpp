@@ -38,7 +38,7 @@ bool SlaveIdInRange()
     if (commSettings.nSlaveID >= 0 && commSettings.nSlaveID <= 255)
         return true;
     core::SetStatusPanel(4, LoadResString(255));
-    ShowErrorMessage(22);
+    ShowErrorMessage(kWrongDeviceId);
     return false;
 }
 

@@ -31,7 +31,7 @@ void frmModeSetting_H9::RunTransfer(int job, int downloadKind, bool checkSlaveId
     mdi.setPanelText(4, LoadResString(job == kJobCompare ? 254 : 256));
     if (checkSlaveId && (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255)) {
         mdi.setPanelText(4, LoadResString(255));
-        ShowErrorMessage(22);
+        ShowErrorMessage(kWrongDeviceId);
         return;
     }
     LockUi(this);
