@@ -62,8 +62,8 @@ void frmAbout::ShowModal()
 
 void frmAbout::ApplyTextsAbout()
 {
-    setWindowTitle(LoadResString(101));
-    cmdOK->setText(LoadResString(102));
+    setWindowTitle(LoadResString(res::kAbout));
+    cmdOK->setText(LoadResString(res::kOkButton));
 }
 
 void frmAbout::Form_Load()

@@ -111,19 +111,19 @@ void frmMDI::MDIForm_Initialize()
 
 void frmMDI::ApplyTextsMDI()
 {
-    mFile->setTitle(LoadResString(127));
-    mNew->setText(LoadResString(133));
-    mOpen->setText(LoadResString(134));
-    mExit->setText(LoadResString(138));
-    mTool->setTitle(LoadResString(129));
-    mUpload->setText(LoadResString(146));
-    mMonitor->setTitle(LoadResString(130));
-    mMonitoring->setText(LoadResString(149));
-    mSetting->setTitle(LoadResString(131));
-    mCommSetting->setText(LoadResString(103));
-    mHelp->setTitle(LoadResString(132));
-    mVelHelp->setText(LoadResString(153));
-    mAbout->setText(LoadResString(101));
+    mFile->setTitle(LoadResString(res::kMenuFile));
+    mNew->setText(LoadResString(res::kMenuNew));
+    mOpen->setText(LoadResString(res::kMenuOpen));
+    mExit->setText(LoadResString(res::kMenuExit));
+    mTool->setTitle(LoadResString(res::kMenuCommunication));
+    mUpload->setText(LoadResString(res::kMenuUpload));
+    mMonitor->setTitle(LoadResString(res::kMenuMonitor));
+    mMonitoring->setText(LoadResString(res::kMonitoring));
+    mSetting->setTitle(LoadResString(res::kMenuOption));
+    mCommSetting->setText(LoadResString(res::kCommSettings));
+    mHelp->setTitle(LoadResString(res::kMenuHelp));
+    mVelHelp->setText(LoadResString(res::kProgramHelp));
+    mAbout->setText(LoadResString(res::kAbout));
 }
 
 void frmMDI::MDIForm_Load()
@@ -135,8 +135,10 @@ void frmMDI::MDIForm_Load()
     for (int i : {4, 7, 9, 10})
         Toolbar1->Buttons(i).setVisible(false);
     // A tooltip is plain text: the menus' accelerator marks ("New(&N)") are left out.
-    static const std::pair<int, int> kTips[] = {{2, 133}, {3, 134}, {4, 136}, {6, 146},
-                                                {7, 147}, {9, 149}, {11, 151}, {12, 152}};
+    static const std::pair<int, int> kTips[] = {
+        {2, res::kMenuNew},      {3, res::kMenuOpen},   {4, res::kMenuSave},        {6, res::kMenuUpload},
+        {7, res::kMenuDownload}, {9, res::kMonitoring}, {11, res::kKeyProtection}, {12, res::kPowerSaving},
+    };
     for (auto [button, id] : kTips)
         Toolbar1->Buttons(button).setToolTipText(platform::withoutAccelerator(LoadResString(id)));
     // A settings file given on the command line is opened at once.
@@ -293,7 +295,7 @@ void frmMDI::mAbout_Click() { frmAbout::ShowModal(); }
 bool frmMDI::MDIForm_QueryUnload()
 {
     using namespace platform;
-    if (MsgBox(LoadResString(246), MsgButtons::YesNo, MsgIcon::Question, QString()) != MsgResult::Yes)
+    if (MsgBox(LoadResString(res::kExitQuestion), MsgButtons::YesNo, MsgIcon::Question, QString()) != MsgResult::Yes)
         return false;
     const auto isMonitor = [](const QWidget* form) {
         return form && form->property("Tag").toString() == QLatin1String("4");

@@ -32,9 +32,9 @@ void frmMacTypeSel::ShowModal()
 
 void frmMacTypeSel::ApplyTextsMacTypeSel()
 {
-    setWindowTitle(LoadResString(126));
-    OKButton->setText(LoadResString(102));
-    CancelButton->setText(LoadResString(125));
+    setWindowTitle(LoadResString(res::kSelectMachineType));
+    OKButton->setText(LoadResString(res::kOkButton));
+    CancelButton->setText(LoadResString(res::kCancelButton));
 }
 
 void frmMacTypeSel::Form_Load()

@@ -31,8 +31,6 @@
 namespace {
 
 constexpr int kSearchTab = 2;
-constexpr int kStringHelpTitle = 153; // "Velmora Help", the Help menu's item
-constexpr int kStringSearch = 122;    // "Search"
 const char* const kStampKey = "tcpanel/helpFileStamp";
 
 QString g_collectionDir;
@@ -285,12 +283,13 @@ HelpWindow::~HelpWindow()
 
 void HelpWindow::applyTexts()
 {
-    setWindowTitle(platform::LoadResString(kStringHelpTitle));
+    // Titled as the Help menu's item that opens it.
+    setWindowTitle(platform::LoadResString(res::kProgramHelp));
     tabs_->setTabText(0, text(Text::Contents));
     tabs_->setTabText(1, text(Text::Index));
-    tabs_->setTabText(kSearchTab, platform::LoadResString(kStringSearch));
+    tabs_->setTabText(kSearchTab, platform::LoadResString(res::kSearch));
     indexLabel_->setText(text(Text::LookFor));
-    searchButton_->setText(platform::LoadResString(kStringSearch));
+    searchButton_->setText(platform::LoadResString(res::kSearch));
 }
 
 HelpWindow::Failure HelpWindow::checkFile() const

@@ -41,5 +41,5 @@ void frmMDI::mNew_Click()
     // The defaults are no change of the user's, and belong to no file.
     bChange = false;
     bHasFileName = false;
-    StatusBar1->setPanelText(4, platform::LoadResString(249));
+    StatusBar1->setPanelText(4, platform::LoadResString(res::kStatusFileOpened));
 }

@@ -64,7 +64,7 @@ void failed(int code)
         commState.nErrCode = code;
         ShowErrorMessage(code);
     }
-    core::SetStatusPanel(4, LoadResString(248));
+    core::SetStatusPanel(4, LoadResString(res::kStatusOpenFailed));
 }
 
 } // namespace
@@ -73,7 +73,7 @@ void frmMDI::mOpen_Click()
 {
     QString path;
     if (!bOpenOldFile) {
-        core::SetStatusPanel(4, LoadResString(247));
+        core::SetStatusPanel(4, LoadResString(res::kStatusOpening));
         CommonDialog1.InitDir = settings_file::settingsFolder();
         CommonDialog1.DialogTitle = QStringLiteral("Open");
         CommonDialog1.Filter = QString::fromLatin1(settings_file::kDialogFilter);
@@ -138,7 +138,7 @@ void frmMDI::mOpen_Click()
     for (int i : {4, 7, 9, 10, 11})
         Toolbar1->Buttons(i).setVisible(true);
     Toolbar1->Buttons(12).setVisible(h9);
-    core::SetStatusPanel(4, LoadResString(249));
+    core::SetStatusPanel(4, LoadResString(res::kStatusFileOpened));
     bHasFileName = true;
     settings_file::setCurrentFile(path);
     // What the loader set is the file's content, not a change of the user's.

@@ -22,9 +22,9 @@ void frmMDI::mUpload_Click()
     // No transfer while the monitoring window holds the line.
     if (frmMonitoring::isLoaded())
         return;
-    core::SetStatusPanel(4, platform::LoadResString(250));
+    core::SetStatusPanel(4, platform::LoadResString(res::kStatusReading));
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
-        core::SetStatusPanel(4, platform::LoadResString(255));
+        core::SetStatusPanel(4, platform::LoadResString(res::kStatusWrongDeviceId));
         ShowErrorMessage(kWrongDeviceId);
         return;
     }

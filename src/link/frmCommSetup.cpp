@@ -106,30 +106,30 @@ void frmCommSetup::ConnectHandlers()
 
 void frmCommSetup::LoadCaptions()
 {
-    setWindowTitle(LoadResString(103));
-    framePCCommSetting->setTitle(LoadResString(104));
-    frameComPort->setTitle(LoadResString(105));
-    frameCommSetting->setTitle(LoadResString(106));
-    lblBaudRate->setText(LoadResString(107));
-    lblDataBit->setText(LoadResString(108));
-    lblParity->setText(LoadResString(109));
-    lblStopBit->setText(LoadResString(110));
-    frameTimeOut->setTitle(LoadResString(111));
-    frameDeviceIDSetting->setTitle(LoadResString(113));
-    frameModeSelect->setTitle(LoadResString(114));
-    OptModeSelect[0]->setText(LoadResString(116));
-    OptModeSelect[1]->setText(LoadResString(117));
-    frameManual->setTitle(LoadResString(118));
-    lblDeviceID_menu->setText(LoadResString(119));
-    framuAuto->setTitle(LoadResString(120));
-    lblDeviceID_Auto->setText(LoadResString(119));
-    cmdSearch->setText(LoadResString(122));
-    cmdStop->setText(LoadResString(123));
-    cmdOK->setText(LoadResString(102));
-    cmdApply->setText(LoadResString(124));
-    cmdCancel->setText(LoadResString(125));
-    frameProtocol->setTitle(LoadResString(345));
-    FrameDelay->setTitle(LoadResString(354));
+    setWindowTitle(LoadResString(res::kCommSettings));
+    framePCCommSetting->setTitle(LoadResString(res::kPcCommSettings));
+    frameComPort->setTitle(LoadResString(res::kComPort));
+    frameCommSetting->setTitle(LoadResString(res::kSettings));
+    lblBaudRate->setText(LoadResString(res::kBaudRateLabel));
+    lblDataBit->setText(LoadResString(res::kDataBitsLabel));
+    lblParity->setText(LoadResString(res::kParityLabel));
+    lblStopBit->setText(LoadResString(res::kStopBitsLabel));
+    frameTimeOut->setTitle(LoadResString(res::kTimeOutAtLeast50Ms));
+    frameDeviceIDSetting->setTitle(LoadResString(res::kSlaveIdSetting));
+    frameModeSelect->setTitle(LoadResString(res::kModeSelection));
+    OptModeSelect[0]->setText(LoadResString(res::kManual));
+    OptModeSelect[1]->setText(LoadResString(res::kAutomatic));
+    frameManual->setTitle(LoadResString(res::kSlaveIdSettingManual));
+    lblDeviceID_menu->setText(LoadResString(res::kSlaveIdHexLabel));
+    framuAuto->setTitle(LoadResString(res::kSlaveIdSettingAutomatic));
+    lblDeviceID_Auto->setText(LoadResString(res::kSlaveIdHexLabel));
+    cmdSearch->setText(LoadResString(res::kSearch));
+    cmdStop->setText(LoadResString(res::kStop));
+    cmdOK->setText(LoadResString(res::kOkButton));
+    cmdApply->setText(LoadResString(res::kApply));
+    cmdCancel->setText(LoadResString(res::kCancelButton));
+    frameProtocol->setTitle(LoadResString(res::kProtocol));
+    FrameDelay->setTitle(LoadResString(res::kDelayTime));
 }
 
 void frmCommSetup::Form_Load()
@@ -383,7 +383,7 @@ void frmCommSetup::cmdSearch_Click()
             const int code = ReadHoldingRegisters(id, kRegDeviceType, 1, reply, commSettings.nCommProtocol);
             if (code != 0) {
                 if (id == 255 && found == 0) {
-                    platform::MsgBox(LoadResString(245), platform::MsgButtons::Ok,
+                    platform::MsgBox(LoadResString(res::kNoModulesFound), platform::MsgButtons::Ok,
                                      platform::MsgIcon::Exclamation, QStringLiteral("Search"));
                     txtDeviceID_Auto->clear();
                     break;

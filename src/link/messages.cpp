@@ -5,10 +5,40 @@
 
 namespace {
 
-// String-table id of codes kCommError to kScanTimeError.
+// String-table id of each code, kCommError to kScanTimeError in order.
 constexpr int kStringIds[kScanTimeError] = {
-    266, 267, 268, 269, 270, 275, 339, 275, 274, 275, 276, 277, 278, 261, 253, 280,
-    281, 282, 283, 284, 260, 285, 286, 287, 288, 289, 290, 340, 341, 342, 343, 344,
+    res::kCommunicationError,  // kCommError
+    res::kComPortOpened,       // kPortAlreadyOpen
+    res::kTimeOut,             // kTimeOut
+    res::kMemoryAddressError,  // kMemoryAddressError
+    res::kFailedToWrite,       // kWriteFailed
+    res::kWrongSetValue,       // kWrongTimerSetValue
+    res::kOutputTimeError,     // kOutputTimeError
+    res::kWrongSetValue,       // kWrongCounterSetValue
+    res::kWrongPrescale,       // kWrongPrescale
+    res::kWrongSetValue,       // kWrongTachoSetValue
+    res::kWrongStartupTime,    // kWrongStartupTime
+    res::kFailedToResponse,    // kBadReply
+    res::kTimer1BelowTimer0,   // kTimer1BelowTimer0
+    res::kFailedToDownload,    // kDownloadFailed
+    res::kFailedToSave,        // kSaveFailed
+    res::kInvalidFileName,     // kInvalidFileName
+    res::kFileDoesNotExist,    // kFileNotFound
+    res::kFailedToOpenFile,    // kOpenFailed
+    res::kWrongVersion,        // kWrongVersion
+    res::kWrongMachineType,    // kWrongMachineType
+    res::kFailedToUpload,      // kUploadFailed
+    res::kWrongDeviceId,       // kWrongDeviceId
+    res::kDataError,           // kDataError
+    res::kFailedToCompare,     // kCompareFailed
+    res::kProgramsSame,        // kNoDifference
+    res::kCommSettingsError,   // kCommSettingsError
+    res::kTimeOutSettingError, // kTimeOutSettingError
+    res::kIllegalFunction,     // kIllegalFunction
+    res::kIllegalDataAddress,  // kIllegalDataAddress
+    res::kWritingInhibit,      // kWriteInhibit
+    res::kDelayTimeError,      // kDelayTimeError
+    res::kScanTimeError,       // kScanTimeError
 };
 
 } // namespace

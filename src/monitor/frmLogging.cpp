@@ -34,14 +34,14 @@ void frmLogging::ShowModal() { instance().exec(); }
 
 void frmLogging::ApplyTextsLogging()
 {
-    setWindowTitle(LoadResString(349));
-    Frame1->setTitle(LoadResString(350));
-    chkLogError->setText(LoadResString(351));
-    Frame3->setTitle(LoadResString(346));
-    optDelimiters[0]->setText(LoadResString(347));
-    optDelimiters[1]->setText(LoadResString(348));
-    OKButton->setText(LoadResString(102));
-    CancelButton->setText(LoadResString(125));
+    setWindowTitle(LoadResString(res::kLogging));
+    Frame1->setTitle(LoadResString(res::kLogRate));
+    chkLogError->setText(LoadResString(res::kLogErrors));
+    Frame3->setTitle(LoadResString(res::kDelimiters));
+    optDelimiters[0]->setText(LoadResString(res::kFixedWidth));
+    optDelimiters[1]->setText(LoadResString(res::kComma));
+    OKButton->setText(LoadResString(res::kOkButton));
+    CancelButton->setText(LoadResString(res::kCancelButton));
 }
 
 void frmLogging::Form_Load()

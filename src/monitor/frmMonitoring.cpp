@@ -135,13 +135,13 @@ frmMonitoring::~frmMonitoring()
 
 void frmMonitoring::ApplyTextsMonitor()
 {
-    setWindowTitle(LoadResString(149));
-    mFile->setTitle(LoadResString(127));
-    mReturn->setText(LoadResString(244));
-    mSetting->setTitle(LoadResString(131));
-    mCommSetting->setText(LoadResString(103));
-    mLogging->setText(LoadResString(353));
-    mLogoff->setText(LoadResString(352));
+    setWindowTitle(LoadResString(res::kMonitoring));
+    mFile->setTitle(LoadResString(res::kMenuFile));
+    mReturn->setText(LoadResString(res::kMenuReturn));
+    mSetting->setTitle(LoadResString(res::kMenuOption));
+    mCommSetting->setText(LoadResString(res::kCommSettings));
+    mLogging->setText(LoadResString(res::kMenuLogging));
+    mLogoff->setText(LoadResString(res::kMenuLogOff));
 }
 
 void frmMonitoring::Form_Load()
@@ -258,7 +258,7 @@ void frmMonitoring::cmdMonitorStart_Click()
 int frmMonitoring::StartMonitor()
 {
     if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
-        setStatusPanel(4, LoadResString(255));
+        setStatusPanel(4, LoadResString(res::kStatusWrongDeviceId));
         ShowErrorMessage(kWrongDeviceId);
         return 1;
     }

@@ -182,16 +182,16 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
     const int mode = devReadback.nDevFuncMode;
     QString lines;
     if (mode == 0) {
-        lines += SummaryLine(306, LoadResString(195));
+        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTimer));
         if (!reads.low(kRegTimerRange_A_H5, &dev.nDevTimeRange))
             return 1;
-        lines += rangeLine(307, kRangeTimer, v);
+        lines += rangeLine(res::kTimeRange, kRangeTimer, v);
         if (!reads.low(kRegTimerDir_A_H5, &dev.nDevTimeMode_H5))
             return 1;
-        lines += SummaryLine(308, resText(161, 2, v));
+        lines += SummaryLine(res::kTimeMode, resText(res::kUp, 2, v));
         if (!reads.low(kRegOutputMode_A_H5, &dev.nDevOutputMode))
             return 1;
-        lines += SummaryLine(309, resText(216, 10, v));
+        lines += SummaryLine(res::kOutputMode, resText(res::kOutputModeA, 10, v));
         if (dev.nDevOutputMode <= 5) {
             if (!reads.read(kRegHoldTime_A_H5, 2, block))
                 return 1;
@@ -204,50 +204,50 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
             const QString time = t == "00000000"
                                      ? QStringLiteral("Hold")
                                      : QString::fromLatin1(t.mid(6, 2) + t.mid(0, 2) + '.' + t.mid(2, 2) + " s");
-            lines += SummaryLine(311, time);
+            lines += SummaryLine(res::kOutputTime, time);
         }
         PresetPanels_A_H5(dev.nDevTimeRange, dev.nDevOutputMode);
     } else if (mode == 1) {
-        lines += SummaryLine(306, LoadResString(196));
+        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTwinTimer));
         if (!reads.low(kRegTimerRangeOFF_B_H5, &dev.nDevTimeRangeOFF_H5))
             return 1;
-        lines += rangeLine(321, kRangeTwin, v);
+        lines += rangeLine(res::kOffTimeRange, kRangeTwin, v);
         if (!reads.low(kRegTimerRangeON_B_H5, &dev.nDevTimeRangeON_H5))
             return 1;
-        lines += rangeLine(323, kRangeTwin, v);
+        lines += rangeLine(res::kOnTimeRange, kRangeTwin, v);
         if (!reads.low(kRegTimerDir_B_H5, &dev.nDevTimeMode_H5))
             return 1;
-        lines += SummaryLine(308, resText(161, 2, v));
+        lines += SummaryLine(res::kTimeMode, resText(res::kUp, 2, v));
         if (!reads.low(kRegOutputMode_B_H5, &dev.nDevOutputMode))
             return 1;
-        lines += SummaryLine(320, resText(214, 2, v));
+        lines += SummaryLine(res::kOnOffStartMode, resText(res::kFlickerOffStart, 2, v));
         PresetPanels_B_H5();
     } else if (mode == 2) {
-        lines += SummaryLine(306, LoadResString(197));
+        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTwoStageTimer));
         if (!reads.low(kRegSettingMode_C_H5, &dev.nDevSettingMode_C_H5))
             return 1;
-        lines += SummaryLine(328, resText(212, 2, v));
+        lines += SummaryLine(res::kSettingMethod, resText(res::kForecastValue, 2, v));
         if (!reads.low(kRegTimerRange_C_H5, &dev.nDevTimeRange))
             return 1;
-        lines += rangeLine(307, kRangeTwin, v);
+        lines += rangeLine(res::kTimeRange, kRangeTwin, v);
         if (!reads.low(kRegOutputMode_C_H5))
             return 1;
-        lines += SummaryLine(309, LoadResString(v == 0 ? 302 : 303));
+        lines += SummaryLine(res::kOutputMode, LoadResString(v == 0 ? res::kOutputModeAPowerOn : res::kOutputModeF1));
         PresetPanels_C_H5(dev.nDevTimeRange);
     }
 
     if (!reads.low(kRegSGWidth_H5H7))
         return 1;
-    lines += SummaryLine(316, v == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"));
+    lines += SummaryLine(res::kInputSignalWidth, v == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"));
     if (!reads.low(kRegInputMethod_H5H7))
         return 1;
-    lines += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
+    lines += SummaryLine(res::kNpnPnpInputMode, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
     if (!reads.read(kRegKP_H5H7, 1, block))
         return 1;
     const int level = leadingNumber(block.lowText(0));
     if (level > 4)
         return 1;
-    lines += SummaryLine(325, QStringLiteral("KP-%1").arg(level + 1));
+    lines += SummaryLine(res::kKeyProtectLevel, QStringLiteral("KP-%1").arg(level + 1));
 
     const QString text = SummaryTypeLine(modelName) + lines;
     const bool bothPanels = mode == 2 || (mode == 0 && dev.nDevOutputMode == 9);

@@ -175,9 +175,10 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
     const QString prescaleText = QString::fromLatin1(prescale.left(2) + '.' + prescale.mid(2));
     const QString npn = inputType == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP");
     const QString kp = QStringLiteral("KP-%1").arg(keyLevel + 1);
-    const QString common = SummaryLine(316, width == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"))
-                         + SummaryLine(313, *dpText) + SummaryLine(315, prescaleText) + SummaryLine(317, npn)
-                         + SummaryLine(325, kp);
+    const QString common =
+        SummaryLine(res::kInputSignalWidth, width == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"))
+        + SummaryLine(res::kDecimalPoint, *dpText) + SummaryLine(res::kPrescale, prescaleText)
+        + SummaryLine(res::kNpnPnpInputMode, npn) + SummaryLine(res::kKeyProtectLevel, kp);
     const QString type = SummaryTypeLine(modelName);
 
     QString a;
@@ -188,21 +189,24 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
         const std::optional<QString> speedText = listText(kSpeeds, speed);
         if (!input || !output || !speedText)
             return 1;
-        const int nameId = mode == 4 ? 227 : 226;
-        const QString head = SummaryLine(306, LoadResString(nameId)) + SummaryLine(312, *input)
-                           + SummaryLine(309, *output);
+        const int nameId = mode == 4 ? res::kTwoStageCounter : res::kOneStageCounter;
+        const QString head = SummaryLine(res::kFunctionSelection, LoadResString(nameId))
+                           + SummaryLine(res::kInputMode, *input) + SummaryLine(res::kOutputMode, *output);
         if (mode == 4) {
-            a = head + (outputMode <= 8 ? SummaryLine(335, outputTimeText(outputTime1)) : QString())
-              + SummaryLine(314, *speedText) + common;
-            b = type + head + (outputTimeShown(outputMode) ? SummaryLine(336, outputTimeText(outputTime2)) : QString())
-              + SummaryLine(314, *speedText) + common;
+            a = head + (outputMode <= 8 ? SummaryLine(res::kOutputTime1, outputTimeText(outputTime1)) : QString())
+              + SummaryLine(res::kCountingSpeed, *speedText) + common;
+            b = type + head
+              + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime2, outputTimeText(outputTime2)) : QString())
+              + SummaryLine(res::kCountingSpeed, *speedText) + common;
         } else {
-            a = head + (outputTimeShown(outputMode) ? SummaryLine(311, outputTimeText(outputTime1)) : QString())
-              + SummaryLine(314, *speedText) + common;
+            a = head
+              + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime, outputTimeText(outputTime1)) : QString())
+              + SummaryLine(res::kCountingSpeed, *speedText) + common;
             if (mode == 3)
                 b = QString();
             else
-                b = type + LoadResString(306) + QStringLiteral(" : ") + LoadResString(mode == 5 ? 228 : 229);
+                b = type + LoadResString(res::kFunctionSelection) + QStringLiteral(" : ")
+                  + LoadResString(mode == 5 ? res::kTotalCounter : res::kBatchCounter);
         }
     } else if (mode == 7) {
         const std::optional<QString> input = listText(kDualInputModes, extra.low(0));
@@ -210,9 +214,9 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
         const std::optional<QString> speedText = listText(kSpeeds, speed);
         if (!input || !output || !speedText)
             return 1;
-        a = SummaryLine(306, LoadResString(230)) + SummaryLine(312, *input) + SummaryLine(309, *output)
-          + SummaryLine(314, *speedText)
-          + (outputTimeShown(outputMode) ? SummaryLine(311, outputTimeText(outputTime1)) : QString()) + common;
+        a = SummaryLine(res::kFunctionSelection, LoadResString(res::kDualCounter)) + SummaryLine(res::kInputMode, *input)
+          + SummaryLine(res::kOutputMode, *output) + SummaryLine(res::kCountingSpeed, *speedText)
+          + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime, outputTimeText(outputTime1)) : QString()) + common;
         b = type + a;
     } else if (mode == 8) {
         const std::optional<QString> output = listText(kTachoOutputModes, extra.low(0));
@@ -225,10 +229,11 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
         const QByteArray startup = byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7 + 1)
                                  + byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7);
         const auto twoDotTwo = [](const QByteArray& s) { return QString::fromLatin1(s.left(2) + '.' + s.mid(2)); };
-        a = SummaryLine(306, LoadResString(231)) + SummaryLine(309, *output) + SummaryLine(314, *speedText)
-          + SummaryLine(313, *dpText) + SummaryLine(315, prescaleText) + SummaryLine(318, *average)
-          + SummaryLine(333, twoDotTwo(autoZero)) + SummaryLine(319, twoDotTwo(startup)) + SummaryLine(317, npn)
-          + SummaryLine(325, kp);
+        a = SummaryLine(res::kFunctionSelection, LoadResString(res::kTachometer)) + SummaryLine(res::kOutputMode, *output)
+          + SummaryLine(res::kCountingSpeed, *speedText) + SummaryLine(res::kDecimalPoint, *dpText)
+          + SummaryLine(res::kPrescale, prescaleText) + SummaryLine(res::kAverageProcessing, *average)
+          + SummaryLine(res::kAutoZeroTime, twoDotTwo(autoZero)) + SummaryLine(res::kStartupTime, twoDotTwo(startup))
+          + SummaryLine(res::kNpnPnpInputMode, npn) + SummaryLine(res::kKeyProtectLevel, kp);
         b = type + a;
     } else {
         a = common;

@@ -40,7 +40,7 @@ const std::array<const char*, 14> kCounterOutputModes = {"N-1", "F-1", "C-1", "R
 const std::array<const char*, 4> kSpeeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
 const std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
 
-QString inputModeText(int m) { return resText(177, 8, m); }
+QString inputModeText(int m) { return resText(res::kH9CounterInputModeFirst, 8, m); }
 QString code(int value) { return QString::number(value); }
 
 // Prescale value of the two registers at 1360: the low byte of 1362 and the lower three
@@ -194,51 +194,51 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
         if (!reads.low(kRegTimeCodeA_H9, &dev.nDevTimeRange))
             return 1;
         const int c = dev.nDevTimeRange;
-        a += SummaryLine(306, LoadResString(195));
-        a += SummaryLine(307, timeRangeText(c));
-        a += SummaryLine(308, LoadResString(c % 2 == 0 ? 161 : 162));
+        a += SummaryLine(res::kFunctionSelection, LoadResString(res::kTimer));
+        a += SummaryLine(res::kTimeRange, timeRangeText(c));
+        a += SummaryLine(res::kTimeMode, LoadResString(c % 2 == 0 ? res::kUp : res::kDown));
         if (!reads.low(kRegOutputModeA_H9, &dev.nDevOutputMode))
             return 1;
-        a += SummaryLine(309, code(v));
+        a += SummaryLine(res::kOutputMode, code(v));
         if (!reads.low(kRegFuncB_H9, &dev.nDevFuncB_H9))
             return 1;
         if (dev.nDevFuncB_H9 == 0) {
             if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
                 return 1;
-            b += SummaryLine(306, LoadResString(226));
-            b += SummaryLine(312, inputModeText(v));
+            b += SummaryLine(res::kFunctionSelection, LoadResString(res::kOneStageCounter));
+            b += SummaryLine(res::kInputMode, inputModeText(v));
             if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
                 return 1;
-            b += SummaryLine(309, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
+            b += SummaryLine(res::kOutputMode, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
             if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_H9))
                 return 1;
-            b += SummaryLine(313, code(v));
+            b += SummaryLine(res::kDecimalPoint, code(v));
             if (!reads.low(kRegMaxFreqB_H9))
                 return 1;
-            b += SummaryLine(314, listText(kSpeeds, v));
+            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
             if (!reads.read(kRegMagnificationB_H9, 2, block))
                 return 1;
-            b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
+            b += SummaryLine(res::kPrescale, ShortestDecimal(prescaleDigits(block)));
         } else if (dev.nDevFuncB_H9 == 1) {
             if (!reads.low(kRegSampleAvgB_F_H9))
                 return 1;
-            b += SummaryLine(306, LoadResString(231));
-            b += SummaryLine(318, listText(kAverages, v));
+            b += SummaryLine(res::kFunctionSelection, LoadResString(res::kTachometer));
+            b += SummaryLine(res::kAverageProcessing, listText(kAverages, v));
             if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_F_H9))
                 return 1;
-            b += SummaryLine(313, code(v));
+            b += SummaryLine(res::kDecimalPoint, code(v));
             if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
                 return 1;
-            b += SummaryLine(314, listText(kSpeeds, v));
+            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
             if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
                 return 1;
-            b += SummaryLine(309, code(v));
+            b += SummaryLine(res::kOutputMode, code(v));
             if (!reads.read(kRegMagnificationB_H9, 2, block))
                 return 1;
-            b += SummaryLine(315, ShortestDecimal(prescaleDigits(block)));
+            b += SummaryLine(res::kPrescale, ShortestDecimal(prescaleDigits(block)));
             if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
                 return 1;
-            b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
+            b += SummaryLine(res::kStartupTime, ShortestDecimal(startupDigits(block)));
         }
         PresetPanelA_H9(dev.nDevTimeRange);
         if (dev.nDevFuncB_H9 == 0)
@@ -249,34 +249,35 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
         if (!reads.low(kRegDualFunc_H9, &dev.nDevDualFunc_H9))
             return 1;
         if (dev.nDevDualFunc_H9 == 0) {
-            const QString stage = SummaryNameLine(197) + SummaryLine(307, QStringLiteral("0 ~ 999999 Sec"))
-                                + SummaryLine(308, LoadResString(161));
+            const QString stage = SummaryNameLine(res::kTwoStageTimer)
+                                + SummaryLine(res::kTimeRange, QStringLiteral("0 ~ 999999 Sec"))
+                                + SummaryLine(res::kTimeMode, LoadResString(res::kUp));
             a += stage;
             b += stage;
             if (!reads.low(kRegOutputMode_T_Dual_0_H9, &dev.nDevOutputMode_T_Dual_0_H9))
                 return 1;
-            a += SummaryLine(309, code(v));
+            a += SummaryLine(res::kOutputMode, code(v));
             if (!reads.low(kRegOutputMode_T_Dual_1_H9, &dev.nDevOutputMode_T_Dual_1_H9))
                 return 1;
-            b += SummaryLine(309, code(v));
+            b += SummaryLine(res::kOutputMode, code(v));
             PresetPanelsTwoStage_H9();
         } else if (dev.nDevDualFunc_H9 == 1) {
             if (!reads.low(kRegDualCounterMode_H9, &dev.nDevDualCounterMode_H9))
                 return 1;
             const int sub = dev.nDevDualCounterMode_H9;
             if (sub == 0)
-                a += SummaryNameLine(228);
+                a += SummaryNameLine(res::kTotalCounter);
             else if (sub == 1)
-                a += SummaryNameLine(229);
+                a += SummaryNameLine(res::kBatchCounter);
             else
-                a += SummaryNameLine(226) + SummaryLine(312, LoadResString(178))
-                   + SummaryLine(314, QStringLiteral("30Hz"));
+                a += SummaryNameLine(res::kOneStageCounter) + SummaryLine(res::kInputMode, LoadResString(res::kIndividualUp))
+                   + SummaryLine(res::kCountingSpeed, QStringLiteral("30Hz"));
             if (!reads.low(kRegOutputMode_C_Dual_0_H9, &dev.nDevOutputMode_C_Dual_H9))
                 return 1;
-            a += SummaryLine(309, code(v));
+            a += SummaryLine(res::kOutputMode, code(v));
             if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
                 return 1;
-            b += SummaryNameLine(226) + SummaryLine(312, inputModeText(v));
+            b += SummaryNameLine(res::kOneStageCounter) + SummaryLine(res::kInputMode, inputModeText(v));
             if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
                 return 1;
             QString shown = code(v);
@@ -290,28 +291,28 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
                 default: shown.clear(); break;
                 }
             }
-            b += SummaryLine(309, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
+            b += SummaryLine(res::kOutputMode, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
             if (!reads.low(kRegMaxFreqB_H9))
                 return 1;
-            b += SummaryLine(314, listText(kSpeeds, v));
+            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
             PresetPanelsDualCounter_H9();
         } else {
-            a += SummaryNameLine(231);
+            a += SummaryNameLine(res::kTachometer);
             if (!reads.low(kRegOutputModeA_Dual_F_H9, &dev.nDevOutputMode_Dual_F_H9))
                 return 1;
-            a += SummaryLine(309, code(v));
+            a += SummaryLine(res::kOutputMode, code(v));
             if (!reads.low(kRegSampleAvgB_F_H9))
                 return 1;
-            b += SummaryNameLine(231) + SummaryLine(318, listText(kAverages, v));
+            b += SummaryNameLine(res::kTachometer) + SummaryLine(res::kAverageProcessing, listText(kAverages, v));
             if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
                 return 1;
-            b += SummaryLine(314, listText(kSpeeds, v));
+            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
             if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
                 return 1;
-            b += SummaryLine(309, code(v));
+            b += SummaryLine(res::kOutputMode, code(v));
             if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
                 return 1;
-            b += SummaryLine(319, ShortestDecimal(startupDigits(block)));
+            b += SummaryLine(res::kStartupTime, ShortestDecimal(startupDigits(block)));
             PresetPanelsDualTacho_H9();
         }
     }
@@ -319,13 +320,13 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
     QString common;
     if (!reads.low(kRegSGWidth_H9))
         return 1;
-    common += SummaryLine(316, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
+    common += SummaryLine(res::kInputSignalWidth, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
     if (!reads.low(kRegInputMethod_H9))
         return 1;
-    common += SummaryLine(317, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
+    common += SummaryLine(res::kNpnPnpInputMode, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
     if (!reads.read(kRegPowerSaving_H9, 2, block))
         return 1;
-    common += LoadResString(block.word(0) == 0 ? 292 : 293) + QLatin1String(kLineEnd);
+    common += LoadResString(block.word(0) == 0 ? res::kPowerSavingOff : res::kPowerSavingOn) + QLatin1String(kLineEnd);
 
     QByteArray menu;
     for (int address = kRegSysFlags_H9; address < kRegSysFlags_H9 + kSysFlagCount_H9; ++address) {

@@ -60,7 +60,7 @@ QString SummaryNameLine(int nameId) { return platform::LoadResString(nameId) + Q
 
 QString SummaryTypeLine(const QString& modelName)
 {
-    return platform::LoadResString(294) + QStringLiteral(" : ") + modelName + QLatin1String(kLineEnd);
+    return platform::LoadResString(res::kTypeLabel) + QStringLiteral(" : ") + modelName + QLatin1String(kLineEnd);
 }
 
 bool StartReads::read(int address, int count, RegisterBlock& block)

@@ -106,7 +106,7 @@ int SelectLogFile(platform::CommonDialog& dialog)
     bSaveCancelled = false;
     if (QFileInfo::exists(dialog.FileName)) {
         const platform::MsgResult answer =
-            platform::MsgBox(platform::LoadResString(295), platform::MsgButtons::OkCancel,
+            platform::MsgBox(platform::LoadResString(res::kReplaceQuestion), platform::MsgButtons::OkCancel,
                              platform::MsgIcon::Question, QStringLiteral("Save"));
         if (answer != platform::MsgResult::Ok)
             bSaveCancelled = true;

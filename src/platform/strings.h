@@ -1,5 +1,7 @@
 #pragma once
 // The program's string table (ids 101 to 354) in four languages, compiled in.
+#include "platform/string_ids.h"
+
 #include <QString>
 
 namespace platform {
@@ -18,7 +20,8 @@ Language languageForLocale(const QString& localeName);
 Language language();
 void setLanguage(Language lang);
 
-// The text of `id` in the current language; an empty text for an id the table lacks.
+// The text of `id` (a res:: name) in the current language; an empty text for an id
+// the table lacks.
 QString LoadResString(int id);
 // The text of `id` in a given column (tests use it to prove the table complete).
 QString resString(int id, Language lang);

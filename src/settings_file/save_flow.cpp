@@ -19,7 +19,7 @@ SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
     commState.nErrCode = buildImage();
     if (commState.nErrCode != 0) {
         ShowErrorMessage(commState.nErrCode);
-        core::SetStatusPanel(4, LoadResString(253));
+        core::SetStatusPanel(4, LoadResString(res::kFailedToSave));
         return SaveOutcome::Failed;
     }
 
@@ -29,18 +29,18 @@ SaveOutcome runSave(const ImageBuilder& buildImage, bool saveAs)
     const int result = throughDialog ? SaveSettingFileAs(byFileBuf)
                                      : WriteSettingFile(currentFile(), byFileBuf);
     if (result != 0) {
-        platform::MsgBox(LoadResString(253), platform::MsgButtons::Ok, platform::MsgIcon::None,
+        platform::MsgBox(LoadResString(res::kFailedToSave), platform::MsgButtons::Ok, platform::MsgIcon::None,
                          QStringLiteral("Save"));
-        core::SetStatusPanel(4, LoadResString(253));
+        core::SetStatusPanel(4, LoadResString(res::kFailedToSave));
         return SaveOutcome::Failed;
     }
     if (throughDialog && bSaveCancelled)
         return SaveOutcome::Cancelled;
 
-    platform::MsgBox(LoadResString(252), platform::MsgButtons::Ok, platform::MsgIcon::None,
+    platform::MsgBox(LoadResString(res::kFileSaved), platform::MsgButtons::Ok, platform::MsgIcon::None,
                      QStringLiteral("Save"));
     core::shell().bChange = false;
-    core::SetStatusPanel(4, LoadResString(252));
+    core::SetStatusPanel(4, LoadResString(res::kFileSaved));
     return SaveOutcome::Saved;
 }
 

@@ -161,7 +161,7 @@ int SaveSettingFileAs(const SettingFileImage& image)
     bSaveCancelled = false;
     if (QFileInfo::exists(path)) {
         const platform::MsgResult answer =
-            platform::MsgBox(LoadResString(295), platform::MsgButtons::OkCancel,
+            platform::MsgBox(LoadResString(res::kReplaceQuestion), platform::MsgButtons::OkCancel,
                              platform::MsgIcon::Question, QStringLiteral("Save"));
         if (answer != platform::MsgResult::Ok) {
             bSaveCancelled = true;

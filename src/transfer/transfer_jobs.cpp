@@ -2,6 +2,7 @@
 
 #include "core/h9_params.h"
 #include "link/messages.h"
+#include "platform/string_ids.h"
 #include "transfer/compare.h"
 #include "transfer/h5h7_download.h"
 #include "transfer/h9_download.h"
@@ -87,14 +88,17 @@ TransferJobRow TransferJobRowFor(int job)
     TransferJobRow row;
     switch (job) {
     case kJobUpload:
-        row = {258, 40, kUploadFailed, 263, 260, QStringLiteral("Upload"), {}};
+        row = {res::kProgressReading, 40, kUploadFailed, res::kSettingsRead, res::kFailedToUpload,
+               QStringLiteral("Upload"), {}};
         break;
     case kJobCompare:
-        row = {259, 40, kCompareFailed, 265, 262, QString(), {}};
+        row = {res::kProgressComparing, 40, kCompareFailed, res::kSettingsCompared, res::kFailedToCompareSettings,
+               QString(), {}};
         break;
     default:
         // A job with no row is reported as a failed download: never as a success.
-        row = {257, 800, kDownloadFailed, 264, 261, QStringLiteral("Download"), {}};
+        row = {res::kProgressWriting, 800, kDownloadFailed, res::kSettingsWritten, res::kFailedToDownload,
+               QStringLiteral("Download"), {}};
         if (job != kJobDownload)
             return row;
         break;

@@ -246,103 +246,109 @@ bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
 
 void frmModeSetting_H7::ApplyMenuTexts(std::initializer_list<std::pair<QAction*, int>> modeItems)
 {
-    mFile->setTitle(LoadResString(127));
-    mNew->setText(LoadResString(133));
-    mOpenSetting->setText(LoadResString(134));
-    mClose->setText(LoadResString(135));
-    mSaveSetting->setText(LoadResString(136));
-    mSaveAs->setText(LoadResString(137));
-    mExit->setText(LoadResString(138));
-    mMode->setTitle(LoadResString(128));
+    mFile->setTitle(LoadResString(res::kMenuFile));
+    mNew->setText(LoadResString(res::kMenuNew));
+    mOpenSetting->setText(LoadResString(res::kMenuOpen));
+    mClose->setText(LoadResString(res::kMenuClose));
+    mSaveSetting->setText(LoadResString(res::kMenuSave));
+    mSaveAs->setText(LoadResString(res::kMenuSaveAs));
+    mExit->setText(LoadResString(res::kMenuExit));
+    mMode->setTitle(LoadResString(res::kMenuFunctionSelection));
     for (auto [item, id] : modeItems)
         item->setText(LoadResString(id));
-    mTool->setTitle(LoadResString(129));
-    mUpload->setText(LoadResString(146));
-    mDownload->setText(LoadResString(147));
-    mCompare->setText(LoadResString(148));
-    mMonitor->setTitle(LoadResString(130));
-    mMonitoring->setText(LoadResString(149));
-    mSetting->setTitle(LoadResString(131));
-    mCommSetting->setText(LoadResString(103));
-    mKP->setText(LoadResString(151));
-    mHelp->setTitle(LoadResString(132));
-    mVelHelp->setText(LoadResString(153));
-    mAbout->setText(LoadResString(101));
+    mTool->setTitle(LoadResString(res::kMenuCommunication));
+    mUpload->setText(LoadResString(res::kMenuUpload));
+    mDownload->setText(LoadResString(res::kMenuDownload));
+    mCompare->setText(LoadResString(res::kMenuCompare));
+    mMonitor->setTitle(LoadResString(res::kMenuMonitor));
+    mMonitoring->setText(LoadResString(res::kMonitoring));
+    mSetting->setTitle(LoadResString(res::kMenuOption));
+    mCommSetting->setText(LoadResString(res::kCommSettings));
+    mKP->setText(LoadResString(res::kKeyProtection));
+    mHelp->setTitle(LoadResString(res::kMenuHelp));
+    mVelHelp->setText(LoadResString(res::kProgramHelp));
+    mAbout->setText(LoadResString(res::kAbout));
 }
 
 void frmModeSetting_H7::ApplyTimerTexts()
 {
-    ApplyMenuTexts({{mFuncModeSelect_0, 195}, {mFuncModeSelect_1, 196}, {mFuncModeSelect_2, 197}});
-    txtCH_A->setText(LoadResString(155));
+    ApplyMenuTexts({{mFuncModeSelect_0, res::kTimer},
+                    {mFuncModeSelect_1, res::kTwinTimer},
+                    {mFuncModeSelect_2, res::kTwoStageTimer}});
+    txtCH_A->setText(LoadResString(res::kTimerTitle));
 
-    lblTimerDir_A_H5->setText(LoadResString(157));
-    lblOutputMode_A_H5->setText(LoadResString(158));
-    lblTimerRange_A_H5->setText(LoadResString(156));
-    lblSetValue_A_H5->setText(LoadResString(159));
-    lblOutputMode2_A_H5->setText(LoadResString(160));
-    lblRatio_A_H5->setText(LoadResString(207));
-    FillComboList(cboTimerDirection_A_H5, resStrings({161, 162}));
-    FillComboList(cboOutputMode_A_H5, resStrings({216, 217, 218, 219, 220, 221, 222, 223, 224, 225}));
+    lblTimerDir_A_H5->setText(LoadResString(res::kTimeModeLabel));
+    lblOutputMode_A_H5->setText(LoadResString(res::kOutputModeLabel));
+    lblTimerRange_A_H5->setText(LoadResString(res::kTimeRangeLabel));
+    lblSetValue_A_H5->setText(LoadResString(res::kSetValueLabel));
+    lblOutputMode2_A_H5->setText(LoadResString(res::kOutputTimeLabel));
+    lblRatio_A_H5->setText(LoadResString(res::kOnDutyRatioLabel));
+    FillComboList(cboTimerDirection_A_H5, resStrings({res::kUp, res::kDown}));
+    FillComboList(cboOutputMode_A_H5, resStrings({res::kOutputModeA, res::kOutputModeA1, res::kOutputModeA2,
+                                                  res::kOutputModeA3, res::kOutputModeB, res::kOutputModeB1,
+                                                  res::kOutputModeD, res::kOutputModeE, res::kOutputModeF,
+                                                  res::kOutputModeZ}));
 
-    lblSettingMode_C_H5->setText(LoadResString(209));
-    lblOutputMode_C_H5->setText(LoadResString(158));
-    lblTimerRange_C_H5->setText(LoadResString(156));
-    lblSetValue1_C_H5->setText(LoadResString(210));
-    lblSetValue2_C_H5->setText(LoadResString(211));
-    FillComboList(cboSettingMode_C_H5, resStrings({212, 213}));
-    FillComboList(cboOutputMode_C_H5, resStrings({302, 303}));
+    lblSettingMode_C_H5->setText(LoadResString(res::kSettingMethodLabel));
+    lblOutputMode_C_H5->setText(LoadResString(res::kOutputModeLabel));
+    lblTimerRange_C_H5->setText(LoadResString(res::kTimeRangeLabel));
+    lblSetValue1_C_H5->setText(LoadResString(res::kSv1Label));
+    lblSetValue2_C_H5->setText(LoadResString(res::kSv2ForecastLabel));
+    FillComboList(cboSettingMode_C_H5, resStrings({res::kForecastValue, res::kAbsoluteValue}));
+    FillComboList(cboOutputMode_C_H5, resStrings({res::kOutputModeAPowerOn, res::kOutputModeF1}));
 
-    lblTimerDir_B_H5->setText(LoadResString(157));
-    lblOutputMode_B_H5->setText(LoadResString(201));
-    lblTimerRange1_B_H5->setText(LoadResString(202));
-    lblSetValue1_B_H5->setText(LoadResString(203));
-    lblTimerRange2_B_H5->setText(LoadResString(204));
-    lblSetValue2_B_H5->setText(LoadResString(205));
-    FillComboList(cboTimerDirection_B_H5, resStrings({161, 162}));
-    FillComboList(cboOutputMode_B_H5, resStrings({214, 215}));
+    lblTimerDir_B_H5->setText(LoadResString(res::kTimeModeLabel));
+    lblOutputMode_B_H5->setText(LoadResString(res::kOnOffStartModeLabel));
+    lblTimerRange1_B_H5->setText(LoadResString(res::kOffTimeRangeLabel));
+    lblSetValue1_B_H5->setText(LoadResString(res::kOffSetValueLabel));
+    lblTimerRange2_B_H5->setText(LoadResString(res::kOnTimeRangeLabel));
+    lblSetValue2_B_H5->setText(LoadResString(res::kOnSetValueLabel));
+    FillComboList(cboTimerDirection_B_H5, resStrings({res::kUp, res::kDown}));
+    FillComboList(cboOutputMode_B_H5, resStrings({res::kFlickerOffStart, res::kFlickerOnStart}));
 
-    lblInputWidth_H5->setText(LoadResString(185));
-    lblInputMethod_H5->setText(LoadResString(186));
-    lblKeyProtect_H5->setText(LoadResString(206));
+    lblInputWidth_H5->setText(LoadResString(res::kInputSignalWidthLabel));
+    lblInputMethod_H5->setText(LoadResString(res::kNpnPnpInputModeLabel));
+    lblKeyProtect_H5->setText(LoadResString(res::kKeyProtectLevelLabel));
 }
 
 void frmModeSetting_H7::ApplyCounterTexts()
 {
-    ApplyMenuTexts({{mFuncModeSelect_3, 226}, {mFuncModeSelect_4, 227}, {mFuncModeSelect_5, 228},
-                    {mFuncModeSelect_6, 229}, {mFuncModeSelect_7, 230}, {mFuncModeSelect_8, 231}});
-    txtCH_A->setText(LoadResString(226));
+    ApplyMenuTexts({{mFuncModeSelect_3, res::kOneStageCounter}, {mFuncModeSelect_4, res::kTwoStageCounter},
+                    {mFuncModeSelect_5, res::kTotalCounter},    {mFuncModeSelect_6, res::kBatchCounter},
+                    {mFuncModeSelect_7, res::kDualCounter},     {mFuncModeSelect_8, res::kTachometer}});
+    txtCH_A->setText(LoadResString(res::kOneStageCounter));
 
-    lblInputMode_H7_1st->setText(LoadResString(172));
-    lblOutputMode_H7_1st->setText(LoadResString(158));
-    lblOutputTime_H7_1st->setText(LoadResString(160));
-    lblSetValue_H7_1st->setText(LoadResString(159));
+    lblInputMode_H7_1st->setText(LoadResString(res::kInputModeLabel));
+    lblOutputMode_H7_1st->setText(LoadResString(res::kOutputModeLabel));
+    lblOutputTime_H7_1st->setText(LoadResString(res::kOutputTimeLabel));
+    lblSetValue_H7_1st->setText(LoadResString(res::kSetValueLabel));
 
-    lblOutputMode_H7_freq->setText(LoadResString(158));
-    lblAvg_H7_freq->setText(LoadResString(188));
-    lblAutoZero_H7_freq->setText(LoadResString(240));
-    lblStartupTime_H7_freq->setText(LoadResString(192));
-    lblSetValue1_H7_freq->setText(LoadResString(238));
-    lblSetValue2_H7_freq->setText(LoadResString(239));
+    lblOutputMode_H7_freq->setText(LoadResString(res::kOutputModeLabel));
+    lblAvg_H7_freq->setText(LoadResString(res::kAverageProcessingLabel));
+    lblAutoZero_H7_freq->setText(LoadResString(res::kAutoZeroTimeLabel));
+    lblStartupTime_H7_freq->setText(LoadResString(res::kStartupTimeLabel));
+    lblSetValue1_H7_freq->setText(LoadResString(res::kSetValue1Label));
+    lblSetValue2_H7_freq->setText(LoadResString(res::kSetValue2Label));
 
-    lblInputMode_batch_H7->setText(LoadResString(172));
-    lblOutputMode_batch_H7->setText(LoadResString(158));
-    lblOutputTime_batch_H7->setText(LoadResString(160));
-    lblSetValue1_batch_H7->setText(LoadResString(159));
-    lblBatch->setText(LoadResString(241));
+    lblInputMode_batch_H7->setText(LoadResString(res::kInputModeLabel));
+    lblOutputMode_batch_H7->setText(LoadResString(res::kOutputModeLabel));
+    lblOutputTime_batch_H7->setText(LoadResString(res::kOutputTimeLabel));
+    lblSetValue1_batch_H7->setText(LoadResString(res::kSetValueLabel));
+    lblBatch->setText(LoadResString(res::kBatchSetValueLabel));
 
-    lblInputMode_2nd_H7->setText(LoadResString(172));
-    lblOutputMode_2nd_H7->setText(LoadResString(158));
-    lblOutputTime1_2nd_H7->setText(LoadResString(242));
-    lblSetValue1_2nd_H7->setText(LoadResString(238));
-    lblOutputTime2_2nd_H7->setText(LoadResString(243));
-    lblSetValue2_2nd_H7->setText(LoadResString(239));
+    lblInputMode_2nd_H7->setText(LoadResString(res::kInputModeLabel));
+    lblOutputMode_2nd_H7->setText(LoadResString(res::kOutputModeLabel));
+    lblOutputTime1_2nd_H7->setText(LoadResString(res::kOutputTime1Label));
+    lblSetValue1_2nd_H7->setText(LoadResString(res::kSetValue1Label));
+    lblOutputTime2_2nd_H7->setText(LoadResString(res::kOutputTime2Label));
+    lblSetValue2_2nd_H7->setText(LoadResString(res::kSetValue2Label));
 
-    lblCountSpeed_H7->setText(LoadResString(174));
-    lblDotAdj_H7->setText(LoadResString(173));
-    lblPreScale_H7->setText(LoadResString(176));
-    lblInputMethod_H7->setText(LoadResString(186));
-    lblKPLevel_H7->setText(LoadResString(206));
-    lblSGWidth_Comm_H7->setText(LoadResString(185));
+    lblCountSpeed_H7->setText(LoadResString(res::kCountingSpeedLabel));
+    lblDotAdj_H7->setText(LoadResString(res::kDecimalPointLabel));
+    lblPreScale_H7->setText(LoadResString(res::kPrescaleLabel));
+    lblInputMethod_H7->setText(LoadResString(res::kNpnPnpInputModeLabel));
+    lblKPLevel_H7->setText(LoadResString(res::kKeyProtectLevelLabel));
+    lblSGWidth_Comm_H7->setText(LoadResString(res::kInputSignalWidthLabel));
 }
 
 // ---------------------------------------------------------------- function modes
@@ -384,7 +390,7 @@ void frmModeSetting_H7::TimerModeSelect(int n)
     nFuncMode = n;
     ResetTimerPanels();
 
-    static const int kTitles[] = {198, 199, 200};
+    static const int kTitles[] = {res::kTimerModeTitle, res::kTwinTimerModeTitle, res::kTwoStageTimerModeTitle};
     txtCH_A->setText(LoadResString(kTitles[n]));
     picTimer_H5_A->setVisible(n == 0);
     picTimer_H5_B->setVisible(n == 1);
@@ -456,7 +462,7 @@ void frmModeSetting_H7::CounterModeSelect(int n)
     nFuncMode = n;
     ResetCounterPanels();
 
-    txtCH_A->setText(LoadResString(232 + (n - 3)));
+    txtCH_A->setText(LoadResString(res::kCounterModeTitleFirst + (n - 3)));
     if (n == 6) {
         lblBatch->show();
         picBatch->show();

@@ -37,7 +37,7 @@ bool SlaveIdInRange()
 {
     if (commSettings.nSlaveID >= 0 && commSettings.nSlaveID <= 255)
         return true;
-    core::SetStatusPanel(4, LoadResString(255));
+    core::SetStatusPanel(4, LoadResString(res::kStatusWrongDeviceId));
     ShowErrorMessage(kWrongDeviceId);
     return false;
 }
@@ -62,7 +62,7 @@ bool frmModeSetting_H7::Form_QueryUnload()
     if (mdi.bMonitorUnload || !mdi.bChange)
         return false;
     using namespace platform;
-    switch (MsgBox(LoadResString(251), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
+    switch (MsgBox(LoadResString(res::kSaveQuestion), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
     case MsgResult::No:
         return false;
     case MsgResult::Yes:
@@ -113,9 +113,9 @@ void frmModeSetting_H7::mSaveAs_Click() { (void)settings_file::SaveSettingAsFlow
 
 // ---------------------------------------------------------------- transfers
 
-void frmModeSetting_H7::mDownload_Click() { RunTransfer(256, 1); }
+void frmModeSetting_H7::mDownload_Click() { RunTransfer(res::kStatusWriting, 1); }
 
-void frmModeSetting_H7::mCompare_Click() { RunTransfer(254, 2); }
+void frmModeSetting_H7::mCompare_Click() { RunTransfer(res::kStatusComparing, 2); }
 
 void frmModeSetting_H7::RunTransfer(int statusTextId, int job)
 {

@@ -40,11 +40,11 @@ void frmModeSetting_H7::cboOutputMode_A_H5_Click()
 
     if (mode == 9) {
         lblRatio_A_H5->setEnabled(true);
-        lblSetValue_A_H5->setText(LoadResString(208));
+        lblSetValue_A_H5->setText(LoadResString(res::kCycleTimeLabel));
         ApplyDutyRatioEnables();
     } else {
         lblRatio_A_H5->setEnabled(false);
-        lblSetValue_A_H5->setText(LoadResString(159));
+        lblSetValue_A_H5->setText(LoadResString(res::kSetValueLabel));
         lblDutyRatio_A_H5->setRowEnabled(false);
     }
 

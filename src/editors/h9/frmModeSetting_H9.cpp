@@ -118,7 +118,7 @@ void frmModeSetting_H9::Form_QueryUnload(bool& cancel)
     if (mdi.bMonitorUnload || !mdi.bChange)
         return;
     using namespace platform;
-    switch (MsgBox(LoadResString(251), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
+    switch (MsgBox(LoadResString(res::kSaveQuestion), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
     case MsgResult::No:
         return;
     case MsgResult::Yes:
@@ -254,38 +254,47 @@ void frmModeSetting_H9::ApplyTextsH9()
 {
     // In the order of the menu bar; a menu's caption is its title action's text.
     const std::pair<QAction*, int> menus[] = {
-        {mFile->menuAction(), 127},    {mNew, 133},           {mOpenSetting, 134},
-        {mClose, 135},                 {mSaveSetting, 136},   {mSaveAs, 137},
-        {mExit, 138},                  {mMode->menuAction(), 128},
-        {mFuncModeSelect_0, 139},      {mFuncModeSelect_1, 140}, {mFuncModeSelect_2, 141},
-        {mFuncModeSelect_3, 142},      {mFuncModeSelect_4, 143}, {mFuncModeSelect_5, 144},
-        {mFuncModeSelect_6, 145},      {mTool->menuAction(), 129}, {mUpload, 146},
-        {mDownloadMenu->menuAction(), 147}, {mDownload, 296}, {mDownload_A, 297},
-        {mDownload_B, 298},            {mCompare, 148},       {mMonitor->menuAction(), 130},
-        {mMonitoring, 149},            {mSetting->menuAction(), 131}, {mCommSetting, 103},
-        {mKP, 151},                    {mPowerSaving, 152},   {mHelp->menuAction(), 132},
-        {mVelHelp, 153},               {mAbout, 101},
+        {mFile->menuAction(), res::kMenuFile}, {mNew, res::kMenuNew}, {mOpenSetting, res::kMenuOpen},
+        {mClose, res::kMenuClose}, {mSaveSetting, res::kMenuSave}, {mSaveAs, res::kMenuSaveAs},
+        {mExit, res::kMenuExit}, {mMode->menuAction(), res::kMenuFunctionSelection},
+        {mFuncModeSelect_0, res::kH9TimerCounter}, {mFuncModeSelect_1, res::kH9TimerTachometer},
+        {mFuncModeSelect_2, res::kH9CounterTotalCounter}, {mFuncModeSelect_3, res::kH9CounterBatchCounter},
+        {mFuncModeSelect_4, res::kH9TwoCounters}, {mFuncModeSelect_5, res::kH9TwoStageTimer},
+        {mFuncModeSelect_6, res::kH9Tachometer}, {mTool->menuAction(), res::kMenuCommunication},
+        {mUpload, res::kMenuUpload}, {mDownloadMenu->menuAction(), res::kMenuDownload},
+        {mDownload, res::kMenuDownloadAll}, {mDownload_A, res::kMenuDownloadA}, {mDownload_B, res::kMenuDownloadB},
+        {mCompare, res::kMenuCompare}, {mMonitor->menuAction(), res::kMenuMonitor}, {mMonitoring, res::kMonitoring},
+        {mSetting->menuAction(), res::kMenuOption}, {mCommSetting, res::kCommSettings}, {mKP, res::kKeyProtection},
+        {mPowerSaving, res::kPowerSaving}, {mHelp->menuAction(), res::kMenuHelp}, {mVelHelp, res::kProgramHelp},
+        {mAbout, res::kAbout},
     };
     for (auto [action, id] : menus)
         action->setText(LoadResString(id));
 
     static const std::pair<const char*, int> labels[] = {
-        {"txtCH_A", 155}, {"txtCH_B", 171}, {"lblOutputMode_DC_A", 158}, {"lblSetValue_DC_A", 159},
-        {"lblOutputTime_DC_A", 160}, {"lblCountInputMode_C_Dual_0", 172}, {"lblMaxFreq_C_Dual_0", 174},
-        {"lblInputMode_DC_B", 172}, {"lblCountSpeed_DC_B", 174}, {"lblOutputMode_DC_B", 158},
-        {"lblSetValue_DC_B", 159}, {"lblOutputTime_DC_B", 160}, {"lblTimeRange_ST_A", 156},
-        {"lblCountDir_ST_A", 157}, {"lblOutputMode_ST_A", 158}, {"lblSetValue_ST_A", 159},
-        {"lblOutputTime2_ST_A", 160}, {"lblAvg_SF_B", 188}, {"lblDotAdj_SF_B", 173},
-        {"lblOutputMode_SF_B", 158}, {"lblCountSpeed_SF_B", 174}, {"lblMagnification2_SF_B", 176},
-        {"lblStartupTime_B_F", 192}, {"lblSetValue_B_F", 159}, {"lblOutputMode_DT_A", 158},
-        {"lblSetting_0", 159}, {"lblOutputMode2_DT_A", 160}, {"lblInputMode_SC_B", 172},
-        {"lblDotAdj_SC_B", 173}, {"lblCountSpeed_SC_B", 174}, {"lblOutputMode_SC_B", 158},
-        {"lblPrescale_SC_B", 176}, {"lblOutputTime_SC_B", 160}, {"lblSetValue_SC_B", 159},
-        {"lblOutput_DF_A", 158}, {"lblSetValue_DF_A", 159}, {"lblOutputMode_DT_B", 158},
-        {"lblSetValue_DT_B", 159}, {"lblOutputTime_DT_B", 160}, {"lblAvg_DF_B", 188},
-        {"lblCouttSpeed_DF_B", 174}, {"lblOutputMode_DF_B", 158}, {"lblSetValue_DF_B", 159},
-        {"lblStartupTime_DF_B", 192}, {"lblInputWidth_H57", 185}, {"lblInputMethod_H57", 186},
-        {"lblPSCaution", 299},
+        {"txtCH_A", res::kTimerTitle}, {"txtCH_B", res::kCounterTitle}, {"lblOutputMode_DC_A", res::kOutputModeLabel},
+        {"lblSetValue_DC_A", res::kSetValueLabel}, {"lblOutputTime_DC_A", res::kOutputTimeLabel},
+        {"lblCountInputMode_C_Dual_0", res::kInputModeLabel}, {"lblMaxFreq_C_Dual_0", res::kCountingSpeedLabel},
+        {"lblInputMode_DC_B", res::kInputModeLabel}, {"lblCountSpeed_DC_B", res::kCountingSpeedLabel},
+        {"lblOutputMode_DC_B", res::kOutputModeLabel}, {"lblSetValue_DC_B", res::kSetValueLabel},
+        {"lblOutputTime_DC_B", res::kOutputTimeLabel}, {"lblTimeRange_ST_A", res::kTimeRangeLabel},
+        {"lblCountDir_ST_A", res::kTimeModeLabel}, {"lblOutputMode_ST_A", res::kOutputModeLabel},
+        {"lblSetValue_ST_A", res::kSetValueLabel}, {"lblOutputTime2_ST_A", res::kOutputTimeLabel},
+        {"lblAvg_SF_B", res::kAverageProcessingLabel}, {"lblDotAdj_SF_B", res::kDecimalPointLabel},
+        {"lblOutputMode_SF_B", res::kOutputModeLabel}, {"lblCountSpeed_SF_B", res::kCountingSpeedLabel},
+        {"lblMagnification2_SF_B", res::kPrescaleLabel}, {"lblStartupTime_B_F", res::kStartupTimeLabel},
+        {"lblSetValue_B_F", res::kSetValueLabel}, {"lblOutputMode_DT_A", res::kOutputModeLabel},
+        {"lblSetting_0", res::kSetValueLabel}, {"lblOutputMode2_DT_A", res::kOutputTimeLabel},
+        {"lblInputMode_SC_B", res::kInputModeLabel}, {"lblDotAdj_SC_B", res::kDecimalPointLabel},
+        {"lblCountSpeed_SC_B", res::kCountingSpeedLabel}, {"lblOutputMode_SC_B", res::kOutputModeLabel},
+        {"lblPrescale_SC_B", res::kPrescaleLabel}, {"lblOutputTime_SC_B", res::kOutputTimeLabel},
+        {"lblSetValue_SC_B", res::kSetValueLabel}, {"lblOutput_DF_A", res::kOutputModeLabel},
+        {"lblSetValue_DF_A", res::kSetValueLabel}, {"lblOutputMode_DT_B", res::kOutputModeLabel},
+        {"lblSetValue_DT_B", res::kSetValueLabel}, {"lblOutputTime_DT_B", res::kOutputTimeLabel},
+        {"lblAvg_DF_B", res::kAverageProcessingLabel}, {"lblCouttSpeed_DF_B", res::kCountingSpeedLabel},
+        {"lblOutputMode_DF_B", res::kOutputModeLabel}, {"lblSetValue_DF_B", res::kSetValueLabel},
+        {"lblStartupTime_DF_B", res::kStartupTimeLabel}, {"lblInputWidth_H57", res::kInputSignalWidthLabel},
+        {"lblInputMethod_H57", res::kNpnPnpInputModeLabel}, {"lblPSCaution", res::kPowerSavingNote},
     };
     for (auto [name, id] : labels)
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
@@ -298,12 +307,17 @@ void frmModeSetting_H9::ApplyTextsH9()
         return items;
     };
     const std::pair<QComboBox*, QStringList> lists[] = {
-        {cboOutputMode_C_Dual_0, ids(300, 301)}, {cboCountInputMode_C_Dual_0, ids(178, 178)},
-        {cboCountDirectionA, ids(161, 162)},     {cboOutputModeA, ids(163, 170)},
-        {cboOutputMode_T_Dual_0, ids(300, 301)}, {cboCountInputMode_C_Dual_1, ids(177, 184)},
-        {cboCountInputModeB, ids(177, 184)},     {cboOutputMode_T_Dual_1, ids(300, 301)},
-        {cboOutputModeB_F, ids(337, 338)},       {cboOutputModeA_Dual_F, ids(337, 338)},
-        {cboOutputModeB_Dual_F, ids(337, 338)},
+        {cboOutputMode_C_Dual_0, ids(res::kSelfHoldingOutput, res::kOneShotOutput)},
+        {cboCountInputMode_C_Dual_0, ids(res::kIndividualUp, res::kIndividualUp)},
+        {cboCountDirectionA, ids(res::kUp, res::kDown)},
+        {cboOutputModeA, ids(res::kH9TimerOutputModeFirst, res::kH9TimerOutputModeLast)},
+        {cboOutputMode_T_Dual_0, ids(res::kSelfHoldingOutput, res::kOneShotOutput)},
+        {cboCountInputMode_C_Dual_1, ids(res::kH9CounterInputModeFirst, res::kH9CounterInputModeLast)},
+        {cboCountInputModeB, ids(res::kH9CounterInputModeFirst, res::kH9CounterInputModeLast)},
+        {cboOutputMode_T_Dual_1, ids(res::kSelfHoldingOutput, res::kOneShotOutput)},
+        {cboOutputModeB_F, ids(res::kOutputOn, res::kOutputOff)},
+        {cboOutputModeA_Dual_F, ids(res::kOutputOn, res::kOutputOff)},
+        {cboOutputModeB_Dual_F, ids(res::kOutputOn, res::kOutputOff)},
     };
     for (const auto& [combo, items] : lists)
         FillComboList(combo, items);

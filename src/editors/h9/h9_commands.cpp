@@ -28,9 +28,9 @@ constexpr int kJobCompare = 2;
 void frmModeSetting_H9::RunTransfer(int job, int downloadKind, bool checkSlaveId)
 {
     core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(job == kJobCompare ? 254 : 256));
+    mdi.setPanelText(4, LoadResString(job == kJobCompare ? res::kStatusComparing : res::kStatusWriting));
     if (checkSlaveId && (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255)) {
-        mdi.setPanelText(4, LoadResString(255));
+        mdi.setPanelText(4, LoadResString(res::kStatusWrongDeviceId));
         ShowErrorMessage(kWrongDeviceId);
         return;
     }

@@ -21,13 +21,13 @@ struct ModeRow {
 };
 
 constexpr ModeRow kModes[7] = {
-    {0, true, 155, 226, true},   // timer + 1-stage counter
-    {0, true, 155, 187, true},   // timer + tachometer
-    {1, false, 228, 226, false}, // counter + total counter
-    {1, false, 229, 226, false}, // counter + batch counter
-    {1, false, 226, 226, true},  // two counters
-    {1, false, 197, 197, false}, // 2-stage timer
-    {1, false, 187, 187, false}, // tachometer with two set values
+    {0, true, res::kTimerTitle, res::kOneStageCounter, true},         // timer + 1-stage counter
+    {0, true, res::kTimerTitle, res::kTachometerTitle, true},         // timer + tachometer
+    {1, false, res::kTotalCounter, res::kOneStageCounter, false},     // counter + total counter
+    {1, false, res::kBatchCounter, res::kOneStageCounter, false},     // counter + batch counter
+    {1, false, res::kOneStageCounter, res::kOneStageCounter, true},   // two counters
+    {1, false, res::kTwoStageTimer, res::kTwoStageTimer, false},      // 2-stage timer
+    {1, false, res::kTachometerTitle, res::kTachometerTitle, false},  // tachometer with two set values
 };
 
 } // namespace

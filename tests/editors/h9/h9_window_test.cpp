@@ -20,7 +20,7 @@ using platform::MsgResult;
 
 namespace {
 
-QString res(int id) { return platform::LoadResString(id); }
+QString resText(int id) { return platform::LoadResString(id); }
 
 class H9Window : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
@@ -89,23 +89,23 @@ TEST_F(H9Window, CloseAsksOnlyForAChangedSetAndEachAnswerDoesWhatItSays)
     QTest::mouseClick(w().lblTimerSettingA->label(5), Qt::LeftButton);
     ASSERT_TRUE(mdi.bChange);
     // Cancel keeps the window, and New does not go on.
-    EXPECT_EQ(answering(MsgResult::Cancel, [&] { key(Qt::Key_N, Qt::ControlModifier); }), QStringList{res(251)});
+    EXPECT_EQ(answering(MsgResult::Cancel, [&] { key(Qt::Key_N, Qt::ControlModifier); }), QStringList{resText(251)});
     EXPECT_EQ(boxes.last().title, "Save");
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Question);
     // Yes with a set value the check refuses: its message, nothing saved.
     w().lblTimerSettingA->setDigits("000000");
     EXPECT_EQ(answering(MsgResult::Yes, [&] { key(Qt::Key_O, Qt::ControlModifier); }),
-              (QStringList{res(251), res(275)}));
-    EXPECT_EQ(mdi.PanelText(4), res(253));
+              (QStringList{resText(251), resText(275)}));
+    EXPECT_EQ(mdi.PanelText(4), resText(253));
     // Yes with a file that cannot be written (a folder).
     w().lblTimerSettingA->setDigits("001000");
     bHasFileName = true;
     settings_file::setCurrentFile(tmp.path());
-    EXPECT_EQ(answering(MsgResult::Yes, [&] { w().mUpload->trigger(); }), (QStringList{res(251), res(253)}));
+    EXPECT_EQ(answering(MsgResult::Yes, [&] { w().mUpload->trigger(); }), (QStringList{resText(251), resText(253)}));
     // Yes without a file name, the Save As cancelled: silence.
     bHasFileName = false;
     dialogs.cancel();
-    EXPECT_EQ(answering(MsgResult::Yes, [&] { ed().close(); }), QStringList{res(251)});
+    EXPECT_EQ(answering(MsgResult::Yes, [&] { ed().close(); }), QStringList{resText(251)});
     EXPECT_TRUE(loaded());
     EXPECT_TRUE(mdi.commands.isEmpty());
 
@@ -113,7 +113,7 @@ TEST_F(H9Window, CloseAsksOnlyForAChangedSetAndEachAnswerDoesWhatItSays)
     ASSERT_EQ(BuildFileImage_H9(), 0);
     const QByteArray expected = byFileBuf;
     dialogs.accept(path("closed.kvf"));
-    EXPECT_EQ(answering(MsgResult::Yes, [&] { key(Qt::Key_F11); }), (QStringList{res(251), res(252)}));
+    EXPECT_EQ(answering(MsgResult::Yes, [&] { key(Qt::Key_F11); }), (QStringList{resText(251), resText(252)}));
     EXPECT_FALSE(loaded());
     EXPECT_EQ(testhelp::readRaw(path("closed.kvf")), expected);
 
@@ -167,8 +167,8 @@ TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
     commSettings.nSlaveID = 256;
     runs.clear();
     key(Qt::Key_F9);
-    EXPECT_EQ(mdi.PanelText(4), res(255));
-    EXPECT_EQ(boxes.last().text, res(285));
+    EXPECT_EQ(mdi.PanelText(4), resText(255));
+    EXPECT_EQ(boxes.last().text, resText(285));
     key(Qt::Key_F8);
     key(Qt::Key_F6);
     EXPECT_EQ(runs, QStringList{"1:1"});
