@@ -106,7 +106,7 @@ struct Job {
     double elapsed() const { return end - start; }
 };
 
-Job runJob(int job, int kind = 0)
+Job runJob(TransferJob job, DownloadKind kind = DownloadKind::H9WholeSet)
 {
     core::shell().nUpDownCompare = job;
     nDownloadKind = kind;
@@ -162,8 +162,8 @@ int main(int argc, char** argv)
     ::setenv("TCPANEL_COM1", inst.path().c_str(), 1);
 
     frmMDI::instance();
-    SetTransferJobRoutine(0, timed(UploadSettings));
-    SetTransferJobRoutine(2, timed(CompareSettings));
+    SetTransferJobRoutine(TransferJob::Upload, timed(UploadSettings));
+    SetTransferJobRoutine(TransferJob::Compare, timed(CompareSettings));
     commSettings.nBaudIndex = 3; // 9600
     editModeZeroSet();
     frmMDI& mdi = frmMDI::instance();
@@ -175,7 +175,7 @@ int main(int argc, char** argv)
     inst.clearRequests();
     const double thread0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     const double process0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    const Job download = runJob(1, 0);
+    const Job download = runJob(TransferJob::Download, DownloadKind::H9WholeSet);
     const double downloadThreadCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - thread0;
     const double downloadProcessCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - process0;
     std::printf("download: \"%s\"  %zu requests, %.2f s elapsed; CPU %.3f s in the program's thread, "
@@ -184,21 +184,22 @@ int main(int argc, char** argv)
                 downloadThreadCpu, downloadProcessCpu);
 
     bool ok = benchResult("transfer.download_thread_cpu", downloadThreadCpu, "s", "<", 0.2);
-    for (int job : {0, 2}) {
+    for (TransferJob job : {TransferJob::Upload, TransferJob::Compare}) {
+        const bool upload = job == TransferJob::Upload;
         idle();
         inst.clearRequests();
         boxes.texts.clear();
         const Job j = runJob(job);
         const auto reqs = inst.requests();
         const double wire = wireSeconds(reqs);
-        const std::string outcome = job == 0 ? mdi.StatusBar1->PanelText(4).toStdString()
-                                             : (boxes.texts.empty() ? std::string() : boxes.texts.back());
+        const std::string outcome = upload ? mdi.StatusBar1->PanelText(4).toStdString()
+                                           : (boxes.texts.empty() ? std::string() : boxes.texts.back());
         std::printf("%s  \"%s\"  %zu requests, %.3f s elapsed, wire %.3f s, ratio %.3f (target <= 1.05); "
                     "the job's routine alone %.3f s, ratio %.3f\n",
-                    job == 0 ? "upload:  " : "compare: ", outcome.c_str(), reqs.size(), j.elapsed(), wire,
+                    upload ? "upload:  " : "compare: ", outcome.c_str(), reqs.size(), j.elapsed(), wire,
                     j.elapsed() / wire, g_routineOut - g_routineIn, (g_routineOut - g_routineIn) / wire);
         printBreakdown(j, reqs);
-        const bool met = benchResult(job == 0 ? "transfer.upload_ratio" : "transfer.compare_ratio",
+        const bool met = benchResult(upload ? "transfer.upload_ratio" : "transfer.compare_ratio",
                                      wire > 0 ? j.elapsed() / wire : NAN, "x_wire", "<=", 1.05);
         ok = ok && met;
     }

@@ -16,6 +16,7 @@
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_image.h"
 #include "transfer/frmWriteProcess1.h"
+#include "transfer/transfer_jobs.h"
 
 void frmMDI::mUpload_Click()
 {
@@ -29,7 +30,7 @@ void frmMDI::mUpload_Click()
         return;
     }
     LockUi(this);
-    nUpDownCompare = 0;
+    nUpDownCompare = TransferJob::Upload;
     frmWriteProcess1::ShowModal();
     UnlockUi(this);
 

@@ -19,6 +19,10 @@
 
 class QAction;
 
+// The transfer window's job, defined with the jobs in transfer/transfer_jobs.h; the
+// shell only holds one.
+enum class TransferJob : int;
+
 namespace core {
 
 // One button of the main window's toolbar (index 1 to 12). Value is the pressed state
@@ -49,8 +53,8 @@ public:
     bool bChange = false;
     // The editor of the loaded set: 1 H9, 2 H5, 3 H7, 4 H8; 0 none.
     int nLoadForm = 0;
-    // The job of the transfer window: 0 upload, 1 download, 2 compare.
-    int nUpDownCompare = 0;
+    // The job of the transfer window; an upload until one is set.
+    TransferJob nUpDownCompare{};
     // The type the last upload read: "H9", "H5", "H7", "H8", or "" after a failure.
     QString sCurrentMacType_Upload;
     // The program is closing from the live view of the instrument, its editors closed

@@ -94,7 +94,7 @@ void frmWriteProcess1::Form_Activate()
     running_ = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    const int job = core::shell().nUpDownCompare;
+    const TransferJob job = core::shell().nUpDownCompare;
     const TransferJobRow row = TransferJobRowFor(job);
     Label1->setText(platform::LoadResString(row.labelStringId));
     Label1->repaint();
@@ -113,7 +113,7 @@ void frmWriteProcess1::Form_Activate()
     EndJob(result == 0, job);
 }
 
-void frmWriteProcess1::EndJob(bool success, int job)
+void frmWriteProcess1::EndJob(bool success, TransferJob job)
 {
     const TransferJobRow row = TransferJobRowFor(job);
     if (success)

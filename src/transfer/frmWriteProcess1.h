@@ -6,6 +6,7 @@
 // box after a successful download or upload. The user cannot stop a job: Escape and
 // the close box do nothing.
 #include "platform/single_form.h"
+#include "transfer/transfer_jobs.h"
 
 #include <QDialog>
 
@@ -43,7 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void EndJob(bool success, int job);
+    void EndJob(bool success, TransferJob job);
 
     bool started_ = false;
     bool running_ = false;

@@ -10,23 +10,19 @@
 
 #include <map>
 
-int nDownloadKind = 0;
+DownloadKind nDownloadKind = DownloadKind::H9WholeSet;
 
 namespace {
 
-constexpr int kJobUpload = 0;
-constexpr int kJobDownload = 1;
-constexpr int kJobCompare = 2;
-
-std::map<int, TransferRoutine>& jobOverrides()
+std::map<TransferJob, TransferRoutine>& jobOverrides()
 {
-    static std::map<int, TransferRoutine> m;
+    static std::map<TransferJob, TransferRoutine> m;
     return m;
 }
 
-std::map<int, TransferRoutine>& variantOverrides()
+std::map<DownloadKind, TransferRoutine>& variantOverrides()
 {
-    static std::map<int, TransferRoutine> m;
+    static std::map<DownloadKind, TransferRoutine> m;
     return m;
 }
 
@@ -47,29 +43,30 @@ int downloadWholeSet_H9()
     return kDownloadFailed;
 }
 
-TransferRoutine builtInVariant(int kind)
+TransferRoutine builtInVariant(DownloadKind kind)
 {
     switch (kind) {
-    case 0: return downloadWholeSet_H9;
-    case 1: return DownloadTimerA_H9;
-    case 2: return DownloadPartB_H9;
-    case 3: return DownloadAll_H5;
-    case 4: return DownloadAll_H7;
+    case DownloadKind::H9WholeSet: return downloadWholeSet_H9;
+    case DownloadKind::H9ChannelA: return DownloadTimerA_H9;
+    case DownloadKind::H9ChannelB: return DownloadPartB_H9;
+    case DownloadKind::H5: return DownloadAll_H5;
+    case DownloadKind::H7: return DownloadAll_H7;
     default: return {};
     }
 }
 
-TransferRoutine builtInJob(int job)
+TransferRoutine builtInJob(TransferJob job)
 {
     switch (job) {
-    case kJobUpload: return UploadSettings;
-    case kJobDownload: return RunDownloadJob;
-    case kJobCompare: return CompareSettings;
+    case TransferJob::Upload: return UploadSettings;
+    case TransferJob::Download: return RunDownloadJob;
+    case TransferJob::Compare: return CompareSettings;
     default: return {};
     }
 }
 
-TransferRoutine replace(std::map<int, TransferRoutine>& table, int key, TransferRoutine routine,
+template <class Key>
+TransferRoutine replace(std::map<Key, TransferRoutine>& table, Key key, TransferRoutine routine,
                         const TransferRoutine& builtIn)
 {
     auto it = table.find(key);
@@ -83,15 +80,15 @@ TransferRoutine replace(std::map<int, TransferRoutine>& table, int key, Transfer
 
 } // namespace
 
-TransferJobRow TransferJobRowFor(int job)
+TransferJobRow TransferJobRowFor(TransferJob job)
 {
     TransferJobRow row;
     switch (job) {
-    case kJobUpload:
+    case TransferJob::Upload:
         row = {res::kProgressReading, 40, kUploadFailed, res::kSettingsRead, res::kFailedToUpload,
                QStringLiteral("Upload"), {}};
         break;
-    case kJobCompare:
+    case TransferJob::Compare:
         row = {res::kProgressComparing, 40, kCompareFailed, res::kSettingsCompared, res::kFailedToCompareSettings,
                QString(), {}};
         break;
@@ -99,7 +96,7 @@ TransferJobRow TransferJobRowFor(int job)
         // A job with no row is reported as a failed download: never as a success.
         row = {res::kProgressWriting, 800, kDownloadFailed, res::kSettingsWritten, res::kFailedToDownload,
                QStringLiteral("Download"), {}};
-        if (job != kJobDownload)
+        if (job != TransferJob::Download)
             return row;
         break;
     }
@@ -108,14 +105,14 @@ TransferJobRow TransferJobRowFor(int job)
     return row;
 }
 
-TransferRoutine SetTransferJobRoutine(int job, TransferRoutine routine)
+TransferRoutine SetTransferJobRoutine(TransferJob job, TransferRoutine routine)
 {
-    if (job < kJobUpload || job > kJobCompare)
+    if (job < TransferJob::Upload || job > TransferJob::Compare)
         return {};
     return replace(jobOverrides(), job, std::move(routine), builtInJob(job));
 }
 
-TransferRoutine SetDownloadVariant(int kind, TransferRoutine routine)
+TransferRoutine SetDownloadVariant(DownloadKind kind, TransferRoutine routine)
 {
     return replace(variantOverrides(), kind, std::move(routine), builtInVariant(kind));
 }

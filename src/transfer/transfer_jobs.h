@@ -1,7 +1,6 @@
 #pragma once
 // What the transfer window runs. The window takes the job from frmMDI.nUpDownCompare
-// (0 upload, 1 download, 2 compare) and, for a download, the variant from
-// nDownloadKind. Every routine takes no arguments and returns 0 for success or
+// and, for a download, the variant from nDownloadKind. Every routine takes no arguments and returns 0 for success or
 // non-zero for a failure whose message it has already shown.
 //
 // Tests and benchmarks may put other routines in with SetTransferJobRoutine /
@@ -14,9 +13,19 @@
 
 using TransferRoutine = std::function<int()>;
 
-// The download variant, set by the editors' download commands: 0 whole H9 set,
-// 1 H9 channel A, 2 H9 channel B, 3 H5 set, 4 H7 set.
-extern int nDownloadKind;
+// The job of the transfer window (frmMDI.nUpDownCompare).
+enum class TransferJob : int { Upload = 0, Download = 1, Compare = 2 };
+
+// The download variant, set by the editors' download commands.
+enum class DownloadKind : int {
+    H9WholeSet = 0, // the sequence of the set's function group and dual function kind
+    H9ChannelA = 1,
+    H9ChannelB = 2,
+    H5 = 3, // an H5 set, or an H8 set in a timer mode
+    H7 = 4, // an H7 set, or an H8 set in a counter mode
+};
+
+extern DownloadKind nDownloadKind;
 
 struct TransferJobRow {
     int labelStringId;        // Label1 text
@@ -30,17 +39,17 @@ struct TransferJobRow {
 
 // The row of a job; a value with no row gets the download row's texts and codes
 // with no routine, so it fails with kDownloadFailed.
-TransferJobRow TransferJobRowFor(int nUpDownCompare);
+TransferJobRow TransferJobRowFor(TransferJob nUpDownCompare);
 
-// Replaces the routine of job 0, 1 or 2 (an empty routine restores the built-in
-// one); returns the routine it replaced. Other job values are ignored.
-TransferRoutine SetTransferJobRoutine(int nUpDownCompare, TransferRoutine routine);
+// Replaces the routine of a job (an empty routine restores the built-in one); returns
+// the routine it replaced. A value that names no job is ignored.
+TransferRoutine SetTransferJobRoutine(TransferJob nUpDownCompare, TransferRoutine routine);
 
 // Replaces the routine of download variant `kind` (an empty routine restores the
 // built-in one, or none); returns the routine it replaced.
-TransferRoutine SetDownloadVariant(int kind, TransferRoutine routine);
+TransferRoutine SetDownloadVariant(DownloadKind kind, TransferRoutine routine);
 
-// The download job: the routine of the variant in nDownloadKind, which for kind 0
+// The download job: the routine of the variant in nDownloadKind, which for H9WholeSet
 // picks the H9 sequence by the function group and the dual function kind. A variant
 // with no routine shows kDownloadFailed and fails.
 int RunDownloadJob();

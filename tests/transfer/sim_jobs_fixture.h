@@ -117,12 +117,12 @@ protected:
         return start(type, mode);
     }
 
-    // Runs job 0 upload, 1 download or 2 compare in the transfer window; returns the
-    // outcome text of status panel 4.
+    // Runs job 0 upload, 1 download or 2 compare in the transfer window (the download
+    // kind by its value too); returns the outcome text of status panel 4.
     QString runJob(int job, int downloadKind = 0)
     {
-        frmMDI::instance().nUpDownCompare = job;
-        nDownloadKind = downloadKind;
+        frmMDI::instance().nUpDownCompare = static_cast<TransferJob>(job);
+        nDownloadKind = static_cast<DownloadKind>(downloadKind);
         frmWriteProcess1::ShowModal();
         dropDeferredDeletes();
         return panel4();

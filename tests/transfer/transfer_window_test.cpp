@@ -24,11 +24,14 @@ namespace {
 // Replaces a job's routine for one test.
 class JobOverride {
 public:
-    JobOverride(int job, TransferRoutine r) : job_(job), previous_(SetTransferJobRoutine(job, std::move(r))) {}
+    JobOverride(int job, TransferRoutine r)
+        : job_(static_cast<TransferJob>(job)), previous_(SetTransferJobRoutine(job_, std::move(r)))
+    {
+    }
     ~JobOverride() { SetTransferJobRoutine(job_, previous_); }
 
 private:
-    int job_;
+    TransferJob job_;
     TransferRoutine previous_;
 };
 
@@ -56,7 +59,7 @@ protected:
 
     void run(int job)
     {
-        frmMDI::instance().nUpDownCompare = job;
+        frmMDI::instance().nUpDownCompare = static_cast<TransferJob>(job);
         boxes.onBox = [this](const platform::MessageBoxRequest&) {
             barAtBox = window ? window->ProgressBar1->value() : -1;
             windowVisibleAtBox = window && window->isVisible();
@@ -109,7 +112,7 @@ TEST_F(TransferWindow, TheTitleBarStaysBlank)
     });
     for (int run = 0; run < 2; ++run) {
         titles.clear();
-        frmMDI::instance().nUpDownCompare = 0;
+        frmMDI::instance().nUpDownCompare = TransferJob::Upload;
         frmWriteProcess1::ShowModal();
         EXPECT_EQ(titles, (QStringList{"", " ", " "})) << "window " << run + 1;
     }
@@ -181,16 +184,16 @@ TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)
         EXPECT_EQ(boxes.last().text, platform::LoadResString(MessageStringId(r.code))) << r.job;
         EXPECT_EQ(panel4(), platform::LoadResString(r.text)) << r.job;
     }
-    frmMDI::instance().nUpDownCompare = 1;
+    frmMDI::instance().nUpDownCompare = TransferJob::Download;
     for (int kind : {5, -1}) {
         boxes.clear();
-        nDownloadKind = kind;
+        nDownloadKind = static_cast<DownloadKind>(kind);
         run(1);
         ASSERT_EQ(boxes.count(), 1) << kind;
         EXPECT_EQ(boxes.last().text, platform::LoadResString(261)) << kind;
         EXPECT_EQ(panel4(), platform::LoadResString(261)) << kind;
     }
-    nDownloadKind = 0;
+    nDownloadKind = DownloadKind::H9WholeSet;
     nFuncType_H9 = 1;
     for (quint8 dual : {3, 255}) {
         boxes.clear();
@@ -209,14 +212,14 @@ TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)
 TEST_F(TransferWindow, VariantsCanBeReplaced)
 {
     int calls = 0;
-    const TransferRoutine before = SetDownloadVariant(3, [&] { ++calls; return 0; });
+    const TransferRoutine before = SetDownloadVariant(DownloadKind::H5, [&] { ++calls; return 0; });
     EXPECT_TRUE(before) << "the H5 download is built in";
-    nDownloadKind = 3;
+    nDownloadKind = DownloadKind::H5;
     run(1);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(panel4(), platform::LoadResString(264));
-    SetDownloadVariant(3, {});
-    nDownloadKind = 0;
+    SetDownloadVariant(DownloadKind::H5, {});
+    nDownloadKind = DownloadKind::H9WholeSet;
 }
 
 TEST_F(TransferWindow, EscapeAndTheCloseBoxDoNothingWhileAJobRuns)
@@ -271,7 +274,7 @@ TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
     rows[H9Row::lblCounterSettingB].setDigits("000500");
     rows[H9Row::lblMagnificationB].setDigits("001000");
     bKeyProtect = 1;
-    nDownloadKind = 0;
+    nDownloadKind = DownloadKind::H9WholeSet;
     int barAfterBlocks = -1;
     clock.onPause = [&](qint64) {
         window = frmWriteProcess1::loaded();
@@ -295,7 +298,7 @@ TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
 
 TEST_F(TransferWindow, ACheckStopsTheDownloadBeforeAnythingIsSent)
 {
-    nDownloadKind = 0;
+    nDownloadKind = DownloadKind::H9WholeSet;
     rows[H9Row::lblTimerSettingA].setDigits("000000");
     run(1);
     ASSERT_EQ(boxes.count(), 1);
@@ -306,7 +309,7 @@ TEST_F(TransferWindow, ACheckStopsTheDownloadBeforeAnythingIsSent)
 
 TEST_F(TransferWindow, AWriteFailingMidBlockFromTheWindow)
 {
-    nDownloadKind = 0;
+    nDownloadKind = DownloadKind::H9WholeSet;
     rows[H9Row::lblTimerSettingA].setDigits("000100");
     rows[H9Row::lblCounterSettingB].setDigits("000100");
     rows[H9Row::lblMagnificationB].setDigits("001000");

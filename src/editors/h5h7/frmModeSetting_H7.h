@@ -16,6 +16,7 @@
 #include "editors/common/digit_label_array.h"
 #include "editors/common/image_control.h"
 #include "platform/single_form.h"
+#include "transfer/transfer_jobs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -321,9 +322,9 @@ private:
     void mVelHelp_Click();
     void mAbout_Click();
     void KeyProtectChosen();
-    // Download (job 1) or compare (job 2) in the transfer window, the window locked
-    // meanwhile; statusTextId goes into panel 4 first.
-    void RunTransfer(int statusTextId, int job);
+    // Download or compare in the transfer window, the window locked meanwhile;
+    // statusTextId goes into panel 4 first.
+    void RunTransfer(int statusTextId, TransferJob job);
     void cmdDownload_All_A_Click();
     void ImageDownload_Click();
     // Closes the window for New, Open or Upload and runs `next` when it went; the

@@ -113,11 +113,11 @@ void frmModeSetting_H7::mSaveAs_Click() { (void)settings_file::SaveSettingAsFlow
 
 // ---------------------------------------------------------------- transfers
 
-void frmModeSetting_H7::mDownload_Click() { RunTransfer(res::kStatusWriting, 1); }
+void frmModeSetting_H7::mDownload_Click() { RunTransfer(res::kStatusWriting, TransferJob::Download); }
 
-void frmModeSetting_H7::mCompare_Click() { RunTransfer(res::kStatusComparing, 2); }
+void frmModeSetting_H7::mCompare_Click() { RunTransfer(res::kStatusComparing, TransferJob::Compare); }
 
-void frmModeSetting_H7::RunTransfer(int statusTextId, int job)
+void frmModeSetting_H7::RunTransfer(int statusTextId, TransferJob job)
 {
     core::Shell& mdi = core::shell();
     mdi.setPanelText(4, LoadResString(statusTextId));
@@ -128,15 +128,15 @@ void frmModeSetting_H7::RunTransfer(int statusTextId, int job)
     LockUi(this);
     mdi.nUpDownCompare = job;
     // An H8 set sends the half of its current mode.
-    if (job == 1)
-        nDownloadKind = nFuncMode < 3 ? 3 : 4;
+    if (job == TransferJob::Download)
+        nDownloadKind = nFuncMode < 3 ? DownloadKind::H5 : DownloadKind::H7;
     frmWriteProcess1::ShowModal();
     UnlockUi(this);
     if (!self)
         return;
     // A download refreshes the half it sent; a compare goes by the model, an H8 set
     // by its current mode.
-    const int kind = job == 1 ? (nFuncMode > 2 ? 2 : 1) : deviceTypeCode() - 1;
+    const int kind = job == TransferJob::Download ? (nFuncMode > 2 ? 2 : 1) : deviceTypeCode() - 1;
     if (kind >= 1 && kind <= 3)
         RefreshDependentControls(kind);
     RestoreFocus(focus);

@@ -17,6 +17,7 @@
 #include "editors/common/digit_label_array.h"
 #include "editors/common/image_control.h"
 #include "platform/single_form.h"
+#include "transfer/transfer_jobs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -283,7 +284,7 @@ private:
     void UserKP_Click();
     // The shape the downloads and the compare share: status text, lock, the transfer
     // window, unlock, refresh.
-    void RunTransfer(int job, int downloadKind, bool checkSlaveId);
+    void RunTransfer(TransferJob job, DownloadKind downloadKind, bool checkSlaveId);
 
     // Diagram pictures, named from the current bytes (h9_diagram_names.h).
     void LoadDiagramST();

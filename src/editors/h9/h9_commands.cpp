@@ -18,17 +18,10 @@
 
 using platform::LoadResString;
 
-namespace {
-
-constexpr int kJobDownload = 1;
-constexpr int kJobCompare = 2;
-
-} // namespace
-
-void frmModeSetting_H9::RunTransfer(int job, int downloadKind, bool checkSlaveId)
+void frmModeSetting_H9::RunTransfer(TransferJob job, DownloadKind downloadKind, bool checkSlaveId)
 {
     core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(job == kJobCompare ? res::kStatusComparing : res::kStatusWriting));
+    mdi.setPanelText(4, LoadResString(job == TransferJob::Compare ? res::kStatusComparing : res::kStatusWriting));
     if (checkSlaveId && (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255)) {
         mdi.setPanelText(4, LoadResString(res::kStatusWrongDeviceId));
         ShowErrorMessage(kWrongDeviceId);
@@ -36,7 +29,7 @@ void frmModeSetting_H9::RunTransfer(int job, int downloadKind, bool checkSlaveId
     }
     LockUi(this);
     mdi.nUpDownCompare = job;
-    if (job == kJobDownload)
+    if (job == TransferJob::Download)
         nDownloadKind = downloadKind;
     frmWriteProcess1::ShowModal();
     // Whatever the outcome, the window comes back with the states its choices give.
@@ -44,15 +37,15 @@ void frmModeSetting_H9::RunTransfer(int job, int downloadKind, bool checkSlaveId
     RefreshDependentControls(0);
 }
 
-void frmModeSetting_H9::mDownload_Click() { RunTransfer(kJobDownload, 0, true); }
+void frmModeSetting_H9::mDownload_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9WholeSet, true); }
 
 // The partial downloads leave the slave ID to the link, which refuses an ID outside
 // its range without sending anything.
-void frmModeSetting_H9::mDownload_A_Click() { RunTransfer(kJobDownload, 1, false); }
+void frmModeSetting_H9::mDownload_A_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9ChannelA, false); }
 
-void frmModeSetting_H9::mDownload_B_Click() { RunTransfer(kJobDownload, 2, false); }
+void frmModeSetting_H9::mDownload_B_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9ChannelB, false); }
 
-void frmModeSetting_H9::mCompare_Click() { RunTransfer(kJobCompare, 0, true); }
+void frmModeSetting_H9::mCompare_Click() { RunTransfer(TransferJob::Compare, DownloadKind::H9WholeSet, true); }
 
 void frmModeSetting_H9::cmdDownload_All_A_Click() { mDownload_Click(); }
 

@@ -142,13 +142,13 @@ TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
     bool locked = false;
     const auto spy = [&](int job) {
         return [&, job] {
-            runs << QStringLiteral("%1:%2").arg(job).arg(nDownloadKind);
+            runs << QStringLiteral("%1:%2").arg(job).arg(static_cast<int>(nDownloadKind));
             locked = w().cboCountModeA->testAttribute(Qt::WA_Disabled) && !mdi.Buttons(4).Enabled();
             return 0;
         };
     };
-    const TransferRoutine download = SetTransferJobRoutine(1, spy(1));
-    const TransferRoutine compare = SetTransferJobRoutine(2, spy(2));
+    const TransferRoutine download = SetTransferJobRoutine(TransferJob::Download, spy(1));
+    const TransferRoutine compare = SetTransferJobRoutine(TransferJob::Compare, spy(2));
 
     key(Qt::Key_F9);
     QTest::mouseClick(w().cmdDownload_All_A, Qt::LeftButton);
@@ -172,8 +172,8 @@ TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
     key(Qt::Key_F8);
     key(Qt::Key_F6);
     EXPECT_EQ(runs, QStringList{"1:1"});
-    SetTransferJobRoutine(1, download);
-    SetTransferJobRoutine(2, compare);
+    SetTransferJobRoutine(TransferJob::Download, download);
+    SetTransferJobRoutine(TransferJob::Compare, compare);
 }
 
 TEST_F(H9Window, KeyProtectionAndPowerSavingFromKeysAndToolbar)
