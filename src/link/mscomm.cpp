@@ -372,13 +372,6 @@ bool MSComm::setInBufferCount(int count)
     return true;
 }
 
-int MSComm::OutBufferCount() const
-{
-    if (!PortOpen())
-        return 0;
-    return static_cast<int>(std::min<qint64>(device_->bytesToWrite(), INT_MAX));
-}
-
 bool MSComm::setOutBufferCount(int count)
 {
     if (!PortOpen())

@@ -117,11 +117,10 @@ public:
     bool RTSEnable() const { return rts_; }
     void setRTSEnable(bool on);
 
-    // Bytes waiting to be read / to be sent. Setting 0 empties the buffer (the only
-    // value accepted).
+    // Bytes waiting to be read. Setting a count to 0 empties that buffer, the input or
+    // the output (the only value accepted).
     int InBufferCount() const;
     bool setInBufferCount(int count);
-    int OutBufferCount() const;
     bool setOutBufferCount(int count);
 
     // Sends the bytes; returns false when the port is not open or refuses them.

@@ -12,14 +12,6 @@ RegisterBlock RegisterBlock::fromReply(const QByteArray& reply, int count)
     return RegisterBlock(reply.mid(7, 4 * std::max(count, 0)));
 }
 
-RegisterBlock RegisterBlock::fromWords(std::initializer_list<quint16> words)
-{
-    QByteArray chars;
-    for (quint16 w : words)
-        chars += QByteArray::number(w, 16).rightJustified(4, '0').toUpper();
-    return RegisterBlock(chars);
-}
-
 std::optional<char> RegisterBlock::ch(int n) const
 {
     if (n < 1 || n > chars_.size())

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <initializer_list>
 #include <optional>
 
 // The data characters of one read: four hexadecimal characters per register, high
@@ -18,8 +17,6 @@ public:
     explicit RegisterBlock(QByteArray dataChars) : chars_(std::move(dataChars)) {}
     // The data part of a checked read reply of `count` registers.
     static RegisterBlock fromReply(const QByteArray& reply, int count);
-    // Registers given as words, written in upper case as the instrument sends them.
-    static RegisterBlock fromWords(std::initializer_list<quint16> words);
 
     int registerCount() const { return static_cast<int>(chars_.size() / 4); }
     const QByteArray& chars() const { return chars_; }

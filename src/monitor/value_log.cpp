@@ -81,11 +81,9 @@ QString LogNameToCheck(const QString& fileTitle)
     return fileTitle.endsWith(kTxt, Qt::CaseInsensitive) ? fileTitle.chopped(kTxt.size()) : fileTitle;
 }
 
-QString LogFolder() { return QDir(platform::userDataDir()).filePath(QStringLiteral("Log")); }
-
 int SelectLogFile(platform::CommonDialog& dialog)
 {
-    const QString folder = LogFolder();
+    const QString folder = platform::logFolder();
     if (!QDir().mkpath(folder))
         return kSaveFailed;
     dialog.InitDir = folder;

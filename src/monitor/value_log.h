@@ -36,9 +36,6 @@ bool LogTickElapsed(LogSettings& log);
 // any other name is checked whole.
 QString LogNameToCheck(const QString& fileTitle);
 
-// The folder the log dialog starts in: "Log" in the per-user folder.
-QString LogFolder();
-
 // Asks for the log file in the Save dialog `dialog` (its FileName then holds the path).
 // 0: chosen, or cancelled (in the dialog or at the replace question; bSaveCancelled
 // tells); kSaveFailed the folder or dialog failed; kInvalidFileName the name is not
