@@ -1,6 +1,7 @@
 // The main window's Open: choose a settings file, read it, test its header, and load
 // it into the editor of its type.
 #include "app/frmMDI.h"
+#include "core/hex_digit.h"
 #include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h5h7/h5h7_image_loader.h"
@@ -14,24 +15,26 @@
 #include "settings_file/settings_image.h"
 
 
-#include <cctype>
 #include <optional>
 
 using platform::LoadResString;
 
 namespace {
 
-// Positions 0-3 as a hexadecimal number; nothing when they are not one.
+// Positions 0-3 as a hexadecimal number; nothing when they are not one (a sign or a
+// blank included).
 std::optional<int> readVersion(const SettingFileImage& image)
 {
-    bool ok = false;
-    const int v = image.left(4).toInt(&ok, 16);
-    // toInt would also take a sign or blanks; the field is four hexadecimal digits.
-    for (char c : image.left(4))
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            ok = false;
-    if (!ok)
+    const QByteArray field = image.left(4);
+    if (field.isEmpty())
         return std::nullopt;
+    int v = 0;
+    for (char c : field) {
+        const int d = HexDigitValue(c);
+        if (d < 0)
+            return std::nullopt;
+        v = v * 16 + d;
+    }
     return v;
 }
 

@@ -1,6 +1,7 @@
 #include "link/frmCommSetup.h"
 
 #include "core/common_registers.h"
+#include "core/hex_digit.h"
 #include "core/machine_type.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
@@ -39,11 +40,9 @@ std::optional<qint64> parseDigits(const QString& text, int base)
         return std::nullopt;
     qint64 value = 0;
     for (QChar ch : text) {
-        const int d = ch.isDigit() && ch.unicode() < 128 ? ch.unicode() - '0'
-                    : base == 16 && ch.unicode() >= 'A' && ch.unicode() <= 'F' ? ch.unicode() - 'A' + 10
-                    : base == 16 && ch.unicode() >= 'a' && ch.unicode() <= 'f' ? ch.unicode() - 'a' + 10
-                                                                                : -1;
-        if (d < 0)
+        // The hexadecimal letters are digits of base 16 only.
+        const int d = ch.unicode() < 128 ? HexDigitValue(static_cast<char>(ch.unicode())) : -1;
+        if (d < 0 || d >= base)
             return std::nullopt;
         if (value > (std::numeric_limits<qint64>::max() - d) / base)
             value = std::numeric_limits<qint64>::max();

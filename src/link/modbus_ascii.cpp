@@ -1,19 +1,9 @@
 #include "link/modbus_ascii.h"
 
+#include "core/hex_digit.h"
 #include "link/messages.h"
 
 namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 void appendHexByte(QByteArray& out, int value)
 {
@@ -50,7 +40,7 @@ bool isFramed(const QByteArray& reply)
     if ((n - 3) % 2 != 0)
         return false;
     for (qsizetype i = 1; i < n - 2; ++i)
-        if (hexValue(reply[i]) < 0)
+        if (HexDigitValue(reply[i]) < 0)
             return false;
     return true;
 }
@@ -85,11 +75,11 @@ QByteArray BuildAsciiFrame(const QByteArray& requestText)
     int sum = 0;
     // Pairs from the first character on; a last lone digit counts by itself.
     for (qsizetype i = 0; i < requestText.size(); i += 2) {
-        const int hi = hexValue(requestText[i]);
+        const int hi = HexDigitValue(requestText[i]);
         if (hi < 0)
             return {};
         if (i + 1 < requestText.size()) {
-            const int lo = hexValue(requestText[i + 1]);
+            const int lo = HexDigitValue(requestText[i + 1]);
             if (lo < 0)
                 return {};
             sum += hi * 16 + lo;
@@ -113,8 +103,8 @@ int CheckLrc(const QByteArray& reply)
     const qsizetype lrcPos = reply.size() - 4; // 0-based index of the first LRC digit
     int sum = 0;
     for (qsizetype i = 1; i < lrcPos; i += 2)
-        sum += hexValue(reply[i]) * 16 + hexValue(reply[i + 1]);
-    const int received = hexValue(reply[lrcPos]) * 16 + hexValue(reply[lrcPos + 1]);
+        sum += HexDigitValue(reply[i]) * 16 + HexDigitValue(reply[i + 1]);
+    const int received = HexDigitValue(reply[lrcPos]) * 16 + HexDigitValue(reply[lrcPos + 1]);
     return received == lrcOf(sum) ? 0 : 1;
 }
 
@@ -166,8 +156,8 @@ std::optional<int> ReplyByte(const QByteArray& reply, int position)
     const std::optional<QByteArray> pair = ReplyChars(reply, position, 2);
     if (!pair)
         return std::nullopt;
-    const int h = hexValue(pair->at(0));
-    const int l = hexValue(pair->at(1));
+    const int h = HexDigitValue(pair->at(0));
+    const int l = HexDigitValue(pair->at(1));
     if (h < 0 || l < 0)
         return std::nullopt;
     return h * 16 + l;

@@ -1,5 +1,9 @@
 #include "settings_file/settings_image.h"
 
+#include "core/hex_digit.h"
+
+#include <algorithm>
+
 namespace settings_image {
 
 SettingFileImage blankImage() { return SettingFileImage(kSettingImageSize, kFill); }
@@ -35,16 +39,7 @@ std::optional<char> captionChar(const QString& caption)
     return static_cast<char>(u);
 }
 
-int readHexadecimal(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
+int readHexadecimal(char c) { return std::max(HexDigitValue(c), 0); }
 
 int readDecimal(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }
 
