@@ -135,7 +135,7 @@ void frmMDI::mOpen_Click()
                          : static_cast<QWidget*>(&frmModeSetting_H7::instance());
     setChildCaption(editor, settings_file::fileNamePart(path));
     nLoadForm = type->loadForm;
-    StatusBar1->setPanelText(1, ModelName(type->macType >> 8));
+    StatusBar1->setPanelText(1, ModelName(DeviceTypeCode(type->macType)));
     if (!h9)
         ShowFunctionModeItems(type->macType);
     for (int i : {4, 7, 9, 10, 11})

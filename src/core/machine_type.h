@@ -11,6 +11,9 @@ enum : int {
 };
 
 extern int nMacType;
+
+// The device type code of a machine type, its high byte: 1 H9, 2 H5, 3 H7, 4 H8.
+constexpr int DeviceTypeCode(int macType) { return (macType >> 8) & 0xFF; }
 extern bool bMacTypeSelOK;
 
 // The model name of device type code 1 to 4; an empty text for any other code.

@@ -332,7 +332,7 @@ int CompareSettings()
         case IdentifyStep::Ok:
             break;
         }
-        if (id.typeCode != ExpectedTypeCode())
+        if (id.typeCode != DeviceTypeCode(nMacType))
             return failAndHide(kWrongMachineType);
 
         long diff = 0;

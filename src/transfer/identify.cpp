@@ -53,8 +53,6 @@ IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMod
     return IdentifyStep::Ok;
 }
 
-int ExpectedTypeCode() { return (nMacType >> 8) & 0xFF; }
-
 int IdentifyForDownload(bool closePortBeforeWrongType)
 {
     InstrumentIdentity id;
@@ -69,7 +67,7 @@ int IdentifyForDownload(bool closePortBeforeWrongType)
     case IdentifyStep::Ok:
         break;
     }
-    if (id.typeCode != ExpectedTypeCode()) {
+    if (id.typeCode != DeviceTypeCode(nMacType)) {
         if (closePortBeforeWrongType && CommControl().PortOpen())
             CommControl().setPortOpen(false);
         ShowErrorMessage(kWrongMachineType);

@@ -32,9 +32,6 @@ enum class IdentifyStep {
 IdentifyStep ReadInstrumentIdentity(InstrumentIdentity& id, bool readFunctionMode, int& linkCode,
                                     const std::function<bool()>& carryOn = {});
 
-// The device type code of the edited model: the high byte of nMacType.
-int ExpectedTypeCode();
-
 // Identification of a download: 0 when an instrument of the edited type answers;
 // otherwise the failure has been shown and the result is non-zero: the link's code
 // for a failed read, kMemoryAddressError without the family mark, kWrongMachineType

@@ -111,17 +111,11 @@ QAction* frmModeSetting_H7::mFuncModeSelect(int n) const
 
 // ---------------------------------------------------------------- life cycle
 
-namespace {
-
-int deviceTypeCode() { return (nMacType >> 8) & 0xFF; }
-
-} // namespace
-
 void frmModeSetting_H7::Form_Load()
 {
     LayoutPictureArea();
     core::Shell& mdi = core::shell();
-    switch (deviceTypeCode()) {
+    switch (DeviceTypeCode(nMacType)) {
     case 2:
         ResetTimerPanels();
         mdi.nLoadForm = 2;
@@ -215,7 +209,7 @@ void frmModeSetting_H7::Form_Activate()
 {
     core::Shell& mdi = core::shell();
     mdi.setToolbarVisible(true);
-    mdi.setPanelText(1, ModelName(deviceTypeCode()));
+    mdi.setPanelText(1, ModelName(DeviceTypeCode(nMacType)));
 }
 
 bool frmModeSetting_H7::invokeCommand(const QString& handlerName)

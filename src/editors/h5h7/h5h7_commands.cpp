@@ -27,8 +27,6 @@ using platform::LoadResString;
 
 namespace {
 
-int deviceTypeCode() { return (nMacType >> 8) & 0xFF; }
-
 // The settings image of the half the current function mode belongs to.
 int BuildCurrentImage() { return nFuncMode > 2 ? BuildFileImage_H7() : BuildFileImage_H5(); }
 
@@ -136,7 +134,7 @@ void frmModeSetting_H7::RunTransfer(int statusTextId, TransferJob job)
         return;
     // A download refreshes the half it sent; a compare goes by the model, an H8 set
     // by its current mode.
-    const int kind = job == TransferJob::Download ? (nFuncMode > 2 ? 2 : 1) : deviceTypeCode() - 1;
+    const int kind = job == TransferJob::Download ? (nFuncMode > 2 ? 2 : 1) : DeviceTypeCode(nMacType) - 1;
     if (kind >= 1 && kind <= 3)
         RefreshDependentControls(kind);
     RestoreFocus(focus);
