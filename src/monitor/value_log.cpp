@@ -1,15 +1,8 @@
 #include "monitor/value_log.h"
 
-#include "link/messages.h"
 #include "platform/file_dialog.h"
 #include "platform/folders.h"
-#include "platform/message_box.h"
-#include "platform/strings.h"
-#include "settings_file/file_flags.h"
 #include "settings_file/settings_file_io.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <cerrno>
 
@@ -75,41 +68,15 @@ bool LogTickElapsed(LogSettings& log)
     return true;
 }
 
-QString LogNameToCheck(const QString& fileTitle)
-{
-    static const QString kTxt = QStringLiteral(".txt");
-    return fileTitle.endsWith(kTxt, Qt::CaseInsensitive) ? fileTitle.chopped(kTxt.size()) : fileTitle;
-}
-
 int SelectLogFile(platform::CommonDialog& dialog)
 {
-    const QString folder = platform::logFolder();
-    if (!QDir().mkpath(folder))
-        return kSaveFailed;
-    dialog.InitDir = folder;
-    dialog.DialogTitle = QStringLiteral("Save As");
-    dialog.Filter = QStringLiteral("log file(*.txt)|*.txt");
-    dialog.FileName = QStringLiteral("logfile");
-    const int shown = dialog.ShowSave();
-    if (shown == platform::kDialogCancelled) {
-        bSaveCancelled = true;
-        return 0;
-    }
-    if (shown == platform::kDialogInvalidFileName)
-        return kInvalidFileName;
-    if (shown != platform::kDialogAccepted)
-        return kSaveFailed;
-    if (!IsValidFileName(LogNameToCheck(dialog.FileTitle)))
-        return kInvalidFileName;
-    bSaveCancelled = false;
-    if (QFileInfo::exists(dialog.FileName)) {
-        const platform::MsgResult answer =
-            platform::MsgBox(platform::LoadResString(res::kReplaceQuestion), platform::MsgButtons::OkCancel,
-                             platform::MsgIcon::Question, QStringLiteral("Save"));
-        if (answer != platform::MsgResult::Ok)
-            bSaveCancelled = true;
-    }
-    return 0;
+    // The file is the dialog's choice as typed: a log name gets no extension added.
+    return ChooseSaveAsFile(dialog, {.folder = platform::logFolder(),
+                                     .filter = QStringLiteral("log file(*.txt)|*.txt"),
+                                     .extension = QStringLiteral(".txt"),
+                                     .offeredName = QStringLiteral("logfile"),
+                                     .addExtension = false})
+        .code;
 }
 
 bool LogFile::open(const QString& path)

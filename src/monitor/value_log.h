@@ -32,10 +32,6 @@ void SetLogPeriod(LogSettings& log, int seconds);
 // counting starts again from 0 whether or not a line is written).
 bool LogTickElapsed(LogSettings& log);
 
-// The name the file-name check sees: the file title without a ".txt" ending (any case);
-// any other name is checked whole.
-QString LogNameToCheck(const QString& fileTitle);
-
 // Asks for the log file in the Save dialog `dialog` (its FileName then holds the path).
 // 0: chosen, or cancelled (in the dialog or at the replace question; bSaveCancelled
 // tells); kSaveFailed the folder or dialog failed; kInvalidFileName the name is not

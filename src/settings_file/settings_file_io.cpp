@@ -3,6 +3,7 @@
 #include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/messages.h"
+#include "platform/file_dialog.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
@@ -126,48 +127,62 @@ bool IsValidFileName(const QString& name)
     return true;
 }
 
-int SaveSettingFileAs(const SettingFileImage& image)
+SaveAsChoice ChooseSaveAsFile(platform::CommonDialog& dialog, const SaveAsDialogKind& kind)
 {
-    const QString folder = settings_file::settingsFolder();
-    if (!QDir().mkpath(folder))
-        return kSaveFailed;
-
-    platform::CommonDialog& dlg = core::shell().CommonDialog1;
-    dlg.InitDir = folder;
-    dlg.DialogTitle = QStringLiteral("Save As");
-    dlg.Filter = QString::fromLatin1(settings_file::kDialogFilter);
-    const int shown = dlg.ShowSave();
-    if (shown == platform::kDialogCancelled) {
-        bSaveCancelled = true;
-        return 0;
+    SaveAsChoice choice;
+    if (!QDir().mkpath(kind.folder)) {
+        choice.code = kSaveFailed;
+        return choice;
     }
-    if (shown == platform::kDialogInvalidFileName)
-        return kInvalidFileName;
-    if (shown != platform::kDialogAccepted)
-        return kSaveFailed;
+    dialog.InitDir = kind.folder;
+    dialog.DialogTitle = QStringLiteral("Save As");
+    dialog.Filter = kind.filter;
+    if (!kind.offeredName.isEmpty())
+        dialog.FileName = kind.offeredName;
+    const int shown = dialog.ShowSave();
+    if (shown == platform::kDialogCancelled) {
+        bSaveCancelled = choice.cancelled = true;
+        return choice;
+    }
+    if (shown != platform::kDialogAccepted) {
+        choice.code = shown == platform::kDialogInvalidFileName ? kInvalidFileName : kSaveFailed;
+        return choice;
+    }
 
-    // A name typed without the extension is checked whole and gets it added; a name
-    // with it is checked without it.
-    const QString ext = QString::fromLatin1(settings_file::kExtension);
-    QString name = dlg.FileTitle;
-    QString path = dlg.FileName;
-    if (name.endsWith(ext, Qt::CaseInsensitive))
-        name.chop(ext.size());
-    else
-        path += ext;
-    if (!IsValidFileName(name))
-        return kInvalidFileName;
+    // A name with the extension is checked without it; a name without it is checked
+    // whole and, where the kind asks for it, gets it added.
+    QString name = dialog.FileTitle;
+    choice.path = dialog.FileName;
+    if (name.endsWith(kind.extension, Qt::CaseInsensitive))
+        name.chop(kind.extension.size());
+    else if (kind.addExtension)
+        choice.path += kind.extension;
+    if (!IsValidFileName(name)) {
+        choice.code = kInvalidFileName;
+        return choice;
+    }
 
     bSaveCancelled = false;
-    if (QFileInfo::exists(path)) {
+    if (QFileInfo::exists(choice.path)) {
         const platform::MsgResult answer =
             platform::MsgBox(LoadResString(res::kReplaceQuestion), platform::MsgButtons::OkCancel,
                              platform::MsgIcon::Question, QStringLiteral("Save"));
-        if (answer != platform::MsgResult::Ok) {
-            bSaveCancelled = true;
-            return 0;
-        }
+        if (answer != platform::MsgResult::Ok)
+            bSaveCancelled = choice.cancelled = true;
     }
-    commState.nErrCode = WriteSettingFile(path, image);
+    return choice;
+}
+
+int SaveSettingFileAs(const SettingFileImage& image)
+{
+    const SaveAsChoice choice = ChooseSaveAsFile(core::shell().CommonDialog1,
+                                                 {.folder = settings_file::settingsFolder(),
+                                                  .filter = QString::fromLatin1(settings_file::kDialogFilter),
+                                                  .extension = QString::fromLatin1(settings_file::kExtension),
+                                                  .offeredName = QString(),
+                                                  .addExtension = true});
+    if (choice.code != 0 || choice.cancelled)
+        return choice.code;
+    commState.nErrCode = WriteSettingFile(choice.path, image);
     return commState.nErrCode;
 }

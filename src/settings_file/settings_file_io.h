@@ -6,6 +6,10 @@
 
 #include <QString>
 
+namespace platform {
+class CommonDialog;
+}
+
 // Writes the image to `path` atomically: the file then begins with the 256 bytes, an
 // existing longer file keeping its bytes after them, and a failed write leaves an
 // existing file as it was. Where the folder cannot take a temporary file but the file
@@ -22,6 +26,26 @@ int ReadSettingFile(const QString& path);
 // The Save As dialog and the write. Returns 0 (bSaveCancelled tells whether the user
 // stopped it), kSaveFailed or kInvalidFileName.
 int SaveSettingFileAs(const SettingFileImage& image);
+
+// A kind of file a Save As dialog asks for.
+struct SaveAsDialogKind {
+    QString folder;      // made first; the dialog starts in it
+    QString filter;
+    QString extension;   // a name ending in it (any case) is checked without it
+    QString offeredName; // the name the dialog offers; empty: the dialog's last choice
+    bool addExtension;   // a name typed without the extension gets it
+};
+
+struct SaveAsChoice {
+    int code = 0;           // 0, kSaveFailed (the folder or the dialog failed) or kInvalidFileName
+    bool cancelled = false; // stopped in the dialog or at the replace question
+    QString path;           // the file to write, when neither of those
+};
+
+// The Save As flow of settings files and the log file: the folder, the dialog
+// `dialog`, the name check, and the question before an existing file is replaced.
+// It also keeps bSaveCancelled: set on a cancel, cleared once a name has passed.
+SaveAsChoice ChooseSaveAsFile(platform::CommonDialog& dialog, const SaveAsDialogKind& kind);
 
 // Whether `name` (a file name without folder and extension) may name a settings file.
 bool IsValidFileName(const QString& name);
