@@ -6,7 +6,7 @@
 #include "catalogue.h"
 
 #include "editors/h5h7/h5h7_diagrams.h"
-#include "editors/h5h7/h5h7_internal.h"
+#include "editors/h5h7/h5h7_option_lists.h"
 
 
 namespace diagram {
@@ -155,7 +155,7 @@ const std::vector<CounterMode> kCounterModes = {
 
 QString counterOutputText(int code)
 {
-    return code < 8 ? h5h7detail::kCounterOutputs.at(code) : h5h7detail::kUpDownOutputs.at(code - 8);
+    return code < 8 ? h5h7lists::kCounterOutputs.at(code) : h5h7lists::kUpDownOutputs.at(code - 8);
 }
 
 // The input groups of the picture names: up, down, and the three up/down modes, which
@@ -189,8 +189,8 @@ std::vector<InputGroup> inputGroups()
 QString inputConenglishText(int group)
 {
     if (group < 2)
-        return QStringLiteral("Input Mode ") + h5h7detail::kCountInputs.at(group);
-    return QStringLiteral("Input Mode ") + h5h7detail::kCountInputs.mid(2).join(QStringLiteral("  /  "));
+        return QStringLiteral("Input Mode ") + h5h7lists::kCountInputs.at(group);
+    return QStringLiteral("Input Mode ") + h5h7lists::kCountInputs.mid(2).join(QStringLiteral("  /  "));
 }
 
 Diagram counter(const InputGroup& in, const CounterMode& out)
@@ -277,7 +277,7 @@ const std::vector<TachoMode> kTachoModes = {
 Diagram tachometer(const TachoMode& m)
 {
     Diagram d;
-    d.title = h5h7detail::kFreqOutputs.at(m.code);
+    d.title = h5h7lists::kFreqOutputs.at(m.code);
     d.context << englishText(231);
     auto out = [](const char* how, double level) {
         return *how ? tachoOutput(level, QLatin1String(how) == QLatin1String("above")) : QStringLiteral("X0");
