@@ -30,6 +30,11 @@ struct TypeCase {
     const char* name;
 };
 
+void PrintTo(const TypeCase& c, std::ostream* os)
+{
+    *os << c.name << " modes " << c.firstMode << " to " << c.lastMode;
+}
+
 int buildH5H7() { return nFuncMode > 2 ? BuildFileImage_H7() : BuildFileImage_H5(); }
 
 class RoundTrip : public ::testing::TestWithParam<TypeCase>, protected testhelp::TempUserFolder {

@@ -64,6 +64,8 @@ struct TypeCase {
     const char* text1;
 };
 
+void PrintTo(const TypeCase& c, std::ostream* os) { *os << c.name << " mode " << c.mode; }
+
 class EveryType : public MonitorWindow, public ::testing::WithParamInterface<TypeCase> {};
 
 } // namespace

@@ -76,6 +76,9 @@ inline std::vector<TypeMode> everyTypeAndMode()
     return cases;
 }
 
+// The test log names a case by its type and mode, not by its bytes.
+inline void PrintTo(const TypeMode& c, std::ostream* os) { *os << c.typeText << " mode " << c.mode; }
+
 inline std::string typeModeName(const ::testing::TestParamInfo<TypeMode>& info)
 {
     return std::string(info.param.typeText) + "_mode" + std::to_string(info.param.mode);
