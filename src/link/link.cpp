@@ -121,6 +121,21 @@ bool sendRequest(MSComm& port, const QByteArray& text)
 
 constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
 
+// The pause after an exchange (nCommDelay, up to a minute): the windows keep painting
+// and answering, as in a reply wait, so a desktop never takes the program for hung in
+// the middle of a download. The request still holds the line meanwhile, so nothing
+// else goes out before the pause is over. A port closed under the pause ends it, as it
+// ends a reply wait: Stop, Return or closing the monitoring window, a lost device; once
+// the port is closed there is no line left to keep quiet. One tick more than asked, as
+// the tick counts whole milliseconds and the pause must never come out short.
+void pauseAfterExchange(MSComm& port)
+{
+    if (commSettings.nCommDelay <= 0 || !port.PortOpen())
+        return;
+    platform::Clock& clock = platform::clock();
+    clock.waitUntil(clock.tickMs() + commSettings.nCommDelay + 1, [&port] { return !port.PortOpen(); });
+}
+
 // What the user needs to act on a port that would not open: the device tried, the
 // system's reason and the usual remedy.
 QString openFailureDetail(const MSComm& port)
@@ -283,7 +298,7 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
         setActivityText("Read Error");
         closePort(port);
     }
-    platform::sleepMs(commSettings.nCommDelay);
+    pauseAfterExchange(port);
     return code;
 }
 
@@ -311,7 +326,7 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
         ShowErrorMessage(code);
         closePort(port);
     }
-    platform::sleepMs(commSettings.nCommDelay);
+    pauseAfterExchange(port);
     return code;
 }
 

@@ -2,8 +2,9 @@
 // The only way the program talks to the instrument: open the port, one request and its
 // reply at a time, the one-way 0xDD request and the timed pause of the downloads.
 //
-// Every routine runs on the user-interface thread. The reply wait and WaitMs keep the
-// event loop running (timers, line events, the search's Stop button) without spinning.
+// Every routine runs on the user-interface thread. The reply wait, the pause after each
+// exchange and WaitMs keep the event loop running (timers, line events, repaints, the
+// search's and the monitor's Stop buttons) without spinning.
 //
 // Result codes are message codes (see link/messages.h): 0 success, kCommError and
 // kPortAlreadyOpen from OpenCommPort, kTimeOut time-out or an unexpected failure inside a
@@ -47,14 +48,15 @@ MSComm& CommControl();
 // ":" to LF, already checked (slave, function, length 4 * count + 11, LRC); read its
 // bytes with the accessors of link/modbus_ascii.h (ReplyRegisterHigh(reply, k), ...).
 // After a failure `reply` holds whatever had arrived. Stores the code in nErrCode and
-// pauses nCommDelay ms (thread blocked) after every completed exchange.
+// pauses nCommDelay ms after every completed exchange; the windows stay responsive, and
+// a port closed before or during the pause (a reported failure, Stop) ends it.
 // Arguments out of range count as an unexpected failure (kTimeOut) and send nothing.
 int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QByteArray& reply,
                          int protocol);
 
 // Function 06: writes `value` (0 to 65535: the byte at the even register address in the
 // low byte, the next byte in the high byte) to register `reg` of slave `slaveId` and
-// checks the echo. Stores the code in nErrCode and pauses nCommDelay ms. Arguments out of
+// checks the echo. Stores the code in nErrCode and pauses as the read does. Arguments out of
 // range count as an unexpected failure (kWriteFailed) and send nothing.
 int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol);
 
@@ -71,5 +73,6 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected);
 // A timed pause of `ms` milliseconds that keeps the windows responsive.
 void WaitMs(qint64 ms);
 
-// Whether a read or write is on the line (waiting for its reply) right now.
+// Whether a read or write is on the line right now: from its request to the end of its
+// pause.
 bool LinkRequestInProgress();
