@@ -9,7 +9,9 @@
 //      under 2 ms);
 //   4. with --log-drift only: a 60 s log at 1 s on the real clock, 60 lines whose log
 //      ticks drift less than 1 s in all.
-// Usage: monitor_bench [polls per type] [--log-drift]
+// Usage: monitor_bench [polls per type] [--log-drift] [--pause ms]
+// --pause sets the pause after each exchange for the polls of 1 (0 by default, as the
+// program starts); the ratio then counts the pauses as part of the ideal time.
 #include "app/frmMDI.h"
 #include "link/comm_records.h"
 #include "link/link.h"
@@ -278,9 +280,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     int polls = 30;
     bool logDrift = false;
+    int pauseMs = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--log-drift") == 0)
             logDrift = true;
+        else if (std::strcmp(argv[i], "--pause") == 0 && i + 1 < argc)
+            pauseMs = std::max(0, std::atoi(argv[++i]));
         else
             polls = std::max(1, std::atoi(argv[i]));
     }
@@ -289,7 +294,9 @@ int main(int argc, char** argv)
     frmMDI::instance();
 
     std::printf("monitor benchmark against the simulated instrument\n\n");
+    commSettings.nCommDelay = pauseMs;
     benchPolls(polls);
+    commSettings.nCommDelay = 0;
 
     const QString simPath = QDir(QCoreApplication::applicationDirPath()).filePath("../instrument-sim");
     const double paced = cpuWhilePolling(simPath, 9600, 10);

@@ -126,14 +126,13 @@ constexpr int kMaxReadRegisters = (kMaxReplyLength - 11) / 4;
 // the middle of a download. The request still holds the line meanwhile, so nothing
 // else goes out before the pause is over. A port closed under the pause ends it, as it
 // ends a reply wait: Stop, Return or closing the monitoring window, a lost device; once
-// the port is closed there is no line left to keep quiet. One tick more than asked, as
-// the tick counts whole milliseconds and the pause must never come out short.
+// the port is closed there is no line left to keep quiet.
 void pauseAfterExchange(MSComm& port)
 {
     if (commSettings.nCommDelay <= 0 || !port.PortOpen())
         return;
     platform::Clock& clock = platform::clock();
-    clock.waitUntil(clock.tickMs() + commSettings.nCommDelay + 1, [&port] { return !port.PortOpen(); });
+    clock.waitUntil(clock.tickMs() + commSettings.nCommDelay, [&port] { return !port.PortOpen(); });
 }
 
 // What the user needs to act on a port that would not open: the device tried, the
