@@ -1,6 +1,6 @@
 // An upload with a pause after each exchange, on the real clock against the simulated
 // instrument: the requests keep the pause between them, and the transfer window goes on
-// painting while a pause of seconds runs.
+// painting while a pause of seconds runs, the request holding the line meanwhile.
 #include "sim_jobs_fixture.h"
 
 #include <QElapsedTimer>
@@ -59,17 +59,24 @@ TEST_F(UploadPause, TheTransferWindowPaintsThroughAPauseOfThreeSeconds)
 
     PaintLog paints;
     frmWriteProcess1::instance().installEventFilter(&paints);
-    // Every 100 ms the window is asked to paint, as a window dragged over it would ask.
+    // Every 100 ms the window is asked to paint, as a window dragged over it would ask;
+    // one tick in the pause tries a request of its own.
+    int ticks = 0, innerRead = -1;
     QTimer exposer;
     exposer.setInterval(100);
-    QObject::connect(&exposer, &QTimer::timeout, [] {
+    QObject::connect(&exposer, &QTimer::timeout, [&] {
         if (frmWriteProcess1* w = frmWriteProcess1::loaded())
             w->update();
+        if (++ticks == 10 && instrument->requests().size() == 1) {
+            QByteArray other;
+            innerRead = ReadHoldingRegisters(1, 1028, 1, other, 0);
+        }
     });
     exposer.start();
     EXPECT_EQ(runJob(0), res(260));
     exposer.stop();
 
+    EXPECT_EQ(innerRead, 3) << "the pause keeps the line for its request";
     const std::vector<sim::Request> log = instrument->requests();
     ASSERT_EQ(log.size(), 2u);
     const double gap = msBetween(log[0].time, log[1].time);
