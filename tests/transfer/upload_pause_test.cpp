@@ -3,6 +3,8 @@
 // painting while a pause of seconds runs, the request holding the line meanwhile.
 #include "sim_jobs_fixture.h"
 
+#include "core/common_registers.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -54,7 +56,7 @@ TEST_F(UploadPause, TheTransferWindowPaintsThroughAPauseOfThreeSeconds)
 {
     sim::Instrument& inst = start(sim::Type::H9);
     // The second request goes unanswered: the upload ends after one whole pause.
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1026));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegFamily2));
     commSettings.nCommDelay = 3000;
 
     PaintLog paints;
@@ -69,7 +71,7 @@ TEST_F(UploadPause, TheTransferWindowPaintsThroughAPauseOfThreeSeconds)
             w->update();
         if (++ticks == 10 && instrument->requests().size() == 1) {
             QByteArray other;
-            innerRead = ReadHoldingRegisters(1, 1028, 1, other, 0);
+            innerRead = ReadHoldingRegisters(1, kRegDeviceType, 1, other, 0);
         }
     });
     exposer.start();
