@@ -1,30 +1,3 @@
 #include "core/h9_params.h"
 
-quint8 nFuncType_H9 = 0;
-quint8 nFuncB_H9 = 0;
-quint8 nDualFunc_H9 = 0;
-quint8 nDualCounterMode_H9 = 0;
-quint8 nTimeRangeA_H9 = 0;
-quint8 nCountDirectionA_H9 = 0;
-quint8 nOutputModeA_H9 = 0;
-quint8 nCountInputModeB_H9 = 0;
-quint8 nDotAdjB_H9 = 0;
-quint8 nMaxFreqB_H9 = 0;
-quint8 nOutputModeB_H9 = 0;
-quint8 nSampleAvgB_F_H9 = 0;
-quint8 nDotAdjB_F_H9 = 0;
-quint8 nMaxFreqB_F_H9 = 0;
-quint8 nOutputModeB_F_H9 = 0;
-quint8 nOutputMode_T_Dual_0_H9 = 0;
-quint8 nOutputMode_T_Dual_1_H9 = 0;
-quint8 nOutputMode_C_Dual_0_H9 = 0;
-quint8 nCountInputMode_C_Dual_1_H9 = 0;
-quint8 nMaxFreq_C_Dual_1_H9 = 0;
-quint8 nOutputMode_C_Dual_1_H9 = 0;
-quint8 nOutputModeA_Dual_F_H9 = 0;
-quint8 nOutputModeB_Dual_F_H9 = 0;
-quint8 nSampleAvgB_Dual_F_H9 = 0;
-quint8 nMaxFreqB_Dual_F_H9 = 0;
-quint8 nSGWidth_H9 = 0;
-quint8 nInputMethod_H9 = 0;
-quint8 bPowerSaving_H9 = 0;
+TimerCounterParamsH9 timerCounterParamsH9;

@@ -160,35 +160,36 @@ RegCompare CompareReg1734(qint32 slaveId, int which, quint8 expected)
 
 int Compare_H9(long& diff)
 {
-    RegCompare r = functionRegister(kRegFuncType_H9, devReadback.nDevFuncMode, nFuncType_H9, diff);
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    RegCompare r = functionRegister(kRegFuncType_H9, devReadback.nDevFuncMode, p.nFuncType_H9, diff);
     if (r != RegCompare::Same)
         return outcome(r);
 
     Walk w(diff);
-    if (nFuncType_H9 == 0) {
+    if (p.nFuncType_H9 == 0) {
         if (!EncodeTimerA_H9())
             return kCompareFailed;
         if (!w.flagged(RegImage_H9.TimerA))
             return w.result();
-        r = functionRegister(kRegFuncB_H9, devReadback.nDevFuncB_H9, nFuncB_H9, diff);
+        r = functionRegister(kRegFuncB_H9, devReadback.nDevFuncB_H9, p.nFuncB_H9, diff);
         if (r != RegCompare::Same)
             return outcome(r);
-        if (nFuncB_H9 == 0) {
+        if (p.nFuncB_H9 == 0) {
             if (!EncodeCounterB_H9())
                 return kCompareFailed;
             w.flagged(RegImage_H9.CounterB);
-        } else if (nFuncB_H9 == 1) {
+        } else if (p.nFuncB_H9 == 1) {
             if (!EncodeTachoB_H9())
                 return kCompareFailed;
             w.flagged(RegImage_H9.TachoB) && w.flagged(RegImage_H9.TachoCnt);
         } else {
             return kCompareFailed;
         }
-    } else if (nFuncType_H9 == 1) {
-        r = functionRegister(kRegDualFunc_H9, devReadback.nDevDualFunc_H9, nDualFunc_H9, diff);
+    } else if (p.nFuncType_H9 == 1) {
+        r = functionRegister(kRegDualFunc_H9, devReadback.nDevDualFunc_H9, p.nDualFunc_H9, diff);
         if (r != RegCompare::Same)
             return outcome(r);
-        switch (nDualFunc_H9) {
+        switch (p.nDualFunc_H9) {
         case 0:
             if (!EncodeTwoStageTimer_H9())
                 return kCompareFailed;
@@ -211,8 +212,8 @@ int Compare_H9(long& diff)
         diff = kRegFuncType_H9;
         return 0;
     }
-    w.byte(kRegSGWidth_H9, nSGWidth_H9) && w.byte(kRegInputMethod_H9, nInputMethod_H9)
-        && w.byte(kRegPowerSaving_H9, bPowerSaving_H9);
+    w.byte(kRegSGWidth_H9, p.nSGWidth_H9) && w.byte(kRegInputMethod_H9, p.nInputMethod_H9)
+        && w.byte(kRegPowerSaving_H9, p.bPowerSaving_H9);
     return w.result();
 }
 

@@ -85,19 +85,21 @@ bool fails(quint8 kind, quint8 limitFlag, H9Row row, int decimals)
 
 int CheckTimerA_H9()
 {
-    const bool seconds = nTimeRangeA_H9 == 0;
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    const bool seconds = p.nTimeRangeA_H9 == 0;
     if (fails(seconds ? 2 : 0, 0, H9Row::lblTimerSettingA, seconds ? 2 : 0))
         return kWrongTimerSetValue;
     // Signal ON delay 1 and 4 have no output time.
-    if (nOutputModeA_H9 != 0 && nOutputModeA_H9 != 5 && fails(2, 0, H9Row::lblHoldTimeA, 2))
+    if (p.nOutputModeA_H9 != 0 && p.nOutputModeA_H9 != 5 && fails(2, 0, H9Row::lblHoldTimeA, 2))
         return kOutputTimeError;
     return 0;
 }
 
 int CheckPartB_H9()
 {
-    if (nFuncB_H9 != 0) {
-        if (fails(nDotAdjB_F_H9, 0, H9Row::lblCounterSettingB_F, nDotAdjB_F_H9))
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    if (p.nFuncB_H9 != 0) {
+        if (fails(p.nDotAdjB_F_H9, 0, H9Row::lblCounterSettingB_F, p.nDotAdjB_F_H9))
             return kWrongTachoSetValue;
         if (fails(5, 0, H9Row::lblHoldCounterB_F, 2))
             return kWrongStartupTime;
@@ -105,9 +107,9 @@ int CheckPartB_H9()
             return kWrongPrescale;
         return 0;
     }
-    if (fails(nDotAdjB_H9, 0, H9Row::lblCounterSettingB, nDotAdjB_H9))
+    if (fails(p.nDotAdjB_H9, 0, H9Row::lblCounterSettingB, p.nDotAdjB_H9))
         return kWrongCounterSetValue;
-    if (hasOutputTime(nOutputModeB_H9) && fails(2, 0, H9Row::lblHoldCounterB, 2))
+    if (hasOutputTime(p.nOutputModeB_H9) && fails(2, 0, H9Row::lblHoldCounterB, 2))
         return kOutputTimeError;
     if (fails(3, 1, H9Row::lblMagnificationB, 3))
         return kWrongPrescale;
@@ -123,9 +125,9 @@ int CheckTwoStageTimer_H9()
     // Both texts passed, so both are six-digit whole numbers.
     if (stage1.toInt() < stage0.toInt())
         return kTimer1BelowTimer0;
-    if (nOutputMode_T_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_0, 2))
+    if (timerCounterParamsH9.nOutputMode_T_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_0, 2))
         return kOutputTimeError;
-    if (nOutputMode_T_Dual_1_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_1, 2))
+    if (timerCounterParamsH9.nOutputMode_T_Dual_1_H9 == 1 && fails(2, 0, H9Row::lblHoldTime_T_Dual_1, 2))
         return kOutputTimeError;
     return 0;
 }
@@ -134,11 +136,11 @@ int CheckDualCounter_H9()
 {
     if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_0, 0))
         return kWrongCounterSetValue;
-    if (nOutputMode_C_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldCounter_C_Dual_0, 2))
+    if (timerCounterParamsH9.nOutputMode_C_Dual_0_H9 == 1 && fails(2, 0, H9Row::lblHoldCounter_C_Dual_0, 2))
         return kOutputTimeError;
     if (fails(0, 0, H9Row::lblCounterSetting_C_Dual_1, 0))
         return kWrongCounterSetValue;
-    if (hasOutputTime(nOutputMode_C_Dual_1_H9) && fails(2, 0, H9Row::lblHoldCounter_C_Dual_1, 2))
+    if (hasOutputTime(timerCounterParamsH9.nOutputMode_C_Dual_1_H9) && fails(2, 0, H9Row::lblHoldCounter_C_Dual_1, 2))
         return kOutputTimeError;
     return 0;
 }

@@ -82,7 +82,7 @@ int runSequence(const Plan& plan)
 }
 
 // Channel B is a tachometer for any kind but 0.
-bool encodeChannelB() { return nFuncB_H9 != 0 ? EncodeTachoB_H9() : EncodeCounterB_H9(); }
+bool encodeChannelB() { return timerCounterParamsH9.nFuncB_H9 != 0 ? EncodeTachoB_H9() : EncodeCounterB_H9(); }
 
 } // namespace
 
@@ -94,7 +94,7 @@ int DownloadAll_H9()
                             if (const int code = WriteTimerABlock_H9(id))
                                 return code;
                             TransferProgressStep();
-                            if (const int code = WritePartBBlock_H9(id, 0, nFuncB_H9))
+                            if (const int code = WritePartBBlock_H9(id, 0, timerCounterParamsH9.nFuncB_H9))
                                 return code;
                             return WriteCommonRegs_H9(id);
                         },
@@ -119,7 +119,7 @@ int DownloadPartB_H9()
     return runSequence({{CheckPartB_H9},
                         {encodeChannelB},
                         [](qint32 id) {
-                            if (const int code = WritePartBBlock_H9(id, 0, nFuncB_H9))
+                            if (const int code = WritePartBBlock_H9(id, 0, timerCounterParamsH9.nFuncB_H9))
                                 return code;
                             TransferProgressStep();
                             return WriteCommonRegs_H9(id);

@@ -43,7 +43,7 @@ QString row(H9Row r, int decimals) { return DigitRowText(RowText(r), decimals); 
 
 } // namespace
 
-int TimerTimeCode_H9() { return nTimeRangeA_H9 * 2 + nCountDirectionA_H9; }
+int TimerTimeCode_H9() { return timerCounterParamsH9.nTimeRangeA_H9 * 2 + timerCounterParamsH9.nCountDirectionA_H9; }
 
 bool PackTimerSetValue_H9(const QString& text)
 {
@@ -90,7 +90,8 @@ bool PackCounterSetValue_H9(int type, int dp, const QString& text)
         return false;
     if (type == 1)
         return RegImage_H9.TachoCnt.PutDigits(kRegCounterSettingUpB_H9, split);
-    const int slot = counterSlot(type == 2 ? nCountInputMode_C_Dual_1_H9 : nCountInputModeB_H9);
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    const int slot = counterSlot(type == 2 ? p.nCountInputMode_C_Dual_1_H9 : p.nCountInputModeB_H9);
     if (slot == 0)
         return true; // an input mode with no set-value slot fills neither slot
     return RegImage_H9.CounterB.PutDigits(slot, split);
@@ -148,53 +149,56 @@ bool PackDualTachoSetValue_H9(const QString& text)
 bool EncodeTimerA_H9()
 {
     RegImage_H9.TimerA.Clear();
-    if (!PackTimerSetValue_H9(row(H9Row::lblTimerSettingA, nTimeRangeA_H9 == 0 ? 2 : 0)))
+    if (!PackTimerSetValue_H9(row(H9Row::lblTimerSettingA, timerCounterParamsH9.nTimeRangeA_H9 == 0 ? 2 : 0)))
         return false;
     if (!PackTimerOutputTime_H9(row(H9Row::lblHoldTimeA, 2)))
         return false;
-    RegImage_H9.TimerA.PutSetting(kRegOutputModeA_H9, nOutputModeA_H9);
+    RegImage_H9.TimerA.PutSetting(kRegOutputModeA_H9, timerCounterParamsH9.nOutputModeA_H9);
     return true;
 }
 
 bool EncodeCounterB_H9()
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     RegBlock& b = RegImage_H9.CounterB;
     b.Clear();
-    if (!PackCounterSetValue_H9(0, nDotAdjB_H9, row(H9Row::lblCounterSettingB, nDotAdjB_H9)))
+    if (!PackCounterSetValue_H9(0, p.nDotAdjB_H9, row(H9Row::lblCounterSettingB, p.nDotAdjB_H9)))
         return false;
     if (!PackCounterTime_H9(0, row(H9Row::lblHoldCounterB, 2)))
         return false;
     if (!PackPrescale_H9(0, row(H9Row::lblMagnificationB, 3)))
         return false;
-    b.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_H9);
-    b.PutSetting(kRegDotAdjB_H9, nDotAdjB_H9);
-    b.PutSetting(kRegCountInputModeB_H9, nCountInputModeB_H9);
-    b.PutSetting(kRegOutputModeB_H9, nOutputModeB_H9);
+    b.PutSetting(kRegMaxFreqB_H9, p.nMaxFreqB_H9);
+    b.PutSetting(kRegDotAdjB_H9, p.nDotAdjB_H9);
+    b.PutSetting(kRegCountInputModeB_H9, p.nCountInputModeB_H9);
+    b.PutSetting(kRegOutputModeB_H9, p.nOutputModeB_H9);
     return true;
 }
 
 bool EncodeTachoB_H9()
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     RegImage_H9.TachoB.Clear();
     RegImage_H9.TachoCnt.Clear();
-    if (!PackCounterSetValue_H9(1, nDotAdjB_F_H9, row(H9Row::lblCounterSettingB_F, nDotAdjB_F_H9)))
+    if (!PackCounterSetValue_H9(1, p.nDotAdjB_F_H9, row(H9Row::lblCounterSettingB_F, p.nDotAdjB_F_H9)))
         return false;
     if (!PackCounterTime_H9(1, row(H9Row::lblHoldCounterB_F, 2)))
         return false;
     if (!PackPrescale_H9(1, row(H9Row::lblMagnificationB_F, 3)))
         return false;
     RegBlock& cnt = RegImage_H9.TachoCnt;
-    cnt.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_F_H9);
-    cnt.PutSetting(kRegDotAdjB_H9, nDotAdjB_F_H9);
+    cnt.PutSetting(kRegMaxFreqB_H9, p.nMaxFreqB_F_H9);
+    cnt.PutSetting(kRegDotAdjB_H9, p.nDotAdjB_F_H9);
     cnt.PutSetting(kRegCountInputModeB_H9, 0);
     cnt.PutSetting(kRegOutputModeB_H9, 0);
-    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, nOutputModeB_F_H9);
-    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, nSampleAvgB_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, p.nOutputModeB_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, p.nSampleAvgB_F_H9);
     return true;
 }
 
 bool EncodeTwoStageTimer_H9()
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     RegBlock& b = RegImage_H9.TwoStage;
     b.Clear();
     if (!PackTwoStageSetValues_H9(row(H9Row::lblTimerSetting_T_Dual_0, 0),
@@ -203,9 +207,9 @@ bool EncodeTwoStageTimer_H9()
     if (!PackTwoStageOutputTimes_H9(row(H9Row::lblHoldTime_T_Dual_0, 2),
                                     row(H9Row::lblHoldTime_T_Dual_1, 2)))
         return false;
-    b.PutSetting(kRegDualFunc_H9, nDualFunc_H9);
-    b.PutSetting(kRegOutputMode_T_Dual_0_H9, nOutputMode_T_Dual_0_H9);
-    b.PutSetting(kRegOutputMode_T_Dual_1_H9, nOutputMode_T_Dual_1_H9);
+    b.PutSetting(kRegDualFunc_H9, p.nDualFunc_H9);
+    b.PutSetting(kRegOutputMode_T_Dual_0_H9, p.nOutputMode_T_Dual_0_H9);
+    b.PutSetting(kRegOutputMode_T_Dual_1_H9, p.nOutputMode_T_Dual_1_H9);
     return true;
 }
 
@@ -217,13 +221,14 @@ bool EncodeDualCounter_H9()
         return false;
     if (!PackDualCounterOutputTime_H9(row(H9Row::lblHoldCounter_C_Dual_0, 2)))
         return false;
-    b.PutSetting(kRegDualCounterMode_H9, nDualCounterMode_H9);
-    b.PutSetting(kRegOutputMode_C_Dual_0_H9, nOutputMode_C_Dual_0_H9);
+    b.PutSetting(kRegDualCounterMode_H9, timerCounterParamsH9.nDualCounterMode_H9);
+    b.PutSetting(kRegOutputMode_C_Dual_0_H9, timerCounterParamsH9.nOutputMode_C_Dual_0_H9);
     return true;
 }
 
 bool EncodeDualCounterB_H9()
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     RegBlock& b = RegImage_H9.CounterB;
     b.Clear();
     if (!PackCounterSetValue_H9(2, 0, row(H9Row::lblCounterSetting_C_Dual_1, 0)))
@@ -232,10 +237,10 @@ bool EncodeDualCounterB_H9()
         return false;
     if (!PackPrescale_H9(0, QStringLiteral("1")))
         return false;
-    b.PutSetting(kRegMaxFreqB_H9, nMaxFreq_C_Dual_1_H9);
+    b.PutSetting(kRegMaxFreqB_H9, p.nMaxFreq_C_Dual_1_H9);
     b.PutSetting(kRegDotAdjB_H9, 0);
-    b.PutSetting(kRegCountInputModeB_H9, nCountInputMode_C_Dual_1_H9);
-    b.PutSetting(kRegOutputModeB_H9, nOutputMode_C_Dual_1_H9);
+    b.PutSetting(kRegCountInputModeB_H9, p.nCountInputMode_C_Dual_1_H9);
+    b.PutSetting(kRegOutputModeB_H9, p.nOutputMode_C_Dual_1_H9);
     return true;
 }
 
@@ -245,12 +250,13 @@ bool EncodeDualTacho_H9()
     b.Clear();
     if (!PackDualTachoSetValue_H9(row(H9Row::lblCounterSettingA_Dual_F, 0)))
         return false;
-    b.PutSetting(kRegOutputModeA_Dual_F_H9, nOutputModeA_Dual_F_H9);
+    b.PutSetting(kRegOutputModeA_Dual_F_H9, timerCounterParamsH9.nOutputModeA_Dual_F_H9);
     return true;
 }
 
 bool EncodeDualTachoB_H9()
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     RegImage_H9.TachoB.Clear();
     RegImage_H9.TachoCnt.Clear();
     if (!PackCounterSetValue_H9(1, 0, row(H9Row::lblCounterSettingB_Dual_F, 0)))
@@ -260,11 +266,11 @@ bool EncodeDualTachoB_H9()
     RegBlock& cnt = RegImage_H9.TachoCnt;
     if (!cnt.PutDigits(kRegMagnificationB_H9, QStringLiteral("00010000"))) // prescale 1.000
         return false;
-    cnt.PutSetting(kRegMaxFreqB_H9, nMaxFreqB_Dual_F_H9);
+    cnt.PutSetting(kRegMaxFreqB_H9, p.nMaxFreqB_Dual_F_H9);
     cnt.PutSetting(kRegDotAdjB_H9, 0);
     cnt.PutSetting(kRegCountInputModeB_H9, 0);
     cnt.PutSetting(kRegOutputModeB_H9, 0);
-    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, nOutputModeB_Dual_F_H9);
-    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, nSampleAvgB_Dual_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegOutputModeB_F_H9, p.nOutputModeB_Dual_F_H9);
+    RegImage_H9.TachoB.PutSetting(kRegSampleAvgB_F_H9, p.nSampleAvgB_Dual_F_H9);
     return true;
 }

@@ -91,80 +91,82 @@ int WriteDualTachoBlock_H9(qint32 slaveId)
         return code;
     if (const int code = WritePartBBlock_H9(slaveId, 1, 1))
         return code;
-    return writeReg(slaveId, kRegSGWidth_H9, nSGWidth_H9);
+    return writeReg(slaveId, kRegSGWidth_H9, timerCounterParamsH9.nSGWidth_H9);
 }
 
 int WriteCommonRegs_H9(qint32 slaveId)
 {
-    if (writeReg(slaveId, kRegSGWidth_H9, nSGWidth_H9) != 0)
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    if (writeReg(slaveId, kRegSGWidth_H9, p.nSGWidth_H9) != 0)
         return 1;
-    if (writeReg(slaveId, kRegInputMethod_H9, nInputMethod_H9) != 0)
+    if (writeReg(slaveId, kRegInputMethod_H9, p.nInputMethod_H9) != 0)
         return 1;
-    if (writeReg(slaveId, kRegPowerSaving_H9, bPowerSaving_H9) != 0)
+    if (writeReg(slaveId, kRegPowerSaving_H9, p.bPowerSaving_H9) != 0)
         return 1;
     return 0;
 }
 
 void ApplySysFlags_H9(quint8 (&b)[6], int part)
 {
-    if (nFuncType_H9 == 0) {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    if (p.nFuncType_H9 == 0) {
         if (part == 0 || part == 1) {
-            setHigh(b[0], 2 * nTimeRangeA_H9 + (nCountDirectionA_H9 == 0 ? 0 : 1));
-            setLow(b[0], nFuncType_H9);
-            setHigh(b[1], nSGWidth_H9);
-            setLow(b[1], nOutputModeA_H9);
+            setHigh(b[0], 2 * p.nTimeRangeA_H9 + (p.nCountDirectionA_H9 == 0 ? 0 : 1));
+            setLow(b[0], p.nFuncType_H9);
+            setHigh(b[1], p.nSGWidth_H9);
+            setLow(b[1], p.nOutputModeA_H9);
         }
         if (part == 0 || part == 2) {
-            if (nFuncB_H9 == 0) {
-                setHigh(b[2], nCountInputModeB_H9);
-                setLow(b[2], nFuncB_H9);
-                setHigh(b[3], nMaxFreqB_H9);
-                setLow(b[3], nOutputModeB_H9);
-                setHigh(b[4], nDotAdjB_H9);
-                setLow(b[4], nInputMethod_H9);
+            if (p.nFuncB_H9 == 0) {
+                setHigh(b[2], p.nCountInputModeB_H9);
+                setLow(b[2], p.nFuncB_H9);
+                setHigh(b[3], p.nMaxFreqB_H9);
+                setLow(b[3], p.nOutputModeB_H9);
+                setHigh(b[4], p.nDotAdjB_H9);
+                setLow(b[4], p.nInputMethod_H9);
             } else {
-                setLow(b[2], nFuncB_H9);
-                setHigh(b[3], nMaxFreqB_F_H9);
-                setHigh(b[4], nDotAdjB_F_H9);
-                setHigh(b[5], nSampleAvgB_F_H9);
-                setLow(b[5], nOutputModeB_F_H9);
+                setLow(b[2], p.nFuncB_H9);
+                setHigh(b[3], p.nMaxFreqB_F_H9);
+                setHigh(b[4], p.nDotAdjB_F_H9);
+                setHigh(b[5], p.nSampleAvgB_F_H9);
+                setLow(b[5], p.nOutputModeB_F_H9);
             }
         }
         return;
     }
     // A dual function owns its bytes whatever the part.
-    setHigh(b[0], nDualFunc_H9);
-    setLow(b[0], nFuncType_H9);
-    switch (nDualFunc_H9) {
+    setHigh(b[0], p.nDualFunc_H9);
+    setLow(b[0], p.nFuncType_H9);
+    switch (p.nDualFunc_H9) {
     case 0: // 2-stage timer
-        setHigh(b[1], nSGWidth_H9);
-        setLow(b[1], 2 * nOutputMode_T_Dual_1_H9 + nOutputMode_T_Dual_0_H9);
+        setHigh(b[1], p.nSGWidth_H9);
+        setLow(b[1], 2 * p.nOutputMode_T_Dual_1_H9 + p.nOutputMode_T_Dual_0_H9);
         break;
     case 1: // dual counter
-        setHigh(b[2], nCountInputMode_C_Dual_1_H9);
-        setLow(b[2], nDualCounterMode_H9);
-        setHigh(b[4], nOutputMode_C_Dual_0_H9);
-        setLow(b[4], nInputMethod_H9);
-        switch (nDualCounterMode_H9) {
+        setHigh(b[2], p.nCountInputMode_C_Dual_1_H9);
+        setLow(b[2], p.nDualCounterMode_H9);
+        setHigh(b[4], p.nOutputMode_C_Dual_0_H9);
+        setLow(b[4], p.nInputMethod_H9);
+        switch (p.nDualCounterMode_H9) {
         case 0:
-            setHigh(b[3], nMaxFreq_C_Dual_1_H9);
-            setLow(b[3], nOutputMode_C_Dual_1_H9);
+            setHigh(b[3], p.nMaxFreq_C_Dual_1_H9);
+            setLow(b[3], p.nOutputMode_C_Dual_1_H9);
             break;
         case 1:
-            setHigh(b[3], nMaxFreq_C_Dual_1_H9);
-            setLow(b[5], batchOutputField(nOutputMode_C_Dual_1_H9));
+            setHigh(b[3], p.nMaxFreq_C_Dual_1_H9);
+            setLow(b[5], batchOutputField(p.nOutputMode_C_Dual_1_H9));
             break;
         case 2:
-            setLow(b[3], nOutputMode_C_Dual_1_H9);
+            setLow(b[3], p.nOutputMode_C_Dual_1_H9);
             break;
         default:
             break;
         }
         break;
     case 2: // dual tachometer
-        setLow(b[1], 2 * nOutputModeB_Dual_F_H9 + nOutputModeA_Dual_F_H9);
-        setHigh(b[3], nMaxFreqB_Dual_F_H9);
-        setHigh(b[5], nSampleAvgB_Dual_F_H9);
+        setLow(b[1], 2 * p.nOutputModeB_Dual_F_H9 + p.nOutputModeA_Dual_F_H9);
+        setHigh(b[3], p.nMaxFreqB_Dual_F_H9);
+        setHigh(b[5], p.nSampleAvgB_Dual_F_H9);
         break;
     default:
         break;

@@ -29,10 +29,11 @@ std::map<DownloadKind, TransferRoutine>& variantOverrides()
 // The whole H9 set: the sequence of its function group and dual function kind.
 int downloadWholeSet_H9()
 {
-    if (nFuncType_H9 == 0)
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    if (p.nFuncType_H9 == 0)
         return DownloadAll_H9();
-    if (nFuncType_H9 == 1) {
-        switch (nDualFunc_H9) {
+    if (p.nFuncType_H9 == 1) {
+        switch (p.nDualFunc_H9) {
         case 0: return DownloadTwoStageTimer_H9();
         case 1: return DownloadDualCounter_H9();
         case 2: return DownloadDualTacho_H9();

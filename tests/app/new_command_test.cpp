@@ -63,7 +63,7 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
         SCOPED_TRACE(how + std::to_string(option));
         // What an earlier set left, which a fresh editor must not show.
         nFuncMode = 5;
-        nFuncType_H9 = nFuncB_H9 = 1;
+        timerCounterParamsH9.nFuncType_H9 = timerCounterParamsH9.nFuncB_H9 = 1;
         mdi.bChange = bHasFileName = true;
 
         answerChooser(option, &Ui_frmMacTypeSel::OKButton);
@@ -87,7 +87,7 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
         if (macType == kMacTypeH9) {
             ASSERT_TRUE(frmModeSetting_H9::isLoaded() && !frmModeSetting_H7::isLoaded());
             EXPECT_EQ(mdi.ActiveForm(), frmModeSetting_H9::loaded());
-            EXPECT_EQ(nFuncType_H9 + nFuncB_H9, 0);
+            EXPECT_EQ(timerCounterParamsH9.nFuncType_H9 + timerCounterParamsH9.nFuncB_H9, 0);
             EXPECT_TRUE(ui(*frmModeSetting_H9::loaded()).mFuncModeSelect_0->isChecked());
         } else {
             ASSERT_TRUE(frmModeSetting_H7::isLoaded() && !frmModeSetting_H9::isLoaded());

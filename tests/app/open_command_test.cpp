@@ -206,8 +206,8 @@ TEST_F(OpenFlow, H9FileOpensWithItsPowerSavingButton)
     ASSERT_TRUE(frmModeSetting_H9::isLoaded());
     EXPECT_EQ(frmModeSetting_H9::instance().windowTitle(), "h9.kvf");
     EXPECT_EQ(nMacType, kMacTypeH9);
-    EXPECT_EQ(nDualFunc_H9, 2);
-    EXPECT_EQ(bPowerSaving_H9, 1);
+    EXPECT_EQ(timerCounterParamsH9.nDualFunc_H9, 2);
+    EXPECT_EQ(timerCounterParamsH9.bPowerSaving_H9, 1);
     EXPECT_EQ(mdi().nLoadForm, 1);
     EXPECT_EQ(panel(1), ModelName(1));
     for (int b : {4, 7, 9, 10, 11, 12})

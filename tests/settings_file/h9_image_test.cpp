@@ -28,17 +28,17 @@ protected:
     void common(bool kp, bool ps, int sgWidth, int input)
     {
         bKeyProtect = kp ? 1 : 0;
-        bPowerSaving_H9 = ps ? 1 : 0;
-        nSGWidth_H9 = static_cast<quint8>(sgWidth);
-        nInputMethod_H9 = static_cast<quint8>(input);
+        timerCounterParamsH9.bPowerSaving_H9 = ps ? 1 : 0;
+        timerCounterParamsH9.nSGWidth_H9 = static_cast<quint8>(sgWidth);
+        timerCounterParamsH9.nInputMethod_H9 = static_cast<quint8>(input);
     }
 
     // Range 0 shows seconds with two decimals, the others whole numbers.
     void timerA(int range, int dir, int output, const char* set, const char* hold)
     {
-        nTimeRangeA_H9 = static_cast<quint8>(range);
-        nCountDirectionA_H9 = static_cast<quint8>(dir);
-        nOutputModeA_H9 = static_cast<quint8>(output);
+        timerCounterParamsH9.nTimeRangeA_H9 = static_cast<quint8>(range);
+        timerCounterParamsH9.nCountDirectionA_H9 = static_cast<quint8>(dir);
+        timerCounterParamsH9.nOutputModeA_H9 = static_cast<quint8>(output);
         rows[R::lblTimerSettingA].setDigits(set, range == 0 ? "." : "0");
         rows[R::lblHoldTimeA].setDigits(hold, ".");
     }
@@ -46,14 +46,14 @@ protected:
     // Timer A with counter B: the set of testhelp::h9Mode0Image().
     void mode0()
     {
-        nFuncType_H9 = 0;
-        nFuncB_H9 = 0;
+        timerCounterParamsH9.nFuncType_H9 = 0;
+        timerCounterParamsH9.nFuncB_H9 = 0;
         common(true, false, 1, 0);
         timerA(0, 0, 0, "001234", "000050");
-        nCountInputModeB_H9 = 2;
-        nDotAdjB_H9 = 3;
-        nMaxFreqB_H9 = 1;
-        nOutputModeB_H9 = 11;
+        timerCounterParamsH9.nCountInputModeB_H9 = 2;
+        timerCounterParamsH9.nDotAdjB_H9 = 3;
+        timerCounterParamsH9.nMaxFreqB_H9 = 1;
+        timerCounterParamsH9.nOutputModeB_H9 = 11;
         rows[R::lblMagnificationB].setDigits("012500", ".");
         rows[R::lblCounterSettingB].setDigits("012345", ".");
         rows[R::lblHoldCounterB].setDigits("000250", ".");
@@ -71,9 +71,9 @@ TEST_F(H9Image, TimerWithCounter)
     EXPECT_EQ(imageDiff(byFileBuf, testhelp::h9Mode0Image()), "");
 
     // Decimal point 0 stores the set value behind the greyed "0"; output 13 is "D".
-    nDotAdjB_H9 = 0;
+    timerCounterParamsH9.nDotAdjB_H9 = 0;
     rows[R::lblCounterSettingB].setDigits("001234", "0");
-    nOutputModeB_H9 = 13;
+    timerCounterParamsH9.nOutputModeB_H9 = 13;
     ASSERT_EQ(BuildFileImage_H9(), 0);
     EXPECT_EQ(byFileBuf.mid(63, 7), "0001234");
     EXPECT_EQ(byFileBuf.at(53), '0');
@@ -82,14 +82,14 @@ TEST_F(H9Image, TimerWithCounter)
 
 TEST_F(H9Image, TimerWithTachometer)
 {
-    nFuncType_H9 = 0;
-    nFuncB_H9 = 1;
+    timerCounterParamsH9.nFuncType_H9 = 0;
+    timerCounterParamsH9.nFuncB_H9 = 1;
     common(false, true, 0, 1);
     timerA(2, 1, 3, "000150", "000075");
-    nSampleAvgB_F_H9 = 2;
-    nDotAdjB_F_H9 = 1;
-    nMaxFreqB_F_H9 = 3;
-    nOutputModeB_F_H9 = 1;
+    timerCounterParamsH9.nSampleAvgB_F_H9 = 2;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 1;
+    timerCounterParamsH9.nMaxFreqB_F_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_F_H9 = 1;
     rows[R::lblMagnificationB_F].setDigits("001250", ".");
     rows[R::lblCounterSettingB_F].setDigits("054321", ".");
     rows[R::lblHoldCounterB_F].setDigits("000300", ".");
@@ -110,16 +110,16 @@ TEST_F(H9Image, DualCounterInEachSubMode)
     const Case cases[] = {{0, 2, 10, "0", "A"}, {1, 3, 10, "1", "A"}, {2, 0, 13, "2", "D"}};
     for (const Case& c : cases) {
         testsupport::resetH9Params();
-        nFuncType_H9 = 1;
-        nDualFunc_H9 = 1;
-        nDualCounterMode_H9 = static_cast<quint8>(c.subMode);
+        timerCounterParamsH9.nFuncType_H9 = 1;
+        timerCounterParamsH9.nDualFunc_H9 = 1;
+        timerCounterParamsH9.nDualCounterMode_H9 = static_cast<quint8>(c.subMode);
         common(false, false, 1, 1);
-        nOutputMode_C_Dual_0_H9 = 1;
+        timerCounterParamsH9.nOutputMode_C_Dual_0_H9 = 1;
         rows[R::lblCounterSetting_C_Dual_0].setDigits("000777", "0");
         rows[R::lblHoldCounter_C_Dual_0].setDigits("000120", ".");
-        nCountInputMode_C_Dual_1_H9 = 5;
-        nMaxFreq_C_Dual_1_H9 = static_cast<quint8>(c.speed);
-        nOutputMode_C_Dual_1_H9 = static_cast<quint8>(c.output);
+        timerCounterParamsH9.nCountInputMode_C_Dual_1_H9 = 5;
+        timerCounterParamsH9.nMaxFreq_C_Dual_1_H9 = static_cast<quint8>(c.speed);
+        timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = static_cast<quint8>(c.output);
         rows[R::lblCounterSetting_C_Dual_1].setDigits("000888", "0");
         rows[R::lblHoldCounter_C_Dual_1].setDigits("000140", ".");
         ASSERT_EQ(BuildFileImage_H9(), 0) << c.subMode;
@@ -137,11 +137,11 @@ TEST_F(H9Image, DualCounterInEachSubMode)
 
 TEST_F(H9Image, TwoStageTimerAndDualTachometer)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 0;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 0;
     common(true, true, 0, 0);
-    nOutputMode_T_Dual_0_H9 = 1;
-    nOutputMode_T_Dual_1_H9 = 0;
+    timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 1;
+    timerCounterParamsH9.nOutputMode_T_Dual_1_H9 = 0;
     rows[R::lblTimerSetting_T_Dual_0].setDigits("000100", "0");
     rows[R::lblHoldTime_T_Dual_0].setDigits("000050", ".");
     rows[R::lblTimerSetting_T_Dual_1].setDigits("000200", "0");
@@ -162,13 +162,13 @@ TEST_F(H9Image, TwoStageTimerAndDualTachometer)
               "");
 
     testsupport::resetH9Params();
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 2;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 2;
     common(false, false, 1, 0);
-    nOutputModeA_Dual_F_H9 = 1;
-    nSampleAvgB_Dual_F_H9 = 2;
-    nMaxFreqB_Dual_F_H9 = 3;
-    nOutputModeB_Dual_F_H9 = 1;
+    timerCounterParamsH9.nOutputModeA_Dual_F_H9 = 1;
+    timerCounterParamsH9.nSampleAvgB_Dual_F_H9 = 2;
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_Dual_F_H9 = 1;
     rows[R::lblCounterSettingA_Dual_F].setDigits("001000", "0");
     rows[R::lblCounterSettingB_Dual_F].setDigits("002000", "0");
     rows[R::lblHoldCounterB_Dual_F].setDigits("000500", ".");
@@ -196,12 +196,12 @@ TEST_F(H9Image, WriterStopsAtAFailedCheckOrAFieldItCannotStore)
     EXPECT_EQ(byFileBuf.at(52), '0'); // the counter section is not begun
 
     mode0();
-    nOutputModeB_H9 = 16; // no one-character code
+    timerCounterParamsH9.nOutputModeB_H9 = 16; // no one-character code
     EXPECT_EQ(BuildFileImage_H9(), 15);
-    nOutputModeB_H9 = 11;
-    nDotAdjB_H9 = 4; // no label order
+    timerCounterParamsH9.nOutputModeB_H9 = 11;
+    timerCounterParamsH9.nDotAdjB_H9 = 4; // no label order
     EXPECT_EQ(BuildFileImage_H9(), 15);
-    nDotAdjB_H9 = 3;
+    timerCounterParamsH9.nDotAdjB_H9 = 3;
     ASSERT_EQ(BuildFileImage_H9(), 0);
     rows[R::lblHoldCounterB].setCaption(6, "");
     EXPECT_EQ(BuildFileImage_H9(), 15);

@@ -201,6 +201,7 @@ TEST_F(Compare, AnUnencodableSetFailsTheCompare)
 // the H5 and H7 maps, and the common bytes.
 std::set<long> comparedBytes(const TypeMode& c)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     std::set<long> out;
     auto add = [&out](long first, long last = 0) {
         for (long a = first; a <= std::max(first, last); ++a)
@@ -209,13 +210,13 @@ std::set<long> comparedBytes(const TypeMode& c)
     if (c.macType == kMacTypeH9) {
         const RegImageH9& r = RegImage_H9;
         std::vector<const RegBlock*> blocks;
-        if (nFuncType_H9 == 0) {
+        if (p.nFuncType_H9 == 0) {
             add(kRegFuncB_H9);
-            blocks = nFuncB_H9 == 0 ? std::vector{&r.TimerA, &r.CounterB} : std::vector{&r.TimerA, &r.TachoB, &r.TachoCnt};
+            blocks = p.nFuncB_H9 == 0 ? std::vector{&r.TimerA, &r.CounterB} : std::vector{&r.TimerA, &r.TachoB, &r.TachoCnt};
         } else {
             add(kRegDualFunc_H9);
-            blocks = nDualFunc_H9 == 0   ? std::vector{&r.TwoStage}
-                   : nDualFunc_H9 == 1 ? std::vector{&r.DualCounter, &r.CounterB}
+            blocks = p.nDualFunc_H9 == 0   ? std::vector{&r.TwoStage}
+                   : p.nDualFunc_H9 == 1 ? std::vector{&r.DualCounter, &r.CounterB}
                                        : std::vector{&r.DualTacho, &r.TachoB, &r.TachoCnt};
         }
         for (const RegBlock* b : blocks)

@@ -62,7 +62,7 @@ TEST_F(CheckTimerA, SetValueByRangeAndOutputTimeByMode)
     EXPECT_EQ(CheckTimerA_H9(), 6);
     rows[H9Row::lblTimerSettingA].setDigits("000001"); // 0.01 s
     EXPECT_EQ(CheckTimerA_H9(), 0);
-    nTimeRangeA_H9 = 1;
+    timerCounterParamsH9.nTimeRangeA_H9 = 1;
     rows[H9Row::lblTimerSettingA].setDigits("000000");
     EXPECT_EQ(CheckTimerA_H9(), 6);
     rows[H9Row::lblTimerSettingA].setDigits("000001");
@@ -71,11 +71,11 @@ TEST_F(CheckTimerA, SetValueByRangeAndOutputTimeByMode)
     // Output modes 0 and 5 have no output time.
     rows[H9Row::lblHoldTimeA].setDigits("000000");
     for (quint8 mode : {0, 5}) {
-        nOutputModeA_H9 = mode;
+        timerCounterParamsH9.nOutputModeA_H9 = mode;
         EXPECT_EQ(CheckTimerA_H9(), 0) << int(mode);
     }
     for (quint8 mode : {1, 2, 3, 4, 6, 7}) {
-        nOutputModeA_H9 = mode;
+        timerCounterParamsH9.nOutputModeA_H9 = mode;
         EXPECT_EQ(CheckTimerA_H9(), 7) << int(mode);
     }
     rows[H9Row::lblHoldTimeA].setDigits("999999");
@@ -93,7 +93,7 @@ TEST_F(CheckTimerA, ACaptionThatIsNotADigitFailsWithTheCheckCode)
     rows[H9Row::lblTimerSettingA].setCaption(3, "X");
     EXPECT_EQ(CheckTimerA_H9(), 6);
     rows[H9Row::lblTimerSettingA].setDigits("001000");
-    nOutputModeA_H9 = 1;
+    timerCounterParamsH9.nOutputModeA_H9 = 1;
     rows[H9Row::lblHoldTimeA].setDigits("000100");
     rows[H9Row::lblHoldTimeA].setCaption(0, "");
     EXPECT_EQ(CheckTimerA_H9(), 7);
@@ -106,12 +106,12 @@ TEST_F(CheckPartB, Counter)
     rows[H9Row::lblCounterSettingB].setDigits("999999");
     rows[H9Row::lblMagnificationB].setDigits("001000");
     for (quint8 dp : {0, 1, 2, 3}) {
-        nDotAdjB_H9 = dp;
+        timerCounterParamsH9.nDotAdjB_H9 = dp;
         EXPECT_EQ(CheckPartB_H9(), 0) << int(dp);
         } // 999.999 with three decimals
     rows[H9Row::lblCounterSettingB].setDigits("000000");
     for (quint8 dp : {0, 1, 2, 3}) {
-        nDotAdjB_H9 = dp;
+        timerCounterParamsH9.nDotAdjB_H9 = dp;
         EXPECT_EQ(CheckPartB_H9(), 8) << int(dp);
     }
     rows[H9Row::lblCounterSettingB].setDigits("000001");
@@ -127,19 +127,19 @@ TEST_F(CheckPartB, Counter)
 
     rows[H9Row::lblHoldCounterB].setDigits("000000");
     for (quint8 mode = 0; mode <= 13; ++mode) {
-        nOutputModeB_H9 = mode;
+        timerCounterParamsH9.nOutputModeB_H9 = mode;
         const bool timed = (mode >= 3 && mode <= 5) || mode >= 9;
         EXPECT_EQ(CheckPartB_H9(), timed ? 7 : 0) << int(mode);
     }
     // The output time is tested before the prescale.
-    nOutputModeB_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_H9 = 3;
     rows[H9Row::lblMagnificationB].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 7);
 }
 
 TEST_F(CheckPartB, Tachometer)
 {
-    nFuncB_H9 = 1;
+    timerCounterParamsH9.nFuncB_H9 = 1;
     rows[H9Row::lblCounterSettingB_F].setDigits("000000");
     rows[H9Row::lblMagnificationB_F].setDigits("000000");
     EXPECT_EQ(CheckPartB_H9(), 10);
@@ -167,11 +167,11 @@ TEST_F(H9Test, CheckTwoStageTimer)
     EXPECT_EQ(CheckTwoStageTimer_H9(), 13);
     rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("001000");
 
-    nOutputMode_T_Dual_0_H9 = 1;
+    timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 1;
     EXPECT_EQ(CheckTwoStageTimer_H9(), 7);
     rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000001");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 0);
-    nOutputMode_T_Dual_1_H9 = 1;
+    timerCounterParamsH9.nOutputMode_T_Dual_1_H9 = 1;
     EXPECT_EQ(CheckTwoStageTimer_H9(), 7);
     rows[H9Row::lblHoldTime_T_Dual_1].setDigits("999999");
     EXPECT_EQ(CheckTwoStageTimer_H9(), 0);
@@ -186,16 +186,16 @@ TEST_F(H9Test, CheckDualCounter)
     EXPECT_EQ(CheckDualCounter_H9(), 8); // counter 1 still 0
     rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("999999");
     EXPECT_EQ(CheckDualCounter_H9(), 0);
-    nOutputMode_C_Dual_0_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_0_H9 = 1;
     EXPECT_EQ(CheckDualCounter_H9(), 7);
     rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000010");
     EXPECT_EQ(CheckDualCounter_H9(), 0);
     // The batch counter's outputs all have an output time.
     for (quint8 code : {4, 10, 12, 13}) {
-        nOutputMode_C_Dual_1_H9 = code;
+        timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = code;
         EXPECT_EQ(CheckDualCounter_H9(), 7) << int(code);
     }
-    nOutputMode_C_Dual_1_H9 = 2;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 2;
     EXPECT_EQ(CheckDualCounter_H9(), 0);
 }
 

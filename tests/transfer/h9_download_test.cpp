@@ -14,9 +14,9 @@ namespace {
 // Timer A: 12.34 s up, output time 1.50 s, output mode 1.
 void setTimerA(testsupport::FakeH9Rows& rows)
 {
-    nTimeRangeA_H9 = 0;
-    nCountDirectionA_H9 = 0;
-    nOutputModeA_H9 = 1;
+    timerCounterParamsH9.nTimeRangeA_H9 = 0;
+    timerCounterParamsH9.nCountDirectionA_H9 = 0;
+    timerCounterParamsH9.nOutputModeA_H9 = 1;
     rows[H9Row::lblTimerSettingA].setDigits("001234");
     rows[H9Row::lblHoldTimeA].setDigits("000150");
 }
@@ -27,11 +27,11 @@ const Trace kTimerABlock = {W(kRegFuncType_H9, 0), W(kRegTimeCodeA_H9, 0), W(kTi
 // Counter B: set value 100, output time 2.00, prescale 1.000, speed 1, output mode 3.
 void setCounterB(testsupport::FakeH9Rows& rows)
 {
-    nFuncB_H9 = 0;
-    nMaxFreqB_H9 = 1;
-    nDotAdjB_H9 = 0;
-    nCountInputModeB_H9 = 0;
-    nOutputModeB_H9 = 3;
+    timerCounterParamsH9.nFuncB_H9 = 0;
+    timerCounterParamsH9.nMaxFreqB_H9 = 1;
+    timerCounterParamsH9.nDotAdjB_H9 = 0;
+    timerCounterParamsH9.nCountInputModeB_H9 = 0;
+    timerCounterParamsH9.nOutputModeB_H9 = 3;
     rows[H9Row::lblCounterSettingB].setDigits("000100");
     rows[H9Row::lblHoldCounterB].setDigits("000200");
     rows[H9Row::lblMagnificationB].setDigits("001000");
@@ -44,11 +44,11 @@ const Trace kCounterBWalk = {W(kRegMaxFreqB_H9, 1), W(kRegMagnificationB_H9, 0),
 // Tachometer B: 1234.5 with one decimal, startup 3.05, prescale 2.500.
 void setTachoB(testsupport::FakeH9Rows& rows)
 {
-    nFuncB_H9 = 1;
-    nDotAdjB_F_H9 = 1;
-    nMaxFreqB_F_H9 = 3;
-    nOutputModeB_F_H9 = 1;
-    nSampleAvgB_F_H9 = 2;
+    timerCounterParamsH9.nFuncB_H9 = 1;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 1;
+    timerCounterParamsH9.nMaxFreqB_F_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_F_H9 = 1;
+    timerCounterParamsH9.nSampleAvgB_F_H9 = 2;
     rows[H9Row::lblCounterSettingB_F].setDigits("012345");
     rows[H9Row::lblHoldCounterB_F].setDigits("000305");
     rows[H9Row::lblMagnificationB_F].setDigits("002500");
@@ -61,9 +61,9 @@ const Trace kTachoWalks = {W(kRegOutputModeB_F_H9, 1), W(kRegSampleAvgB_F_H9, 2)
 
 void setCommon()
 {
-    nSGWidth_H9 = 1;
-    nInputMethod_H9 = 1;
-    bPowerSaving_H9 = 1;
+    timerCounterParamsH9.nSGWidth_H9 = 1;
+    timerCounterParamsH9.nInputMethod_H9 = 1;
+    timerCounterParamsH9.bPowerSaving_H9 = 1;
     bKeyProtect = 1;
 }
 const Trace kCommon = {W(kRegSGWidth_H9, 1), W(kRegInputMethod_H9, 1), W(kRegPowerSaving_H9, 1)};
@@ -113,8 +113,8 @@ TEST_F(H9Download, WholeSetWithTachometer)
 TEST_F(H9Download, ChannelAAloneKeepsTheChannelBBytes)
 {
     setTimerA(rows);
-    nTimeRangeA_H9 = 3; // hours, down: time code 7
-    nCountDirectionA_H9 = 1;
+    timerCounterParamsH9.nTimeRangeA_H9 = 3; // hours, down: time code 7
+    timerCounterParamsH9.nCountDirectionA_H9 = 1;
     rows[H9Row::lblTimerSettingA].setDigits("123456");
     rows[H9Row::lblCounterSettingB].setDigits("000000"); // channel B is neither checked nor sent
     ASSERT_EQ(DownloadTimerA_H9(), 0);
@@ -143,9 +143,9 @@ TEST_F(H9Download, ChannelBAloneKeepsTheChannelABytes)
 
 TEST_F(H9Download, TwoStageTimer)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 0;
-    nOutputMode_T_Dual_0_H9 = 1;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 0;
+    timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 1;
     rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000100");
     rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("123456");
     rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000050");
@@ -169,21 +169,21 @@ TEST_F(H9Download, DualCounterInEachSubMode)
     struct SubMode { int mode; int reg1782; int reg1784; };
     // Byte 3 and byte 5 by sub-mode; the batch counter's output code 12 travels as 2.
     const SubMode table[] = {{0, 0x1C70, 0x6911}, {1, 0x1371, 0x6211}, {2, 0xCC72, 0x6911}};
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 1;
-    nOutputMode_C_Dual_0_H9 = 1;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_0_H9 = 1;
     rows[H9Row::lblCounterSetting_C_Dual_0].setDigits("000777");
     rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000012");
     rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("654321");
     rows[H9Row::lblHoldCounter_C_Dual_1].setDigits("000100");
-    nCountInputMode_C_Dual_1_H9 = 7;
-    nMaxFreq_C_Dual_1_H9 = 1;
-    nOutputMode_C_Dual_1_H9 = 12;
+    timerCounterParamsH9.nCountInputMode_C_Dual_1_H9 = 7;
+    timerCounterParamsH9.nMaxFreq_C_Dual_1_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 12;
     for (const SubMode& s : table) {
         instrument.clearRequests();
         clock.pauses.clear();
         presetSysFlags({0xA5, 0x5A, 0x3C, 0xC3, 0x96, 0x69});
-        nDualCounterMode_H9 = static_cast<quint8>(s.mode);
+        timerCounterParamsH9.nDualCounterMode_H9 = static_cast<quint8>(s.mode);
         ASSERT_EQ(DownloadDualCounter_H9(), 0) << s.mode;
         EXPECT_EQ(trace(),
                   join({identification(),
@@ -203,12 +203,12 @@ TEST_F(H9Download, DualCounterInEachSubMode)
 
 TEST_F(H9Download, DualTachometerSendsTheSignalWidthTwice)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 2;
-    nOutputModeA_Dual_F_H9 = 1;
-    nOutputModeB_Dual_F_H9 = 1;
-    nMaxFreqB_Dual_F_H9 = 2;
-    nSampleAvgB_Dual_F_H9 = 3;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 2;
+    timerCounterParamsH9.nOutputModeA_Dual_F_H9 = 1;
+    timerCounterParamsH9.nOutputModeB_Dual_F_H9 = 1;
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 2;
+    timerCounterParamsH9.nSampleAvgB_Dual_F_H9 = 3;
     rows[H9Row::lblCounterSettingA_Dual_F].setDigits("100000");
     rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000042");
     rows[H9Row::lblHoldCounterB_Dual_F].setDigits("001000");
@@ -247,7 +247,7 @@ TEST_F(H9Download, ARowTheEncoderCannotReadStopsBeforeThePortOpens)
 {
     setTimerA(rows);
     setCounterB(rows);
-    nOutputModeA_H9 = 0; // the output time is not checked in this mode, but it is sent
+    timerCounterParamsH9.nOutputModeA_H9 = 0; // the output time is not checked in this mode, but it is sent
     rows[H9Row::lblHoldTimeA].setCaption(2, "?");
     EXPECT_EQ(DownloadAll_H9(), 14);
     ASSERT_EQ(boxes.count(), 1);

@@ -14,7 +14,7 @@ TEST_F(EncodeTimerA, SecondsWithTwoDecimals)
 {
     rows[H9Row::lblTimerSettingA].setDigits("001234"); // 12.34 s
     rows[H9Row::lblHoldTimeA].setDigits("000150");     // 1.50 s
-    nOutputModeA_H9 = 3;
+    timerCounterParamsH9.nOutputModeA_H9 = 3;
     ASSERT_TRUE(EncodeTimerA_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TimerA),
               (Words{{kRegTimeCodeA_H9, 0}, {kTimerSlotsA_H9[0].setValue, 0x0034},
@@ -57,8 +57,8 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
     rows[H9Row::lblTimerSettingA].setDigits("123456");
     rows[H9Row::lblHoldTimeA].setDigits("000000");
     for (const Slot& s : table) {
-        nTimeRangeA_H9 = static_cast<quint8>(s.c / 2);
-        nCountDirectionA_H9 = static_cast<quint8>(s.c % 2);
+        timerCounterParamsH9.nTimeRangeA_H9 = static_cast<quint8>(s.c / 2);
+        timerCounterParamsH9.nCountDirectionA_H9 = static_cast<quint8>(s.c % 2);
         ASSERT_TRUE(EncodeTimerA_H9()) << s.c;
         Words expected = s.words;
         // The output time and mode are filled whatever the output mode (here 0).
@@ -72,9 +72,9 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
 TEST_F(EncodeTimerA, RefusesWhatCannotBeSent)
 {
     rows[H9Row::lblTimerSettingA].setDigits("001234");
-    nTimeRangeA_H9 = 4; // no such range: no slot for its time code
+    timerCounterParamsH9.nTimeRangeA_H9 = 4; // no such range: no slot for its time code
     EXPECT_FALSE(EncodeTimerA_H9());
-    nTimeRangeA_H9 = 0;
+    timerCounterParamsH9.nTimeRangeA_H9 = 0;
     rows[H9Row::lblHoldTimeA].setCaption(4, "x");
     EXPECT_FALSE(EncodeTimerA_H9());
     rows[H9Row::lblHoldTimeA].setDigits("000000");
@@ -87,11 +87,11 @@ TEST_F(H9Test, EncodeCounterB)
     rows[H9Row::lblCounterSettingB].setDigits("123456");
     rows[H9Row::lblHoldCounterB].setDigits("000250");  // 2.50
     rows[H9Row::lblMagnificationB].setDigits("001000"); // 1.000
-    nMaxFreqB_H9 = 2;
-    nCountInputModeB_H9 = 3; // down-counting: the second slot
-    nOutputModeB_H9 = 13;
+    timerCounterParamsH9.nMaxFreqB_H9 = 2;
+    timerCounterParamsH9.nCountInputModeB_H9 = 3; // down-counting: the second slot
+    timerCounterParamsH9.nOutputModeB_H9 = 13;
     for (quint8 dp : {2, 0}) { // the decimal point does not move the digits
-        nDotAdjB_H9 = dp;
+        timerCounterParamsH9.nDotAdjB_H9 = dp;
         ASSERT_TRUE(EncodeCounterB_H9());
         EXPECT_EQ(flaggedWords(RegImage_H9.CounterB),
                   (Words{{kRegMaxFreqB_H9, 2}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},
@@ -102,25 +102,25 @@ TEST_F(H9Test, EncodeCounterB)
     EXPECT_EQ(RegImage_H9.CounterB.byReg(kRegInputMethod_H9), 0xFF); // NPN/PNP is written on its own
 
     for (quint8 mode : {0, 1, 2, 6}) {
-        nCountInputModeB_H9 = mode;
+        timerCounterParamsH9.nCountInputModeB_H9 = mode;
         ASSERT_TRUE(EncodeCounterB_H9());
         const Words w = flaggedWords(RegImage_H9.CounterB);
         EXPECT_EQ(w.count(kRegCounterSettingUpB_H9) + w.count(kRegCounterSettingUpB_H9 + 2), 2u) << int(mode);
         EXPECT_EQ(w.count(kRegCounterSettingDownB_H9) + w.count(kRegCounterSettingDownB_H9 + 2), 0u) << int(mode);
     }
-    nCountInputModeB_H9 = 8; // no slot at all
+    timerCounterParamsH9.nCountInputModeB_H9 = 8; // no slot at all
     ASSERT_TRUE(EncodeCounterB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.CounterB).count(kRegCounterSettingUpB_H9)
                   + flaggedWords(RegImage_H9.CounterB).count(kRegCounterSettingDownB_H9),
               0u);
 
     rows[H9Row::lblMagnificationB].setDigits("999999"); // 999.999
-    nCountInputModeB_H9 = 0;
+    timerCounterParamsH9.nCountInputModeB_H9 = 0;
     ASSERT_TRUE(EncodeCounterB_H9());
     EXPECT_EQ(RegImage_H9.CounterB.Word(kRegMagnificationB_H9), 0x0999);
     EXPECT_EQ(RegImage_H9.CounterB.Word(kRegMagnificationB_H9 + 2), 0x0999);
 
-    nDotAdjB_H9 = 4; // no such decimal point
+    timerCounterParamsH9.nDotAdjB_H9 = 4; // no such decimal point
     EXPECT_FALSE(EncodeCounterB_H9());
 }
 
@@ -129,10 +129,10 @@ TEST_F(H9Test, EncodeTachoB)
     rows[H9Row::lblCounterSettingB_F].setDigits("012345");
     rows[H9Row::lblHoldCounterB_F].setDigits("000305"); // 3.05
     rows[H9Row::lblMagnificationB_F].setDigits("002500"); // 2.500
-    nDotAdjB_F_H9 = 1;
-    nMaxFreqB_F_H9 = 3;
-    nOutputModeB_F_H9 = 1;
-    nSampleAvgB_F_H9 = 2;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 1;
+    timerCounterParamsH9.nMaxFreqB_F_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_F_H9 = 1;
+    timerCounterParamsH9.nSampleAvgB_F_H9 = 2;
     ASSERT_TRUE(EncodeTachoB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoCnt),
               (Words{{kRegMaxFreqB_H9, 3}, {kRegMagnificationB_H9, 0x0500}, {kRegMagnificationB_H9 + 2, 0x0002},
@@ -145,12 +145,12 @@ TEST_F(H9Test, EncodeTachoB)
 
 TEST_F(H9Test, EncodeTwoStageTimer)
 {
-    nDualFunc_H9 = 0;
+    timerCounterParamsH9.nDualFunc_H9 = 0;
     rows[H9Row::lblTimerSetting_T_Dual_0].setDigits("000100");
     rows[H9Row::lblTimerSetting_T_Dual_1].setDigits("123456");
     rows[H9Row::lblHoldTime_T_Dual_0].setDigits("000050");
     rows[H9Row::lblHoldTime_T_Dual_1].setDigits("999999");
-    nOutputMode_T_Dual_0_H9 = 1;
+    timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 1;
     ASSERT_TRUE(EncodeTwoStageTimer_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TwoStage),
               (Words{{kRegDualFunc_H9, 0}, {kRegTimerSetting_T_Dual_0_H9, 0x0000},
@@ -163,8 +163,8 @@ TEST_F(H9Test, EncodeTwoStageTimer)
 
 TEST_F(H9Test, EncodeDualCounterBothBlocks)
 {
-    nDualCounterMode_H9 = 1;
-    nOutputMode_C_Dual_0_H9 = 1;
+    timerCounterParamsH9.nDualCounterMode_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_0_H9 = 1;
     rows[H9Row::lblCounterSetting_C_Dual_0].setDigits("000777");
     rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000012");
     ASSERT_TRUE(EncodeDualCounter_H9());
@@ -175,10 +175,10 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
 
     rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("654321");
     rows[H9Row::lblHoldCounter_C_Dual_1].setDigits("000100");
-    nCountInputMode_C_Dual_1_H9 = 7;
-    nMaxFreq_C_Dual_1_H9 = 1;
-    nOutputMode_C_Dual_1_H9 = 12;
-    nDotAdjB_H9 = 3; // the channel B counter's point is not the second counter's
+    timerCounterParamsH9.nCountInputMode_C_Dual_1_H9 = 7;
+    timerCounterParamsH9.nMaxFreq_C_Dual_1_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 12;
+    timerCounterParamsH9.nDotAdjB_H9 = 3; // the channel B counter's point is not the second counter's
     ASSERT_TRUE(EncodeDualCounterB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.CounterB),
               (Words{{kRegMaxFreqB_H9, 1}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},
@@ -190,7 +190,7 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
 TEST_F(H9Test, EncodeDualTachoBothBlocks)
 {
     rows[H9Row::lblCounterSettingA_Dual_F].setDigits("100000");
-    nOutputModeA_Dual_F_H9 = 1;
+    timerCounterParamsH9.nOutputModeA_Dual_F_H9 = 1;
     ASSERT_TRUE(EncodeDualTacho_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.DualTacho),
               (Words{{kRegCounterSettingA_Dual_F_H9, 0x0000}, {kRegCounterSettingA_Dual_F_H9 + 2, 0x1000},
@@ -198,10 +198,10 @@ TEST_F(H9Test, EncodeDualTachoBothBlocks)
 
     rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000042");
     rows[H9Row::lblHoldCounterB_Dual_F].setDigits("001000"); // 10.00
-    nMaxFreqB_Dual_F_H9 = 2;
-    nOutputModeB_Dual_F_H9 = 1;
-    nSampleAvgB_Dual_F_H9 = 3;
-    nDotAdjB_F_H9 = 2; // not used by the dual tachometer
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 2;
+    timerCounterParamsH9.nOutputModeB_Dual_F_H9 = 1;
+    timerCounterParamsH9.nSampleAvgB_Dual_F_H9 = 3;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 2; // not used by the dual tachometer
     ASSERT_TRUE(EncodeDualTachoB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoCnt),
               (Words{{kRegMaxFreqB_H9, 2}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},

@@ -27,11 +27,11 @@ using SysFlags = H9Test;
 
 TEST_F(SysFlags, AFieldNeverSpillsIntoItsNeighbour)
 {
-    nTimeRangeA_H9 = 9;       // time code 18: only its low four bits travel
-    nOutputModeA_H9 = 0x13;   // low field of byte 1
-    nSGWidth_H9 = 0;
-    nCountInputModeB_H9 = 0x25;
-    nOutputModeB_H9 = 0xF7;
+    timerCounterParamsH9.nTimeRangeA_H9 = 9;       // time code 18: only its low four bits travel
+    timerCounterParamsH9.nOutputModeA_H9 = 0x13;   // low field of byte 1
+    timerCounterParamsH9.nSGWidth_H9 = 0;
+    timerCounterParamsH9.nCountInputModeB_H9 = 0x25;
+    timerCounterParamsH9.nOutputModeB_H9 = 0xF7;
     const Flags f = applied({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 0);
     EXPECT_EQ(f.b[0], 0x20);
     EXPECT_EQ(f.b[1], 0x03);
@@ -41,9 +41,9 @@ TEST_F(SysFlags, AFieldNeverSpillsIntoItsNeighbour)
 
 TEST_F(SysFlags, ChannelPartsKeepTheOtherChannel)
 {
-    nCountDirectionA_H9 = 1;
-    nOutputModeA_H9 = 2;
-    nMaxFreqB_H9 = 3;
+    timerCounterParamsH9.nCountDirectionA_H9 = 1;
+    timerCounterParamsH9.nOutputModeA_H9 = 2;
+    timerCounterParamsH9.nMaxFreqB_H9 = 3;
     const Flags a = applied({0x11, 0x22, 0x33, 0x44, 0x55, 0x66}, 1);
     EXPECT_EQ(a.b[0], 0x10);
     EXPECT_EQ(a.b[1], 0x02);
@@ -58,24 +58,24 @@ TEST_F(SysFlags, ChannelPartsKeepTheOtherChannel)
 
 TEST_F(SysFlags, DualCounterWithBatchCounter)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 1;
-    nDualCounterMode_H9 = 1;
-    nOutputMode_C_Dual_1_H9 = 12;
-    nMaxFreq_C_Dual_1_H9 = 2;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 1;
+    timerCounterParamsH9.nDualCounterMode_H9 = 1;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 12;
+    timerCounterParamsH9.nMaxFreq_C_Dual_1_H9 = 2;
     Flags f = applied({0, 0, 0, 0xAB, 0, 0xCD}, 0);
     EXPECT_EQ(f.b[3], 0x2B); // low field as read
     EXPECT_EQ(f.b[5], 0xC2);
-    nOutputMode_C_Dual_1_H9 = 5; // not one of the batch outputs
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 5; // not one of the batch outputs
     f = applied({0, 0, 0, 0xAB, 0, 0xCD}, 0);
     EXPECT_EQ(f.b[5], 0xC0);
 }
 
 TEST_F(SysFlags, DualTachometerSpeedKeepsTheLowField)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 2;
-    nMaxFreqB_Dual_F_H9 = 3;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 2;
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 3;
     const Flags f = applied({0, 0, 0, 0xAB, 0, 0}, 1); // the part does not matter
     EXPECT_EQ(f.b[3], 0x3B);
     EXPECT_EQ(f.b[0], 0x21);
@@ -83,8 +83,8 @@ TEST_F(SysFlags, DualTachometerSpeedKeepsTheLowField)
 
 TEST_F(SysFlags, AnUnknownDualFunctionChangesOnlyByteZero)
 {
-    nFuncType_H9 = 1;
-    nDualFunc_H9 = 3;
+    timerCounterParamsH9.nFuncType_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 3;
     const Flags f = applied({0x11, 0x22, 0x33, 0x44, 0x55, 0x66}, 0);
     EXPECT_EQ(f.b[0], 0x31);
     for (int i = 1; i < 6; ++i)

@@ -194,15 +194,15 @@ TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)
         EXPECT_EQ(panel4(), platform::LoadResString(261)) << kind;
     }
     nDownloadKind = DownloadKind::H9WholeSet;
-    nFuncType_H9 = 1;
+    timerCounterParamsH9.nFuncType_H9 = 1;
     for (quint8 dual : {3, 255}) {
         boxes.clear();
-        nDualFunc_H9 = dual;
+        timerCounterParamsH9.nDualFunc_H9 = dual;
         run(1);
         ASSERT_EQ(boxes.count(), 1);
         EXPECT_EQ(panel4(), platform::LoadResString(261));
     }
-    nFuncType_H9 = 2;
+    timerCounterParamsH9.nFuncType_H9 = 2;
     boxes.clear();
     run(1);
     EXPECT_EQ(panel4(), platform::LoadResString(261));
@@ -267,10 +267,10 @@ TEST_F(TransferWindow, TheBarNeverPassesItsMaximum)
 
 TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
 {
-    nTimeRangeA_H9 = 1; // whole seconds, up
-    nOutputModeA_H9 = 0;
+    timerCounterParamsH9.nTimeRangeA_H9 = 1; // whole seconds, up
+    timerCounterParamsH9.nOutputModeA_H9 = 0;
     rows[H9Row::lblTimerSettingA].setDigits("000090");
-    nFuncB_H9 = 0;
+    timerCounterParamsH9.nFuncB_H9 = 0;
     rows[H9Row::lblCounterSettingB].setDigits("000500");
     rows[H9Row::lblMagnificationB].setDigits("001000");
     bKeyProtect = 1;

@@ -222,7 +222,7 @@ void frmModeSetting_H9::ConnectHandlers()
 void frmModeSetting_H9::Form_Load()
 {
     ApplyTextsH9();
-    nFuncB_H9 = 0;
+    timerCounterParamsH9.nFuncB_H9 = 0;
     ResetCommonH9();
     ResetDualCounterPanel();
     ResetDualTachoPanel();
@@ -230,7 +230,7 @@ void frmModeSetting_H9::Form_Load()
     ResetSingleTimerPanel();
     ResetChannelBPanels();
     bKeyProtect = 0;
-    bPowerSaving_H9 = 0;
+    timerCounterParamsH9.bPowerSaving_H9 = 0;
     core::Shell& mdi = core::shell();
     mdi.bChange = false;
     bHasFileName = false;
@@ -366,14 +366,14 @@ void frmModeSetting_H9::mPowerSaving_Click()
 {
     core::Shell& mdi = core::shell();
     core::ToolbarButtonState& button = mdi.Buttons(12);
-    if (bPowerSaving_H9 != 0) {
-        bPowerSaving_H9 = 0;
+    if (timerCounterParamsH9.bPowerSaving_H9 != 0) {
+        timerCounterParamsH9.bPowerSaving_H9 = 0;
         mPowerSaving->setChecked(false);
         button.setValue(false);
         lblPSCaution->setVisible(false);
         button.setImage(QStringLiteral("PS_OFF"));
     } else {
-        bPowerSaving_H9 = 1;
+        timerCounterParamsH9.bPowerSaving_H9 = 1;
         mPowerSaving->setChecked(true);
         button.setValue(true);
         lblPSCaution->setVisible(true);

@@ -49,9 +49,9 @@ void frmModeSetting_H9::ResetSingleTimerPanel()
     selectFirst({cboCountModeA, cboCountDirectionA, cboOutputModeA});
     resetRow(*lblTimerSettingA, "9", RowLayout::TwoDecimals);
     resetRow(*lblHoldTimeA, "9", RowLayout::TwoDecimals);
-    nTimeRangeA_H9 = 0;
-    nCountDirectionA_H9 = 0;
-    nOutputModeA_H9 = 0;
+    timerCounterParamsH9.nTimeRangeA_H9 = 0;
+    timerCounterParamsH9.nCountDirectionA_H9 = 0;
+    timerCounterParamsH9.nOutputModeA_H9 = 0;
 }
 
 void frmModeSetting_H9::ResetChannelBPanels()
@@ -60,19 +60,19 @@ void frmModeSetting_H9::ResetChannelBPanels()
     resetRow(*lblCounterSettingB, "9", RowLayout::Whole);
     resetRow(*lblHoldCounterB, "9", RowLayout::TwoDecimals);
     resetRow(*lblMagnificationB, "0", RowLayout::ThreeDecimals);
-    nCountInputModeB_H9 = 0;
-    nDotAdjB_H9 = 0;
-    nMaxFreqB_H9 = 0;
-    nOutputModeB_H9 = 0;
+    timerCounterParamsH9.nCountInputModeB_H9 = 0;
+    timerCounterParamsH9.nDotAdjB_H9 = 0;
+    timerCounterParamsH9.nMaxFreqB_H9 = 0;
+    timerCounterParamsH9.nOutputModeB_H9 = 0;
 
     selectFirst({cboSampleAvgB_F, cboDotAdjB_F, cboMaxFreqB_F, cboOutputModeB_F});
     resetRow(*lblCounterSettingB_F, "9", RowLayout::Whole);
     resetRow(*lblHoldCounterB_F, "0", RowLayout::TwoDecimals);
     resetRow(*lblMagnificationB_F, "0", RowLayout::ThreeDecimals);
-    nSampleAvgB_F_H9 = 0;
-    nDotAdjB_F_H9 = 0;
-    nMaxFreqB_F_H9 = 0;
-    nOutputModeB_F_H9 = 0;
+    timerCounterParamsH9.nSampleAvgB_F_H9 = 0;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 0;
+    timerCounterParamsH9.nMaxFreqB_F_H9 = 0;
+    timerCounterParamsH9.nOutputModeB_F_H9 = 0;
 }
 
 void frmModeSetting_H9::ResetDualTimerPanel()
@@ -82,19 +82,19 @@ void frmModeSetting_H9::ResetDualTimerPanel()
     resetRow(*lblTimerSetting_T_Dual_1, "9", RowLayout::Whole);
     resetRow(*lblHoldTime_T_Dual_0, "9", RowLayout::TwoDecimals);
     resetRow(*lblHoldTime_T_Dual_1, "9", RowLayout::TwoDecimals);
-    nDualFunc_H9 = 0;
-    nOutputMode_T_Dual_0_H9 = 0;
-    nOutputMode_T_Dual_1_H9 = 0;
+    timerCounterParamsH9.nDualFunc_H9 = 0;
+    timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 0;
+    timerCounterParamsH9.nOutputMode_T_Dual_1_H9 = 0;
 }
 
 void frmModeSetting_H9::ResetDualCounterPanel()
 {
     selectFirst({cboCountInputMode_C_Dual_0, cboOutputMode_C_Dual_0, cboCountInputMode_C_Dual_1,
                  cboMaxFreq_C_Dual_1, cboOutputMode_C_Dual_1, cboMaxFreq_C_Dual_0});
-    nOutputMode_C_Dual_0_H9 = 0;
-    nCountInputMode_C_Dual_1_H9 = 0;
-    nMaxFreq_C_Dual_1_H9 = 0;
-    nOutputMode_C_Dual_1_H9 = 0;
+    timerCounterParamsH9.nOutputMode_C_Dual_0_H9 = 0;
+    timerCounterParamsH9.nCountInputMode_C_Dual_1_H9 = 0;
+    timerCounterParamsH9.nMaxFreq_C_Dual_1_H9 = 0;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 0;
     resetRow(*lblCounterSetting_C_Dual_0, "9", RowLayout::Whole);
     resetRow(*lblCounterSetting_C_Dual_1, "9", RowLayout::Whole);
     resetRow(*lblHoldCounter_C_Dual_0, "9", RowLayout::TwoDecimals);
@@ -107,18 +107,18 @@ void frmModeSetting_H9::ResetDualTachoPanel()
     resetRow(*lblCounterSettingA_Dual_F, "9", RowLayout::Whole);
     resetRow(*lblCounterSettingB_Dual_F, "9", RowLayout::Whole);
     resetRow(*lblHoldCounterB_Dual_F, "0", RowLayout::TwoDecimals);
-    nOutputModeA_Dual_F_H9 = 0;
-    nSampleAvgB_Dual_F_H9 = 0;
-    nMaxFreqB_Dual_F_H9 = 0;
-    nOutputModeB_Dual_F_H9 = 0;
+    timerCounterParamsH9.nOutputModeA_Dual_F_H9 = 0;
+    timerCounterParamsH9.nSampleAvgB_Dual_F_H9 = 0;
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 0;
+    timerCounterParamsH9.nOutputModeB_Dual_F_H9 = 0;
 }
 
 void frmModeSetting_H9::ResetCommonH9()
 {
     selectFirst({cboSGWidth_All, cboInputMethod_All});
-    nSGWidth_H9 = 0;
-    nInputMethod_H9 = 0;
+    timerCounterParamsH9.nSGWidth_H9 = 0;
+    timerCounterParamsH9.nInputMethod_H9 = 0;
     // Switched off through the user's own toggle, so flag, menu, button and note agree.
-    bPowerSaving_H9 = 1;
+    timerCounterParamsH9.bPowerSaving_H9 = 1;
     mPowerSaving_Click();
 }

@@ -48,7 +48,7 @@ void frmModeSetting_H9::SelectFunctionMode(int mode)
     if (mode < 0 || mode > 6)
         return;
     const ModeRow& m = kModes[mode];
-    nFuncType_H9 = m.funcType;
+    timerCounterParamsH9.nFuncType_H9 = m.funcType;
 
     QAction* items[7] = {mFuncModeSelect_0, mFuncModeSelect_1, mFuncModeSelect_2, mFuncModeSelect_3,
                          mFuncModeSelect_4, mFuncModeSelect_5, mFuncModeSelect_6};
@@ -85,14 +85,14 @@ void frmModeSetting_H9::SelectFunctionMode(int mode)
     txtCH_B->setText(LoadResString(m.titleB));
 
     switch (mode) {
-    case 0: nFuncB_H9 = 0; break;
-    case 1: nFuncB_H9 = 1; break;
+    case 0: timerCounterParamsH9.nFuncB_H9 = 0; break;
+    case 1: timerCounterParamsH9.nFuncB_H9 = 1; break;
     case 2: case 3: case 4:
-        nDualFunc_H9 = 1;
-        nDualCounterMode_H9 = static_cast<quint8>(mode - 2);
+        timerCounterParamsH9.nDualFunc_H9 = 1;
+        timerCounterParamsH9.nDualCounterMode_H9 = static_cast<quint8>(mode - 2);
         break;
-    case 5: nDualFunc_H9 = 0; break;
-    case 6: nDualFunc_H9 = 2; break;
+    case 5: timerCounterParamsH9.nDualFunc_H9 = 0; break;
+    case 6: timerCounterParamsH9.nDualFunc_H9 = 2; break;
     }
 
     if (dualCounter)
@@ -128,7 +128,7 @@ void frmModeSetting_H9::PrepareDualCounterLists(int subMode)
 {
     if (subMode < 0 || subMode > 2)
         return;
-    nDualCounterMode_H9 = static_cast<quint8>(subMode);
+    timerCounterParamsH9.nDualCounterMode_H9 = static_cast<quint8>(subMode);
     const QStringList speeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
     const QStringList& outputs = CounterOutputItems();
     const QStringList batchOutputs = {"0 : K-1", "1 : K-2", "2 : Q-1", "3 : Q-2"};

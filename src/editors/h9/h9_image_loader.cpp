@@ -143,7 +143,7 @@ void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const Setting
     const int powerSaving = readDecimal(image.at(9));
     if (powerSaving != 0 && powerSaving != 1)
         refuse();
-    bPowerSaving_H9 = powerSaving ? 0 : 1;
+    timerCounterParamsH9.bPowerSaving_H9 = powerSaving ? 0 : 1;
     ed.mPowerSaving_Click();
 
     ed.Show();

@@ -6,7 +6,8 @@ namespace {
 
 void RefreshH9(frmModeSetting_H9& f, const Ui_frmModeSetting_H9& ui)
 {
-    if (nFuncType_H9 == 0) {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
+    if (p.nFuncType_H9 == 0) {
         f.cboCountModeA_Click();
         f.cboOutputModeA_Click();
         f.cboDotAdjB_Click();
@@ -16,13 +17,13 @@ void RefreshH9(frmModeSetting_H9& f, const Ui_frmModeSetting_H9& ui)
         (*ui.lblMagnificationB_F)(0).setEnabled(false);
         // The counter handler above drew the counter diagram; with a tachometer on
         // channel B, show the tachometer's again.
-        if (nFuncB_H9 == 1)
+        if (p.nFuncB_H9 == 1)
             f.cboOutputModeB_F_Click();
         return;
     }
-    if (nFuncType_H9 != 1)
+    if (p.nFuncType_H9 != 1)
         return;
-    switch (nDualFunc_H9) {
+    switch (p.nDualFunc_H9) {
     case 0:
         f.cboOutputMode_T_Dual_0_Click();
         f.cboOutputMode_T_Dual_1_Click();

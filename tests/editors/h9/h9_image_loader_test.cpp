@@ -33,17 +33,18 @@ protected:
 
 TEST_F(H9Image, LoaderPutsTheImageBack)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     ASSERT_EQ(LoadFileImage_H9(testhelp::h9Mode0Image(), 18), 0);
     frmModeSetting_H9& e = ed();
-    EXPECT_EQ(nFuncType_H9, 0);
-    EXPECT_EQ(nFuncB_H9, 0);
+    EXPECT_EQ(p.nFuncType_H9, 0);
+    EXPECT_EQ(p.nFuncB_H9, 0);
     EXPECT_EQ(bKeyProtect, 1);
     EXPECT_TRUE(ui(e).mKP->isChecked());
     EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(11).Image(), "KP_ON");
-    EXPECT_EQ(bPowerSaving_H9, 0);
-    EXPECT_EQ(nDotAdjB_H9, 3);
-    EXPECT_EQ(nOutputModeB_H9, 11);
-    EXPECT_EQ(nSGWidth_H9, 1);
+    EXPECT_EQ(p.bPowerSaving_H9, 0);
+    EXPECT_EQ(p.nDotAdjB_H9, 3);
+    EXPECT_EQ(p.nOutputModeB_H9, 11);
+    EXPECT_EQ(p.nSGWidth_H9, 1);
     EXPECT_EQ(ui(e).lblCounterSettingB->digits(), "012345");
     EXPECT_EQ((*ui(e).lblCounterSettingB)(6).Caption(), ".");
     EXPECT_EQ(ui(e).lblMagnificationB->digits(), "012500");
@@ -52,6 +53,7 @@ TEST_F(H9Image, LoaderPutsTheImageBack)
 
 TEST_F(H9Image, LoaderReadsOptionsLeniently)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     SettingFileImage img = testhelp::h9Mode0Image();
     img[8] = 'X';  // a flag that is no digit: off
     img[55] = 'd'; // lower-case hexadecimal
@@ -59,32 +61,33 @@ TEST_F(H9Image, LoaderReadsOptionsLeniently)
     img[58] = '9';
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(bKeyProtect, 0);
-    EXPECT_EQ(nOutputModeB_H9, 13);
+    EXPECT_EQ(p.nOutputModeB_H9, 13);
     EXPECT_EQ(ui(ed()).lblMagnificationB->digits(), "099500");
     testhelp::unloadAll();
 
     img[55] = 'G'; // no hexadecimal digit: index 0
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
-    EXPECT_EQ(nOutputModeB_H9, 0);
+    EXPECT_EQ(p.nOutputModeB_H9, 0);
     testhelp::unloadAll();
 
     // The dual tachometer's average, speed and output read as decimal characters.
     img = image({{0, "0100"}, {4, "010A"}, {21, "1"}, {130, "2"}, {222, "0001000"},
                  {231, "A"}, {232, "3"}, {234, "0002000"}, {241, "0005.00"}});
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
-    EXPECT_EQ(nSampleAvgB_Dual_F_H9, 0);
-    EXPECT_EQ(nMaxFreqB_Dual_F_H9, 3);
+    EXPECT_EQ(p.nSampleAvgB_Dual_F_H9, 0);
+    EXPECT_EQ(p.nMaxFreqB_Dual_F_H9, 3);
 }
 
 TEST_F(H9Image, DualCounterOutputCodes)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     SettingFileImage img = image({{0, "0100"}, {4, "010A"}, {21, "1"}, {130, "1"}, {171, "1"},
                                   {173, "0000777"}, {180, "0001.20"}, {193, "A"},
                                   {195, "0000888"}, {202, "0001.40"}});
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
-    EXPECT_EQ(nDualCounterMode_H9, 1);
+    EXPECT_EQ(p.nDualCounterMode_H9, 1);
     EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 1);
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 10);
+    EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 10);
     testhelp::unloadAll();
 
     img[171] = '0';
@@ -98,7 +101,7 @@ TEST_F(H9Image, DualCounterOutputCodes)
     img[193] = '7';
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 0);
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 4);
     EXPECT_EQ(ui(ed()).lblCounterSetting_C_Dual_1->digits(), "000888");
 }
 

@@ -21,26 +21,28 @@ std::vector<int> lefts(const DigitLabelArray& row)
 TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
 {
     // Leftovers of an earlier set, which the load must not keep.
-    nTimeRangeA_H9 = 3;
-    nOutputModeB_H9 = 12;
-    nDotAdjB_F_H9 = 2;
-    nOutputMode_C_Dual_1_H9 = 13;
-    nMaxFreqB_Dual_F_H9 = 3;
-    nInputMethod_H9 = 1;
-    nDualFunc_H9 = 2;
-    nFuncB_H9 = 1;
+    timerCounterParamsH9.nTimeRangeA_H9 = 3;
+    timerCounterParamsH9.nOutputModeB_H9 = 12;
+    timerCounterParamsH9.nDotAdjB_F_H9 = 2;
+    timerCounterParamsH9.nOutputMode_C_Dual_1_H9 = 13;
+    timerCounterParamsH9.nMaxFreqB_Dual_F_H9 = 3;
+    timerCounterParamsH9.nInputMethod_H9 = 1;
+    timerCounterParamsH9.nDualFunc_H9 = 2;
+    timerCounterParamsH9.nFuncB_H9 = 1;
     bKeyProtect = 1;
-    bPowerSaving_H9 = 1;
+    timerCounterParamsH9.bPowerSaving_H9 = 1;
     bHasFileName = true;
 
     frmModeSetting_H9& f = editor();
-    for (quint8 b : {nTimeRangeA_H9, nCountDirectionA_H9, nOutputModeA_H9, nCountInputModeB_H9, nDotAdjB_H9,
-                     nMaxFreqB_H9, nOutputModeB_H9, nSampleAvgB_F_H9, nDotAdjB_F_H9, nMaxFreqB_F_H9,
-                     nOutputModeB_F_H9, nOutputMode_T_Dual_0_H9, nOutputMode_T_Dual_1_H9,
-                     nOutputMode_C_Dual_0_H9, nCountInputMode_C_Dual_1_H9, nMaxFreq_C_Dual_1_H9,
-                     nOutputMode_C_Dual_1_H9, nOutputModeA_Dual_F_H9, nSampleAvgB_Dual_F_H9,
-                     nMaxFreqB_Dual_F_H9, nOutputModeB_Dual_F_H9, nSGWidth_H9, nInputMethod_H9,
-                     nDualFunc_H9, nFuncB_H9, bKeyProtect, bPowerSaving_H9})
+    const TimerCounterParamsH9& h9 = timerCounterParamsH9;
+    for (quint8 b : {h9.nTimeRangeA_H9, h9.nCountDirectionA_H9, h9.nOutputModeA_H9, h9.nCountInputModeB_H9,
+                     h9.nDotAdjB_H9, h9.nMaxFreqB_H9, h9.nOutputModeB_H9, h9.nSampleAvgB_F_H9,
+                     h9.nDotAdjB_F_H9, h9.nMaxFreqB_F_H9, h9.nOutputModeB_F_H9, h9.nOutputMode_T_Dual_0_H9,
+                     h9.nOutputMode_T_Dual_1_H9, h9.nOutputMode_C_Dual_0_H9, h9.nCountInputMode_C_Dual_1_H9,
+                     h9.nMaxFreq_C_Dual_1_H9, h9.nOutputMode_C_Dual_1_H9, h9.nOutputModeA_Dual_F_H9,
+                     h9.nSampleAvgB_Dual_F_H9, h9.nMaxFreqB_Dual_F_H9, h9.nOutputModeB_Dual_F_H9,
+                     h9.nSGWidth_H9, h9.nInputMethod_H9, h9.nDualFunc_H9, h9.nFuncB_H9, bKeyProtect,
+                     h9.bPowerSaving_H9})
         EXPECT_EQ(b, 0);
     EXPECT_FALSE(changed()) << "a fresh editor reports no unsaved change";
     EXPECT_FALSE(bHasFileName);
@@ -142,7 +144,7 @@ TEST_F(H9Editor, SetListIndexRefusesPositionsOutsideTheList)
     for (int bad : {-1, 14, 255}) {
         EXPECT_FALSE(SetListIndex(ui(f).cboOutputModeB, bad)) << bad;
         EXPECT_EQ(ui(f).cboOutputModeB->currentIndex(), 3);
-        EXPECT_EQ(nOutputModeB_H9, 3);
+        EXPECT_EQ(timerCounterParamsH9.nOutputModeB_H9, 3);
     }
     EXPECT_FALSE(SetListIndex(nullptr, 0));
     EXPECT_FALSE(changed());
@@ -151,7 +153,7 @@ TEST_F(H9Editor, SetListIndexRefusesPositionsOutsideTheList)
     FillComboList(ui(f).cboOutputModeB, {"a", "b"});
     EXPECT_EQ(ui(f).cboOutputModeB->currentIndex(), -1);
     f.cboOutputModeB_Click();
-    EXPECT_EQ(nOutputModeB_H9, 3);
+    EXPECT_EQ(timerCounterParamsH9.nOutputModeB_H9, 3);
     EXPECT_FALSE(changed());
 }
 
@@ -234,6 +236,7 @@ TEST_F(H9Editor, DigitClicksWrapEachDigitOnItsOwn)
 
 TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
 {
+    TimerCounterParamsH9& p = timerCounterParamsH9;
     frmModeSetting_H9& f = editor();
     ToolbarControl& tb = *frmMDI::instance().Toolbar1;
     changed() = false;
@@ -250,16 +253,16 @@ TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
     EXPECT_FALSE(changed()) << "key protection is no edit of the set";
 
     // A loader's way of putting a stored "on" into a fresh editor.
-    bPowerSaving_H9 = 0;
+    p.bPowerSaving_H9 = 0;
     f.mPowerSaving_Click();
-    EXPECT_EQ(bPowerSaving_H9, 1);
+    EXPECT_EQ(p.bPowerSaving_H9, 1);
     EXPECT_TRUE(ui(f).mPowerSaving->isChecked());
     EXPECT_FALSE(ui(f).lblPSCaution->isHidden());
     EXPECT_TRUE(tb.Buttons(12).Value());
     EXPECT_EQ(tb.Buttons(12).Image(), "PS_ON");
     EXPECT_TRUE(changed());
     f.mPowerSaving_Click();
-    EXPECT_EQ(bPowerSaving_H9, 0);
+    EXPECT_EQ(p.bPowerSaving_H9, 0);
     EXPECT_TRUE(ui(f).lblPSCaution->isHidden());
     EXPECT_EQ(tb.Buttons(12).Image(), "PS_OFF");
 

@@ -56,15 +56,15 @@ TEST_F(H9Editor, EachFunctionModeWritesItsCodingAndShowsItsPanels)
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(c.mode);
         // Marker values prove which bytes a mode leaves alone.
-        nFuncB_H9 = 7;
-        nDualFunc_H9 = 7;
-        nDualCounterMode_H9 = c.subMode < 0 ? 7 : 0;
+        timerCounterParamsH9.nFuncB_H9 = 7;
+        timerCounterParamsH9.nDualFunc_H9 = 7;
+        timerCounterParamsH9.nDualCounterMode_H9 = c.subMode < 0 ? 7 : 0;
         changed() = false;
         select(f, c.mode);
-        EXPECT_EQ(nFuncType_H9, c.funcType);
-        EXPECT_EQ(nFuncB_H9, c.funcB < 0 ? 7 : c.funcB);
-        EXPECT_EQ(nDualFunc_H9, c.dual < 0 ? 7 : c.dual);
-        EXPECT_EQ(nDualCounterMode_H9, c.subMode < 0 ? 7 : c.subMode);
+        EXPECT_EQ(timerCounterParamsH9.nFuncType_H9, c.funcType);
+        EXPECT_EQ(timerCounterParamsH9.nFuncB_H9, c.funcB < 0 ? 7 : c.funcB);
+        EXPECT_EQ(timerCounterParamsH9.nDualFunc_H9, c.dual < 0 ? 7 : c.dual);
+        EXPECT_EQ(timerCounterParamsH9.nDualCounterMode_H9, c.subMode < 0 ? 7 : c.subMode);
         for (int p = 0; p < 9; ++p) {
             const bool want = p == shown[c.mode][0] || p == shown[c.mode][1];
             EXPECT_EQ(!panels[p]->isHidden(), want) << panels[p]->objectName().toStdString();
@@ -86,19 +86,20 @@ TEST_F(H9Editor, EachFunctionModeWritesItsCodingAndShowsItsPanels)
 
 TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     frmModeSetting_H9& f = editor();
 
     f.mFuncModeSelect_3_Click();
     ASSERT_EQ(ui(f).cboOutputMode_C_Dual_1->count(), 4);
     EXPECT_EQ(ui(f).cboOutputMode_C_Dual_1->itemText(0), "0 : K-1");
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 4);
     EXPECT_EQ(fileOf(ui(f).Image_Output_A->requestedFile()), "Output_DC/image_Dual_Counter_Out_1_0_0_4_0.jpg");
     EXPECT_TRUE(ui(f).cboCountInputMode_C_Dual_0->isHidden());
     // The batch list stores the codes of the full output list; all have an output time.
     const int codes[] = {4, 10, 12, 13};
     for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(SetListIndex(ui(f).cboOutputMode_C_Dual_1, i));
-        EXPECT_EQ(nOutputMode_C_Dual_1_H9, codes[i]);
+        EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, codes[i]);
         EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldCounter_C_Dual_1));
     }
     EXPECT_FALSE(SetListIndex(ui(f).cboOutputMode_C_Dual_1, 4));
@@ -109,7 +110,7 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
     EXPECT_EQ(fileOf(ui(f).Image_Output_A->requestedFile()), "Output_DC/image_Dual_Counter_Out_1_1_6_a_0.jpg");
     changed() = false;
     f.cboOutputMode_C_Dual_1_Click();
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 10);
+    EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 10);
     EXPECT_FALSE(changed()) << "a re-run with the same choice is no edit";
 
     // Mode 2 again after other choices: both lists back on item 0, both codes 0.
@@ -119,8 +120,8 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
     f.mFuncModeSelect_2_Click();
     EXPECT_EQ(ui(f).cboOutputMode_C_Dual_1->count(), 14);
     EXPECT_EQ(ui(f).cboMaxFreq_C_Dual_1->currentIndex(), 0);
-    EXPECT_EQ(nMaxFreq_C_Dual_1_H9, 0);
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 0);
+    EXPECT_EQ(p.nMaxFreq_C_Dual_1_H9, 0);
+    EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 0);
     EXPECT_TRUE(digitsDisabled(*ui(f).lblHoldCounter_C_Dual_1));
 
     // Two counters: one speed, counter 0's fixed fields shown, counter 0 in diagram A.
@@ -139,6 +140,7 @@ TEST_F(H9Editor, DualCounterModesRefillCounterOnesLists)
 
 TEST_F(H9Editor, SwitchingModesKeepsTheOtherPanelsValues)
 {
+    const TimerCounterParamsH9& p = timerCounterParamsH9;
     frmModeSetting_H9& f = editor();
     f.mFuncModeSelect_1_Click();
     ASSERT_TRUE(SetListIndex(ui(f).cboCountModeA, 2));
@@ -147,10 +149,10 @@ TEST_F(H9Editor, SwitchingModesKeepsTheOtherPanelsValues)
     f.mFuncModeSelect_5_Click();
     f.mFuncModeSelect_0_Click();
     f.mFuncModeSelect_1_Click();
-    EXPECT_EQ(nFuncB_H9, 1);
-    EXPECT_EQ(nTimeRangeA_H9, 2);
+    EXPECT_EQ(p.nFuncB_H9, 1);
+    EXPECT_EQ(p.nTimeRangeA_H9, 2);
     EXPECT_EQ(ui(f).cboCountModeA->currentIndex(), 2);
-    EXPECT_EQ(nOutputModeB_F_H9, 1);
+    EXPECT_EQ(p.nOutputModeB_F_H9, 1);
     EXPECT_EQ(ui(f).lblTimerSettingA->digits(), "999993");
     EXPECT_EQ(fileOf(ui(f).Image_Output_B->requestedFile()), "Output_SF/image_Ind_Freq_Out_1_0.jpg");
 }
@@ -165,7 +167,7 @@ TEST_F(H9Editor, ComboHandlersMarkAChangeOnlyWhenTheCodeChanges)
         EXPECT_FALSE(changed()) << c->objectName().toStdString();
     }
     ASSERT_TRUE(SetListIndex(ui(f).cboInputMethod_All, 1));
-    EXPECT_EQ(nInputMethod_H9, 1);
+    EXPECT_EQ(timerCounterParamsH9.nInputMethod_H9, 1);
     EXPECT_TRUE(changed());
 
     // The user's path: a key press in the list picks the next item.
@@ -173,7 +175,7 @@ TEST_F(H9Editor, ComboHandlersMarkAChangeOnlyWhenTheCodeChanges)
     ui(f).cboMaxFreqB->setFocus();
     QTest::keyClick(ui(f).cboMaxFreqB, Qt::Key_Down);
     EXPECT_EQ(ui(f).cboMaxFreqB->currentIndex(), 1);
-    EXPECT_EQ(nMaxFreqB_H9, 1);
+    EXPECT_EQ(timerCounterParamsH9.nMaxFreqB_H9, 1);
     EXPECT_TRUE(changed());
 }
 
@@ -233,7 +235,7 @@ TEST_F(H9Editor, AMissingDiagramLeavesThePictureOnShow)
     ASSERT_TRUE(SetListIndex(ui(f).cboOutputModeA, 2));
     EXPECT_EQ(fileOf(ui(f).Image_Output_A->requestedFile()), "Output_ST/image_Ind_Timer_Out_2_0.jpg");
     EXPECT_EQ(ui(f).Image_Output_A->pixmap().cacheKey(), shown.cacheKey());
-    EXPECT_EQ(nOutputModeA_H9, 2);
+    EXPECT_EQ(timerCounterParamsH9.nOutputModeA_H9, 2);
     EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldTimeA)) << "the rest of the handler still runs";
 }
 
@@ -283,7 +285,7 @@ TEST_F(H9Editor, RefreshDisablesAgainWhatTheChoicesDisable)
     EXPECT_TRUE(disabled((*ui(f).lblCounterSetting_C_Dual_0)(6)));
     EXPECT_TRUE(digitsDisabled(*ui(f).lblHoldCounter_C_Dual_0));
     EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldCounter_C_Dual_1));
-    EXPECT_EQ(nOutputMode_C_Dual_1_H9, 4);
+    EXPECT_EQ(timerCounterParamsH9.nOutputMode_C_Dual_1_H9, 4);
     EXPECT_FALSE(changed());
 
     f.mFuncModeSelect_6_Click();

@@ -50,7 +50,7 @@ protected:
             key(row->label(4), Qt::Key_Down);
         }
         // The second stage of the 2-stage timer must end after the first.
-        if (nFuncType_H9 == 1 && nDualFunc_H9 == 0)
+        if (timerCounterParamsH9.nFuncType_H9 == 1 && timerCounterParamsH9.nDualFunc_H9 == 0)
             QTest::mouseClick(ui(ed()).lblTimerSetting_T_Dual_0->label(0), Qt::RightButton);
     }
 
