@@ -14,6 +14,8 @@ void frmModeSetting_H7::ResetTimerPanels()
     ResetTimerBPanel();
     ResetTimerCPanel();
     ResetTimerCommon();
+    // Last: the selections' handlers compare with the old bytes to mark a change.
+    timerParamsH5 = {};
 }
 
 namespace {
@@ -33,9 +35,6 @@ void frmModeSetting_H7::ResetTimerAPanel()
     (void)SetListIndex(cboTimerRange_A_H5, 0);
     (void)SetListIndex(cboTimerDirection_A_H5, 0);
     (void)SetListIndex(cboOutputMode_A_H5, 0);
-    timerParamsH5.nTimerRange_A_H5 = 0;
-    timerParamsH5.nTimerDir_A_H5 = 0;
-    timerParamsH5.nOutputMode_A_H5 = 0;
 
     resetSetValueRow(*lblTimerSetting_A_H5);
     resetSetValueRow(*lblHoldTime_A_H5);
@@ -53,10 +52,6 @@ void frmModeSetting_H7::ResetTimerBPanel()
     (void)SetListIndex(cboTimerRangeON_B_H5, 0);
     (void)SetListIndex(cboTimerDirection_B_H5, 0);
     (void)SetListIndex(cboOutputMode_B_H5, 0);
-    timerParamsH5.nTimerRangeOFF_B_H5 = 0;
-    timerParamsH5.nTimerRangeON_B_H5 = 0;
-    timerParamsH5.nTimerDir_B_H5 = 0;
-    timerParamsH5.nOutputMode_B_H5 = 0;
     resetSetValueRow(*lblSettingValueOFF_B_H5);
     resetSetValueRow(*lblSettingValueON_B_H5);
 }
@@ -66,9 +61,6 @@ void frmModeSetting_H7::ResetTimerCPanel()
     (void)SetListIndex(cboSettingMode_C_H5, 0);
     (void)SetListIndex(cboTimerRange_C_H5, 0);
     (void)SetListIndex(cboOutputMode_C_H5, 0);
-    timerParamsH5.nSettingMode_C_H5 = 0;
-    timerParamsH5.nTimerRange_C_H5 = 0;
-    timerParamsH5.nOutputMode_C_H5 = 0;
     resetSetValueRow(*lblSV1_C_H5);
     resetSetValueRow(*lblSV2_C_H5);
 }
@@ -78,9 +70,6 @@ void frmModeSetting_H7::ResetTimerCommon()
     (void)SetListIndex(cboSGWidth_All_H5, 0);
     (void)SetListIndex(cboInputMethod_All_H5, 0);
     (void)SetListIndex(cboKP_All_H5, 0);
-    timerParamsH5.nSGWidth_H5 = 0;
-    timerParamsH5.nInputMethod_H5 = 0;
-    timerParamsH5.nKP_H5 = 0;
 }
 
 // ---------------------------------------------------------------- counter defaults
@@ -92,6 +81,8 @@ void frmModeSetting_H7::ResetCounterPanels()
     ResetBatchPanel();
     ResetTachoPanel();
     ResetCounterCommon();
+    // Last: the selections' handlers compare with the old bytes to mark a change.
+    counterParamsH7 = {};
 }
 
 namespace {
@@ -118,8 +109,6 @@ void frmModeSetting_H7::ResetCounter1stPanel()
 {
     (void)SetListIndex(cboCountInputMode_1st_H7, 0);
     (void)SetListIndex(cboOutputMode_1st_H7, 0);
-    counterParamsH7.nCountInputMode_1st_H7 = 0;
-    counterParamsH7.nOutputMode_1st_H7 = 0;
     for (int i = 0; i < 6; ++i) {
         (*lblCounterSetting_1st_H7)(i).setCaption(QStringLiteral("0"));
         (*lblHoldCounter_1st_H7)(i).setEnabled(false);
@@ -134,8 +123,6 @@ void frmModeSetting_H7::ResetCounter2ndPanel()
 {
     (void)SetListIndex(cboCountInputMode_2nd_H7, 0);
     (void)SetListIndex(cboOutputMode_2nd_H7, 0);
-    counterParamsH7.nCountInputMode_2nd_H7 = 0;
-    counterParamsH7.nOutputMode_2nd_H7 = 0;
     for (int i = 0; i < 6; ++i) {
         (*lblCounterSetting_2nd_1_H7)(i).setCaption(QStringLiteral("0"));
         (*lblCounterSetting_2nd_2_H7)(i).setCaption(QStringLiteral("0"));
@@ -157,8 +144,6 @@ void frmModeSetting_H7::ResetBatchPanel()
 {
     (void)SetListIndex(cboCountInputMode_batch_H7, 0);
     (void)SetListIndex(cboOutputMode_batch_H7, 0);
-    counterParamsH7.nCountInputMode_batch_H7 = 0;
-    counterParamsH7.nOutputMode_batch_H7 = 0;
     for (int i = 0; i < 6; ++i) {
         (*lblCounterSetting_batch_1_H7)(i).setCaption(QStringLiteral("0"));
         (*lblCounterSetting_batch_2_H7)(i).setCaption(QStringLiteral("0"));
@@ -176,8 +161,6 @@ void frmModeSetting_H7::ResetTachoPanel()
 {
     (void)SetListIndex(cboOutputMode_freq_H7, 0);
     (void)SetListIndex(cboSampleAvg_freq_H7, 0);
-    counterParamsH7.nOutputMode_freq_H7 = 0;
-    counterParamsH7.nSampleAvg_freq_H7 = 0;
     for (int i = 0; i < 6; ++i) {
         (*lblCounterSetting_freq_1_H7)(i).setCaption(QStringLiteral("0"));
         (*lblCounterSetting_freq_2_H7)(i).setCaption(QStringLiteral("0"));
@@ -204,11 +187,6 @@ void frmModeSetting_H7::ResetCounterCommon()
     (void)SetListIndex(cboKP_Comm_H7, 0);
     (void)SetListIndex(cboMaxFreq_Comm_H7, 0);
     (void)SetListIndex(cboSGWidth_Comm_H7, 0);
-    counterParamsH7.nDotAdj_H7 = 0;
-    counterParamsH7.nInputMethod_H7 = 0;
-    counterParamsH7.nKP_H7 = 0;
-    counterParamsH7.nMaxFreq_H7 = 0;
-    counterParamsH7.nSGWidth_H7 = 0;
     DigitLabelArray& prescale = *lblMagnification_Comm_H7;
     for (int i = 0; i < 6; ++i)
         prescale(i).setCaption(i == 2 ? QStringLiteral("1") : QStringLiteral("0"));
