@@ -15,6 +15,7 @@
 #include "monitor/h9_monitor.h"
 #include "monitor/panel_state.h"
 #include "monitor/register_block.h"
+#include "monitor/summary_table.h"
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
 #include "platform/strings.h"

@@ -2,6 +2,7 @@
 
 #include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
+#include "monitor/summary_table.h"
 #include "platform/strings.h"
 
 #include <array>
@@ -13,37 +14,96 @@ qint16 nTimerIconB_H5 = 0;
 
 namespace {
 
-const std::array<const char*, 10> kRangeTimer = {
+constexpr std::array<const char*, 10> kRangeTimer = {
     "0.01 s ~ 9999.99 s", "0.1 s ~ 99999.9 s", "1 s ~ 999999 s", "0 min 1 s ~ 9999 min 59 s",
     "0.1 min ~ 99999.9 min", "1 min ~ 999999 min", "0 h 1 min ~ 9999 h 59 min", "0.1 h ~ 99999.9 h",
     "1 h ~ 999999 h", "0.001 s ~ 999.999 s"};
-const std::array<const char*, 10> kRangeTwin = {
+constexpr std::array<const char*, 10> kRangeTwin = {
     "0.01 s ~ 9999.99 s", "0.1 s ~ 99999.9 s", "1 ~ 999999 s", "0 min 01 s ~ 9999 min 59 s",
     "0.1 min ~ 99999.9 min", "1 min ~ 999999 min", "0 h 01 min ~ 9999 h 59 min", "0.1 h ~ 99999.9 h",
     "1 h ~ 999999 h", "0.001 s ~ 999.999 s"};
 
+// The value texts of the summary, of the low byte of the register unless said.
+std::optional<QString> timerRangeText(const RegisterBlock& r) { return ListText(kRangeTimer, r.low(0)); }
+std::optional<QString> twinRangeText(const RegisterBlock& r) { return ListText(kRangeTwin, r.low(0)); }
 // A range code above 9 writes no range line.
-QString rangeLine(int labelId, const std::array<const char*, 10>& table, int code)
+constexpr SummaryValue kTimerRange(timerRangeText, 1, kLeftOutWithoutText);
+constexpr SummaryValue kTwinRange(twinRangeText, 1, kLeftOutWithoutText);
+
+std::optional<QString> timeModeText(const RegisterBlock& r) { return StringRunText(res::kUp, 2, r.low(0)); }
+std::optional<QString> timerOutputModeText(const RegisterBlock& r)
 {
-    return code <= 9 ? SummaryLine(labelId, QString::fromLatin1(table[static_cast<std::size_t>(code)])) : QString();
+    return StringRunText(res::kOutputModeA, 10, r.low(0));
+}
+std::optional<QString> startModeText(const RegisterBlock& r)
+{
+    return StringRunText(res::kFlickerOffStart, 2, r.low(0));
+}
+std::optional<QString> settingMethodText(const RegisterBlock& r)
+{
+    return StringRunText(res::kForecastValue, 2, r.low(0));
+}
+std::optional<QString> twoStageOutputModeText(const RegisterBlock& r)
+{
+    return LoadResString(r.low(0) == 0 ? res::kOutputModeAPowerOn : res::kOutputModeF1);
 }
 
-QString resText(int firstId, int count, int code)
+// The output time of two registers: the low byte of the second holds the two leading
+// digits, the first the next two and the decimals. Not a number: no text.
+std::optional<QString> outputTimeText(const RegisterBlock& r)
 {
-    return code >= 0 && code < count ? LoadResString(firstId + code) : QString::number(code);
+    const QByteArray& t = r.chars();
+    bool number = t.size() == 8;
+    for (char c : t)
+        number = number && c >= '0' && c <= '9';
+    if (!number)
+        return std::nullopt;
+    return t == "00000000" ? QStringLiteral("Hold")
+                           : QString::fromLatin1(t.mid(6, 2) + t.mid(0, 2) + '.' + t.mid(2, 2) + " s");
 }
+bool outputTimeShown(int outputMode) { return outputMode <= 5; }
 
-// The key protect level's two characters, read as the decimal number they begin with.
-int leadingNumber(const QByteArray& text)
+// The key protect level's two characters, read as the decimal number they begin with;
+// above 4 it has no text.
+std::optional<QString> keyProtectText(const RegisterBlock& r)
 {
     int n = 0;
-    for (char c : text) {
+    for (char c : r.lowText(0)) {
         if (c < '0' || c > '9')
             break;
         n = n * 10 + (c - '0');
     }
-    return n;
+    return n <= 4 ? std::optional<QString>(QStringLiteral("KP-%1").arg(n + 1)) : std::nullopt;
 }
+
+using enum SummaryBox;
+
+// The summary of function mode 0, 1 and 2, then the lines every mode ends with.
+constexpr SummaryRow kTimer[] = {
+    {A, res::kFunctionSelection, StringText(res::kTimer)},
+    {A, res::kTimeRange, kTimerRange, kRegTimerRange_A_H5, &DevReadback::nDevTimeRange},
+    {A, res::kTimeMode, timeModeText, kRegTimerDir_A_H5, &DevReadback::nDevTimeMode_H5},
+    {A, res::kOutputMode, timerOutputModeText, kRegOutputMode_A_H5, &DevReadback::nDevOutputMode},
+    {A, res::kOutputTime, {outputTimeText, 2}, kRegHoldTime_A_H5, nullptr, {kRegOutputMode_A_H5, outputTimeShown}},
+};
+constexpr SummaryRow kTwinTimer[] = {
+    {A, res::kFunctionSelection, StringText(res::kTwinTimer)},
+    {A, res::kOffTimeRange, kTwinRange, kRegTimerRangeOFF_B_H5, &DevReadback::nDevTimeRangeOFF_H5},
+    {A, res::kOnTimeRange, kTwinRange, kRegTimerRangeON_B_H5, &DevReadback::nDevTimeRangeON_H5},
+    {A, res::kTimeMode, timeModeText, kRegTimerDir_B_H5, &DevReadback::nDevTimeMode_H5},
+    {A, res::kOnOffStartMode, startModeText, kRegOutputMode_B_H5, &DevReadback::nDevOutputMode},
+};
+constexpr SummaryRow kTwoStageTimer[] = {
+    {A, res::kFunctionSelection, StringText(res::kTwoStageTimer)},
+    {A, res::kSettingMethod, settingMethodText, kRegSettingMode_C_H5, &DevReadback::nDevSettingMode_C_H5},
+    {A, res::kTimeRange, kTwinRange, kRegTimerRange_C_H5, &DevReadback::nDevTimeRange},
+    {A, res::kOutputMode, twoStageOutputModeText, kRegOutputMode_C_H5},
+};
+constexpr SummaryRow kCommon[] = {
+    {A, res::kInputSignalWidth, SignalWidthText_H5H7, kRegSGWidth_H5H7},
+    {A, res::kNpnPnpInputMode, InputTypeText, kRegInputMethod_H5H7},
+    {A, res::kKeyProtectLevel, keyProtectText, kRegKP_H5H7},
+};
 
 void presetCommonA()
 {
@@ -174,82 +234,27 @@ int InitMonitor_H5(RegisterSource& source, const QString& modelName, MonitorSumm
         return 0;
     DevReadback& dev = devReadback;
     StartReads reads(source);
-    RegisterBlock block;
-    const int& v = reads.last;
-
-    if (!reads.low(kRegFuncMode, &devReadback.nDevFuncMode))
+    SummaryTexts texts;
+    if (!reads.low(kRegFuncMode, &dev.nDevFuncMode))
         return 1;
-    const int mode = devReadback.nDevFuncMode;
-    QString lines;
+    const int mode = dev.nDevFuncMode;
     if (mode == 0) {
-        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTimer));
-        if (!reads.low(kRegTimerRange_A_H5, &dev.nDevTimeRange))
+        if (!AppendSummaryLines(reads, kTimer, texts))
             return 1;
-        lines += rangeLine(res::kTimeRange, kRangeTimer, v);
-        if (!reads.low(kRegTimerDir_A_H5, &dev.nDevTimeMode_H5))
-            return 1;
-        lines += SummaryLine(res::kTimeMode, resText(res::kUp, 2, v));
-        if (!reads.low(kRegOutputMode_A_H5, &dev.nDevOutputMode))
-            return 1;
-        lines += SummaryLine(res::kOutputMode, resText(res::kOutputModeA, 10, v));
-        if (dev.nDevOutputMode <= 5) {
-            if (!reads.read(kRegHoldTime_A_H5, 2, block))
-                return 1;
-            const QByteArray t = block.chars();
-            bool number = t.size() == 8;
-            for (char c : t)
-                number = number && c >= '0' && c <= '9';
-            if (!number)
-                return 1;
-            const QString time = t == "00000000"
-                                     ? QStringLiteral("Hold")
-                                     : QString::fromLatin1(t.mid(6, 2) + t.mid(0, 2) + '.' + t.mid(2, 2) + " s");
-            lines += SummaryLine(res::kOutputTime, time);
-        }
         PresetPanels_A_H5(dev.nDevTimeRange, dev.nDevOutputMode);
     } else if (mode == 1) {
-        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTwinTimer));
-        if (!reads.low(kRegTimerRangeOFF_B_H5, &dev.nDevTimeRangeOFF_H5))
+        if (!AppendSummaryLines(reads, kTwinTimer, texts))
             return 1;
-        lines += rangeLine(res::kOffTimeRange, kRangeTwin, v);
-        if (!reads.low(kRegTimerRangeON_B_H5, &dev.nDevTimeRangeON_H5))
-            return 1;
-        lines += rangeLine(res::kOnTimeRange, kRangeTwin, v);
-        if (!reads.low(kRegTimerDir_B_H5, &dev.nDevTimeMode_H5))
-            return 1;
-        lines += SummaryLine(res::kTimeMode, resText(res::kUp, 2, v));
-        if (!reads.low(kRegOutputMode_B_H5, &dev.nDevOutputMode))
-            return 1;
-        lines += SummaryLine(res::kOnOffStartMode, resText(res::kFlickerOffStart, 2, v));
         PresetPanels_B_H5();
     } else if (mode == 2) {
-        lines += SummaryLine(res::kFunctionSelection, LoadResString(res::kTwoStageTimer));
-        if (!reads.low(kRegSettingMode_C_H5, &dev.nDevSettingMode_C_H5))
+        if (!AppendSummaryLines(reads, kTwoStageTimer, texts))
             return 1;
-        lines += SummaryLine(res::kSettingMethod, resText(res::kForecastValue, 2, v));
-        if (!reads.low(kRegTimerRange_C_H5, &dev.nDevTimeRange))
-            return 1;
-        lines += rangeLine(res::kTimeRange, kRangeTwin, v);
-        if (!reads.low(kRegOutputMode_C_H5))
-            return 1;
-        lines += SummaryLine(res::kOutputMode, LoadResString(v == 0 ? res::kOutputModeAPowerOn : res::kOutputModeF1));
         PresetPanels_C_H5(dev.nDevTimeRange);
     }
+    if (!AppendSummaryLines(reads, kCommon, texts))
+        return 1;
 
-    if (!reads.low(kRegSGWidth_H5H7))
-        return 1;
-    lines += SummaryLine(res::kInputSignalWidth, v == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"));
-    if (!reads.low(kRegInputMethod_H5H7))
-        return 1;
-    lines += SummaryLine(res::kNpnPnpInputMode, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
-    if (!reads.read(kRegKP_H5H7, 1, block))
-        return 1;
-    const int level = leadingNumber(block.lowText(0));
-    if (level > 4)
-        return 1;
-    lines += SummaryLine(res::kKeyProtectLevel, QStringLiteral("KP-%1").arg(level + 1));
-
-    const QString text = SummaryTypeLine(modelName) + lines;
+    const QString text = SummaryTypeLine(modelName) + texts.a;
     const bool bothPanels = mode == 2 || (mode == 0 && dev.nDevOutputMode == 9);
     const bool panelAOnly = mode == 1 || (mode == 0 && dev.nDevOutputMode != 9);
     if (bothPanels)

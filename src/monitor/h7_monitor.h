@@ -3,6 +3,7 @@
 // presets, and the live reading of every poll.
 #include "monitor/panel_state.h"
 #include "monitor/register_block.h"
+#include "monitor/summary_table.h"
 
 // 0 done (also when monitoring was already off: then nothing is read); 1 a read failed,
 // Stop ended monitoring between reads, or a value the function shows has no text (the

@@ -2,6 +2,7 @@
 
 #include "core/h5h7_registers.h"
 #include "core/monitor_state.h"
+#include "monitor/summary_table.h"
 #include "platform/strings.h"
 
 #include <array>
@@ -11,31 +12,52 @@ using platform::LoadResString;
 
 namespace {
 
-const std::array<const char*, 5> kInputModes = {"UP", "DOWN", "UP/DOWN A", "UP/DOWN B", "UP/DOWN C"};
-const std::array<const char*, 2> kDualInputModes = {"ADD", "SUB"};
-const std::array<const char*, 12> kOutputModes = {"N", "F", "C", "R", "K-1", "P", "Q", "A", "K-2", "D", "L", "H"};
-const std::array<const char*, 4> kTachoOutputModes = {"HI_LO", "AREA", "HI_HI", "LO_LO"};
-const std::array<const char*, 2> kSpeeds = {"30 Hz", "5K Hz"};
-const std::array<const char*, 2> kTachoSpeeds = {"30 Hz", "10K Hz"};
-const std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
-const std::array<const char*, 4> kDecimalPoints = {"----", "---.-", "--.--", "-.---"};
+constexpr std::array<const char*, 5> kInputModes = {"UP", "DOWN", "UP/DOWN A", "UP/DOWN B", "UP/DOWN C"};
+constexpr std::array<const char*, 2> kDualInputModes = {"ADD", "SUB"};
+constexpr std::array<const char*, 12> kOutputModes = {"N", "F", "C", "R", "K-1", "P", "Q", "A", "K-2", "D", "L", "H"};
+constexpr std::array<const char*, 4> kTachoOutputModes = {"HI_LO", "AREA", "HI_HI", "LO_LO"};
+constexpr std::array<const char*, 2> kSpeeds = {"30 Hz", "5K Hz"};
+constexpr std::array<const char*, 2> kTachoSpeeds = {"30 Hz", "10K Hz"};
+constexpr std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
+constexpr std::array<const char*, 4> kDecimalPoints = {"----", "---.-", "--.--", "-.---"};
 
-// The text of a code, or nothing when the list has none: the start then fails.
-template <std::size_t N>
-std::optional<QString> listText(const std::array<const char*, N>& list, int code)
+// The value texts of the summary, of the low byte of the register unless said. A code
+// a list lacks has no text: the start then fails.
+std::optional<QString> inputModeText(const RegisterBlock& r) { return ListText(kInputModes, r.low(0)); }
+std::optional<QString> dualInputModeText(const RegisterBlock& r) { return ListText(kDualInputModes, r.low(0)); }
+std::optional<QString> outputModeText(const RegisterBlock& r) { return ListText(kOutputModes, r.low(0)); }
+std::optional<QString> tachoOutputModeText(const RegisterBlock& r) { return ListText(kTachoOutputModes, r.low(0)); }
+std::optional<QString> speedText(const RegisterBlock& r) { return ListText(kSpeeds, r.low(0)); }
+std::optional<QString> tachoSpeedText(const RegisterBlock& r) { return ListText(kTachoSpeeds, r.low(0)); }
+std::optional<QString> averageText(const RegisterBlock& r) { return ListText(kAverages, r.low(0)); }
+std::optional<QString> decimalPointText(const RegisterBlock& r) { return ListText(kDecimalPoints, r.low(0)); }
+std::optional<QString> keyProtectText(const RegisterBlock& r)
 {
-    if (code < 0 || code >= static_cast<int>(N))
-        return std::nullopt;
-    return QString::fromLatin1(list[static_cast<std::size_t>(code)]);
+    return r.low(0) <= 4 ? std::optional<QString>(QStringLiteral("KP-%1").arg(r.low(0) + 1)) : std::nullopt;
 }
 
-// The two characters of the byte at `address` in a block read from `base`.
-QByteArray byteChars(const RegisterBlock& block, int base, int address)
+// The two characters of byte n of the registers read (even n a low byte, odd n a high one).
+QByteArray byteChars(const RegisterBlock& r, int n)
 {
-    const int k = (address - base) / 2;
-    return (address - base) % 2 == 0 ? block.lowText(k) : block.chars().mid(4 * k, 2);
+    return n % 2 == 0 ? r.lowText(n / 2) : r.chars().mid(4 * (n / 2), 2);
 }
 
+// Prescale value: the low digit of byte 2, then bytes 1 and 0; two digits, ".", three.
+std::optional<QString> prescaleText(const RegisterBlock& r)
+{
+    const QByteArray digits = (byteChars(r, 2) + byteChars(r, 1) + byteChars(r, 0)).mid(1);
+    return QString::fromLatin1(digits.left(2) + '.' + digits.mid(2));
+}
+
+// Output time: bytes 2, 1, 0 as six digits, shown as three, ".", three; "Hold" when all
+// are 0. The start fails for digits that are not a number in every function, before any
+// line is written.
+QByteArray outputTimeDigits(const RegisterBlock& r) { return byteChars(r, 2) + byteChars(r, 1) + byteChars(r, 0); }
+std::optional<QString> outputTimeText(const RegisterBlock& r)
+{
+    const QByteArray digits = outputTimeDigits(r);
+    return digits == "000000" ? QStringLiteral("Hold") : QString::fromLatin1(digits.left(3) + '.' + digits.mid(3));
+}
 bool allDigits(const QByteArray& s)
 {
     for (char c : s)
@@ -43,14 +65,76 @@ bool allDigits(const QByteArray& s)
             return false;
     return !s.isEmpty();
 }
+// The output modes C to K-2 have an output time; the 2-stage counter's first from N on.
+bool outputTimeShown(int outputMode) { return outputMode >= 2 && outputMode <= 8; }
+bool outputTime1Shown_TwoStage(int outputMode) { return outputMode <= 8; }
 
-// Output time: six digits as three, ".", three; "Hold" when all are 0.
-QString outputTimeText(const QByteArray& digits)
+// Auto-zero and startup time: byte 1, then byte 0; two digits, ".", two.
+std::optional<QString> twoDotTwoText(const RegisterBlock& r)
 {
-    return digits == "000000" ? QStringLiteral("Hold") : QString::fromLatin1(digits.left(3) + '.' + digits.mid(3));
+    const QByteArray digits = byteChars(r, 1) + byteChars(r, 0);
+    return QString::fromLatin1(digits.left(2) + '.' + digits.mid(2));
 }
 
-bool outputTimeShown(int outputMode) { return outputMode >= 2 && outputMode <= 8; }
+using enum SummaryBox;
+
+// Function modes 3, 5 and 6 on box A; box B of modes 5 and 6 holds only the name of the
+// second function, which the start writes.
+constexpr SummaryRow kOneStageCounter[] = {
+    {A, res::kFunctionSelection, StringText(res::kOneStageCounter)},
+    {A, res::kInputMode, inputModeText, kRegCountInputMode_H7},
+    {A, res::kOutputMode, outputModeText, kRegOutputMode_H7},
+    {A, res::kOutputTime, {outputTimeText, 2}, kRegHoldCounter1_H7, nullptr, {kRegOutputMode_H7, outputTimeShown}},
+    {A, res::kCountingSpeed, speedText, kRegMaxFreq_H7},
+};
+constexpr SummaryRow kTwoStageCounter[] = {
+    {Both, res::kFunctionSelection, StringText(res::kTwoStageCounter)},
+    {Both, res::kInputMode, inputModeText, kRegCountInputMode_H7},
+    {Both, res::kOutputMode, outputModeText, kRegOutputMode_H7},
+    {A, res::kOutputTime1, {outputTimeText, 2}, kRegHoldCounter1_H7, nullptr,
+     {kRegOutputMode_H7, outputTime1Shown_TwoStage}},
+    {B, res::kOutputTime2, {outputTimeText, 2}, kRegHoldCounter2_H7, nullptr, {kRegOutputMode_H7, outputTimeShown}},
+    {Both, res::kCountingSpeed, speedText, kRegMaxFreq_H7},
+};
+constexpr SummaryRow kDualCounter[] = {
+    {Both, res::kFunctionSelection, StringText(res::kDualCounter)},
+    {Both, res::kInputMode, dualInputModeText, kRegDualInputMode_H7},
+    {Both, res::kOutputMode, outputModeText, kRegOutputMode_H7},
+    {Both, res::kCountingSpeed, speedText, kRegMaxFreq_H7},
+    {Both, res::kOutputTime, {outputTimeText, 2}, kRegHoldCounter1_H7, nullptr, {kRegOutputMode_H7, outputTimeShown}},
+};
+// The counters end with these lines; so does a function mode no table has.
+constexpr SummaryRow kCommon[] = {
+    {Both, res::kInputSignalWidth, SignalWidthText_H5H7, kRegSGWidth_H5H7},
+    {Both, res::kDecimalPoint, decimalPointText, kRegDotAdj_H7},
+    {Both, res::kPrescale, {prescaleText, 2}, kRegMagnification_H7},
+    {Both, res::kNpnPnpInputMode, InputTypeText, kRegInputMethod_H5H7},
+    {Both, res::kKeyProtectLevel, keyProtectText, kRegKP_H5H7},
+};
+// Function mode 8, without an input signal width.
+constexpr SummaryRow kTachometer[] = {
+    {Both, res::kFunctionSelection, StringText(res::kTachometer)},
+    {Both, res::kOutputMode, tachoOutputModeText, kRegOutputMode_freq_H7},
+    {Both, res::kCountingSpeed, tachoSpeedText, kRegMaxFreq_H7},
+    {Both, res::kDecimalPoint, decimalPointText, kRegDotAdj_H7},
+    {Both, res::kPrescale, {prescaleText, 2}, kRegMagnification_H7},
+    {Both, res::kAverageProcessing, averageText, kRegSampleAvg_freq_H7},
+    {Both, res::kAutoZeroTime, twoDotTwoText, kRegAuto2ZeroTime_freq_H7},
+    {Both, res::kStartupTime, twoDotTwoText, kRegDelay2StartTime_freq_H7},
+    {Both, res::kNpnPnpInputMode, InputTypeText, kRegInputMethod_H5H7},
+    {Both, res::kKeyProtectLevel, keyProtectText, kRegKP_H5H7},
+};
+
+std::span<const SummaryRow> functionLines(int mode)
+{
+    switch (mode) {
+    case 3: case 5: case 6: return kOneStageCounter;
+    case 4: return kTwoStageCounter;
+    case 7: return kDualCounter;
+    case 8: return kTachometer;
+    default: return {};
+    }
+}
 
 } // namespace
 
@@ -133,115 +217,50 @@ int InitMonitor_H7(RegisterSource& source, const QString& modelName, MonitorSumm
 {
     if (!monitorState.bMonitoring)
         return 0;
+    // The configuration comes in block reads before any line is written: the registers
+    // of every mode, the counter block, then what the function adds. The rows find every
+    // register they name among them.
     StartReads reads(source);
-    RegisterBlock head;
-    RegisterBlock cfg;
-    if (!reads.read(kRegFuncMode, 4, head))
+    RegisterBlock block;
+    if (!reads.read(kRegFuncMode, 4, block))
         return 1;
-    const int mode = head.low(0);
+    const int mode = block.low(0);
     devReadback.nDevFuncMode = static_cast<quint8>(mode);
-    const int width = head.low(1);
-    const int inputType = head.low(2);
-    const int keyLevel = head.low(3);
-    if (!reads.read(kRegCntFirst_H7, 14, cfg))
+    if (!reads.read(kRegCntFirst_H7, 14, block))
         return 1;
-    const int inputMode = cfg.low(0);
-    const int outputMode = cfg.low(1);
-    const int speed = cfg.low(2);
-    const int dp = cfg.low(3);
-    devReadback.nDevDotAdj_H7 = static_cast<quint8>(dp);
-    const auto bytes = [&cfg](std::initializer_list<int> addresses) {
-        QByteArray s;
-        for (int address : addresses)
-            s += byteChars(cfg, kRegCntFirst_H7, address);
-        return s;
+    const auto low = [&reads](int address) { // of a register read already
+        RegisterBlock known;
+        reads.read(address, 1, known);
+        return known.low(0);
     };
-    const QByteArray prescale =
-        bytes({kRegMagnification_H7 + 2, kRegMagnification_H7 + 1, kRegMagnification_H7}).mid(1);
-    const QByteArray outputTime1 = bytes({kRegHoldCounter1_H7 + 2, kRegHoldCounter1_H7 + 1, kRegHoldCounter1_H7});
-    const QByteArray outputTime2 = bytes({kRegHoldCounter2_H7 + 2, kRegHoldCounter2_H7 + 1, kRegHoldCounter2_H7});
+    const int dp = low(kRegDotAdj_H7);
+    devReadback.nDevDotAdj_H7 = static_cast<quint8>(dp);
+    if (mode == 7 && !reads.read(kRegDualInputMode_H7, 1, block))
+        return 1;
+    if (mode == 8 && !reads.read(kRegOutputMode_freq_H7, 4, block))
+        return 1;
+    RegisterBlock time1;
+    RegisterBlock time2;
+    if (!reads.read(kRegHoldCounter1_H7, 2, time1) || !reads.read(kRegHoldCounter2_H7, 2, time2)
+        || !allDigits(outputTimeDigits(time1)) || !allDigits(outputTimeDigits(time2)))
+        return 1;
 
-    RegisterBlock extra;
-    if (mode == 7 && !reads.read(kRegDualInputMode_H7, 1, extra))
+    SummaryTexts texts;
+    if (!AppendSummaryLines(reads, functionLines(mode), texts)
+        || (mode != 8 && !AppendSummaryLines(reads, kCommon, texts)))
         return 1;
-    if (mode == 8 && !reads.read(kRegOutputMode_freq_H7, 4, extra))
-        return 1;
-
-    if (!allDigits(outputTime1) || !allDigits(outputTime2))
-        return 1;
-    const std::optional<QString> dpText = listText(kDecimalPoints, dp);
-    if (!dpText || keyLevel > 4)
-        return 1;
-    const QString prescaleText = QString::fromLatin1(prescale.left(2) + '.' + prescale.mid(2));
-    const QString npn = inputType == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP");
-    const QString kp = QStringLiteral("KP-%1").arg(keyLevel + 1);
-    const QString common =
-        SummaryLine(res::kInputSignalWidth, width == 0 ? QStringLiteral("20 ms") : QStringLiteral("1 ms"))
-        + SummaryLine(res::kDecimalPoint, *dpText) + SummaryLine(res::kPrescale, prescaleText)
-        + SummaryLine(res::kNpnPnpInputMode, npn) + SummaryLine(res::kKeyProtectLevel, kp);
     const QString type = SummaryTypeLine(modelName);
-
-    QString a;
-    std::optional<QString> b;
-    if (mode >= 3 && mode <= 6) {
-        const std::optional<QString> input = listText(kInputModes, inputMode);
-        const std::optional<QString> output = listText(kOutputModes, outputMode);
-        const std::optional<QString> speedText = listText(kSpeeds, speed);
-        if (!input || !output || !speedText)
-            return 1;
-        const int nameId = mode == 4 ? res::kTwoStageCounter : res::kOneStageCounter;
-        const QString head = SummaryLine(res::kFunctionSelection, LoadResString(nameId))
-                           + SummaryLine(res::kInputMode, *input) + SummaryLine(res::kOutputMode, *output);
-        if (mode == 4) {
-            a = head + (outputMode <= 8 ? SummaryLine(res::kOutputTime1, outputTimeText(outputTime1)) : QString())
-              + SummaryLine(res::kCountingSpeed, *speedText) + common;
-            b = type + head
-              + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime2, outputTimeText(outputTime2)) : QString())
-              + SummaryLine(res::kCountingSpeed, *speedText) + common;
-        } else {
-            a = head
-              + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime, outputTimeText(outputTime1)) : QString())
-              + SummaryLine(res::kCountingSpeed, *speedText) + common;
-            if (mode == 3)
-                b = QString();
-            else
-                b = type + LoadResString(res::kFunctionSelection) + QStringLiteral(" : ")
-                  + LoadResString(mode == 5 ? res::kTotalCounter : res::kBatchCounter);
-        }
-    } else if (mode == 7) {
-        const std::optional<QString> input = listText(kDualInputModes, extra.low(0));
-        const std::optional<QString> output = listText(kOutputModes, outputMode);
-        const std::optional<QString> speedText = listText(kSpeeds, speed);
-        if (!input || !output || !speedText)
-            return 1;
-        a = SummaryLine(res::kFunctionSelection, LoadResString(res::kDualCounter)) + SummaryLine(res::kInputMode, *input)
-          + SummaryLine(res::kOutputMode, *output) + SummaryLine(res::kCountingSpeed, *speedText)
-          + (outputTimeShown(outputMode) ? SummaryLine(res::kOutputTime, outputTimeText(outputTime1)) : QString()) + common;
-        b = type + a;
-    } else if (mode == 8) {
-        const std::optional<QString> output = listText(kTachoOutputModes, extra.low(0));
-        const std::optional<QString> average = listText(kAverages, extra.low(1));
-        const std::optional<QString> speedText = listText(kTachoSpeeds, speed);
-        if (!output || !average || !speedText)
-            return 1;
-        const QByteArray autoZero = byteChars(extra, kRegOutputMode_freq_H7, kRegAuto2ZeroTime_freq_H7 + 1)
-                                  + byteChars(extra, kRegOutputMode_freq_H7, kRegAuto2ZeroTime_freq_H7);
-        const QByteArray startup = byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7 + 1)
-                                 + byteChars(extra, kRegOutputMode_freq_H7, kRegDelay2StartTime_freq_H7);
-        const auto twoDotTwo = [](const QByteArray& s) { return QString::fromLatin1(s.left(2) + '.' + s.mid(2)); };
-        a = SummaryLine(res::kFunctionSelection, LoadResString(res::kTachometer)) + SummaryLine(res::kOutputMode, *output)
-          + SummaryLine(res::kCountingSpeed, *speedText) + SummaryLine(res::kDecimalPoint, *dpText)
-          + SummaryLine(res::kPrescale, prescaleText) + SummaryLine(res::kAverageProcessing, *average)
-          + SummaryLine(res::kAutoZeroTime, twoDotTwo(autoZero)) + SummaryLine(res::kStartupTime, twoDotTwo(startup))
-          + SummaryLine(res::kNpnPnpInputMode, npn) + SummaryLine(res::kKeyProtectLevel, kp);
-        b = type + a;
-    } else {
-        a = common;
-    }
-
-    summary.textA = type + a;
-    summary.textB = b;
+    summary.textA = type + texts.a;
+    if (mode == 3)
+        summary.textB = QString();
+    else if (mode == 5 || mode == 6)
+        summary.textB = type + LoadResString(res::kFunctionSelection) + QStringLiteral(" : ")
+                      + LoadResString(mode == 5 ? res::kTotalCounter : res::kBatchCounter);
+    else if (mode == 4 || mode == 7 || mode == 8)
+        summary.textB = type + texts.b;
+    else
+        summary.textB.reset();
     // The tachometer's legend follows its own output mode, as the counters' follows theirs.
-    PresetPanels_H7(mode, dp, mode == 8 ? extra.low(0) : outputMode);
+    PresetPanels_H7(mode, dp, low(mode == 8 ? kRegOutputMode_freq_H7 : kRegOutputMode_H7));
     return 0;
 }

@@ -3,6 +3,7 @@
 // presets the panels, and the live reading of every poll.
 #include "monitor/panel_state.h"
 #include "monitor/register_block.h"
+#include "monitor/summary_table.h"
 
 // Reads the configuration (the function group first, then the registers of the
 // function found), fills devReadback and the summary and presets both decoded records.

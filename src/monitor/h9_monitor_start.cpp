@@ -2,6 +2,7 @@
 
 #include "core/h9_registers.h"
 #include "core/monitor_state.h"
+#include "monitor/summary_table.h"
 #include "platform/strings.h"
 
 #include <array>
@@ -10,50 +11,173 @@ using platform::LoadResString;
 
 namespace {
 
-QString timeRangeText(int c)
+constexpr std::array<const char*, 14> kCounterOutputModes = {"N-1", "F-1", "C-1", "R-1", "K-1", "P-1", "N-2",
+                                                             "F-2", "C-2", "R-2", "K-2", "P-2", "Q-1", "Q-2"};
+constexpr std::array<const char*, 4> kSpeeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
+constexpr std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
+
+// The value texts of the summary, of the low byte of the register read unless said.
+// A code a list lacks is shown as its bare number.
+QString listOrNumber(std::span<const char* const> list, int code)
 {
-    switch (c) {
+    return ListText(list, code).value_or(QString::number(code));
+}
+
+std::optional<QString> code(const RegisterBlock& r) { return QString::number(r.low(0)); }
+
+// Time code: twice the range plus the direction.
+std::optional<QString> timeRangeText(const RegisterBlock& r)
+{
+    switch (r.low(0)) {
     case 0: case 1: return QStringLiteral("0.01~9999.99 Sec");
     case 2: case 3: return QStringLiteral("1~999999 Sec");
     case 4: case 5: return QStringLiteral("1~999999 Min");
     case 6: case 7: return QStringLiteral("1~999999 Hour");
-    default: return QString::number(c);
+    default: return QString::number(r.low(0));
     }
 }
-
-// A text of a fixed list, or the bare number for a code the list lacks.
-template <std::size_t N>
-QString listText(const std::array<const char*, N>& list, int code)
+std::optional<QString> timeModeText(const RegisterBlock& r)
 {
-    return code >= 0 && code < static_cast<int>(N) ? QString::fromLatin1(list[static_cast<std::size_t>(code)])
-                                                    : QString::number(code);
+    return LoadResString(r.low(0) % 2 == 0 ? res::kUp : res::kDown);
 }
 
-// A string-table text of a run of ids, or the bare number outside the run.
-QString resText(int firstId, int count, int code)
+std::optional<QString> inputModeText(const RegisterBlock& r)
 {
-    return code >= 0 && code < count ? LoadResString(firstId + code) : QString::number(code);
+    return StringRunText(res::kH9CounterInputModeFirst, 8, r.low(0));
 }
-
-const std::array<const char*, 14> kCounterOutputModes = {"N-1", "F-1", "C-1", "R-1", "K-1", "P-1", "N-2",
-                                                         "F-2", "C-2", "R-2", "K-2", "P-2", "Q-1", "Q-2"};
-const std::array<const char*, 4> kSpeeds = {"30 Hz", "100 Hz", "1K Hz", "5K Hz"};
-const std::array<const char*, 4> kAverages = {"OFF", "2", "4", "8"};
-
-QString inputModeText(int m) { return resText(res::kH9CounterInputModeFirst, 8, m); }
-QString code(int value) { return QString::number(value); }
+// "4 ( K-1 ) ": the code, then its name.
+std::optional<QString> counterOutputModeText(const RegisterBlock& r)
+{
+    return QString::number(r.low(0)) + " ( " + listOrNumber(kCounterOutputModes, r.low(0)) + " ) ";
+}
+// The batch counter numbers the four output modes it offers in a list of its own; the
+// others have no number there.
+std::optional<QString> batchOutputModeText(const RegisterBlock& r)
+{
+    QString shown;
+    switch (r.low(0)) {
+    case 4: shown = QStringLiteral("0"); break;
+    case 10: shown = QStringLiteral("1"); break;
+    case 12: shown = QStringLiteral("2"); break;
+    case 13: shown = QStringLiteral("3"); break;
+    default: break;
+    }
+    return shown + " ( " + listOrNumber(kCounterOutputModes, r.low(0)) + " ) ";
+}
+std::optional<QString> speedText(const RegisterBlock& r) { return listOrNumber(kSpeeds, r.low(0)); }
+std::optional<QString> averageText(const RegisterBlock& r) { return listOrNumber(kAverages, r.low(0)); }
 
 // Prescale value of the two registers at 1360: the low byte of 1362 and the lower three
 // digits of 1360. Startup time at 1574: register 1576, then the low byte of 1574.
-QByteArray prescaleDigits(const RegisterBlock& b)
+std::optional<QString> prescaleText(const RegisterBlock& r)
 {
-    const QByteArray& t = b.chars();
-    return t.mid(6, 2) + '.' + t.mid(1, 3);
+    const QByteArray& t = r.chars();
+    return ShortestDecimal(t.mid(6, 2) + '.' + t.mid(1, 3));
 }
-QByteArray startupDigits(const RegisterBlock& b)
+std::optional<QString> startupText(const RegisterBlock& r)
 {
-    const QByteArray& t = b.chars();
-    return t.mid(4, 4) + '.' + t.mid(2, 2);
+    const QByteArray& t = r.chars();
+    return ShortestDecimal(t.mid(4, 4) + '.' + t.mid(2, 2));
+}
+
+std::optional<QString> signalWidthText(const RegisterBlock& r)
+{
+    return r.low(0) == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms");
+}
+// Both bytes of the register count: a whole line of its own.
+std::optional<QString> powerSavingText(const RegisterBlock& r)
+{
+    return LoadResString(r.word(0) == 0 ? res::kPowerSavingOff : res::kPowerSavingOn);
+}
+
+// The dual counter's sub-mode.
+bool totalCounter(int subMode) { return subMode == 0; }
+bool batchCounter(int subMode) { return subMode == 1; }
+bool notBatchCounter(int subMode) { return subMode != 1; }
+bool twoCounters(int subMode) { return subMode > 1; }
+
+using enum SummaryBox;
+
+// Function group 0: the timer on display A, then a counter or a tachometer on display B.
+constexpr SummaryRow kTimer[] = {
+    {A, res::kFunctionSelection, StringText(res::kTimer)},
+    {A, res::kTimeRange, timeRangeText, kRegTimeCodeA_H9, &DevReadback::nDevTimeRange},
+    {A, res::kTimeMode, timeModeText, kRegTimeCodeA_H9},
+    {A, res::kOutputMode, code, kRegOutputModeA_H9, &DevReadback::nDevOutputMode},
+};
+constexpr SummaryRow kCounterB[] = {
+    {B, res::kFunctionSelection, StringText(res::kOneStageCounter)},
+    {B, res::kInputMode, inputModeText, kRegCountInputModeB_H9, &DevReadback::nDevCountInputMode_H9},
+    {B, res::kOutputMode, counterOutputModeText, kRegOutputModeB_H9, &DevReadback::nDevOutputModeB_H9},
+    {B, res::kDecimalPoint, code, kRegDotAdjB_H9, &DevReadback::nDevDotAdjB_H9},
+    {B, res::kCountingSpeed, speedText, kRegMaxFreqB_H9},
+    {B, res::kPrescale, {prescaleText, 2}, kRegMagnificationB_H9},
+};
+constexpr SummaryRow kTachometerB[] = {
+    {B, res::kFunctionSelection, StringText(res::kTachometer)},
+    {B, res::kAverageProcessing, averageText, kRegSampleAvgB_F_H9},
+    {B, res::kDecimalPoint, code, kRegDotAdjB_H9, &DevReadback::nDevDotAdjB_F_H9},
+    {B, res::kCountingSpeed, speedText, kRegMaxFreqB_H9, &DevReadback::nDevMaxFreqB_H9},
+    {B, res::kOutputMode, code, kRegOutputModeB_F_H9, &DevReadback::nDevOutputModeB_F_H9},
+    {B, res::kPrescale, {prescaleText, 2}, kRegMagnificationB_H9},
+    {B, res::kStartupTime, {startupText, 2}, kRegHoldCounterB_F_H9},
+};
+
+// Function group 1: a dual function on both displays.
+constexpr SummaryRow kTwoStageTimer[] = {
+    {Both, kNoLabel, StringText(res::kTwoStageTimer)},
+    {Both, res::kTimeRange, FixedText("0 ~ 999999 Sec")},
+    {Both, res::kTimeMode, StringText(res::kUp)},
+    {A, res::kOutputMode, code, kRegOutputMode_T_Dual_0_H9, &DevReadback::nDevOutputMode_T_Dual_0_H9},
+    {B, res::kOutputMode, code, kRegOutputMode_T_Dual_1_H9, &DevReadback::nDevOutputMode_T_Dual_1_H9},
+};
+// Display A names the sub-mode; two counters show a fixed input mode and speed there.
+constexpr SummaryRow kDualCounter[] = {
+    {A, kNoLabel, StringText(res::kTotalCounter), 0, nullptr, {kRegDualCounterMode_H9, totalCounter}},
+    {A, kNoLabel, StringText(res::kBatchCounter), 0, nullptr, {kRegDualCounterMode_H9, batchCounter}},
+    {A, kNoLabel, StringText(res::kOneStageCounter), 0, nullptr, {kRegDualCounterMode_H9, twoCounters}},
+    {A, res::kInputMode, StringText(res::kIndividualUp), 0, nullptr, {kRegDualCounterMode_H9, twoCounters}},
+    {A, res::kCountingSpeed, FixedText("30Hz"), 0, nullptr, {kRegDualCounterMode_H9, twoCounters}},
+    {A, res::kOutputMode, code, kRegOutputMode_C_Dual_0_H9, &DevReadback::nDevOutputMode_C_Dual_H9},
+    {B, kNoLabel, StringText(res::kOneStageCounter)},
+    {B, res::kInputMode, inputModeText, kRegCountInputModeB_H9, &DevReadback::nDevCountInputMode_H9},
+    {B, res::kOutputMode, batchOutputModeText, kRegOutputModeB_H9, &DevReadback::nDevOutputModeB_H9,
+     {kRegDualCounterMode_H9, batchCounter}},
+    {B, res::kOutputMode, counterOutputModeText, kRegOutputModeB_H9, &DevReadback::nDevOutputModeB_H9,
+     {kRegDualCounterMode_H9, notBatchCounter}},
+    {B, res::kCountingSpeed, speedText, kRegMaxFreqB_H9},
+};
+constexpr SummaryRow kDualTachometer[] = {
+    {A, kNoLabel, StringText(res::kTachometer)},
+    {A, res::kOutputMode, code, kRegOutputModeA_Dual_F_H9, &DevReadback::nDevOutputMode_Dual_F_H9},
+    {B, kNoLabel, StringText(res::kTachometer)},
+    {B, res::kAverageProcessing, averageText, kRegSampleAvgB_F_H9},
+    {B, res::kCountingSpeed, speedText, kRegMaxFreqB_H9, &DevReadback::nDevMaxFreqB_H9},
+    {B, res::kOutputMode, code, kRegOutputModeB_F_H9, &DevReadback::nDevOutputModeB_F_H9},
+    {B, res::kStartupTime, {startupText, 2}, kRegHoldCounterB_F_H9},
+};
+
+// Every function, on both displays; the menu line follows them.
+constexpr SummaryRow kCommon[] = {
+    {Both, res::kInputSignalWidth, signalWidthText, kRegSGWidth_H9},
+    {Both, res::kNpnPnpInputMode, InputTypeText, kRegInputMethod_H9},
+    {Both, kNoLabel, {powerSavingText, 2}, kRegPowerSaving_H9},
+};
+
+// " Menu : " and the system-flag bytes, each the two characters of its low byte as sent
+// with the second first; no line end.
+std::optional<QString> menuLine(StartReads& reads)
+{
+    QByteArray menu;
+    for (int address = kRegSysFlags_H9; address < kRegSysFlags_H9 + kSysFlagCount_H9; ++address) {
+        RegisterBlock block;
+        if (!reads.read(address, 1, block))
+            return std::nullopt;
+        const QByteArray pair = block.lowText(0);
+        if (pair.size() == 2)
+            menu += pair.right(1) + pair.left(1);
+    }
+    return QStringLiteral(" Menu : ") + QString::fromLatin1(menu);
 }
 
 } // namespace
@@ -182,164 +306,48 @@ int InitMonitor_H9(RegisterSource& source, const QString& modelName, MonitorSumm
         return 0;
     DevReadback& dev = devReadback;
     StartReads reads(source);
-    RegisterBlock block;
-    const int& v = reads.last;
-
-    if (!reads.low(kRegFuncType_H9, &devReadback.nDevFuncMode))
+    SummaryTexts texts;
+    if (!reads.low(kRegFuncType_H9, &dev.nDevFuncMode))
         return 1;
-    QString a;
-    QString b;
 
-    if (devReadback.nDevFuncMode == 0) {
-        if (!reads.low(kRegTimeCodeA_H9, &dev.nDevTimeRange))
+    if (dev.nDevFuncMode == 0) {
+        if (!AppendSummaryLines(reads, kTimer, texts) || !reads.low(kRegFuncB_H9, &dev.nDevFuncB_H9))
             return 1;
-        const int c = dev.nDevTimeRange;
-        a += SummaryLine(res::kFunctionSelection, LoadResString(res::kTimer));
-        a += SummaryLine(res::kTimeRange, timeRangeText(c));
-        a += SummaryLine(res::kTimeMode, LoadResString(c % 2 == 0 ? res::kUp : res::kDown));
-        if (!reads.low(kRegOutputModeA_H9, &dev.nDevOutputMode))
+        if (dev.nDevFuncB_H9 == 0 && !AppendSummaryLines(reads, kCounterB, texts))
             return 1;
-        a += SummaryLine(res::kOutputMode, code(v));
-        if (!reads.low(kRegFuncB_H9, &dev.nDevFuncB_H9))
+        if (dev.nDevFuncB_H9 == 1 && !AppendSummaryLines(reads, kTachometerB, texts))
             return 1;
-        if (dev.nDevFuncB_H9 == 0) {
-            if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
-                return 1;
-            b += SummaryLine(res::kFunctionSelection, LoadResString(res::kOneStageCounter));
-            b += SummaryLine(res::kInputMode, inputModeText(v));
-            if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
-                return 1;
-            b += SummaryLine(res::kOutputMode, code(v) + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_H9))
-                return 1;
-            b += SummaryLine(res::kDecimalPoint, code(v));
-            if (!reads.low(kRegMaxFreqB_H9))
-                return 1;
-            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
-            if (!reads.read(kRegMagnificationB_H9, 2, block))
-                return 1;
-            b += SummaryLine(res::kPrescale, ShortestDecimal(prescaleDigits(block)));
-        } else if (dev.nDevFuncB_H9 == 1) {
-            if (!reads.low(kRegSampleAvgB_F_H9))
-                return 1;
-            b += SummaryLine(res::kFunctionSelection, LoadResString(res::kTachometer));
-            b += SummaryLine(res::kAverageProcessing, listText(kAverages, v));
-            if (!reads.low(kRegDotAdjB_H9, &dev.nDevDotAdjB_F_H9))
-                return 1;
-            b += SummaryLine(res::kDecimalPoint, code(v));
-            if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
-                return 1;
-            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
-            if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
-                return 1;
-            b += SummaryLine(res::kOutputMode, code(v));
-            if (!reads.read(kRegMagnificationB_H9, 2, block))
-                return 1;
-            b += SummaryLine(res::kPrescale, ShortestDecimal(prescaleDigits(block)));
-            if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
-                return 1;
-            b += SummaryLine(res::kStartupTime, ShortestDecimal(startupDigits(block)));
-        }
         PresetPanelA_H9(dev.nDevTimeRange);
         if (dev.nDevFuncB_H9 == 0)
             PresetPanelB_H9(0, dev.nDevCountInputMode_H9, dev.nDevDotAdjB_H9);
         else
             PresetPanelB_H9(1, 0, dev.nDevDotAdjB_F_H9);
-    } else if (devReadback.nDevFuncMode == 1) {
+    } else if (dev.nDevFuncMode == 1) {
         if (!reads.low(kRegDualFunc_H9, &dev.nDevDualFunc_H9))
             return 1;
         if (dev.nDevDualFunc_H9 == 0) {
-            const QString stage = SummaryNameLine(res::kTwoStageTimer)
-                                + SummaryLine(res::kTimeRange, QStringLiteral("0 ~ 999999 Sec"))
-                                + SummaryLine(res::kTimeMode, LoadResString(res::kUp));
-            a += stage;
-            b += stage;
-            if (!reads.low(kRegOutputMode_T_Dual_0_H9, &dev.nDevOutputMode_T_Dual_0_H9))
+            if (!AppendSummaryLines(reads, kTwoStageTimer, texts))
                 return 1;
-            a += SummaryLine(res::kOutputMode, code(v));
-            if (!reads.low(kRegOutputMode_T_Dual_1_H9, &dev.nDevOutputMode_T_Dual_1_H9))
-                return 1;
-            b += SummaryLine(res::kOutputMode, code(v));
             PresetPanelsTwoStage_H9();
         } else if (dev.nDevDualFunc_H9 == 1) {
-            if (!reads.low(kRegDualCounterMode_H9, &dev.nDevDualCounterMode_H9))
+            if (!reads.low(kRegDualCounterMode_H9, &dev.nDevDualCounterMode_H9)
+                || !AppendSummaryLines(reads, kDualCounter, texts))
                 return 1;
-            const int sub = dev.nDevDualCounterMode_H9;
-            if (sub == 0)
-                a += SummaryNameLine(res::kTotalCounter);
-            else if (sub == 1)
-                a += SummaryNameLine(res::kBatchCounter);
-            else
-                a += SummaryNameLine(res::kOneStageCounter) + SummaryLine(res::kInputMode, LoadResString(res::kIndividualUp))
-                   + SummaryLine(res::kCountingSpeed, QStringLiteral("30Hz"));
-            if (!reads.low(kRegOutputMode_C_Dual_0_H9, &dev.nDevOutputMode_C_Dual_H9))
-                return 1;
-            a += SummaryLine(res::kOutputMode, code(v));
-            if (!reads.low(kRegCountInputModeB_H9, &dev.nDevCountInputMode_H9))
-                return 1;
-            b += SummaryNameLine(res::kOneStageCounter) + SummaryLine(res::kInputMode, inputModeText(v));
-            if (!reads.low(kRegOutputModeB_H9, &dev.nDevOutputModeB_H9))
-                return 1;
-            QString shown = code(v);
-            if (sub == 1) {
-                // The batch counter offers its own four-item list of output modes.
-                switch (v) {
-                case 4: shown = QStringLiteral("0"); break;
-                case 10: shown = QStringLiteral("1"); break;
-                case 12: shown = QStringLiteral("2"); break;
-                case 13: shown = QStringLiteral("3"); break;
-                default: shown.clear(); break;
-                }
-            }
-            b += SummaryLine(res::kOutputMode, shown + " ( " + listText(kCounterOutputModes, v) + " ) ");
-            if (!reads.low(kRegMaxFreqB_H9))
-                return 1;
-            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
             PresetPanelsDualCounter_H9();
         } else {
-            a += SummaryNameLine(res::kTachometer);
-            if (!reads.low(kRegOutputModeA_Dual_F_H9, &dev.nDevOutputMode_Dual_F_H9))
+            if (!AppendSummaryLines(reads, kDualTachometer, texts))
                 return 1;
-            a += SummaryLine(res::kOutputMode, code(v));
-            if (!reads.low(kRegSampleAvgB_F_H9))
-                return 1;
-            b += SummaryNameLine(res::kTachometer) + SummaryLine(res::kAverageProcessing, listText(kAverages, v));
-            if (!reads.low(kRegMaxFreqB_H9, &dev.nDevMaxFreqB_H9))
-                return 1;
-            b += SummaryLine(res::kCountingSpeed, listText(kSpeeds, v));
-            if (!reads.low(kRegOutputModeB_F_H9, &dev.nDevOutputModeB_F_H9))
-                return 1;
-            b += SummaryLine(res::kOutputMode, code(v));
-            if (!reads.read(kRegHoldCounterB_F_H9, 2, block))
-                return 1;
-            b += SummaryLine(res::kStartupTime, ShortestDecimal(startupDigits(block)));
             PresetPanelsDualTacho_H9();
         }
     }
 
-    QString common;
-    if (!reads.low(kRegSGWidth_H9))
+    if (!AppendSummaryLines(reads, kCommon, texts))
         return 1;
-    common += SummaryLine(res::kInputSignalWidth, v == 0 ? QStringLiteral("1 ms") : QStringLiteral("20 ms"));
-    if (!reads.low(kRegInputMethod_H9))
+    const std::optional<QString> menu = menuLine(reads);
+    if (!menu)
         return 1;
-    common += SummaryLine(res::kNpnPnpInputMode, v == 0 ? QStringLiteral("NPN") : QStringLiteral("PNP"));
-    if (!reads.read(kRegPowerSaving_H9, 2, block))
-        return 1;
-    common += LoadResString(block.word(0) == 0 ? res::kPowerSavingOff : res::kPowerSavingOn) + QLatin1String(kLineEnd);
-
-    QByteArray menu;
-    for (int address = kRegSysFlags_H9; address < kRegSysFlags_H9 + kSysFlagCount_H9; ++address) {
-        if (!reads.read(address, 1, block))
-            return 1;
-        const QByteArray pair = block.lowText(0);
-        if (pair.size() == 2)
-            menu += pair.right(1) + pair.left(1);
-    }
-    common += QStringLiteral(" Menu : ") + QString::fromLatin1(menu);
-
     const QString type = SummaryTypeLine(modelName);
-    summary.textA = type + a + common;
-    summary.textB = type + b + common;
+    summary.textA = type + texts.a + *menu;
+    summary.textB = type + texts.b + *menu;
     return 0;
 }

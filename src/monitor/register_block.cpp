@@ -3,9 +3,6 @@
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/modbus_ascii.h"
-#include "core/monitor_state.h"
-#include "platform/strings.h"
-
 
 RegisterBlock RegisterBlock::fromReply(const QByteArray& reply, int count)
 {
@@ -41,36 +38,4 @@ int LinkRegisterSource::read(int address, int count, RegisterBlock& block)
     if (code == 0)
         block = RegisterBlock::fromReply(reply, count);
     return code;
-}
-
-QString SummaryLine(int labelId, const QString& value)
-{
-    return platform::LoadResString(labelId) + QStringLiteral(" : ") + value + QLatin1String(kLineEnd);
-}
-
-QString SummaryNameLine(int nameId) { return platform::LoadResString(nameId) + QLatin1String(kLineEnd); }
-
-QString SummaryTypeLine(const QString& modelName)
-{
-    return platform::LoadResString(res::kTypeLabel) + QStringLiteral(" : ") + modelName + QLatin1String(kLineEnd);
-}
-
-bool StartReads::read(int address, int count, RegisterBlock& block)
-{
-    if (!monitorState.bMonitoring)
-        return false;
-    const int code = source_.read(address, count, block);
-    commState.nErrCode = code;
-    return code == 0;
-}
-
-bool StartReads::low(int address, quint8* keep)
-{
-    RegisterBlock block;
-    if (!read(address, 1, block))
-        return false;
-    last = block.low(0);
-    if (keep)
-        *keep = static_cast<quint8>(last);
-    return true;
 }

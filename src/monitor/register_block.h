@@ -2,7 +2,6 @@
 // What the monitor reads from the instrument: blocks of registers as the reply carries
 // them, and the source that reads them (the link, or a table in tests).
 #include <QByteArray>
-#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -57,32 +56,3 @@ private:
 // The result of a read the monitor could not decode: a value outside the table that
 // gives it meaning. A poll ending with it has drawn what it could and counts as failed.
 constexpr int kUndecodableValue = 12;
-
-// Summary lines: label, " : ", value, CR LF, with the texts of the string table.
-QString SummaryLine(int labelId, const QString& value);
-QString SummaryNameLine(int nameId);
-// The first line of both boxes: res 294 " : " model name.
-QString SummaryTypeLine(const QString& modelName);
-constexpr const char* kLineEnd = "\r\n";
-
-// What a start routine leaves for the two boxes: box B is left as it was when textB
-// holds nothing, and emptied when it holds an empty text.
-struct MonitorSummary {
-    QString textA;
-    std::optional<QString> textB;
-};
-
-// The start routines' reads: each refuses to run once Stop has ended monitoring, and
-// a failed read ends the start (the link has reported it).
-class StartReads {
-public:
-    explicit StartReads(RegisterSource& source) : source_(source) {}
-    // False when monitoring has been stopped or the read failed.
-    bool read(int address, int count, RegisterBlock& block);
-    // One register's low byte into `last` (and into `keep` when given).
-    bool low(int address, quint8* keep = nullptr);
-    int last = 0;
-
-private:
-    RegisterSource& source_;
-};

@@ -4,7 +4,7 @@
 // made to fail, and a hook runs before each read (a Stop pressed while waiting).
 #include "core/monitor_state.h"
 #include "monitor/panel_state.h"
-#include "monitor/register_block.h"
+#include "monitor/summary_table.h"
 #include "platform/strings.h"
 
 #include <gtest/gtest.h>
