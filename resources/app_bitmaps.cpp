@@ -19,7 +19,9 @@ const QColor kRedDark(40, 14, 10);
 const QColor kDisplayGround(14, 14, 16);
 
 // A panel front: a bezel, a display of seven-segment cells showing text, two lamps.
-void drawPanelFront(QPainter& p, const QRectF& body, const QString& shown, int lampsLit)
+// Unlit segments are left out where they would blur the digits.
+void drawPanelFront(QPainter& p, const QRectF& body, const QString& shown, int lampsLit,
+                    bool unlitSegments = true)
 {
     p.setRenderHint(QPainter::Antialiasing);
     const double u = body.height() / 44.0;
@@ -40,7 +42,8 @@ void drawPanelFront(QPainter& p, const QRectF& body, const QString& shown, int l
     for (int i = 0; i < n; ++i) {
         const QRect cell(qRound(display.left() + u + i * cellW), qRound(display.top() + u),
                          qRound(cellW), qRound(display.height() - 2 * u));
-        drawSevenSegment(p, cell, std::max(0, sevenSegmentMask(shown.mid(i, 1))), kRed, kRedDark);
+        drawSevenSegment(p, cell, std::max(0, sevenSegmentMask(shown.mid(i, 1))), kRed,
+                         unlitSegments ? kRedDark : kDisplayGround);
     }
 
     for (int i = 0; i < 2; ++i) {
@@ -54,14 +57,7 @@ void drawPanelFront(QPainter& p, const QRectF& body, const QString& shown, int l
                           u, u);
 }
 
-QPixmap appIcon()
-{
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    drawPanelFront(p, QRectF(1.5, 6.5, 61, 51), "12", 1);
-    return pm;
-}
+QPixmap appIcon() { return drawAppIcon(64); }
 
 QPixmap splashPicture()
 {
@@ -98,6 +94,16 @@ QPixmap splashPicture()
 }
 
 } // namespace
+
+QPixmap drawAppIcon(int size)
+{
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const double s = size / 64.0;
+    drawPanelFront(p, QRectF(1.5 * s, 6.5 * s, 61 * s, 51 * s), "12", 1, size >= 32);
+    return pm;
+}
 
 void registerAppBitmaps()
 {

@@ -35,4 +35,8 @@ QStringList editorBitmapNames();
 inline constexpr char kAppIconName[] = "IMAGE_APP_ICON";
 inline constexpr char kSplashName[] = "IMAGE_SPLASH";
 
+// The icon at size x size pixels: the windows carry the 64-pixel one, the desktop's
+// icon theme gets the others, drawn at build time by tools/icon-gen.
+QPixmap drawAppIcon(int size);
+
 } // namespace resources
