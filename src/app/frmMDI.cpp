@@ -75,15 +75,15 @@ void frmMDI::ConnectHandlers()
     connect(mNew, &QAction::triggered, this, &frmMDI::mNew_Click);
     // With an editor open, Open goes through the editor's own Open, so its save
     // question runs and no second editor opens beside it.
-    connect(mOpen, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Open")); });
+    connect(mOpen, &QAction::triggered, this, [this] { RunCommand(core::ToolbarCommand::Open); });
     connect(mExit, &QAction::triggered, this, &frmMDI::mExit_Click);
     connect(mUpload, &QAction::triggered, this, &frmMDI::mUpload_Click);
     connect(mCommSetting, &QAction::triggered, this, &frmMDI::mCommSetting_Click);
     connect(mVelHelp, &QAction::triggered, this, &frmMDI::mVelHelp_Click);
     connect(mAbout, &QAction::triggered, this, &frmMDI::mAbout_Click);
-    registerOwnCommand(QStringLiteral("mNew_Click"), [this] { mNew_Click(); });
-    registerOwnCommand(QStringLiteral("mOpen_Click"), [this] { mOpen_Click(); });
-    registerOwnCommand(QStringLiteral("mUpload_Click"), [this] { mUpload_Click(); });
+    registerOwnCommand(core::ToolbarCommand::New, [this] { mNew_Click(); });
+    registerOwnCommand(core::ToolbarCommand::Open, [this] { mOpen_Click(); });
+    registerOwnCommand(core::ToolbarCommand::Upload, [this] { mUpload_Click(); });
 }
 
 void frmMDI::MDIForm_Initialize()
@@ -132,12 +132,15 @@ void frmMDI::MDIForm_Load()
     StatusBar1->setPanelText(1, QString());
     StatusBar1->setPanelText(4, QString());
     UpdateCommStatusBar();
-    for (int i : {4, 7, 9, 10})
+    // Without a set, only New, Open and Upload are on offer.
+    using namespace core::button;
+    for (int i : {Save, Download, MonitorStart, Split02})
         Toolbar1->Buttons(i).setVisible(false);
     // A tooltip is plain text: the menus' accelerator marks ("New(&N)") are left out.
     static const std::pair<int, int> kTips[] = {
-        {2, res::kMenuNew},      {3, res::kMenuOpen},   {4, res::kMenuSave},        {6, res::kMenuUpload},
-        {7, res::kMenuDownload}, {9, res::kMonitoring}, {11, res::kKeyProtection}, {12, res::kPowerSaving},
+        {New, res::kMenuNew},       {Open, res::kMenuOpen},         {Save, res::kMenuSave},
+        {Upload, res::kMenuUpload}, {Download, res::kMenuDownload}, {MonitorStart, res::kMonitoring},
+        {KP, res::kKeyProtection},  {PowerSaving, res::kPowerSaving},
     };
     for (auto [button, id] : kTips)
         Toolbar1->Buttons(button).setToolTipText(platform::withoutAccelerator(LoadResString(id)));
@@ -244,36 +247,36 @@ void frmMDI::ShowFunctionModeItems(int macType)
         ed->mFuncModeSelect(n)->setVisible(n <= 2 ? timer : counter);
 }
 
-void frmMDI::registerOwnCommand(const QString& handlerName, std::function<void()> handler)
+void frmMDI::registerOwnCommand(core::ToolbarCommand command, std::function<void()> handler)
 {
-    ownCommands_[handlerName] = std::move(handler);
+    ownCommands_[command] = std::move(handler);
 }
 
 void frmMDI::Toolbar1_ButtonClick(const QString& key)
 {
-    static const std::map<QString, QString> kHandlers = {
-        {"New", "mNew_Click"},          {"Open", "mOpenSetting_Click"},
-        {"Save", "mSaveSetting_Click"}, {"Upload", "mUpload_Click"},
-        {"Download", "mDownload_Click"}, {"MonitorStart", "mMonitoring_Click"},
-        {"KP", "mKP_Click"},            {"PowerSaving", "mPowerSaving_Click"},
+    using C = core::ToolbarCommand;
+    static const std::map<QString, C> kCommands = {
+        {"New", C::New},       {"Open", C::Open},         {"Save", C::Save},
+        {"Upload", C::Upload}, {"Download", C::Download}, {"MonitorStart", C::Monitor},
+        {"KP", C::KeyProtect}, {"PowerSaving", C::PowerSaving},
     };
-    auto it = kHandlers.find(key);
-    if (it == kHandlers.end())
-        return;
+    if (const auto it = kCommands.find(key); it != kCommands.end())
+        RunCommand(it->second);
+}
+
+void frmMDI::RunCommand(core::ToolbarCommand command)
+{
     if (QWidget* child = ActiveForm()) {
         if (auto* target = dynamic_cast<core::ToolbarCommandTarget*>(child))
-            target->invokeCommand(it->second);
+            target->invokeCommand(command);
         return;
     }
     // No editor open: only New, Open and Upload have a command of the main window.
-    static const std::map<QString, QString> kOwn = {
-        {"New", "mNew_Click"}, {"Open", "mOpen_Click"}, {"Upload", "mUpload_Click"}};
-    auto own = kOwn.find(key);
-    if (own == kOwn.end())
+    using C = core::ToolbarCommand;
+    if (command != C::New && command != C::Open && command != C::Upload)
         return;
-    auto cmd = ownCommands_.find(own->second);
-    if (cmd != ownCommands_.end())
-        cmd->second();
+    if (const auto own = ownCommands_.find(command); own != ownCommands_.end())
+        own->second();
 }
 
 void frmMDI::mExit_Click()

@@ -148,13 +148,14 @@ public:
     // Opens the monitoring window in place of the editor (monitor_command.cpp).
     void mMonitoring_Click() override;
     void mCommSetting_Click();
-    // A toolbar button by its key: the active child's command of that name, or with
-    // no child open the main window's own New, Open or Upload.
+    // A toolbar button by its key: the active child's command for it, or with no child
+    // open the main window's own New, Open or Upload. A separator's key, or any other,
+    // does nothing.
     void Toolbar1_ButtonClick(const QString& key);
 
-    // The main window's own commands for the toolbar when no editor is open
-    // ("mNew_Click", "mOpen_Click", "mUpload_Click").
-    void registerOwnCommand(const QString& handlerName, std::function<void()> handler);
+    // The main window's own commands for the toolbar when no editor is open (New, Open,
+    // Upload; any other is never run).
+    void registerOwnCommand(core::ToolbarCommand command, std::function<void()> handler);
 
     // Which function-mode items of the H5/H7 editor a model offers: H5 the three timer
     // modes, H7 the six counter modes, H8 all nine.
@@ -176,8 +177,10 @@ private:
     // The own menu bar while no child window is open; `going` is a child (or its
     // frame) on its way out.
     void UpdateOwnMenus(const QObject* going = nullptr);
+    // A toolbar command: to the active child, or with none open to the own command.
+    void RunCommand(core::ToolbarCommand command);
 
-    std::map<QString, std::function<void()>> ownCommands_;
+    std::map<core::ToolbarCommand, std::function<void()>> ownCommands_;
     // The forms shown as children.
     QList<QPointer<QWidget>> children_;
     core::Shell* previousShell_ = nullptr;

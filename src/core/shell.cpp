@@ -49,7 +49,7 @@ void PlainShell::setPanelText(int panel, const QString& text)
 
 ToolbarButtonState& PlainShell::Buttons(int index)
 {
-    Q_ASSERT(index >= 1 && index <= 12);
+    Q_ASSERT(index >= 1 && index <= button::Count);
     return buttons_.at(static_cast<std::size_t>(index - 1));
 }
 

@@ -25,6 +25,30 @@ enum class TransferJob : int;
 
 namespace core {
 
+// The main window's toolbar buttons by index, as Shell::Buttons takes them: the
+// separators are buttons too.
+namespace button {
+enum Index : int {
+    Split05 = 1,
+    New,
+    Open,
+    Save,
+    Split09,
+    Upload,
+    Download,
+    Split01,
+    MonitorStart,
+    Split02,
+    KP,
+    PowerSaving,
+    Count = PowerSaving,
+};
+} // namespace button
+
+// The commands the toolbar gives the active editor (or, for New, Open and Upload with
+// no editor open, the main window).
+enum class ToolbarCommand { New, Open, Save, Upload, Download, Monitor, KeyProtect, PowerSaving };
+
 // One button of the main window's toolbar (index 1 to 12). Value is the pressed state
 // of a two-state button, Image the key of its picture.
 class ToolbarButtonState {
@@ -137,7 +161,7 @@ public:
 
 private:
     std::array<QString, 4> panels_;
-    std::array<PlainToolbarButton, 12> buttons_;
+    std::array<PlainToolbarButton, button::Count> buttons_;
     bool toolbarVisible_ = true;
     QPointer<QWidget> active_;
 };
@@ -160,12 +184,12 @@ ShellEvents& shellEvents();
 // Status panel `panel` of the installed shell.
 void SetStatusPanel(int panel, const QString& text);
 
-// A child window that takes the toolbar's commands by their handler names
-// ("mSaveSetting_Click", ...). Returns false when it has no handler of that name.
+// A child window that takes the toolbar's commands. Returns false when it has no
+// handler for the command (or takes none any more), and does nothing then.
 class ToolbarCommandTarget {
 public:
     virtual ~ToolbarCommandTarget() = default;
-    virtual bool invokeCommand(const QString& handlerName) = 0;
+    virtual bool invokeCommand(ToolbarCommand command) = 0;
 };
 
 } // namespace core

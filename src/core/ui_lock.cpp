@@ -30,7 +30,7 @@ void LockUi(QWidget* window)
 {
     core::Shell& mdi = core::shell();
     SavedState state;
-    for (int i = 1; i <= 12; ++i) {
+    for (int i = 1; i <= core::button::Count; ++i) {
         state.toolbar.append(mdi.Buttons(i).Enabled());
         mdi.Buttons(i).setEnabled(false);
     }
@@ -74,6 +74,6 @@ void UnlockUi(QWidget* window)
         if (a)
             a->setEnabled(enabled);
     core::Shell& mdi = core::shell();
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= core::button::Count; ++i)
         mdi.Buttons(i).setEnabled(state.toolbar[i - 1]);
 }

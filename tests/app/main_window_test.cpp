@@ -50,16 +50,15 @@ protected:
 
 using platform::MsgResult;
 
-// A child window as the main window's toolbar sees an editor: it takes the commands
-// it has by their names.
+// A child window as the main window's toolbar sees an editor: it takes every command.
 class ChildForm : public QWidget, public core::ToolbarCommandTarget {
 public:
-    bool invokeCommand(const QString& handlerName) override
+    bool invokeCommand(core::ToolbarCommand command) override
     {
-        ran << handlerName;
+        ran << command;
         return true;
     }
-    QStringList ran;
+    QList<core::ToolbarCommand> ran;
 };
 
 QList<HelpWindow*> openHelpWindows()
@@ -178,8 +177,8 @@ TEST_F(MainWindow, ToolbarWithoutAnEditorRunsOnlyTheMainWindowsOwnCommands)
 {
     frmMDI& mdi = frmMDI::instance();
     QStringList ran;
-    mdi.registerOwnCommand("mOpen_Click", [&] { ran << "open"; });
-    mdi.registerOwnCommand("mSaveSetting_Click", [&] { ran << "save"; });
+    mdi.registerOwnCommand(core::ToolbarCommand::Open, [&] { ran << "open"; });
+    mdi.registerOwnCommand(core::ToolbarCommand::Save, [&] { ran << "save"; });
     mdi.Toolbar1_ButtonClick("Open");
     mdi.Toolbar1_ButtonClick("Save");
     mdi.Toolbar1_ButtonClick("KP");
@@ -230,9 +229,10 @@ TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAsi
     frmMDI& mdi = frmMDI::instance();
     mdi.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mdi));
-    QStringList own;
-    for (const char* name : {"mNew_Click", "mOpen_Click", "mUpload_Click"})
-        mdi.registerOwnCommand(name, [&own, name] { own << name; });
+    using C = core::ToolbarCommand;
+    QList<C> own;
+    for (C command : {C::New, C::Open, C::Upload})
+        mdi.registerOwnCommand(command, [&own, command] { own << command; });
     const auto clickEvery = [&] {
         for (int i = 1; i <= 12; ++i) {
             ToolbarButton& b = mdi.Toolbar1->Buttons(i);
@@ -244,14 +244,14 @@ TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAsi
         }
     };
     clickEvery();
-    EXPECT_EQ(own, (QStringList{"mNew_Click", "mOpen_Click", "mUpload_Click"}));
+    EXPECT_EQ(own, (QList<C>{C::New, C::Open, C::Upload}));
 
     own.clear();
     auto* child = new ChildForm;
     mdi.showChild(child);
     clickEvery();
-    EXPECT_EQ(child->ran, (QStringList{"mNew_Click", "mOpenSetting_Click", "mSaveSetting_Click", "mUpload_Click",
-                                       "mDownload_Click", "mMonitoring_Click", "mKP_Click", "mPowerSaving_Click"}));
+    EXPECT_EQ(child->ran, (QList<C>{C::New, C::Open, C::Save, C::Upload, C::Download, C::Monitor, C::KeyProtect,
+                                    C::PowerSaving}));
     EXPECT_TRUE(own.isEmpty());
     // The child's menus stand in for the main window's, shortcuts included.
     EXPECT_FALSE(mdi.menuBar()->isVisible());

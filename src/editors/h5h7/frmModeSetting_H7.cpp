@@ -212,23 +212,24 @@ void frmModeSetting_H7::Form_Activate()
     mdi.setPanelText(1, ModelName(DeviceTypeCode(nMacType)));
 }
 
-bool frmModeSetting_H7::invokeCommand(const QString& handlerName)
+bool frmModeSetting_H7::invokeCommand(core::ToolbarCommand command)
 {
     if (unloading_)
         return false;
     using F = frmModeSetting_H7;
-    static const std::pair<const char*, void (F::*)()> kCommands[] = {
-        {"mNew_Click", &F::mNew_Click},
-        {"mOpenSetting_Click", &F::mOpenSetting_Click},
-        {"mSaveSetting_Click", &F::mSaveSetting_Click},
-        {"mUpload_Click", &F::mUpload_Click},
-        {"mDownload_Click", &F::mDownload_Click},
-        {"mMonitoring_Click", &F::mMonitoring_Click},
+    using C = core::ToolbarCommand;
+    static const std::pair<C, void (F::*)()> kCommands[] = {
+        {C::New, &F::mNew_Click},
+        {C::Open, &F::mOpenSetting_Click},
+        {C::Save, &F::mSaveSetting_Click},
+        {C::Upload, &F::mUpload_Click},
+        {C::Download, &F::mDownload_Click},
+        {C::Monitor, &F::mMonitoring_Click},
         // The toolbar's KP button is the user's choice, like the menu item.
-        {"mKP_Click", &F::KeyProtectChosen},
+        {C::KeyProtect, &F::KeyProtectChosen},
     };
-    for (const auto& [name, handler] : kCommands) {
-        if (handlerName == QLatin1String(name)) {
+    for (const auto& [which, handler] : kCommands) {
+        if (command == which) {
             (this->*handler)();
             return true;
         }

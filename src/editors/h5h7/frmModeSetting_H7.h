@@ -292,8 +292,8 @@ public:
     void Form_Activate();
 
     // ToolbarCommandTarget: the main window's toolbar and its Open reach the public
-    // commands by name. An unloaded window answers none.
-    bool invokeCommand(const QString& handlerName) override;
+    // commands. An unloaded window answers none.
+    bool invokeCommand(core::ToolbarCommand command) override;
     // H5H7Rows: the digit rows for the encoders, the compare and the writers.
     QString rowText(H5H7Row row) const override;
 

@@ -330,22 +330,23 @@ void frmModeSetting_H9::FitComboFonts()
         FitComboFont(c, platform::formFont(9));
 }
 
-bool frmModeSetting_H9::invokeCommand(const QString& handlerName)
+bool frmModeSetting_H9::invokeCommand(core::ToolbarCommand command)
 {
     using Handler = void (frmModeSetting_H9::*)();
-    static const std::pair<const char*, Handler> kCommands[] = {
-        {"mNew_Click", &frmModeSetting_H9::mNew_Click},
-        {"mOpenSetting_Click", &frmModeSetting_H9::mOpenSetting_Click},
-        {"mSaveSetting_Click", &frmModeSetting_H9::mSaveSetting_Click},
-        {"mUpload_Click", &frmModeSetting_H9::mUpload_Click},
-        {"mDownload_Click", &frmModeSetting_H9::mDownload_Click},
-        {"mMonitoring_Click", &frmModeSetting_H9::mMonitoring_Click},
+    using C = core::ToolbarCommand;
+    static const std::pair<C, Handler> kCommands[] = {
+        {C::New, &frmModeSetting_H9::mNew_Click},
+        {C::Open, &frmModeSetting_H9::mOpenSetting_Click},
+        {C::Save, &frmModeSetting_H9::mSaveSetting_Click},
+        {C::Upload, &frmModeSetting_H9::mUpload_Click},
+        {C::Download, &frmModeSetting_H9::mDownload_Click},
+        {C::Monitor, &frmModeSetting_H9::mMonitoring_Click},
         // The toolbar's KP button is the user's toggle.
-        {"mKP_Click", &frmModeSetting_H9::UserKP_Click},
-        {"mPowerSaving_Click", &frmModeSetting_H9::mPowerSaving_Click},
+        {C::KeyProtect, &frmModeSetting_H9::UserKP_Click},
+        {C::PowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
     };
-    for (const auto& [name, handler] : kCommands) {
-        if (handlerName == QLatin1String(name)) {
+    for (const auto& [which, handler] : kCommands) {
+        if (command == which) {
             (this->*handler)();
             return true;
         }

@@ -231,8 +231,8 @@ public:
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
-    // The toolbar's buttons by handler name.
-    bool invokeCommand(const QString& handlerName) override;
+    // The toolbar's commands.
+    bool invokeCommand(core::ToolbarCommand command) override;
     // H9Rows: the digit rows for the encoders, checks and writers.
     QString rowText(H9Row row) const override;
 

@@ -241,7 +241,7 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
     EXPECT_EQ(frmModeSetting_H7::loaded(), &first);
     EXPECT_EQ(boxes.last().text, question);
     dialogs.accept(path);
-    EXPECT_TRUE(first.invokeCommand("mOpenSetting_Click"));
+    EXPECT_TRUE(first.invokeCommand(core::ToolbarCommand::Open));
     testsupport::dropDeferredDeletes();
     const auto subs = frmMDI::instance().mdiArea->subWindowList();
     ASSERT_EQ(subs.size(), 1);
@@ -249,7 +249,7 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
     // A closed editor takes no command any more.
     frmModeSetting_H7& second = *frmModeSetting_H7::loaded();
     second.Unload();
-    EXPECT_FALSE(second.invokeCommand("mSaveSetting_Click"));
+    EXPECT_FALSE(second.invokeCommand(core::ToolbarCommand::Save));
 }
 
 TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)

@@ -152,7 +152,7 @@ TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
 
     key(Qt::Key_F9);
     QTest::mouseClick(w().cmdDownload_All_A, Qt::LeftButton);
-    ed().invokeCommand("mDownload_Click"); // the toolbar's Download
+    ed().invokeCommand(core::ToolbarCommand::Download);
     key(Qt::Key_F6);
     key(Qt::Key_F7);
     key(Qt::Key_F8); // Compare keeps the last download's kind
@@ -185,7 +185,7 @@ TEST_F(H9Window, KeyProtectionAndPowerSavingFromKeysAndToolbar)
     EXPECT_EQ(mdi.Buttons(11).Image(), "KP_ON");
     EXPECT_TRUE(mdi.bChange);
     mdi.bChange = false;
-    ed().invokeCommand("mKP_Click");
+    ed().invokeCommand(core::ToolbarCommand::KeyProtect);
     EXPECT_TRUE(mdi.bChange);
     // The loaders' toggle is no change; a fresh window shows the button released with
     // its released picture whatever the last set left on it.
@@ -200,7 +200,7 @@ TEST_F(H9Window, KeyProtectionAndPowerSavingFromKeysAndToolbar)
 
     key(Qt::Key_H, Qt::ControlModifier);
     EXPECT_FALSE(w().lblPSCaution->isHidden());
-    EXPECT_TRUE(ed().invokeCommand("mPowerSaving_Click"));
+    EXPECT_TRUE(ed().invokeCommand(core::ToolbarCommand::PowerSaving));
     EXPECT_TRUE(w().lblPSCaution->isHidden());
     EXPECT_EQ(mdi.Buttons(12).Image(), "PS_OFF");
 }
