@@ -3,36 +3,24 @@
 #include "app/frmMDI.h"
 
 #include "core/machine_type.h"
-#include "core/ui_lock.h"
 #include "editors/common/refresh.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h5h7/h5h7_image_loader.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "editors/h9/h9_image_loader.h"
-#include "link/comm_records.h"
 #include "link/messages.h"
 #include "monitor/frmMonitoring.h"
-#include "platform/strings.h"
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_image.h"
-#include "transfer/frmWriteProcess1.h"
-#include "transfer/transfer_jobs.h"
+#include "transfer/run_transfer.h"
 
 void frmMDI::mUpload_Click()
 {
     // No transfer while the monitoring window holds the line.
     if (frmMonitoring::isLoaded())
         return;
-    core::SetStatusPanel(4, platform::LoadResString(res::kStatusReading));
-    if (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255) {
-        core::SetStatusPanel(4, platform::LoadResString(res::kStatusWrongDeviceId));
-        ShowErrorMessage(kWrongDeviceId);
+    if (!RunTransfer(this, TransferJob::Upload))
         return;
-    }
-    LockUi(this);
-    nUpDownCompare = TransferJob::Upload;
-    frmWriteProcess1::ShowModal();
-    UnlockUi(this);
 
     const QString type = sCurrentMacType_Upload;
     bool h9 = false;

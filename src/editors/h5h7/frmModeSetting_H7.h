@@ -322,9 +322,6 @@ private:
     void mVelHelp_Click();
     void mAbout_Click();
     void KeyProtectChosen();
-    // Download or compare in the transfer window, the window locked meanwhile;
-    // statusTextId goes into panel 4 first.
-    void RunTransfer(int statusTextId, TransferJob job);
     void cmdDownload_All_A_Click();
     void ImageDownload_Click();
     // Closes the window for New, Open or Upload and runs `next` when it went; the

@@ -3,23 +3,17 @@
 // picture button under the diagrams.
 #include "editors/h5h7/frmModeSetting_H7.h"
 
-#include "core/key_protect.h"
 #include "core/machine_type.h"
-#include "core/ui_lock.h"
 #include "editors/common/key_protect_toggle.h"
 #include "editors/common/refresh.h"
-#include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
-#include "link/messages.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
 #include "settings_file/h5h7_image.h"
 #include "settings_file/save_flow.h"
-#include "transfer/frmWriteProcess1.h"
-#include "transfer/transfer_jobs.h"
+#include "transfer/run_transfer.h"
 
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -29,24 +23,6 @@ namespace {
 
 // The settings image of the half the current function mode belongs to.
 int BuildCurrentImage() { return nFuncMode > 2 ? BuildFileImage_H7() : BuildFileImage_H5(); }
-
-// The slave-ID test of Download and Compare; false after it has said why.
-bool SlaveIdInRange()
-{
-    if (commSettings.nSlaveID >= 0 && commSettings.nSlaveID <= 255)
-        return true;
-    core::SetStatusPanel(4, LoadResString(res::kStatusWrongDeviceId));
-    ShowErrorMessage(kWrongDeviceId);
-    return false;
-}
-
-// The lock takes the keyboard focus away with the controls; a user who gave a
-// command by a key goes on from where the focus was.
-void RestoreFocus(const QPointer<QWidget>& focus)
-{
-    if (focus && focus->isEnabled() && focus->isVisible())
-        focus->setFocus();
-}
 
 } // namespace
 
@@ -111,33 +87,20 @@ void frmModeSetting_H7::mSaveAs_Click() { (void)settings_file::SaveSettingAsFlow
 
 // ---------------------------------------------------------------- transfers
 
-void frmModeSetting_H7::mDownload_Click() { RunTransfer(res::kStatusWriting, TransferJob::Download); }
-
-void frmModeSetting_H7::mCompare_Click() { RunTransfer(res::kStatusComparing, TransferJob::Compare); }
-
-void frmModeSetting_H7::RunTransfer(int statusTextId, TransferJob job)
+void frmModeSetting_H7::mDownload_Click()
 {
-    core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(statusTextId));
-    if (!SlaveIdInRange())
-        return;
-    QPointer<frmModeSetting_H7> self(this);
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    LockUi(this);
-    mdi.nUpDownCompare = job;
-    // An H8 set sends the half of its current mode.
-    if (job == TransferJob::Download)
-        nDownloadKind = nFuncMode < 3 ? DownloadKind::H5 : DownloadKind::H7;
-    frmWriteProcess1::ShowModal();
-    UnlockUi(this);
-    if (!self)
-        return;
-    // A download refreshes the half it sent; a compare goes by the model, an H8 set
-    // by its current mode.
-    const int kind = job == TransferJob::Download ? (nFuncMode > 2 ? 2 : 1) : DeviceTypeCode(nMacType) - 1;
-    if (kind >= 1 && kind <= 3)
-        RefreshDependentControls(kind);
-    RestoreFocus(focus);
+    // An H8 set sends the half of its current mode, and refreshes the half it sent.
+    RunTransfer(this, TransferJob::Download, nFuncMode < 3 ? DownloadKind::H5 : DownloadKind::H7,
+                [] { RefreshDependentControls(nFuncMode > 2 ? 2 : 1); });
+}
+
+void frmModeSetting_H7::mCompare_Click()
+{
+    // A compare refreshes by the model, an H8 set by its current mode.
+    RunTransfer(this, TransferJob::Compare, [] {
+        if (const int kind = DeviceTypeCode(nMacType) - 1; kind >= 1 && kind <= 3)
+            RefreshDependentControls(kind);
+    });
 }
 
 void frmModeSetting_H7::cmdDownload_All_A_Click() { mDownload_Click(); }

@@ -282,9 +282,8 @@ private:
     void mVelHelp_Click();
     void cmdDownload_All_A_Click();
     void UserKP_Click();
-    // The shape the downloads and the compare share: status text, lock, the transfer
-    // window, unlock, refresh.
-    void RunTransfer(TransferJob job, DownloadKind downloadKind, bool checkSlaveId);
+    // The downloads and the compare: the transfer, then the refresh of the window.
+    void Transfer(TransferJob job, DownloadKind downloadKind);
 
     // Diagram pictures, named from the current bytes (h9_diagram_names.h).
     void LoadDiagramST();

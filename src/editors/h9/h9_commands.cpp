@@ -2,50 +2,30 @@
 // monitoring, the serial settings, help and about.
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "core/ui_lock.h"
 #include "editors/common/refresh.h"
-#include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
-#include "link/messages.h"
-#include "platform/strings.h"
 #include "settings_file/h9_image.h"
 #include "settings_file/save_flow.h"
-#include "transfer/frmWriteProcess1.h"
-#include "transfer/transfer_jobs.h"
+#include "transfer/run_transfer.h"
 
 #include <QMdiSubWindow>
 
-using platform::LoadResString;
-
-void frmModeSetting_H9::RunTransfer(TransferJob job, DownloadKind downloadKind, bool checkSlaveId)
+void frmModeSetting_H9::Transfer(TransferJob job, DownloadKind downloadKind)
 {
-    core::Shell& mdi = core::shell();
-    mdi.setPanelText(4, LoadResString(job == TransferJob::Compare ? res::kStatusComparing : res::kStatusWriting));
-    if (checkSlaveId && (commSettings.nSlaveID < 0 || commSettings.nSlaveID > 255)) {
-        mdi.setPanelText(4, LoadResString(res::kStatusWrongDeviceId));
-        ShowErrorMessage(kWrongDeviceId);
-        return;
-    }
-    LockUi(this);
-    mdi.nUpDownCompare = job;
-    if (job == TransferJob::Download)
-        nDownloadKind = downloadKind;
-    frmWriteProcess1::ShowModal();
     // Whatever the outcome, the window comes back with the states its choices give.
-    UnlockUi(this);
-    RefreshDependentControls(0);
+    RunTransfer(this, job, downloadKind, [] { RefreshDependentControls(0); });
 }
 
-void frmModeSetting_H9::mDownload_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9WholeSet, true); }
+void frmModeSetting_H9::mDownload_Click() { Transfer(TransferJob::Download, DownloadKind::H9WholeSet); }
 
 // The partial downloads leave the slave ID to the link, which refuses an ID outside
 // its range without sending anything.
-void frmModeSetting_H9::mDownload_A_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9ChannelA, false); }
+void frmModeSetting_H9::mDownload_A_Click() { Transfer(TransferJob::Download, DownloadKind::H9ChannelA); }
 
-void frmModeSetting_H9::mDownload_B_Click() { RunTransfer(TransferJob::Download, DownloadKind::H9ChannelB, false); }
+void frmModeSetting_H9::mDownload_B_Click() { Transfer(TransferJob::Download, DownloadKind::H9ChannelB); }
 
-void frmModeSetting_H9::mCompare_Click() { RunTransfer(TransferJob::Compare, DownloadKind::H9WholeSet, true); }
+void frmModeSetting_H9::mCompare_Click() { Transfer(TransferJob::Compare, DownloadKind::H9WholeSet); }
 
 void frmModeSetting_H9::cmdDownload_All_A_Click() { mDownload_Click(); }
 
