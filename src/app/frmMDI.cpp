@@ -4,7 +4,6 @@
 #include "app/help_window.h"
 #include "core/machine_type.h"
 #include "core/monitor_state.h"
-#include "editors/h5h7/frmModeSetting_H7.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
@@ -234,17 +233,6 @@ QWidget* frmMDI::ActiveForm() const
 void frmMDI::setChildCaption(QWidget* form, const QString& caption)
 {
     form->setWindowTitle(caption);
-}
-
-void frmMDI::ShowFunctionModeItems(int macType)
-{
-    frmModeSetting_H7* ed = frmModeSetting_H7::loaded();
-    if (!ed)
-        return;
-    const bool timer = macType == kMacTypeH5 || macType == kMacTypeH8;
-    const bool counter = macType == kMacTypeH7 || macType == kMacTypeH8;
-    for (int n = 0; n <= 8; ++n)
-        ed->mFuncModeSelect(n)->setVisible(n <= 2 ? timer : counter);
 }
 
 void frmMDI::registerOwnCommand(core::ToolbarCommand command, std::function<void()> handler)

@@ -157,10 +157,6 @@ public:
     // Upload; any other is never run).
     void registerOwnCommand(core::ToolbarCommand command, std::function<void()> handler);
 
-    // Which function-mode items of the H5/H7 editor a model offers: H5 the three timer
-    // modes, H7 the six counter modes, H8 all nine.
-    static void ShowFunctionModeItems(int macType);
-
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

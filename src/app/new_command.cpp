@@ -25,10 +25,10 @@ void frmMDI::mNew_Click()
     case kMacTypeH5:
     case kMacTypeH7:
     case kMacTypeH8: {
-        // The editor lays itself out for nMacType as it loads.
+        // The editor lays itself out for nMacType as it loads, its function-mode items
+        // those of the model.
         frmModeSetting_H7& ed = frmModeSetting_H7::instance();
         ed.Show();
-        ShowFunctionModeItems(nMacType);
         if (nMacType == kMacTypeH7)
             ed.mFuncModeSelect_3_Click();
         else

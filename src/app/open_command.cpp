@@ -135,12 +135,9 @@ void frmMDI::mOpen_Click()
                          : static_cast<QWidget*>(&frmModeSetting_H7::instance());
     setChildCaption(editor, settings_file::fileNamePart(path));
     nLoadForm = type->loadForm;
+    // The editor has shown the toolbar buttons of its set and the function-mode items
+    // of the model as it loaded.
     StatusBar1->setPanelText(1, ModelName(DeviceTypeCode(type->macType)));
-    if (!h9)
-        ShowFunctionModeItems(type->macType);
-    for (int i : {4, 7, 9, 10, 11})
-        Toolbar1->Buttons(i).setVisible(true);
-    Toolbar1->Buttons(12).setVisible(h9);
     core::SetStatusPanel(4, LoadResString(res::kStatusFileOpened));
     bHasFileName = true;
     settings_file::setCurrentFile(path);

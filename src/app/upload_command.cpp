@@ -64,8 +64,6 @@ void frmMDI::mUpload_Click()
     }
 
     RefreshDependentControls(refreshKind);
-    if (!h9)
-        ShowFunctionModeItems(nMacType);
     // The uploaded set belongs to no file yet.
     bChange = true;
     bHasFileName = false;

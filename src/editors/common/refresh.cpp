@@ -1,12 +1,27 @@
 #include "editors/common/refresh.h"
 
-#include "editors/h5h7/h5h7_refresh.h"
-#include "editors/h9/h9_refresh.h"
+#include <array>
+
+namespace {
+
+std::array<RefreshRoutine, 4>& routines()
+{
+    static std::array<RefreshRoutine, 4> r{};
+    return r;
+}
+
+} // namespace
+
+void SetRefreshRoutine(int first, int last, RefreshRoutine routine)
+{
+    for (int kind = first; kind <= last; ++kind)
+        if (kind >= 0 && kind < static_cast<int>(routines().size()))
+            routines()[static_cast<std::size_t>(kind)] = routine;
+}
 
 void RefreshDependentControls(int kind)
 {
-    if (kind == 0)
-        RefreshDependentControlsH9();
-    else if (kind >= 1 && kind <= 3)
-        RefreshDependentControlsH5H7(kind);
+    if (kind >= 0 && kind < static_cast<int>(routines().size()))
+        if (RefreshRoutine routine = routines()[static_cast<std::size_t>(kind)])
+            routine(kind);
 }

@@ -4,17 +4,14 @@
 #include "editors/h5h7/h5h7_diagrams.h"
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
-#include "editors/common/key_protect_toggle.h"
-#include "core/key_protect.h"
+#include "editors/common/refresh.h"
+#include "editors/h5h7/h5h7_refresh.h"
 #include "platform/bitmaps.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
-#include "settings_file/file_flags.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -26,15 +23,14 @@ using namespace h5h7detail;
 
 // ---------------------------------------------------------------- construction
 
-frmModeSetting_H7::frmModeSetting_H7() : QWidget(nullptr)
+frmModeSetting_H7::frmModeSetting_H7()
+    : EditorForm({core::button::Save, core::button::Download, core::button::MonitorStart, core::button::Split02,
+                  core::button::KP})
 {
     setupUi();
-    connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
-        if (form == this)
-            Form_Activate();
-    });
     Form_Load();
     H5H7Rows::setRegistered(this);
+    SetRefreshRoutine(1, 3, &RefreshDependentControlsH5H7);
 }
 
 frmModeSetting_H7::~frmModeSetting_H7() = default;
@@ -136,106 +132,21 @@ void frmModeSetting_H7::Form_Load()
     default:
         break;
     }
-    // The defaults do not count as changes.
-    mdi.bChange = false;
-    bHasFileName = false;
     nFuncMode = -1;
-    bKeyProtect = 0;
-    mKP->setChecked(false);
-
-    for (int i : {4, 7, 9, 10, 11})
-        mdi.Buttons(i).setVisible(true);
-    mdi.Buttons(12).setVisible(false);
-    mdi.Buttons(11).setValue(bKeyProtect != 0);
-    mdi.Buttons(11).setImage(QStringLiteral("KP_OFF"));
+    ShowFunctionModeItems();
+    // After the defaults, so that they do not count as changes.
+    StartFreshSet(mKP);
 }
 
-void frmModeSetting_H7::Form_Unload()
+void frmModeSetting_H7::ShowFunctionModeItems()
 {
-    core::Shell& mdi = core::shell();
-    mdi.setPanelText(1, QString());
-    mdi.setPanelText(4, QString());
-    for (int i : {4, 7, 9, 10, 11})
-        mdi.Buttons(i).setVisible(false);
+    const bool timer = nMacType == kMacTypeH5 || nMacType == kMacTypeH8;
+    const bool counter = nMacType == kMacTypeH7 || nMacType == kMacTypeH8;
+    for (int n = 0; n <= 8; ++n)
+        mFuncModeSelect(n)->setVisible(n <= 2 ? timer : counter);
 }
 
-void frmModeSetting_H7::Show()
-{
-    core::shell().showChild(this);
-    Form_Activate();
-}
-
-void frmModeSetting_H7::Unload()
-{
-    UnloadNow();
-}
-
-void frmModeSetting_H7::UnloadNow()
-{
-    if (unloading_)
-        return;
-    unloading_ = true;
-    Form_Unload();
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    // The frame goes with its form, and at once out of sight: the main window must not
-    // take a closed editor for the active one while the deletion waits.
-    if (sub)
-        sub->hide();
-    if (holdDeletion_) {
-        // A command of this window closed it and goes on (New, Open, Upload): the
-        // window is deleted when that command has returned, since a wait or a dialog
-        // of the next step may run the event loop.
-        platform::SingleForm<frmModeSetting_H7>::release();
-        hide();
-        deletePending_ = true;
-        return;
-    }
-    platform::SingleForm<frmModeSetting_H7>::unload();
-    if (sub)
-        sub->deleteLater();
-}
-
-void frmModeSetting_H7::closeEvent(QCloseEvent* event)
-{
-    if (!unloading_ && Form_QueryUnload()) {
-        event->ignore();
-        return;
-    }
-    UnloadNow();
-    event->accept();
-}
-
-void frmModeSetting_H7::Form_Activate()
-{
-    core::Shell& mdi = core::shell();
-    mdi.setToolbarVisible(true);
-    mdi.setPanelText(1, ModelName(DeviceTypeCode(nMacType)));
-}
-
-bool frmModeSetting_H7::invokeCommand(core::ToolbarCommand command)
-{
-    if (unloading_)
-        return false;
-    using F = frmModeSetting_H7;
-    using C = core::ToolbarCommand;
-    static const std::pair<C, void (F::*)()> kCommands[] = {
-        {C::New, &F::mNew_Click},
-        {C::Open, &F::mOpenSetting_Click},
-        {C::Save, &F::mSaveSetting_Click},
-        {C::Upload, &F::mUpload_Click},
-        {C::Download, &F::mDownload_Click},
-        {C::Monitor, &F::mMonitoring_Click},
-        // The toolbar's KP button is the user's choice, like the menu item.
-        {C::KeyProtect, &F::KeyProtectChosen},
-    };
-    for (const auto& [which, handler] : kCommands) {
-        if (command == which) {
-            (this->*handler)();
-            return true;
-        }
-    }
-    return false;
-}
+int frmModeSetting_H7::ModelCode() const { return DeviceTypeCode(nMacType); }
 
 // ---------------------------------------------------------------- texts
 

@@ -9,13 +9,14 @@
 // SetListIndex(combo, index), which refuses an index outside the list and otherwise
 // runs the combo's handler exactly as a user's choice does; set digits with
 // row->label(i)->setCaption(text); choose a mode with mFuncModeSelect_N_Click().
+// Its life as a window (the save question, closing, unloading, key protection, the
+// commands shared with the H9 editor) is EditorWindow's (editors/common/editor_window.h).
 #include "core/digit_rows.h"
 #include "core/h5h7_params.h"
 #include "core/settings_buffers.h"
-#include "core/shell.h"
 #include "editors/common/digit_label_array.h"
+#include "editors/common/editor_window.h"
 #include "editors/common/image_control.h"
-#include "platform/single_form.h"
 #include "transfer/transfer_jobs.h"
 
 #include <QAction>
@@ -194,9 +195,7 @@ struct Ui_frmModeSetting_H7 {
     QAction* mAbout = nullptr;
 };
 
-class frmModeSetting_H7 : public QWidget,
-                          public platform::SingleForm<frmModeSetting_H7>,
-                          public core::ToolbarCommandTarget,
+class frmModeSetting_H7 : public EditorForm<frmModeSetting_H7>,
                           public H5H7Rows,
                           private Ui_frmModeSetting_H7 {
     Q_OBJECT
@@ -210,11 +209,6 @@ class frmModeSetting_H7 : public QWidget,
 public:
     frmModeSetting_H7();
     ~frmModeSetting_H7() override;
-
-    // Shows the window as the main window's child and activates it.
-    void Show();
-    // Closes the window without any question (a failed load, the shell's New).
-    void Unload();
 
     // mFuncModeSelect_0 .. mFuncModeSelect_8 by number.
     QAction* mFuncModeSelect(int n) const;
@@ -232,25 +226,9 @@ public:
     // Runs the handler of mode 0 to 8; any other number does nothing.
     void FuncModeSelect(int n);
 
-    // Key protection toggle: bKeyProtect, the menu tick, toolbar button 11. The loaders
-    // show a stored value through it, so it leaves the change flag alone; the user's
-    // toggle (menu, Ctrl+K, toolbar) is KeyProtectChosen.
-    void mKP_Click();
-
-    // ---- commands (menus, toolbar) ----
-    // New, Open and Upload close this window first; its save question may keep it, and
-    // only a close that went through goes on to the main window's command.
-    void mNew_Click();
-    void mOpenSetting_Click();
-    void mUpload_Click();
-    // Save to the set's file (or through Save As when it has none).
-    void mSaveSetting_Click();
+    // ---- commands (h5h7_commands.cpp; the rest are EditorWindow's) ----
     // Download of the current function mode's half (H5 in modes 0 to 2, else H7).
-    void mDownload_Click();
-    // Hides this window and opens the live view; the view shows this window again.
-    void mMonitoring_Click();
-    // Whether the last close attempt was kept back by the save question.
-    bool CancelClose() const { return bCancelClose; }
+    void mDownload_Click() override;
 
     // ---- combo handlers (each runs for a user's choice and for SetListIndex) ----
     void cboSGWidth_All_H5_Click();
@@ -288,12 +266,6 @@ public:
     void ImageCH_A_Click();
     void ImageCH_B_Click();
 
-    // Runs when the window becomes the active child.
-    void Form_Activate();
-
-    // ToolbarCommandTarget: the main window's toolbar and its Open reach the public
-    // commands. An unloaded window answers none.
-    bool invokeCommand(core::ToolbarCommand command) override;
     // H5H7Rows: the digit rows for the encoders, the compare and the writers.
     QString rowText(H5H7Row row) const override;
 
@@ -301,32 +273,19 @@ public:
     // subtracts), as a press on an enabled label runs it.
     void DigitRowClick(DigitLabelArray* row, int index, Qt::MouseButton button);
 
-protected:
-    // Every close (Close, New, Open, Upload, the frame's close box, the program's exit)
-    // runs the save question first.
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void Form_Load();
-    // The save question: true keeps the window (Cancel, or a save that did not happen).
-    bool Form_QueryUnload();
-    void Form_Unload();
-    // Form_Unload and the unload itself, once.
-    void UnloadNow();
+    // The function-mode items of the model: H5 the three timer modes, H7 the six
+    // counter modes, H8 all nine.
+    void ShowFunctionModeItems();
+    // EditorWindow: the image of the current mode's half, the device type code of the
+    // model.
+    int BuildSettingsImage() override;
+    int ModelCode() const override;
 
-    void mClose_Click();
-    void mSaveAs_Click();
-    void mExit_Click();
     void mCompare_Click();
-    void mCommSetting_Click();
-    void mVelHelp_Click();
-    void mAbout_Click();
-    void KeyProtectChosen();
     void cmdDownload_All_A_Click();
     void ImageDownload_Click();
-    // Closes the window for New, Open or Upload and runs `next` when it went; the
-    // window is deleted only after `next` has returned.
-    void CloseAndThen(void (core::Shell::*next)());
 
     // Moves each half's common row right below the panel on show.
     void PlaceCommonRow();
@@ -383,8 +342,4 @@ private:
     void rowChanged(DigitLabelArray* row, int index);
 
     QWidget* client_ = nullptr;
-    bool unloading_ = false;
-    bool holdDeletion_ = false;
-    bool deletePending_ = false;
-    bool bCancelClose = false;
 };

@@ -1,22 +1,18 @@
 #include "editors/h9/frmModeSetting_H9.h"
 
-#include "core/machine_type.h"
 #include "editors/common/combo_fit.h"
 #include "editors/common/combo_select.h"
-#include "editors/common/key_protect_toggle.h"
-#include "platform/message_box.h"
+#include "editors/common/refresh.h"
+#include "editors/h9/h9_refresh.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
-#include "settings_file/file_flags.h"
 #include "settings_file/h9_image.h"
-#include "settings_file/save_flow.h"
-
-#include <QCloseEvent>
-#include <QMdiSubWindow>
 
 using platform::LoadResString;
 
 frmModeSetting_H9::frmModeSetting_H9()
+    : EditorForm({core::button::Save, core::button::Download, core::button::MonitorStart, core::button::Split02,
+                  core::button::KP, core::button::PowerSaving})
 {
     setObjectName(QStringLiteral("frmModeSetting_H9"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -28,6 +24,7 @@ frmModeSetting_H9::frmModeSetting_H9()
     ConnectHandlers();
     Form_Load();
     H9Rows::setRegistered(this);
+    SetRefreshRoutine(0, 0, [](int) { RefreshDependentControlsH9(); });
 }
 
 frmModeSetting_H9::~frmModeSetting_H9() = default;
@@ -60,87 +57,6 @@ QString frmModeSetting_H9::rowText(H9Row row) const
     if (loaded() != this)
         return QString();
     return (this->*kRows[static_cast<int>(row)])->rowText();
-}
-
-void frmModeSetting_H9::Show()
-{
-    core::shell().showChild(this);
-    // Monitor hid the window (or its frame in the main window); showing it brings both back.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->show();
-    if (isHidden())
-        show();
-    Form_Activate();
-}
-
-void frmModeSetting_H9::Unload()
-{
-    if (unloading_)
-        return;
-    unloading_ = true;
-    Form_Unload();
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    platform::SingleForm<frmModeSetting_H9>::unload();
-    // The frame in the main window goes with its form.
-    if (sub)
-        sub->deleteLater();
-}
-
-void frmModeSetting_H9::CloseWindow()
-{
-    // Through the frame when there is one, so the frame closes with the window.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
-
-void frmModeSetting_H9::closeEvent(QCloseEvent* event)
-{
-    if (unloading_) {
-        event->accept();
-        return;
-    }
-    bool cancel = false;
-    Form_QueryUnload(cancel);
-    if (cancel) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    Unload();
-}
-
-void frmModeSetting_H9::Form_QueryUnload(bool& cancel)
-{
-    bCancelClose = false;
-    core::Shell& mdi = core::shell();
-    if (mdi.bMonitorUnload || !mdi.bChange)
-        return;
-    using namespace platform;
-    switch (MsgBox(LoadResString(res::kSaveQuestion), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Save"))) {
-    case MsgResult::No:
-        return;
-    case MsgResult::Yes:
-        // The file written on close is the one Save would write now; a failed check or
-        // write, and a cancelled Save As, keep the window open with its values.
-        if (settings_file::SaveSettingFlow(&BuildFileImage_H9) == settings_file::SaveOutcome::Saved)
-            return;
-        break;
-    default:
-        break;
-    }
-    cancel = true;
-    bCancelClose = true;
-}
-
-void frmModeSetting_H9::Form_Unload()
-{
-    core::Shell& mdi = core::shell();
-    mdi.setPanelText(1, QString());
-    mdi.setPanelText(4, QString());
-    for (int i : {4, 7, 9, 10, 11, 12})
-        mdi.Buttons(i).setVisible(false);
 }
 
 void frmModeSetting_H9::ConnectHandlers()
@@ -201,7 +117,7 @@ void frmModeSetting_H9::ConnectHandlers()
         {mCompare, &frmModeSetting_H9::mCompare_Click},
         {mMonitoring, &frmModeSetting_H9::mMonitoring_Click},
         {mCommSetting, &frmModeSetting_H9::mCommSetting_Click},
-        {mKP, &frmModeSetting_H9::UserKP_Click},
+        {mKP, &frmModeSetting_H9::KeyProtectChosen},
         {mPowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
         {mVelHelp, &frmModeSetting_H9::mVelHelp_Click},
         {mAbout, &frmModeSetting_H9::mAbout_Click},
@@ -211,12 +127,6 @@ void frmModeSetting_H9::ConnectHandlers()
     for (int i = 0; i < 2; ++i)
         connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
     connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H9::cmdDownload_All_A_Click);
-
-    // Activation of this window's frame in the main window.
-    connect(&core::shellEvents(), &core::ShellEvents::childActivated, this, [this](QWidget* form) {
-        if (form == this)
-            Form_Activate();
-    });
 }
 
 void frmModeSetting_H9::Form_Load()
@@ -229,25 +139,11 @@ void frmModeSetting_H9::Form_Load()
     ResetDualTimerPanel();
     ResetSingleTimerPanel();
     ResetChannelBPanels();
-    bKeyProtect = 0;
     timerCounterParamsH9.bPowerSaving_H9 = 0;
     core::Shell& mdi = core::shell();
-    mdi.bChange = false;
-    bHasFileName = false;
     mdi.nLoadForm = 1;
-    for (int i : {4, 7, 9, 10, 11, 12})
-        mdi.Buttons(i).setVisible(true);
-    mdi.Buttons(11).setValue(false);
-    mdi.Buttons(12).setValue(false);
-    // The picture goes with the released state, whatever an earlier set left on it.
-    mdi.Buttons(11).setImage(QStringLiteral("KP_OFF"));
-}
-
-void frmModeSetting_H9::Form_Activate()
-{
-    core::Shell& mdi = core::shell();
-    mdi.setToolbarVisible(true);
-    mdi.setPanelText(1, ModelName(1));
+    mdi.Buttons(core::button::PowerSaving).setValue(false);
+    StartFreshSet(mKP);
 }
 
 void frmModeSetting_H9::ApplyTextsH9()
@@ -330,43 +226,18 @@ void frmModeSetting_H9::FitComboFonts()
         FitComboFont(c, platform::formFont(9));
 }
 
-bool frmModeSetting_H9::invokeCommand(core::ToolbarCommand command)
+bool frmModeSetting_H9::invokeOwnCommand(core::ToolbarCommand command)
 {
-    using Handler = void (frmModeSetting_H9::*)();
-    using C = core::ToolbarCommand;
-    static const std::pair<C, Handler> kCommands[] = {
-        {C::New, &frmModeSetting_H9::mNew_Click},
-        {C::Open, &frmModeSetting_H9::mOpenSetting_Click},
-        {C::Save, &frmModeSetting_H9::mSaveSetting_Click},
-        {C::Upload, &frmModeSetting_H9::mUpload_Click},
-        {C::Download, &frmModeSetting_H9::mDownload_Click},
-        {C::Monitor, &frmModeSetting_H9::mMonitoring_Click},
-        // The toolbar's KP button is the user's toggle.
-        {C::KeyProtect, &frmModeSetting_H9::UserKP_Click},
-        {C::PowerSaving, &frmModeSetting_H9::mPowerSaving_Click},
-    };
-    for (const auto& [which, handler] : kCommands) {
-        if (command == which) {
-            (this->*handler)();
-            return true;
-        }
-    }
-    return false;
-}
-
-void frmModeSetting_H9::mKP_Click() { ToggleKeyProtect(mKP); }
-
-void frmModeSetting_H9::UserKP_Click()
-{
-    mKP_Click();
-    // The key-protection state is saved with the set: a close must not drop it unasked.
-    core::shell().bChange = true;
+    if (command != core::ToolbarCommand::PowerSaving)
+        return false;
+    mPowerSaving_Click();
+    return true;
 }
 
 void frmModeSetting_H9::mPowerSaving_Click()
 {
     core::Shell& mdi = core::shell();
-    core::ToolbarButtonState& button = mdi.Buttons(12);
+    core::ToolbarButtonState& button = mdi.Buttons(core::button::PowerSaving);
     if (timerCounterParamsH9.bPowerSaving_H9 != 0) {
         timerCounterParamsH9.bPowerSaving_H9 = 0;
         mPowerSaving->setChecked(false);

@@ -9,14 +9,15 @@
 // mKP_Click and mPowerSaving_Click, run a combo's ..._Click handler. The loader sets
 // combos with SetListIndex (editors/common/combo_select.h), which runs the combo's
 // handler, and digits with setCaption, which marks the set changed.
-// The window loads (and resets every panel) on its first use through instance().
+// The window loads (and resets every panel) on its first use through instance(). Its
+// life as a window (the save question, closing, unloading, key protection, the commands
+// shared with the H5/H7 editor) is EditorWindow's (editors/common/editor_window.h).
 #include "core/digit_rows.h"
 #include "core/h9_params.h"
 #include "core/settings_buffers.h"
-#include "core/shell.h"
 #include "editors/common/digit_label_array.h"
+#include "editors/common/editor_window.h"
 #include "editors/common/image_control.h"
-#include "platform/single_form.h"
 #include "transfer/transfer_jobs.h"
 
 #include <QAction>
@@ -27,8 +28,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
-
-class QCloseEvent;
 
 // The controls of the window, made and placed by its setupUi (frmModeSetting_H9_layout.cpp).
 struct Ui_frmModeSetting_H9 {
@@ -148,9 +147,7 @@ struct Ui_frmModeSetting_H9 {
     QAction* mAbout = nullptr;
 };
 
-class frmModeSetting_H9 : public QWidget,
-                          public platform::SingleForm<frmModeSetting_H9>,
-                          public core::ToolbarCommandTarget,
+class frmModeSetting_H9 : public EditorForm<frmModeSetting_H9>,
                           public H9Rows,
                           private Ui_frmModeSetting_H9 {
     Q_OBJECT
@@ -163,12 +160,6 @@ class frmModeSetting_H9 : public QWidget,
 public:
     frmModeSetting_H9();
     ~frmModeSetting_H9() override;
-
-    // Shows the window as the main window's child, also after Monitor has hidden it.
-    void Show();
-    // Unloads the window without the save question (a load that failed half-way):
-    // the main window's H9 toolbar buttons and panels 1 and 4 are cleared as on a close.
-    void Unload();
 
     // ---- Combo selection handlers: store the byte (marking the set changed when it
     // changes) and bring the dependent rows and diagrams in line. A re-run with an
@@ -206,49 +197,24 @@ public:
     void mFuncModeSelect_5_Click();
     void mFuncModeSelect_6_Click();
 
-    // ---- Commands (h9_commands.cpp) ----
+    // ---- Commands (h9_commands.cpp; the rest are EditorWindow's) ----
     // Download of the whole set (also the button under the diagrams).
-    void mDownload_Click();
-    void mSaveSetting_Click();
-    void mSaveAs_Click();
-    // New, Open and Upload first close this window (with its save question) and go on
-    // in the main window only when the close was not refused.
-    void mNew_Click();
-    void mOpenSetting_Click();
-    void mUpload_Click();
-    void mClose_Click();
-    void mExit_Click();
-    // Hides this window (it stays loaded) and opens the live view of the instrument.
-    void mMonitoring_Click();
-    void mAbout_Click();
-    // Key protection: the loaders put the stored state with this toggle, which leaves
-    // the change flag alone; the user's toggle (menu, Ctrl+K, toolbar) marks the set
-    // changed, since the state is saved with it.
-    void mKP_Click();
+    void mDownload_Click() override;
     // Power saving: marks the set changed.
     void mPowerSaving_Click();
 
     // Brings diagram A (index 0) or B (any other index) to the front.
     void optPic_Click(int index);
 
-    // The toolbar's commands.
-    bool invokeCommand(core::ToolbarCommand command) override;
     // H9Rows: the digit rows for the encoders, checks and writers.
     QString rowText(H9Row row) const override;
 
-protected:
-    // Every close (Close, the close box, New/Open/Upload, the main window's exit) asks
-    // Form_QueryUnload first.
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void Form_Load();
-    void Form_Activate();
-    // Sets `cancel` when the close is to be refused.
-    void Form_QueryUnload(bool& cancel);
-    void Form_Unload();
-    // Asks the window to close as the user's close box does; bCancelClose tells the outcome.
-    void CloseWindow();
+    // EditorWindow: the H9 image, device type code 1, the toolbar's PowerSaving.
+    int BuildSettingsImage() override;
+    int ModelCode() const override { return 1; }
+    bool invokeOwnCommand(core::ToolbarCommand command) override;
 
     // Makes and places the controls (frmModeSetting_H9_layout.cpp).
     void setupUi();
@@ -278,10 +244,7 @@ private:
     void mDownload_A_Click();
     void mDownload_B_Click();
     void mCompare_Click();
-    void mCommSetting_Click();
-    void mVelHelp_Click();
     void cmdDownload_All_A_Click();
-    void UserKP_Click();
     // The downloads and the compare: the transfer, then the refresh of the window.
     void Transfer(TransferJob job, DownloadKind downloadKind);
 
@@ -298,8 +261,4 @@ private:
     // The diagrams of the function mode the coding bytes select.
     void LoadModeDiagrams();
     void SetImageCHB(const QString& bitmapName);
-
-    // The last close was refused by Form_QueryUnload.
-    bool bCancelClose = false;
-    bool unloading_ = false;
 };

@@ -32,10 +32,7 @@ inline frmModeSetting_H7& newSet(int macType)
     nMacType = macType;
     frmModeSetting_H7& f = frmModeSetting_H7::instance();
     f.Show();
-    const int code = macType >> 8;
-    for (int n = 0; n <= 8; ++n)
-        f.mFuncModeSelect(n)->setVisible(code == 4 || (code == 2) == (n <= 2));
-    f.FuncModeSelect(code == 3 ? 3 : 0);
+    f.FuncModeSelect(macType == kMacTypeH7 ? 3 : 0);
     core::shell().bChange = false;
     bHasFileName = false;
     return f;

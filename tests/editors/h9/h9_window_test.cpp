@@ -125,15 +125,6 @@ TEST_F(H9Window, CloseAsksOnlyForAChangedSetAndEachAnswerDoesWhatItSays)
     answering(MsgResult::No, [&] { w().mNew->trigger(); });
     EXPECT_FALSE(loaded());
     EXPECT_EQ(mdi.commands, (QStringList{"mUpload_Click", "mNew_Click"}));
-
-    // Closing from the live view during shutdown asks nothing.
-    open();
-    mdi.bChange = mdi.bMonitorUnload = true;
-    boxes.clear();
-    ed().close();
-    mdi.bMonitorUnload = false;
-    EXPECT_EQ(boxes.count(), 0);
-    EXPECT_FALSE(loaded());
 }
 
 TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
