@@ -253,7 +253,7 @@ void benchLogDrift()
     logSettings.nLogRateMin = 0;
     logSettings.sLogDelimiter = ",";
     std::vector<qint64> written;
-    QObject::connect(f.Timer1_log, &QTimer::timeout, [&] { written.push_back(platform::tickMs()); });
+    QObject::connect(f.findChild<QTimer*>("Timer1_log"), &QTimer::timeout, [&] { written.push_back(platform::tickMs()); });
     f.StartLogging();
     const qint64 start = platform::tickMs();
     pump(60 * 1000 + 300);

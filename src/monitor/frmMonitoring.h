@@ -89,12 +89,8 @@ struct PanelImages {
     MonitorImage* element(const PanelPicture& picture) const;
 };
 
-class frmMonitoring : public QWidget, public platform::SingleForm<frmMonitoring> {
-    Q_OBJECT
-public:
-    frmMonitoring();
-    ~frmMonitoring() override;
-
+// The controls of the window, made and placed by its setupUi (frmMonitoring_layout.cpp).
+struct Ui_frmMonitoring {
     QPushButton* cmdMonitorStart = nullptr;
     QPushButton* cmdMonitorStop = nullptr;
     QPushButton* cmdRetrun = nullptr;
@@ -108,7 +104,6 @@ public:
     QPlainTextEdit* txtInformation_B = nullptr;
     PanelImages panelA; // frmTimer_A
     PanelImages panelB; // Frame22
-    platform::CommonDialog CommonDialog1;
 
     QMenuBar* menuBar = nullptr;
     QMenu* mFile = nullptr;
@@ -118,6 +113,19 @@ public:
     QAction* mstep10 = nullptr;
     QAction* mLogging = nullptr;
     QAction* mLogoff = nullptr;
+};
+
+class frmMonitoring : public QWidget, public platform::SingleForm<frmMonitoring>, private Ui_frmMonitoring {
+    Q_OBJECT
+    // Tests reach the controls through FormAccess (tests/support/form_access.h).
+    friend struct FormAccess;
+
+public:
+    frmMonitoring();
+    ~frmMonitoring() override;
+
+    // The log file's Save dialog; OK of the log options opens the file it chose.
+    platform::CommonDialog CommonDialog1;
 
     void Form_Load();
     void Form_Activate();

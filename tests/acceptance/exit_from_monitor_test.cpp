@@ -7,7 +7,7 @@
 #include "app/frmMDI.h"
 #include "core/shell.h"
 #include "editors/common/digit_label_array.h"
-#include "monitor/frmMonitoring.h"
+#include "support/form_access.h"
 #include "support/deferred_delete.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ TEST_F(Acceptance, ClosingFromTheMonitoringWindowAsksToSaveTheChangedSet)
         frmMonitoring* f = frmMonitoring::loaded();
         if (!f || activeForm() != f)
             return nullptr;
-        click(f->ImageStart);
+        click(ui(*f).ImageStart);
         editorShownAgain = false;
         boxes.clear();
         return f;
@@ -85,7 +85,7 @@ TEST_F(Acceptance, ClosingFromTheMonitoringWindowAsksToSaveTheChangedSet)
         EXPECT_EQ(activeForm(), f);
         EXPECT_FALSE(editor->isVisible());
         EXPECT_FALSE(frmMDI::instance().ToolbarVisible());
-        EXPECT_EQ(f->ImageStop->requestedName(), "IMAGE_STOP_E") << "stopped";
+        EXPECT_EQ(ui(*f).ImageStop->requestedName(), "IMAGE_STOP_E") << "stopped";
         EXPECT_TRUE(polling());
         EXPECT_FALSE(editorShownAgain);
         if (failedSave)
@@ -99,8 +99,8 @@ TEST_F(Acceptance, ClosingFromTheMonitoringWindowAsksToSaveTheChangedSet)
     }
     EXPECT_FALSE(QFileInfo::exists(unwritable));
     // Return: the editor again, with its edit.
-    click(f->ImageStop);
-    click(f->ImageReturn);
+    click(ui(*f).ImageStop);
+    click(ui(*f).ImageReturn);
     ASSERT_EQ(activeForm(), editor);
     EXPECT_EQ(rowsShown(editor), edited);
 

@@ -114,8 +114,8 @@ TEST_F(Acceptance, FaultsAUserMeets)
         frmMonitoring* f = monitor();
         ASSERT_NE(f, nullptr);
         boxes.clear();
-        click(f->ImageStart);
-        ASSERT_EQ(f->ImageStop->requestedName(), "IMAGE_STOP_E") << "not running";
+        click(ui(*f).ImageStart);
+        ASSERT_EQ(ui(*f).ImageStop->requestedName(), "IMAGE_STOP_E") << "not running";
         // On the first model with a log running: it must not go on writing the last
         // values as if the instrument still sent them.
         const bool logging = &m == &models().front();
@@ -129,7 +129,7 @@ TEST_F(Acceptance, FaultsAUserMeets)
         unplugAfter(10);
         EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.count() > 0; }, 3000)) << "no word of the lost instrument";
         EXPECT_EQ(shown(), text(266));
-        EXPECT_EQ(f->ImageStart->requestedName(), "IMAGE_START_E");
+        EXPECT_EQ(ui(*f).ImageStart->requestedName(), "IMAGE_START_E");
         const std::size_t sent = instrument->requests().size();
         const QByteArray logged = testhelp::readRaw(log);
         QTest::qWait(logging ? 1200 : 30);
@@ -138,7 +138,7 @@ TEST_F(Acceptance, FaultsAUserMeets)
             EXPECT_EQ(testhelp::readRaw(log), logged);
             EXPECT_TRUE(logged.endsWith("\r\n")) << "whole lines only";
         }
-        click(f->ImageReturn);
+        click(ui(*f).ImageReturn);
         EXPECT_EQ(activeForm(), editor);
         exitProgram();
     }
@@ -161,10 +161,10 @@ TEST_F(Acceptance, FaultsAUserMeets)
     EXPECT_EQ(panel(4), res(261));
     frmMonitoring* f = monitor();
     ASSERT_NE(f, nullptr);
-    click(f->ImageStart);
+    click(ui(*f).ImageStart);
     EXPECT_EQ(shown(), text(268) + " | " + text(268));
-    EXPECT_EQ(f->ImageStart->requestedName(), "IMAGE_START_E");
-    click(f->ImageReturn);
+    EXPECT_EQ(ui(*f).ImageStart->requestedName(), "IMAGE_START_E");
+    click(ui(*f).ImageReturn);
 
     // Files that are no settings file: refused, and the main window goes on.
     menu({res(127), res(135)});
@@ -227,6 +227,6 @@ TEST_F(Acceptance, FaultsAUserMeets)
     EXPECT_TRUE(menuItem({res(131), res(353)})->isEnabled());
     EXPECT_FALSE(menuItem({res(131), res(352)})->isEnabled());
     EXPECT_EQ(closed.entries(), QStringList());
-    click(f->ImageReturn);
+    click(ui(*f).ImageReturn);
     EXPECT_EQ(caption(), "set.kvf");
 }

@@ -6,7 +6,7 @@
 #include "core/h5h7_registers.h"
 #include "core/h9_registers.h"
 #include "monitor/frmLogging.h"
-#include "monitor/frmMonitoring.h"
+#include "support/form_access.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -50,10 +50,10 @@ LiveCase liveCase(sim::Type type)
     return {};
 }
 
-QString upperRow(const frmMonitoring& f)
+QString upperRow(frmMonitoring& f)
 {
     QString digits;
-    for (const MonitorImage* image : f.panelA.image_char_A)
+    for (const MonitorImage* image : ui(f).panelA.image_char_A)
         digits += image->pictureName().section('_', 1);
     return digits;
 }
@@ -86,9 +86,9 @@ TEST_F(Acceptance, MonitorFollowLogReturn)
         ASSERT_TRUE(f && activeForm() == f);
         EXPECT_FALSE(editor->isVisible());
         EXPECT_FALSE(mdi.ToolbarVisible());
-        click(f->ImageStart);
+        click(ui(*f).ImageStart);
         EXPECT_TRUE(QTest::qWaitFor([&] { return upperRow(*f) == c.first.row; }, 3000)) << upperRow(*f).toStdString();
-        EXPECT_TRUE(f->txtInformation_A->toPlainText().startsWith("Type :"));
+        EXPECT_TRUE(ui(*f).txtInformation_A->toPlainText().startsWith("Type :"));
         dev.pokeBytes(c.address, c.second.bytes);
         EXPECT_TRUE(QTest::qWaitFor([&] { return upperRow(*f) == c.second.row; }, 3000)) << upperRow(*f).toStdString();
 
@@ -120,8 +120,8 @@ TEST_F(Acceptance, MonitorFollowLogReturn)
 
         // Stop, Return: the editor again, with its toolbar.
         EXPECT_FALSE(menuItem({res(127), res(244)})->isEnabled()) << "no Return while it runs";
-        click(f->ImageStop);
-        click(f->ImageReturn);
+        click(ui(*f).ImageStop);
+        click(ui(*f).ImageReturn);
         EXPECT_FALSE(frmMonitoring::isLoaded());
         EXPECT_EQ(activeForm(), editor);
         EXPECT_TRUE(editor->isVisible());

@@ -43,7 +43,7 @@ protected:
             EXPECT_TRUE(QTest::qWaitFor([&] { return d.txtScanRate->selectedText() == d.txtScanRate->text(); }, 1000));
             inDialog(d);
         });
-        window().mLogging->trigger();
+        ui(window()).mLogging->trigger();
         testsupport::dropDeferredDeletes();
     }
     // One second of the log timer.
@@ -76,7 +76,7 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     sim::Instrument& dev = instrument(sim::Type::H9);
     dev.pokeBytes(kRegTimerPresentA_H9[0], {0x56, 0x00, 0x34, 0x12});
     frmMonitoring& f = window();
-    EXPECT_FALSE(f.mLogoff->isEnabled());
+    EXPECT_FALSE(ui(f).mLogoff->isEnabled());
     clickStart();
     ASSERT_TRUE(waitPolls(2));
 
@@ -94,11 +94,11 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
         QTest::keyClick(d.txtScanRate, Qt::Key_Return);
     });
     EXPECT_TRUE(f.Logging());
-    EXPECT_FALSE(f.mLogging->isEnabled());
-    EXPECT_TRUE(f.mLogoff->isEnabled());
+    EXPECT_FALSE(ui(f).mLogging->isEnabled());
+    EXPECT_TRUE(ui(f).mLogoff->isEnabled());
     EXPECT_EQ(logSettings.nLogRateMin, 1);
     EXPECT_EQ(logSettings.nLogRateSec, 0);
-    f.Timer1_log->setInterval(3600 * 1000); // the test gives the seconds itself
+    ui(f).Timer1_log->setInterval(3600 * 1000); // the test gives the seconds itself
 
     tick(59);
     EXPECT_TRUE(lines(path).isEmpty());
@@ -117,10 +117,10 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     clickStop();
     tick(60);
     EXPECT_EQ(lines(path).size(), 2);
-    f.mLogoff->trigger();
+    ui(f).mLogoff->trigger();
     EXPECT_FALSE(f.Logging());
-    EXPECT_TRUE(f.mLogging->isEnabled());
-    EXPECT_FALSE(f.mLogoff->isEnabled());
+    EXPECT_TRUE(ui(f).mLogging->isEnabled());
+    EXPECT_FALSE(ui(f).mLogoff->isEnabled());
 
     // Again with the same file: it is asked about, emptied, and the settings kept.
     boxes.answer(platform::MsgResult::Ok);
@@ -137,7 +137,7 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     dev.clearFaults();
     clickStart();
     ASSERT_TRUE(waitPolls(2));
-    f.Timer1_log->setInterval(3600 * 1000);
+    ui(f).Timer1_log->setInterval(3600 * 1000);
     // Failing polls with errors not logged: the values the last good poll left.
     dev.setFault(sim::Fault::noReply());
     ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
@@ -183,26 +183,26 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, "Failed to save the file!");
     EXPECT_FALSE(f.Logging());
-    EXPECT_TRUE(f.mLogging->isEnabled());
+    EXPECT_TRUE(ui(f).mLogging->isEnabled());
 
     // A disk that takes no line: the message at the first line, logging ends.
     boxes.clear();
     boxes.answer(platform::MsgResult::Ok); // replace the existing "file"
     logging("/dev/full", [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
     ASSERT_TRUE(f.Logging());
-    f.Timer1_log->setInterval(3600 * 1000);
+    ui(f).Timer1_log->setInterval(3600 * 1000);
     tick();
     EXPECT_EQ(boxes.last().text, "Failed to save the file!");
     EXPECT_FALSE(f.Logging());
-    EXPECT_TRUE(f.mLogging->isEnabled());
-    EXPECT_FALSE(f.mLogoff->isEnabled());
+    EXPECT_TRUE(ui(f).mLogging->isEnabled());
+    EXPECT_FALSE(ui(f).mLogoff->isEnabled());
 
     // A name the check refuses, and a cancelled choice: no dialog, no logging.
     boxes.clear();
     dialogs.accept(logPath("a(1).txt")).cancel();
-    f.mLogging->trigger();
+    ui(f).mLogging->trigger();
     EXPECT_EQ(boxes.last().text, "Invaild file name!");
-    f.mLogging->trigger();
+    ui(f).mLogging->trigger();
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_FALSE(frmLogging::isLoaded());
 }

@@ -49,7 +49,7 @@ TEST_F(InTheMainWindow, StandsInForEitherEditorAndHandsBack)
         // An instrument of another type than the edited set is monitored as it is.
         clickStart();
         ASSERT_TRUE(waitPolls(1));
-        EXPECT_TRUE(box(f.txtInformation_A).contains("2-stage Counter"));
+        EXPECT_TRUE(box(ui(f).txtInformation_A).contains("2-stage Counter"));
         // No transfer while the window is open.
         mdi.mUpload_Click();
         EXPECT_FALSE(frmWriteProcess1::isLoaded());
@@ -57,7 +57,7 @@ TEST_F(InTheMainWindow, StandsInForEitherEditorAndHandsBack)
         clickStop();
         EXPECT_EQ(mdi.StatusBar1->PanelText(4), "");
 
-        QTest::mouseClick(f.ImageReturn, Qt::LeftButton);
+        QTest::mouseClick(ui(f).ImageReturn, Qt::LeftButton);
         testsupport::dropDeferredDeletes();
         EXPECT_FALSE(frmMonitoring::isLoaded());
         EXPECT_TRUE(shownAsChild(editor));

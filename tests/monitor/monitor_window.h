@@ -9,12 +9,12 @@
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/mscomm.h"
-#include "monitor/frmMonitoring.h"
 #include "core/monitor_state.h"
 #include "monitor/panel_state.h"
 #include "platform/clock.h"
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
+#include "support/form_access.h"
 #include "support/link_support.h"
 #include "support/scripted_ui.h"
 #include "support/windows.h"
@@ -64,8 +64,8 @@ protected:
     }
 
     frmMonitoring& window() { return frmMonitoring::instance(); }
-    void clickStart() { QTest::mouseClick(window().ImageStart, Qt::LeftButton); }
-    void clickStop() { QTest::mouseClick(window().ImageStop, Qt::LeftButton); }
+    void clickStart() { QTest::mouseClick(ui(window()).ImageStart, Qt::LeftButton); }
+    void clickStop() { QTest::mouseClick(ui(window()).ImageStop, Qt::LeftButton); }
 
     // Runs the event loop until `n` more polls have ended (a poll ends when its
     // requests are answered and the chain has re-armed), at most `ms`.
@@ -73,7 +73,7 @@ protected:
     {
         for (int i = 0; i < n; ++i) {
             const std::size_t before = sim->requests().size();
-            if (!QTest::qWaitFor([&] { return sim->requests().size() > before && window().Timer1_monitor->isActive(); },
+            if (!QTest::qWaitFor([&] { return sim->requests().size() > before && ui(window()).Timer1_monitor->isActive(); },
                                  ms))
                 return false;
         }

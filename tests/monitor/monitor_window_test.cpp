@@ -16,38 +16,38 @@ TEST_F(MonitorWindow, H9StartPollAndStop)
     frmMonitoring& f = window();
     EXPECT_EQ(f.property("Tag").toString(), "4");
     EXPECT_EQ(f.windowTitle(), "Monitor");
-    EXPECT_EQ(upperRowPictures(f.panelA), QStringList(6, "image_99"));
-    EXPECT_EQ(f.panelB.image_week->requestedName(), "image_week_0000000");
-    EXPECT_TRUE(f.cmdMonitorStop->testAttribute(Qt::WA_Disabled));
-    EXPECT_EQ(f.ImageStop->requestedName(), "IMAGE_STOP_D");
+    EXPECT_EQ(upperRowPictures(ui(f).panelA), QStringList(6, "image_99"));
+    EXPECT_EQ(ui(f).panelB.image_week->requestedName(), "image_week_0000000");
+    EXPECT_TRUE(ui(f).cmdMonitorStop->testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(ui(f).ImageStop->requestedName(), "IMAGE_STOP_D");
 
     clickStart();
     EXPECT_TRUE(monitorState.bMonitoring);
     EXPECT_TRUE(f.Polling());
     EXPECT_TRUE(commState.bSilentComm);
-    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_D");
-    EXPECT_EQ(f.ImageStop->requestedName(), "IMAGE_STOP_E");
-    EXPECT_FALSE(f.mReturn->isEnabled());
-    EXPECT_FALSE(f.mCommSetting->isEnabled());
-    EXPECT_TRUE(box(f.txtInformation_A).contains("\nFunction Selection : Timer\nTime Range : 0.01~9999.99 Sec\n"));
-    EXPECT_TRUE(box(f.txtInformation_B).contains("\nFunction Selection : 1-stage Counter\n"));
+    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_D");
+    EXPECT_EQ(ui(f).ImageStop->requestedName(), "IMAGE_STOP_E");
+    EXPECT_FALSE(ui(f).mReturn->isEnabled());
+    EXPECT_FALSE(ui(f).mCommSetting->isEnabled());
+    EXPECT_TRUE(box(ui(f).txtInformation_A).contains("\nFunction Selection : Timer\nTime Range : 0.01~9999.99 Sec\n"));
+    EXPECT_TRUE(box(ui(f).txtInformation_B).contains("\nFunction Selection : 1-stage Counter\n"));
 
     ASSERT_TRUE(waitPolls(2));
-    EXPECT_EQ(upperRowPictures(f.panelA),
+    EXPECT_EQ(upperRowPictures(ui(f).panelA),
               (QStringList{"image_1", "image_2", "image_3", "image_4", "image_5", "image_6"}));
-    EXPECT_EQ(f.panelA.image_DPCol_A[1]->requestedName(), "image_dpcol_1");
-    EXPECT_EQ(f.panelB.image_week->requestedName(), "image_week_0000100");
+    EXPECT_EQ(ui(f).panelA.image_DPCol_A[1]->requestedName(), "image_dpcol_1");
+    EXPECT_EQ(ui(f).panelB.image_week->requestedName(), "image_week_0000100");
     EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
     // A name the picture set lacks leaves that one element as it was.
-    MonitorImage* lamps = f.panelB.image_week;
+    MonitorImage* lamps = ui(f).panelB.image_week;
     const qint64 shown = lamps->pixmap().cacheKey();
     lamps->setPictureName("image_week_0x0");
     EXPECT_EQ(lamps->pictureName(), "image_week_0000100");
     EXPECT_EQ(lamps->pixmap().cacheKey(), shown);
 
     clickStop();
-    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
-    EXPECT_TRUE(f.mReturn->isEnabled());
+    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_TRUE(ui(f).mReturn->isEnabled());
     EXPECT_EQ(boxes.count(), 0);
 }
 
@@ -80,10 +80,10 @@ TEST_P(EveryType, StartsAndPolls)
     clickStart();
     ASSERT_TRUE(f.Polling()) << c.name;
     ASSERT_TRUE(waitPolls(2)) << c.name;
-    const QString a = box(f.txtInformation_A);
+    const QString a = box(ui(f).txtInformation_A);
     EXPECT_TRUE(a.startsWith("Type :   : " + ModelName(static_cast<int>(c.type)) + "\n")) << a.toStdString();
     EXPECT_TRUE(a.contains(c.summaryA)) << a.toStdString();
-    const QString b = box(f.txtInformation_B);
+    const QString b = box(ui(f).txtInformation_B);
     if (c.summaryB[0] == '~')
         EXPECT_TRUE(b.contains(c.summaryB + 1)) << b.toStdString();
     else
@@ -128,9 +128,9 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
         EXPECT_FALSE(f.Polling()) << what;
         EXPECT_FALSE(monitorState.bMonitoring) << what;
         EXPECT_FALSE(portOpen()) << what;
-        EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E") << what;
-        EXPECT_TRUE(f.cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
-        EXPECT_TRUE(f.mCommSetting->isEnabled()) << what;
+        EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E") << what;
+        EXPECT_TRUE(ui(f).cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
+        EXPECT_TRUE(ui(f).mCommSetting->isEnabled()) << what;
     };
     const auto startShows = [&](const QString& text, const char* what) {
         boxes.clear();
@@ -194,7 +194,7 @@ TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
     EXPECT_FALSE(f.Polling());
     EXPECT_FALSE(monitorState.bMonitoring);
     EXPECT_FALSE(portOpen());
-    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
     EXPECT_EQ(dev.requests().size(), 2u);
     // The interrupted read reports its failure; nothing is started behind it.
     EXPECT_EQ(boxes.count(), 1);
@@ -223,19 +223,19 @@ TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
             }
         });
         watcher.start();
-        return QTest::qWaitFor([&] { return t.isValid() && (!guard || !guard->Timer1_monitor->isActive()); }, 3000);
+        return QTest::qWaitFor([&] { return t.isValid() && (!guard || !ui(*guard).Timer1_monitor->isActive()); }, 3000);
     };
 
     clickStart();
     ASSERT_TRUE(waitPolls(2));
-    ASSERT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
+    ASSERT_EQ(ui(f).panelA.image_char_A[1]->requestedName(), "image_2");
     // Stop: the poll has read a new present value, but nothing of it is drawn.
     dev.pokeBytes(kRegTimerPresentA_H9[0], {0x00, 0x00, 0x00, 0x09});
     ASSERT_TRUE(underTheLampRead([&] { clickStop(); }));
     QTest::qWait(50);
     EXPECT_LT(t.elapsed(), 400);
     EXPECT_EQ(PanelNextA.byCharA[1], 9);
-    EXPECT_EQ(f.panelA.image_char_A[1]->requestedName(), "image_2");
+    EXPECT_EQ(ui(f).panelA.image_char_A[1]->requestedName(), "image_2");
     EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
     EXPECT_FALSE(f.Polling());
 
@@ -268,8 +268,8 @@ TEST_F(MonitorWindow, AnInstrumentUnpluggedWhilePolledEndsMonitoringWithOneMessa
     EXPECT_EQ(boxes.last().text, "Communication error!");
     EXPECT_FALSE(f.Polling());
     EXPECT_FALSE(monitorState.bMonitoring);
-    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
-    EXPECT_TRUE(f.mReturn->isEnabled());
+    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_TRUE(ui(f).mReturn->isEnabled());
     QTest::qWait(50);
     EXPECT_EQ(boxes.count(), 1);
 
@@ -318,11 +318,11 @@ TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
         f.show();
         clickStart();
         ASSERT_TRUE(waitPolls(1)) << language;
-        for (const PanelImages* panel : {&f.panelA, &f.panelB}) {
+        for (const PanelImages* panel : {&ui(f).panelA, &ui(f).panelB}) {
             const QString where = QStringLiteral("%1, %2").arg(language, panel->frame->objectName());
             const QImage shot = panel->frame->grab().toImage();
             const QRect lamps = panel->image_week->geometry();
-            const QRect names = f.lblRstOut[panel == &f.panelA ? 0 : 1]->geometry();
+            const QRect names = ui(f).lblRstOut[panel == &ui(f).panelA ? 0 : 1]->geometry();
             const std::pair<int, int> row{lamps.left(), lamps.right()};
             // The lamps, dark grey or white on black, across the row's middle line.
             const int middle = lamps.center().y();
@@ -356,7 +356,7 @@ TEST_F(MonitorWindow, H9CounterPointsAndLoggedTextForEveryDecimalPoint)
     dev.pokeBytes(1184, {0x56, 0x00, 0x34, 0x12});             // timer A: 1234.56
     dev.pokeBytes(1504, {0x56, 0x04, 0x23, 0x00, 0x01, 0x00}); // counter B: 000123.456
     frmMonitoring& f = window();
-    const PanelImages& b = f.panelB;
+    const PanelImages& b = ui(f).panelB;
     LogSettings log;
     log.sLogDelimiter = ",";
     // The lit separator leaves d digits to its right; the counter has three decimals,

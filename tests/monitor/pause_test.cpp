@@ -43,7 +43,7 @@ TEST_F(MonitorPause, StopOrClosingEndsThePauseAfterAnExchange)
     ASSERT_TRUE(inThePause([&] { clickStop(); }));
     EXPECT_LT(sincePause.elapsed(), 1000);
     EXPECT_FALSE(portOpen());
-    EXPECT_EQ(f.ImageStart->requestedName(), "IMAGE_START_E");
+    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
     const std::size_t sent = dev.requests().size();
     QTest::qWait(50);
     EXPECT_EQ(dev.requests().size(), sent) << "nothing goes out after Stop";

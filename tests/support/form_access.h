@@ -1,12 +1,12 @@
 #pragma once
-// The controls of the large windows, for tests that click or read them as a user
-// does: ui(form).cboCountModeA. The windows keep their controls private to everything
-// else.
+// The controls of the windows, for tests that click or read them as a user does:
+// ui(form).cboCountModeA. The windows keep their controls private to everything else.
 #include "app/frmAbout.h"
 #include "app/frmMacTypeSel.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/frmCommSetup.h"
+#include "monitor/frmMonitoring.h"
 
 struct FormAccess {
     static Ui_frmModeSetting_H9& ui(frmModeSetting_H9& f) { return f; }
@@ -14,10 +14,8 @@ struct FormAccess {
     static Ui_frmCommSetup& ui(frmCommSetup& d) { return d; }
     static Ui_frmMacTypeSel& ui(frmMacTypeSel& d) { return d; }
     static Ui_frmAbout& ui(frmAbout& d) { return d; }
+    static Ui_frmMonitoring& ui(frmMonitoring& f) { return f; }
 };
 
-inline Ui_frmModeSetting_H9& ui(frmModeSetting_H9& f) { return FormAccess::ui(f); }
-inline Ui_frmModeSetting_H7& ui(frmModeSetting_H7& f) { return FormAccess::ui(f); }
-inline Ui_frmCommSetup& ui(frmCommSetup& d) { return FormAccess::ui(d); }
-inline Ui_frmMacTypeSel& ui(frmMacTypeSel& d) { return FormAccess::ui(d); }
-inline Ui_frmAbout& ui(frmAbout& d) { return FormAccess::ui(d); }
+template <class Form>
+auto& ui(Form& form) { return FormAccess::ui(form); }

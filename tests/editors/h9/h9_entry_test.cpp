@@ -118,7 +118,7 @@ TEST_F(H9Editor, InTheMainWindowItsMenusStandInAndTheMainOpenGoesThroughIt)
     ui(editor()).mMonitoring->trigger();
     ASSERT_TRUE(frmMonitoring::isLoaded());
     EXPECT_FALSE(editor().isVisible());
-    QTest::mouseClick(frmMonitoring::instance().ImageReturn, Qt::LeftButton);
+    QTest::mouseClick(ui(frmMonitoring::instance()).ImageReturn, Qt::LeftButton);
     testsupport::dropDeferredDeletes();
     EXPECT_TRUE(editor().isVisible());
     EXPECT_TRUE(mdi.menuBar()->isHidden());
