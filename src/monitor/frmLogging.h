@@ -15,15 +15,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmLogging : public QDialog, public platform::SingleForm<frmLogging> {
-    Q_OBJECT
-public:
-    frmLogging();
-    ~frmLogging() override;
-
-    // Loads the dialog, shows it modally and returns once it has closed.
-    static void ShowModal();
-
+// The controls of the dialog, made and placed by its setupUi (frmLogging_layout.cpp).
+struct Ui_frmLogging {
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtScanRate = nullptr;
     QLabel* Label1 = nullptr;
@@ -32,6 +25,19 @@ public:
     QCheckBox* chkLogError = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
+};
+
+class frmLogging : public QDialog, public platform::SingleForm<frmLogging>, private Ui_frmLogging {
+    Q_OBJECT
+    // Tests reach the controls through FormAccess (tests/support/form_access.h).
+    friend struct FormAccess;
+
+public:
+    frmLogging();
+    ~frmLogging() override;
+
+    // Loads the dialog, shows it modally and returns once it has closed.
+    static void ShowModal();
 
     void Form_Load();
     void Form_Activate();

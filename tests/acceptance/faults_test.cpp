@@ -122,7 +122,7 @@ TEST_F(Acceptance, FaultsAUserMeets)
         const QString log = path("values.txt");
         if (logging) {
             dialogs.accept(log);
-            whenModal([](QWidget* w) { QTest::mouseClick(qobject_cast<frmLogging*>(w)->OKButton, Qt::LeftButton); });
+            whenModal([](QWidget* w) { QTest::mouseClick(ui(*qobject_cast<frmLogging*>(w)).OKButton, Qt::LeftButton); });
             menu({res(131), res(353)});
             ASSERT_TRUE(QTest::qWaitFor([&] { return !testhelp::readRaw(log).isEmpty(); }, 3000));
         }
@@ -221,7 +221,7 @@ TEST_F(Acceptance, FaultsAUserMeets)
     ASSERT_NE(f, nullptr);
     boxes.clear();
     dialogs.accept(closed.file("log.txt"));
-    whenModal([](QWidget* w) { QTest::mouseClick(qobject_cast<frmLogging*>(w)->OKButton, Qt::LeftButton); });
+    whenModal([](QWidget* w) { QTest::mouseClick(ui(*qobject_cast<frmLogging*>(w)).OKButton, Qt::LeftButton); });
     menu({res(131), res(353)});
     EXPECT_EQ(shown(), text(253));
     EXPECT_TRUE(menuItem({res(131), res(353)})->isEnabled());

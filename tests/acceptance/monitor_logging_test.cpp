@@ -101,10 +101,10 @@ TEST_F(Acceptance, MonitorFollowLogReturn)
             auto* d = qobject_cast<frmLogging*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->windowTitle(), res(349));
-            QTest::keyClick(d->txtScanRate, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(d->txtScanRate, "1");
+            QTest::keyClick(ui(*d).txtScanRate, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(ui(*d).txtScanRate, "1");
             clock.setNow(started);
-            QTest::mouseClick(d->OKButton, Qt::LeftButton);
+            QTest::mouseClick(ui(*d).OKButton, Qt::LeftButton);
         });
         menu({res(131), res(353)});
         EXPECT_FALSE(menuItem({res(131), res(353)})->isEnabled());

@@ -40,7 +40,7 @@ protected:
             ASSERT_TRUE(frmLogging::isLoaded());
             frmLogging& d = frmLogging::instance();
             // Shown: the period box has the focus with its whole text selected.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return d.txtScanRate->selectedText() == d.txtScanRate->text(); }, 1000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return ui(d).txtScanRate->selectedText() == ui(d).txtScanRate->text(); }, 1000));
             inDialog(d);
         });
         ui(window()).mLogging->trigger();
@@ -83,15 +83,15 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     const QString path = logPath("values.TXT");
     logging(path, [](frmLogging& d) {
         EXPECT_EQ(d.windowTitle(), "Logging");
-        EXPECT_EQ(d.txtScanRate->text(), "1");
-        EXPECT_TRUE(d.optDelimiters[0]->isChecked());
-        QTest::keyClicks(d.txtScanRate, "6a-1.");
-        EXPECT_EQ(d.txtScanRate->text(), "61");
-        QTest::keyClick(d.txtScanRate, Qt::Key_Backspace);
-        QTest::keyClicks(d.txtScanRate, "0");
-        d.optDelimiters[1]->setChecked(true);
-        d.chkLogError->setChecked(true);
-        QTest::keyClick(d.txtScanRate, Qt::Key_Return);
+        EXPECT_EQ(ui(d).txtScanRate->text(), "1");
+        EXPECT_TRUE(ui(d).optDelimiters[0]->isChecked());
+        QTest::keyClicks(ui(d).txtScanRate, "6a-1.");
+        EXPECT_EQ(ui(d).txtScanRate->text(), "61");
+        QTest::keyClick(ui(d).txtScanRate, Qt::Key_Backspace);
+        QTest::keyClicks(ui(d).txtScanRate, "0");
+        ui(d).optDelimiters[1]->setChecked(true);
+        ui(d).chkLogError->setChecked(true);
+        QTest::keyClick(ui(d).txtScanRate, Qt::Key_Return);
     });
     EXPECT_TRUE(f.Logging());
     EXPECT_FALSE(ui(f).mLogging->isEnabled());
@@ -125,13 +125,13 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     // Again with the same file: it is asked about, emptied, and the settings kept.
     boxes.answer(platform::MsgResult::Ok);
     logging(path, [](frmLogging& d) {
-        EXPECT_EQ(d.txtScanRate->text(), "60");
-        EXPECT_TRUE(d.optDelimiters[1]->isChecked());
-        EXPECT_TRUE(d.chkLogError->isChecked());
-        d.optDelimiters[2]->setChecked(true);
-        d.txtScanRate->setText("1");
-        d.chkLogError->setChecked(false);
-        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        EXPECT_EQ(ui(d).txtScanRate->text(), "60");
+        EXPECT_TRUE(ui(d).optDelimiters[1]->isChecked());
+        EXPECT_TRUE(ui(d).chkLogError->isChecked());
+        ui(d).optDelimiters[2]->setChecked(true);
+        ui(d).txtScanRate->setText("1");
+        ui(d).chkLogError->setChecked(false);
+        QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
     });
     EXPECT_TRUE(lines(path).isEmpty());
     dev.clearFaults();
@@ -152,7 +152,7 @@ TEST_F(LoggingWindow, TheRealTimerWritesOnceASecond)
     instrument(sim::Type::H7, 3);
     clickStart();
     const QString path = logPath("logfile");
-    logging(path, [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    logging(path, [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return lines(path).size() >= 2; }, 3500));
     EXPECT_TRUE(lines(path)[0].endsWith("     000000"));
 }
@@ -166,12 +166,12 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
 
     // A period out of range keeps the dialog open; Escape then leaves everything as it was.
     logging(logPath("a.txt"), [this](frmLogging& d) {
-        d.txtScanRate->setText("3601");
-        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        ui(d).txtScanRate->setText("3601");
+        QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
         EXPECT_EQ(boxes.last().text, "Please enter an integer between 1 and 3600.");
         EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
         EXPECT_TRUE(d.isVisible());
-        QTest::keyClick(d.txtScanRate, Qt::Key_Escape);
+        QTest::keyClick(ui(d).txtScanRate, Qt::Key_Escape);
     });
     EXPECT_FALSE(f.Logging());
     EXPECT_FALSE(QFile::exists(logPath("a.txt")));
@@ -179,7 +179,7 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
 
     // A file that cannot be created: the message, and no logging.
     boxes.clear();
-    logging(logPath("gone/b.txt"), [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    logging(logPath("gone/b.txt"), [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, "Failed to save the file!");
     EXPECT_FALSE(f.Logging());
@@ -188,7 +188,7 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     // A disk that takes no line: the message at the first line, logging ends.
     boxes.clear();
     boxes.answer(platform::MsgResult::Ok); // replace the existing "file"
-    logging("/dev/full", [](frmLogging& d) { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    logging("/dev/full", [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
     ASSERT_TRUE(f.Logging());
     ui(f).Timer1_log->setInterval(3600 * 1000);
     tick();

@@ -6,6 +6,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/frmCommSetup.h"
+#include "monitor/frmLogging.h"
 #include "monitor/frmMonitoring.h"
 
 struct FormAccess {
@@ -15,6 +16,7 @@ struct FormAccess {
     static Ui_frmMacTypeSel& ui(frmMacTypeSel& d) { return d; }
     static Ui_frmAbout& ui(frmAbout& d) { return d; }
     static Ui_frmMonitoring& ui(frmMonitoring& f) { return f; }
+    static Ui_frmLogging& ui(frmLogging& d) { return d; }
 };
 
 template <class Form>
