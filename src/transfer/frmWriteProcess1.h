@@ -15,8 +15,22 @@ class QLabel;
 class QProgressBar;
 class QTimer;
 
-class frmWriteProcess1 : public QDialog, public platform::SingleForm<frmWriteProcess1> {
+// The controls of the window, made and placed by its setupUi (frmWriteProcess1_layout.cpp).
+struct Ui_frmWriteProcess1 {
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QFrame* Frame1 = nullptr;
+};
+
+class frmWriteProcess1 : public QDialog, public platform::SingleForm<frmWriteProcess1>, private Ui_frmWriteProcess1 {
     Q_OBJECT
+    // The job routines' hold on the window (below); tests reach the controls through
+    // FormAccess (tests/support/form_access.h).
+    friend void TransferProgressStep();
+    friend void TransferTimerOn();
+    friend struct FormAccess;
+
 public:
     frmWriteProcess1();
     ~frmWriteProcess1() override;
@@ -24,11 +38,6 @@ public:
     // Loads the window, shows it modally and returns once the job has ended and its
     // outcome has been reported.
     static void ShowModal();
-
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QFrame* Frame1 = nullptr;
 
     void Form_Load();
     void Form_Activate();
@@ -44,6 +53,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Creates and places the controls (frmWriteProcess1_layout.cpp).
+    void setupUi();
     void EndJob(bool success, TransferJob job);
 
     bool started_ = false;

@@ -8,6 +8,7 @@
 #include "link/frmCommSetup.h"
 #include "monitor/frmLogging.h"
 #include "monitor/frmMonitoring.h"
+#include "transfer/frmWriteProcess1.h"
 
 struct FormAccess {
     static Ui_frmModeSetting_H9& ui(frmModeSetting_H9& f) { return f; }
@@ -17,6 +18,7 @@ struct FormAccess {
     static Ui_frmAbout& ui(frmAbout& d) { return d; }
     static Ui_frmMonitoring& ui(frmMonitoring& f) { return f; }
     static Ui_frmLogging& ui(frmLogging& d) { return d; }
+    static Ui_frmWriteProcess1& ui(frmWriteProcess1& w) { return w; }
 };
 
 template <class Form>

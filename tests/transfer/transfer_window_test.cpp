@@ -7,6 +7,7 @@
 #include "link/messages.h"
 #include "platform/strings.h"
 #include "sim_fixture.h"
+#include "support/form_access.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,8 +51,8 @@ protected:
         return [this, result] {
             frmWriteProcess1& w = frmWriteProcess1::instance();
             window = &w;
-            seen = {w.Label1->text(), w.Timer1->interval(), w.ProgressBar1->value(), w.isVisible()};
-            EXPECT_FALSE(w.Timer1->isActive()); // the routine switches it on itself
+            seen = {ui(w).Label1->text(), ui(w).Timer1->interval(), ui(w).ProgressBar1->value(), w.isVisible()};
+            EXPECT_FALSE(ui(w).Timer1->isActive()); // the routine switches it on itself
             EXPECT_EQ(OpenCommPort(), 0);
             return result;
         };
@@ -61,7 +62,7 @@ protected:
     {
         frmMDI::instance().nUpDownCompare = static_cast<TransferJob>(job);
         boxes.onBox = [this](const platform::MessageBoxRequest&) {
-            barAtBox = window ? window->ProgressBar1->value() : -1;
+            barAtBox = window ? ui(*window).ProgressBar1->value() : -1;
             windowVisibleAtBox = window && window->isVisible();
             windowLoadedAtBox = frmWriteProcess1::isLoaded();
         };
@@ -246,16 +247,16 @@ TEST_F(TransferWindow, TheBarNeverPassesItsMaximum)
     int last = 0;
     JobOverride o(0, [&] {
         frmWriteProcess1& w = frmWriteProcess1::instance();
-        QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
+        QObject::connect(ui(w).ProgressBar1, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
         TransferTimerOn();
         // Real time, so the 40 ms timer creeps far beyond the bar's length.
         QEventLoop loop;
         QTimer::singleShot(900, &loop, &QEventLoop::quit);
         loop.exec();
-        last = w.ProgressBar1->value();
+        last = ui(w).ProgressBar1->value();
         for (int i = 0; i < 40; ++i)
             TransferProgressStep();
-        highest = std::max(highest, w.ProgressBar1->value());
+        highest = std::max(highest, ui(w).ProgressBar1->value());
         return 1;
     });
     run(0);
@@ -279,7 +280,7 @@ TEST_F(TransferWindow, AnH9SetDownloadsFromTheWindow)
     clock.onPause = [&](qint64) {
         window = frmWriteProcess1::loaded();
         if (window)
-            barAfterBlocks = window->ProgressBar1->value();
+            barAfterBlocks = ui(*window).ProgressBar1->value();
     };
     run(1);
     EXPECT_EQ(barAfterBlocks, 3); // one step after timer A, one after the end register
