@@ -9,7 +9,12 @@
 
 class QLabel;
 
-class frmLogin : public QWidget, public platform::SingleForm<frmLogin> {
+// The controls of the window, made and placed by its setupUi (frmLogin_layout.cpp).
+struct Ui_frmLogin {
+    QLabel* Image1 = nullptr;
+};
+
+class frmLogin : public QWidget, public platform::SingleForm<frmLogin>, private Ui_frmLogin {
     Q_OBJECT
 public:
     frmLogin();
@@ -23,9 +28,8 @@ public:
     // window, whose load opens a settings file named on the command line.
     static void Start(const QString& commandLine);
 
-    QLabel* Image1 = nullptr;
-
 private:
+    // Creates and places the picture (frmLogin_layout.cpp).
     void setupUi();
     void Form_Load();
     void Form_Activate();
