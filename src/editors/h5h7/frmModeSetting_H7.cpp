@@ -28,12 +28,47 @@ frmModeSetting_H7::frmModeSetting_H7()
                   core::button::KP})
 {
     setupUi();
+    ConnectHandlers();
     Form_Load();
     H5H7Rows::setRegistered(this);
     SetRefreshRoutine(1, 3, &RefreshDependentControlsH5H7);
 }
 
 frmModeSetting_H7::~frmModeSetting_H7() = default;
+
+// The menus, the diagram tabs and the download picture. The combos and digit rows are
+// bound as they are made (makeCombo, makeRow).
+void frmModeSetting_H7::ConnectHandlers()
+{
+    using F = frmModeSetting_H7;
+    const std::pair<QAction*, void (F::*)()> actions[] = {
+        {mNew, &F::mNew_Click},
+        {mOpenSetting, &F::mOpenSetting_Click},
+        {mClose, &F::mClose_Click},
+        {mSaveSetting, &F::mSaveSetting_Click},
+        {mSaveAs, &F::mSaveAs_Click},
+        {mExit, &F::mExit_Click},
+        {mUpload, &F::mUpload_Click},
+        {mDownload, &F::mDownload_Click},
+        {mCompare, &F::mCompare_Click},
+        {mMonitoring, &F::mMonitoring_Click},
+        {mCommSetting, &F::mCommSetting_Click},
+        {mKP, &F::KeyProtectChosen},
+        {mVelHelp, &F::mVelHelp_Click},
+        {mAbout, &F::mAbout_Click},
+    };
+    for (const auto& entry : actions)
+        connect(entry.first, &QAction::triggered, this, [this, handler = entry.second] { (this->*handler)(); });
+    // The tick follows the mode the handler chose, not the click.
+    for (int n = 0; n < 9; ++n)
+        connect(mFuncModeSelect(n), &QAction::triggered, this, [this, n] { FuncModeSelect(n); });
+    for (std::size_t i = 0; i < optPic.size(); ++i)
+        connect(optPic[i], &QRadioButton::clicked, this, [this, i] { optPic_Click(static_cast<int>(i)); });
+    connect(cmdDownload_All_A, &QPushButton::clicked, this, &F::cmdDownload_All_A_Click);
+    connect(ImageCH_A, &ImageControl::Click, this, &F::ImageCH_A_Click);
+    connect(ImageCH_B, &ImageControl::Click, this, &F::ImageCH_B_Click);
+    connect(ImageDownload, &ImageControl::Click, this, &F::ImageDownload_Click);
+}
 
 QString frmModeSetting_H7::rowText(H5H7Row row) const
 {

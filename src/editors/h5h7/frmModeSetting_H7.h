@@ -292,6 +292,7 @@ private:
     void ApplyMenuTexts(std::initializer_list<std::pair<QAction*, int>> modeItems);
     // Makes and places the controls (frmModeSetting_H7_layout.cpp).
     void setupUi();
+    void ConnectHandlers();
     void BuildTimerHalf();
     void BuildCounterHalf();
     void BuildPictureArea();

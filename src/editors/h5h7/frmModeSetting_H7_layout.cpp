@@ -316,17 +316,11 @@ void frmModeSetting_H7::BuildPictureArea()
         option = new QRadioButton(Picture2);
         option->setObjectName(QStringLiteral("optPic_%1").arg(i));
         option->hide();
-        connect(option, &QRadioButton::clicked, this, [this, i] { optPic_Click(i); });
     }
     ImageDownload = new ImageControl("ImageDownload", client_);
     cmdDownload_All_A = new QPushButton(client_);
     cmdDownload_All_A->setObjectName("cmdDownload_All_A");
     cmdDownload_All_A->hide();
-    connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H7::cmdDownload_All_A_Click);
-
-    connect(ImageCH_A, &ImageControl::Click, this, &frmModeSetting_H7::ImageCH_A_Click);
-    connect(ImageCH_B, &ImageControl::Click, this, &frmModeSetting_H7::ImageCH_B_Click);
-    connect(ImageDownload, &ImageControl::Click, this, &frmModeSetting_H7::ImageDownload_Click);
 }
 
 void frmModeSetting_H7::BuildMenus()
@@ -336,29 +330,26 @@ void frmModeSetting_H7::BuildMenus()
     // The window's own menu bar, also where the platform would merge menus into a
     // global one.
     menuBar->setNativeMenuBar(false);
-    auto item = [this](QMenu* menu, QAction*& action, const char* name, QKeySequence shortcut,
-                       void (frmModeSetting_H7::*handler)()) {
+    auto item = [](QMenu* menu, QAction*& action, const char* name, QKeySequence shortcut = {}) {
         action = menu->addAction(QString());
         action->setObjectName(QString::fromLatin1(name));
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     auto menu = [this](QMenu*& m, const char* name) {
         m = menuBar->addMenu(QString());
         m->setObjectName(QString::fromLatin1(name));
     };
-    using F = frmModeSetting_H7;
 
     menu(mFile, "mFile");
-    item(mFile, mNew, "mNew", QKeySequence(Qt::CTRL | Qt::Key_N), &F::mNew_Click);
-    item(mFile, mOpenSetting, "mOpenSetting", QKeySequence(Qt::CTRL | Qt::Key_O), &F::mOpenSetting_Click);
-    item(mFile, mClose, "mClose", QKeySequence(), &F::mClose_Click);
+    item(mFile, mNew, "mNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(mFile, mOpenSetting, "mOpenSetting", QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(mFile, mClose, "mClose");
     mFile->addSeparator();
-    item(mFile, mSaveSetting, "mSaveSetting", QKeySequence(Qt::CTRL | Qt::Key_S), &F::mSaveSetting_Click);
-    item(mFile, mSaveAs, "mSaveAs", QKeySequence(Qt::CTRL | Qt::Key_A), &F::mSaveAs_Click);
+    item(mFile, mSaveSetting, "mSaveSetting", QKeySequence(Qt::CTRL | Qt::Key_S));
+    item(mFile, mSaveAs, "mSaveAs", QKeySequence(Qt::CTRL | Qt::Key_A));
     mFile->addSeparator();
-    item(mFile, mExit, "mExit", QKeySequence(), &F::mExit_Click);
+    item(mFile, mExit, "mExit");
 
     menu(mMode, "mMode");
     QAction** modes[] = {&mFuncModeSelect_0, &mFuncModeSelect_1, &mFuncModeSelect_2,
@@ -368,29 +359,27 @@ void frmModeSetting_H7::BuildMenus()
         QAction* a = mMode->addAction(QString());
         a->setObjectName(QStringLiteral("mFuncModeSelect_%1").arg(n));
         a->setCheckable(true);
-        // The tick follows the mode the handler chose, not the click.
-        connect(a, &QAction::triggered, this, [this, n] { FuncModeSelect(n); });
         *modes[n] = a;
     }
 
     menu(mTool, "mTool");
-    item(mTool, mUpload, "mUpload", QKeySequence(Qt::Key_F11), &F::mUpload_Click);
-    item(mTool, mDownload, "mDownload", QKeySequence(Qt::Key_F9), &F::mDownload_Click);
+    item(mTool, mUpload, "mUpload", QKeySequence(Qt::Key_F11));
+    item(mTool, mDownload, "mDownload", QKeySequence(Qt::Key_F9));
     mTool->addSeparator();
-    item(mTool, mCompare, "mCompare", QKeySequence(Qt::Key_F8), &F::mCompare_Click);
+    item(mTool, mCompare, "mCompare", QKeySequence(Qt::Key_F8));
 
     menu(mMonitor, "mMonitor");
-    item(mMonitor, mMonitoring, "mMonitoring", QKeySequence(Qt::CTRL | Qt::Key_M), &F::mMonitoring_Click);
+    item(mMonitor, mMonitoring, "mMonitoring", QKeySequence(Qt::CTRL | Qt::Key_M));
 
     menu(mSetting, "mSetting");
-    item(mSetting, mCommSetting, "mCommSetting", QKeySequence(Qt::CTRL | Qt::Key_U), &F::mCommSetting_Click);
+    item(mSetting, mCommSetting, "mCommSetting", QKeySequence(Qt::CTRL | Qt::Key_U));
     mSetting->addSeparator();
-    item(mSetting, mKP, "mKP", QKeySequence(Qt::CTRL | Qt::Key_K), &F::KeyProtectChosen);
+    item(mSetting, mKP, "mKP", QKeySequence(Qt::CTRL | Qt::Key_K));
     mKP->setCheckable(true);
 
     menu(mHelp, "mHelp");
-    item(mHelp, mVelHelp, "mVelHelp", QKeySequence(Qt::Key_F1), &F::mVelHelp_Click);
-    item(mHelp, mAbout, "mAbout", QKeySequence(), &F::mAbout_Click);
+    item(mHelp, mVelHelp, "mVelHelp", QKeySequence(Qt::Key_F1));
+    item(mHelp, mAbout, "mAbout");
 }
 
 void frmModeSetting_H7::LayoutPictureArea()

@@ -4,6 +4,7 @@
 #include "editors/common/combo_select.h"
 #include "editors/common/refresh.h"
 #include "editors/h9/h9_refresh.h"
+#include "platform/bitmaps.h"
 #include "platform/strings.h"
 #include "platform/twips.h"
 #include "settings_file/h9_image.h"
@@ -127,6 +128,13 @@ void frmModeSetting_H9::ConnectHandlers()
     for (int i = 0; i < 2; ++i)
         connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
     connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H9::cmdDownload_All_A_Click);
+    // Pressed, the button shows its pressed picture.
+    connect(cmdDownload_All_A, &QPushButton::pressed, cmdDownload_All_A, [b = cmdDownload_All_A] {
+        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_D"))));
+    });
+    connect(cmdDownload_All_A, &QPushButton::released, cmdDownload_All_A, [b = cmdDownload_All_A] {
+        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_E"))));
+    });
 }
 
 void frmModeSetting_H9::Form_Load()

@@ -304,13 +304,6 @@ void frmModeSetting_H9::BuildDiagramArea(QWidget* Picture1)
     cmdDownload_All_A->setFlat(true);
     cmdDownload_All_A->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_E"))));
     cmdDownload_All_A->setIconSize(cmdDownload_All_A->size() - QSize(6, 6));
-    // Pressed, the button shows its pressed picture.
-    connect(cmdDownload_All_A, &QPushButton::pressed, cmdDownload_All_A, [b = cmdDownload_All_A] {
-        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_D"))));
-    });
-    connect(cmdDownload_All_A, &QPushButton::released, cmdDownload_All_A, [b = cmdDownload_All_A] {
-        b->setIcon(QIcon(platform::LoadResPicture(QStringLiteral("IMAGE_DOWNLOAD_E"))));
-    });
 }
 
 void frmModeSetting_H9::BuildMenus()
