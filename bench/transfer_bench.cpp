@@ -180,7 +180,7 @@ int main(int argc, char** argv)
     const double downloadProcessCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - process0;
     std::printf("download: \"%s\"  %zu requests, %.2f s elapsed; CPU %.3f s in the program's thread, "
                 "%.3f s in the process with the simulator (target < 0.2 s)\n",
-                mdi.StatusBar1->PanelText(4).toStdString().c_str(), inst.requests().size(), download.elapsed(),
+                mdi.PanelText(4).toStdString().c_str(), inst.requests().size(), download.elapsed(),
                 downloadThreadCpu, downloadProcessCpu);
 
     bool ok = benchResult("transfer.download_thread_cpu", downloadThreadCpu, "s", "<", 0.2);
@@ -192,7 +192,7 @@ int main(int argc, char** argv)
         const Job j = runJob(job);
         const auto reqs = inst.requests();
         const double wire = wireSeconds(reqs);
-        const std::string outcome = upload ? mdi.StatusBar1->PanelText(4).toStdString()
+        const std::string outcome = upload ? mdi.PanelText(4).toStdString()
                                            : (boxes.texts.empty() ? std::string() : boxes.texts.back());
         std::printf("%s  \"%s\"  %zu requests, %.3f s elapsed, wire %.3f s, ratio %.3f (target <= 1.05); "
                     "the job's routine alone %.3f s, ratio %.3f\n",

@@ -20,6 +20,13 @@ using platform::LoadResString;
 
 QString frmMDI::sCmdLine;
 
+void ToolbarControl::ConnectButtons()
+{
+    for (const ToolbarButton& b : buttons_)
+        if (!b.IsSeparator())
+            connect(b.action(), &QAction::triggered, this, [this, key = b.Key()] { emit ButtonClick(key); });
+}
+
 ToolbarButton& ToolbarControl::Buttons(int index)
 {
     Q_ASSERT(index >= 1 && index <= Count());

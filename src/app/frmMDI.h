@@ -65,6 +65,9 @@ signals:
     void ButtonClick(const QString& key);
 
 private:
+    // Every button but the separators reports its key (frmMDI.cpp).
+    void ConnectButtons();
+
     std::vector<ToolbarButton> buttons_;
 };
 
@@ -80,20 +83,10 @@ private:
     std::vector<QLabel*> panels_;
 };
 
-// The main window. Its shared state (bChange, nLoadForm, nUpDownCompare,
-// sCurrentMacType_Upload, bMonitorUnload, bOpenOldFile, CommonDialog1) and what the
-// other windows may do with it are those of core::Shell; it installs itself as the
-// shell when it is made, and is the window every dialog is centred on.
-//
-// Its own menu bar shows while no child window is open; an open child carries its
-// own menus, which take the place of the main window's (their commands would reach
-// past the child's save question otherwise).
-class frmMDI : public QMainWindow, public platform::SingleForm<frmMDI>, public core::Shell {
-    Q_OBJECT
-public:
-    frmMDI();
-    ~frmMDI() override;
-
+// The controls of the main window, made and placed by its setupUi (frmMDI_layout.cpp).
+// The other windows reach the status panels and the toolbar's buttons through
+// core::Shell.
+struct Ui_frmMDI {
     ToolbarControl* Toolbar1 = nullptr;
     StatusBarControl* StatusBar1 = nullptr;
     QMdiArea* mdiArea = nullptr;
@@ -113,6 +106,24 @@ public:
     QMenu* mHelp = nullptr;
     QAction* mVelHelp = nullptr;
     QAction* mAbout = nullptr;
+};
+
+// The main window. Its shared state (bChange, nLoadForm, nUpDownCompare,
+// sCurrentMacType_Upload, bMonitorUnload, bOpenOldFile, CommonDialog1) and what the
+// other windows may do with it are those of core::Shell; it installs itself as the
+// shell when it is made, and is the window every dialog is centred on.
+//
+// Its own menu bar shows while no child window is open; an open child carries its
+// own menus, which take the place of the main window's (their commands would reach
+// past the child's save question otherwise).
+class frmMDI : public QMainWindow, public platform::SingleForm<frmMDI>, public core::Shell, private Ui_frmMDI {
+    Q_OBJECT
+    // Tests reach the controls through FormAccess (tests/support/form_access.h).
+    friend struct FormAccess;
+
+public:
+    frmMDI();
+    ~frmMDI() override;
 
     // core::Shell
     QString PanelText(int panel) const override { return StatusBar1->PanelText(panel); }

@@ -53,10 +53,8 @@ ToolbarControl::ToolbarControl(QWidget* parent) : QToolBar(parent)
         if (*d.image)
             buttons_.back().setImage(QString::fromLatin1(d.image));
         buttons_.back().setVisible(d.visible);
-        if (!d.separator) {
-            connect(a, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
-        }
     }
+    ConnectButtons();
 }
 
 StatusBarControl::StatusBarControl(QWidget* parent) : QWidget(parent)

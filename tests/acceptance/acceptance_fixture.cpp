@@ -136,11 +136,11 @@ void Acceptance::menu(const QStringList& path)
 void Acceptance::toolbar(const QString& key)
 {
     frmMDI& mdi = frmMDI::instance();
-    for (int i = 1; i <= mdi.Toolbar1->Count(); ++i) {
-        ToolbarButton& b = mdi.Toolbar1->Buttons(i);
+    for (int i = 1; i <= ui(mdi).Toolbar1->Count(); ++i) {
+        ToolbarButton& b = ui(mdi).Toolbar1->Buttons(i);
         if (b.Key() != key)
             continue;
-        QWidget* button = mdi.Toolbar1->widgetForAction(b.action());
+        QWidget* button = ui(mdi).Toolbar1->widgetForAction(b.action());
         ASSERT_TRUE(button && b.Visible() && b.Enabled()) << "toolbar button " << key.toStdString() << " cannot be clicked";
         QApplication::setActiveWindow(&mdi);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -192,7 +192,7 @@ void Acceptance::tabTo(QWidget* w)
     ASSERT_EQ(QApplication::focusWidget(), w) << "Tab never reaches " << w->objectName().toStdString();
 }
 
-QString Acceptance::panel(int n) { return frmMDI::isLoaded() ? frmMDI::instance().StatusBar1->PanelText(n) : QString(); }
+QString Acceptance::panel(int n) { return frmMDI::isLoaded() ? frmMDI::instance().PanelText(n) : QString(); }
 
 QWidget* Acceptance::activeForm() { return frmMDI::isLoaded() ? frmMDI::instance().ActiveForm() : nullptr; }
 

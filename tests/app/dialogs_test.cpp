@@ -72,7 +72,7 @@ TEST_F(Dialogs, AboutShowsTheBuildsVersionAndOurTextsFitInEachLanguage)
             clipped += testsupport::clippedTexts(about);
             QTest::mouseClick(c.cmdOK, Qt::LeftButton);
         });
-        mdi.mAbout->trigger();
+        ui(mdi).mAbout->trigger();
         EXPECT_EQ(version, "Version : 1 . 0 . 0") << "the build's version (CMake's project version)";
         EXPECT_FALSE(frmAbout::isLoaded());
         EXPECT_TRUE(clipped.isEmpty()) << clipped.join('\n').toStdString();
@@ -100,7 +100,7 @@ TEST_F(Dialogs, BoxesAndDialogsOpenOnTheMainWindowWithTheirOwnTitles)
     onNext(okButton);
     platform::MsgBox("Communication error!", MsgButtons::Ok, platform::MsgIcon::Exclamation, "Error");
     onNext(closeBox);
-    mdi.mCommSetting->trigger();
+    ui(mdi).mCommSetting->trigger();
     onNext(closeBox);
     platform::CommonDialog files;
     files.DialogTitle = "Open";

@@ -11,6 +11,7 @@
 #include "platform/strings.h"
 #include "core/key_protect.h"
 #include "support/deferred_delete.h"
+#include "support/form_access.h"
 #include "support/modal.h"
 #include "support/scripted_ui.h"
 #include "support/windows.h"
@@ -91,10 +92,10 @@ TEST_F(MainWindow, StartsWithEveryStartValueAndTheStatusPanels)
     EXPECT_FALSE(bMacTypeSelOK);
 
     EXPECT_EQ(mdi.windowTitle(), "Velmora ");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(1), "");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(2), "COM1 , 9600 , N , 8 , 1");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(3), "Device ID(Hex) : 01");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(4), "");
+    EXPECT_EQ(mdi.PanelText(1), "");
+    EXPECT_EQ(mdi.PanelText(2), "COM1 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : 01");
+    EXPECT_EQ(mdi.PanelText(4), "");
     EXPECT_FALSE(mdi.bChange);
     EXPECT_FALSE(mdi.bOpenOldFile);
     EXPECT_EQ(mdi.ActiveForm(), nullptr);
@@ -107,17 +108,17 @@ TEST_F(MainWindow, ToolbarShowsNewOpenUploadAndTheirSeparatorsAfterLoad)
     const char* keys[] = {"split05", "New", "Open", "Save", "split09", "Upload",
                           "Download", "split01", "MonitorStart", "split02", "KP", "PowerSaving"};
     const bool visible[] = {false, true, true, false, true, true, false, true, false, false, false, false};
-    ASSERT_EQ(mdi.Toolbar1->Count(), 12);
+    ASSERT_EQ(ui(mdi).Toolbar1->Count(), 12);
     for (int i = 1; i <= 12; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(mdi.Toolbar1->Buttons(i).Key(), keys[i - 1]);
-        EXPECT_EQ(mdi.Toolbar1->Buttons(i).Visible(), visible[i - 1]);
-        EXPECT_TRUE(mdi.Toolbar1->Buttons(i).Enabled());
+        EXPECT_EQ(ui(mdi).Toolbar1->Buttons(i).Key(), keys[i - 1]);
+        EXPECT_EQ(ui(mdi).Toolbar1->Buttons(i).Visible(), visible[i - 1]);
+        EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(i).Enabled());
     }
-    EXPECT_EQ(mdi.Toolbar1->Buttons(11).Image(), "KP_OFF");
-    EXPECT_EQ(mdi.Toolbar1->Buttons(12).Image(), "PS_OFF");
-    EXPECT_EQ(mdi.Toolbar1->Buttons(6).action()->toolTip(), "Upload ( Device --> PC )");
-    EXPECT_EQ(mdi.Toolbar1->Buttons(12).action()->toolTip(), "Power Saving");
+    EXPECT_EQ(ui(mdi).Toolbar1->Buttons(11).Image(), "KP_OFF");
+    EXPECT_EQ(ui(mdi).Toolbar1->Buttons(12).Image(), "PS_OFF");
+    EXPECT_EQ(ui(mdi).Toolbar1->Buttons(6).action()->toolTip(), "Upload ( Device --> PC )");
+    EXPECT_EQ(ui(mdi).Toolbar1->Buttons(12).action()->toolTip(), "Power Saving");
 }
 
 TEST_F(MainWindow, ModelNamesByDeviceTypeCode)
@@ -140,12 +141,12 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
     readOnlyDigit->setEnabled(false);
     auto* hiddenItem = new QAction("mode", &form);
     hiddenItem->setVisible(false);
-    mdi.Toolbar1->Buttons(7).setEnabled(false);
+    ui(mdi).Toolbar1->Buttons(7).setEnabled(false);
 
     LockUi(&form);
     EXPECT_TRUE(combo->testAttribute(Qt::WA_Disabled));
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(mdi.Toolbar1->Buttons(i).Enabled()) << i;
+        EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(i).Enabled()) << i;
 
     UnlockUi(&form);
     EXPECT_FALSE(panel->testAttribute(Qt::WA_Disabled));
@@ -153,8 +154,8 @@ TEST_F(MainWindow, UnlockGivesEachControlBackItsOwnEnabledState)
     EXPECT_TRUE(readOnlyDigit->testAttribute(Qt::WA_Disabled)) << "a read-only digit stays read-only";
     hiddenItem->setVisible(true);
     EXPECT_TRUE(hiddenItem->isEnabled()) << "a menu item hidden during the lock is usable once shown";
-    EXPECT_FALSE(mdi.Toolbar1->Buttons(7).Enabled());
-    EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
+    EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(7).Enabled());
+    EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(6).Enabled());
 }
 
 TEST_F(MainWindow, ExitAsksAndNoKeepsTheProgramRunning)
@@ -202,10 +203,10 @@ TEST_F(MainWindow, MenusTooltipsAndTheWindowFlagsAsAUserMeetsThem)
                                   "Option(&O): Communication Settings Ctrl+U",
                                   "Help(&H): Velmora Help F1, About me"}));
     // Tooltips are plain text, in every language.
-    EXPECT_EQ(mdi.Toolbar1->Buttons(2).action()->toolTip() + mdi.Toolbar1->Buttons(4).action()->toolTip(), "NewSave");
+    EXPECT_EQ(ui(mdi).Toolbar1->Buttons(2).action()->toolTip() + ui(mdi).Toolbar1->Buttons(4).action()->toolTip(), "NewSave");
     testsupport::closeWindows();
     platform::setLanguage(platform::Language::TraditionalChinese);
-    EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(3).action()->toolTip(), "開啟");
+    EXPECT_EQ(ui(frmMDI::instance()).Toolbar1->Buttons(3).action()->toolTip(), "開啟");
     EXPECT_EQ(platform::withoutAccelerator("&Open && Save"), "Open & Save");
 
     // No maximising, also when something gave the box back before an activation.
@@ -235,12 +236,12 @@ TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAsi
         mdi.registerOwnCommand(command, [&own, command] { own << command; });
     const auto clickEvery = [&] {
         for (int i = 1; i <= 12; ++i) {
-            ToolbarButton& b = mdi.Toolbar1->Buttons(i);
+            ToolbarButton& b = ui(mdi).Toolbar1->Buttons(i);
             b.setVisible(true);
             if (b.IsSeparator())
                 mdi.Toolbar1_ButtonClick(b.Key());
             else
-                QTest::mouseClick(mdi.Toolbar1->widgetForAction(b.action()), Qt::LeftButton);
+                QTest::mouseClick(ui(mdi).Toolbar1->widgetForAction(b.action()), Qt::LeftButton);
         }
     };
     clickEvery();
@@ -269,7 +270,7 @@ TEST_F(MainWindow, ToolbarGoesToTheActiveChildByTheKeyTableAndTheOwnMenusStepAsi
     const quint8 before = bKeyProtect;
     mdi.Toolbar1_ButtonClick("KP");
     EXPECT_NE(bKeyProtect, before);
-    EXPECT_TRUE(mdi.Toolbar1->Buttons(11).Value());
+    EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(11).Value());
 }
 
 TEST_F(MainWindow, ExitAsksOnceThenTheChangedEditorAsksAlsoFromTheLiveView)

@@ -72,9 +72,9 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
             ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
             QTest::keyClick(&mdi, Qt::Key_N, Qt::ControlModifier);
         } else if (how == std::string("toolbar")) {
-            QTest::mouseClick(mdi.Toolbar1->widgetForAction(mdi.Toolbar1->Buttons(2).action()), Qt::LeftButton);
+            QTest::mouseClick(ui(mdi).Toolbar1->widgetForAction(ui(mdi).Toolbar1->Buttons(2).action()), Qt::LeftButton);
         } else {
-            mdi.mNew->trigger();
+            ui(mdi).mNew->trigger();
         }
 
         EXPECT_EQ(preselected, 1) << "the H5 model is preselected every time";
@@ -82,7 +82,7 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
         const int macType = std::array{kMacTypeH9, kMacTypeH5, kMacTypeH7, kMacTypeH8}[static_cast<std::size_t>(option)];
         EXPECT_EQ(nMacType, macType);
         EXPECT_FALSE(mdi.bChange || bHasFileName);
-        EXPECT_EQ(mdi.StatusBar1->PanelText(4), "File is opened completed!");
+        EXPECT_EQ(mdi.PanelText(4), "File is opened completed!");
         EXPECT_FALSE(mdi.menuBar()->isVisible()) << "the editor's menus stand in for the main window's";
         if (macType == kMacTypeH9) {
             ASSERT_TRUE(frmModeSetting_H9::isLoaded() && !frmModeSetting_H7::isLoaded());
@@ -102,7 +102,7 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
             EXPECT_EQ(nFuncMode, first);
             EXPECT_TRUE(ed.mFuncModeSelect(first)->isChecked());
         }
-        EXPECT_EQ(mdi.Toolbar1->Buttons(12).Visible(), macType == kMacTypeH9) << "power saving on the H9 only";
+        EXPECT_EQ(ui(mdi).Toolbar1->Buttons(12).Visible(), macType == kMacTypeH9) << "power saving on the H9 only";
         testsupport::closeChildWindows();
         EXPECT_TRUE(mdi.menuBar()->isVisible()) << "the main window's menus are back";
     }
@@ -111,21 +111,21 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
 TEST_F(NewSet, ChooserLeftWithCancelCloseBoxOrEscapeChangesNothing)
 {
     nMacType = kMacTypeH7;
-    mdi.StatusBar1->setPanelText(4, "before");
+    mdi.setPanelText(4, "before");
     answerChooser(0, &Ui_frmMacTypeSel::CancelButton);
-    mdi.mNew->trigger();
+    ui(mdi).mNew->trigger();
     testsupport::whenModalShown([](QWidget* w) { w->close(); });
-    mdi.mNew->trigger();
+    ui(mdi).mNew->trigger();
     testsupport::whenModalShown([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    mdi.mNew->trigger();
+    ui(mdi).mNew->trigger();
     EXPECT_FALSE(bMacTypeSelOK);
     EXPECT_EQ(nMacType, kMacTypeH7);
-    EXPECT_EQ(mdi.StatusBar1->PanelText(4), "before");
+    EXPECT_EQ(mdi.PanelText(4), "before");
     EXPECT_EQ(mdi.ActiveForm(), nullptr);
 
     // OK at once takes the preselected H5 model, also after an earlier click on another.
     answerChooser(-1, &Ui_frmMacTypeSel::OKButton);
-    mdi.mNew->trigger();
+    ui(mdi).mNew->trigger();
     EXPECT_EQ(preselected, 1);
     EXPECT_EQ(nMacType, kMacTypeH5);
 }

@@ -1,6 +1,7 @@
 #include "app/frmMDI.h"
 #include "core/machine_type.h"
 #include "support/editor_state.h"
+#include "support/form_access.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
@@ -47,7 +48,7 @@ protected:
         return file;
     }
     frmMDI& mdi() { return frmMDI::instance(); }
-    QString panel(int i) { return mdi().StatusBar1->PanelText(i); }
+    QString panel(int i) { return mdi().PanelText(i); }
     bool anyEditor() const { return frmModeSetting_H7::isLoaded() || frmModeSetting_H9::isLoaded(); }
 
     // Opens `path` through the dialog; every box is acknowledged.
@@ -128,7 +129,7 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         EXPECT_FALSE(bHasFileName);
         // A refused file leaves none of an editor's toolbar buttons or its model name.
         for (int b : {4, 7, 9, 10, 11, 12})
-            EXPECT_FALSE(mdi().Toolbar1->Buttons(b).Visible()) << n << " button " << b;
+            EXPECT_FALSE(ui(mdi()).Toolbar1->Buttons(b).Visible()) << n << " button " << b;
         EXPECT_EQ(panel(1), "") << n;
         testhelp::unloadAll();
     }
@@ -178,8 +179,8 @@ TEST_F(OpenFlow, H5FileOpensInTheTimerHalfAndSavesBackToItself)
     for (int n = 0; n <= 8; ++n)
         EXPECT_EQ(ed.mFuncModeSelect(n)->isVisible(), n <= 2) << n;
     for (int b : {4, 7, 9, 10, 11})
-        EXPECT_TRUE(mdi().Toolbar1->Buttons(b).Visible()) << b;
-    EXPECT_FALSE(mdi().Toolbar1->Buttons(12).Visible());
+        EXPECT_TRUE(ui(mdi()).Toolbar1->Buttons(b).Visible()) << b;
+    EXPECT_FALSE(ui(mdi()).Toolbar1->Buttons(12).Visible());
     EXPECT_TRUE(bHasFileName);
     EXPECT_FALSE(mdi().bChange);
     EXPECT_EQ(settings_file::currentFile(), path);
@@ -211,7 +212,7 @@ TEST_F(OpenFlow, H9FileOpensWithItsPowerSavingButton)
     EXPECT_EQ(mdi().nLoadForm, 1);
     EXPECT_EQ(panel(1), ModelName(1));
     for (int b : {4, 7, 9, 10, 11, 12})
-        EXPECT_TRUE(mdi().Toolbar1->Buttons(b).Visible()) << b;
+        EXPECT_TRUE(ui(mdi()).Toolbar1->Buttons(b).Visible()) << b;
     EXPECT_FALSE(mdi().bChange);
     EXPECT_TRUE(bHasFileName);
 }
@@ -249,7 +250,7 @@ TEST_F(OpenFlow, CommandLineFileOpensAtStartUp)
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
     EXPECT_EQ(nFuncMode, 6);
     EXPECT_EQ(frmModeSetting_H7::instance().windowTitle(), "start.KVF");
-    EXPECT_EQ(m.StatusBar1->PanelText(4), "File is opened completed!");
+    EXPECT_EQ(m.PanelText(4), "File is opened completed!");
     EXPECT_FALSE(m.bOpenOldFile);
     EXPECT_EQ(settings_file::currentFile(), tmp.path() + "/start.KVF");
 }
@@ -276,14 +277,14 @@ TEST_F(OpenFlow, CommandLineThatIsNoSettingsFile)
 TEST_F(OpenFlow, MenuShortcutAndToolbarReachTheOpen)
 {
     frmMDI& m = mdi();
-    const QList<QAction*> items = m.mFile->actions();
+    const QList<QAction*> items = ui(m).mFile->actions();
     ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items.indexOf(m.mOpen), items.indexOf(m.mExit) - 2) << "Open, the separator, Exit";
-    EXPECT_EQ(m.mOpen->text(), "Open(&O)");
-    EXPECT_EQ(m.mOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(items.indexOf(ui(m).mOpen), items.indexOf(ui(m).mExit) - 2) << "Open, the separator, Exit";
+    EXPECT_EQ(ui(m).mOpen->text(), "Open(&O)");
+    EXPECT_EQ(ui(m).mOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
 
     dialogs.cancel().cancel();
-    m.mOpen->trigger();
+    ui(m).mOpen->trigger();
     EXPECT_EQ(dialogs.shown().size(), 1u);
     m.Toolbar1_ButtonClick("Open"); // no editor open: the main window's own Open
     EXPECT_EQ(dialogs.shown().size(), 2u);

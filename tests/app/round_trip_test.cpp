@@ -95,7 +95,7 @@ TEST_P(RoundTrip, EveryFunctionModeComesBackByteForByte)
             ASSERT_EQ(nMacType, t.macType);
             ASSERT_EQ(build(), 0);
             EXPECT_EQ(testhelp::imageDiff(byFileBuf, saved), "");
-            EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(4), "File is opened completed!");
+            EXPECT_EQ(frmMDI::instance().PanelText(4), "File is opened completed!");
             testhelp::unloadAll();
         }
     }

@@ -5,6 +5,7 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "platform/clock.h"
 #include "support/editor_state.h"
+#include "support/form_access.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 #include "support/windows.h"
@@ -76,10 +77,10 @@ TEST_F(StartUp, PictureAloneForTwoSecondsThenTheMainWindowInItsStartState)
     EXPECT_FALSE(mdi.windowIcon().isNull()) << "the program's icon on its windows";
     QStringList shown;
     for (int i = 1; i <= 12; ++i)
-        if (mdi.Toolbar1->Buttons(i).Visible())
-            shown << mdi.Toolbar1->Buttons(i).Key();
+        if (ui(mdi).Toolbar1->Buttons(i).Visible())
+            shown << ui(mdi).Toolbar1->Buttons(i).Key();
     EXPECT_EQ(shown, (QStringList{"New", "Open", "split09", "Upload", "split01"}));
-    EXPECT_EQ(mdi.StatusBar1->PanelText(1) + mdi.StatusBar1->PanelText(4), "");
+    EXPECT_EQ(mdi.PanelText(1) + mdi.PanelText(4), "");
     EXPECT_EQ(mdi.ActiveForm(), nullptr);
 }
 
@@ -97,7 +98,7 @@ TEST_F(StartUp, CommandLineOpensASettingsFileByItsLastThreeLetters)
         EXPECT_EQ(clock.seen.back(), "splash 1, main 0, editor 0") << "opened after the picture";
         ASSERT_TRUE(frmModeSetting_H7::isLoaded());
         EXPECT_EQ(frmModeSetting_H7::loaded()->windowTitle(), name);
-        EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(4), "File is opened completed!");
+        EXPECT_EQ(frmMDI::instance().PanelText(4), "File is opened completed!");
         testsupport::closeWindows();
     }
     // A quoted path ends in a quote, a path with a blank after it in the blank.

@@ -251,11 +251,11 @@ TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
     frmMDI::unload();
     dropDeferredDeletes();
     frmMDI& mdi = frmMDI::instance();
-    EXPECT_EQ(mdi.StatusBar1->PanelText(2), "COM1 , 9600 , N , 8 , 1");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(3), "Device ID(Hex) : 01");
-    EXPECT_EQ(mdi.mSetting->title(), "Option(&O)");
-    EXPECT_EQ(mdi.mCommSetting->text(), "Communication Settings");
-    EXPECT_EQ(mdi.mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+    EXPECT_EQ(mdi.PanelText(2), "COM1 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : 01");
+    EXPECT_EQ(ui(mdi).mSetting->title(), "Option(&O)");
+    EXPECT_EQ(ui(mdi).mCommSetting->text(), "Communication Settings");
+    EXPECT_EQ(ui(mdi).mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
 
     bool shown = false;
     QTimer::singleShot(0, [&] {
@@ -269,11 +269,11 @@ TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
         ui(*d).cboComPort->setCurrentIndex(4);
         ui(*d).cmdCancel->click();
     });
-    mdi.mCommSetting->trigger();
+    ui(mdi).mCommSetting->trigger();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(frmCommSetup::isLoaded());
-    EXPECT_EQ(mdi.StatusBar1->PanelText(2), "COM2 , 9600 , N , 8 , 1");
-    EXPECT_EQ(mdi.StatusBar1->PanelText(3), "Device ID(Hex) : AB");
+    EXPECT_EQ(mdi.PanelText(2), "COM2 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : AB");
 }
 
 // --- Slave-ID search -------------------------------------------------------------

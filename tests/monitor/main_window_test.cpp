@@ -43,8 +43,8 @@ TEST_F(InTheMainWindow, StandsInForEitherEditorAndHandsBack)
         EXPECT_EQ(mdi.ActiveForm(), &f);
         EXPECT_FALSE(mdi.ToolbarVisible());
         EXPECT_TRUE(mdi.menuBar()->isHidden());
-        EXPECT_EQ(mdi.StatusBar1->PanelText(1), "Monitor");
-        EXPECT_EQ(mdi.StatusBar1->PanelText(4), "");
+        EXPECT_EQ(mdi.PanelText(1), "Monitor");
+        EXPECT_EQ(mdi.PanelText(4), "");
 
         // An instrument of another type than the edited set is monitored as it is.
         clickStart();
@@ -53,9 +53,9 @@ TEST_F(InTheMainWindow, StandsInForEitherEditorAndHandsBack)
         // No transfer while the window is open.
         mdi.mUpload_Click();
         EXPECT_FALSE(frmWriteProcess1::isLoaded());
-        EXPECT_NE(mdi.StatusBar1->PanelText(4), platform::LoadResString(250));
+        EXPECT_NE(mdi.PanelText(4), platform::LoadResString(250));
         clickStop();
-        EXPECT_EQ(mdi.StatusBar1->PanelText(4), "");
+        EXPECT_EQ(mdi.PanelText(4), "");
 
         QTest::mouseClick(ui(f).ImageReturn, Qt::LeftButton);
         testsupport::dropDeferredDeletes();

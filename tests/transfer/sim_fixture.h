@@ -83,7 +83,7 @@ public:
 };
 
 inline bool portOpen() { return CommControl().PortOpen(); }
-inline QString panel4() { return frmMDI::instance().StatusBar1->PanelText(4); }
+inline QString panel4() { return frmMDI::instance().PanelText(4); }
 
 class SimTest : public h9test::H9Test {
 protected:
@@ -101,7 +101,7 @@ protected:
         nMacType = kMacTypeH9;
         clock.instrument = &instrument;
         boxes.autoAcknowledgeOk();
-        frmMDI::instance().StatusBar1->setPanelText(4, QString());
+        frmMDI::instance().setPanelText(4, QString());
     }
 
     void TearDown() override

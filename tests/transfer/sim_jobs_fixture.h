@@ -131,7 +131,7 @@ protected:
         return panel4();
     }
 
-    QString panel4() const { return frmMDI::instance().StatusBar1->PanelText(4); }
+    QString panel4() const { return frmMDI::instance().PanelText(4); }
 
     // Waits until the instrument has logged `n` requests: the one-way 0xDD request may
     // still be on its way through the pty when the job has ended.

@@ -6,6 +6,7 @@
 #include "core/h9_registers.h"
 #include "core/ui_lock.h"
 #include "settings_file/settings_image.h"
+#include "support/form_access.h"
 #include "transfer/identify.h"
 #include "transfer/upload.h"
 
@@ -222,11 +223,11 @@ TEST_F(Upload, CommandRefusesASlaveIdOutOfRange)
 {
     // The menu item and, with no editor open, the toolbar button reach the command.
     frmMDI& mdi = frmMDI::instance();
-    EXPECT_EQ(mdi.mTool->title(), "Communication(&C)");
-    EXPECT_EQ(mdi.mUpload->text(), "Upload ( Device --> PC )");
-    EXPECT_EQ(mdi.mUpload->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(ui(mdi).mTool->title(), "Communication(&C)");
+    EXPECT_EQ(ui(mdi).mUpload->text(), "Upload ( Device --> PC )");
+    EXPECT_EQ(ui(mdi).mUpload->shortcut(), QKeySequence(Qt::Key_F11));
     commSettings.nSlaveID = 256;
-    mdi.mUpload->trigger();
+    ui(mdi).mUpload->trigger();
     mdi.Toolbar1_ButtonClick("Upload");
     EXPECT_EQ(panel4(), "Wrong Device ID !");
     EXPECT_EQ(boxTexts(), (QStringList{res(285), res(285)}));
@@ -251,12 +252,12 @@ TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
     for (int n = 0; n <= 8; ++n)
         EXPECT_TRUE(ed.mFuncModeSelect(n)->isVisible()) << n;
     // The toolbar is given back once the window has closed.
-    EXPECT_TRUE(mdi.Toolbar1->Buttons(6).Enabled());
-    EXPECT_TRUE(mdi.mUpload->isEnabled());
+    EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(6).Enabled());
+    EXPECT_TRUE(ui(mdi).mUpload->isEnabled());
     EXPECT_TRUE(mdi.menuBar()->isEnabled());
-    EXPECT_TRUE(mdi.mFile->menuAction()->isEnabled()) << "menu titles come back with their menus";
-    EXPECT_TRUE(mdi.mdiArea->isEnabled());
-    EXPECT_TRUE(mdi.StatusBar1->isEnabled());
+    EXPECT_TRUE(ui(mdi).mFile->menuAction()->isEnabled()) << "menu titles come back with their menus";
+    EXPECT_TRUE(ui(mdi).mdiArea->isEnabled());
+    EXPECT_TRUE(ui(mdi).StatusBar1->isEnabled());
     EXPECT_TRUE(ed.isEnabled());
 
     // An H5 offers only the timer modes.

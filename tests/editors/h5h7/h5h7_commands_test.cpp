@@ -151,7 +151,7 @@ TEST_F(H5H7Commands, ExitCancelledInTheQuestionKeepsTheEditor)
 TEST_F(H5H7Commands, KeyProtectionIsAnEditOnlyWhenTheUserTogglesIt)
 {
     frmMDI& mdi = frmMDI::instance();
-    ToolbarButton& kp = mdi.Toolbar1->Buttons(11);
+    ToolbarButton& kp = ui(mdi).Toolbar1->Buttons(11);
     kp.setImage("KP_ON");
     kp.setValue(true);
     frmModeSetting_H7& f = newSet(kMacTypeH5);
@@ -206,7 +206,7 @@ TEST_F(H5H7Commands, ToolbarAndDownloadPictureReachTheEditor)
     commSettings.nSlaveID = 1;
     EXPECT_EQ(ui(f).ImageDownload->pictureName(), "IMAGE_DOWNLOAD_E");
     EXPECT_EQ(ui(f).ImageDownload->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(mdi.StatusBar1->PanelText(4), "Wrong Device ID !");
+    EXPECT_EQ(mdi.PanelText(4), "Wrong Device ID !");
     EXPECT_FALSE(frmWriteProcess1::isLoaded());
     mdi.Toolbar1_ButtonClick("PowerSaving"); // the editor has none
     EXPECT_EQ(boxes.count(), 0);
@@ -237,13 +237,13 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
     edit(first);
     // The main window hands Open to the open editor, which asks first.
     boxes.answer(MsgResult::Cancel).answer(MsgResult::No);
-    frmMDI::instance().mOpen->trigger();
+    ui(frmMDI::instance()).mOpen->trigger();
     EXPECT_EQ(frmModeSetting_H7::loaded(), &first);
     EXPECT_EQ(boxes.last().text, question);
     dialogs.accept(path);
     EXPECT_TRUE(first.invokeCommand(core::ToolbarCommand::Open));
     testsupport::dropDeferredDeletes();
-    const auto subs = frmMDI::instance().mdiArea->subWindowList();
+    const auto subs = ui(frmMDI::instance()).mdiArea->subWindowList();
     ASSERT_EQ(subs.size(), 1);
     EXPECT_EQ(subs[0]->widget(), frmModeSetting_H7::loaded());
     // A closed editor takes no command any more.

@@ -12,7 +12,7 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
     frmMDI& mdi = frmMDI::instance();
     bHasFileName = true;
     bKeyProtect = 1;
-    mdi.Toolbar1->Buttons(12).setVisible(true);
+    ui(mdi).Toolbar1->Buttons(12).setVisible(true);
 
     frmModeSetting_H7& f = open(kMacTypeH5);
     EXPECT_EQ(mdi.nLoadForm, 2);
@@ -22,9 +22,9 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
     EXPECT_EQ(bKeyProtect, 0);
     EXPECT_EQ(f.windowTitle(), "Unknown01.kvf");
     for (int i : {4, 7, 9, 10, 11})
-        EXPECT_TRUE(mdi.Toolbar1->Buttons(i).Visible()) << i;
-    EXPECT_FALSE(mdi.Toolbar1->Buttons(12).Visible());
-    EXPECT_FALSE(mdi.Toolbar1->Buttons(11).Value());
+        EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(i).Visible()) << i;
+    EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(12).Visible());
+    EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(11).Value());
     // Texts of the timer half; the six refilled lists wait for the next reset.
     EXPECT_EQ(ui(f).lblSetValue_A_H5->text(), "Set Value :");
     EXPECT_EQ(ui(f).txtCH_A->text(), "TIMER");
@@ -37,7 +37,7 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
     EXPECT_TRUE(ui(f).picMode_H7->isHidden());
     f.Unload();
     for (int i : {4, 7, 9, 10, 11})
-        EXPECT_FALSE(mdi.Toolbar1->Buttons(i).Visible()) << i;
+        EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(i).Visible()) << i;
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
 
     open(kMacTypeH7);
@@ -56,12 +56,12 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
 TEST_F(H5H7EditorTest, ActivationShowsTheModelAndToolbar)
 {
     frmModeSetting_H7& f = open(kMacTypeH8);
-    frmMDI::instance().Toolbar1->hide();
+    ui(frmMDI::instance()).Toolbar1->hide();
     f.Show();
-    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(1), ModelName(4));
-    EXPECT_FALSE(frmMDI::instance().Toolbar1->isHidden());
+    EXPECT_EQ(frmMDI::instance().PanelText(1), ModelName(4));
+    EXPECT_FALSE(ui(frmMDI::instance()).Toolbar1->isHidden());
     f.Unload();
-    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(1), "");
+    EXPECT_EQ(frmMDI::instance().PanelText(1), "");
 }
 
 TEST_F(H5H7EditorTest, TimerDefaultsAfterAnyTimerMode)
@@ -242,7 +242,7 @@ TEST_F(H5H7EditorTest, BatchListsOfTheBatchAndDualCounter)
 TEST_F(H5H7EditorTest, KeyProtectionToggles)
 {
     frmModeSetting_H7& f = open(kMacTypeH5);
-    ToolbarButton& kp = frmMDI::instance().Toolbar1->Buttons(11);
+    ToolbarButton& kp = ui(frmMDI::instance()).Toolbar1->Buttons(11);
     changed() = false;
     f.mKP_Click();
     EXPECT_EQ(bKeyProtect, 1);
@@ -375,14 +375,14 @@ TEST_F(H5H7EditorTest, ClosingTakesTheSubwindowAlong)
     frmMDI& mdi = frmMDI::instance();
     frmModeSetting_H7& f = open(kMacTypeH7);
     f.Show();
-    ASSERT_EQ(mdi.mdiArea->subWindowList().size(), 1);
+    ASSERT_EQ(ui(mdi).mdiArea->subWindowList().size(), 1);
     EXPECT_TRUE(f.close());
     testsupport::dropDeferredDeletes();
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
-    EXPECT_EQ(mdi.mdiArea->subWindowList().size(), 0);
+    EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
 
     open(kMacTypeH7).Show();
     frmModeSetting_H7::loaded()->Unload();
     testsupport::dropDeferredDeletes();
-    EXPECT_EQ(mdi.mdiArea->subWindowList().size(), 0);
+    EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
 }

@@ -100,7 +100,7 @@ TEST_F(H9Editor, InTheMainWindowItsMenusStandInAndTheMainOpenGoesThroughIt)
     EXPECT_TRUE(mdi.menuBar()->isHidden());
     // Cancel: the editor stays and no file dialog opens, from the menu or the toolbar.
     boxes.answer(platform::MsgResult::Cancel).answer(platform::MsgResult::Cancel);
-    mdi.mOpen->trigger();
+    ui(mdi).mOpen->trigger();
     mdi.Toolbar1_ButtonClick("Open");
     EXPECT_EQ(boxes.count(), 2);
     EXPECT_TRUE(frmModeSetting_H9::isLoaded());

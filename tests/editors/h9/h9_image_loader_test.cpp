@@ -40,7 +40,7 @@ TEST_F(H9Image, LoaderPutsTheImageBack)
     EXPECT_EQ(p.nFuncB_H9, 0);
     EXPECT_EQ(bKeyProtect, 1);
     EXPECT_TRUE(ui(e).mKP->isChecked());
-    EXPECT_EQ(frmMDI::instance().Toolbar1->Buttons(11).Image(), "KP_ON");
+    EXPECT_EQ(ui(frmMDI::instance()).Toolbar1->Buttons(11).Image(), "KP_ON");
     EXPECT_EQ(p.bPowerSaving_H9, 0);
     EXPECT_EQ(p.nDotAdjB_H9, 3);
     EXPECT_EQ(p.nOutputModeB_H9, 11);

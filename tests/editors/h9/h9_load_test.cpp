@@ -98,7 +98,7 @@ TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
     EXPECT_EQ(lefts(*ui(f).lblHoldCounterB_Dual_F), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
 
     // Power saving and key protection off, with menu, note and buttons to match.
-    ToolbarControl& tb = *frmMDI::instance().Toolbar1;
+    ToolbarControl& tb = *ui(frmMDI::instance()).Toolbar1;
     for (int i : {4, 7, 9, 10, 11, 12})
         EXPECT_TRUE(tb.Buttons(i).Visible()) << i;
     EXPECT_FALSE(tb.Buttons(11).Value());
@@ -238,7 +238,7 @@ TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
 {
     TimerCounterParamsH9& p = timerCounterParamsH9;
     frmModeSetting_H9& f = editor();
-    ToolbarControl& tb = *frmMDI::instance().Toolbar1;
+    ToolbarControl& tb = *ui(frmMDI::instance()).Toolbar1;
     changed() = false;
 
     f.mKP_Click();
@@ -270,5 +270,5 @@ TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
     f.Show();
     frmMDI::instance().Toolbar1_ButtonClick("KP");
     EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_EQ(frmMDI::instance().StatusBar1->PanelText(1), "QD - Max733C  /  614C  /  852C");
+    EXPECT_EQ(frmMDI::instance().PanelText(1), "QD - Max733C  /  614C  /  852C");
 }

@@ -89,7 +89,7 @@ TEST_P(H9EndToEnd, NewEditSaveOpenDownloadCompare)
 
     // Open from the main window's menu: the same set comes back.
     dialogs.accept(file);
-    mdi.mOpen->trigger();
+    ui(mdi).mOpen->trigger();
     ASSERT_TRUE(frmModeSetting_H9::isLoaded());
     EXPECT_TRUE(modeItem(mode)->isChecked());
     ASSERT_EQ(BuildFileImage_H9(), 0);
