@@ -4,6 +4,7 @@
 #include "app/frmMDI.h"
 #include "app/frmMacTypeSel.h"
 #include "core/machine_type.h"
+#include "editors/common/digit_label_array.h"
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
 #include "support/form_access.h"
@@ -19,6 +20,26 @@
 #include <cstdlib>
 
 namespace acceptance {
+
+QStringList modeTexts(QWidget* form)
+{
+    QStringList texts;
+    for (QAction* top : form->findChild<QMenuBar*>()->actions())
+        if (top->menu() && top->text() == platform::LoadResString(res::kMenuFunctionSelection))
+            for (QAction* a : top->menu()->actions())
+                if (!a->isSeparator() && a->isVisible())
+                    texts << a->text();
+    return texts;
+}
+
+QStringList rowsShown(QWidget* form)
+{
+    QStringList out;
+    for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
+        if (row->isVisibleTo(form))
+            out << row->objectName() + " " + row->digits();
+    return out;
+}
 
 const std::vector<Model>& models()
 {

@@ -40,6 +40,11 @@ struct Model {
 };
 const std::vector<Model>& models();
 
+// The function modes an editor's menu offers, by their texts.
+QStringList modeTexts(QWidget* form);
+// Each digit row the editor shows, as "name digits".
+QStringList rowsShown(QWidget* form);
+
 class Acceptance : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override;

@@ -19,17 +19,6 @@ using namespace acceptance;
 
 namespace {
 
-QStringList modeTexts(QWidget* form)
-{
-    QStringList texts;
-    for (QAction* top : form->findChild<QMenuBar*>()->actions())
-        if (top->menu() && top->text() == platform::LoadResString(128))
-            for (QAction* a : top->menu()->actions())
-                if (!a->isSeparator() && a->isVisible())
-                    texts << a->text();
-    return texts;
-}
-
 // The lists on show that name a diagram: the input modes first, since an input mode
 // decides what its output list offers.
 std::vector<QComboBox*> diagramLists(QWidget* form)

@@ -19,15 +19,6 @@ using platform::MsgResult;
 
 namespace {
 
-QStringList rowsShown(QWidget* form)
-{
-    QStringList out;
-    for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
-        if (row->isVisibleTo(form))
-            out << row->objectName() + " " + row->digits();
-    return out;
-}
-
 // The last digit of the first row that takes a click.
 QWidget* aDigit(QWidget* form)
 {

@@ -39,19 +39,6 @@ QStringList shownValues(QWidget* form)
     return out;
 }
 
-// The function modes the editor's menu offers, by their texts.
-QStringList modeTexts(QWidget* form)
-{
-    QStringList texts;
-    QMenuBar* bar = form->findChild<QMenuBar*>();
-    for (QAction* top : bar->actions())
-        if (top->menu() && top->text() == platform::LoadResString(128))
-            for (QAction* a : top->menu()->actions())
-                if (!a->isSeparator() && a->isVisible())
-                    texts << a->text();
-    return texts;
-}
-
 } // namespace
 
 TEST_F(Acceptance, NewEditSaveAsExitAndReopen)

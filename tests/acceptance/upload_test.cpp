@@ -27,27 +27,6 @@ QString checkedMode(QWidget* form)
     return QString();
 }
 
-// The function modes the editor's menu offers, by their texts.
-QStringList modeTexts(QWidget* form)
-{
-    QStringList texts;
-    for (QAction* top : form->findChild<QMenuBar*>()->actions())
-        if (top->menu() && top->text() == platform::LoadResString(128))
-            for (QAction* a : top->menu()->actions())
-                if (!a->isSeparator() && a->isVisible())
-                    texts << a->text();
-    return texts;
-}
-
-QStringList rowsShown(QWidget* form)
-{
-    QStringList out;
-    for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
-        if (row->isVisibleTo(form))
-            out << row->objectName() + " " + row->digits();
-    return out;
-}
-
 } // namespace
 
 TEST_F(Acceptance, UploadShowsTheInstrumentsSetAndSaves)
