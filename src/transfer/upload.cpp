@@ -1,12 +1,12 @@
 #include "transfer/upload.h"
 
 #include "core/h5h7_registers.h"
+#include "core/settings_buffers.h"
 #include "core/shell.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/modbus_ascii.h"
-#include "settings_file/settings_image.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/identify.h"
 #include "transfer/upload_read.h"

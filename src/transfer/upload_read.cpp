@@ -1,9 +1,9 @@
 #include "transfer/upload_read.h"
 
+#include "core/settings_buffers.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/modbus_ascii.h"
-#include "settings_file/settings_image.h"
 #include "transfer/upload.h"
 
 #include <stdexcept>
