@@ -3,7 +3,6 @@
 #include "app/frmAbout.h"
 #include "app/help_window.h"
 #include "core/machine_type.h"
-#include "core/monitor_state.h"
 #include "link/comm_records.h"
 #include "link/comm_status.h"
 #include "link/frmCommSetup.h"
@@ -92,28 +91,7 @@ void frmMDI::ConnectHandlers()
     registerOwnCommand(core::ToolbarCommand::Upload, [this] { mUpload_Click(); });
 }
 
-void frmMDI::MDIForm_Initialize()
-{
-    commSettings.nCommPort = 1;
-    bMacTypeSelOK = false;
-    monitorState.bMonitoring = false;
-    commState.bSilentComm = 0;
-    commSettings.nBaudIndex = 3;
-    commSettings.nParityIndex = 0;
-    commSettings.nDataBitsIndex = 1;
-    commSettings.nStopBitsIndex = 0;
-    commSettings.nCommProtocol = 0;
-    commSettings.nSlaveID = 1;
-    core::shell().bMonitorUnload = false;
-    commSettings.nTimeOut = 1000;
-    commSettings.nCommDelay = 0;
-    logSettings.nLogRateSec = 1;
-    logSettings.nLogRateMin = 0;
-    logSettings.bLogErrors = false;
-    logSettings.nLogDelimIdx = 0;
-    commSettings.bAutoIdMode = 0;
-    commSettings.sCommSettingsText = ComposeCommSettingsText(commSettings);
-}
+void frmMDI::MDIForm_Initialize() { SetStartValues(); }
 
 void frmMDI::ApplyTextsMDI()
 {

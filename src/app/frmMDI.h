@@ -139,7 +139,7 @@ public:
     // Sets a child form's window caption (the form's subwindow shows it).
     void setChildCaption(QWidget* form, const QString& caption) override;
 
-    // The process-wide start values, in their order; runs once when the window is made.
+    // The process-wide start values (SetStartValues); runs once when the window is made.
     static void MDIForm_Initialize();
     // The command line the program was started with (the settings-file path).
     static QString sCmdLine;

@@ -1,5 +1,9 @@
 #include "link/comm_records.h"
 
+#include "core/machine_type.h"
+#include "core/monitor_state.h"
+#include "core/shell.h"
+
 #include <array>
 
 CommSettings commSettings;
@@ -24,4 +28,27 @@ QString ComposeCommSettingsText(const CommSettings& s)
     return QStringLiteral("%1 , %2 , %3 , %4")
         .arg(pick(kBaudTexts, s.nBaudIndex), pick(kParityLetters, s.nParityIndex),
              pick(kDataBits, s.nDataBitsIndex), pick(kStopBits, s.nStopBitsIndex));
+}
+
+void SetStartValues()
+{
+    commSettings.nCommPort = 1;
+    bMacTypeSelOK = false;
+    monitorState.bMonitoring = false;
+    commState.bSilentComm = 0;
+    commSettings.nBaudIndex = 3;
+    commSettings.nParityIndex = 0;
+    commSettings.nDataBitsIndex = 1;
+    commSettings.nStopBitsIndex = 0;
+    commSettings.nCommProtocol = 0;
+    commSettings.nSlaveID = 1;
+    core::shell().bMonitorUnload = false;
+    commSettings.nTimeOut = 1000;
+    commSettings.nCommDelay = 0;
+    logSettings.nLogRateSec = 1;
+    logSettings.nLogRateMin = 0;
+    logSettings.bLogErrors = false;
+    logSettings.nLogDelimIdx = 0;
+    commSettings.bAutoIdMode = 0;
+    commSettings.sCommSettingsText = ComposeCommSettingsText(commSettings);
 }

@@ -41,3 +41,7 @@ extern CommState commState;
 
 // The status-bar text of the line settings ("9600 , N , 8 , 1") from the four indices.
 QString ComposeCommSettingsText(const CommSettings& s);
+
+// The start values of the link, monitor and log records and of the session's flags, in
+// their order: the program sets them once, as its main window is made.
+void SetStartValues();
