@@ -12,7 +12,6 @@
 // Usage: monitor_bench [polls per type] [--log-drift] [--pause ms]
 // --pause sets the pause after each exchange for the polls of 1 (0 by default, as the
 // program starts); the ratio then counts the pauses as part of the ideal time.
-#include "app/frmMDI.h"
 #include "link/comm_records.h"
 #include "link/link.h"
 #include "link/mscomm.h"
@@ -291,7 +290,7 @@ int main(int argc, char** argv)
     }
     PrintingMessages printer;
     platform::setMessagePresenter(&printer);
-    frmMDI::instance();
+    SetStartValues();
 
     std::printf("monitor benchmark against the simulated instrument\n\n");
     commSettings.nCommDelay = pauseMs;

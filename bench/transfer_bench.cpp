@@ -10,8 +10,8 @@
 #include "bench_result.h"
 #include "instrument_sim.h"
 
-#include "app/frmMDI.h"
 #include "core/machine_type.h"
+#include "core/shell.h"
 #include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "platform/message_box.h"
@@ -161,15 +161,14 @@ int main(int argc, char** argv)
     inst.setPacingBaud(kBaud);
     ::setenv("TCPANEL_COM1", inst.path().c_str(), 1);
 
-    frmMDI::instance();
+    SetStartValues();
     SetTransferJobRoutine(TransferJob::Upload, timed(UploadSettings));
     SetTransferJobRoutine(TransferJob::Compare, timed(CompareSettings));
     commSettings.nBaudIndex = 3; // 9600
+    // As in the program, the editor is on screen (fonts and style loaded) before the
+    // first transfer starts.
     editModeZeroSet();
-    frmMDI& mdi = frmMDI::instance();
-    // As in the program, the main window is on screen (fonts and style loaded) before
-    // the first transfer starts.
-    mdi.show();
+    core::Shell& mdi = core::shell();
 
     idle();
     inst.clearRequests();

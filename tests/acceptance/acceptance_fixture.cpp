@@ -7,9 +7,8 @@
 #include "editors/common/digit_label_array.h"
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
-#include "support/form_access.h"
 #include "support/link_support.h"
-#include "support/windows.h"
+#include "support/main_window.h"
 
 #include <QApplication>
 #include <QMenu>

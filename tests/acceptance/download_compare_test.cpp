@@ -7,7 +7,7 @@
 #include "core/h9_registers.h"
 #include "editors/common/digit_label_array.h"
 #include "link/frmCommSetup.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>

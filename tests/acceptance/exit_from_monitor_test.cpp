@@ -7,8 +7,8 @@
 #include "app/frmMDI.h"
 #include "core/shell.h"
 #include "editors/common/digit_label_array.h"
-#include "support/form_access.h"
 #include "support/deferred_delete.h"
+#include "support/main_window.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 #include "link/frmCommSetup.h"
 #include "monitor/frmLogging.h"
 #include "monitor/frmMonitoring.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 
 #include <QComboBox>
 #include <QDir>

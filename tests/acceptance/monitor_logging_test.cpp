@@ -6,7 +6,7 @@
 #include "core/h5h7_registers.h"
 #include "core/h9_registers.h"
 #include "monitor/frmLogging.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 
 #include <QFile>
 #include <QLineEdit>

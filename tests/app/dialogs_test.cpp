@@ -1,16 +1,17 @@
-// The About box, and where every dialog and message box of the program appears: on
-// the main window, with the title the program gives it (an empty one stays empty).
+// The About box, where every dialog and message box of the program appears (on the
+// main window, with the title the program gives it: an empty one stays empty), and the
+// serial settings dialog from the main window's menu against the in-process fake line.
 #include "app/frmAbout.h"
 #include "app/frmMDI.h"
 #include "app/frmMacTypeSel.h"
 #include "link/frmCommSetup.h"
+#include "link/link_fixture.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/strings.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/modal.h"
 #include "support/text_fit.h"
-#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -108,3 +110,40 @@ TEST_F(Dialogs, BoxesAndDialogsOpenOnTheMainWindowWithTheirOwnTitles)
     EXPECT_EQ(seen, (QStringList{"QMessageBox ' '", "QMessageBox 'Error'", "frmCommSetup '" + frmCommSetup::instance().windowTitle() + "'",
                                  "QFileDialog 'Open'"}));
 }
+
+namespace {
+
+using Dialog = testsupport::InMainWindow<linktest::LinkTest>;
+using testsupport::dropDeferredDeletes;
+
+TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
+{
+    frmMDI::unload();
+    dropDeferredDeletes();
+    frmMDI& mdi = frmMDI::instance();
+    EXPECT_EQ(mdi.PanelText(2), "COM1 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : 01");
+    EXPECT_EQ(ui(mdi).mSetting->title(), "Option(&O)");
+    EXPECT_EQ(ui(mdi).mCommSetting->text(), "Communication Settings");
+    EXPECT_EQ(ui(mdi).mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        frmCommSetup* d = frmCommSetup::loaded();
+        ASSERT_NE(d, nullptr);
+        shown = d->isVisible();
+        ui(*d).cboComPort->setCurrentIndex(1);
+        ui(*d).cboDeviceID_Menu->setEditText("AB");
+        // Cancel after Apply: the panels follow what was applied.
+        d->cmdApply_Click();
+        ui(*d).cboComPort->setCurrentIndex(4);
+        ui(*d).cmdCancel->click();
+    });
+    ui(mdi).mCommSetting->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(frmCommSetup::isLoaded());
+    EXPECT_EQ(mdi.PanelText(2), "COM2 , 9600 , N , 8 , 1");
+    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : AB");
+}
+
+} // namespace

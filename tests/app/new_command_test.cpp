@@ -7,9 +7,8 @@
 #include "core/machine_type.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/modal.h"
-#include "support/windows.h"
 
 #include <gtest/gtest.h>
 

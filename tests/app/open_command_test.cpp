@@ -1,7 +1,5 @@
 #include "app/frmMDI.h"
 #include "core/machine_type.h"
-#include "support/editor_state.h"
-#include "support/form_access.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
@@ -11,6 +9,8 @@
 #include "settings_file/h5h7_image.h"
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
+#include "support/editor_state.h"
+#include "support/main_window.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 
@@ -35,7 +35,7 @@ protected:
     void TearDown() override
     {
         frmMDI::sCmdLine.clear();
-        testhelp::unloadAll();
+        testsupport::closeWindows();
         leaveUserFolder();
     }
 
@@ -131,7 +131,7 @@ TEST_F(OpenFlow, FilesThatAreNoSettingsImageAreRefused)
         for (int b : {4, 7, 9, 10, 11, 12})
             EXPECT_FALSE(ui(mdi()).Toolbar1->Buttons(b).Visible()) << n << " button " << b;
         EXPECT_EQ(panel(1), "") << n;
-        testhelp::unloadAll();
+        testsupport::closeWindows();
     }
     boxes.clear();
     open(tmp.path() + "/missing.kvf");
@@ -225,12 +225,12 @@ TEST_F(OpenFlow, H8FileChoosesItsLayoutByTheFunctionMode)
     EXPECT_EQ(mdi().nLoadForm, 4);
     for (int n = 0; n <= 8; ++n)
         EXPECT_TRUE(frmModeSetting_H7::instance().mFuncModeSelect(n)->isVisible()) << n;
-    testhelp::unloadAll();
+    testsupport::closeWindows();
 
     open(write("h8t.kvf", image({{0, "0100"}, {4, "040A"}, {31, "1"}})));
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
     EXPECT_EQ(nFuncMode, 1);
-    testhelp::unloadAll();
+    testsupport::closeWindows();
 
     open(write("h7.kvf", image({{0, "0100"}, {4, "030A"}, {31, "8"}})));
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
@@ -264,7 +264,7 @@ TEST_F(OpenFlow, CommandLineThatIsNoSettingsFile)
     EXPECT_EQ(boxes.last().text, "The file doesn't exist!");
     EXPECT_FALSE(anyEditor());
     EXPECT_FALSE(m.bOpenOldFile);
-    testhelp::unloadAll();
+    testsupport::closeWindows();
 
     boxes.clear();
     frmMDI::sCmdLine = write("notes.txt", validH5());

@@ -2,7 +2,6 @@
 // -> writer unchanged.
 #include "app/frmMDI.h"
 #include "core/machine_type.h"
-#include "support/editor_state.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "platform/folders.h"
@@ -12,6 +11,8 @@
 #include "settings_file/h9_image.h"
 #include "settings_file/save_flow.h"
 #include "settings_file/settings_file_io.h"
+#include "support/editor_state.h"
+#include "support/main_window.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 
@@ -46,7 +47,7 @@ protected:
     }
     void TearDown() override
     {
-        testhelp::unloadAll();
+        testsupport::closeWindows();
         leaveUserFolder();
     }
 
@@ -86,7 +87,7 @@ TEST_P(RoundTrip, EveryFunctionModeComesBackByteForByte)
             ASSERT_EQ(saved.size(), kSettingImageSize);
 
             // Open starts with no editor, as after an editor's own Open closed it.
-            testhelp::unloadAll();
+            testsupport::closeWindows();
             nMacType = 0;
             boxes.clear();
             dialogs.accept(path);
@@ -96,7 +97,7 @@ TEST_P(RoundTrip, EveryFunctionModeComesBackByteForByte)
             ASSERT_EQ(build(), 0);
             EXPECT_EQ(testhelp::imageDiff(byFileBuf, saved), "");
             EXPECT_EQ(frmMDI::instance().PanelText(4), "File is opened completed!");
-            testhelp::unloadAll();
+            testsupport::closeWindows();
         }
     }
 }

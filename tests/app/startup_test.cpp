@@ -5,10 +5,9 @@
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "platform/clock.h"
 #include "support/editor_state.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
-#include "support/windows.h"
 
 #include <gtest/gtest.h>
 

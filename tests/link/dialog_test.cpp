@@ -1,7 +1,6 @@
 // The serial settings dialog and its slave-ID search, against the in-process fake line.
 #include "link_fixture.h"
 
-#include "app/frmMDI.h"
 #include "core/common_registers.h"
 #include "link/comm_status.h"
 #include "link/modbus_ascii.h"
@@ -244,36 +243,6 @@ TEST_F(Dialog, UnloadingTheDialogClosesThePort)
     EXPECT_FALSE(fake.line().open);
     dropDeferredDeletes();
     EXPECT_FALSE(CommControl().PortOpen()) << "the link's control stays, closed";
-}
-
-TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
-{
-    frmMDI::unload();
-    dropDeferredDeletes();
-    frmMDI& mdi = frmMDI::instance();
-    EXPECT_EQ(mdi.PanelText(2), "COM1 , 9600 , N , 8 , 1");
-    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : 01");
-    EXPECT_EQ(ui(mdi).mSetting->title(), "Option(&O)");
-    EXPECT_EQ(ui(mdi).mCommSetting->text(), "Communication Settings");
-    EXPECT_EQ(ui(mdi).mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
-
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        frmCommSetup* d = frmCommSetup::loaded();
-        ASSERT_NE(d, nullptr);
-        shown = d->isVisible();
-        ui(*d).cboComPort->setCurrentIndex(1);
-        ui(*d).cboDeviceID_Menu->setEditText("AB");
-        // Cancel after Apply: the panels follow what was applied.
-        d->cmdApply_Click();
-        ui(*d).cboComPort->setCurrentIndex(4);
-        ui(*d).cmdCancel->click();
-    });
-    ui(mdi).mCommSetting->trigger();
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(frmCommSetup::isLoaded());
-    EXPECT_EQ(mdi.PanelText(2), "COM2 , 9600 , N , 8 , 1");
-    EXPECT_EQ(mdi.PanelText(3), "Device ID(Hex) : AB");
 }
 
 // --- Slave-ID search -------------------------------------------------------------

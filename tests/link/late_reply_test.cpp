@@ -7,7 +7,6 @@
 #include "support/link_support.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
-#include "support/start_values.h"
 
 #include "instrument_sim.h"
 
@@ -27,7 +26,7 @@ protected:
     {
         inst.start();
         qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
-        testsupport::resetStartValues();
+        SetStartValues();
         commState = CommState{};
         commState.bSilentComm = 1;
         commSettings.nTimeOut = 300;

@@ -2,7 +2,7 @@
 // Shared set-up of the link tests: a recording main window (for status panel 4), the
 // start values of the link records, a fake clock, the in-process fake line and scripted
 // boxes that also note what panel 4 and the port looked like when each box came up.
-#include "fake_port.h"
+#include "support/fake_port.h"
 
 #include "link/comm_records.h"
 #include "link/frmCommSetup.h"
@@ -13,7 +13,6 @@
 #include "support/link_support.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
-#include "support/start_values.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -48,7 +47,7 @@ class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testsupport::resetStartValues();
+        SetStartValues();
         commState = CommState{};
         commSettings.sFoundDevices.clear();
         commSettings.nFoundDeviceIndex = 0;

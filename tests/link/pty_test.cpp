@@ -10,7 +10,6 @@
 #include "support/link_support.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
-#include "support/start_values.h"
 
 #include "instrument_sim.h"
 #include "line_format.h"
@@ -50,7 +49,7 @@ protected:
     {
         inst.start();
         qputenv("TCPANEL_COM1", QByteArray::fromStdString(inst.path()));
-        testsupport::resetStartValues();
+        SetStartValues();
         commState = CommState{};
         boxes.autoAcknowledgeOk();
     }

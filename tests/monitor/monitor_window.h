@@ -14,7 +14,7 @@
 #include "platform/clock.h"
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
-#include "support/form_access.h"
+#include "support/monitor_form_access.h"
 #include "support/link_support.h"
 #include "support/scripted_ui.h"
 #include "support/windows.h"
@@ -46,7 +46,7 @@ protected:
     }
     void TearDown() override
     {
-        testsupport::closeWindows();
+        testsupport::closeChildWindows();
         testsupport::closeLink();
         if (sim)
             sim->stop();

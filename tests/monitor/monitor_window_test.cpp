@@ -346,7 +346,7 @@ TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
             }
         }
         clickStop();
-        testsupport::closeWindows();
+        testsupport::closeChildWindows();
     }
 }
 

@@ -1,38 +1,13 @@
 #include "support/editor_state.h"
 
-#include "app/frmMDI.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
-#include "support/windows.h"
 #include "support/form_access.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 namespace testhelp {
-
-SettingFileImage image(std::initializer_list<std::pair<int, const char*>> fields)
-{
-    SettingFileImage img = settings_image::blankImage();
-    for (const auto& [pos, chars] : fields) {
-        const QByteArray c(chars);
-        img.replace(pos, c.size(), c);
-    }
-    return img;
-}
-
-std::string imageDiff(const SettingFileImage& got, const SettingFileImage& want)
-{
-    if (got.size() != want.size())
-        return "size " + std::to_string(got.size()) + " want " + std::to_string(want.size());
-    std::string out;
-    for (int i = 0; i < got.size(); ++i)
-        if (got.at(i) != want.at(i))
-            out += std::to_string(i) + ": got '" + got.at(i) + "' want '" + want.at(i) + "'\n";
-    return out;
-}
 
 void setDigits(DigitLabelArray* row, const char* six, const char* separator)
 {
@@ -211,7 +186,5 @@ void fillH9(int mode, int seed)
         FAIL() << "no H9 mode " << mode;
     }
 }
-
-void unloadAll() { testsupport::closeWindows(); }
 
 } // namespace testhelp

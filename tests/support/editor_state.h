@@ -1,25 +1,12 @@
 #pragma once
-// Test helpers: hand-made images and editor states that differ from every default.
-#include "settings_file/settings_image.h"
-
-#include <QByteArray>
-#include <QString>
-
-#include <initializer_list>
-#include <string>
-#include <utility>
+// Test helpers: editor states that differ from every default, and (images.h) hand-made
+// images.
+#include "support/images.h"
 
 class DigitLabelArray;
 class QComboBox;
 
 namespace testhelp {
-
-// An image of "0" with `fields` written over it (position, characters).
-SettingFileImage image(std::initializer_list<std::pair<int, const char*>> fields);
-
-// The positions where two images differ, as "pos: got 'x' want 'y'" lines; empty
-// when they are equal.
-std::string imageDiff(const SettingFileImage& got, const SettingFileImage& want);
 
 // Sets labels 0..5 of a row from six characters (and the separator when given).
 void setDigits(DigitLabelArray* row, const char* six, const char* separator = nullptr);
@@ -34,8 +21,5 @@ void fillH5H7(int mode, int seed);
 // Puts the H9 editor into function mode `mode` with values derived from `seed` that pass
 // the set-value checks.
 void fillH9(int mode, int seed);
-
-// Drops every editor and the main window, and runs their deferred deletion.
-void unloadAll();
 
 } // namespace testhelp

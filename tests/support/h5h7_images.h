@@ -1,7 +1,7 @@
 #pragma once
 // Hand-made H5 and H7 settings images with every field away from its default, shared
 // by the writer and the loader tests.
-#include "support/editor_state.h"
+#include "support/images.h"
 
 namespace testhelp {
 

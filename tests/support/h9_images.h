@@ -1,6 +1,6 @@
 #pragma once
 // A hand-made H9 settings image, shared by the writer and the loader tests.
-#include "support/editor_state.h"
+#include "support/images.h"
 
 namespace testhelp {
 

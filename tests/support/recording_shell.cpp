@@ -1,8 +1,10 @@
 #include "support/recording_shell.h"
 
+#include "platform/dialog_placement.h"
+
 namespace testsupport {
 
-RecordingShell::RecordingShell() { previous_ = core::setShell(this); }
+RecordingShell::RecordingShell() : previous_(core::setShell(this)) { platform::installDialogPlacement(); }
 
 RecordingShell::~RecordingShell()
 {

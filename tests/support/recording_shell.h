@@ -2,7 +2,8 @@
 // A main window for the tests of the windows below it: the plain shell of core (the
 // shared state, panels and toolbar buttons as values, children shown as windows of
 // their own), recording every panel text, shown child and command. It is installed
-// while it lives and puts the shell it replaced back when it goes.
+// while it lives and puts the shell it replaced back when it goes; like the main
+// window, it installs the dialogs' placement (platform/dialog_placement.h).
 #include "core/shell.h"
 
 #include <QPointer>

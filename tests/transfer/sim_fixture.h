@@ -5,10 +5,10 @@
 // simulator together with the pauses gives the exact trace of a job.
 #include "h9_fixture.h"
 
-#include "app/frmMDI.h"
 #include "core/common_registers.h"
 #include "core/h9_registers.h"
 #include "core/machine_type.h"
+#include "core/shell.h"
 #include "instrument_sim.h"
 #include "link/comm_records.h"
 #include "link/frmCommSetup.h"
@@ -16,6 +16,7 @@
 #include "link/mscomm.h"
 #include "platform/clock.h"
 #include "support/link_support.h"
+#include "support/recording_shell.h"
 #include "support/scripted_ui.h"
 
 #include <QCoreApplication>
@@ -83,7 +84,7 @@ public:
 };
 
 inline bool portOpen() { return CommControl().PortOpen(); }
-inline QString panel4() { return frmMDI::instance().PanelText(4); }
+inline QString panel4() { return core::shell().PanelText(4); }
 
 class SimTest : public h9test::H9Test {
 protected:
@@ -94,14 +95,13 @@ protected:
         h9test::H9Test::SetUp();
         instrument.start();
         qputenv("TCPANEL_COM1", QByteArray::fromStdString(instrument.path()));
-        frmMDI::instance();
-        frmMDI::MDIForm_Initialize();
+        SetStartValues();
         commState = CommState{};
         commSettings.nTimeOut = 300;
         nMacType = kMacTypeH9;
         clock.instrument = &instrument;
         boxes.autoAcknowledgeOk();
-        frmMDI::instance().setPanelText(4, QString());
+        core::shell().setPanelText(4, QString());
     }
 
     void TearDown() override
@@ -166,6 +166,7 @@ protected:
                 R(kRegSysFlags_H9 + 3), R(kRegSysFlags_H9 + 4), R(kRegSysFlags_H9 + 5)};
     }
 
+    testsupport::RecordingShell shell;
     TracingClock clock;
     platform::ScopedClock scopedClock{&clock};
     RecordingBoxes boxes;

@@ -4,8 +4,8 @@
 // recorded and acknowledged, and jobs run through the program's own transfer window.
 #include "instrument_sim.h"
 
-#include "app/frmMDI.h"
 #include "core/machine_type.h"
+#include "core/shell.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
@@ -16,8 +16,9 @@
 #include "platform/strings.h"
 #include "support/deferred_delete.h"
 #include "support/link_support.h"
-#include "support/windows.h"
+#include "support/recording_shell.h"
 #include "support/scripted_ui.h"
+#include "support/windows.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/transfer_jobs.h"
 
@@ -89,8 +90,7 @@ protected:
     void SetUp() override
     {
         platform::setLanguage(platform::Language::English);
-        frmMDI::instance();
-        frmMDI::MDIForm_Initialize();
+        SetStartValues();
         commState = CommState{};
         commSettings.nTimeOut = 300;
         boxes.autoAcknowledgeOk();
@@ -98,7 +98,7 @@ protected:
 
     void TearDown() override
     {
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
         testsupport::closeLink();
         if (instrument)
             instrument->stop();
@@ -124,14 +124,14 @@ protected:
     // kind by its value too); returns the outcome text of status panel 4.
     QString runJob(int job, int downloadKind = 0)
     {
-        frmMDI::instance().nUpDownCompare = static_cast<TransferJob>(job);
+        core::shell().nUpDownCompare = static_cast<TransferJob>(job);
         nDownloadKind = static_cast<DownloadKind>(downloadKind);
         frmWriteProcess1::ShowModal();
         dropDeferredDeletes();
         return panel4();
     }
 
-    QString panel4() const { return frmMDI::instance().PanelText(4); }
+    QString panel4() const { return core::shell().PanelText(4); }
 
     // Waits until the instrument has logged `n` requests: the one-way 0xDD request may
     // still be on its way through the pty when the job has ended.
@@ -176,6 +176,7 @@ protected:
 
     static QString res(int id) { return platform::LoadResString(id); }
 
+    testsupport::RecordingShell shell;
     platform::FakeClock clock;
     platform::ScopedClock scopedClock{&clock};
     testsupport::ScriptedMessages boxes;

@@ -60,7 +60,7 @@ protected:
 
     void run(int job)
     {
-        frmMDI::instance().nUpDownCompare = static_cast<TransferJob>(job);
+        core::shell().nUpDownCompare = static_cast<TransferJob>(job);
         boxes.onBox = [this](const platform::MessageBoxRequest&) {
             barAtBox = window ? ui(*window).ProgressBar1->value() : -1;
             windowVisibleAtBox = window && window->isVisible();
@@ -113,7 +113,7 @@ TEST_F(TransferWindow, TheTitleBarStaysBlank)
     });
     for (int run = 0; run < 2; ++run) {
         titles.clear();
-        frmMDI::instance().nUpDownCompare = TransferJob::Upload;
+        core::shell().nUpDownCompare = TransferJob::Upload;
         frmWriteProcess1::ShowModal();
         EXPECT_EQ(titles, (QStringList{"", " ", " "})) << "window " << run + 1;
     }
@@ -185,7 +185,7 @@ TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)
         EXPECT_EQ(boxes.last().text, platform::LoadResString(MessageStringId(r.code))) << r.job;
         EXPECT_EQ(panel4(), platform::LoadResString(r.text)) << r.job;
     }
-    frmMDI::instance().nUpDownCompare = TransferJob::Download;
+    core::shell().nUpDownCompare = TransferJob::Download;
     for (int kind : {5, -1}) {
         boxes.clear();
         nDownloadKind = static_cast<DownloadKind>(kind);

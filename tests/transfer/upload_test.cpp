@@ -1,5 +1,5 @@
-// The upload's read maps and failures against the simulated instrument, and the main
-// window's Upload command around it.
+// The upload's read maps and failures against the simulated instrument (the main
+// window's Upload command around it is in tests/app/upload_command_test.cpp).
 #include "sim_jobs_fixture.h"
 
 #include "core/h5h7_registers.h"
@@ -47,7 +47,7 @@ TEST_F(Upload, H7OneStageAndTotalCounter)
     inst.write16(kRegMagnification_H7, 0x2500);
     inst.write16(kRegMagnification_H7 + 2, 0x0001);
     EXPECT_EQ(upload(), ok());
-    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H7");
+    EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H7");
     EXPECT_EQ(at(0, 8), "0100030A");
     EXPECT_EQ(at(31, 1), "5");
     EXPECT_EQ(at(33, 1), "B");
@@ -67,7 +67,7 @@ TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
     inst.write16(kRegSettingValueOFF_B_H5, 0x4321);
     inst.write16(kRegSettingValueOFF_B_H5 + 2, 0x0065);
     EXPECT_EQ(upload(), ok());
-    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H8");
+    EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H8");
     EXPECT_EQ(at(4, 4), "040A");
     EXPECT_EQ(at(31, 1), "1");
     EXPECT_EQ(at(85, 6), "654321");
@@ -111,7 +111,7 @@ TEST_F(Upload, H9TimeCodeAndCounterSetValue)
     inst.write16(kRegMagnificationB_H9, 0x0000);
     inst.write16(kRegMagnificationB_H9 + 2, 0x0001);
     EXPECT_EQ(upload(), ok());
-    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "H9");
+    EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H9");
     EXPECT_EQ(at(25, 2), "21");
     EXPECT_EQ(at(29, 7), "0123456");
     EXPECT_EQ(at(55, 1), "D");
@@ -152,11 +152,11 @@ TEST_F(Upload, ValuesTheMapsDoNotHandleFailWithoutAMessage)
         SCOPED_TRACE(b.address);
         const std::uint16_t old = inst.read16(b.address);
         inst.write16(b.address, static_cast<std::uint16_t>(b.value));
-        frmMDI::instance().sCurrentMacType_Upload = "H9";
+        core::shell().sCurrentMacType_Upload = "H9";
         boxes.clear();
         EXPECT_EQ(upload(), failed());
         EXPECT_EQ(boxes.count(), 0);
-        EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "");
+        EXPECT_EQ(core::shell().sCurrentMacType_Upload, "");
         inst.write16(b.address, old);
     }
 
@@ -174,7 +174,7 @@ TEST_F(Upload, InstrumentsItCannotRead)
     inst.poke(kRegDeviceType + 1, 5);
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
-    EXPECT_EQ(frmMDI::instance().sCurrentMacType_Upload, "");
+    EXPECT_EQ(core::shell().sCurrentMacType_Upload, "");
 
     inst.poke(kRegDeviceType + 1, 3);
     inst.poke(kRegFamily2, 0x26);
@@ -215,85 +215,6 @@ TEST_F(Upload, ReadBcdValueOfAnUnknownKindSendsNothing)
     EXPECT_EQ(ReadBcdValue(1, kTimerSlotsA_H9[0].setValue, 5), QByteArray());
     EXPECT_EQ(ReadBcdValue(1, kTimerSlotsA_H9[0].setValue, -1), QByteArray());
     EXPECT_TRUE(requests().empty());
-}
-
-// ---- the main window's Upload command ----
-
-TEST_F(Upload, CommandRefusesASlaveIdOutOfRange)
-{
-    // The menu item and, with no editor open, the toolbar button reach the command.
-    frmMDI& mdi = frmMDI::instance();
-    EXPECT_EQ(ui(mdi).mTool->title(), "Communication(&C)");
-    EXPECT_EQ(ui(mdi).mUpload->text(), "Upload ( Device --> PC )");
-    EXPECT_EQ(ui(mdi).mUpload->shortcut(), QKeySequence(Qt::Key_F11));
-    commSettings.nSlaveID = 256;
-    ui(mdi).mUpload->trigger();
-    mdi.Toolbar1_ButtonClick("Upload");
-    EXPECT_EQ(panel4(), "Wrong Device ID !");
-    EXPECT_EQ(boxTexts(), (QStringList{res(285), res(285)}));
-    EXPECT_FALSE(frmWriteProcess1::isLoaded());
-}
-
-TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
-{
-    sim::Instrument& inst = start(sim::Type::H8, 6);
-    inst.write16(kRegCountInputMode_H7, 2);
-    frmMDI& mdi = frmMDI::instance();
-    boxes.autoAcknowledgeOk(false);
-    boxes.answer(platform::MsgResult::Ok);
-    nMacType = kMacTypeH9;
-    mdi.mUpload_Click();
-    dropDeferredDeletes();
-    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
-    frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-    EXPECT_EQ(nMacType, kMacTypeH8);
-    EXPECT_EQ(nFuncMode, 6);
-    EXPECT_EQ(counterParamsH7.nCountInputMode_batch_H7, 2);
-    for (int n = 0; n <= 8; ++n)
-        EXPECT_TRUE(ed.mFuncModeSelect(n)->isVisible()) << n;
-    // The toolbar is given back once the window has closed.
-    EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(6).Enabled());
-    EXPECT_TRUE(ui(mdi).mUpload->isEnabled());
-    EXPECT_TRUE(mdi.menuBar()->isEnabled());
-    EXPECT_TRUE(ui(mdi).mFile->menuAction()->isEnabled()) << "menu titles come back with their menus";
-    EXPECT_TRUE(ui(mdi).mdiArea->isEnabled());
-    EXPECT_TRUE(ui(mdi).StatusBar1->isEnabled());
-    EXPECT_TRUE(ed.isEnabled());
-
-    // An H5 offers only the timer modes.
-    ed.Unload();
-    dropDeferredDeletes();
-    restart(sim::Type::H5, 2);
-    boxes.autoAcknowledgeOk();
-    mdi.mUpload_Click();
-    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
-    for (int n = 0; n <= 8; ++n)
-        EXPECT_EQ(frmModeSetting_H7::instance().mFuncModeSelect(n)->isVisible(), n <= 2) << n;
-    EXPECT_EQ(nMacType, kMacTypeH5);
-}
-
-TEST_F(Upload, CommandUnloadsAnEditorItsLoaderRefused)
-{
-    // A time range of 12 reaches the image as "C", which the 10-item list refuses.
-    sim::Instrument& inst = start(sim::Type::H5, 0);
-    inst.write16(kRegTimerRange_A_H5, 12);
-    frmMDI::instance().mUpload_Click();
-    dropDeferredDeletes();
-    EXPECT_EQ(boxTexts(), (QStringList{res(263), "Failed to upload the settings!"}));
-    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
-}
-
-TEST_F(Upload, CommandLoadsNothingAfterAFailedUpload)
-{
-    sim::Instrument& inst = start(sim::Type::H9);
-    inst.setFault(sim::Fault::badLrc(), sim::FaultScope::atAddress(kRegFuncType_H9));
-    nMacType = kMacTypeH7;
-    frmMDI::instance().mUpload_Click();
-    dropDeferredDeletes();
-    EXPECT_EQ(boxTexts(), QStringList{"Failed to response !"});
-    EXPECT_EQ(panel4(), res(260));
-    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
-    EXPECT_EQ(nMacType, kMacTypeH7);
 }
 
 } // namespace

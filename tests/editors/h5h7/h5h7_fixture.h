@@ -1,15 +1,16 @@
 #pragma once
-// A freshly loaded H5/H7 editor per test, in English, with the diagram folder in a
-// temporary directory.
-#include "app/frmMDI.h"
+// A freshly loaded H5/H7 editor per test in a recording shell, in English, with the
+// diagram folder in a temporary directory.
 #include "core/machine_type.h"
 #include "editors/common/combo_select.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h5h7/h5h7_diagrams.h"
 #include "core/key_protect.h"
+#include "link/comm_records.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
 #include "settings_file/file_flags.h"
+#include "support/recording_shell.h"
 #include "support/windows.h"
 
 #include <gtest/gtest.h>
@@ -22,16 +23,16 @@
 namespace h5h7test {
 
 // A new set as the main window's New makes it: the editor of the model, the
-// function-mode items of the model, its first mode, nothing changed. The main window
-// is on screen and active, so shortcuts reach the editor.
+// function-mode items of the model, its first mode, nothing changed. The editor's
+// window (the main window, when the test has one) is on screen and active, so
+// shortcuts reach the editor.
 inline frmModeSetting_H7& newSet(int macType)
 {
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
-    QApplication::setActiveWindow(&mdi);
     nMacType = macType;
     frmModeSetting_H7& f = frmModeSetting_H7::instance();
     f.Show();
+    f.window()->show();
+    QApplication::setActiveWindow(f.window());
     f.FuncModeSelect(macType == kMacTypeH7 ? 3 : 0);
     core::shell().bChange = false;
     bHasFileName = false;
@@ -39,12 +40,12 @@ inline frmModeSetting_H7& newSet(int macType)
 }
 
 // A key pressed `times` over where the keyboard focus is, as a user types it; a text
-// typed key by key. The main window comes back to the front first when a modal window
-// (the transfer) left none active, as the desktop does.
+// typed key by key. The editor's window comes back to the front first when a modal
+// window (the transfer) left none active, as the desktop does.
 inline void press(int key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    if (!QApplication::activeWindow())
-        QApplication::setActiveWindow(&frmMDI::instance());
+    if (!QApplication::activeWindow() && frmModeSetting_H7::isLoaded())
+        QApplication::setActiveWindow(frmModeSetting_H7::loaded()->window());
     for (int i = 0; i < times; ++i) {
         QWidget* target = QApplication::focusWidget();
         ASSERT_NE(target, nullptr);
@@ -72,12 +73,12 @@ protected:
         platform::setLanguage(platform::Language::English);
         ASSERT_TRUE(pictures.isValid());
         platform::setAppDataDir(pictures.path());
-        frmMDI::instance();
+        SetStartValues();
     }
 
     void TearDown() override
     {
-        testsupport::closeWindows();
+        testsupport::closeEditorWindows();
         platform::setAppDataDir(QString());
     }
 
@@ -119,4 +120,5 @@ protected:
     QString diagram(const QString& relativePath) const { return pictures.path() + "/" + relativePath; }
 
     QTemporaryDir pictures;
+    testsupport::RecordingShell shell;
 };

@@ -7,6 +7,7 @@
 #include "settings_file/h5h7_image.h"
 #include "support/h5h7_images.h"
 #include "support/form_access.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ protected:
         platform::setLanguage(platform::Language::English);
         bKeyProtect = 0;
     }
-    void TearDown() override { testhelp::unloadAll(); }
+    void TearDown() override { testsupport::closeEditorWindows(); }
 };
 
 } // namespace
@@ -40,7 +41,7 @@ TEST_F(H5H7Image, LoadersPutTheImageIntoTheEditor)
     EXPECT_TRUE(ui(ed).mKP->isChecked());
     EXPECT_EQ(ui(ed).lblTimerSetting_A_H5->digits(), "123456");
     EXPECT_EQ(ui(ed).lblSV2_C_H5->digits(), "040506");
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     nMacType = kMacTypeH7;
     ASSERT_EQ(LoadFileImage_H7(handH7(), 21), 0);
@@ -71,7 +72,7 @@ TEST_F(H5H7Image, H5LoaderRefusalsLeaveNoEditor)
         nMacType = kMacTypeH5;
         EXPECT_EQ(LoadFileImage_H5(img, 18), 18) << c.pos << " " << c.chars;
         EXPECT_FALSE(frmModeSetting_H7::isLoaded()) << c.pos;
-        testhelp::unloadAll();
+        testsupport::closeEditorWindows();
     }
     nMacType = kMacTypeH5;
     EXPECT_EQ(LoadFileImage_H5(handH5().left(255), 21), 21);
@@ -110,7 +111,7 @@ TEST_F(H5H7Image, H7LoaderRefusalsLeaveNoEditor)
         nMacType = kMacTypeH7;
         EXPECT_EQ(LoadFileImage_H7(img, 18), 18) << c.pos << " " << c.chars;
         EXPECT_FALSE(frmModeSetting_H7::isLoaded()) << c.pos;
-        testhelp::unloadAll();
+        testsupport::closeEditorWindows();
     }
 }
 
@@ -121,7 +122,7 @@ TEST_F(H5H7Image, H7OutputModesFollowTheirInputMode)
     img[32] = '1';
     nMacType = kMacTypeH7;
     EXPECT_EQ(LoadFileImage_H7(img, 18), 18);
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     // The dual counter with SUB stores 8 to 11 and lists them as items 0 to 3.
     img = handH7("030A", "7");
@@ -134,7 +135,7 @@ TEST_F(H5H7Image, H7OutputModesFollowTheirInputMode)
     ASSERT_EQ(BuildFileImage_H7(), 0);
     EXPECT_EQ(byFileBuf.at(131), '1');
     EXPECT_EQ(byFileBuf.at(132), 'A');
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     img[132] = '7'; // below the SUB list
     nMacType = kMacTypeH7;

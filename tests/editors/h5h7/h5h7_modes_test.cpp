@@ -1,18 +1,17 @@
-// Load step, function modes, defaults, key protection and refresh of the H5/H7 editor.
+// Load step, function modes, defaults and refresh of the H5/H7 editor.
 #include "h5h7_fixture.h"
 
 #include "editors/common/refresh.h"
-#include "support/deferred_delete.h"
 #include "support/form_access.h"
 
 using Order = std::vector<int>;
 
 TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
 {
-    frmMDI& mdi = frmMDI::instance();
+    core::Shell& mdi = core::shell();
     bHasFileName = true;
     bKeyProtect = 1;
-    ui(mdi).Toolbar1->Buttons(12).setVisible(true);
+    mdi.Buttons(12).setVisible(true);
 
     frmModeSetting_H7& f = open(kMacTypeH5);
     EXPECT_EQ(mdi.nLoadForm, 2);
@@ -22,9 +21,9 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
     EXPECT_EQ(bKeyProtect, 0);
     EXPECT_EQ(f.windowTitle(), "Unknown01.kvf");
     for (int i : {4, 7, 9, 10, 11})
-        EXPECT_TRUE(ui(mdi).Toolbar1->Buttons(i).Visible()) << i;
-    EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(12).Visible());
-    EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(11).Value());
+        EXPECT_TRUE(mdi.Buttons(i).Visible()) << i;
+    EXPECT_FALSE(mdi.Buttons(12).Visible());
+    EXPECT_FALSE(mdi.Buttons(11).Value());
     // Texts of the timer half; the six refilled lists wait for the next reset.
     EXPECT_EQ(ui(f).lblSetValue_A_H5->text(), "Set Value :");
     EXPECT_EQ(ui(f).txtCH_A->text(), "TIMER");
@@ -37,7 +36,7 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
     EXPECT_TRUE(ui(f).picMode_H7->isHidden());
     f.Unload();
     for (int i : {4, 7, 9, 10, 11})
-        EXPECT_FALSE(ui(mdi).Toolbar1->Buttons(i).Visible()) << i;
+        EXPECT_FALSE(mdi.Buttons(i).Visible()) << i;
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
 
     open(kMacTypeH7);
@@ -56,12 +55,12 @@ TEST_F(H5H7EditorTest, LoadStepFollowsTheMachineType)
 TEST_F(H5H7EditorTest, ActivationShowsTheModelAndToolbar)
 {
     frmModeSetting_H7& f = open(kMacTypeH8);
-    ui(frmMDI::instance()).Toolbar1->hide();
+    core::shell().setToolbarVisible(false);
     f.Show();
-    EXPECT_EQ(frmMDI::instance().PanelText(1), ModelName(4));
-    EXPECT_FALSE(ui(frmMDI::instance()).Toolbar1->isHidden());
+    EXPECT_EQ(core::shell().PanelText(1), ModelName(4));
+    EXPECT_TRUE(core::shell().ToolbarVisible());
     f.Unload();
-    EXPECT_EQ(frmMDI::instance().PanelText(1), "");
+    EXPECT_EQ(core::shell().PanelText(1), "");
 }
 
 TEST_F(H5H7EditorTest, TimerDefaultsAfterAnyTimerMode)
@@ -239,32 +238,6 @@ TEST_F(H5H7EditorTest, BatchListsOfTheBatchAndDualCounter)
     EXPECT_TRUE(ui(f).optPic[0]->isChecked());
 }
 
-TEST_F(H5H7EditorTest, KeyProtectionToggles)
-{
-    frmModeSetting_H7& f = open(kMacTypeH5);
-    ToolbarButton& kp = ui(frmMDI::instance()).Toolbar1->Buttons(11);
-    changed() = false;
-    f.mKP_Click();
-    EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_TRUE(ui(f).mKP->isChecked());
-    EXPECT_EQ(kp.Image(), "KP_ON");
-    EXPECT_TRUE(kp.Value());
-    f.mKP_Click();
-    EXPECT_EQ(bKeyProtect, 0);
-    EXPECT_FALSE(ui(f).mKP->isChecked());
-    EXPECT_EQ(kp.Image(), "KP_OFF");
-    EXPECT_FALSE(kp.Value());
-    EXPECT_FALSE(changed());
-    // Any non-zero value counts as on.
-    bKeyProtect = 7;
-    f.mKP_Click();
-    EXPECT_EQ(bKeyProtect, 0);
-    // The toolbar button reaches the handler by name.
-    f.Show();
-    frmMDI::instance().Toolbar1_ButtonClick("KP");
-    EXPECT_EQ(bKeyProtect, 1);
-}
-
 TEST_F(H5H7EditorTest, OutOfRangeIndexIsRefusedAndNothingChanges)
 {
     frmModeSetting_H7& f = open(kMacTypeH7);
@@ -368,21 +341,4 @@ TEST_F(H5H7EditorTest, ChannelTabs)
     f.ImageCH_A_Click();
     EXPECT_EQ(ui(f).ImageCH_A->pictureName(), "IMAGE_CHA_B");
     EXPECT_EQ(ui(f).ImageCH_B->pictureName(), "IMAGE_CHB_W");
-}
-
-TEST_F(H5H7EditorTest, ClosingTakesTheSubwindowAlong)
-{
-    frmMDI& mdi = frmMDI::instance();
-    frmModeSetting_H7& f = open(kMacTypeH7);
-    f.Show();
-    ASSERT_EQ(ui(mdi).mdiArea->subWindowList().size(), 1);
-    EXPECT_TRUE(f.close());
-    testsupport::dropDeferredDeletes();
-    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
-    EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
-
-    open(kMacTypeH7).Show();
-    frmModeSetting_H7::loaded()->Unload();
-    testsupport::dropDeferredDeletes();
-    EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
 }

@@ -5,6 +5,7 @@
 
 #include "editors/h5h7/h5h7_image_loader.h"
 #include "platform/twips.h"
+#include "support/editor_state.h"
 #include "support/form_access.h"
 #include "support/h5h7_images.h"
 #include "support/text_fit.h"
@@ -85,7 +86,7 @@ TEST_F(H5H7EditorTest, EveryFunctionModeOfEachTypeFromTheMenu)
             EXPECT_LE(gap, platform::tw(150));
         }
         f.Unload();
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
     }
 }
 
@@ -117,7 +118,7 @@ TEST_F(H5H7EditorTest, OnlyThePanelOnShowDrawsItsDiagram)
     nMacType = kMacTypeH7;
     ASSERT_EQ(LoadFileImage_H7(testhelp::handH7("030A", "3"), 18), 0);
     EXPECT_EQ(ui(*frmModeSetting_H7::loaded()).Image_Output_A->requestedFile(), diagram(H7DiagramPath(3, 2, 11)));
-    testsupport::closeChildWindows();
+    testsupport::closeEditorWindows();
     nMacType = kMacTypeH5;
     ASSERT_EQ(LoadFileImage_H5(testhelp::handH5("020A", "0"), 18), 0);
     EXPECT_EQ(ui(*frmModeSetting_H7::loaded()).Image_Output_A->requestedFile(), diagram(H5DiagramPath(0, 9, 0)));
@@ -170,6 +171,6 @@ TEST_F(H5H7EditorTest, TextsFitTheirBoxesInEveryLanguage)
                 testhelp::pick(ui(f).cboCountInputMode_1st_H7, 2);
             EXPECT_EQ(testsupport::clippedTexts(&f), QStringList()) << int(lang) << " mode " << mode;
         }
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
     }
 }

@@ -1,15 +1,11 @@
-// Reaching and changing every value from the keyboard, texts that fit their boxes in
-// every language, and the editor inside the main window.
+// Reaching and changing every value from the keyboard, and texts that fit their boxes
+// in every language.
 #include "h9_fixture.h"
 
-#include "monitor/frmMonitoring.h"
-#include "support/deferred_delete.h"
 #include "support/form_access.h"
-#include "support/scripted_ui.h"
 #include "support/text_fit.h"
 
 #include <QApplication>
-#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -34,14 +30,12 @@ QStringList editableDigits(frmModeSetting_H9& f)
 
 TEST_F(H9Editor, TabReachesEveryDigitOfTheModeAndTheKeysChangeIt)
 {
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
     frmModeSetting_H9& f = editor();
     f.Show();
     for (int mode = 0; mode < 7; ++mode) {
         SCOPED_TRACE(mode);
         modeItem(f, mode)->trigger();
-        QApplication::setActiveWindow(&mdi);
+        QApplication::setActiveWindow(&f);
         QWidget* first = QApplication::focusWidget();
         ASSERT_NE(first, nullptr);
         QStringList reached;
@@ -74,7 +68,7 @@ TEST_F(H9Editor, EveryCaptionAndListItemFitsItsBoxInEnglishAndChinese)
                                     platform::Language::SimplifiedChinese}) {
         SCOPED_TRACE(static_cast<int>(lang));
         platform::setLanguage(lang);
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
         frmModeSetting_H9& f = editor();
         f.mPowerSaving_Click(); // the note shows
         // Every mode, so counter 1's lists of each dual-counter kind are measured.
@@ -83,50 +77,4 @@ TEST_F(H9Editor, EveryCaptionAndListItemFitsItsBoxInEnglishAndChinese)
             EXPECT_EQ(testsupport::clippedTexts(&f).join("\n").toStdString(), "") << mode;
         }
     }
-}
-
-TEST_F(H9Editor, InTheMainWindowItsMenusStandInAndTheMainOpenGoesThroughIt)
-{
-    frmMDI& mdi = frmMDI::instance();
-    mdi.show();
-    testsupport::ScriptedMessages boxes;
-    testsupport::ScriptedFileDialogs dialogs;
-    const auto fresh = [&] {
-        editor().Show();
-        editor().mFuncModeSelect_0_Click();
-        changed() = true;
-    };
-    fresh();
-    EXPECT_TRUE(mdi.menuBar()->isHidden());
-    // Cancel: the editor stays and no file dialog opens, from the menu or the toolbar.
-    boxes.answer(platform::MsgResult::Cancel).answer(platform::MsgResult::Cancel);
-    ui(mdi).mOpen->trigger();
-    mdi.Toolbar1_ButtonClick("Open");
-    EXPECT_EQ(boxes.count(), 2);
-    EXPECT_TRUE(frmModeSetting_H9::isLoaded());
-    // No: the editor closes first, then the main window's Open asks for the file.
-    boxes.answer(platform::MsgResult::No);
-    dialogs.cancel();
-    mdi.Toolbar1_ButtonClick("Open");
-    EXPECT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_FALSE(frmModeSetting_H9::isLoaded());
-    testsupport::dropDeferredDeletes();
-    EXPECT_FALSE(mdi.menuBar()->isHidden());
-
-    // Monitor and back: the editor's menus again, not the main window's.
-    fresh();
-    ui(editor()).mMonitoring->trigger();
-    ASSERT_TRUE(frmMonitoring::isLoaded());
-    EXPECT_FALSE(editor().isVisible());
-    QTest::mouseClick(ui(frmMonitoring::instance()).ImageReturn, Qt::LeftButton);
-    testsupport::dropDeferredDeletes();
-    EXPECT_TRUE(editor().isVisible());
-    EXPECT_TRUE(mdi.menuBar()->isHidden());
-
-    // Exit asks about a changed set too (an uploaded one is changed); Cancel keeps both.
-    boxes.answer(platform::MsgResult::Yes).answer(platform::MsgResult::Cancel);
-    mdi.mExit_Click();
-    EXPECT_EQ(boxes.last().text, platform::LoadResString(251));
-    EXPECT_TRUE(frmModeSetting_H9::isLoaded());
-    EXPECT_TRUE(mdi.isVisible());
 }

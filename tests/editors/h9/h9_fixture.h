@@ -1,11 +1,12 @@
 #pragma once
-// A freshly loaded H9 editor per test in the main window, with the picture folder in a
-// temporary place.
-#include "app/frmMDI.h"
+// A freshly loaded H9 editor per test in a recording shell, with the picture folder in
+// a temporary place.
 #include "editors/common/combo_select.h"
 #include "editors/h9/frmModeSetting_H9.h"
+#include "link/comm_records.h"
 #include "platform/folders.h"
 #include "platform/strings.h"
+#include "support/recording_shell.h"
 #include "support/windows.h"
 
 #include <gtest/gtest.h>
@@ -20,11 +21,11 @@ protected:
     {
         platform::setLanguage(platform::Language::English);
         platform::setAppDataDir(tmp.path());
-        frmMDI::instance();
+        SetStartValues();
     }
     void TearDown() override
     {
-        testsupport::closeWindows();
+        testsupport::closeEditorWindows();
         platform::setAppDataDir(QString());
     }
     frmModeSetting_H9& editor() { return frmModeSetting_H9::instance(); }
@@ -48,4 +49,5 @@ protected:
     static QString sep(const DigitLabelArray& row) { return row(DigitLabelArray::kSeparator).Caption(); }
 
     QTemporaryDir tmp;
+    testsupport::RecordingShell shell;
 };

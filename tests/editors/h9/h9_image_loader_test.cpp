@@ -1,5 +1,4 @@
 // The H9 loader: images into the editor, lenient characters, refusals.
-#include "app/frmMDI.h"
 #include "core/h9_params.h"
 #include "core/key_protect.h"
 #include "core/machine_type.h"
@@ -9,6 +8,7 @@
 #include "support/editor_state.h"
 #include "support/h9_images.h"
 #include "support/form_access.h"
+#include "support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,8 @@ protected:
     {
         platform::setLanguage(platform::Language::English);
         nMacType = kMacTypeH9;
-        frmMDI::instance();
     }
-    void TearDown() override { testhelp::unloadAll(); }
+    void TearDown() override { testsupport::closeEditorWindows(); }
 
     frmModeSetting_H9& ed() { return frmModeSetting_H9::instance(); }
 };
@@ -40,7 +39,7 @@ TEST_F(H9Image, LoaderPutsTheImageBack)
     EXPECT_EQ(p.nFuncB_H9, 0);
     EXPECT_EQ(bKeyProtect, 1);
     EXPECT_TRUE(ui(e).mKP->isChecked());
-    EXPECT_EQ(ui(frmMDI::instance()).Toolbar1->Buttons(11).Image(), "KP_ON");
+    EXPECT_EQ(core::shell().Buttons(11).Image(), "KP_ON");
     EXPECT_EQ(p.bPowerSaving_H9, 0);
     EXPECT_EQ(p.nDotAdjB_H9, 3);
     EXPECT_EQ(p.nOutputModeB_H9, 11);
@@ -63,12 +62,12 @@ TEST_F(H9Image, LoaderReadsOptionsLeniently)
     EXPECT_EQ(bKeyProtect, 0);
     EXPECT_EQ(p.nOutputModeB_H9, 13);
     EXPECT_EQ(ui(ed()).lblMagnificationB->digits(), "099500");
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     img[55] = 'G'; // no hexadecimal digit: index 0
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(p.nOutputModeB_H9, 0);
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     // The dual tachometer's average, speed and output read as decimal characters.
     img = image({{0, "0100"}, {4, "010A"}, {21, "1"}, {130, "2"}, {222, "0001000"},
@@ -88,12 +87,12 @@ TEST_F(H9Image, DualCounterOutputCodes)
     EXPECT_EQ(p.nDualCounterMode_H9, 1);
     EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 1);
     EXPECT_EQ(p.nOutputMode_C_Dual_1_H9, 10);
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     img[171] = '0';
     ASSERT_EQ(LoadFileImage_H9(img, 18), 0);
     EXPECT_EQ(ui(ed()).cboOutputMode_C_Dual_1->currentIndex(), 10);
-    testhelp::unloadAll();
+    testsupport::closeEditorWindows();
 
     // A batch counter left with an output code its list lacks still loads: the list
     // keeps its first item and the rest of the set comes in.
@@ -128,7 +127,7 @@ TEST_F(H9Image, LoaderRefusalsLeaveNoEditor)
         img.replace(c.pos, 1, c.chars);
         EXPECT_EQ(LoadFileImage_H9(img, 21), 21) << c.pos << " " << c.chars;
         EXPECT_FALSE(frmModeSetting_H9::isLoaded()) << c.pos;
-        testhelp::unloadAll();
+        testsupport::closeEditorWindows();
     }
 
     // A dual-counter sub-mode outside 0 to 2 names no function mode.

@@ -46,7 +46,7 @@ TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
         EXPECT_EQ(b, 0);
     EXPECT_FALSE(changed()) << "a fresh editor reports no unsaved change";
     EXPECT_FALSE(bHasFileName);
-    EXPECT_EQ(frmMDI::instance().nLoadForm, 1);
+    EXPECT_EQ(core::shell().nLoadForm, 1);
     EXPECT_EQ(f.windowTitle(), "Unknown01.kvf");
 
     // Every combo shows item 0.
@@ -98,7 +98,7 @@ TEST_F(H9Editor, LoadResetsEveryPanelWhateverTheLastSetHeld)
     EXPECT_EQ(lefts(*ui(f).lblHoldCounterB_Dual_F), (std::vector<int>{0, 285, 570, 855, 1425, 1710, 1140}));
 
     // Power saving and key protection off, with menu, note and buttons to match.
-    ToolbarControl& tb = *ui(frmMDI::instance()).Toolbar1;
+    core::Shell& tb = core::shell();
     for (int i : {4, 7, 9, 10, 11, 12})
         EXPECT_TRUE(tb.Buttons(i).Visible()) << i;
     EXPECT_FALSE(tb.Buttons(11).Value());
@@ -232,43 +232,4 @@ TEST_F(H9Editor, DigitClicksWrapEachDigitOnItsOwn)
     row(4).setCaption("-1");
     QTest::mouseClick(&row(4), Qt::LeftButton);
     EXPECT_EQ(row(4).Caption(), "1");
-}
-
-TEST_F(H9Editor, ToggleHandlersKeepMenuButtonAndNoteInStep)
-{
-    TimerCounterParamsH9& p = timerCounterParamsH9;
-    frmModeSetting_H9& f = editor();
-    ToolbarControl& tb = *ui(frmMDI::instance()).Toolbar1;
-    changed() = false;
-
-    f.mKP_Click();
-    EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_TRUE(ui(f).mKP->isChecked());
-    EXPECT_TRUE(tb.Buttons(11).Value());
-    EXPECT_EQ(tb.Buttons(11).Image(), "KP_ON");
-    f.mKP_Click();
-    EXPECT_EQ(bKeyProtect, 0);
-    EXPECT_FALSE(tb.Buttons(11).Value());
-    EXPECT_EQ(tb.Buttons(11).Image(), "KP_OFF");
-    EXPECT_FALSE(changed()) << "key protection is no edit of the set";
-
-    // A loader's way of putting a stored "on" into a fresh editor.
-    p.bPowerSaving_H9 = 0;
-    f.mPowerSaving_Click();
-    EXPECT_EQ(p.bPowerSaving_H9, 1);
-    EXPECT_TRUE(ui(f).mPowerSaving->isChecked());
-    EXPECT_FALSE(ui(f).lblPSCaution->isHidden());
-    EXPECT_TRUE(tb.Buttons(12).Value());
-    EXPECT_EQ(tb.Buttons(12).Image(), "PS_ON");
-    EXPECT_TRUE(changed());
-    f.mPowerSaving_Click();
-    EXPECT_EQ(p.bPowerSaving_H9, 0);
-    EXPECT_TRUE(ui(f).lblPSCaution->isHidden());
-    EXPECT_EQ(tb.Buttons(12).Image(), "PS_OFF");
-
-    // The toolbar reaches the toggles of the active editor.
-    f.Show();
-    frmMDI::instance().Toolbar1_ButtonClick("KP");
-    EXPECT_EQ(bKeyProtect, 1);
-    EXPECT_EQ(frmMDI::instance().PanelText(1), "QD - Max733C  /  614C  /  852C");
 }

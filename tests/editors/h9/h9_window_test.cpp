@@ -34,7 +34,7 @@ protected:
     }
     void TearDown() override
     {
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
         platform::setAppDataDir(QString());
         leaveUserFolder();
     }
@@ -183,7 +183,7 @@ TEST_F(H9Window, KeyProtectionAndPowerSavingFromKeysAndToolbar)
     mdi.bChange = false;
     ed().mKP_Click();
     EXPECT_FALSE(mdi.bChange);
-    testsupport::closeChildWindows();
+    testsupport::closeEditorWindows();
     open();
     EXPECT_EQ(bKeyProtect, 0);
     EXPECT_FALSE(mdi.Buttons(11).Value());

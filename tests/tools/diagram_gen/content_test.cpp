@@ -4,7 +4,6 @@
 // an editor asks for is drawn.
 #include "catalogue.h"
 
-#include "app/frmMDI.h"
 #include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
@@ -67,11 +66,10 @@ protected:
     {
         platform::setLanguage(platform::Language::English);
         platform::setAppDataDir(folder.path());
-        frmMDI::instance();
     }
     void TearDown() override
     {
-        testsupport::closeWindows();
+        testsupport::closeEditorWindows();
         platform::setAppDataDir(QString());
     }
     QTemporaryDir folder; // no pictures needed: the names are what counts
@@ -119,7 +117,7 @@ TEST_F(DiagramContent, OutputTimeIsMarkedExactlyWhereTheEditorOffersOne)
                 EXPECT_EQ(marksOutputTime(d, QStringLiteral("OUT 1")), rowEnabled(*u.lblHoldTime_T_Dual_0));
                 EXPECT_EQ(marksOutputTime(d, QStringLiteral("OUT 2")), rowEnabled(*u.lblHoldTime_T_Dual_1));
             }
-        testsupport::closeChildWindows();
+        testsupport::closeEditorWindows();
     }
 
     nMacType = kMacTypeH8;

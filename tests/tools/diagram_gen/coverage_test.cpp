@@ -4,7 +4,6 @@
 #include "catalogue.h"
 #include "diagram_painter.h"
 
-#include "app/frmMDI.h"
 #include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h5h7/h5h7_diagrams.h"
@@ -50,11 +49,10 @@ protected:
     {
         platform::setLanguage(platform::Language::English);
         platform::setAppDataDir(QStringLiteral(TCPANEL_DATA_DIR));
-        frmMDI::instance();
     }
     void TearDown() override
     {
-        testsupport::closeWindows();
+        testsupport::closeEditorWindows();
         platform::setAppDataDir(QString());
     }
 

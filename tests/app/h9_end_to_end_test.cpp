@@ -8,7 +8,7 @@
 #include "settings_file/file_flags.h"
 #include "settings_file/h9_image.h"
 #include "support/editor_state.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 
@@ -19,12 +19,12 @@ using namespace simtest;
 
 namespace {
 
-class H9EndToEnd : public SimTransferTest,
+class H9EndToEnd : public testsupport::InMainWindow<SimTransferTest>,
                    public ::testing::WithParamInterface<int>,
                    protected testhelp::TempUserFolder {
 protected:
-    void SetUp() override { SimTransferTest::SetUp(), enterUserFolder(); }
-    void TearDown() override { SimTransferTest::TearDown(), leaveUserFolder(); }
+    void SetUp() override { InMainWindow::SetUp(), enterUserFolder(); }
+    void TearDown() override { InMainWindow::TearDown(), leaveUserFolder(); }
 
     frmModeSetting_H9& ed() { return frmModeSetting_H9::instance(); }
     QAction* modeItem(int mode)

@@ -1,11 +1,12 @@
 // The monitoring window inside the main window: it stands in for the editor that
 // opened it, blocks transfers while open, and hands back to that editor.
-#include "monitor_window.h"
+#include "monitor/monitor_window.h"
 
 #include "app/frmMDI.h"
 #include "core/machine_type.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
 #include "editors/h9/frmModeSetting_H9.h"
+#include "support/main_window.h"
 #include "transfer/frmWriteProcess1.h"
 
 #include <QMdiSubWindow>
@@ -16,6 +17,7 @@ namespace {
 
 class InTheMainWindow : public montest::MonitorWindow {
 protected:
+    void TearDown() override { testsupport::closeWindows(), MonitorWindow::TearDown(); }
     static bool shownAsChild(QWidget* form)
     {
         auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());

@@ -1,4 +1,4 @@
-#include "fake_port.h"
+#include "support/fake_port.h"
 
 #include <QMetaObject>
 #include <QPointer>

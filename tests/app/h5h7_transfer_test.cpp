@@ -1,12 +1,12 @@
 // H5, H7 and H8 sets made, saved, opened, downloaded and compared in the editor window
 // against the simulated instrument, with the keys and buttons a user has.
-#include "h5h7_fixture.h"
+#include "editors/h5h7/h5h7_fixture.h"
 
 #include "core/h5h7_registers.h"
 #include "editors/common/refresh.h"
 #include "settings_file/h5h7_image.h"
 #include "support/editor_state.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/temp_user_folder.h"
 #include "transfer/sim_jobs_fixture.h"
 
@@ -15,11 +15,11 @@ using namespace h5h7test;
 
 namespace {
 
-class H5H7WindowTransfer : public SimTransferTest, protected testhelp::TempUserFolder {
+class H5H7WindowTransfer : public testsupport::InMainWindow<SimTransferTest>, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        SimTransferTest::SetUp();
+        InMainWindow::SetUp();
         enterUserFolder();
     }
     // Not in TearDown: restart() runs that between the cases of a test.

@@ -3,13 +3,14 @@
 // downloaded, uploaded by the main window's Upload into a fresh editor and compared.
 // The settings writer's images of the set before and after agree in every position
 // that the mode uses, and the compare finds no difference.
-#include "sim_jobs_fixture.h"
+#include "transfer/sim_jobs_fixture.h"
 
 #include "core/h5h7_params.h"
 #include "core/h9_params.h"
 #include "editors/common/refresh.h"
-#include "support/windows.h"
 #include "support/editor_state.h"
+#include "support/main_window.h"
+#include "support/windows.h"
 #include "settings_file/h5h7_image.h"
 #include "settings_file/h9_image.h"
 
@@ -59,7 +60,7 @@ std::string diffIn(const SettingFileImage& got, const SettingFileImage& want, co
 
 using Case = TypeMode;
 
-class RoundTrip : public SimTransferTest, public ::testing::WithParamInterface<Case> {
+class RoundTrip : public testsupport::InMainWindow<SimTransferTest>, public ::testing::WithParamInterface<Case> {
 protected:
     // The writer's image of the editor's set (the H9 writer stores only the mode's
     // sections, the H5/H7 writers every section of their half).

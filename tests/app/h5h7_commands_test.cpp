@@ -2,14 +2,14 @@
 // out (a counting input chosen is an edit), key protection, the toolbar and the
 // download picture, Monitor, Open from the main window, and an opened set whose duty
 // ratio keeps its limit.
-#include "h5h7_fixture.h"
+#include "editors/h5h7/h5h7_fixture.h"
 
 #include "core/digit_rows.h"
 #include "link/comm_records.h"
 #include "monitor/frmMonitoring.h"
 #include "support/deferred_delete.h"
 #include "support/editor_state.h"
-#include "support/form_access.h"
+#include "support/main_window.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
@@ -27,11 +27,11 @@ using U = Ui_frmModeSetting_H7;
 
 namespace {
 
-class H5H7Commands : public H5H7EditorTest, protected testhelp::TempUserFolder {
+class H5H7Commands : public testsupport::InMainWindow<H5H7EditorTest>, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
     {
-        H5H7EditorTest::SetUp();
+        InMainWindow::SetUp();
         enterUserFolder();
         boxes.autoAcknowledgeOk();
     }
