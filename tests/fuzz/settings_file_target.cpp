@@ -2,10 +2,10 @@
 // or more) chosen in the Open dialog of the main window, loaded into the real editor
 // of their type, then saved with the editor's Save As and opened once more.
 //
-// A refused file leaves no editor behind. A loaded one is taken as the file says
-// (the image handed to the loader is the file, filled up with 0xFF), and what the
-// editor saves of it is a file of its own type that opens again and saves back byte
-// for byte: whatever a loader normalises, it normalises once.
+// A refused file leaves no editor behind. A loaded one is taken as the file says (the
+// image handed to the loader is the file, filled up with 0xFF); what the editor saves
+// of it is a file of its own type that shows the user what the first file showed, and
+// that saves back byte for byte: whatever a loader normalises, it normalises once.
 #include "fuzz_support.h"
 
 #include "app/frmMDI.h"
@@ -25,7 +25,10 @@
 #include "support/main_window.h"
 #include "support/scripted_ui.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 
 namespace {
@@ -53,6 +56,37 @@ EditorWindow* openEditor()
     if (frmModeSetting_H9* h9 = frmModeSetting_H9::loaded())
         return h9;
     return frmModeSetting_H7::loaded();
+}
+
+// What the user sees of the set in `editor`: every shown choice, digit and picture, and
+// whether it can be changed, in the order the window holds them.
+QStringList shownSet(QWidget* editor)
+{
+    QStringList out;
+    int n = 0;
+    for (QWidget* w : editor->findChildren<QWidget*>()) {
+        ++n;
+        if (!w->isVisibleTo(editor))
+            continue;
+        const QString where = QString::number(n) + ' ' + w->objectName() + (w->isEnabled() ? "" : " (grey)") + ": ";
+        if (const auto* combo = qobject_cast<QComboBox*>(w))
+            out << where + combo->currentText();
+        else if (const auto* label = qobject_cast<QLabel*>(w))
+            out << where + label->text() + (label->pixmap().isNull() ? "" : " [picture]");
+        else if (const auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+            out << where + (button->isChecked() ? "on" : "off");
+    }
+    return out;
+}
+
+// The first line in which two views differ, for a fault message.
+std::string firstDifference(const QStringList& a, const QStringList& b)
+{
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (i >= a.size() || i >= b.size() || a[i] != b[i])
+            return (i < a.size() ? a[i] : QStringLiteral("(nothing)")).toStdString() + " became "
+                 + (i < b.size() ? b[i] : QStringLiteral("(nothing)")).toStdString();
+    return {};
 }
 
 // The editor's Save As, as the user chooses it from its menu.
@@ -124,6 +158,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
         return;
     }
     FUZZ_CHECK((macType == kMacTypeH9) == (frmModeSetting_H9::loaded() != nullptr), "the wrong editor for the type");
+    const QStringList shownFirst = shownSet(editor);
 
     // Save As to a new file.
     boxes.clear();
@@ -149,7 +184,10 @@ TCPANEL_FUZZ_TARGET(settings_file)
     open(dialogs, savedPath);
     FUZZ_CHECK(commState.nErrCode == 0, "the saved file was refused, code " + std::to_string(commState.nErrCode));
     FUZZ_CHECK(nMacType == macType, "the saved file opened as another type");
-    if (openEditor()) {
+    if (EditorWindow* again = openEditor()) {
+        // The saved copy shows the user what the file showed.
+        const QStringList shownAgain = shownSet(again);
+        FUZZ_CHECK(shownAgain == shownFirst, firstDifference(shownFirst, shownAgain));
         QFile::remove(savedPath);
         saveAs(dialogs, savedPath);
         const QByteArray resaved = readFile(savedPath);
