@@ -46,7 +46,6 @@ public:
     Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
     QByteArray bytes(std::size_t n);
-    QByteArray rest() { return bytes(remaining()); }
     std::size_t remaining() const { return size_ - pos_; }
     bool empty() const { return pos_ >= size_; }
 

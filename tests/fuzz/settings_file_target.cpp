@@ -24,6 +24,7 @@
 #include "support/form_access.h"
 #include "support/main_window.h"
 #include "support/scripted_ui.h"
+#include "support/temp_user_folder.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -43,12 +44,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 EditorWindow* openEditor()
@@ -163,7 +158,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
     // Save As to a new file.
     boxes.clear();
     saveAs(dialogs, savedPath);
-    const QByteArray saved = readFile(savedPath);
+    const QByteArray saved = testhelp::readRaw(savedPath);
     if (saved.isEmpty()) {
         // Only the H9 writer's checks of the set values may keep a loaded set from a
         // file, and the user is told.
@@ -190,7 +185,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
         FUZZ_CHECK(shownAgain == shownFirst, firstDifference(shownFirst, shownAgain));
         QFile::remove(savedPath);
         saveAs(dialogs, savedPath);
-        const QByteArray resaved = readFile(savedPath);
+        const QByteArray resaved = testhelp::readRaw(savedPath);
         FUZZ_CHECK(resaved == saved, "saved again as " + fuzz::printable(resaved) + "\n  first saved as "
                                          + fuzz::printable(saved));
     }
