@@ -35,12 +35,15 @@ QPixmap panelCanvas(QSize size)
     return pm;
 }
 
-// Words in equal bands, side by side or stacked; bit i of lit lights word i.
-QPixmap legendPicture(QSize size, const QStringList& words, Qt::Orientation along, int lit)
+// Words in equal bands, side by side or stacked; bit i of lit lights word i. The
+// leftmost `hiddenLeft` pixels are left black.
+QPixmap legendPicture(QSize size, const QStringList& words, Qt::Orientation along, int lit, int hiddenLeft = 0)
 {
     QPixmap pm = panelCanvas(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.translate(hiddenLeft, 0);
+    size.rwidth() -= hiddenLeft;
     const int n = static_cast<int>(words.size());
     const bool stacked = along == Qt::Vertical;
     const double bandW = stacked ? size.width() : double(size.width()) / n;
@@ -84,9 +87,11 @@ QPixmap countDirPicture(QSize s, const QString& v)
     return legendPicture(s, {"Up", "Dw", "AM", "PM"}, Qt::Vertical, n ? 1 << (n - 1) : 0);
 }
 
+// The K/P control reaches 180 of its 750 twips past the panel's left edge, where the
+// panel cuts it off: the letters go into the part that shows.
 QPixmap kpPicture(QSize s, const QString& v)
 {
-    return legendPicture(s, {"K/P"}, Qt::Horizontal, v.toInt());
+    return legendPicture(s, {"K/P"}, Qt::Horizontal, v.toInt(), qRound(s.width() * 180.0 / 750.0));
 }
 
 QPixmap rangeModePicture(QSize s, const QString& v)

@@ -307,7 +307,7 @@ std::vector<std::pair<int, int>> columnRuns(const QImage& img, std::pair<int, in
 
 } // namespace
 
-TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
+TEST_F(MonitorWindow, LampNamesAndKPShowInPlaceInEveryLanguage)
 {
     sim::Instrument& dev = instrument(sim::Type::H9);
     dev.pokeBytes(1498, {0x30}); // OUT1 and OUT2 lit
@@ -344,6 +344,12 @@ TEST_F(MonitorWindow, LampNamesStandOverTheirLampsInEveryLanguage)
                     << where.toStdString() << ": name " << k + 1 << " centred at " << centre << ", lamp cell "
                     << 2 * k + 1 << " spans " << left << ".." << right;
             }
+            // K/P reaches past the panel's left edge, yet its letters stand wholly on the panel.
+            MonitorImage* kp = panel->image_str_KP;
+            const auto kpInk = columnRuns(kp->grab().toImage(), {0, kp->width() - 1}, 0, kp->height(), 0,
+                                          [](int grey) { return grey > 30; });
+            ASSERT_FALSE(kpInk.empty()) << where.toStdString();
+            EXPECT_GE(kp->x() + kpInk.front().first, 0) << where.toStdString() << ": K/P cut off";
         }
         clickStop();
         testsupport::closeChildWindows();

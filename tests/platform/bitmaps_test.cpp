@@ -167,6 +167,10 @@ TEST(MonitorPictures, IndicatorsLightWhatTheRecordSays)
     for (const auto& c : cases)
         EXPECT_EQ(litBands(imageOf(c.name), c.bands, c.along), c.lit) << c.name;
 
+    // K/P's control reaches 180 of its 750 twips off the panel: its letters keep clear of them.
+    const QImage kp = imageOf("IMAGE_KP_1");
+    EXPECT_EQ(litPixels(kp), litPixels(kp, QRect(kp.width() * 180 / 750, 0, kp.width(), kp.height())));
+
     // Lamp cells from the left, one per character of the pattern.
     for (const QString& n : resources::monitorBitmapNames()) {
         if (!n.startsWith("IMAGE_WEEK_"))
