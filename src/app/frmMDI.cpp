@@ -204,6 +204,13 @@ void frmMDI::showChild(QWidget* form)
     UpdateOwnMenus(nullptr);
 }
 
+void frmMDI::childUnloaded(QWidget* form)
+{
+    children_.removeAll(form);
+    disconnect(form, &QObject::destroyed, this, nullptr);
+    UpdateOwnMenus(nullptr);
+}
+
 QWidget* frmMDI::ActiveForm() const
 {
     // The current child, also while a box or dialog has the focus.

@@ -135,6 +135,8 @@ public:
     bool isToolbarAction(const QAction* action) const override { return action->parent() == Toolbar1; }
     // Shows `form` as the child window (modeless); it is unloaded with its window.
     void showChild(QWidget* form) override;
+    // The main window's own menus come back at once, also while the form is kept.
+    void childUnloaded(QWidget* form) override;
     QWidget* ActiveForm() const override;
     // Sets a child form's window caption (the form's subwindow shows it).
     void setChildCaption(QWidget* form, const QString& caption) override;

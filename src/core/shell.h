@@ -103,6 +103,9 @@ public:
     // ---- Child windows ----
     // Shows `form` as the child window of the main window and activates it.
     virtual void showChild(QWidget* form) = 0;
+    // `form` has been unloaded: it counts as open no longer, though it may live on
+    // until the command that closed it has returned.
+    virtual void childUnloaded(QWidget* form) = 0;
     // The active child form, or nullptr when none is open.
     virtual QWidget* ActiveForm() const = 0;
     virtual void setChildCaption(QWidget* form, const QString& caption) = 0;
@@ -149,6 +152,7 @@ public:
     void setToolbarVisible(bool visible) override { toolbarVisible_ = visible; }
     bool isToolbarAction(const QAction*) const override { return false; }
     void showChild(QWidget* form) override;
+    void childUnloaded(QWidget*) override {}
     QWidget* ActiveForm() const override { return active_.data(); }
     void setChildCaption(QWidget* form, const QString& caption) override;
     void mNew_Click() override {}

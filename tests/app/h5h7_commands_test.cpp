@@ -10,6 +10,7 @@
 #include "support/deferred_delete.h"
 #include "support/editor_state.h"
 #include "support/main_window.h"
+#include "support/modal.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
@@ -254,24 +255,56 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
 
 TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
 {
-    // The main window's Open runs the event loop (its dialog, the loader); the editor
-    // whose menu started it must still be there when control comes back to its menu.
-    struct PumpingShell : testsupport::RecordingShell {
-        QPointer<QWidget> editor;
-        bool aliveDuringOpen = false;
-        void mOpen_Click() override
+    // New's chooser, the Open dialog and the upload run the event loop; the editor whose
+    // menu started them must still be there when control comes back to its menu. No
+    // editor is open meanwhile: the main window offers its own menus.
+    frmMDI& mdi = frmMDI::instance();
+    QPointer<QWidget> editor;
+    QString command;
+    QStringList seen;
+    const auto look = [&] {
+        QCoreApplication::processEvents();
+        seen << command + (editor ? ": kept" : ": gone") + (mdi.menuBar()->isHidden() ? ", no own menus" : ", own menus");
+    };
+    struct Looking : testsupport::ScriptedMessages, testsupport::ScriptedFileDialogs {
+        std::function<void()> look;
+        platform::MsgResult present(const platform::MessageBoxRequest& r) override
         {
-            QCoreApplication::processEvents();
-            aliveDuringOpen = !editor.isNull();
+            look();
+            return ScriptedMessages::present(r);
         }
-    } shell;
-    frmModeSetting_H7& f = newSet(kMacTypeH7);
-    shell.editor = &f;
-    ui(f).mOpenSetting->trigger();
-    EXPECT_TRUE(shell.aliveDuringOpen);
+        platform::FileDialogAnswer present(const platform::FileDialogRequest& r) override
+        {
+            look();
+            return ScriptedFileDialogs::present(r);
+        }
+    } scripted;
+    scripted.look = look;
+    scripted.autoAcknowledgeOk();
+    const auto closeBy = [&](const char* name, QAction* U::*item) {
+        command = name;
+        editor = frmModeSetting_H7::loaded();
+        (ui(*frmModeSetting_H7::loaded()).*item)->trigger();
+    };
+    newSet(kMacTypeH7);
+    testsupport::whenModalShown([&](QWidget* chooser) {
+        look();
+        QTest::mouseClick(ui(*qobject_cast<frmMacTypeSel*>(chooser)).OKButton, Qt::LeftButton);
+    });
+    closeBy("New", &U::mNew);
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    EXPECT_NE(frmModeSetting_H7::loaded(), editor);
+    EXPECT_TRUE(mdi.menuBar()->isHidden()) << "the new editor's menus take over";
+    scripted.cancel();
+    closeBy("Open", &U::mOpenSetting);
+    newSet(kMacTypeH7);
+    qputenv("TCPANEL_COM1", QFile::encodeName(tmp.path() + "/no-port"));
+    closeBy("Upload", &U::mUpload);
+    qunsetenv("TCPANEL_COM1");
+    EXPECT_EQ(seen.join("; ").toStdString(), "New: kept, own menus; Open: kept, own menus; Upload: kept, own menus");
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
     testsupport::dropDeferredDeletes();
-    EXPECT_TRUE(shell.editor.isNull());
+    EXPECT_TRUE(editor.isNull());
 }
 
 TEST_F(H5H7Commands, AnOpenedDutyRatioStaysWithinHundred)

@@ -137,6 +137,7 @@ void EditorWindow::Unload()
         sub->hide();
     ForgetInstance();
     hide();
+    core::shell().childUnloaded(this);
     if (holdDeletion_) {
         // A command of this window closed it and goes on (New, Open, Upload):
         // CloseAndThen deletes the window when that command has returned.
