@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -138,32 +139,121 @@ protected:
         return out;
     }
 
-    // The identification every H9 download starts with.
-    static Trace identification() { return {R(kRegFamily1), R(kRegFamily2), R(kRegDeviceType), W(kRegBegin_H9, 0)}; }
     // The ending of every successful download after the system-flag registers.
-    static Trace ending(int keyProtect)
-    {
-        return {W(kRegEnd_H9, 1), WAIT(8000), DD, WAIT(4000), W(kRegKeyProtect_H9, keyProtect)};
-    }
+    static Trace ending(int keyProtect) { return {W(1280, 1), WAIT(8000), DD, WAIT(4000), W(1278, keyProtect)}; }
 
-    static Trace join(std::initializer_list<Trace> parts)
+    // Compares the trace with `expected`, written as the trace prints its requests and laid
+    // out a line per block; "R1114-1119" stands for one read of every byte address from
+    // 1114 to 1119. The trace is laid out in the same lines, so a failure shows the block.
+    void expectTrace(const std::vector<std::string>& expected) const
     {
-        Trace out;
-        for (const Trace& t : parts)
-            out.insert(out.end(), t.begin(), t.end());
-        return out;
+        const Trace got = trace();
+        std::string g, w;
+        std::size_t i = 0;
+        for (const std::string& line : expected) {
+            std::istringstream in(line);
+            for (std::string t; in >> t;) {
+                int first = 0, last = 0;
+                const bool range = std::sscanf(t.c_str(), "R%d-%d", &first, &last) == 2;
+                for (int a = first; a <= (range ? last : first); ++a) {
+                    w += (range ? R(a) : t) + ' ';
+                    g += i < got.size() ? got[i++] + ' ' : "";
+                }
+            }
+            w += '\n';
+            g += '\n';
+        }
+        for (; i < got.size(); ++i)
+            g += got[i] + ' ';
+        EXPECT_EQ(g, w);
+    }
+    void clearTrace()
+    {
+        instrument.clearRequests();
+        clock.pauses.clear();
     }
 
     void presetSysFlags(std::initializer_list<int> bytes)
     {
-        int a = kRegSysFlags_H9;
+        int a = 1780;
         for (int b : bytes)
             instrument.poke(a++, static_cast<std::uint8_t>(b));
     }
-    static Trace sysFlagReads()
+
+    // One set per function mode 0 to 6, every option unlike its neighbours and every row
+    // six different digits unlike the other rows, so that a field sent to another register
+    // or two fields swapped change what the instrument receives.
+    void setH9(int mode)
     {
-        return {R(kRegSysFlags_H9), R(kRegSysFlags_H9 + 1), R(kRegSysFlags_H9 + 2),
-                R(kRegSysFlags_H9 + 3), R(kRegSysFlags_H9 + 4), R(kRegSysFlags_H9 + 5)};
+        using enum H9Row;
+        testsupport::resetH9Params();
+        TimerCounterParamsH9& p = timerCounterParamsH9;
+        const auto common = [&p](int width, int input, int powerSaving, int keyProtect) {
+            p.nSGWidth_H9 = static_cast<quint8>(width);
+            p.nInputMethod_H9 = static_cast<quint8>(input);
+            p.bPowerSaving_H9 = static_cast<quint8>(powerSaving);
+            bKeyProtect = static_cast<quint8>(keyProtect);
+        };
+        p.nFuncType_H9 = mode >= 2;
+        p.nDualFunc_H9 = mode == 6 ? 2 : mode == 5 ? 0 : mode >= 2;
+        switch (mode) {
+        case 0: // timer in minutes down (time code 5), counter down with one decimal
+            p.nTimeRangeA_H9 = 2, p.nCountDirectionA_H9 = 1, p.nOutputModeA_H9 = 6;
+            p.nMaxFreqB_H9 = 2, p.nDotAdjB_H9 = 1, p.nCountInputModeB_H9 = 4, p.nOutputModeB_H9 = 11;
+            rows[lblTimerSettingA].setDigits("123456");
+            rows[lblHoldTimeA].setDigits("654321");
+            rows[lblCounterSettingB].setDigits("987654");
+            rows[lblHoldCounterB].setDigits("102938");
+            rows[lblMagnificationB].setDigits("024680");
+            return common(1, 0, 1, 1);
+        case 1: // timer in 0.01 s down (time code 1), tachometer
+            p.nFuncB_H9 = 1, p.nCountDirectionA_H9 = 1, p.nOutputModeA_H9 = 3;
+            p.nOutputModeB_F_H9 = 1, p.nSampleAvgB_F_H9 = 3, p.nMaxFreqB_F_H9 = 2, p.nDotAdjB_F_H9 = 0;
+            rows[lblTimerSettingA].setDigits("315926");
+            rows[lblHoldTimeA].setDigits("847302");
+            rows[lblCounterSettingB_F].setDigits("561207");
+            rows[lblHoldCounterB_F].setDigits("097531");
+            rows[lblMagnificationB_F].setDigits("013579");
+            return common(0, 1, 1, 0);
+        case 2: // counter and total counter; the second counts up
+            p.nDualCounterMode_H9 = 0, p.nOutputMode_C_Dual_0_H9 = 1;
+            p.nCountInputMode_C_Dual_1_H9 = 6, p.nMaxFreq_C_Dual_1_H9 = 3, p.nOutputMode_C_Dual_1_H9 = 9;
+            rows[lblCounterSetting_C_Dual_0].setDigits("246801");
+            rows[lblHoldCounter_C_Dual_0].setDigits("570913");
+            rows[lblCounterSetting_C_Dual_1].setDigits("682410");
+            rows[lblHoldCounter_C_Dual_1].setDigits("391562");
+            return common(1, 0, 0, 1);
+        case 3: // counter and batch counter (output K-2); the second counts down
+            p.nDualCounterMode_H9 = 1, p.nOutputMode_C_Dual_0_H9 = 0;
+            p.nCountInputMode_C_Dual_1_H9 = 3, p.nMaxFreq_C_Dual_1_H9 = 2, p.nOutputMode_C_Dual_1_H9 = 10;
+            rows[lblCounterSetting_C_Dual_0].setDigits("753186");
+            rows[lblHoldCounter_C_Dual_0].setDigits("204968");
+            rows[lblCounterSetting_C_Dual_1].setDigits("419027");
+            rows[lblHoldCounter_C_Dual_1].setDigits("860135");
+            return common(0, 1, 0, 0);
+        case 4: // two counters; the second counts down
+            p.nDualCounterMode_H9 = 2, p.nOutputMode_C_Dual_0_H9 = 1;
+            p.nCountInputMode_C_Dual_1_H9 = 7, p.nMaxFreq_C_Dual_1_H9 = 1, p.nOutputMode_C_Dual_1_H9 = 5;
+            rows[lblCounterSetting_C_Dual_0].setDigits("098765");
+            rows[lblHoldCounter_C_Dual_0].setDigits("162534");
+            rows[lblCounterSetting_C_Dual_1].setDigits("527384");
+            rows[lblHoldCounter_C_Dual_1].setDigits("743920");
+            return common(1, 0, 1, 1);
+        case 5: // 2-stage timer
+            p.nOutputMode_T_Dual_0_H9 = 0, p.nOutputMode_T_Dual_1_H9 = 1;
+            rows[lblTimerSetting_T_Dual_0].setDigits("135246");
+            rows[lblTimerSetting_T_Dual_1].setDigits("642153");
+            rows[lblHoldTime_T_Dual_0].setDigits("908172");
+            rows[lblHoldTime_T_Dual_1].setDigits("071829");
+            return common(1, 1, 0, 0);
+        default: // dual tachometer
+            p.nOutputModeA_Dual_F_H9 = 0, p.nOutputModeB_Dual_F_H9 = 1;
+            p.nMaxFreqB_Dual_F_H9 = 3, p.nSampleAvgB_Dual_F_H9 = 2;
+            rows[lblCounterSettingA_Dual_F].setDigits("481526");
+            rows[lblCounterSettingB_Dual_F].setDigits("259037");
+            rows[lblHoldCounterB_Dual_F].setDigits("360418");
+            return common(0, 1, 1, 1);
+        }
     }
 
     testsupport::RecordingShell shell;
