@@ -150,11 +150,13 @@ TEST_F(Transactions, WriteErrorTextComesBeforeTheBox)
     EXPECT_FALSE(fake.line().open);
     EXPECT_FALSE(endsWithPause(clock, 10)) << "no pause once the port is closed";
 
-    // A good echo succeeds and leaves "Write..." for the caller.
+    // A good echo succeeds, leaves "Write..." for the caller and is waited out as a
+    // read is.
     openPort();
     fake.line().responder = instrument;
     EXPECT_EQ(WriteSingleRegister(1, 1280, 0x1234, 0), 0);
     EXPECT_EQ(panel4(), "Write...");
+    EXPECT_TRUE(endsWithPause(clock, 10));
     EXPECT_EQ(fake.line().frames.value(0), BuildAsciiFrame("010605001234"));
 }
 

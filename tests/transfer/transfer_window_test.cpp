@@ -2,6 +2,7 @@
 // and a whole H9 download from the window to the simulated instrument.
 #include "transfer/frmWriteProcess1.h"
 
+#include "transfer/run_transfer.h"
 #include "transfer/transfer_jobs.h"
 #include "core/h9_registers.h"
 #include "link/messages.h"
@@ -157,22 +158,40 @@ TEST_F(TransferWindow, FailuresWriteOnlyThePanelText)
     }
 }
 
-TEST_F(TransferWindow, AnUnexpectedErrorShowsTheJobsMessage)
+// From the command on: panel 4 says what runs while the window is up and while its box
+// for an unexpected error is shown (that job's own message); the outcome replaces it
+// once the window has gone, before a success box.
+TEST_F(TransferWindow, ThePanelFollowsTheJobFromItsCommand)
 {
-    const struct { int job; int code; int text; } rows[] = {{1, 14, 261}, {0, 21, 260}, {2, 24, 262}};
-    for (const auto& r : rows) {
-        boxes.clear();
-        JobOverride o(r.job, [] () -> int {
-            EXPECT_EQ(OpenCommPort(), 0);
-            TransferTimerOn();
-            throw std::runtime_error("lost");
-        });
-        run(r.job);
-        ASSERT_EQ(boxes.count(), 1) << r.job;
-        EXPECT_EQ(boxes.last().text, platform::LoadResString(MessageStringId(r.code)));
-        EXPECT_EQ(panel4(), platform::LoadResString(r.text));
-        EXPECT_FALSE(portOpen());
-    }
+    const struct { int job; int working; int code; int success; int failure; } rows[] = {
+        {1, 256, 14, 264, 261}, {0, 250, 21, 263, 260}, {2, 254, 24, 265, 262}};
+    QWidget caller;
+    QString during;
+    QStringList boxesAndPanel;
+    boxes.onBox = [&](const platform::MessageBoxRequest& b) { boxesAndPanel << b.text + " | " + panel4(); };
+    for (const auto& r : rows)
+        for (bool fails : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "job " << r.job << (fails ? ", failing" : ""));
+            boxesAndPanel.clear();
+            JobOverride o(r.job, [&]() -> int {
+                during = panel4();
+                EXPECT_EQ(OpenCommPort(), 0);
+                TransferTimerOn();
+                if (fails)
+                    throw std::runtime_error("lost");
+                return 0;
+            });
+            ASSERT_TRUE(RunTransfer(&caller, static_cast<TransferJob>(r.job)));
+            const QString working = platform::LoadResString(r.working);
+            const QString success = platform::LoadResString(r.success);
+            EXPECT_EQ(during, working);
+            if (fails)
+                EXPECT_EQ(boxesAndPanel, QStringList{platform::LoadResString(MessageStringId(r.code)) + " | " + working});
+            else // a compare reports through its own boxes
+                EXPECT_EQ(boxesAndPanel, r.job == 2 ? QStringList{} : QStringList{success + " | " + success});
+            EXPECT_EQ(panel4(), fails ? platform::LoadResString(r.failure) : success);
+            EXPECT_FALSE(portOpen());
+        }
 }
 
 TEST_F(TransferWindow, AJobOrVariantWithoutARoutineNeverSucceeds)

@@ -208,6 +208,8 @@ TEST_F(H5H7EditorTest, TimerOutputModeSwitchesTheDependentRows)
     EXPECT_FALSE(disabled(&duty(3)));
     click(f, ui(f).lblDutyRatio_A_H5, 3);
     EXPECT_EQ(duty.digits(), "000100");
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(disabled(&duty(i)), i != 3) << "at 100, label " << i;
     click(f, ui(f).lblDutyRatio_A_H5, 5);
     EXPECT_EQ(duty.digits(), "000100");
 
