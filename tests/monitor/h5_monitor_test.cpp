@@ -29,11 +29,7 @@ TEST_F(H5Monitor, EachFunctionReadsItsRegisters)
     const std::vector<int> withTime = {1074, 1088, 1090, 1092, logged(1094, 2), 1076, 1078, 1080};
     const std::vector<int> noTime = {1074, 1088, 1090, 1092, 1076, 1078, 1080};
     const std::vector<int> timerPoll = {1234, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234};
-    struct Case {
-        int mode;
-        int outputMode;
-        std::vector<int> start, poll;
-    };
+    struct Case { int mode, outputMode; std::vector<int> start, poll; };
     for (const Case& c :
          {Case{0, 4, withTime, timerPoll}, {0, 5, withTime, timerPoll}, {0, 6, noTime, timerPoll},
           {0, 9, noTime, {1234, 1102, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}},

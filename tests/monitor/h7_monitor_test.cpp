@@ -1,5 +1,5 @@
-// The H7 start (summary, presets, refusals) and its live reading.
-#include "memory_source.h"
+// The H7 start (summary, presets, refusals) and its live reading; an H8 in either half.
+#include "monitor_window.h"
 
 #include "link/comm_records.h"
 #include "monitor/h7_monitor.h"
@@ -7,6 +7,7 @@
 namespace {
 
 using montest::logged;
+using montest::MonitorWindow;
 
 class H7Monitor : public montest::MonitorLogic {
 protected:
@@ -32,10 +33,7 @@ TEST_F(H7Monitor, EachFunctionReadsItsRegisters)
     const std::vector<int> start = {logged(1074, 4), logged(1696, 14)};
     const std::vector<int> poll = {logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292};
     const std::vector<int> poll2 = {logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292, logged(1712, 2), 1736};
-    struct Case {
-        int mode;
-        std::vector<int> start, poll;
-    };
+    struct Case { int mode; std::vector<int> start, poll; };
     for (const Case& c :
          {Case{3, start, poll}, {4, start, poll2}, {5, start, poll}, {6, start, poll2},
           {7, {logged(1074, 4), logged(1696, 14), 1724},
@@ -200,4 +198,22 @@ TEST_F(H7Monitor, LiveReading)
     EXPECT_EQ(UpdateMonitorPanel_H7(src), 1);
     EXPECT_EQ(commState.nErrCode, 1);
     EXPECT_EQ(PanelShownA, before);
+}
+
+// An H8 reads its function mode, then starts and polls the half that mode belongs to.
+TEST_F(MonitorWindow, H8StartsAndPollsTheHalfOfItsFunctionMode)
+{
+    for (auto [mode, reads] :
+         {std::pair{1, std::string("1024 1026 1028 1074 1074 1120 1122 1124 1126 1076 1078 1080 "
+                                   "1234 1282x2 1286x2 1664 2048 1084 1290 1065 1060 1234 ")},
+          {6, "1024 1026 1028 1074 1074x4 1696x14 1708x2 1734 2340x6 1084 1290 1292 1712x2 1736 "}}) {
+        instrument(sim::Type::H8, mode);
+        clickStart();
+        ASSERT_TRUE(waitPolls(1));
+        clickStop();
+        std::string seen;
+        for (const sim::Request& r : sim->requests())
+            seen += std::to_string(r.address) + (r.countOrValue > 1 ? "x" + std::to_string(r.countOrValue) : "") + " ";
+        EXPECT_EQ(seen.substr(0, reads.size()), reads);
+    }
 }

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <set>
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -104,12 +103,7 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
 {
     downloaded(sim::Type::H5, kMacTypeH5, 0);
     frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-    struct Step {
-        int outputMode;
-        int address;
-        bool reported;
-        const char* reads; // after the identification and the function mode
-    };
+    struct Step { int outputMode; int address; bool reported; const char* reads; };
     // d (6): no output time; Z (9): no output time, but the duty ratio; b-1 (5): the
     // output time and no duty ratio.
     for (const Step& s : {Step{6, 1095, false, "R1088-1093 R1098-1101 R1076 R1078 R1080"},
@@ -128,9 +122,8 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
     }
 }
 
-// The bytes each compare reads when the instrument holds the edited set: identification,
-// the function mode (twice for an H8), the words of the mode, then the H5's common bytes;
-// the H7 reads its common bytes first.
+// The bytes each compare reads when the instrument holds the edited set: identification, the
+// function mode (twice for an H8), the words of the mode; the H5's common bytes last, the H7's first.
 TEST_F(Compare, EveryModeReadsItsBytes)
 {
     const std::string h7 = "R1074 R1074-1081 R1702 R1700 R1704-1707 ";
