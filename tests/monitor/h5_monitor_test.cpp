@@ -62,8 +62,7 @@ TEST_F(H5Monitor, FlickerTimerUsesBothPanels)
                                  "Output Mode : Z : ON/OFF-duty adjustable flicker\r\n") + kCommon;
     EXPECT_EQ(summary.textA, text);
     EXPECT_EQ(summary.textB.value_or("unset"), text);
-    EXPECT_EQ(src.log,
-              (std::vector<int>{1074, 1088, 1090, 1092, 1076, 1078, 1080}));
+    EXPECT_EQ(src.log, (std::vector<int>{1074, 1088, 1090, 1092, 1076, 1078, 1080}));
     EXPECT_EQ(PanelNextA.byGroup, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPB, (PointPair{0, 1}));
