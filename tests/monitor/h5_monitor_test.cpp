@@ -1,7 +1,6 @@
 // The H5 start (summary, presets) and its live reading.
 #include "memory_source.h"
 
-#include "core/h5h7_registers.h"
 #include "monitor/h5_monitor.h"
 
 namespace {
@@ -14,8 +13,8 @@ protected:
     {
         MonitorLogic::SetUp();
         bBlinkPhase_H5 = false;
-        src.poke(kRegInputMethod_H5H7, {1});
-        src.poke(kRegKP_H5H7, {0x03});
+        src.poke(1078, {1});
+        src.poke(1080, {0x03});
     }
     static constexpr const char* kCommon = "Input Signal Width : 20 ms\r\nNPN / PNP Input Mode : PNP\r\n"
                                            "Key Protect Level : KP-4\r\n";
@@ -23,36 +22,61 @@ protected:
 
 } // namespace
 
+// What the start and one poll read, in order, per function and per output mode where it
+// matters; the "Output Time" line and its read come with the output modes A to b-1 only.
+TEST_F(H5Monitor, EachFunctionReadsItsRegisters)
+{
+    const std::vector<int> withTime = {1074, 1088, 1090, 1092, logged(1094, 2), 1076, 1078, 1080};
+    const std::vector<int> noTime = {1074, 1088, 1090, 1092, 1076, 1078, 1080};
+    const std::vector<int> timerPoll = {1234, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234};
+    struct Case { int mode, outputMode; std::vector<int> start, poll; };
+    for (const Case& c :
+         {Case{0, 4, withTime, timerPoll}, {0, 5, withTime, timerPoll}, {0, 6, noTime, timerPoll},
+          {0, 9, noTime, {1234, 1102, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}},
+          {0, 1, withTime, {1234, logged(1098, 2), logged(1282, 2), 1264, 1084, 1290, 1065, 1060, 1234}},
+          {1, 0, {1074, 1120, 1122, 1124, 1126, 1076, 1078, 1080},
+           {1234, logged(1282, 2), logged(1286, 2), 1664, 2048, 1084, 1290, 1065, 1060, 1234}},
+          {2, 0, {1074, 1152, 1154, 1156, 1076, 1078, 1080},
+           {1234, logged(1158, 2), logged(1162, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}}}) {
+        SCOPED_TRACE(c.mode * 100 + c.outputMode);
+        src.poke(1074, {c.mode});
+        src.poke(1092, {c.outputMode});
+        src.log.clear();
+        ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
+        EXPECT_EQ(src.log, c.start);
+        EXPECT_EQ(summary.textA.contains("Output Time"), c.start == withTime);
+        src.log.clear();
+        ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
+        EXPECT_EQ(src.log, c.poll);
+    }
+}
+
 TEST_F(H5Monitor, FlickerTimerUsesBothPanels)
 {
-    src.poke(kRegFuncMode, {0});
-    src.poke(kRegTimerRange_A_H5, {4}); // 0.1 min: ddddd.d, letter M
-    src.poke(kRegOutputMode_A_H5, {9});
+    src.poke(1074, {0});
+    src.poke(1088, {4}); // 0.1 min: ddddd.d, letter M
+    src.poke(1092, {9});
     ASSERT_EQ(InitMonitor_H5(src, "H5 model", summary), 0);
     const QString text = QString("Type :   : H5 model\r\nFunction Selection : Timer\r\n"
                                  "Time Range : 0.1 min ~ 99999.9 min\r\nTime Mode : Up\r\n"
                                  "Output Mode : Z : ON/OFF-duty adjustable flicker\r\n") + kCommon;
     EXPECT_EQ(summary.textA, text);
     EXPECT_EQ(summary.textB.value_or("unset"), text);
-    EXPECT_EQ(src.log,
-              (std::vector<int>{kRegFuncMode, kRegTimerRange_A_H5, kRegTimerDir_A_H5, kRegOutputMode_A_H5,
-                                kRegSGWidth_H5H7, kRegInputMethod_H5H7, kRegKP_H5H7}));
+    EXPECT_EQ(src.log, (std::vector<int>{1074, 1088, 1090, 1092, 1076, 1078, 1080}));
     EXPECT_EQ(PanelNextA.byGroup, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPB, (PointPair{0, 1}));
     EXPECT_EQ(PanelNextA.byDPB, (PointPair{0, 0}));
 
-    src.poke(kRegStatus_H5, {0x01});                     // counting
-    src.poke(kRegDutyRatio_A_H5, {0x50, 0x05});          // duty ratio 550
-    src.poke(kRegTimerSetting_A_H5, {0x00, 0x00, 0x02}); // cycle time 020000
-    src.poke(kRegPresentValue_H5, {0x78, 0x56, 0x34});   // present value 345678
-    src.poke(kRegOutLamps_H5H7, {0x18});
+    src.poke(1234, {0x01});             // counting
+    src.poke(1102, {0x50, 0x05});       // duty ratio 550
+    src.poke(1098, {0x00, 0x00, 0x02}); // cycle time 020000
+    src.poke(1282, {0x78, 0x56, 0x34}); // present value 345678
+    src.poke(1290, {0x18});
     src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(src.log,
-              (std::vector<int>{kRegStatus_H5, kRegDutyRatio_A_H5, logged(kRegTimerSetting_A_H5, 2),
-                                logged(kRegPresentValue_H5, 2), kRegKeyProtect_H5H7, kRegOutLamps_H5H7, kRegRst1Lamp_H5,
-                                kRegRst2Lamp_H5, kRegStatus_H5}));
+              (std::vector<int>{1234, 1102, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}));
     EXPECT_EQ(PanelShownA.byCharB, row({99, 99, 99, 5, 5, 0}));
     EXPECT_EQ(PanelShownB.byCharB, row({0, 2, 0, 0, 0, 0}));
     EXPECT_EQ(PanelShownA.byCharA, row({3, 4, 5, 6, 7, 8}));
@@ -70,29 +94,29 @@ TEST_F(H5Monitor, FlickerTimerUsesBothPanels)
 
 TEST_F(H5Monitor, OutputTimeLinesAndTheCountThatDecidesTheFlashing)
 {
-    src.poke(kRegFuncMode, {0});
-    src.poke(kRegTimerRange_A_H5, {5});
-    src.poke(kRegOutputMode_A_H5, {1});
+    src.poke(1074, {0});
+    src.poke(1088, {5});
+    src.poke(1092, {1});
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_TRUE(summary.textA.contains("Output Mode : A-1 : Signal ON delay 2\r\nOutput Time : Hold\r\n"));
     EXPECT_EQ(summary.textB.value_or("unset"), "");
     EXPECT_EQ(PanelNextB.byCharA, row({99, 99, 99, 99, 99, 99}));
-    src.poke(kRegHoldTime_A_H5, {0x34, 0x12, 0x00, 0x00});
+    src.poke(1094, {0x34, 0x12, 0x00, 0x00});
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_TRUE(summary.textA.contains("Output Time : 0012.34 s\r\n"));
-    src.poke(kRegHoldTime_A_H5, {0x3A});
+    src.poke(1094, {0x3A});
     summary.textA = "kept";
     EXPECT_EQ(InitMonitor_H5(src, "M", summary), 1);
     EXPECT_EQ(summary.textA, "kept");
-    src.poke(kRegHoldTime_A_H5, {0x34});
+    src.poke(1094, {0x34});
 
     // Output mode 1 counts by register 1264 and status bit 2, whatever bits 0 and 4.
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
-    src.poke(kRegStatus_H5, {0x10});
-    src.poke(kRegCount_H5, {0x01, 0x00});
+    src.poke(1234, {0x10});
+    src.poke(1264, {0x01, 0x00});
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(PanelShownA.byTimerMode, 0);
-    src.poke(kRegCount_H5, {0xFF, 0xFF}); // -1
+    src.poke(1264, {0xFF, 0xFF}); // -1
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(PanelShownA.byTimerMode, 3);
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
@@ -100,19 +124,19 @@ TEST_F(H5Monitor, OutputTimeLinesAndTheCountThatDecidesTheFlashing)
 
 TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
 {
-    src.poke(kRegFuncMode, {1});
-    src.poke(kRegTimerRangeOFF_B_H5, {3}); // OFF: dddd:dd
-    src.poke(kRegTimerRangeON_B_H5, {9});  // ON: ddd.ddd
-    src.poke(kRegOutputMode_B_H5, {1});
+    src.poke(1074, {1});
+    src.poke(1120, {3}); // OFF: dddd:dd
+    src.poke(1122, {9}); // ON: ddd.ddd
+    src.poke(1126, {1});
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_TRUE(summary.textA.contains("OFF Time Range : 0 min 01 s ~ 9999 min 59 s\r\n"
                                        "ON Time Range : 0.001 s ~ 999.999 s\r\nTime Mode : Up\r\n"
                                        "ON/OFF Start Mode : Flicker ON start\r\n"));
     EXPECT_EQ(summary.textB.value_or("unset"), "");
-    src.poke(kRegTwinPhaseUpper_H5, {0x01});
-    src.poke(kRegTwinPhaseLower_H5, {0x00});
-    src.poke(kRegRst1Lamp_H5, {0x08});
-    src.poke(kRegOutLamps_H5H7, {0x10});
+    src.poke(1664, {0x01});
+    src.poke(2048, {0x00});
+    src.poke(1065, {0x08});
+    src.poke(1290, {0x10});
     src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(src.log.size(), 10u);
@@ -123,22 +147,22 @@ TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
     EXPECT_EQ(PanelShownA.sWeek, "1000001");
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
     // A phase byte of letters counts as the OFF phase; any other number is neither.
-    src.poke(kRegTwinPhaseUpper_H5, {0x0A});
-    src.poke(kRegTwinPhaseLower_H5, {0x07});
+    src.poke(1664, {0x0A});
+    src.poke(2048, {0x07});
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(PanelShownA.byDPColA, (PointPair{0, 2}));
     EXPECT_EQ(PanelShownA.byDPColB, (PointPair{0, 1}));
     EXPECT_EQ(PanelShownA.byGroup, 1);
 
     // A key protect level without a text fails the start.
-    src.poke(kRegKP_H5H7, {0x05});
+    src.poke(1080, {0x05});
     EXPECT_EQ(InitMonitor_H5(src, "M", summary), 1);
 }
 
 TEST_F(H5Monitor, TwoStageTimerSettingMethods)
 {
-    src.poke(kRegFuncMode, {2});
-    src.poke(kRegTimerRange_C_H5, {0});
+    src.poke(1074, {2});
+    src.poke(1154, {0});
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_EQ(summary.textB.value_or("unset"), summary.textA);
     EXPECT_TRUE(summary.textA.contains("Setting Method : Forecast Value\r\nTime Range : 0.01 s ~ 9999.99 s\r\n"
@@ -146,8 +170,8 @@ TEST_F(H5Monitor, TwoStageTimerSettingMethods)
     EXPECT_EQ(PanelNextA.byGroup, 0);
     EXPECT_EQ(PanelNextB.byGroup, 1);
     EXPECT_EQ(PanelNextB.byRangeMode, 0);
-    src.poke(kRegSettingMode_C_H5, {1});
-    src.poke(kRegOutputMode_C_H5, {3});
+    src.poke(1152, {1});
+    src.poke(1156, {3});
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_TRUE(summary.textA.contains("Output Mode : F-1 : Cumulative\r\n"));
     EXPECT_EQ(PanelNextA.byGroup, 1);
@@ -155,9 +179,9 @@ TEST_F(H5Monitor, TwoStageTimerSettingMethods)
     EXPECT_EQ(PanelNextB.byRangeMode, 2);
     EXPECT_EQ(PanelNextB.byDPColA, (PointPair{0, 1}));
 
-    src.poke(kRegSV1_C_H5, {0x00, 0x00, 0x01});
-    src.poke(kRegSV2_C_H5, {0x00, 0x00, 0x02});
-    src.poke(kRegPresentValue_H5, {0x00, 0x00, 0x03});
+    src.poke(1158, {0x00, 0x00, 0x01});
+    src.poke(1162, {0x00, 0x00, 0x02});
+    src.poke(1282, {0x00, 0x00, 0x03});
     src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
     EXPECT_EQ(src.log.size(), 9u);
@@ -170,17 +194,17 @@ TEST_F(H5Monitor, TwoStageTimerSettingMethods)
 
 TEST_F(H5Monitor, RangeWithoutSeparatorsDrawsDarkAndFailsThePoll)
 {
-    src.poke(kRegFuncMode, {0});
-    src.poke(kRegTimerRange_A_H5, {12});
-    src.poke(kRegTimerDir_A_H5, {2});
-    src.poke(kRegOutputMode_A_H5, {11});
+    src.poke(1074, {0});
+    src.poke(1088, {12});
+    src.poke(1090, {2});
+    src.poke(1092, {11});
     PanelNextA.byDPColA = {0, 2};
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
     EXPECT_FALSE(summary.textA.contains("Time Range"));
     EXPECT_TRUE(summary.textA.contains("Time Mode : 2\r\nOutput Mode : 11\r\nInput"));
     EXPECT_EQ(PanelNextA.byDPColA, (PointPair{0, 0}));
     EXPECT_EQ(PanelNextA.byTimerMode, 0);
-    src.poke(kRegPresentValue_H5, {0x00, 0x00, 0x05});
+    src.poke(1282, {0x00, 0x00, 0x05});
     EXPECT_EQ(UpdateMonitorPanel_H5(src), kUndecodableValue);
     EXPECT_EQ(PanelShownA.byCharA, row({0, 5, 0, 0, 0, 0}));
 }

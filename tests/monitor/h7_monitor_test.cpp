@@ -1,13 +1,13 @@
-// The H7 start (summary, presets, refusals) and its live reading.
-#include "memory_source.h"
+// The H7 start (summary, presets, refusals) and its live reading; an H8 in either half.
+#include "monitor_window.h"
 
-#include "core/h5h7_registers.h"
 #include "link/comm_records.h"
 #include "monitor/h7_monitor.h"
 
 namespace {
 
 using montest::logged;
+using montest::MonitorWindow;
 
 class H7Monitor : public montest::MonitorLogic {
 protected:
@@ -15,9 +15,9 @@ protected:
     // 000.500, output time 2 zero; 20 ms, NPN, KP-2.
     void configure(int mode)
     {
-        src.poke(kRegFuncMode, {mode, 0, 0, 0, 0, 0, 1, 0});
-        src.poke(kRegCountInputMode_H7, {2, 0, 2, 0, 1, 0, 2, 0, 0x00, 0x10, 0x00, 0});
-        src.poke(kRegHoldCounter1_H7, {0x00, 0x05, 0x00});
+        src.poke(1074, {mode, 0, 0, 0, 0, 0, 1, 0});
+        src.poke(1696, {2, 0, 2, 0, 1, 0, 2, 0, 0x00, 0x10, 0x00, 0});
+        src.poke(1716, {0x00, 0x05, 0x00});
     }
     static constexpr const char* kCommon = "Input Signal Width : 20 ms\r\nDecimal Point Position : --.--\r\n"
                                            "Prescale Value : 01.000\r\nNPN / PNP Input Mode : NPN\r\n"
@@ -27,6 +27,29 @@ protected:
 
 } // namespace
 
+// What the start and one poll read, in order, per function.
+TEST_F(H7Monitor, EachFunctionReadsItsRegisters)
+{
+    const std::vector<int> start = {logged(1074, 4), logged(1696, 14)};
+    const std::vector<int> poll = {logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292};
+    const std::vector<int> poll2 = {logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292, logged(1712, 2), 1736};
+    struct Case { int mode; std::vector<int> start, poll; };
+    for (const Case& c :
+         {Case{3, start, poll}, {4, start, poll2}, {5, start, poll}, {6, start, poll2},
+          {7, {logged(1074, 4), logged(1696, 14), 1724},
+           {logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292, logged(2352, 6)}},
+          {8, {logged(1074, 4), logged(1696, 14), logged(1726, 4)}, poll2}}) {
+        SCOPED_TRACE(c.mode);
+        configure(c.mode);
+        src.log.clear();
+        ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
+        EXPECT_EQ(src.log, c.start);
+        src.log.clear();
+        ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
+        EXPECT_EQ(src.log, c.poll);
+    }
+}
+
 TEST_F(H7Monitor, CounterSummariesByMode)
 {
     configure(4);
@@ -35,16 +58,16 @@ TEST_F(H7Monitor, CounterSummariesByMode)
     EXPECT_EQ(summary.textA, kType + head + "Output Time 1 : 000.500\r\nCounting Speed : 5K Hz\r\n" + kCommon);
     EXPECT_EQ(summary.textB.value_or("unset"),
               kType + head + "Output Time 2 : Hold\r\nCounting Speed : 5K Hz\r\n" + kCommon);
-    EXPECT_EQ(src.log, (std::vector<int>{logged(kRegFuncMode, 4), logged(kRegCntFirst_H7, 14)}));
+    EXPECT_EQ(src.log, (std::vector<int>{logged(1074, 4), logged(1696, 14)}));
     EXPECT_EQ(PanelNextA.byGroup, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPColB, (PointPair{0, 1}));
     // Output mode 0: output time 1 only on panel A; 9: neither.
-    src.poke(kRegOutputMode_H7, {0});
+    src.poke(1698, {0});
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
     EXPECT_TRUE(summary.textA.contains("Output Time 1"));
     EXPECT_FALSE(summary.textB->contains("Output Time 2"));
-    src.poke(kRegOutputMode_H7, {9});
+    src.poke(1698, {9});
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
     EXPECT_FALSE(summary.textA.contains("Output Time"));
 
@@ -67,10 +90,10 @@ TEST_F(H7Monitor, CounterSummariesByMode)
 
     // Dual counter: its own input mode, the output time after the speed.
     configure(7);
-    src.poke(kRegDualInputMode_H7, {1});
+    src.poke(1724, {1});
     src.log.clear();
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
-    EXPECT_EQ(src.log, (std::vector<int>{logged(kRegFuncMode, 4), logged(kRegCntFirst_H7, 14), kRegDualInputMode_H7}));
+    EXPECT_EQ(src.log, (std::vector<int>{logged(1074, 4), logged(1696, 14), 1724}));
     EXPECT_TRUE(summary.textA.contains("Dual Counter\r\nInput Mode : SUB\r\nOutput Mode : C\r\n"
                                        "Counting Speed : 5K Hz\r\nOutput Time : 000.500\r\n"));
     EXPECT_EQ(summary.textB.value_or("unset"), summary.textA);
@@ -80,7 +103,7 @@ TEST_F(H7Monitor, CounterSummariesByMode)
 TEST_F(H7Monitor, TachometerSummaryAndLegend)
 {
     configure(8);
-    src.poke(kRegOutputMode_freq_H7, {1, 0, 2, 0, 0x50, 0x01, 0x25, 0x00});
+    src.poke(1726, {1, 0, 2, 0, 0x50, 0x01, 0x25, 0x00});
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
     EXPECT_EQ(summary.textA, QString(kType)
                                  + "Function Selection : Tachometer\r\nOutput Mode : AREA\r\n"
@@ -89,7 +112,7 @@ TEST_F(H7Monitor, TachometerSummaryAndLegend)
                                    "Startup Time : 00.25\r\nNPN / PNP Input Mode : NPN\r\nKey Protect Level : KP-2\r\n");
     // The legend follows the tachometer's output mode: AREA lights it, HI_HI does not.
     EXPECT_EQ(PanelNextA.byGroup, 1);
-    src.poke(kRegOutputMode_freq_H7, {2});
+    src.poke(1726, {2});
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
     EXPECT_EQ(PanelNextA.byGroup, 0);
 }
@@ -105,13 +128,13 @@ TEST_F(H7Monitor, ValuesWithoutATextFailTheStart)
         EXPECT_EQ(summary.textA, "old");
         EXPECT_EQ(PanelNextB.byGroup, 9);
     };
-    refuses(kRegDotAdj_H7, 4);              // decimal point
-    refuses(kRegKP_H5H7, 5);                // key protect level
-    refuses(kRegCountInputMode_H7, 5);      // input mode
-    refuses(kRegOutputMode_H7, 12);         // output mode
-    refuses(kRegMaxFreq_H7, 2);             // counting speed
-    refuses(kRegHoldCounter2_H7 + 1, 0x0A); // output time 2 in a mode that does not show it
-    src.failures[kRegCountInputMode_H7] = 3;
+    refuses(1702, 4);    // decimal point
+    refuses(1080, 5);    // key protect level
+    refuses(1696, 5);    // input mode
+    refuses(1698, 12);   // output mode
+    refuses(1700, 2);    // counting speed
+    refuses(1721, 0x0A); // output time 2 in a mode that does not show it
+    src.failures[1696] = 3;
     configure(3);
     EXPECT_EQ(InitMonitor_H7(src, "M", summary), 1);
 }
@@ -120,20 +143,18 @@ TEST_F(H7Monitor, LiveReading)
 {
     configure(4);
     ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
-    src.poke(kRegCounterSetting1_H7, {0x45, 0x23, 0x01}); // set value 1 = -12345 with its sign word
-    src.poke(kRegSign1_H7, {0x01, 0x00});
-    src.poke(kRegCounterSetting2_H7, {0x00, 0x00, 0x09});
-    src.poke(kRegSign2_H7, {0x00, 0x01});                              // 0100 is negative too
-    src.poke(kRegPresentValue1_H7, {0x56, 0x34, 0x12, 0, 0xFF, 0x00}); // present value 123456, sign 00FF
-    src.poke(kRegKeyProtect_H5H7, {1});
-    src.poke(kRegRstLamps_H7, {0x00});
-    src.poke(kRegOutLamps_H5H7, {0x00});
+    src.poke(1708, {0x45, 0x23, 0x01}); // set value 1 = -12345 with its sign word
+    src.poke(1734, {0x01, 0x00});
+    src.poke(1712, {0x00, 0x00, 0x09});
+    src.poke(1736, {0x00, 0x01});                      // 0100 is negative too
+    src.poke(2340, {0x56, 0x34, 0x12, 0, 0xFF, 0x00}); // present value 123456, sign 00FF
+    src.poke(1084, {1});
+    src.poke(1292, {0x00});
+    src.poke(1290, {0x00});
     src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
     EXPECT_EQ(src.log,
-              (std::vector<int>{logged(kRegCounterSetting1_H7, 2), kRegSign1_H7, logged(kRegPresentValue1_H7, 6),
-                                kRegKeyProtect_H5H7, kRegOutLamps_H5H7, kRegRstLamps_H7,
-                                logged(kRegCounterSetting2_H7, 2), kRegSign2_H7}));
+              (std::vector<int>{logged(1708, 2), 1734, logged(2340, 6), 1084, 1290, 1292, logged(1712, 2), 1736}));
     EXPECT_EQ(PanelShownA.byCharB, row({98, 1, 2, 3, 4, 5}));
     EXPECT_EQ(PanelShownB.byCharB, row({98, 9, 0, 0, 0, 0}));
     EXPECT_EQ(PanelShownA.byCharA, row({1, 2, 3, 4, 5, 6}));
@@ -146,9 +167,9 @@ TEST_F(H7Monitor, LiveReading)
     // Total counter: panel B's upper row is the total, its lower row blank, and logged.
     configure(5);
     ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
-    src.poke(kRegPresentValue2_H7, {0x21, 0x43, 0x65, 0, 0, 0});
-    src.poke(kRegRstLamps_H7, {0x03});
-    src.poke(kRegOutLamps_H5H7, {0x18});
+    src.poke(2346, {0x21, 0x43, 0x65, 0, 0, 0});
+    src.poke(1292, {0x03});
+    src.poke(1290, {0x18});
     ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
     EXPECT_EQ(PanelShownB.byCharA, row({6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(PanelShownB.byCharB, row({99, 99, 99, 99, 99, 99}));
@@ -158,7 +179,7 @@ TEST_F(H7Monitor, LiveReading)
     // Dual counter: panel B from the second block, nothing logged for it.
     configure(7);
     ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
-    src.poke(kRegDualPresentUpper_H7, {0x11, 0x11, 0x11, 0, 0x01, 0, 0x22, 0x22, 0x22, 0, 0, 0});
+    src.poke(2352, {0x11, 0x11, 0x11, 0, 0x01, 0, 0x22, 0x22, 0x22, 0, 0, 0});
     ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
     EXPECT_EQ(PanelShownB.byCharA, row({98, 1, 1, 1, 1, 1}));
     EXPECT_EQ(PanelShownB.byCharB, row({2, 2, 2, 2, 2, 2}));
@@ -172,9 +193,27 @@ TEST_F(H7Monitor, LiveReading)
     EXPECT_EQ(PanelShownB.byKP, 0);
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
     const PanelState before = PanelShownA;
-    src.poke(kRegPresentValue1_H7, {0x99});
-    src.failures[kRegOutLamps_H5H7] = 3;
+    src.poke(2340, {0x99});
+    src.failures[1290] = 3;
     EXPECT_EQ(UpdateMonitorPanel_H7(src), 1);
     EXPECT_EQ(commState.nErrCode, 1);
     EXPECT_EQ(PanelShownA, before);
+}
+
+// An H8 reads its function mode, then starts and polls the half that mode belongs to.
+TEST_F(MonitorWindow, H8StartsAndPollsTheHalfOfItsFunctionMode)
+{
+    for (auto [mode, reads] :
+         {std::pair{1, std::string("1024 1026 1028 1074 1074 1120 1122 1124 1126 1076 1078 1080 "
+                                   "1234 1282x2 1286x2 1664 2048 1084 1290 1065 1060 1234 ")},
+          {6, "1024 1026 1028 1074 1074x4 1696x14 1708x2 1734 2340x6 1084 1290 1292 1712x2 1736 "}}) {
+        instrument(sim::Type::H8, mode);
+        clickStart();
+        ASSERT_TRUE(waitPolls(1));
+        clickStop();
+        std::string seen;
+        for (const sim::Request& r : sim->requests())
+            seen += std::to_string(r.address) + (r.countOrValue > 1 ? "x" + std::to_string(r.countOrValue) : "") + " ";
+        EXPECT_EQ(seen.substr(0, reads.size()), reads);
+    }
 }

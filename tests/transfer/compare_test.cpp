@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 #include <vector>
 
 using namespace simtest;
@@ -66,12 +67,12 @@ TEST_F(Compare, AChangedByteIsNamedByItsParameter)
 {
     downloaded(sim::Type::H5, kMacTypeH5, 1);
     EXPECT_EQ(compare(), same);
-    flip(kRegSettingValueON_B_H5 + 1);
+    flip(1133);
     EXPECT_EQ(compare(), differs + "Set Value");
     EXPECT_EQ(boxes.last().title, "Compare");
     EXPECT_EQ(boxes.last().icon, platform::MsgIcon::Exclamation);
     // Only the first difference, in the order of the reads.
-    flip(kRegTimerRangeON_B_H5);
+    flip(1122);
     EXPECT_EQ(compare(), differs + "Time Range");
 }
 
@@ -94,7 +95,7 @@ TEST_F(Compare, KeyProtectionAndSystemFlagsAreNotCompared)
 
     TearDown();
     downloaded(sim::Type::H7, kMacTypeH7, 8);
-    flip(kRegKeyProtect_H5H7);
+    flip(1084);
     EXPECT_EQ(compare(), same);
 }
 
@@ -102,37 +103,59 @@ TEST_F(Compare, H5TimerComparesOnlyWhatItsOutputModeUses)
 {
     downloaded(sim::Type::H5, kMacTypeH5, 0);
     frmModeSetting_H7& ed = frmModeSetting_H7::instance();
-    struct Step {
-        int outputMode;
-        int address;
-        bool reported;
-    };
-    // d (6): no output time; Z (9): no output time, but the duty ratio; A (0): the
+    struct Step { int outputMode; int address; bool reported; const char* reads; };
+    // d (6): no output time; Z (9): no output time, but the duty ratio; b-1 (5): the
     // output time and no duty ratio.
-    for (const Step& s : {Step{6, kRegHoldTime_A_H5 + 1, false}, Step{9, kRegDutyRatio_A_H5, true},
-                          Step{0, kRegDutyRatio_A_H5 + 1, false}, Step{0, kRegHoldTime_A_H5 + 2, true}}) {
+    for (const Step& s : {Step{6, 1095, false, "R1088-1093 R1098-1101 R1076 R1078 R1080"},
+                          Step{9, 1102, true, "R1088-1093 R1098-1102"},
+                          Step{5, 1103, false, "R1088-1101 R1076 R1078 R1080"}, Step{5, 1096, true, "R1088-1096"}}) {
         SCOPED_TRACE(s.address);
         ASSERT_TRUE(SetListIndex(ui(ed).cboOutputMode_A_H5, s.outputMode));
         testhelp::setDigits(ui(ed).lblDutyRatio_A_H5, "000047");
         ASSERT_EQ(runJob(1, 3), res(264));
-        boxes.clear();
+        ASSERT_TRUE(settleDD());
+        instrument->clearRequests();
         flip(s.address);
-        const QString name = s.address >= kRegDutyRatio_A_H5 ? "ON Duty Ratio" : "Output Time";
+        const QString name = s.address >= 1102 ? "ON Duty Ratio" : "Output Time";
         EXPECT_EQ(compare(), s.reported ? differs + name : same);
+        EXPECT_EQ(trace(), "R1024 R1026 R1028 R1074 " + std::string(s.reads));
+    }
+}
+
+// The bytes each compare reads when the instrument holds the edited set: identification, the
+// function mode (twice for an H8), the words of the mode; the H5's common bytes last, the H7's first.
+TEST_F(Compare, EveryModeReadsItsBytes)
+{
+    const std::string h7 = "R1074 R1074-1081 R1702 R1700 R1704-1707 ";
+    const std::string counter = h7 + "R1696-1699 R1716-1719 R1708-1711 R1734";
+    for (const auto& [type, macType, mode, reads] :
+         {std::tuple{sim::Type::H5, kMacTypeH5, 1, std::string("R1074 R1120-1135 R1076 R1078 R1080")},
+          {sim::Type::H8, kMacTypeH8, 2, "R1074 R1074 R1152-1165 R1076 R1078 R1080"},
+          {sim::Type::H7, kMacTypeH7, 3, counter},
+          {sim::Type::H7, kMacTypeH7, 4, counter + " R1720-1723 R1712-1715 R1736"},
+          {sim::Type::H7, kMacTypeH7, 5, counter},
+          {sim::Type::H7, kMacTypeH7, 6, counter + " R1712-1715"},
+          {sim::Type::H7, kMacTypeH7, 7, counter + " R1724-1725"},
+          {sim::Type::H8, kMacTypeH8, 8, "R1074 " + h7 + "R1726-1733 R1708-1715"}}) {
+        SCOPED_TRACE(mode);
+        TearDown();
+        downloaded(type, macType, mode);
+        EXPECT_EQ(compare(), same);
+        EXPECT_EQ(trace(), "R1024 R1026 R1028 " + reads);
     }
 }
 
 TEST_F(Compare, H7SignsAndTheDualCountersFirstInputRegister)
 {
     downloaded(sim::Type::H7, kMacTypeH7, 7);
-    flip(kRegCountInputMode_H7);
-    flip(kRegCountInputMode_H7 + 1);
+    flip(1696);
+    flip(1697);
     EXPECT_EQ(compare(), same);
-    flip(kRegOutputMode_H7);
+    flip(1698);
     EXPECT_EQ(compare(), differs + "Output Mode");
-    flip(kRegOutputMode_H7);
+    flip(1698);
     // A sign difference is told as the set value before it.
-    flip(kRegSign1_H7);
+    flip(1734);
     EXPECT_EQ(compare(), differs + "Set Value");
     EXPECT_EQ(boxes.count(), 1);
 }
@@ -140,9 +163,9 @@ TEST_F(Compare, H7SignsAndTheDualCountersFirstInputRegister)
 TEST_F(Compare, H8InAnotherFunctionModeIsReportedFirst)
 {
     sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 4);
-    inst.poke(kRegFuncMode, 1);
+    inst.poke(1074, 1);
     EXPECT_EQ(compare(), differs + "Function Selection");
-    EXPECT_EQ(requests(), (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2), rd(kRegDeviceType), rd(kRegFuncMode)}));
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026), rd(1028), rd(1074)}));
     EXPECT_EQ(devReadback.nDevFuncMode, 1);
 }
 
@@ -151,7 +174,7 @@ TEST_F(Compare, Failures)
     sim::Instrument& inst = downloaded(sim::Type::H5, kMacTypeH5, 2);
 
     // A time-out while identifying: the link's message alone.
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegDeviceType));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1028));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
     EXPECT_FALSE(frmWriteProcess1::isLoaded());
@@ -159,22 +182,22 @@ TEST_F(Compare, Failures)
     // A time-out while comparing: the link's message, then "Failed to compare!".
     inst.clearFaults();
     boxes.clear();
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegOutputMode_C_H5));
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1156));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), (QStringList{"Time out !", "Failed to compare!"}));
 
     // Not an instrument of the family; then another type.
     inst.clearFaults();
     boxes.clear();
-    inst.poke(kRegFamily1, 0x52);
+    inst.poke(1024, 0x52);
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{res(269)});
-    inst.poke(kRegFamily1, 0x25);
-    inst.poke(kRegDeviceType + 1, 3);
+    inst.poke(1024, 0x25);
+    inst.poke(1029, 3);
     boxes.clear();
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
-    EXPECT_EQ(requests().back(), rd(kRegDeviceType));
+    EXPECT_EQ(requests().back(), rd(1028));
 
     // Nothing was ever written by a compare.
     EXPECT_TRUE(writes().empty());
@@ -183,7 +206,7 @@ TEST_F(Compare, Failures)
 TEST_F(Compare, H8FunctionModeReadFailsWithMessage24)
 {
     sim::Instrument& inst = downloaded(sim::Type::H8, kMacTypeH8, 8);
-    inst.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(kRegFuncMode));
+    inst.setFault(sim::Fault::exception(2), sim::FaultScope::atAddress(1074));
     EXPECT_EQ(runJob(2), res(262));
     EXPECT_EQ(boxTexts(), (QStringList{"ILLEGAL DATA ADDRESS!", "Failed to compare!"}));
 }

@@ -3,7 +3,6 @@
 #include "transfer/h7_encoder.h"
 
 #include "core/h5h7_params.h"
-#include "core/h5h7_registers.h"
 #include "core/key_protect.h"
 #include "core/machine_type.h"
 #include "support/fake_digit_rows.h"
@@ -73,20 +72,14 @@ TEST_F(EncoderH5H7, H5EverySectionWhateverTheMode)
 
     ASSERT_EQ(Encode_H5(), 0);
     const std::map<int, int> expected = {
-        {kRegFuncMode, 0}, {kRegSGWidth_H5H7, 1}, {kRegInputMethod_H5H7, 1}, {kRegKP_H5H7, 4}, {kRegKeyProtect_H5H7, 1},
-        {kRegTimerRange_A_H5, 3}, {kRegTimerDir_A_H5, 1}, {kRegOutputMode_A_H5, 2}, {kRegHoldTime_A_H5, 0x0150},
-        {kRegHoldTime_A_H5 + 2, 0}, {kRegTimerSetting_A_H5, 0x3456}, {kRegTimerSetting_A_H5 + 2, 0x0012},
-        {kRegDutyRatio_A_H5, 0x0100},
-        {kRegTimerRangeOFF_B_H5, 5}, {kRegTimerRangeON_B_H5, 6}, {kRegTimerDir_B_H5, 1}, {kRegOutputMode_B_H5, 1},
-        {kRegSettingValueOFF_B_H5, 0x1234}, {kRegSettingValueOFF_B_H5 + 2, 0}, {kRegSettingValueON_B_H5, 0x7654},
-        {kRegSettingValueON_B_H5 + 2, 0x0098},
-        {kRegSettingMode_C_H5, 1}, {kRegTimerRange_C_H5, 7}, {kRegOutputMode_C_H5, 1}, {kRegSV1_C_H5, 0x0001},
-        {kRegSV1_C_H5 + 2, 0}, {kRegSV2_C_H5, 0}, {kRegSV2_C_H5 + 2, 0},
+        {1074, 0}, {1076, 1}, {1078, 1}, {1080, 4}, {1084, 1}, {1088, 3}, {1090, 1}, {1092, 2}, {1094, 0x0150},
+        {1096, 0}, {1098, 0x3456}, {1100, 0x0012}, {1102, 0x0100}, {1120, 5}, {1122, 6}, {1124, 1}, {1126, 1},
+        {1128, 0x1234}, {1130, 0}, {1132, 0x7654}, {1134, 0x0098}, {1152, 1}, {1154, 7}, {1156, 1}, {1158, 0x0001},
+        {1160, 0}, {1162, 0}, {1164, 0},
     };
     EXPECT_EQ(flaggedWords(RegImage_H5.H5), expected);
     // Words the map leaves alone hold 0 and are never sent.
-    for (int a : {kRegKP_H5H7 + 2, kRegWritePermission_H5H7, kRegDutyRatio_A_H5 + 2, kRegTimerRangeOFF_B_H5 - 2,
-                  kRegSettingValueON_B_H5 + 4, kRegSettingMode_C_H5 - 2})
+    for (int a : {1082, 1086, 1104, 1118, 1136, 1150})
         EXPECT_EQ(RegImage_H5.H5.Word(a), 0) << a;
 
     // Output mode Z sends the same row as its cycle time, in the same registers; a
@@ -94,10 +87,10 @@ TEST_F(EncoderH5H7, H5EverySectionWhateverTheMode)
     timerParamsH5.nOutputMode_A_H5 = 9;
     rows[R::lblDutyRatio_A_H5].setDigits("000050");
     ASSERT_EQ(Encode_H5(), 0);
-    EXPECT_EQ(RegImage_H5.H5.Word(kRegTimerSetting_A_H5), 0x3456);
-    EXPECT_EQ(RegImage_H5.H5.Word(kRegTimerSetting_A_H5 + 2), 0x0012);
-    EXPECT_EQ(RegImage_H5.H5.Word(kRegDutyRatio_A_H5), 0x0050);
-    EXPECT_EQ(RegImage_H5.H5.Word(kRegOutputMode_A_H5), 9);
+    EXPECT_EQ(RegImage_H5.H5.Word(1098), 0x3456);
+    EXPECT_EQ(RegImage_H5.H5.Word(1100), 0x0012);
+    EXPECT_EQ(RegImage_H5.H5.Word(1102), 0x0050);
+    EXPECT_EQ(RegImage_H5.H5.Word(1092), 9);
 }
 
 TEST_F(EncoderH5H7, H5FailuresAreReported)
@@ -105,13 +98,13 @@ TEST_F(EncoderH5H7, H5FailuresAreReported)
     editor(kMacTypeH8, 1);
     rows[R::lblSettingValueOFF_B_H5].setDigits("000100");
     ASSERT_EQ(Encode_H5(), 0);
-    EXPECT_EQ(RegImage_H5.H5.Word(kRegFuncMode), 1);
+    EXPECT_EQ(RegImage_H5.H5.Word(1074), 1);
 
     // A caption that is not one decimal digit stops the encoder at its row.
     rows[R::lblSettingValueON_B_H5].setCaption(2, "A");
     EXPECT_EQ(Encode_H5(), 1);
-    EXPECT_TRUE(RegImage_H5.H5.bRegFlag(kRegSettingValueOFF_B_H5));
-    EXPECT_FALSE(RegImage_H5.H5.bRegFlag(kRegSettingValueON_B_H5));
+    EXPECT_TRUE(RegImage_H5.H5.bRegFlag(1128));
+    EXPECT_FALSE(RegImage_H5.H5.bRegFlag(1132));
 
     // Without a function mode nothing is encoded.
     nFuncMode = -1;
@@ -134,20 +127,18 @@ TEST_F(EncoderH5H7, H7OneStageCounterSendsEveryCounterWord)
 
     ASSERT_EQ(Encode_H7(), 0);
     EXPECT_EQ(flaggedWords(RegImage_H7.Comm),
-              (std::map<int,
-               int>{{kRegFuncMode, 3}, {kRegSGWidth_H5H7, 1}, {kRegInputMethod_H5H7, 0}, {kRegKP_H5H7, 3},
-                    {kRegKeyProtect_H5H7, 0}}));
+              (std::map<int, int>{{1074, 3}, {1076, 1}, {1078, 0}, {1080, 3}, {1084, 0}}));
     std::map<int, int> counter;
-    for (int r = kRegCntFirst_H7; r <= kRegSign2_H7; r += 2)
+    for (int r = 1696; r <= 1736; r += 2)
         counter[r] = 0;
-    counter[kRegCountInputMode_H7] = 2;
-    counter[kRegOutputMode_H7] = 11;
-    counter[kRegMaxFreq_H7] = 1;
-    counter[kRegDotAdj_H7] = 2;
-    counter[kRegMagnification_H7] = 0x2500;
-    counter[kRegMagnification_H7 + 2] = 0x0001;
-    counter[kRegCounterSetting1_H7] = 0x1234;
-    counter[kRegHoldCounter1_H7] = 0x0005;
+    counter[1696] = 2;
+    counter[1698] = 11;
+    counter[1700] = 1;
+    counter[1702] = 2;
+    counter[1704] = 0x2500;
+    counter[1706] = 0x0001;
+    counter[1708] = 0x1234;
+    counter[1716] = 0x0005;
     EXPECT_EQ(flaggedWords(RegImage_H7.Cnt), counter);
 }
 
@@ -162,14 +153,14 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     rows[R::lblHoldCounter_2nd_2_H7].setDigits("000020");
     ASSERT_EQ(Encode_H7(), 0);
     const RegBlock& c = RegImage_H7.Cnt;
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7), 0x2345);
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7 + 2), 0x0001);
-    EXPECT_EQ(c.Word(kRegSign1_H7), 0);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7), 0x0100);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7 + 2), 0);
-    EXPECT_EQ(c.Word(kRegSign2_H7), 1);
-    EXPECT_EQ(c.Word(kRegHoldCounter1_H7), 0x0010);
-    EXPECT_EQ(c.Word(kRegHoldCounter2_H7), 0x0020);
+    EXPECT_EQ(c.Word(1708), 0x2345);
+    EXPECT_EQ(c.Word(1710), 0x0001);
+    EXPECT_EQ(c.Word(1734), 0);
+    EXPECT_EQ(c.Word(1712), 0x0100);
+    EXPECT_EQ(c.Word(1714), 0);
+    EXPECT_EQ(c.Word(1736), 1);
+    EXPECT_EQ(c.Word(1716), 0x0010);
+    EXPECT_EQ(c.Word(1720), 0x0020);
 
     // A "-" anywhere but in label 0 is no number.
     rows[R::lblCounterSetting_2nd_1_H7].setCaption(2, "-");
@@ -185,15 +176,15 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
         rows[R::lblCounterSetting_batch_1_H7].setCaption(i, "9");
     rows[R::lblHoldCounter_batch_H7].setDigits("000300");
     ASSERT_EQ(Encode_H7(), 0);
-    EXPECT_EQ(c.Word(kRegCountInputMode_H7), 3);
-    EXPECT_EQ(c.Word(kRegOutputMode_H7), 10);
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7), 0x9999);
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7 + 2), 0x0009);
-    EXPECT_EQ(c.Word(kRegSign1_H7), 1);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7), 0);
-    EXPECT_EQ(c.Word(kRegSign2_H7), 0);
-    EXPECT_EQ(c.Word(kRegHoldCounter1_H7), 0x0300);
-    EXPECT_EQ(c.Word(kRegDualInputMode_H7), 1);
+    EXPECT_EQ(c.Word(1696), 3);
+    EXPECT_EQ(c.Word(1698), 10);
+    EXPECT_EQ(c.Word(1708), 0x9999);
+    EXPECT_EQ(c.Word(1710), 0x0009);
+    EXPECT_EQ(c.Word(1734), 1);
+    EXPECT_EQ(c.Word(1712), 0);
+    EXPECT_EQ(c.Word(1736), 0);
+    EXPECT_EQ(c.Word(1716), 0x0300);
+    EXPECT_EQ(c.Word(1724), 1);
 
     // The batch counter sends both set values and its own input mode.
     selectMode(6);
@@ -201,11 +192,11 @@ TEST_F(EncoderH5H7, H7SignsTwoStageAndDual)
     rows[R::lblCounterSetting_batch_1_H7].setDigits("000001");
     rows[R::lblCounterSetting_batch_2_H7].setDigits("777777");
     ASSERT_EQ(Encode_H7(), 0);
-    EXPECT_EQ(c.Word(kRegCountInputMode_H7), 4);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7), 0x7777);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7 + 2), 0x0077);
-    EXPECT_EQ(c.Word(kRegDualInputMode_H7), 0);
-    EXPECT_EQ(c.Word(kRegSign1_H7), 0);
+    EXPECT_EQ(c.Word(1696), 4);
+    EXPECT_EQ(c.Word(1712), 0x7777);
+    EXPECT_EQ(c.Word(1714), 0x0077);
+    EXPECT_EQ(c.Word(1724), 0);
+    EXPECT_EQ(c.Word(1734), 0);
 }
 
 TEST_F(EncoderH5H7, H7TachometerFourDigitRowsAndNoSign)
@@ -220,18 +211,18 @@ TEST_F(EncoderH5H7, H7TachometerFourDigitRowsAndNoSign)
     rows[R::lblCounterSetting_freq_2_H7].setDigits("000050");
     ASSERT_EQ(Encode_H7(), 0);
     const RegBlock& c = RegImage_H7.Cnt;
-    EXPECT_EQ(c.Word(kRegCountInputMode_H7), 3);
-    EXPECT_EQ(c.Word(kRegOutputMode_H7), 0);
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7), 0x0000);
-    EXPECT_EQ(c.Word(kRegCounterSetting1_H7 + 2), 0x0010);
-    EXPECT_EQ(c.Word(kRegCounterSetting2_H7), 0x0050);
-    EXPECT_EQ(c.Word(kRegHoldCounter1_H7), 0);
-    EXPECT_EQ(c.Word(kRegOutputMode_freq_H7), 3);
-    EXPECT_EQ(c.Word(kRegSampleAvg_freq_H7), 2);
-    EXPECT_EQ(c.Word(kRegAuto2ZeroTime_freq_H7), 0x9999);
-    EXPECT_EQ(c.Word(kRegDelay2StartTime_freq_H7), 0x1205);
-    EXPECT_EQ(c.Word(kRegSign1_H7), 0);
-    EXPECT_EQ(c.Word(kRegSign2_H7), 0);
+    EXPECT_EQ(c.Word(1696), 3);
+    EXPECT_EQ(c.Word(1698), 0);
+    EXPECT_EQ(c.Word(1708), 0x0000);
+    EXPECT_EQ(c.Word(1710), 0x0010);
+    EXPECT_EQ(c.Word(1712), 0x0050);
+    EXPECT_EQ(c.Word(1716), 0);
+    EXPECT_EQ(c.Word(1726), 3);
+    EXPECT_EQ(c.Word(1728), 2);
+    EXPECT_EQ(c.Word(1730), 0x9999);
+    EXPECT_EQ(c.Word(1732), 0x1205);
+    EXPECT_EQ(c.Word(1734), 0);
+    EXPECT_EQ(c.Word(1736), 0);
 
     // The tachometer rows carry no sign digit.
     rows[R::lblCounterSetting_freq_1_H7].setCaption(0, "-");

@@ -2,13 +2,14 @@
 // window's Upload command around it is in tests/app/upload_command_test.cpp).
 #include "sim_jobs_fixture.h"
 
-#include "core/h5h7_registers.h"
 #include "core/h9_registers.h"
 #include "core/ui_lock.h"
 #include "settings_file/settings_image.h"
 #include "support/form_access.h"
 #include "transfer/identify.h"
 #include "transfer/upload.h"
+
+#include <tuple>
 
 using namespace simtest;
 
@@ -36,16 +37,39 @@ protected:
     QString failed() const { return res(260); }
 };
 
+// The registers each read map asks for, in order: identification and the function mode,
+// the fields of every mode, the function mode once more, then the mode's own section.
+TEST_F(Upload, EveryModeReadsItsMap)
+{
+    const std::string h5 = "R1024 R1026 R1028 R1074 R1080 R1076 R1078 R1084 R1074 ";
+    const std::string h7 = "R1024 R1026 R1028 R1074 R1080 R1702 R1078 R1704x2 R1700 R1076 R1084 R1074 ";
+    for (const auto& [type, mode, reads] :
+         {std::tuple{sim::Type::H5, 0, h5 + "R1088 R1090 R1092 R1098x2 R1094x2 R1102"},
+          {sim::Type::H5, 1, h5 + "R1120 R1122 R1124 R1126 R1128x2 R1132x2"},
+          {sim::Type::H8, 2, h5 + "R1152 R1154 R1156 R1158x2 R1162x2"},
+          {sim::Type::H7, 3, h7 + "R1696 R1698 R1716x2 R1708x2 R1734"},
+          {sim::Type::H7, 4, h7 + "R1696 R1698 R1716x2 R1720x2 R1708x2 R1734 R1712x2 R1736"},
+          {sim::Type::H8, 5, h7 + "R1696 R1698 R1716x2 R1708x2 R1734"},
+          {sim::Type::H7, 6, h7 + "R1696 R1698 R1716x2 R1708x2 R1734 R1712x2"},
+          {sim::Type::H7, 7, h7 + "R1724 R1698 R1716x2 R1708x2 R1734 R1712x2"},
+          {sim::Type::H7, 8, h7 + "R1726 R1728 R1730 R1732 R1708x2 R1712x2"}}) {
+        SCOPED_TRACE(mode);
+        restart(type, mode);
+        EXPECT_EQ(upload(), ok());
+        EXPECT_EQ(trace(), reads);
+    }
+}
+
 TEST_F(Upload, H7OneStageAndTotalCounter)
 {
     sim::Instrument& inst = start(sim::Type::H7, 5);
-    inst.write16(kRegOutputMode_H7, 0x000B);
-    inst.write16(kRegCounterSetting1_H7, 0x2345);
-    inst.write16(kRegCounterSetting1_H7 + 2, 0x0001);
-    inst.write16(kRegSign1_H7, 0x0001);
-    inst.write16(kRegHoldCounter1_H7, 0x0150);
-    inst.write16(kRegMagnification_H7, 0x2500);
-    inst.write16(kRegMagnification_H7 + 2, 0x0001);
+    inst.write16(1698, 0x000B);
+    inst.write16(1708, 0x2345);
+    inst.write16(1710, 0x0001);
+    inst.write16(1734, 0x0001);
+    inst.write16(1716, 0x0150);
+    inst.write16(1704, 0x2500);
+    inst.write16(1706, 0x0001);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H7");
     EXPECT_EQ(at(0, 8), "0100030A");
@@ -56,7 +80,7 @@ TEST_F(Upload, H7OneStageAndTotalCounter)
     EXPECT_EQ(at(13, 6), "012500");
     EXPECT_EQ(zerosOutside({{10, 21}, {31, 33}, {36, 47}}), "");
 
-    inst.write16(kRegSign1_H7, 0);
+    inst.write16(1734, 0);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(42, 6), "012345");
 }
@@ -64,16 +88,16 @@ TEST_F(Upload, H7OneStageAndTotalCounter)
 TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
 {
     sim::Instrument& inst = start(sim::Type::H8, 1);
-    inst.write16(kRegSettingValueOFF_B_H5, 0x4321);
-    inst.write16(kRegSettingValueOFF_B_H5 + 2, 0x0065);
+    inst.write16(1128, 0x4321);
+    inst.write16(1130, 0x0065);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H8");
     EXPECT_EQ(at(4, 4), "040A");
     EXPECT_EQ(at(31, 1), "1");
     EXPECT_EQ(at(85, 6), "654321");
 
-    inst.write16(kRegFuncMode, 8);
-    inst.write16(kRegAuto2ZeroTime_freq_H7, 0x9999);
+    inst.write16(1074, 8);
+    inst.write16(1730, 0x9999);
     inst.clearRequests();
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(31, 1), "8");
@@ -86,10 +110,10 @@ TEST_F(Upload, H8ChoosesTheMapByItsFunctionMode)
 TEST_F(Upload, H5TimerAndItsDutyRatio)
 {
     sim::Instrument& inst = start(sim::Type::H5, 0);
-    inst.write16(kRegOutputMode_A_H5, 9);
-    inst.write16(kRegDutyRatio_A_H5, 0x0100);
-    inst.write16(kRegTimerSetting_A_H5, 0x3456);
-    inst.write16(kRegTimerSetting_A_H5 + 2, 0x0012);
+    inst.write16(1092, 9);
+    inst.write16(1102, 0x0100);
+    inst.write16(1098, 0x3456);
+    inst.write16(1100, 0x0012);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(at(34, 1), "9");
     EXPECT_EQ(at(35, 6), "123456");
@@ -171,21 +195,21 @@ TEST_F(Upload, InstrumentsItCannotRead)
 {
     sim::Instrument& inst = start(sim::Type::H7, 3);
     // A type code outside 1 to 4 is reported instead of an empty success.
-    inst.poke(kRegDeviceType + 1, 5);
+    inst.poke(1029, 5);
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Wrong machine type !"});
     EXPECT_EQ(core::shell().sCurrentMacType_Upload, "");
 
-    inst.poke(kRegDeviceType + 1, 3);
-    inst.poke(kRegFamily2, 0x26);
+    inst.poke(1029, 3);
+    inst.poke(1026, 0x26);
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{res(269)});
-    EXPECT_EQ(requests().back(), rd(kRegFamily2));
+    EXPECT_EQ(requests().back(), rd(1026));
 
     // A failed read shows the read's message only.
-    inst.poke(kRegFamily2, 0x25);
-    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegFamily2));
+    inst.poke(1026, 0x25);
+    inst.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(1026));
     boxes.clear();
     EXPECT_EQ(upload(), failed());
     EXPECT_EQ(boxTexts(), QStringList{"Time out !"});
@@ -205,7 +229,7 @@ TEST_F(Identification, StopsAfterAFamilyMarkWhenItsCallerSaysSo)
     int asked = 0;
     EXPECT_EQ(ReadInstrumentIdentity(id, true, linkCode, [&] { return ++asked < 2; }), IdentifyStep::Stopped);
     EXPECT_EQ(asked, 2);
-    EXPECT_EQ(requests(), (std::vector<Req>{rd(kRegFamily1), rd(kRegFamily2)}));
+    EXPECT_EQ(requests(), (std::vector<Req>{rd(1024), rd(1026)}));
     EXPECT_EQ(boxes.count(), 0);
 }
 
