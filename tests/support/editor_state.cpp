@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+
 namespace testhelp {
 
 void setDigits(DigitLabelArray* row, const char* six, const char* separator)
@@ -185,6 +189,34 @@ void fillH9(int mode, int seed)
     default:
         FAIL() << "no H9 mode " << mode;
     }
+}
+
+QStringList shownSet(QWidget* editor)
+{
+    QStringList out;
+    int n = 0;
+    for (QWidget* w : editor->findChildren<QWidget*>()) {
+        ++n;
+        if (!w->isVisibleTo(editor))
+            continue;
+        const QString where = QString::number(n) + ' ' + w->objectName() + (w->isEnabled() ? "" : " (grey)") + ": ";
+        if (const auto* combo = qobject_cast<QComboBox*>(w))
+            out << where + combo->currentText();
+        else if (const auto* label = qobject_cast<QLabel*>(w))
+            out << where + label->text() + (label->pixmap().isNull() ? "" : " [picture]");
+        else if (const auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+            out << where + (button->isChecked() ? "on" : "off");
+    }
+    return out;
+}
+
+std::string firstDifference(const QStringList& a, const QStringList& b)
+{
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (i >= a.size() || i >= b.size() || a[i] != b[i])
+            return (i < a.size() ? a[i] : QStringLiteral("(nothing)")).toStdString() + " became "
+                 + (i < b.size() ? b[i] : QStringLiteral("(nothing)")).toStdString();
+    return {};
 }
 
 } // namespace testhelp

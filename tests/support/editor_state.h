@@ -3,8 +3,13 @@
 // images.
 #include "support/images.h"
 
+#include <QStringList>
+
+#include <string>
+
 class DigitLabelArray;
 class QComboBox;
+class QWidget;
 
 namespace testhelp {
 
@@ -21,5 +26,12 @@ void fillH5H7(int mode, int seed);
 // Puts the H9 editor into function mode `mode` with values derived from `seed` that pass
 // the set-value checks.
 void fillH9(int mode, int seed);
+
+// What the user sees of the set in `editor`: every shown choice, digit and picture, and
+// whether it can be changed, in the order the window holds them.
+QStringList shownSet(QWidget* editor);
+
+// The first line in which two views differ, for a fault message.
+std::string firstDifference(const QStringList& a, const QStringList& b);
 
 } // namespace testhelp
