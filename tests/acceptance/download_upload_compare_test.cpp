@@ -8,7 +8,6 @@
 
 #include "core/h5h7_params.h"
 #include "core/h9_params.h"
-#include "editors/common/refresh.h"
 #include "support/editor_state.h"
 #include "support/main_window.h"
 #include "support/windows.h"
@@ -99,9 +98,6 @@ TEST_P(RoundTrip, DownloadUploadCompare)
     }
     if (HasFatalFailure())
         return;
-    // The editor's own rules (rows an output mode switches off, signs it does not
-    // allow) as they stand after any command of the editor.
-    RefreshDependentControls(h9 ? 0 : c.mode <= 2 ? 1 : 2);
     const SettingFileImage before = writerImage(c);
     const QStringList shown = testhelp::shownSet(editor(h9));
 
