@@ -22,9 +22,9 @@ void pick(QComboBox* combo, int index);
 // Put the H5/H7 editor (loaded, nMacType set) or the H9 editor into function mode `mode`
 // with a set the editor's rules and the H9 set-value checks allow, so that two fields
 // swapped or one address off show: every combo away from its default, its neighbours'
-// items and its own in the other seed (odd or even) as far as its list allows (two-item
-// lists hold 1 in one seed or in both, no two of them alike in both); every row with six
-// distinct digits unlike any other row's.
+// items and its own in the other seed (odd or even) as far as its list allows (a two-item
+// list holds 1 in one seed or in both, unlike its two-item neighbours in one at least);
+// every row with six distinct digits unlike any other row's.
 void fillH5H7(int mode, int seed);
 void fillH9(int mode, int seed);
 
