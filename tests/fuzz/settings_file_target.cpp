@@ -21,15 +21,13 @@
 #include "settings_file/file_flags.h"
 #include "settings_file/settings_file_io.h"
 #include "support/deferred_delete.h"
+#include "support/editor_state.h"
 #include "support/form_access.h"
 #include "support/main_window.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 
 namespace {
@@ -51,37 +49,6 @@ EditorWindow* openEditor()
     if (frmModeSetting_H9* h9 = frmModeSetting_H9::loaded())
         return h9;
     return frmModeSetting_H7::loaded();
-}
-
-// What the user sees of the set in `editor`: every shown choice, digit and picture, and
-// whether it can be changed, in the order the window holds them.
-QStringList shownSet(QWidget* editor)
-{
-    QStringList out;
-    int n = 0;
-    for (QWidget* w : editor->findChildren<QWidget*>()) {
-        ++n;
-        if (!w->isVisibleTo(editor))
-            continue;
-        const QString where = QString::number(n) + ' ' + w->objectName() + (w->isEnabled() ? "" : " (grey)") + ": ";
-        if (const auto* combo = qobject_cast<QComboBox*>(w))
-            out << where + combo->currentText();
-        else if (const auto* label = qobject_cast<QLabel*>(w))
-            out << where + label->text() + (label->pixmap().isNull() ? "" : " [picture]");
-        else if (const auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
-            out << where + (button->isChecked() ? "on" : "off");
-    }
-    return out;
-}
-
-// The first line in which two views differ, for a fault message.
-std::string firstDifference(const QStringList& a, const QStringList& b)
-{
-    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
-        if (i >= a.size() || i >= b.size() || a[i] != b[i])
-            return (i < a.size() ? a[i] : QStringLiteral("(nothing)")).toStdString() + " became "
-                 + (i < b.size() ? b[i] : QStringLiteral("(nothing)")).toStdString();
-    return {};
 }
 
 // The editor's Save As, as the user chooses it from its menu.
@@ -153,7 +120,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
         return;
     }
     FUZZ_CHECK((macType == kMacTypeH9) == (frmModeSetting_H9::loaded() != nullptr), "the wrong editor for the type");
-    const QStringList shownFirst = shownSet(editor);
+    const QStringList shownFirst = testhelp::shownSet(editor);
 
     // Save As to a new file.
     boxes.clear();
@@ -181,8 +148,8 @@ TCPANEL_FUZZ_TARGET(settings_file)
     FUZZ_CHECK(nMacType == macType, "the saved file opened as another type");
     if (EditorWindow* again = openEditor()) {
         // The saved copy shows the user what the file showed.
-        const QStringList shownAgain = shownSet(again);
-        FUZZ_CHECK(shownAgain == shownFirst, firstDifference(shownFirst, shownAgain));
+        const QStringList shownAgain = testhelp::shownSet(again);
+        FUZZ_CHECK(shownAgain == shownFirst, testhelp::firstDifference(shownFirst, shownAgain));
         QFile::remove(savedPath);
         saveAs(dialogs, savedPath);
         const QByteArray resaved = testhelp::readRaw(savedPath);

@@ -1,9 +1,11 @@
 // The H9 editor as a user drives it: closing with the save question, the commands from
 // the menus, their shortcut keys and the toolbar, key protection and monitoring.
 #include "editors/h9/frmModeSetting_H9.h"
+#include "editors/h9/h9_image_loader.h"
 #include "link/comm_records.h"
 #include "platform/strings.h"
 #include "settings_file/h9_image.h"
+#include "support/editor_state.h"
 #include "support/form_access.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
@@ -141,12 +143,22 @@ TEST_F(H9Window, TransfersRunLockedFromKeysButtonAndToolbarAndRefreshAfterwards)
     const TransferRoutine download = SetTransferJobRoutine(TransferJob::Download, spy(1));
     const TransferRoutine compare = SetTransferJobRoutine(TransferJob::Compare, spy(2));
 
-    key(Qt::Key_F9);
-    QTest::mouseClick(w().cmdDownload_All_A, Qt::LeftButton);
-    ed().invokeCommand(core::ToolbarCommand::Download);
-    key(Qt::Key_F6);
-    key(Qt::Key_F7);
-    key(Qt::Key_F8); // Compare keeps the last download's kind
+    // A fresh load of the set greys timer A's output-time separator with its digits, where
+    // New leaves it black: each command, started from New, leaves what the load shows.
+    ASSERT_EQ(BuildFileImage_H9(), 0);
+    testsupport::closeEditorWindows();
+    ASSERT_EQ(LoadFileImage_H9(byFileBuf, 18), 0);
+    const QStringList loaded = testhelp::shownSet(&ed());
+    for (const std::function<void()>& command : std::initializer_list<std::function<void()>>{
+             [&] { key(Qt::Key_F9); }, [&] { QTest::mouseClick(w().cmdDownload_All_A, Qt::LeftButton); },
+             [&] { ed().invokeCommand(core::ToolbarCommand::Download); }, [&] { key(Qt::Key_F6); },
+             [&] { key(Qt::Key_F7); }, [&] { key(Qt::Key_F8); }}) {
+        testsupport::closeEditorWindows();
+        open();
+        command();
+        EXPECT_EQ(testhelp::firstDifference(loaded, testhelp::shownSet(&ed())), "") << runs.join(" ").toStdString();
+    }
+    // Compare keeps the last download's kind.
     EXPECT_EQ(runs, (QStringList{"1:0", "1:0", "1:0", "1:1", "1:2", "2:2"}));
     EXPECT_TRUE(locked);
     // Unlocked, and what the choices disable is disabled again.
