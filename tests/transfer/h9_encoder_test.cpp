@@ -1,7 +1,6 @@
 // The H9 encoders against register images worked out by hand.
 #include "transfer/h9_encoder.h"
 
-#include "core/h9_registers.h"
 #include "h9_fixture.h"
 
 using h9test::flaggedWords;
@@ -17,12 +16,10 @@ TEST_F(EncodeTimerA, SecondsWithTwoDecimals)
     timerCounterParamsH9.nOutputModeA_H9 = 3;
     ASSERT_TRUE(EncodeTimerA_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TimerA),
-              (Words{{kRegTimeCodeA_H9, 0}, {kTimerSlotsA_H9[0].setValue, 0x0034},
-                     {kTimerSlotsA_H9[0].setValue + 2, 0x0012}, {kRegHoldTimeA_H9, 0x0050},
-                     {kRegHoldTimeA_H9 + 2, 0x0001}, {kRegOutputModeA_H9, 3}}));
+              (Words{{1114, 0}, {1116, 0x0034}, {1118, 0x0012}, {1172, 0x0050}, {1174, 0x0001}, {1176, 3}}));
     // Bytes no field fills keep the fill value.
-    EXPECT_EQ(RegImage_H9.TimerA.byReg(kRegSGWidth_H9), 0xFF);
-    EXPECT_EQ(RegImage_H9.TimerA.byReg(kTimerSlotsA_H9[1].setValue), 0xFF);
+    EXPECT_EQ(RegImage_H9.TimerA.byReg(1178), 0xFF);
+    EXPECT_EQ(RegImage_H9.TimerA.byReg(1120), 0xFF);
 }
 
 TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
@@ -31,28 +28,14 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
     // Row 123456: split form 0x0056/0x1234 for ranges of seconds with decimals, plain
     // form 0x3456/0x0012 for whole numbers.
     const Slot table[] = {
-        {0, {{kRegTimeCodeA_H9, 0}, {kTimerSlotsA_H9[0].setValue, 0x0056}, {kTimerSlotsA_H9[0].setValue + 2, 0x1234}}},
-        {1, {{kRegTimeCodeA_H9, 1}, {kTimerSlotsA_H9[1].setValue, 0x0056}, {kTimerSlotsA_H9[1].setValue + 2, 0x1234}}},
-        {2,
-         {{kRegTimeCodeA_H9, 2}, {kTimerSlotsA_H9[2].zeros[0], 0}, {kTimerSlotsA_H9[2].setValue, 0x3456},
-          {kTimerSlotsA_H9[2].setValue + 2, 0x0012}}},
-        {3,
-         {{kRegTimeCodeA_H9, 3}, {kTimerSlotsA_H9[3].zeros[0], 0}, {kTimerSlotsA_H9[3].setValue, 0x3456},
-          {kTimerSlotsA_H9[3].setValue + 2, 0x0012}}},
-        {4,
-         {{kRegTimeCodeA_H9, 4}, {kTimerSlotsA_H9[4].zeros[0], 0}, {kTimerSlotsA_H9[4].zeros[1], 0},
-          {kTimerSlotsA_H9[4].setValue, 0x3456}, {kTimerSlotsA_H9[4].setValue + 2, 0x0012}}},
-        {5,
-         {{kRegTimeCodeA_H9, 5}, {kTimerSlotsA_H9[5].zeros[0], 0}, {kTimerSlotsA_H9[5].zeros[1], 0},
-          {kTimerSlotsA_H9[5].setValue, 0x3456}, {kTimerSlotsA_H9[5].setValue + 2, 0x0012}}},
-        {6,
-         {{kRegTimeCodeA_H9, 6}, {kTimerSlotsA_H9[6].zeros[0], 0}, {kTimerSlotsA_H9[6].zeros[1], 0},
-          {kTimerSlotsA_H9[6].zeros[2], 0}, {kTimerSlotsA_H9[6].setValue, 0x3456},
-          {kTimerSlotsA_H9[6].setValue + 2, 0x0012}}},
-        {7,
-         {{kRegTimeCodeA_H9, 7}, {kTimerSlotsA_H9[7].zeros[0], 0}, {kTimerSlotsA_H9[7].zeros[1], 0},
-          {kTimerSlotsA_H9[7].zeros[2], 0}, {kTimerSlotsA_H9[7].setValue, 0x3456},
-          {kTimerSlotsA_H9[7].setValue + 2, 0x0012}}},
+        {0, {{1114, 0}, {1116, 0x0056}, {1118, 0x1234}}},
+        {1, {{1114, 1}, {1120, 0x0056}, {1122, 0x1234}}},
+        {2, {{1114, 2}, {1124, 0}, {1126, 0x3456}, {1128, 0x0012}}},
+        {3, {{1114, 3}, {1130, 0}, {1132, 0x3456}, {1134, 0x0012}}},
+        {4, {{1114, 4}, {1136, 0}, {1138, 0}, {1140, 0x3456}, {1142, 0x0012}}},
+        {5, {{1114, 5}, {1144, 0}, {1146, 0}, {1148, 0x3456}, {1150, 0x0012}}},
+        {6, {{1114, 6}, {1152, 0}, {1154, 0}, {1156, 0}, {1158, 0x3456}, {1160, 0x0012}}},
+        {7, {{1114, 7}, {1162, 0}, {1164, 0}, {1166, 0}, {1168, 0x3456}, {1170, 0x0012}}},
     };
     rows[H9Row::lblTimerSettingA].setDigits("123456");
     rows[H9Row::lblHoldTimeA].setDigits("000000");
@@ -62,9 +45,9 @@ TEST_F(EncodeTimerA, EveryTimeCodeHasItsSlotAndZeroRegisters)
         ASSERT_TRUE(EncodeTimerA_H9()) << s.c;
         Words expected = s.words;
         // The output time and mode are filled whatever the output mode (here 0).
-        expected[kRegHoldTimeA_H9] = 0;
-        expected[kRegHoldTimeA_H9 + 2] = 0;
-        expected[kRegOutputModeA_H9] = 0;
+        expected[1172] = 0;
+        expected[1174] = 0;
+        expected[1176] = 0;
         EXPECT_EQ(flaggedWords(RegImage_H9.TimerA), expected) << "c = " << s.c;
     }
 }
@@ -94,31 +77,27 @@ TEST_F(H9Test, EncodeCounterB)
         timerCounterParamsH9.nDotAdjB_H9 = dp;
         ASSERT_TRUE(EncodeCounterB_H9());
         EXPECT_EQ(flaggedWords(RegImage_H9.CounterB),
-                  (Words{{kRegMaxFreqB_H9, 2}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},
-                         {kRegDotAdjB_H9, dp}, {kRegCounterSettingDownB_H9, 0x0056},
-                         {kRegCounterSettingDownB_H9 + 2, 0x1234}, {kRegCountInputModeB_H9, 3},
-                         {kRegOutputModeB_H9, 13}, {kRegHoldCounterB_H9, 0x0050}, {kRegHoldCounterB_H9 + 2, 0x0002}}));
+                  (Words{{1356, 2}, {1360, 0x0000}, {1362, 0x0001}, {1364, dp}, {1370, 0x0056}, {1372, 0x1234},
+                         {1374, 3}, {1376, 13}, {1378, 0x0050}, {1380, 0x0002}}));
     }
-    EXPECT_EQ(RegImage_H9.CounterB.byReg(kRegInputMethod_H9), 0xFF); // NPN/PNP is written on its own
+    EXPECT_EQ(RegImage_H9.CounterB.byReg(1358), 0xFF); // NPN/PNP is written on its own
 
     for (quint8 mode : {0, 1, 2, 6}) {
         timerCounterParamsH9.nCountInputModeB_H9 = mode;
         ASSERT_TRUE(EncodeCounterB_H9());
         const Words w = flaggedWords(RegImage_H9.CounterB);
-        EXPECT_EQ(w.count(kRegCounterSettingUpB_H9) + w.count(kRegCounterSettingUpB_H9 + 2), 2u) << int(mode);
-        EXPECT_EQ(w.count(kRegCounterSettingDownB_H9) + w.count(kRegCounterSettingDownB_H9 + 2), 0u) << int(mode);
+        EXPECT_EQ(w.count(1366) + w.count(1368), 2u) << int(mode);
+        EXPECT_EQ(w.count(1370) + w.count(1372), 0u) << int(mode);
     }
     timerCounterParamsH9.nCountInputModeB_H9 = 8; // no slot at all
     ASSERT_TRUE(EncodeCounterB_H9());
-    EXPECT_EQ(flaggedWords(RegImage_H9.CounterB).count(kRegCounterSettingUpB_H9)
-                  + flaggedWords(RegImage_H9.CounterB).count(kRegCounterSettingDownB_H9),
-              0u);
+    EXPECT_EQ(flaggedWords(RegImage_H9.CounterB).count(1366) + flaggedWords(RegImage_H9.CounterB).count(1370), 0u);
 
     rows[H9Row::lblMagnificationB].setDigits("999999"); // 999.999
     timerCounterParamsH9.nCountInputModeB_H9 = 0;
     ASSERT_TRUE(EncodeCounterB_H9());
-    EXPECT_EQ(RegImage_H9.CounterB.Word(kRegMagnificationB_H9), 0x0999);
-    EXPECT_EQ(RegImage_H9.CounterB.Word(kRegMagnificationB_H9 + 2), 0x0999);
+    EXPECT_EQ(RegImage_H9.CounterB.Word(1360), 0x0999);
+    EXPECT_EQ(RegImage_H9.CounterB.Word(1362), 0x0999);
 
     timerCounterParamsH9.nDotAdjB_H9 = 4; // no such decimal point
     EXPECT_FALSE(EncodeCounterB_H9());
@@ -135,12 +114,10 @@ TEST_F(H9Test, EncodeTachoB)
     timerCounterParamsH9.nSampleAvgB_F_H9 = 2;
     ASSERT_TRUE(EncodeTachoB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoCnt),
-              (Words{{kRegMaxFreqB_H9, 3}, {kRegMagnificationB_H9, 0x0500}, {kRegMagnificationB_H9 + 2, 0x0002},
-                     {kRegDotAdjB_H9, 1}, {kRegCounterSettingUpB_H9, 0x0045}, {kRegCounterSettingUpB_H9 + 2, 0x0123},
-                     {kRegCountInputModeB_H9, 0}, {kRegOutputModeB_H9, 0}}));
+              (Words{{1356, 3}, {1360, 0x0500}, {1362, 0x0002}, {1364, 1}, {1366, 0x0045}, {1368, 0x0123}, {1374, 0},
+                     {1376, 0}}));
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoB),
-              (Words{{kRegOutputModeB_F_H9, 1}, {kRegSampleAvgB_F_H9, 2}, {kRegHoldCounterB_F_H9, 0x0005},
-                     {kRegHoldCounterB_F_H9 + 2, 0x0003}}));
+              (Words{{1554, 1}, {1556, 2}, {1574, 0x0005}, {1576, 0x0003}}));
 }
 
 TEST_F(H9Test, EncodeTwoStageTimer)
@@ -153,12 +130,8 @@ TEST_F(H9Test, EncodeTwoStageTimer)
     timerCounterParamsH9.nOutputMode_T_Dual_0_H9 = 1;
     ASSERT_TRUE(EncodeTwoStageTimer_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TwoStage),
-              (Words{{kRegDualFunc_H9, 0}, {kRegTimerSetting_T_Dual_0_H9, 0x0000},
-                     {kRegTimerSetting_T_Dual_0_H9 + 2, 0x0001}, {kRegTimerSetting_T_Dual_1_H9, 0x0056},
-                     {kRegTimerSetting_T_Dual_1_H9 + 2, 0x1234}, {kRegOutputMode_T_Dual_0_H9, 1},
-                     {kRegOutputMode_T_Dual_1_H9, 0}, {kRegHoldTime_T_Dual_0_H9, 0x0050},
-                     {kRegHoldTime_T_Dual_0_H9 + 2, 0x0000}, {kRegHoldTime_T_Dual_1_H9, 0x0099},
-                     {kRegHoldTime_T_Dual_1_H9 + 2, 0x9999}}));
+              (Words{{1584, 0}, {1586, 0x0000}, {1588, 0x0001}, {1590, 0x0056}, {1592, 0x1234}, {1594, 1}, {1596, 0},
+                     {1598, 0x0050}, {1600, 0x0000}, {1602, 0x0099}, {1604, 0x9999}}));
 }
 
 TEST_F(H9Test, EncodeDualCounterBothBlocks)
@@ -169,9 +142,7 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
     rows[H9Row::lblHoldCounter_C_Dual_0].setDigits("000012");
     ASSERT_TRUE(EncodeDualCounter_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.DualCounter),
-              (Words{{kRegDualCounterMode_H9, 1}, {kRegCounterSetting_C_Dual_0_H9, 0x0077},
-                     {kRegCounterSetting_C_Dual_0_H9 + 2, 0x0007}, {kRegHoldCounter_C_Dual_0_H9, 0x0012},
-                     {kRegHoldCounter_C_Dual_0_H9 + 2, 0}, {kRegOutputMode_C_Dual_0_H9, 1}}));
+              (Words{{1648, 1}, {1650, 0x0077}, {1652, 0x0007}, {1654, 0x0012}, {1656, 0}, {1658, 1}}));
 
     rows[H9Row::lblCounterSetting_C_Dual_1].setDigits("654321");
     rows[H9Row::lblHoldCounter_C_Dual_1].setDigits("000100");
@@ -181,10 +152,8 @@ TEST_F(H9Test, EncodeDualCounterBothBlocks)
     timerCounterParamsH9.nDotAdjB_H9 = 3; // the channel B counter's point is not the second counter's
     ASSERT_TRUE(EncodeDualCounterB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.CounterB),
-              (Words{{kRegMaxFreqB_H9, 1}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},
-                     {kRegDotAdjB_H9, 0}, {kRegCounterSettingDownB_H9, 0x0021},
-                     {kRegCounterSettingDownB_H9 + 2, 0x6543}, {kRegCountInputModeB_H9, 7}, {kRegOutputModeB_H9, 12},
-                     {kRegHoldCounterB_H9, 0x0000}, {kRegHoldCounterB_H9 + 2, 0x0001}}));
+              (Words{{1356, 1}, {1360, 0x0000}, {1362, 0x0001}, {1364, 0}, {1370, 0x0021}, {1372, 0x6543}, {1374, 7},
+                     {1376, 12}, {1378, 0x0000}, {1380, 0x0001}}));
 }
 
 TEST_F(H9Test, EncodeDualTachoBothBlocks)
@@ -193,8 +162,7 @@ TEST_F(H9Test, EncodeDualTachoBothBlocks)
     timerCounterParamsH9.nOutputModeA_Dual_F_H9 = 1;
     ASSERT_TRUE(EncodeDualTacho_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.DualTacho),
-              (Words{{kRegCounterSettingA_Dual_F_H9, 0x0000}, {kRegCounterSettingA_Dual_F_H9 + 2, 0x1000},
-                     {kRegOutputModeA_Dual_F_H9, 1}}));
+              (Words{{1680, 0x0000}, {1682, 0x1000}, {1684, 1}}));
 
     rows[H9Row::lblCounterSettingB_Dual_F].setDigits("000042");
     rows[H9Row::lblHoldCounterB_Dual_F].setDigits("001000"); // 10.00
@@ -204,12 +172,10 @@ TEST_F(H9Test, EncodeDualTachoBothBlocks)
     timerCounterParamsH9.nDotAdjB_F_H9 = 2; // not used by the dual tachometer
     ASSERT_TRUE(EncodeDualTachoB_H9());
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoCnt),
-              (Words{{kRegMaxFreqB_H9, 2}, {kRegMagnificationB_H9, 0x0000}, {kRegMagnificationB_H9 + 2, 0x0001},
-                     {kRegDotAdjB_H9, 0}, {kRegCounterSettingUpB_H9, 0x0042}, {kRegCounterSettingUpB_H9 + 2, 0x0000},
-                     {kRegCountInputModeB_H9, 0}, {kRegOutputModeB_H9, 0}}));
+              (Words{{1356, 2}, {1360, 0x0000}, {1362, 0x0001}, {1364, 0}, {1366, 0x0042}, {1368, 0x0000}, {1374, 0},
+                     {1376, 0}}));
     EXPECT_EQ(flaggedWords(RegImage_H9.TachoB),
-              (Words{{kRegOutputModeB_F_H9, 1}, {kRegSampleAvgB_F_H9, 3}, {kRegHoldCounterB_F_H9, 0x0000},
-                     {kRegHoldCounterB_F_H9 + 2, 0x0010}}));
+              (Words{{1554, 1}, {1556, 3}, {1574, 0x0000}, {1576, 0x0010}}));
 }
 
 TEST_F(H9Test, EncodersClearOnlyTheirOwnBlocks)
