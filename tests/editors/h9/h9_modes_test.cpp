@@ -283,6 +283,7 @@ TEST_F(H9Editor, RefreshDisablesAgainWhatTheChoicesDisable)
     enableEverything(f);
     RefreshDependentControls(0);
     EXPECT_TRUE(disabled((*ui(f).lblCounterSetting_C_Dual_0)(6)));
+    EXPECT_TRUE(disabled((*ui(f).lblCounterSetting_C_Dual_1)(6)));
     EXPECT_TRUE(digitsDisabled(*ui(f).lblHoldCounter_C_Dual_0));
     EXPECT_TRUE(digitsEnabled(*ui(f).lblHoldCounter_C_Dual_1));
     EXPECT_EQ(timerCounterParamsH9.nOutputMode_C_Dual_1_H9, 4);
