@@ -38,11 +38,6 @@ void PrintTo(const TypeCase& c, std::ostream* os)
 
 int buildH5H7() { return nFuncMode > 2 ? BuildFileImage_H7() : BuildFileImage_H5(); }
 
-QStringList shown(bool h9)
-{
-    return testhelp::shownSet(h9 ? static_cast<QWidget*>(frmModeSetting_H9::loaded()) : frmModeSetting_H7::loaded());
-}
-
 class RoundTrip : public ::testing::TestWithParam<TypeCase>, protected testhelp::TempUserFolder {
 protected:
     void SetUp() override
@@ -83,7 +78,7 @@ TEST_P(RoundTrip, EveryFunctionModeComesBackByteForByte)
                 testhelp::fillH5H7(mode, seed);
             }
             ASSERT_FALSE(HasFatalFailure());
-            const QStringList before = shown(h9);
+            const QStringList before = testhelp::shownSet(testhelp::openEditor());
 
             const QString path = QStringLiteral("%1/Sample/%2-%3-%4.kvf")
                                      .arg(tmp.path(), t.name).arg(mode).arg(seed);
@@ -102,7 +97,7 @@ TEST_P(RoundTrip, EveryFunctionModeComesBackByteForByte)
             ASSERT_EQ(nMacType, t.macType);
             ASSERT_EQ(build(), 0);
             EXPECT_EQ(testhelp::imageDiff(byFileBuf, saved), "");
-            EXPECT_EQ(testhelp::firstDifference(before, shown(h9)), "");
+            EXPECT_EQ(testhelp::firstDifference(before, testhelp::shownSet(testhelp::openEditor())), "");
             EXPECT_EQ(frmMDI::instance().PanelText(4), "File is opened completed!");
             testsupport::closeWindows();
         }

@@ -44,13 +44,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-EditorWindow* openEditor()
-{
-    if (frmModeSetting_H9* h9 = frmModeSetting_H9::loaded())
-        return h9;
-    return frmModeSetting_H7::loaded();
-}
-
 // The editor's Save As, as the user chooses it from its menu.
 void saveAs(testsupport::ScriptedFileDialogs& dialogs, const QString& path)
 {
@@ -102,7 +95,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
     frmMDI::instance();
     open(dialogs, path);
     if (commState.nErrCode != 0) {
-        FUZZ_CHECK(openEditor() == nullptr, "a refused file left an editor, code " + std::to_string(commState.nErrCode));
+        FUZZ_CHECK(testhelp::openEditor() == nullptr, "a refused file left an editor, code " + std::to_string(commState.nErrCode));
         FUZZ_CHECK(boxes.count() == 1, "a refusal showed " + std::to_string(boxes.count()) + " boxes");
         FUZZ_CHECK(!bHasFileName, "a refused file became the current file");
         testsupport::closeWindows();
@@ -113,7 +106,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
     expectedImage.append(QByteArray(kSettingImageSize - expectedImage.size(), '\xFF'));
     FUZZ_CHECK(byFileBuf == expectedImage, "the image loaded is not the file's");
     const int macType = nMacType;
-    EditorWindow* editor = openEditor();
+    EditorWindow* editor = testhelp::openEditor();
     FUZZ_CHECK(editor != nullptr && !editor->isHidden(), "a loaded file shows no editor");
     if (!editor) {
         testsupport::closeWindows();
@@ -146,7 +139,7 @@ TCPANEL_FUZZ_TARGET(settings_file)
     open(dialogs, savedPath);
     FUZZ_CHECK(commState.nErrCode == 0, "the saved file was refused, code " + std::to_string(commState.nErrCode));
     FUZZ_CHECK(nMacType == macType, "the saved file opened as another type");
-    if (EditorWindow* again = openEditor()) {
+    if (EditorWindow* again = testhelp::openEditor()) {
         // The saved copy shows the user what the file showed.
         const QStringList shownAgain = testhelp::shownSet(again);
         FUZZ_CHECK(shownAgain == shownFirst, testhelp::firstDifference(shownFirst, shownAgain));

@@ -190,6 +190,13 @@ void fillH9(int mode, int seed)
     }
 }
 
+EditorWindow* openEditor()
+{
+    if (frmModeSetting_H9* h9 = frmModeSetting_H9::loaded())
+        return h9;
+    return frmModeSetting_H7::loaded();
+}
+
 QStringList shownSet(QWidget* editor)
 {
     QStringList out;

@@ -8,6 +8,7 @@
 #include <string>
 
 class DigitLabelArray;
+class EditorWindow;
 class QComboBox;
 class QWidget;
 
@@ -27,6 +28,9 @@ void pick(QComboBox* combo, int index);
 // every row with six distinct digits unlike any other row's.
 void fillH5H7(int mode, int seed);
 void fillH9(int mode, int seed);
+
+// The editor window that is loaded, of either kind, or nullptr.
+EditorWindow* openEditor();
 
 // What the user sees of the set in `editor`: every shown choice, digit and picture, and
 // whether it can be changed, in the order the window holds them.

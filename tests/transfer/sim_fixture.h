@@ -4,6 +4,7 @@
 // download's fixed pauses at once), every box is recorded, and the request log of the
 // simulator together with the pauses gives the exact trace of a job.
 #include "h9_fixture.h"
+#include "request_text.h"
 
 #include "core/common_registers.h"
 #include "core/h9_registers.h"
@@ -33,14 +34,9 @@ namespace simtx {
 
 using Trace = std::vector<std::string>;
 
-inline std::string R(int reg) { return "R" + std::to_string(reg); }
-inline std::string W(int reg, int value)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "W%d=%04X", reg, value);
-    return buf;
-}
-inline const std::string DD = "DD";
+inline std::string R(int reg) { return simtext::requestText(0x03, reg, 1); }
+inline std::string W(int reg, int value) { return simtext::requestText(0x06, reg, value); }
+inline const std::string DD = simtext::requestText(0xDD, 0, 0);
 inline std::string WAIT(int ms) { return "wait" + std::to_string(ms); }
 
 // A fake clock that notes every timed pause with the number of requests the
@@ -127,14 +123,7 @@ protected:
             if (i == reqs.size())
                 break;
             const sim::Request& r = reqs[i];
-            if (r.function == 0x03)
-                out.push_back(r.countOrValue == 1 ? R(r.address) : R(r.address) + "x" + std::to_string(r.countOrValue));
-            else if (r.function == 0x06)
-                out.push_back(W(r.address, r.countOrValue));
-            else if (r.function == 0xDD)
-                out.push_back(DD);
-            else
-                out.push_back("?" + r.raw);
+            out.push_back(simtext::requestText(r.function, r.address, r.countOrValue));
         }
         return out;
     }

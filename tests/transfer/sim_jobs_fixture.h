@@ -22,13 +22,14 @@
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/transfer_jobs.h"
 
+#include "request_text.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -158,27 +159,22 @@ protected:
             out.push_back({r.function, r.address, r.countOrValue});
         return out;
     }
-    // The same as one line: "R1074" a read of one register, "R1098x2" of two, "W1074=0003"
-    // a write, "DD" the one-way request; single reads of consecutive bytes as "R1088-1093".
+    // The same as one line, each request as simtext::requestText writes it; single reads of
+    // consecutive bytes as "R1088-1093".
     std::string trace() const
     {
         std::string out;
         int first = 0, last = -9;
         for (const Req& r : requests()) {
             const bool single = r.function == 0x03 && r.value == 1;
-            char w[32];
             if (single && r.address == last + 1) {
                 out.resize(out.rfind(' ', out.size() - 2) + 1);
-                std::snprintf(w, sizeof w, "R%d-%d ", first, r.address);
-            } else if (single)
-                std::snprintf(w, sizeof w, "R%d ", first = r.address);
-            else if (r.function == 0x03)
-                std::snprintf(w, sizeof w, "R%dx%d ", r.address, r.value);
-            else if (r.function == 0x06)
-                std::snprintf(w, sizeof w, "W%d=%04X ", r.address, r.value);
-            else
-                std::snprintf(w, sizeof w, "DD ");
-            out += w;
+                out += "R" + std::to_string(first) + "-" + std::to_string(r.address) + " ";
+            } else {
+                if (single)
+                    first = r.address;
+                out += simtext::requestText(r.function, r.address, r.value) + " ";
+            }
             last = single ? r.address : -9;
         }
         return out.substr(0, out.size() - 1);
