@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -31,6 +32,50 @@ constexpr int kUsedIds[] = {
     312, 313, 314, 315, 316, 317, 318, 319, 320, 321, 323, 325, 326, 327,
     328, 333, 335, 336, 337, 338, 339, 340, 341, 342, 343, 344, 345, 346,
     347, 348, 349, 350, 351, 352, 353, 354,
+};
+
+// For each text a user acts on, a word that carries its meaning (the job, and whether it
+// succeeded or failed) in the English, Traditional and Simplified Chinese columns. No
+// other row's text of that language holds the word, so two texts swapped show.
+struct MeaningWords {
+    int id;
+    const char* en;
+    const char* zhTW;
+    const char* zhCN;
+};
+constexpr MeaningWords kMeaningWords[] = {
+    // The jobs' status texts; 250 and 258, 254 and 259, 256 and 257 read alike.
+    {247, "Open…", "開啟…", "打开…"},
+    {250, "Read…", "讀取…", "读取…"},
+    {254, "Compare…", "比對…", "比较…"},
+    {256, "Write…", "寫入…", "写入…"},
+    {257, "Write…", "寫入…", "写入…"},
+    {258, "Read…", "讀取…", "读取…"},
+    {259, "Compare…", "比對…", "比较…"},
+    // Success and failure of each job.
+    {248, "Failed to open", "開啟檔案失敗", "打开文件失败"},
+    {249, "opened completed", "開啟完成", "打开完成"},
+    {252, "save completed", "儲存完成", "保存完成"},
+    {253, "Failed to save", "儲存檔案失敗", "保存文件失败"},
+    {260, "Failed to upload", "上傳設定失敗", "上传设置失败"},
+    {261, "Failed to download", "下載設定失敗", "下载设置失败"},
+    {262, "compare the settings", "比對設定失敗", "比较设置失败"},
+    {263, "read completely", "讀取完成", "读取完成"},
+    {264, "written completely", "寫入完成", "写入完成"},
+    {265, "compared completely", "設定比對完成", "设置比较完成"},
+    // The questions.
+    {246, "exit", "結束", "退出"},
+    {251, "save them", "是否要儲存", "是否要保存"},
+    {295, "replace", "取代", "替换"},
+    // The compare results.
+    {287, "Failed to compare!", "比對失敗", "比较失败"},
+    {288, "the same", "程式相同", "程序相同"},
+    {291, "different", "不同", "不同"},
+    // Port and time-out errors.
+    {266, "Communication error", "通訊錯誤", "通讯错误"},
+    {267, "has been opened", "已被開啟", "已被打开"},
+    {268, "Time out !", "逾時 !", "超时 !"},
+    {290, "Time out setting error", "逾時設定錯誤", "超时设置错误"},
 };
 
 TEST(StringTable, EveryUsedIdHasAllFourColumns)
@@ -90,6 +135,27 @@ TEST(StringTable, EnglishTextsKeepTheirOddSpacingAndSpelling)
     // Two different entries that read alike: the status text and the message.
     EXPECT_EQ(en(255), en(285));
     EXPECT_EQ(resString(127, Language::TraditionalChinese), QString::fromUtf8("\u6a94\u6848(&F)"));
+}
+
+TEST(StringTable, TextsAUserActsOnCarryTheirMeaningInEachLanguage)
+{
+    const std::pair<Language, const char* MeaningWords::*> columns[] = {
+        {Language::English, &MeaningWords::en},
+        {Language::TraditionalChinese, &MeaningWords::zhTW},
+        {Language::SimplifiedChinese, &MeaningWords::zhCN},
+    };
+    for (const auto& [lang, column] : columns) {
+        for (const MeaningWords& row : kMeaningWords) {
+            const QString word = QString::fromUtf8(row.*column);
+            SCOPED_TRACE(testing::Message() << row.id << " " << int(lang) << " \"" << row.*column << "\"");
+            EXPECT_TRUE(resString(row.id, lang).contains(word));
+            for (const MeaningWords& other : kMeaningWords) {
+                if (other.id != row.id && QString::fromUtf8(other.*column) != word) {
+                    EXPECT_FALSE(resString(other.id, lang).contains(word)) << "also in " << other.id;
+                }
+            }
+        }
+    }
 }
 
 } // namespace
