@@ -147,14 +147,30 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     EXPECT_EQ(lines(path).value(0).section(' ', 1), "09:08:01\t1234.56\t000000");
 }
 
-TEST_F(LoggingWindow, TheRealTimerWritesOnceASecond)
+TEST_F(LoggingWindow, TheRealTimerWritesOnceASecondIntoTheFileAsNamed)
 {
     instrument(sim::Type::H7, 3);
     clickStart();
+    const QDir folder(tmp.path() + "/Log");
+    const auto pressOk = [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); };
+    // The name proposed, accepted as it stands: the log is "logfile", no extension added.
     const QString path = logPath("logfile");
-    logging(path, [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
+    logging(path, pressOk);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(QDir(dialogs.shown()[0].initDir), folder);
+    EXPECT_EQ(dialogs.shown()[0].fileName, "logfile");
     ASSERT_TRUE(QTest::qWaitFor([&] { return lines(path).size() >= 2; }, 3500));
     EXPECT_TRUE(lines(path)[0].endsWith("     000000"));
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"logfile"});
+
+    // A typed name is taken as typed, and the next Logging proposes "logfile" again.
+    ui(window()).mLogoff->trigger();
+    ASSERT_TRUE(QFile::remove(path));
+    logging(logPath("run1.txt"), pressOk);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].fileName, "logfile");
+    EXPECT_TRUE(window().Logging());
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"run1.txt"});
 }
 
 TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
