@@ -64,6 +64,11 @@ protected:
         return out;
     }
     QString logPath(const char* name) const { return tmp.path() + "/Log/" + name; }
+    // The last box, or an empty one when none was shown (a fault must not crash the test).
+    platform::MessageBoxRequest lastBox() const
+    {
+        return boxes.count() ? boxes.last() : platform::MessageBoxRequest{};
+    }
 
     QTemporaryDir tmp;
     testsupport::ScriptedFileDialogs dialogs;
@@ -184,8 +189,8 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     logging(logPath("a.txt"), [this](frmLogging& d) {
         ui(d).txtScanRate->setText("3601");
         QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
-        EXPECT_EQ(boxes.last().text, "Please enter an integer between 1 and 3600.");
-        EXPECT_EQ(boxes.last().icon, platform::MsgIcon::None);
+        EXPECT_EQ(lastBox().text, "Please enter an integer between 1 and 3600.");
+        EXPECT_EQ(lastBox().icon, platform::MsgIcon::None);
         EXPECT_TRUE(d.isVisible());
         QTest::keyClick(ui(d).txtScanRate, Qt::Key_Escape);
     });
@@ -197,7 +202,7 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     boxes.clear();
     logging(logPath("gone/b.txt"), [](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
     EXPECT_EQ(boxes.count(), 1);
-    EXPECT_EQ(boxes.last().text, "Failed to save the file!");
+    EXPECT_EQ(lastBox().text, "Failed to save the file!");
     EXPECT_FALSE(f.Logging());
     EXPECT_TRUE(ui(f).mLogging->isEnabled());
 
@@ -208,7 +213,7 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     ASSERT_TRUE(f.Logging());
     ui(f).Timer1_log->setInterval(3600 * 1000);
     tick();
-    EXPECT_EQ(boxes.last().text, "Failed to save the file!");
+    EXPECT_EQ(lastBox().text, "Failed to save the file!");
     EXPECT_FALSE(f.Logging());
     EXPECT_TRUE(ui(f).mLogging->isEnabled());
     EXPECT_FALSE(ui(f).mLogoff->isEnabled());
@@ -217,7 +222,7 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     boxes.clear();
     dialogs.accept(logPath("a(1).txt")).cancel();
     ui(f).mLogging->trigger();
-    EXPECT_EQ(boxes.last().text, "Invaild file name!");
+    EXPECT_EQ(lastBox().text, "Invaild file name!");
     ui(f).mLogging->trigger();
     EXPECT_EQ(boxes.count(), 1);
     EXPECT_FALSE(frmLogging::isLoaded());
