@@ -184,11 +184,12 @@ TEST_P(EveryType, StartsAndPolls)
         EXPECT_TRUE(b.contains(c.summaryB + 1)) << b.toStdString();
     else
         EXPECT_EQ(b, c.summaryB[0] == '=' ? a : c.summaryB[0] ? type + c.summaryB : QString());
-    EXPECT_EQ(monitorState.sMonitorText[0], c.text0);
-    EXPECT_EQ(monitorState.sMonitorText[1], c.text1);
+    EXPECT_EQ(monitorState.sMonitorText[0], QString(c.text0));
+    EXPECT_EQ(monitorState.sMonitorText[1], QString(c.text1));
     const PanelImages& pa = ui(f).panelA;
     const PanelImages& pb = ui(f).panelB;
-    EXPECT_EQ(drawnRow(pa.image_char_B) + " " + drawnRow(pb.image_char_A) + " " + drawnRow(pb.image_char_B), c.rows);
+    const QString rows = drawnRow(pa.image_char_B) + " " + drawnRow(pb.image_char_A) + " " + drawnRow(pb.image_char_B);
+    EXPECT_EQ(rows, QString(c.rows));
     // An H8 reads its function mode before the start of that mode's half reads it again.
     std::string seen;
     for (const sim::Request& r : dev.requests())
