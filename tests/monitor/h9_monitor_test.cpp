@@ -101,7 +101,7 @@ TEST_F(H9Monitor, ReadsOfEachFunction)
 
 TEST_F(H9Monitor, DualFunctionSummaries)
 {
-    // Counter + batch counter.
+    // Counter + batch counter: the batch list numbers K-2 as 1.
     src.poke(1542, {1});
     src.poke(1584, {1});
     src.poke(1648, {1});
