@@ -22,29 +22,42 @@ protected:
 
 } // namespace
 
-// What the start and one poll read, in order, per function and per output mode where it
-// matters; the "Output Time" line and its read come with the output modes A to b-1 only.
+// What the start and one poll read, in order, per function and for the timer per output
+// mode: the "Output Time" line and its read come with the output modes A to b-1 only, and
+// box B repeats box A with Z alone. The timer's range follows its output mode here, so
+// that the same pass gives every range's unit letters.
 TEST_F(H5Monitor, EachFunctionReadsItsRegisters)
 {
     const std::vector<int> withTime = {1074, 1088, 1090, 1092, logged(1094, 2), 1076, 1078, 1080};
     const std::vector<int> noTime = {1074, 1088, 1090, 1092, 1076, 1078, 1080};
     const std::vector<int> timerPoll = {1234, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234};
+    const int letters[10] = {4, 4, 4, 6, 3, 3, 5, 2, 2, 4};
     struct Case { int mode, outputMode; std::vector<int> start, poll; };
-    for (const Case& c :
-         {Case{0, 4, withTime, timerPoll}, {0, 5, withTime, timerPoll}, {0, 6, noTime, timerPoll},
-          {0, 9, noTime, {1234, 1102, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}},
-          {0, 1, withTime, {1234, logged(1098, 2), logged(1282, 2), 1264, 1084, 1290, 1065, 1060, 1234}},
-          {1, 0, {1074, 1120, 1122, 1124, 1126, 1076, 1078, 1080},
-           {1234, logged(1282, 2), logged(1286, 2), 1664, 2048, 1084, 1290, 1065, 1060, 1234}},
-          {2, 0, {1074, 1152, 1154, 1156, 1076, 1078, 1080},
-           {1234, logged(1158, 2), logged(1162, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}}}) {
+    std::vector<Case> cases = {
+        {1, 0, {1074, 1120, 1122, 1124, 1126, 1076, 1078, 1080},
+         {1234, logged(1282, 2), logged(1286, 2), 1664, 2048, 1084, 1290, 1065, 1060, 1234}},
+        {2, 0, {1074, 1152, 1154, 1156, 1076, 1078, 1080},
+         {1234, logged(1158, 2), logged(1162, 2), logged(1282, 2), 1084, 1290, 1065, 1060, 1234}}};
+    const std::vector<int> countedPoll = {1234, logged(1098, 2), logged(1282, 2), 1264, 1084, 1290, 1065, 1060,
+                                          1234};
+    const std::vector<int> flickerPoll = {1234, 1102, logged(1098, 2), logged(1282, 2), 1084, 1290, 1065, 1060,
+                                          1234};
+    for (int om = 0; om <= 9; ++om)
+        cases.push_back(
+            {0, om, om <= 5 ? withTime : noTime, om == 9 ? flickerPoll : om == 1 ? countedPoll : timerPoll});
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.mode * 100 + c.outputMode);
         src.poke(1074, {c.mode});
+        src.poke(1088, {c.outputMode});
         src.poke(1092, {c.outputMode});
         src.log.clear();
         ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
         EXPECT_EQ(src.log, c.start);
         EXPECT_EQ(summary.textA.contains("Output Time"), c.start == withTime);
+        if (c.mode == 0) {
+            EXPECT_EQ(summary.textB.value_or("unset"), c.outputMode == 9 ? summary.textA : "");
+            EXPECT_EQ(PanelNextA.byTimerMode, letters[c.outputMode]);
+        }
         src.log.clear();
         ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
         EXPECT_EQ(src.log, c.poll);
@@ -135,7 +148,10 @@ TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
     EXPECT_EQ(summary.textB.value_or("unset"), "");
     src.poke(1664, {0x01});
     src.poke(2048, {0x00});
+    src.poke(1286, {0x56, 0x34, 0x12});
+    src.poke(1084, {0x01});
     src.poke(1065, {0x08});
+    src.poke(1060, {0x01});
     src.poke(1290, {0x10});
     src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
@@ -144,8 +160,11 @@ TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
     EXPECT_EQ(PanelShownA.byDPColB, (PointPair{0, 2}));
     EXPECT_EQ(PanelShownA.byTimerMode, 4);
     EXPECT_EQ(PanelShownA.byGroup, 1);
-    EXPECT_EQ(PanelShownA.sWeek, "1000001");
+    EXPECT_EQ(PanelShownA.byCharB, row({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(PanelShownA.sWeek, "1010001");
+    EXPECT_EQ(PanelShownA.byKP, 1);
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
+    EXPECT_EQ(PanelShownB.byKP, 0);
     // A phase byte of letters counts as the OFF phase; any other number is neither.
     src.poke(1664, {0x0A});
     src.poke(2048, {0x07});

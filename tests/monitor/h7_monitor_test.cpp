@@ -1,5 +1,5 @@
-// The H7 start (summary, presets, refusals) and its live reading; an H8 in either half.
-#include "monitor_window.h"
+// The H7 start (summary, presets, refusals) and its live reading.
+#include "memory_source.h"
 
 #include "link/comm_records.h"
 #include "monitor/h7_monitor.h"
@@ -7,7 +7,6 @@
 namespace {
 
 using montest::logged;
-using montest::MonitorWindow;
 
 class H7Monitor : public montest::MonitorLogic {
 protected:
@@ -62,14 +61,6 @@ TEST_F(H7Monitor, CounterSummariesByMode)
     EXPECT_EQ(PanelNextA.byGroup, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPColB, (PointPair{0, 1}));
-    // Output mode 0: output time 1 only on panel A; 9: neither.
-    src.poke(1698, {0});
-    ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
-    EXPECT_TRUE(summary.textA.contains("Output Time 1"));
-    EXPECT_FALSE(summary.textB->contains("Output Time 2"));
-    src.poke(1698, {9});
-    ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
-    EXPECT_FALSE(summary.textA.contains("Output Time"));
 
     // Total and batch counters: box B holds two lines, the second without a line end.
     configure(5);
@@ -98,6 +89,29 @@ TEST_F(H7Monitor, CounterSummariesByMode)
                                        "Counting Speed : 5K Hz\r\nOutput Time : 000.500\r\n"));
     EXPECT_EQ(summary.textB.value_or("unset"), summary.textA);
     EXPECT_EQ(PanelNextB.byGroup, 4);
+}
+
+// Every counter over the whole output-mode list: the name, and the output time lines of
+// C to K-2, where the 2-stage counter's first output time starts at N.
+TEST_F(H7Monitor, OutputTimeLinesForEveryOutputMode)
+{
+    const char* const names[12] = {"N", "F", "C", "R", "K-1", "P", "Q", "A", "K-2", "D", "L", "H"};
+    for (int mode : {3, 4, 5, 6, 7})
+        for (int om = 0; om < 12; ++om) {
+            SCOPED_TRACE(mode * 100 + om);
+            configure(mode);
+            src.poke(1698, {om});
+            ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
+            const bool timed = om >= 2 && om <= 8;
+            const bool lineA = mode == 4 ? om <= 8 : timed;
+            const QString b = summary.textB.value_or("unset");
+            EXPECT_TRUE(summary.textA.contains(QString("\r\nOutput Mode : ") + names[om] + "\r\n"));
+            EXPECT_EQ(summary.textA.count("Output Time"), lineA ? 1 : 0);
+            EXPECT_EQ(summary.textA.contains(mode == 4 ? "Output Time 1 : 000.500\r\n" : "Output Time : 000.500\r\n"),
+                      lineA);
+            EXPECT_EQ(b.count("Output Time"), (mode == 4 || mode == 7) && timed ? 1 : 0);
+            EXPECT_EQ(b.contains("Output Time 2 : Hold\r\n"), mode == 4 && timed);
+        }
 }
 
 TEST_F(H7Monitor, TachometerSummaryAndLegend)
@@ -198,22 +212,4 @@ TEST_F(H7Monitor, LiveReading)
     EXPECT_EQ(UpdateMonitorPanel_H7(src), 1);
     EXPECT_EQ(commState.nErrCode, 1);
     EXPECT_EQ(PanelShownA, before);
-}
-
-// An H8 reads its function mode, then starts and polls the half that mode belongs to.
-TEST_F(MonitorWindow, H8StartsAndPollsTheHalfOfItsFunctionMode)
-{
-    for (auto [mode, reads] :
-         {std::pair{1, std::string("1024 1026 1028 1074 1074 1120 1122 1124 1126 1076 1078 1080 "
-                                   "1234 1282x2 1286x2 1664 2048 1084 1290 1065 1060 1234 ")},
-          {6, "1024 1026 1028 1074 1074x4 1696x14 1708x2 1734 2340x6 1084 1290 1292 1712x2 1736 "}}) {
-        instrument(sim::Type::H8, mode);
-        clickStart();
-        ASSERT_TRUE(waitPolls(1));
-        clickStop();
-        std::string seen;
-        for (const sim::Request& r : sim->requests())
-            seen += std::to_string(r.address) + (r.countOrValue > 1 ? "x" + std::to_string(r.countOrValue) : "") + " ";
-        EXPECT_EQ(seen.substr(0, reads.size()), reads);
-    }
 }

@@ -101,7 +101,7 @@ TEST_F(H9Monitor, ReadsOfEachFunction)
 
 TEST_F(H9Monitor, DualFunctionSummaries)
 {
-    // Counter + batch counter: the batch list numbers K-2 as 1; P-1 has no number there.
+    // Counter + batch counter: the batch list numbers K-2 as 1.
     src.poke(1542, {1});
     src.poke(1584, {1});
     src.poke(1648, {1});
@@ -114,9 +114,6 @@ TEST_F(H9Monitor, DualFunctionSummaries)
                                         "Output Mode : 1 ( K-2 ) \r\n"));
     EXPECT_TRUE(summary.textB->contains("Power Saving : ON\r\n"));
     EXPECT_EQ(PanelNextB.byCountDir, 2);
-    src.poke(1376, {5});
-    ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
-    EXPECT_TRUE(summary.textB->contains("Output Mode :  ( P-1 ) \r\n"));
 
     // Two counters: fixed input mode and speed text on A.
     src.poke(1648, {2});
@@ -130,6 +127,27 @@ TEST_F(H9Monitor, DualFunctionSummaries)
     ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
     EXPECT_TRUE(summary.textA.startsWith("Type :   : M\r\nInput Signal Width"));
     EXPECT_EQ(PanelNextA.byGroup, 3);
+}
+
+// The counter's output-mode line over the whole list: its code and name, where the batch
+// counter numbers K-1, K-2, Q-1 and Q-2 in its own list and leaves the others unnumbered.
+TEST_F(H9Monitor, CounterOutputModeLineForEveryOutputMode)
+{
+    const char* const names[14] = {"N-1", "F-1", "C-1", "R-1", "K-1", "P-1", "N-2",
+                                   "F-2", "C-2", "R-2", "K-2", "P-2", "Q-1", "Q-2"};
+    const char* const batch[14] = {"", "", "", "", "0", "", "", "", "", "", "1", "", "2", "3"};
+    for (int n = 0; n < 14; ++n) {
+        SCOPED_TRACE(n);
+        timerWithCounter();
+        src.poke(1376, {n});
+        ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
+        EXPECT_TRUE(summary.textB->contains(QString("\r\nOutput Mode : %1 ( %2 ) \r\n").arg(n).arg(names[n])));
+        src.poke(1542, {1});
+        src.poke(1584, {1});
+        src.poke(1648, {1});
+        ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
+        EXPECT_TRUE(summary.textB->contains(QString("\r\nOutput Mode : %1 ( %2 ) \r\n").arg(batch[n], names[n])));
+    }
 }
 
 TEST_F(H9Monitor, StopOrAFailedReadEndsTheStartWithoutTouchingTheBoxes)
@@ -240,6 +258,7 @@ TEST_F(H9Monitor, TimerReadsTheRegistersOfItsTimeCode)
     // out, not taken from the register map, so that a wrong entry there fails here.
     constexpr int kPresent[8] = {1184, 1188, 1194, 1200, 1208, 1216, 1226, 1236};
     constexpr int kSet[8] = {1116, 1120, 1126, 1132, 1140, 1148, 1158, 1168};
+    constexpr int kUnitLetters[8] = {4, 4, 4, 4, 3, 3, 2, 2}; // S, M, H
     const auto pokeRow = [&](int address, int code, const DigitRow& d) {
         const auto pair = [&](std::size_t i) { return d[i] * 16 + d[i + 1]; };
         if (code <= 1) // four digits from N + 2, the last two from N's low byte
@@ -265,6 +284,8 @@ TEST_F(H9Monitor, TimerReadsTheRegistersOfItsTimeCode)
         EXPECT_EQ(src.log[1], kSet[code] * 100 + 2) << "set value register, time code " << code;
         EXPECT_EQ(PanelShownA.byCharA, present(code)) << "time code " << code;
         EXPECT_EQ(PanelShownA.byCharB, set(code)) << "time code " << code;
+        EXPECT_EQ(PanelShownA.byTimerMode, kUnitLetters[code]) << "time code " << code;
+        EXPECT_EQ(PanelShownA.byCountDir, code % 2 == 0 ? 1 : 2) << "time code " << code;
         const QString digits = QString::number(code) + "12345";
         EXPECT_EQ(monitorState.sMonitorText[0], code <= 1 ? digits.left(4) + "." + digits.mid(4) : digits)
             << "time code " << code;

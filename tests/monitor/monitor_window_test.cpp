@@ -29,8 +29,6 @@ TEST_F(MonitorWindow, H9StartPollAndStop)
     EXPECT_EQ(ui(f).ImageStop->requestedName(), "IMAGE_STOP_E");
     EXPECT_FALSE(ui(f).mReturn->isEnabled());
     EXPECT_FALSE(ui(f).mCommSetting->isEnabled());
-    EXPECT_TRUE(box(ui(f).txtInformation_A).contains("\nFunction Selection : Timer\nTime Range : 0.01~9999.99 Sec\n"));
-    EXPECT_TRUE(box(ui(f).txtInformation_B).contains("\nFunction Selection : 1-stage Counter\n"));
 
     ASSERT_TRUE(waitPolls(2));
     EXPECT_EQ(upperRowPictures(ui(f).panelA),
@@ -53,20 +51,117 @@ TEST_F(MonitorWindow, H9StartPollAndStop)
 
 namespace {
 
-struct TypeCase {
-    const char* name;
-    sim::Type type;
-    int mode;
-    std::function<void(sim::Instrument&)> setup;
-    const char* summaryA; // a piece of box A
-    const char* summaryB; // box B exactly, or a piece of it after '~'
-    const char* text0;
-    const char* text1;
+struct Poke {
+    int address;
+    sim::Bytes bytes;
 };
 
-void PrintTo(const TypeCase& c, std::ostream* os) { *os << c.name << " mode " << c.mode; }
+// One type in one function mode: what the start writes into the boxes and what the first
+// poll puts on the panels and into the value texts, each from registers of that mode's
+// own readers, so that another mode's reader shows something else.
+struct TypeCase {
+    sim::Type type;
+    int mode;
+    const char* name;
+    std::vector<Poke> pokes;
+    const char* summaryA; // a piece of box A
+    const char* summaryB; // box B: "" empty, "=" as box A, "~" and a piece of it, else its lines
+    const char* text0;
+    const char* text1;
+    const char* rows; // panel A's lower row, panel B's upper and lower rows as drawn, '_' blank
+    const char* reads = ""; // the requests after the identification begin so
+};
 
-class EveryType : public MonitorWindow, public ::testing::WithParamInterface<TypeCase> {};
+const char* typeName(sim::Type t)
+{
+    return t == sim::Type::H9 ? "H9" : t == sim::Type::H5 ? "H5" : t == sim::Type::H7 ? "H7" : "H8";
+}
+void PrintTo(const TypeCase& c, std::ostream* os) { *os << typeName(c.type) << " mode " << c.mode; }
+
+std::vector<TypeCase> everyTypeAndMode()
+{
+    using sim::Type;
+    std::vector<TypeCase> cases = {
+        {Type::H9, 0, "timerCounter", {{1184, {0x56, 0x00, 0x34, 0x12}}, {1504, {0, 0, 0x45, 0, 0x23, 0x01}}},
+         "\nFunction Selection : Timer\nTime Range : 0.01~9999.99 Sec\n",
+         "~\nFunction Selection : 1-stage Counter\nInput Mode : 0 : Command (Up)\n", "1234.56", "012345",
+         "000000 012345 000000"},
+        {Type::H9, 1, "timerTacho", {{1184, {0x56, 0x00, 0x34, 0x12}}, {1562, {0, 0, 0x89, 0, 0x67, 0}}},
+         "\nFunction Selection : Timer\n", "~\nFunction Selection : Tachometer\nAverage Processing : OFF\n",
+         "1234.56", "006789", "000000 006789 000000"},
+        {Type::H9, 2, "total", {{1664, {0x02}}, {1504, {0, 0, 0x20}}}, "\nTotal counter\nOutput Mode : 0\n",
+         "~\n1-stage Counter\nInput Mode : 0 : Command (Up)\nOutput Mode : 0 ( N-1 ) \n", "000002", "000020",
+         "000000 000020 000000"},
+        {Type::H9, 3, "batch", {{1664, {0x03}}, {1504, {0, 0, 0x30}}}, "\nBatch counter\nOutput Mode : 0\n",
+         "~\n1-stage Counter\nInput Mode : 0 : Command (Up)\nOutput Mode :  ( N-1 ) \n", "000003", "000030",
+         "000000 000030 000000"},
+        {Type::H9, 4, "twoCounters", {{1664, {0x04}}, {1504, {0, 0, 0x40}}},
+         "\n1-stage Counter\nInput Mode : 1 : Individual (Up)\nCounting Speed : 30Hz\nOutput Mode : 0\n",
+         "~\n1-stage Counter\nInput Mode : 0 : Command (Up)\nOutput Mode : 0 ( N-1 ) \n", "000004", "000040",
+         "000000 000040 000000"},
+        {Type::H9, 5, "twoStage", {{1608, {0x21, 0x00, 0x43, 0x65}}, {1590, {0x05}}},
+         "\n2-stage Timer\nTime Range : 0 ~ 999999 Sec\nTime Mode : Up\nOutput Mode : 0\n", "~\n2-stage Timer\n",
+         "654321", "", "000000 654321 000005"},
+        {Type::H9, 6, "dualTacho", {{1564, {0x07}}}, "\nTachometer\nOutput Mode : 0\n",
+         "~\nTachometer\nAverage Processing : OFF\n", "000007", "", "000000 000007 000000"},
+        {Type::H5, 0, "timer", {{1282, {0x56, 0x34, 0x12}}, {1098, {0x01}}},
+         "\nFunction Selection : Timer\nTime Range : 0.01 s ~ 9999.99 s\nTime Mode : Up\n"
+         "Output Mode : A : Signal ON delay 1\nOutput Time : Hold\n",
+         "", "1234.56", "", "000001 ______ ______"},
+        {Type::H5, 1, "twin", {{1282, {0x56, 0x34, 0x12}}, {1286, {0x02}}},
+         "\nFunction Selection : Twin Timer\nOFF Time Range : 0.01 s ~ 9999.99 s\n"
+         "ON Time Range : 0.01 s ~ 9999.99 s\n",
+         "", "1234.56", "", "000002 ______ ______",
+         "1074 1120 1122 1124 1126 1076 1078 1080 1234 1282x2 1286x2 1664 2048 1084 1290 1065 1060 1234 "},
+        {Type::H5, 2, "twoStage", {{1282, {0x56, 0x34, 0x12}}, {1158, {0x03}}, {1162, {0x04}}},
+         "\nFunction Selection : 2-stage Timer\nSetting Method : Forecast Value\n"
+         "Time Range : 0.01 s ~ 9999.99 s\nOutput Mode : A : Power ON Delay\n",
+         "=", "1234.56", "", "000003 123456 000004"},
+        // The decimal point settings 1, 3, 2 and 0 in turn.
+        {Type::H7, 3, "oneStage", {{1702, {1}}, {2340, {0x56, 0x34, 0x12}}},
+         "\nFunction Selection : 1-stage Counter\nInput Mode : UP\nOutput Mode : N\nCounting Speed : 30 Hz\n"
+         "Input Signal Width : 20 ms\nDecimal Point Position : ---.-\n",
+         "", "12345.6", "", "000000 ______ ______"},
+        {Type::H7, 4, "twoStage", {{1702, {3}}, {2340, {0x56, 0x34, 0x12}}, {1712, {0x04}}},
+         "\nFunction Selection : 2-stage Counter\nInput Mode : UP\nOutput Mode : N\nOutput Time 1 : Hold\n"
+         "Counting Speed : 30 Hz\nInput Signal Width : 20 ms\nDecimal Point Position : -.---\n",
+         "~\nFunction Selection : 2-stage Counter\nInput Mode : UP\nOutput Mode : N\nCounting Speed : 30 Hz\n",
+         "123.456", "", "000000 123456 000004"},
+        {Type::H7, 5, "total", {{1702, {2}}, {2340, {0x56, 0x34, 0x12}}, {2346, {0x21, 0x43, 0x65}}},
+         "\nFunction Selection : 1-stage Counter\nInput Mode : UP\n", "Function Selection : Total counter",
+         "1234.56", "6543.21", "000000 654321 ______"},
+        {Type::H7, 6, "batch", {{2340, {0x56, 0x34, 0x12}}, {2346, {0x21, 0x43, 0x65}}, {1712, {0x06}}},
+         "\nFunction Selection : 1-stage Counter\nInput Mode : UP\n", "Function Selection : Batch counter",
+         "123456", "654321", "000000 654321 000006",
+         "1074x4 1696x14 1708x2 1734 2340x6 1084 1290 1292 1712x2 1736 "},
+        {Type::H7, 7, "dual", {{2340, {0x56, 0x34, 0x12}}, {2352, {0x77}}, {2358, {0x88}}},
+         "\nFunction Selection : Dual Counter\nInput Mode : ADD\nOutput Mode : N\nCounting Speed : 30 Hz\n", "=",
+         "123456", "", "000000 000077 000088"},
+        {Type::H7, 8, "tacho", {{2340, {0x56, 0x34, 0x12}}, {1712, {0x08}}},
+         "\nFunction Selection : Tachometer\nOutput Mode : HI_LO\nCounting Speed : 30 Hz\n"
+         "Decimal Point Position : ----\n",
+         "=", "123456", "", "000000 123456 000008"},
+    };
+    // An H8 runs every timer and counter mode, read and shown as the H5 and the H7 do.
+    for (std::size_t i = 0, n = cases.size(); i < n; ++i)
+        if (cases[i].type != Type::H9) {
+            cases.push_back(cases[i]);
+            cases.back().type = Type::H8;
+        }
+    return cases;
+}
+
+class EveryType : public MonitorWindow, public ::testing::WithParamInterface<TypeCase> {
+protected:
+    // Each cell's digit, '_' for a blank cell.
+    static QString drawnRow(const std::array<MonitorImage*, 6>& cells)
+    {
+        QString row;
+        for (const MonitorImage* cell : cells)
+            row += cell->requestedName() == "image_99" ? QStringLiteral("_") : cell->requestedName().mid(6);
+        return row;
+    }
+};
 
 } // namespace
 
@@ -74,51 +169,42 @@ TEST_P(EveryType, StartsAndPolls)
 {
     const TypeCase& c = GetParam();
     sim::Instrument& dev = instrument(c.type, c.mode);
-    if (c.setup)
-        c.setup(dev);
+    for (const Poke& p : c.pokes)
+        dev.pokeBytes(p.address, p.bytes);
     frmMonitoring& f = window();
     clickStart();
-    ASSERT_TRUE(f.Polling()) << c.name;
-    ASSERT_TRUE(waitPolls(2)) << c.name;
+    ASSERT_TRUE(f.Polling());
+    ASSERT_TRUE(waitPolls(1));
+    const QString type = "Type :   : " + ModelName(static_cast<int>(c.type)) + "\n";
     const QString a = box(ui(f).txtInformation_A);
-    EXPECT_TRUE(a.startsWith("Type :   : " + ModelName(static_cast<int>(c.type)) + "\n")) << a.toStdString();
+    EXPECT_TRUE(a.startsWith(type)) << a.toStdString();
     EXPECT_TRUE(a.contains(c.summaryA)) << a.toStdString();
     const QString b = box(ui(f).txtInformation_B);
     if (c.summaryB[0] == '~')
         EXPECT_TRUE(b.contains(c.summaryB + 1)) << b.toStdString();
     else
-        EXPECT_EQ(b, c.summaryB);
-    EXPECT_EQ(monitorState.sMonitorText[0], c.text0);
-    EXPECT_EQ(monitorState.sMonitorText[1], c.text1);
+        EXPECT_EQ(b, c.summaryB[0] == '=' ? a : c.summaryB[0] ? type + c.summaryB : QString());
+    EXPECT_EQ(monitorState.sMonitorText[0], QString(c.text0));
+    EXPECT_EQ(monitorState.sMonitorText[1], QString(c.text1));
+    const PanelImages& pa = ui(f).panelA;
+    const PanelImages& pb = ui(f).panelB;
+    const QString rows = drawnRow(pa.image_char_B) + " " + drawnRow(pb.image_char_A) + " " + drawnRow(pb.image_char_B);
+    EXPECT_EQ(rows, QString(c.rows));
+    // An H8 reads its function mode before the start of that mode's half reads it again.
+    std::string seen;
+    for (const sim::Request& r : dev.requests())
+        seen += std::to_string(r.address) + (r.countOrValue > 1 ? "x" + std::to_string(r.countOrValue) : "") + " ";
+    const std::string reads = std::string("1024 1026 1028 ") + (c.type == sim::Type::H8 ? "1074 " : "") + c.reads;
+    EXPECT_EQ(seen.substr(0, reads.size()), reads);
     EXPECT_FALSE(monitorState.bPollError);
     EXPECT_EQ(boxes.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Monitor, EveryType,
-    ::testing::Values(
-        TypeCase{"H9_2stage", sim::Type::H9, 5,
-                 [](sim::Instrument& d) { d.pokeBytes(kRegTwoStagePresent_H9, {0x21, 0x00, 0x43, 0x65}); },
-                 "2-stage Timer\nTime Range : 0 ~ 999999 Sec\nTime Mode : Up\n", "~2-stage Timer\n", "654321", ""},
-        TypeCase{"H9_dualTacho", sim::Type::H9, 6,
-                 [](sim::Instrument& d) { d.pokeBytes(kRegTachoPresentA_H9, {0x07, 0x00, 0x00, 0x00}); },
-                 "Tachometer\nOutput Mode : 0\n", "~Tachometer\nAverage Processing : OFF\n", "000007", ""},
-        TypeCase{"H5_timer", sim::Type::H5, 0,
-                 [](sim::Instrument& d) { d.pokeBytes(kRegPresentValue_H5, {0x00, 0x12, 0x34}); },
-                 "Output Mode : A : Signal ON delay 1\nOutput Time : Hold\n", "", "3412.00", ""},
-        TypeCase{"H5_twin", sim::Type::H5, 1, {}, "Twin Timer\nOFF Time Range : 0.01 s ~ 9999.99 s\n", "",
-                 "0000.00", ""},
-        TypeCase{"H7_total", sim::Type::H7, 5,
-                 [](sim::Instrument& d) {
-                     d.pokeBytes(kRegPresentValue1_H7, {0x01, 0x00, 0x00});
-                     d.pokeBytes(kRegPresentValue2_H7, {0x02, 0x00, 0x00});
-                 },
-                 "1-stage Counter\nInput Mode : UP\n", "Type :   : QD-Max731\nFunction Selection : Total counter",
-                 "000001", "000002"},
-        TypeCase{"H8_twinTimer", sim::Type::H8, 1, {}, "Function Selection : Twin Timer\n", "", "0000.00", ""},
-        TypeCase{"H8_batch", sim::Type::H8, 6, [](sim::Instrument& d) { d.pokeBytes(kRegPresentValue2_H7, {0x09}); },
-                 "Function Selection : 1-stage Counter\n", "~Batch counter", "000000", "000009"}),
-    [](const ::testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Monitor, EveryType, ::testing::ValuesIn(everyTypeAndMode()),
+                         [](const ::testing::TestParamInfo<TypeCase>& info) {
+                             return std::string(typeName(info.param.type)) + "_" + std::to_string(info.param.mode)
+                                  + "_" + info.param.name;
+                         });
 
 TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
 {
