@@ -37,6 +37,7 @@ protected:
         frmMDI::sCmdLine.clear();
         testsupport::closeWindows();
         leaveUserFolder();
+        commState = CommState{}; // a refused file leaves its code behind
     }
 
     QString write(const QString& name, const QByteArray& bytes)

@@ -2,6 +2,7 @@
 // what it leaves out, and how it fails.
 #include "sim_jobs_fixture.h"
 
+#include "compare_names.h"
 #include "core/h5h7_params.h"
 #include "core/h5h7_registers.h"
 #include "core/h9_params.h"
@@ -11,7 +12,6 @@
 #include "support/editor_state.h"
 #include "support/form_access.h"
 #include "transfer/compare.h"
-#include "transfer/compare_messages.h"
 #include "transfer/register_image.h"
 
 #include <algorithm>
@@ -299,11 +299,10 @@ TEST_P(CompareEachByte, AnyComparedByteThatDiffersIsNamed)
         SCOPED_TRACE(a);
         flip(a);
         // A sign is told as the set value before it.
-        const long named = a == kRegSign1_H7   ? kRegCounterSetting1_H7 + 3
-                         : a == kRegSign2_H7 ? kRegCounterSetting2_H7 + 3
-                                             : a;
-        const QString name = h9 ? CompareMismatchName_H9(named) : CompareMismatchName_H5H7(named);
-        EXPECT_EQ(compare().toStdString(), (differs + name).toStdString());
+        const long named = a == 1734 ? 1711 : a == 1736 ? 1715 : a;
+        const std::string name = h9 ? comparenames::nameOf(comparenames::kH9, named)
+                                    : comparenames::nameOf(comparenames::kH5H7, named);
+        EXPECT_EQ(compare().toStdString(), differs.toStdString() + name);
         flip(a);
     }
 }

@@ -20,6 +20,8 @@ protected:
         testsupport::resetH9Params();
         RegImage_H9.Reset();
     }
+    // The set a test made (the key protection with it) is not the next test's.
+    void TearDown() override { testsupport::resetH9Params(); }
     testsupport::FakeH9Rows rows;
 };
 

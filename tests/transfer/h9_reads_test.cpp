@@ -35,12 +35,17 @@ TEST_F(H9Reads, CompareAndUploadReadTheRegistersOfTheFunctionMode)
           "R1552 R1554-1557 R1574-1577 R1356-1357 R1360-1369 R1374-1377", common},
          {identify + " R1074", "R1278 R1686 R1542", "R1114 R1120x2 R1176 R1172x2 R1552",
           "R1556 R1364 R1356 R1554 R1360x2 R1366x2 R1574x2", tail}},
-        // Dual counter whose second counter counts up, then down.
+        // Dual counter: beside a total counter the second counts up; beside a batch counter
+        // and as two counters (input mode 7) it counts down.
         {2, DownloadDualCounter_H9,
          {identify, "R1542 R1584 R1648-1659", "R1356-1357 R1360-1369 R1374-1381", common},
          {identify + " R1074", "R1278 R1686 R1542 R1584", "R1648 R1658 R1650x2 R1654x2",
           "R1374 R1356 R1376 R1366x2 R1378x2", tail}},
         {3, DownloadDualCounter_H9,
+         {identify, "R1542 R1584 R1648-1659", "R1356-1357 R1360-1365 R1370-1381", common},
+         {identify + " R1074", "R1278 R1686 R1542 R1584", "R1648 R1658 R1650x2 R1654x2",
+          "R1374 R1356 R1376 R1370x2 R1378x2", tail}},
+        {4, DownloadDualCounter_H9,
          {identify, "R1542 R1584 R1648-1659", "R1356-1357 R1360-1365 R1370-1381", common},
          {identify + " R1074", "R1278 R1686 R1542 R1584", "R1648 R1658 R1650x2 R1654x2",
           "R1374 R1356 R1376 R1370x2 R1378x2", tail}},

@@ -106,6 +106,7 @@ protected:
         testsupport::closeLink();
         instrument.stop();
         qunsetenv("TCPANEL_COM1");
+        h9test::H9Test::TearDown();
     }
 
     // The requests the simulator received, with the pauses where they came.

@@ -105,6 +105,7 @@ protected:
         if (instrument)
             instrument->stop();
         ::unsetenv("TCPANEL_COM1");
+        commState = CommState{}; // a failed exchange leaves its code behind
     }
 
     sim::Instrument& start(sim::Type type, int mode = 0)
