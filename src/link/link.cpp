@@ -232,39 +232,52 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     platform::Clock& clock = platform::clock();
     // The whole reply has to arrive within nTimeOut of this moment, however it is split.
     commState.nTickDeadline = clock.tickMs() + std::max<qint64>(commSettings.nTimeOut, 0);
-    const auto replyOrClose = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
 
-    bool lineFeed = false;
-    while (!lineFeed) {
+    enum class End { NotYet, LineFeed, TooLong, TimedOut, PortClosed };
+    End end = End::NotYet;
+    // Takes what has arrived, one character per Input, up to the first LF; characters
+    // after it stay for the next request's clearing. It is also the wait's condition, run
+    // on every arrival, so one wait covers the whole reply: a wait ended for every
+    // character would build an event loop and a deadline timer per character, hundreds a
+    // second while the monitor polls.
+    const auto takeArrived = [&] {
+        if (end != End::NotYet)
+            return true;
         if (!port.PortOpen()) {
-            noteLateReplyPossible();
-            break;
+            end = End::PortClosed;
+            return true;
         }
         commState.nTickNow = clock.tickMs();
         if (commState.nTickNow > commState.nTickDeadline) {
-            noteLateReplyPossible();
-            return kTimeOut;
+            end = End::TimedOut;
+            return true;
         }
-        while (!lineFeed && port.InBufferCount() > 0) {
+        while (end == End::NotYet && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
             if (bytes.isEmpty())
                 break;
-            // One byte per Input; characters after the first LF stay for the next
-            // request's clearing.
             for (char c : bytes) {
                 reply.append(c);
                 if (c == '\n') {
-                    lineFeed = true;
+                    end = End::LineFeed;
                     break;
                 }
             }
-            if (!lineFeed && reply.size() > kMaxReplyLength) {
-                noteLateReplyPossible();
-                return kBadReply;
-            }
+            if (end == End::NotYet && reply.size() > kMaxReplyLength)
+                end = End::TooLong;
         }
-        if (!lineFeed)
-            clock.waitUntil(commState.nTickDeadline + 1, replyOrClose);
+        return end != End::NotYet;
+    };
+    while (!takeArrived())
+        clock.waitUntil(commState.nTickDeadline + 1, takeArrived);
+
+    switch (end) {
+    case End::TimedOut: noteLateReplyPossible(); return kTimeOut;
+    case End::TooLong: noteLateReplyPossible(); return kBadReply;
+    // What had arrived goes through the checks, which refuse an empty or partial reply.
+    case End::PortClosed: noteLateReplyPossible(); break;
+    case End::LineFeed:
+    case End::NotYet: break;
     }
     return ValidateReply(reply, expected);
 }

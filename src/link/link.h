@@ -67,7 +67,9 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol);
 bool SendCommandDD(qint32 slaveId, int protocol);
 
 // The reply wait shared by the read and the write: collects characters up to the first
-// LF within nTimeOut ms of its start and checks the reply against `expected`.
+// LF within nTimeOut ms of its start and checks the reply against `expected`. One wait
+// of the event loop covers the whole reply, however it is split: it ends with the LF,
+// a reply longer than any frame, a closed port or the deadline, not with each character.
 int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected);
 
 // A timed pause of `ms` milliseconds that keeps the windows responsive.
