@@ -233,25 +233,11 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     // The whole reply has to arrive within nTimeOut of this moment, however it is split.
     commState.nTickDeadline = clock.tickMs() + std::max<qint64>(commSettings.nTimeOut, 0);
 
-    enum class End { NotYet, LineFeed, TooLong, TimedOut, PortClosed };
+    enum class End { NotYet, LineFeed, TooLong, PortClosed, Deadline };
     End end = End::NotYet;
-    // Takes what has arrived, one character per Input, up to the first LF; characters
-    // after it stay for the next request's clearing. It is also the wait's condition, run
-    // on every arrival, so one wait covers the whole reply: a wait ended for every
-    // character would build an event loop and a deadline timer per character, hundreds a
-    // second while the monitor polls.
-    const auto takeArrived = [&] {
-        if (end != End::NotYet)
-            return true;
-        if (!port.PortOpen()) {
-            end = End::PortClosed;
-            return true;
-        }
-        commState.nTickNow = clock.tickMs();
-        if (commState.nTickNow > commState.nTickDeadline) {
-            end = End::TimedOut;
-            return true;
-        }
+    // Takes the characters waiting, one per Input, up to the first LF; characters after
+    // it stay for the next request's clearing.
+    const auto take = [&] {
         while (end == End::NotYet && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
             if (bytes.isEmpty())
@@ -266,19 +252,55 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
             if (end == End::NotYet && reply.size() > kMaxReplyLength)
                 end = End::TooLong;
         }
+    };
+    // The wait's condition, checked when it starts and when the port wakes it. The port
+    // wakes it only once the characters still missing are there: an exception reply's
+    // worth first (the shortest answer), then the rest of the expected reply, then, for
+    // a reply longer than expected, each one. Woken for every character, the program
+    // spent most of its time while polling on the wake-ups alone.
+    const auto replyEnded = [&] {
+        if (end != End::NotYet)
+            return true;
+        if (!port.PortOpen()) {
+            end = End::PortClosed;
+            return true;
+        }
+        commState.nTickNow = clock.tickMs();
+        if (commState.nTickNow > commState.nTickDeadline) {
+            end = End::Deadline;
+            return true;
+        }
+        take();
+        if (end == End::NotYet) {
+            const qsizetype upTo = reply.size() < kExceptionReplyLength
+                                       ? std::min(expected.length, kExceptionReplyLength)
+                                       : expected.length;
+            port.setWakeThreshold(static_cast<int>(std::max<qsizetype>(upTo - reply.size(), 1)));
+        }
         return end != End::NotYet;
     };
-    while (!takeArrived())
-        clock.waitUntil(commState.nTickDeadline + 1, takeArrived);
+    while (!replyEnded())
+        clock.waitUntil(commState.nTickDeadline + 1, replyEnded);
 
-    switch (end) {
-    case End::TimedOut: noteLateReplyPossible(); return kTimeOut;
-    case End::TooLong: noteLateReplyPossible(); return kBadReply;
-    // What had arrived goes through the checks, which refuse an empty or partial reply.
-    case End::PortClosed: noteLateReplyPossible(); break;
-    case End::LineFeed:
-    case End::NotYet: break;
+    port.setWakeThreshold(1);
+    if (end == End::Deadline) {
+        // What came in under the threshold was never reported, yet it has come: a reply
+        // that ended short of it is refused as it deserves, not taken for silence.
+        port.takeInHeldBack();
+        end = End::NotYet;
+        take();
+        if (end == End::NotYet) {
+            noteLateReplyPossible();
+            return kTimeOut;
+        }
     }
+    if (end == End::TooLong) {
+        noteLateReplyPossible();
+        return kBadReply;
+    }
+    // What had arrived goes through the checks, which refuse an empty or partial reply.
+    if (end == End::PortClosed)
+        noteLateReplyPossible();
     return ValidateReply(reply, expected);
 }
 

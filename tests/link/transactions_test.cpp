@@ -116,6 +116,7 @@ TEST_F(Transactions, ReplyChecksGiveTheirCodes)
     openPort();
     commState.bSilentComm = 1;
     clock.setInstantTimeouts(false); // the pieces of a reply come in real time
+    commSettings.nTimeOut = 400;
     QObject guard;
     QByteArray reply;
     // `cuts`: where the answer breaks into pieces that arrive a few milliseconds apart.
@@ -146,10 +147,14 @@ TEST_F(Transactions, ReplyChecksGiveTheirCodes)
             return c.answer.left(c.cuts.empty() ? c.answer.size() : c.cuts[0]);
         };
         clock.clearLog();
+        const qint64 start = clock.tickMs();
         EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), c.code) << c.why;
         EXPECT_EQ(commState.nErrCode, c.code) << c.why;
         EXPECT_EQ(reply, c.answer.left(kMaxReplyLength + 1)) << c.why;
         EXPECT_EQ(clock.log().size(), 1u) << c.why << ": one wait for the whole reply";
+        // The wait looks at a reply once an exception reply's worth is there, else at its
+        // deadline.
+        EXPECT_EQ(clock.tickMs() - start < commSettings.nTimeOut, c.answer.size() >= 11) << c.why;
     }
     EXPECT_LE(reply.size(), kMaxReplyLength + 1);
 }
