@@ -279,28 +279,28 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
         }
         return end != End::NotYet;
     };
-    while (!replyEnded())
-        clock.waitUntil(commState.nTickDeadline + 1, replyEnded);
+    while (!replyEnded() && clock.tickMs() < commState.nTickDeadline)
+        clock.waitUntil(commState.nTickDeadline, replyEnded);
 
     port.setWakeThreshold(1);
-    if (end == End::Deadline) {
-        // What came in under the threshold was never reported, yet it has come: a reply
-        // that ended short of it is refused as it deserves, not taken for silence.
+    if (end == End::NotYet || end == End::Deadline) {
+        // The deadline has come. What the port held back below the threshold came by
+        // then: a reply that ended short of it is refused as it deserves, not taken for
+        // silence. Whatever comes after the deadline does not count.
         port.takeInHeldBack();
         end = End::NotYet;
         take();
-        if (end == End::NotYet) {
-            noteLateReplyPossible();
-            return kTimeOut;
-        }
+        while (!replyEnded())
+            clock.waitUntil(commState.nTickDeadline + 1, replyEnded);
     }
-    if (end == End::TooLong) {
-        noteLateReplyPossible();
-        return kBadReply;
-    }
+    switch (end) {
+    case End::Deadline: noteLateReplyPossible(); return kTimeOut;
+    case End::TooLong: noteLateReplyPossible(); return kBadReply;
     // What had arrived goes through the checks, which refuse an empty or partial reply.
-    if (end == End::PortClosed)
-        noteLateReplyPossible();
+    case End::PortClosed: noteLateReplyPossible(); break;
+    case End::LineFeed:
+    case End::NotYet: break;
+    }
     return ValidateReply(reply, expected);
 }
 
