@@ -253,11 +253,12 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
                 end = End::TooLong;
         }
     };
-    // The wait's condition, checked when it starts and when the port wakes it. The port
-    // wakes it only once the characters still missing are there: an exception reply's
-    // worth first (the shortest answer), then the rest of the expected reply, then, for
-    // a reply longer than expected, each one. Woken for every character, the program
-    // spent most of its time while polling on the wake-ups alone.
+    // The wait's condition, checked when it starts and when the port wakes it: takes
+    // what has come and tells whether the reply has ended. The port wakes it only once
+    // the characters still missing are there: an exception reply's worth first (the
+    // shortest answer), then the rest of the expected reply, then, for a reply longer
+    // than expected, each one. Woken for every character, the program spent most of its
+    // time while polling on the wake-ups alone.
     const auto replyEnded = [&] {
         if (end != End::NotYet)
             return true;
