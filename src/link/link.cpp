@@ -232,39 +232,75 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     platform::Clock& clock = platform::clock();
     // The whole reply has to arrive within nTimeOut of this moment, however it is split.
     commState.nTickDeadline = clock.tickMs() + std::max<qint64>(commSettings.nTimeOut, 0);
-    const auto replyOrClose = [&port] { return !port.PortOpen() || port.InBufferCount() > 0; };
 
-    bool lineFeed = false;
-    while (!lineFeed) {
-        if (!port.PortOpen()) {
-            noteLateReplyPossible();
-            break;
-        }
-        commState.nTickNow = clock.tickMs();
-        if (commState.nTickNow > commState.nTickDeadline) {
-            noteLateReplyPossible();
-            return kTimeOut;
-        }
-        while (!lineFeed && port.InBufferCount() > 0) {
+    enum class End { NotYet, LineFeed, TooLong, PortClosed, Deadline };
+    End end = End::NotYet;
+    // Takes the characters waiting, one per Input, up to the first LF; characters after
+    // it stay for the next request's clearing.
+    const auto take = [&] {
+        while (end == End::NotYet && port.InBufferCount() > 0) {
             const QByteArray bytes = port.Input();
             if (bytes.isEmpty())
                 break;
-            // One byte per Input; characters after the first LF stay for the next
-            // request's clearing.
             for (char c : bytes) {
                 reply.append(c);
                 if (c == '\n') {
-                    lineFeed = true;
+                    end = End::LineFeed;
                     break;
                 }
             }
-            if (!lineFeed && reply.size() > kMaxReplyLength) {
-                noteLateReplyPossible();
-                return kBadReply;
-            }
+            if (end == End::NotYet && reply.size() > kMaxReplyLength)
+                end = End::TooLong;
         }
-        if (!lineFeed)
-            clock.waitUntil(commState.nTickDeadline + 1, replyOrClose);
+    };
+    // The wait's condition, checked when it starts and when the port wakes it: takes
+    // what has come and tells whether the reply has ended. The port wakes it only once
+    // the characters still missing are there: an exception reply's worth first (the
+    // shortest answer), then the rest of the expected reply, then, for a reply longer
+    // than expected, each one. Woken for every character, the program spent most of its
+    // time while polling on the wake-ups alone.
+    const auto replyEnded = [&] {
+        if (end != End::NotYet)
+            return true;
+        if (!port.PortOpen()) {
+            end = End::PortClosed;
+            return true;
+        }
+        commState.nTickNow = clock.tickMs();
+        if (commState.nTickNow > commState.nTickDeadline) {
+            end = End::Deadline;
+            return true;
+        }
+        take();
+        if (end == End::NotYet) {
+            const qsizetype upTo = reply.size() < kExceptionReplyLength
+                                       ? std::min(expected.length, kExceptionReplyLength)
+                                       : expected.length;
+            port.setWakeThreshold(static_cast<int>(std::max<qsizetype>(upTo - reply.size(), 1)));
+        }
+        return end != End::NotYet;
+    };
+    while (!replyEnded() && clock.tickMs() < commState.nTickDeadline)
+        clock.waitUntil(commState.nTickDeadline, replyEnded);
+
+    port.setWakeThreshold(1);
+    if (end == End::NotYet || end == End::Deadline) {
+        // The deadline has come. What the port held back below the threshold came by
+        // then: a reply that ended short of it is refused as it deserves, not taken for
+        // silence. Whatever comes after the deadline does not count.
+        port.takeInHeldBack();
+        end = End::NotYet;
+        take();
+        while (!replyEnded())
+            clock.waitUntil(commState.nTickDeadline + 1, replyEnded);
+    }
+    switch (end) {
+    case End::Deadline: noteLateReplyPossible(); return kTimeOut;
+    case End::TooLong: noteLateReplyPossible(); return kBadReply;
+    // What had arrived goes through the checks, which refuse an empty or partial reply.
+    case End::PortClosed: noteLateReplyPossible(); break;
+    case End::LineFeed:
+    case End::NotYet: break;
     }
     return ValidateReply(reply, expected);
 }

@@ -67,7 +67,13 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol);
 bool SendCommandDD(qint32 slaveId, int protocol);
 
 // The reply wait shared by the read and the write: collects characters up to the first
-// LF within nTimeOut ms of its start and checks the reply against `expected`.
+// LF within nTimeOut ms of its start and checks the reply against `expected`. One wait
+// of the event loop covers the whole reply, however it is split, and the port wakes it
+// only when the characters it still misses have come (an exception reply's 11 first,
+// then the rest of the expected length, then one by one), when the port closes or at
+// the deadline. A reply that ends short of what the wait misses (a broken one: no
+// instrument answers in fewer than 11 characters) is looked at, and refused, at the
+// deadline.
 int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected);
 
 // A timed pause of `ms` milliseconds that keeps the windows responsive.

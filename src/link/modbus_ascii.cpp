@@ -118,7 +118,7 @@ int ValidateReply(const QByteArray& reply, const ExpectedReply& expected)
     if (slave != expected.slaveId)
         return kBadReply;
     if (function == (expected.function | 0x80)) {
-        if (reply.size() != 11)
+        if (reply.size() != kExceptionReplyLength)
             return kBadReply;
         switch (ReplyByte(reply, 6).value_or(-1)) {
         case 0x01: return kIllegalFunction;

@@ -41,6 +41,10 @@ struct ExpectedReply {
     static ExpectedReply forWrite(int slaveId, int reg, int value) { return {slaveId, 0x06, 17, reg, value}; }
 };
 
+// An exception reply: ":", slave, function + 0x80, exception code, LRC, CR LF. No
+// answer of an instrument is shorter.
+constexpr int kExceptionReplyLength = 11;
+
 // The whole reply check, as the reply wait applies it: 0 a normal reply of the expected
 // slave, function and length with a good LRC (and for a write, its own echo);
 // kIllegalFunction, kIllegalDataAddress or kDataError an exception reply (11 characters,

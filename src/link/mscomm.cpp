@@ -8,9 +8,12 @@
 
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -65,6 +68,8 @@ public:
             return OpenResult::Failed;
         }
         countersKnown_ = readCounters(counters_);
+        heldBackTo_ = 0; // the open sets VMIN 0
+        terminal_.reset();
         return OpenResult::Ok;
     }
 
@@ -109,6 +114,40 @@ public:
 
     QString errorText() const override { return lastError_; }
 
+    // The terminal's VMIN (VTIME stays 0) keeps the descriptor from polling readable
+    // until that many bytes are there: neither the event loop nor QSerialPort wakes for
+    // each byte in between.
+    void setArrivalThreshold(int count) override
+    {
+        const int vmin = count > 1 ? std::min(count, MSComm::kMaxWakeThreshold) : 0;
+        const int fd = static_cast<int>(port_.handle());
+        if (vmin == heldBackTo_ || fd < 0)
+            return;
+        // Kept from one change to the next: a reply changes it two or three times.
+        if (!terminal_) {
+            terminal_.emplace();
+            if (::tcgetattr(fd, &*terminal_) != 0) {
+                terminal_.reset();
+                return;
+            }
+        }
+        terminal_->c_cc[VMIN] = static_cast<cc_t>(vmin);
+        terminal_->c_cc[VTIME] = 0;
+        if (::tcsetattr(fd, TCSANOW, &*terminal_) == 0)
+            heldBackTo_ = vmin;
+        else
+            terminal_.reset();
+    }
+
+    void readHeldBack() override
+    {
+        const int fd = static_cast<int>(port_.handle());
+        int queued = 0;
+        // Only with bytes there: a wait that finds none reports a time-out error.
+        if (heldBackTo_ == 0 && fd >= 0 && ::ioctl(fd, FIONREAD, &queued) == 0 && queued > 0)
+            port_.waitForReadyRead(0);
+    }
+
 private:
     static bool accessDenied(const QString& deviceName)
     {
@@ -118,6 +157,8 @@ private:
 
     bool applySettings(const SerialLineSettings& s)
     {
+        terminal_.reset(); // QSerialPort rewrites the terminal settings
+
         QSerialPort::Parity parity = QSerialPort::NoParity;
         switch (s.parity) {
         case 'o': parity = QSerialPort::OddParity; break;
@@ -167,6 +208,8 @@ private:
     QString lastError_;
     serial_icounter_struct counters_{};
     bool countersKnown_ = false;
+    int heldBackTo_ = 0; // VMIN as last set
+    std::optional<termios> terminal_; // the terminal settings as last set, VMIN included
 };
 
 SerialDeviceFactory g_factory;
@@ -298,7 +341,8 @@ bool MSComm::setPortOpen(bool open)
     SerialDevice* dev = device_.get();
     connect(dev, &SerialDevice::dataArrived, this, [this] {
         checkInputOverflow();
-        platform::wakeWaiters();
+        if (InBufferCount() >= wakeThreshold_)
+            platform::wakeWaiters();
     });
     connect(dev, &SerialDevice::lineEvent, this, &MSComm::raiseEvent);
     connect(dev, &SerialDevice::lost, this, &MSComm::deviceLost, Qt::QueuedConnection);
@@ -315,6 +359,7 @@ bool MSComm::setPortOpen(bool open)
         }
     }
     rxOverRaised_ = false;
+    wakeThreshold_ = 1;
     if (dtr_)
         dev->setDataTerminalReady(true);
     if (rts_)
@@ -370,6 +415,19 @@ bool MSComm::setInBufferCount(int count)
     device_->clearInput();
     rxOverRaised_ = false;
     return true;
+}
+
+void MSComm::setWakeThreshold(int count)
+{
+    wakeThreshold_ = std::clamp(count, 1, kMaxWakeThreshold);
+    if (PortOpen())
+        device_->setArrivalThreshold(wakeThreshold_);
+}
+
+void MSComm::takeInHeldBack()
+{
+    if (PortOpen())
+        device_->readHeldBack();
 }
 
 bool MSComm::setOutBufferCount(int count)

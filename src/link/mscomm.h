@@ -75,6 +75,12 @@ public:
     virtual bool setRequestToSend(bool on) = 0;
     // The system's reason for the last failure, e.g. "No such file or directory".
     virtual QString errorText() const = 0;
+    // Holds back dataArrived until `count` bytes are waiting instead of reporting every
+    // byte (1: every byte again), so that a reply can be waited for without a wake-up
+    // per character. A device that cannot hold its input back reports every arrival.
+    virtual void setArrivalThreshold(int count) { Q_UNUSED(count); }
+    // Reads in at once what has arrived but is held back below the threshold.
+    virtual void readHeldBack() {}
 
 signals:
     void dataArrived();
@@ -123,6 +129,15 @@ public:
     bool setInBufferCount(int count);
     bool setOutBufferCount(int count);
 
+    // Waits on the input are woken by arrivals only once InBufferCount reaches `count`
+    // (1, as after every open: each arrival; at most kMaxWakeThreshold); meanwhile the
+    // device holds the characters back, so the program is not woken for each of them.
+    // Closing the port still wakes.
+    static constexpr int kMaxWakeThreshold = 255; // a terminal's VMIN is one byte
+    void setWakeThreshold(int count);
+    // Takes in at once what the device holds back below the threshold.
+    void takeInHeldBack();
+
     // Sends the bytes; returns false when the port is not open or refuses them.
     bool Output(const QByteArray& bytes);
     // Takes up to InputLen bytes (all with 0) from the input.
@@ -152,6 +167,7 @@ private:
     bool dtr_ = false;
     bool rts_ = false;
     int commEvent_ = 0;
+    int wakeThreshold_ = 1;
     bool rxOverRaised_ = false;
     int lastError_ = kCommErrNone;
     QString lastErrorText_;

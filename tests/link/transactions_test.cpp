@@ -115,8 +115,12 @@ TEST_F(Transactions, ReplyChecksGiveTheirCodes)
 {
     openPort();
     commState.bSilentComm = 1;
+    clock.setInstantTimeouts(false); // the pieces of a reply come in real time
+    commSettings.nTimeOut = 400;
+    QObject guard;
     QByteArray reply;
-    struct Case { QByteArray answer; int code; const char* why; };
+    // `cuts`: where the answer breaks into pieces that arrive a few milliseconds apart.
+    struct Case { QByteArray answer; int code; const char* why; std::vector<qsizetype> cuts = {}; };
     const Case cases[] = {
         {":010302010BEF\r\n", 12, "LRC mismatch"},
         {BuildAsciiFrame("020302010A"), 12, "another slave answering late"},
@@ -124,12 +128,33 @@ TEST_F(Transactions, ReplyChecksGiveTheirCodes)
         {BuildAsciiFrame("018301"), 28, "exception 01"},
         {BuildAsciiFrame("018302"), 29, "exception 02"},
         {BuildAsciiFrame("018306"), 23, "another exception"},
+        {":010302010AEF\r\n", 0, "a whole reply"},
+        {":010302010AEF\r\n", 0, "split at the header", {5}},
+        {":010302010AEF\r\n", 0, "in pieces, the LF alone", {1, 5, 9, 14}},
+        {BuildAsciiFrame("018302"), 29, "an exception split at its header", {5}},
+        {BuildAsciiFrame("01030201"), 12, "shorter than expected, split", {5}},
+        {BuildAsciiFrame("010304010A0000"), 12, "longer than expected, split", {5, 15}},
+        // Last: a reply refused before its LF has the next request wait for a quiet line.
         {QByteArray(600, '0'), 12, "no line feed within the longest frame"},
     };
     for (const Case& c : cases) {
-        fake.line().responder = [&](const QByteArray&) { return c.answer; };
+        fake.line().responder = [&](const QByteArray&) {
+            for (std::size_t k = 0; k < c.cuts.size(); ++k) {
+                const qsizetype end = k + 1 < c.cuts.size() ? c.cuts[k + 1] : c.answer.size();
+                QTimer::singleShot(3 * static_cast<int>(k + 1), &guard,
+                                   [this, piece = c.answer.mid(c.cuts[k], end - c.cuts[k])] { fake.line().arrive(piece); });
+            }
+            return c.answer.left(c.cuts.empty() ? c.answer.size() : c.cuts[0]);
+        };
+        clock.clearLog();
+        const qint64 start = clock.tickMs();
         EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), c.code) << c.why;
         EXPECT_EQ(commState.nErrCode, c.code) << c.why;
+        EXPECT_EQ(reply, c.answer.left(kMaxReplyLength + 1)) << c.why;
+        EXPECT_EQ(clock.log().size(), 1u) << c.why << ": one wait for the whole reply";
+        // The wait looks at a reply once an exception reply's worth is there, else at its
+        // deadline.
+        EXPECT_EQ(clock.tickMs() - start < commSettings.nTimeOut, c.answer.size() >= 11) << c.why;
     }
     EXPECT_LE(reply.size(), kMaxReplyLength + 1);
 }
