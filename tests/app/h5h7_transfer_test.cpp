@@ -106,6 +106,7 @@ TEST_F(H5H7WindowTransfer, EachTypeMadeSavedOpenedDownloadedAndCompared)
         EXPECT_EQ(testhelp::readRaw(path), image);
         ui(made).mOpenSetting->trigger();
         dropDeferredDeletes();
+        ASSERT_TRUE(frmModeSetting_H7::isLoaded());
         frmModeSetting_H7& opened = *frmModeSetting_H7::loaded();
         ASSERT_NE(&opened, &made);
         EXPECT_EQ(nFuncMode, c.mode);
