@@ -2,7 +2,7 @@
 // Drives a modal window from inside its own event loop: `act` runs once the next
 // modal window is on screen and active; the test fails if none comes within two seconds
 // or before the test ends. A step of `act` that fails the test closes the window, so
-// that the test goes on to its end instead of waiting in the window.
+// the test goes on to its end instead of waiting in the window.
 #include "support/test_scope.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +13,27 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 namespace testsupport {
 
-// How many windows the running test still waits for.
-inline int& modalsAwaited()
-{
-    static int count = 0;
-    return count;
-}
+// How many modal windows the running test still waits for.
+inline int modalsAwaited = 0;
 
 inline void whenModalShown(std::function<void(QWidget*)> act, int triesLeft = 400)
 {
-    if (triesLeft == 400)
-        ++modalsAwaited();
+    modalsAwaited += triesLeft == 400;
     QTimer::singleShot(triesLeft == 400 ? 0 : 5, testScope(), [act = std::move(act), triesLeft]() mutable {
         QPointer<QWidget> modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && QApplication::activeWindow() == modal) {
-            --modalsAwaited();
+            --modalsAwaited;
             act(modal);
             if (::testing::Test::HasFatalFailure() && modal && modal->isVisible())
                 modal->close();
         } else if (triesLeft > 0) {
             whenModalShown(std::move(act), triesLeft - 1);
         } else {
-            --modalsAwaited();
+            --modalsAwaited;
             ADD_FAILURE() << "no modal window came";
         }
     });
@@ -49,18 +45,16 @@ void whenModalShown(std::function<void(Form&)> act)
 {
     whenModalShown([act = std::move(act)](QWidget* w) {
         auto* form = qobject_cast<Form*>(w);
-        ASSERT_NE(form, nullptr) << w->metaObject()->className() << " came instead of "
-                                 << Form::staticMetaObject.className();
+        ASSERT_NE(form, nullptr) << w->metaObject()->className() << " came, not " << Form::staticMetaObject.className();
         act(*form);
     });
 }
 
-// Called as a test ends: a window the test still waits for fails it.
+// As a test ends: a window it still waits for fails it.
 inline void endModalWaits()
 {
-    if (modalsAwaited() > 0)
+    if (std::exchange(modalsAwaited, 0) > 0)
         ADD_FAILURE() << "the test ended before the modal window it waited for came";
-    modalsAwaited() = 0;
 }
 
 } // namespace testsupport

@@ -1,8 +1,7 @@
 // One main for every test executable: a QApplication on the offscreen platform so
 // widgets can be built and clicked without a display, and the end of each test for
-// what it left waiting in the event loop (support/test_scope.h, support/modal.h).
+// what it left waiting in the event loop (support/modal.h, support/test_scope.h).
 #include "support/modal.h"
-#include "support/test_scope.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +9,9 @@
 
 namespace {
 
-class EndOfTest : public ::testing::EmptyTestEventListener {
-    // Runs before the result is printed, so a failure here counts for the test.
-    void OnTestEnd(const ::testing::TestInfo&) override
-    {
-        testsupport::endModalWaits();
-        testsupport::endTestScope();
-    }
+// Its OnTestEnd runs before the result is printed, so a failure there counts for the test.
+struct EndOfTest : ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { testsupport::endModalWaits(), testsupport::endTestScope(); }
 };
 
 } // namespace
