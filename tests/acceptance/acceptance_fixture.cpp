@@ -23,7 +23,12 @@ namespace acceptance {
 QStringList modeTexts(QWidget* form)
 {
     QStringList texts;
-    for (QAction* top : form->findChild<QMenuBar*>()->actions())
+    QMenuBar* bar = form ? form->findChild<QMenuBar*>() : nullptr;
+    if (!bar) {
+        ADD_FAILURE() << "no editor with a menu bar";
+        return texts;
+    }
+    for (QAction* top : bar->actions())
         if (top->menu() && top->text() == platform::LoadResString(res::kMenuFunctionSelection))
             for (QAction* a : top->menu()->actions())
                 if (!a->isSeparator() && a->isVisible())
@@ -34,6 +39,10 @@ QStringList modeTexts(QWidget* form)
 QStringList rowsShown(QWidget* form)
 {
     QStringList out;
+    if (!form) {
+        ADD_FAILURE() << "no editor";
+        return out;
+    }
     for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
         if (row->isVisibleTo(form))
             out << row->objectName() + " " + row->digits();
@@ -110,10 +119,8 @@ void Acceptance::endProgram()
 
 void Acceptance::newSet(const Model& model)
 {
-    whenModal([option = model.option](QWidget* w) {
-        auto* chooser = qobject_cast<frmMacTypeSel*>(w);
-        ASSERT_NE(chooser, nullptr) << "New shows " << w->objectName().toStdString();
-        Ui_frmMacTypeSel& c = ui(*chooser);
+    whenModal<frmMacTypeSel>([option = model.option](frmMacTypeSel& chooser) {
+        Ui_frmMacTypeSel& c = ui(chooser);
         QRadioButton* opt = c.grpType[static_cast<std::size_t>(option)];
         QTest::mouseClick(opt, Qt::LeftButton, {}, QPoint(8, opt->height() / 2));
         QTest::mouseClick(c.OKButton, Qt::LeftButton);
@@ -151,6 +158,13 @@ void Acceptance::menu(const QStringList& path)
     QApplication::setActiveWindow(&frmMDI::instance());
     a->trigger();
     testsupport::dropDeferredDeletes();
+}
+
+bool Acceptance::menuEnabled(const QStringList& path) const
+{
+    const QAction* a = menuItem(path);
+    EXPECT_NE(a, nullptr) << "no menu item " << path.join(" > ").toStdString();
+    return a && a->isEnabled();
 }
 
 void Acceptance::toolbar(const QString& key)

@@ -44,6 +44,7 @@ const std::vector<Model>& models();
 QStringList modeTexts(QWidget* form);
 // Each digit row the editor shows, as "name digits".
 QStringList rowsShown(QWidget* form);
+// Both fail the test when `form` is nullptr (no editor came).
 
 class Acceptance : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:
@@ -69,9 +70,11 @@ protected:
 
     // The menu item at `path` of the visible texts ({"File", "Save As"}) in the active
     // window's menu bar (the open child's own, else the main window's); nullptr when
-    // there is none. menu() triggers it and fails the test when it is hidden or disabled.
+    // there is none. menu() triggers it and fails the test when it is hidden or disabled;
+    // menuEnabled() fails the test when there is none.
     QAction* menuItem(const QStringList& path) const;
     void menu(const QStringList& path);
+    bool menuEnabled(const QStringList& path) const;
     // A click on the toolbar button `key` ("New", "Open", "Save", "Upload", "Download",
     // "MonitorStart", "KP", "PowerSaving").
     void toolbar(const QString& key);
@@ -83,8 +86,11 @@ protected:
     static void type(const QString& text);
     // Tab pressed until `w` has the keyboard focus; fails when Tab never reaches it.
     static void tabTo(QWidget* w);
-    // `act` runs in the next modal window once it shows (testsupport::whenModalShown).
+    // `act` runs in the next modal window once it shows (testsupport::whenModalShown);
+    // whenModal<Form> fails the test when a window of another class comes.
     static void whenModal(std::function<void(QWidget*)> act) { testsupport::whenModalShown(std::move(act)); }
+    template <class Form>
+    static void whenModal(std::function<void(Form&)> act) { testsupport::whenModalShown<Form>(std::move(act)); }
 
     // What the user reads: a status-bar panel (1-4), the active editor (nullptr: none)
     // and its caption, and the texts of the boxes shown so far.

@@ -40,9 +40,16 @@ std::vector<QComboBox*> diagramLists(QWidget* form)
 // button is enabled.
 QStringList diagramsShown(QWidget* form)
 {
-    QStringList out{form->findChild<ImageControl*>("Image_Output_A")->requestedFile()};
-    if (form->findChild<QAbstractButton*>("optPic_1")->isEnabled())
-        out << form->findChild<ImageControl*>("Image_Output_B")->requestedFile();
+    const auto* a = form ? form->findChild<ImageControl*>("Image_Output_A") : nullptr;
+    const auto* b = form ? form->findChild<ImageControl*>("Image_Output_B") : nullptr;
+    const auto* showB = form ? form->findChild<QAbstractButton*>("optPic_1") : nullptr;
+    if (!a || !b || !showB) {
+        ADD_FAILURE() << "no editor with both diagrams";
+        return {};
+    }
+    QStringList out{a->requestedFile()};
+    if (showB->isEnabled())
+        out << b->requestedFile();
     return out;
 }
 

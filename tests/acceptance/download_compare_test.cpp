@@ -96,7 +96,7 @@ TEST_F(Acceptance, FindDownloadCompare)
         type("23456");
 
         QString listed;
-        whenModal([&](QWidget* w) { setUpLine(*qobject_cast<frmCommSetup*>(w), search, &listed); });
+        whenModal<frmCommSetup>([&](frmCommSetup& d) { setUpLine(d, search, &listed); });
         menu({res(131), res(103)});
         // Listed by the model's name as the status bar shows it, the ID taken.
         if (search) {
@@ -119,7 +119,10 @@ TEST_F(Acceptance, FindDownloadCompare)
         EXPECT_EQ(panel(4), res(263));
         ASSERT_NE(activeForm(), form);
         form = activeForm();
-        EXPECT_EQ(form->findChild<DigitLabelArray*>(t.row)->digits(), "123456");
+        ASSERT_NE(form, nullptr) << boxTexts().join("|").toStdString();
+        row = form->findChild<DigitLabelArray*>(t.row);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->digits(), "123456");
         instrument->poke(t.address + 1, 0x99);
         key(Qt::Key_F8);
         EXPECT_TRUE(boxTexts().last().startsWith(res(291) + res(310))) << boxTexts().last().toStdString();

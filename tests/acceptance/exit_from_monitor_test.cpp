@@ -22,6 +22,8 @@ namespace {
 // The last digit of the first row that takes a click.
 QWidget* aDigit(QWidget* form)
 {
+    if (!form)
+        return nullptr;
     for (DigitLabelArray* row : form->findChildren<DigitLabelArray*>())
         if (row->isVisibleTo(form) && row->label(5)->isEnabled())
             return row->label(5);
@@ -35,11 +37,15 @@ TEST_F(Acceptance, ClosingFromTheMonitoringWindowAsksToSaveTheChangedSet)
     boxes.autoAcknowledgeOk();
     QPointer<QWidget> editor;
     bool editorShownAgain = false;
-    QObject::connect(&core::shellEvents(), &core::ShellEvents::childActivated, &core::shellEvents(),
+    // Ends with the test and before the locals it writes to.
+    QObject guard;
+    QObject::connect(&core::shellEvents(), &core::ShellEvents::childActivated, &guard,
                      [&](QWidget* form) { editorShownAgain = editorShownAgain || (editor && form == editor); });
     // Ctrl+M in the editor, Start: the instrument polled.
     const auto monitor = [&]() -> frmMonitoring* {
         editor = activeForm();
+        if (!editor)
+            return nullptr;
         key(Qt::Key_M, Qt::ControlModifier, editor);
         frmMonitoring* f = frmMonitoring::loaded();
         if (!f || activeForm() != f)

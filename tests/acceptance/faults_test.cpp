@@ -122,7 +122,7 @@ TEST_F(Acceptance, FaultsAUserMeets)
         const QString log = path("values.txt");
         if (logging) {
             dialogs.accept(log);
-            whenModal([](QWidget* w) { QTest::mouseClick(ui(*qobject_cast<frmLogging*>(w)).OKButton, Qt::LeftButton); });
+            whenModal<frmLogging>([](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
             menu({res(131), res(353)});
             ASSERT_TRUE(QTest::qWaitFor([&] { return !testhelp::readRaw(log).isEmpty(); }, 3000));
         }
@@ -147,8 +147,8 @@ TEST_F(Acceptance, FaultsAUserMeets)
     plugIn(sim::Type::H5, 1);
     startProgram();
     newSet(models()[1]);
-    whenModal([](QWidget* w) {
-        Ui_frmCommSetup& c = ui(*qobject_cast<frmCommSetup*>(w));
+    whenModal<frmCommSetup>([](frmCommSetup& d) {
+        Ui_frmCommSetup& c = ui(d);
         retype(c.txtTimeOut, "100");
         retype(c.cboDeviceID_Menu->lineEdit(), "05");
         QTest::mouseClick(c.cmdOK, Qt::LeftButton);
@@ -221,11 +221,11 @@ TEST_F(Acceptance, FaultsAUserMeets)
     ASSERT_NE(f, nullptr);
     boxes.clear();
     dialogs.accept(closed.file("log.txt"));
-    whenModal([](QWidget* w) { QTest::mouseClick(ui(*qobject_cast<frmLogging*>(w)).OKButton, Qt::LeftButton); });
+    whenModal<frmLogging>([](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
     menu({res(131), res(353)});
     EXPECT_EQ(shown(), text(253));
-    EXPECT_TRUE(menuItem({res(131), res(353)})->isEnabled());
-    EXPECT_FALSE(menuItem({res(131), res(352)})->isEnabled());
+    EXPECT_TRUE(menuEnabled({res(131), res(353)}));
+    EXPECT_FALSE(menuEnabled({res(131), res(352)}));
     EXPECT_EQ(closed.entries(), QStringList());
     click(ui(*f).ImageReturn);
     EXPECT_EQ(caption(), "set.kvf");

@@ -97,29 +97,27 @@ TEST_F(Acceptance, MonitorFollowLogReturn)
         const QString log = path(QString("%1.txt").arg(m.name));
         const QDateTime started(QDate(2026, 12, 9), QTime(10, 0, 0, 500));
         dialogs.accept(log);
-        whenModal([&](QWidget* w) {
-            auto* d = qobject_cast<frmLogging*>(w);
-            ASSERT_NE(d, nullptr);
-            EXPECT_EQ(d->windowTitle(), res(349));
-            QTest::keyClick(ui(*d).txtScanRate, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(ui(*d).txtScanRate, "1");
+        whenModal<frmLogging>([&](frmLogging& d) {
+            EXPECT_EQ(d.windowTitle(), res(349));
+            QTest::keyClick(ui(d).txtScanRate, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(ui(d).txtScanRate, "1");
             clock.setNow(started);
-            QTest::mouseClick(ui(*d).OKButton, Qt::LeftButton);
+            QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
         });
         menu({res(131), res(353)});
-        EXPECT_FALSE(menuItem({res(131), res(353)})->isEnabled());
+        EXPECT_FALSE(menuEnabled({res(131), res(353)}));
         // A few seconds on the first model, two on the others: the log timer runs in real time.
         const int seconds = m.type == models().front().type ? 3 : 2;
         ASSERT_TRUE(QTest::qWaitFor([&] { return logLines(log).size() >= seconds; }, 5000));
         menu({res(131), res(352)});
-        EXPECT_TRUE(menuItem({res(131), res(353)})->isEnabled());
-        EXPECT_FALSE(menuItem({res(131), res(352)})->isEnabled());
+        EXPECT_TRUE(menuEnabled({res(131), res(353)}));
+        EXPECT_FALSE(menuEnabled({res(131), res(352)}));
         const QStringList lines = logLines(log);
         for (int i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i], QString("12/9/2026 10:00:%1     %2").arg(i + 1, 2, 10, QChar('0')).arg(c.second.line));
 
         // Stop, Return: the editor again, with its toolbar.
-        EXPECT_FALSE(menuItem({res(127), res(244)})->isEnabled()) << "no Return while it runs";
+        EXPECT_FALSE(menuEnabled({res(127), res(244)})) << "no Return while it runs";
         click(ui(*f).ImageStop);
         click(ui(*f).ImageReturn);
         EXPECT_FALSE(frmMonitoring::isLoaded());

@@ -53,11 +53,13 @@ TEST_F(Acceptance, UploadShowsTheInstrumentsSetAndSaves)
             plugIn(c.model.type, 1, mode);
             startProgram();
             newSet(c.model);
-            menu({res(128), modeTexts(activeForm()).value(mode - c.firstMode)});
-            for (DigitLabelArray* row : activeForm()->findChildren<DigitLabelArray*>())
-                if (row->isVisibleTo(activeForm()) && row->label(5)->isEnabled())
+            QWidget* made = activeForm();
+            ASSERT_NE(made, nullptr);
+            menu({res(128), modeTexts(made).value(mode - c.firstMode)});
+            for (DigitLabelArray* row : made->findChildren<DigitLabelArray*>())
+                if (row->isVisibleTo(made) && row->label(5)->isEnabled())
                     click(row->label(5));
-            QStringList expected = rowsShown(activeForm());
+            QStringList expected = rowsShown(made);
             boxes.autoAcknowledgeOk();
             toolbar("Download");
             ASSERT_EQ(panel(4), res(264));

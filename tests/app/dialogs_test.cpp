@@ -94,8 +94,13 @@ TEST_F(Dialogs, BoxesAndDialogsOpenOnTheMainWindowWithTheirOwnTitles)
             close(w);
         });
     };
-    const auto noButton = [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click(); };
-    const auto okButton = [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); };
+    const auto click = [](QWidget* w, QMessageBox::StandardButton which) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_TRUE(box && box->button(which)) << w->metaObject()->className();
+        box->button(which)->click();
+    };
+    const auto noButton = [click](QWidget* w) { click(w, QMessageBox::No); };
+    const auto okButton = [click](QWidget* w) { click(w, QMessageBox::Ok); };
     const auto closeBox = [](QWidget* w) { w->close(); };
     onNext(noButton);
     EXPECT_EQ(platform::MsgBox("Are you sure to exit  ?", MsgButtons::YesNo), platform::MsgResult::No);
@@ -128,7 +133,7 @@ TEST_F(Dialog, MainWindowMenuShowsTheDialogAndRefreshesThePanels)
     EXPECT_EQ(ui(mdi).mCommSetting->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
 
     bool shown = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, testsupport::testScope(), [&] {
         frmCommSetup* d = frmCommSetup::loaded();
         ASSERT_NE(d, nullptr);
         shown = d->isVisible();

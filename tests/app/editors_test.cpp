@@ -53,8 +53,9 @@ TEST_F(H5H7EditorTest, ClosingTakesTheSubwindowAlong)
     EXPECT_FALSE(frmModeSetting_H7::isLoaded());
     EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
 
-    open(kMacTypeH7).Show();
-    frmModeSetting_H7::loaded()->Unload();
+    frmModeSetting_H7& again = open(kMacTypeH7);
+    again.Show();
+    again.Unload();
     testsupport::dropDeferredDeletes();
     EXPECT_EQ(ui(mdi).mdiArea->subWindowList().size(), 0);
 }

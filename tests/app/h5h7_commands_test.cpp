@@ -182,7 +182,8 @@ TEST_F(H5H7Commands, ToolbarAndDownloadPictureReachTheEditor)
     struct PictureAtBox : testsupport::ScriptedMessages {
         platform::MsgResult present(const platform::MessageBoxRequest& r) override
         {
-            pictures << ui(*frmModeSetting_H7::loaded()).ImageDownload->pictureName();
+            frmModeSetting_H7* f = frmModeSetting_H7::loaded();
+            pictures << (f ? ui(*f).ImageDownload->pictureName() : "(no editor)");
             return ScriptedMessages::present(r);
         }
         QStringList pictures;
@@ -248,9 +249,10 @@ TEST_F(H5H7Commands, OpenFromTheMainWindowNeverLeavesTwoEditors)
     ASSERT_EQ(subs.size(), 1);
     EXPECT_EQ(subs[0]->widget(), frmModeSetting_H7::loaded());
     // A closed editor takes no command any more.
-    frmModeSetting_H7& second = *frmModeSetting_H7::loaded();
-    second.Unload();
-    EXPECT_FALSE(second.invokeCommand(core::ToolbarCommand::Save));
+    frmModeSetting_H7* second = frmModeSetting_H7::loaded();
+    ASSERT_NE(second, nullptr);
+    second->Unload();
+    EXPECT_FALSE(second->invokeCommand(core::ToolbarCommand::Save));
 }
 
 TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
@@ -284,12 +286,13 @@ TEST_F(H5H7Commands, AClosedEditorOutlivesTheCommandThatClosedIt)
     const auto closeBy = [&](const char* name, QAction* U::*item) {
         command = name;
         editor = frmModeSetting_H7::loaded();
+        ASSERT_NE(editor, nullptr) << "no editor for " << name;
         (ui(*frmModeSetting_H7::loaded()).*item)->trigger();
     };
     newSet(kMacTypeH7);
-    testsupport::whenModalShown([&](QWidget* chooser) {
+    testsupport::whenModalShown<frmMacTypeSel>([&](frmMacTypeSel& chooser) {
         look();
-        QTest::mouseClick(ui(*qobject_cast<frmMacTypeSel*>(chooser)).OKButton, Qt::LeftButton);
+        QTest::mouseClick(ui(chooser).OKButton, Qt::LeftButton);
     });
     closeBy("New", &U::mNew);
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
@@ -322,6 +325,7 @@ TEST_F(H5H7Commands, AnOpenedDutyRatioStaysWithinHundred)
     ctrl(Qt::Key_A);
     ui(made).mOpenSetting->trigger();
     testsupport::dropDeferredDeletes();
+    ASSERT_TRUE(frmModeSetting_H7::isLoaded());
     frmModeSetting_H7& f = *frmModeSetting_H7::loaded();
     ASSERT_NE(&f, &made);
     DigitLabelArray& duty = *ui(f).lblDutyRatio_A_H5;

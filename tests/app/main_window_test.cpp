@@ -45,7 +45,13 @@ protected:
         logSettings.nLogDelimIdx = 3;
         monitorState.bMonitoring = true;
     }
-    void TearDown() override { testsupport::closeWindows(); }
+    void TearDown() override
+    {
+        testsupport::closeWindows();
+        platform::setAppDataDir(QString());
+        setHelpCollectionDir(QString());
+        platform::setLanguage(platform::Language::English);
+    }
 };
 
 using platform::MsgResult;
@@ -339,6 +345,4 @@ TEST_F(MainWindow, HelpOpensTheLanguagesFileBesideAndExitClosesIt)
     mdi.mExit_Click();
     testsupport::dropDeferredDeletes();
     EXPECT_TRUE(openHelpWindows().isEmpty());
-    platform::setAppDataDir(QString());
-    setHelpCollectionDir(QString());
 }

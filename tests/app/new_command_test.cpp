@@ -34,8 +34,8 @@ protected:
     void answerChooser(int option, QPushButton* Ui_frmMacTypeSel::*button)
     {
         preselected = -1;
-        testsupport::whenModalShown([this, option, button](QWidget* w) {
-            Ui_frmMacTypeSel& c = ui(*qobject_cast<frmMacTypeSel*>(w));
+        testsupport::whenModalShown<frmMacTypeSel>([this, option, button](frmMacTypeSel& chooser) {
+            Ui_frmMacTypeSel& c = ui(chooser);
             for (int i = 0; i < 4; ++i)
                 if (c.grpType[static_cast<std::size_t>(i)]->isChecked())
                     preselected = i;

@@ -31,6 +31,7 @@ protected:
     {
         enterUserFolder();
         frmMDI::sCmdLine.clear();
+        commState = CommState{}; // a refused file leaves its code for whoever looks after the Open
     }
     void TearDown() override
     {

@@ -7,6 +7,7 @@
 #include "support/link_support.h"
 #include "support/recording_shell.h"
 #include "support/scripted_ui.h"
+#include "support/test_scope.h"
 
 #include "instrument_sim.h"
 
@@ -80,7 +81,7 @@ TEST_F(LateReplyOverPty, ALateEchoIsNoAnswerToTheNextWrite)
 
     // The port closed under a waiting read: whatever comes after a reopen is suspect too.
     inst.setFault(Fault::delay(200), FaultScope::next());
-    QTimer::singleShot(50, [] { CommControl().setPortOpen(false); });
+    QTimer::singleShot(50, testsupport::testScope(), [] { CommControl().setPortOpen(false); });
     QByteArray reply;
     EXPECT_NE(ReadHoldingRegisters(1, 1040, 1, reply, 0), 0);
     ASSERT_EQ(OpenCommPort(), 0);

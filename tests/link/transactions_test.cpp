@@ -4,6 +4,7 @@
 #include "link/modbus_ascii.h"
 #include "link/messages.h"
 #include "platform/strings.h"
+#include "support/test_scope.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -323,7 +324,7 @@ TEST_F(Transactions, WaitMsRunsTheEventLoopForTheWholePause)
 {
     clock.clearLog();
     bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
+    QTimer::singleShot(0, testsupport::testScope(), [&] { ran = true; });
     const qint64 start = clock.tickMs();
     WaitMs(8000);
     EXPECT_TRUE(ran);
