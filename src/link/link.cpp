@@ -235,6 +235,7 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
 
     enum class End { NotYet, LineFeed, TooLong, PortClosed, Deadline };
     End end = End::NotYet;
+    bool holdBack = true; // until the deadline: past it, every character counts alone
     // Takes the characters waiting, one per Input, up to the first LF; characters after
     // it stay for the next request's clearing.
     const auto take = [&] {
@@ -272,7 +273,7 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
             return true;
         }
         take();
-        if (end == End::NotYet) {
+        if (end == End::NotYet && holdBack) {
             const qsizetype upTo = reply.size() < kExceptionReplyLength
                                        ? std::min(expected.length, kExceptionReplyLength)
                                        : expected.length;
@@ -283,6 +284,8 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     while (!replyEnded() && clock.tickMs() < commState.nTickDeadline)
         clock.waitUntil(commState.nTickDeadline, replyEnded);
 
+    // Each arrival wakes a wait again: the late-reply guard counts every character.
+    holdBack = false;
     port.setWakeThreshold(1);
     if (end == End::NotYet || end == End::Deadline) {
         // The deadline has come. What the port held back below the threshold came by

@@ -247,6 +247,14 @@ TEST_F(OverPty, BytePacedReplyMustFinishWithinTheTimeOut)
     commSettings.nTimeOut = 1000;
     EXPECT_EQ(ReadHoldingRegisters(1, 1024, 1, reply, 0), 0);
     EXPECT_EQ(ReplyRegisterLow(reply, 0), 0x25);
+
+    // Asked again at once, while the rest still trickles in: the next request waits
+    // until the line has fallen quiet, so its reply comes alone.
+    inst.setFault(Fault::byteGap(40), FaultScope::next());
+    commSettings.nTimeOut = 150;
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 3);
+    EXPECT_EQ(ReadHoldingRegisters(1, 1024, 1, reply, 0), 0);
+    EXPECT_EQ(ReplyRegisterLow(reply, 0), 0x25);
 }
 
 TEST_F(OverPty, SilenceTimesOutOnTimeAndReportsIt)
