@@ -4,7 +4,7 @@
 //      pauses (target at most 1.05);
 //   2. the program's CPU while the monitoring window polls, the instrument running as a
 //      process of its own, paced at 9600 baud and unpaced, each the median of three runs
-//      of 10 s (targets under 3 % and under 20 % of a core);
+//      of 10 s (targets under 4 % and under 20 % of a core);
 //   3. the time of one full update of both panels, every element changing (target
 //      under 2 ms);
 //   4. with --log-drift only: a 60 s log at 1 s on the real clock, 60 lines whose log

@@ -40,11 +40,10 @@ struct Model {
 };
 const std::vector<Model>& models();
 
-// The function modes an editor's menu offers, by their texts.
+// The function modes an editor's menu offers, by their texts, and each digit row the
+// editor shows, as "name digits"; both fail the test when `form` is nullptr (no editor came).
 QStringList modeTexts(QWidget* form);
-// Each digit row the editor shows, as "name digits".
 QStringList rowsShown(QWidget* form);
-// Both fail the test when `form` is nullptr (no editor came).
 
 class Acceptance : public ::testing::Test, protected testhelp::TempUserFolder {
 protected:

@@ -11,7 +11,11 @@ namespace {
 
 // Its OnTestEnd runs before the result is printed, so a failure there counts for the test.
 struct EndOfTest : ::testing::EmptyTestEventListener {
-    void OnTestEnd(const ::testing::TestInfo&) override { testsupport::endModalWaits(), testsupport::endTestScope(); }
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        testsupport::endModalWaits();
+        testsupport::endTestScope();
+    }
 };
 
 } // namespace

@@ -121,11 +121,13 @@ TEST_F(Upload, H5TimerAndItsDutyRatio)
     EXPECT_EQ(requests().size(), 15u);
 }
 
-// Timer A in every time code is read through the main window into the editor
-// (tests/app/upload_command_test.cpp).
-TEST_F(Upload, H9CounterSetValue)
+// Timer A in every time code, as the editor shows it, is in tests/app/upload_command_test.cpp.
+TEST_F(Upload, H9TimeCodeAndCounterSetValue)
 {
     sim::Instrument& inst = start(sim::Type::H9);
+    inst.write16(kRegTimeCodeA_H9, 5);
+    inst.write16(kTimerSlotsA_H9[5].setValue, 0x3456);
+    inst.write16(kTimerSlotsA_H9[5].setValue + 2, 0x0012);
     inst.write16(kRegCountInputModeB_H9, 4);
     inst.write16(kRegDotAdjB_H9, 2);
     inst.write16(kRegCounterSettingDownB_H9, 0x3456);
@@ -135,6 +137,8 @@ TEST_F(Upload, H9CounterSetValue)
     inst.write16(kRegMagnificationB_H9 + 2, 0x0001);
     EXPECT_EQ(upload(), ok());
     EXPECT_EQ(core::shell().sCurrentMacType_Upload, "H9");
+    EXPECT_EQ(at(25, 2), "21");
+    EXPECT_EQ(at(29, 7), "0123456");
     EXPECT_EQ(at(55, 1), "D");
     EXPECT_EQ(at(57, 6), "01.000");
     EXPECT_EQ(at(63, 7), "1200.56");
