@@ -254,12 +254,12 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
                 end = End::TooLong;
         }
     };
-    // The wait's condition, checked when it starts and when the port wakes it: takes
-    // what has come and tells whether the reply has ended. The port wakes it only once
-    // the characters still missing are there: an exception reply's worth first (the
+    // The wait's condition, checked when it starts and when the control wakes it: takes
+    // what has come and tells whether the reply has ended. The control wakes it only
+    // once the characters still missing are there: an exception reply's worth first (the
     // shortest answer), then the rest of the expected reply, then, for a reply longer
-    // than expected, each one. Woken for every character, the program spent most of its
-    // time while polling on the wake-ups alone.
+    // than expected, each one. The port's settings stay as they are: on a USB adapter
+    // each settings write would cost a round trip per reply.
     const auto replyEnded = [&] {
         if (end != End::NotYet)
             return true;
@@ -288,10 +288,9 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     holdBack = false;
     port.setWakeThreshold(1);
     if (end == End::NotYet || end == End::Deadline) {
-        // The deadline has come. What the port held back below the threshold came by
-        // then: a reply that ended short of it is refused as it deserves, not taken for
-        // silence. Whatever comes after the deadline does not count.
-        port.takeInHeldBack();
+        // The deadline has come. What arrived below the threshold came by then: a reply
+        // that ended short of it is refused as it deserves, not taken for silence.
+        // Whatever comes after the deadline does not count.
         end = End::NotYet;
         take();
         while (!replyEnded())

@@ -8,12 +8,10 @@
 
 #include <linux/serial.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
 
 namespace {
 
@@ -68,8 +66,6 @@ public:
             return OpenResult::Failed;
         }
         countersKnown_ = readCounters(counters_);
-        heldBackTo_ = 0; // the open sets VMIN 0
-        terminal_.reset();
         return OpenResult::Ok;
     }
 
@@ -114,40 +110,6 @@ public:
 
     QString errorText() const override { return lastError_; }
 
-    // The terminal's VMIN (VTIME stays 0) keeps the descriptor from polling readable
-    // until that many bytes are there: neither the event loop nor QSerialPort wakes for
-    // each byte in between.
-    void setArrivalThreshold(int count) override
-    {
-        const int vmin = count > 1 ? std::min(count, MSComm::kMaxWakeThreshold) : 0;
-        const int fd = static_cast<int>(port_.handle());
-        if (vmin == heldBackTo_ || fd < 0)
-            return;
-        // Kept from one change to the next: a reply changes it two or three times.
-        if (!terminal_) {
-            terminal_.emplace();
-            if (::tcgetattr(fd, &*terminal_) != 0) {
-                terminal_.reset();
-                return;
-            }
-        }
-        terminal_->c_cc[VMIN] = static_cast<cc_t>(vmin);
-        terminal_->c_cc[VTIME] = 0;
-        if (::tcsetattr(fd, TCSANOW, &*terminal_) == 0)
-            heldBackTo_ = vmin;
-        else
-            terminal_.reset();
-    }
-
-    void readHeldBack() override
-    {
-        const int fd = static_cast<int>(port_.handle());
-        int queued = 0;
-        // Only with bytes there: a wait that finds none reports a time-out error.
-        if (heldBackTo_ == 0 && fd >= 0 && ::ioctl(fd, FIONREAD, &queued) == 0 && queued > 0)
-            port_.waitForReadyRead(0);
-    }
-
 private:
     static bool accessDenied(const QString& deviceName)
     {
@@ -157,8 +119,6 @@ private:
 
     bool applySettings(const SerialLineSettings& s)
     {
-        terminal_.reset(); // QSerialPort rewrites the terminal settings
-
         QSerialPort::Parity parity = QSerialPort::NoParity;
         switch (s.parity) {
         case 'o': parity = QSerialPort::OddParity; break;
@@ -208,8 +168,6 @@ private:
     QString lastError_;
     serial_icounter_struct counters_{};
     bool countersKnown_ = false;
-    int heldBackTo_ = 0; // VMIN as last set
-    std::optional<termios> terminal_; // the terminal settings as last set, VMIN included
 };
 
 SerialDeviceFactory g_factory;
@@ -417,18 +375,7 @@ bool MSComm::setInBufferCount(int count)
     return true;
 }
 
-void MSComm::setWakeThreshold(int count)
-{
-    wakeThreshold_ = std::clamp(count, 1, kMaxWakeThreshold);
-    if (PortOpen())
-        device_->setArrivalThreshold(wakeThreshold_);
-}
-
-void MSComm::takeInHeldBack()
-{
-    if (PortOpen())
-        device_->readHeldBack();
-}
+void MSComm::setWakeThreshold(int count) { wakeThreshold_ = std::clamp(count, 1, kInBufferSize); }
 
 bool MSComm::setOutBufferCount(int count)
 {

@@ -75,12 +75,6 @@ public:
     virtual bool setRequestToSend(bool on) = 0;
     // The system's reason for the last failure, e.g. "No such file or directory".
     virtual QString errorText() const = 0;
-    // Holds back dataArrived until `count` bytes are waiting instead of reporting every
-    // byte (1: every byte again), so that a reply can be waited for without a wake-up
-    // per character. A device that cannot hold its input back reports every arrival.
-    virtual void setArrivalThreshold(int count) { Q_UNUSED(count); }
-    // Reads in at once what has arrived but is held back below the threshold.
-    virtual void readHeldBack() {}
 
 signals:
     void dataArrived();
@@ -130,13 +124,11 @@ public:
     bool setOutBufferCount(int count);
 
     // Waits on the input are woken by arrivals only once InBufferCount reaches `count`
-    // (1, as after every open: each arrival; at most kMaxWakeThreshold); meanwhile the
-    // device holds the characters back, so the program is not woken for each of them.
-    // Closing the port still wakes.
-    static constexpr int kMaxWakeThreshold = 255; // a terminal's VMIN is one byte
+    // (1, as after every open: each arrival; at most kInBufferSize), so a reply wait
+    // looks at its condition once per reply, not once per character. Only the control
+    // counts: the port's own settings are never touched for it, since every settings
+    // write is a round trip to a USB adapter. Closing the port still wakes.
     void setWakeThreshold(int count);
-    // Takes in at once what the device holds back below the threshold.
-    void takeInHeldBack();
 
     // Sends the bytes; returns false when the port is not open or refuses them.
     bool Output(const QByteArray& bytes);

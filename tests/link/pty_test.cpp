@@ -292,6 +292,12 @@ TEST_F(OverPty, FaultyRepliesAreRefused)
     }
     EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 0) << "bytes after the LF were cleared";
     EXPECT_EQ(reply, QByteArray(":010302020AEE\r\n"));
+    // A line shorter than any answer never reaches what the wait waits for: it is looked
+    // at when the time is up and refused as broken, not taken for silence.
+    inst.setFault(Fault::truncate(7), FaultScope::next());
+    inst.setFault(Fault::trailingBytes("\r\n"), FaultScope::next());
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 12);
+    EXPECT_EQ(reply, QByteArray(":010302\r\n"));
     inst.setFault(Fault::exception(2), FaultScope::next());
     commState.bSilentComm = 0;
     EXPECT_EQ(WriteSingleRegister(1, 1280, 5, 0), 29);

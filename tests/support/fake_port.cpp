@@ -29,15 +29,17 @@ FakeLine::Device::~Device()
         line_->current = nullptr;
 }
 
+namespace {
+QString settingsText(const SerialLineSettings& s)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(s.baud).arg(QChar::fromLatin1(s.parity)).arg(s.dataBits).arg(s.stopBits);
+}
+} // namespace
+
 SerialDevice::OpenResult FakeLine::Device::open(const QString& deviceName,
                                                 const SerialLineSettings& s)
 {
-    line_->log << QStringLiteral("open %1 %2,%3,%4,%5")
-                     .arg(deviceName)
-                     .arg(s.baud)
-                     .arg(QChar::fromLatin1(s.parity))
-                     .arg(s.dataBits)
-                     .arg(s.stopBits);
+    line_->log << QStringLiteral("open %1 ").arg(deviceName) + settingsText(s);
     if (line_->openResult != OpenResult::Ok)
         return line_->openResult;
     open_ = true;
@@ -90,6 +92,13 @@ void FakeLine::Device::clearInput()
 {
     line_->log << QStringLiteral("clearIn");
     line_->input.clear();
+}
+
+// Every settings write counts: on a USB adapter each one is a round trip.
+bool FakeLine::Device::configure(const SerialLineSettings& s)
+{
+    line_->log << QStringLiteral("configure ") + settingsText(s);
+    return true;
 }
 
 void FakeLine::Device::clearOutput() { line_->log << QStringLiteral("clearOut"); }

@@ -20,8 +20,8 @@ struct FakeLine {
     // A pseudo-terminal refuses the modem lines.
     bool modemLinesRefused = true;
 
-    // In order: "open <name> <baud>,<parity>,<bits>,<stop>", "close", "clearIn",
-    // "clearOut", "write <frame>", "dtr", "rts".
+    // In order: "open <name> <baud>,<parity>,<bits>,<stop>", "configure <baud>,...",
+    // "close", "clearIn", "clearOut", "write <frame>", "dtr", "rts".
     QStringList log;
     QList<QByteArray> frames;
     QByteArray input;      // bytes waiting to be read
@@ -47,7 +47,7 @@ public:
     OpenResult open(const QString& deviceName, const SerialLineSettings& settings) override;
     void close() override;
     bool isOpen() const override { return open_; }
-    bool configure(const SerialLineSettings&) override { return true; }
+    bool configure(const SerialLineSettings& settings) override;
     qint64 bytesAvailable() const override { return open_ ? line_->input.size() : 0; }
     qint64 bytesToWrite() const override { return 0; }
     QByteArray read(qint64 maxBytes) override;
