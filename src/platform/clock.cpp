@@ -127,8 +127,14 @@ bool FakeClock::waitUntil(qint64 deadline, const std::function<bool()>& done,
             QCoreApplication::processEvents(flags);
         return done ? done() : false;
     }
+    const std::size_t entry = log_.size();
     log_.push_back({Entry::ConditionWait, start, deadline - start});
-    return real_.waitUntil(deadline - offset_, done, excludeUserInput);
+    const std::function<bool()> counted = [&] {
+        if (entry < log_.size())
+            ++log_[entry].looks;
+        return done();
+    };
+    return real_.waitUntil(deadline - offset_, counted, excludeUserInput);
 }
 
 qint64 FakeClock::virtualMsSpent() const

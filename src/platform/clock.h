@@ -54,7 +54,8 @@ public:
 // still fails, jumps to the deadline (for in-process fakes that answer through events).
 class FakeClock : public Clock {
 public:
-    struct Entry { enum Kind { Sleep, TimedWait, ConditionWait } kind; qint64 at; qint64 ms; };
+    // `looks`: how often a wait on the real event loop checked its condition.
+    struct Entry { enum Kind { Sleep, TimedWait, ConditionWait } kind; qint64 at; qint64 ms; int looks = 0; };
 
     qint64 tickMs() override;
     // Moves with the tick: what setNow() gave plus the ticks since (the real date and
