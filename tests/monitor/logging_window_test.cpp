@@ -183,7 +183,7 @@ TEST_F(LoggingWindow, TheRealTimerWritesOnceASecondIntoTheFileAsNamed)
         ui(window()).mLogging->trigger();
     }
     EXPECT_EQ(lastBox().text, "The file exists. Do you want to replace it ?");
-    EXPECT_FALSE(window().Logging());
+    ASSERT_FALSE(window().Logging());
     EXPECT_EQ(lines(path), logged);
     boxes.answer(platform::MsgResult::Ok);
     logging(path, pressOk);
