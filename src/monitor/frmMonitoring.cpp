@@ -448,18 +448,22 @@ bool frmMonitoring::Logging() const { return Timer1_log->isActive(); }
 
 void frmMonitoring::mLogging_Click()
 {
-    commState.nErrCode = SelectLogFile(CommonDialog1);
+    const SaveAsChoice choice = SelectLogFile(CommonDialog1);
+    commState.nErrCode = choice.code;
     if (commState.nErrCode != 0) {
         ShowErrorMessage(commState.nErrCode);
         return;
     }
-    if (!bSaveCancelled)
-        frmLogging::ShowModal();
+    if (bSaveCancelled)
+        return;
+    // Kept as chosen, so that the file replaced is the one the question named.
+    sLogFileName = choice.path;
+    frmLogging::ShowModal();
 }
 
 void frmMonitoring::StartLogging()
 {
-    if (!logFile_.open(CommonDialog1.FileName)) {
+    if (!logFile_.open(sLogFileName)) {
         ShowErrorMessage(kSaveFailed);
         return;
     }

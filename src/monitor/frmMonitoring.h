@@ -124,8 +124,10 @@ public:
     frmMonitoring();
     ~frmMonitoring() override;
 
-    // The log file's Save dialog; OK of the log options opens the file it chose.
+    // The log file's Save dialog, and the file its last choice named (as SelectLogFile
+    // gave it): OK of the log options opens that file.
     platform::CommonDialog CommonDialog1;
+    QString sLogFileName;
 
     void Form_Load();
     void Form_Activate();
@@ -147,7 +149,7 @@ public:
     // The start of an H8, by the function mode it reports.
     int InitMonitor_H8();
 
-    // Opens CommonDialog1.FileName and starts the log timer (OK of the log options).
+    // Opens sLogFileName and starts the log timer (OK of the log options).
     // A file that cannot be opened shows kSaveFailed and logging does not start.
     void StartLogging();
     bool Logging() const;

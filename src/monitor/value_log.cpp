@@ -68,15 +68,14 @@ bool LogTickElapsed(LogSettings& log)
     return true;
 }
 
-int SelectLogFile(platform::CommonDialog& dialog)
+SaveAsChoice SelectLogFile(platform::CommonDialog& dialog)
 {
     // The file is the dialog's choice as typed: a log name gets no extension added.
     return ChooseSaveAsFile(dialog, {.folder = platform::logFolder(),
                                      .filter = QStringLiteral("log file(*.txt)|*.txt"),
                                      .extension = QStringLiteral(".txt"),
                                      .offeredName = QStringLiteral("logfile"),
-                                     .addExtension = false})
-        .code;
+                                     .addExtension = false});
 }
 
 bool LogFile::open(const QString& path)

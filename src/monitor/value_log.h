@@ -1,6 +1,7 @@
 #pragma once
 // The value log: which file, how often, and what each line holds.
 #include "core/monitor_state.h"
+#include "settings_file/settings_file_io.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -33,10 +34,11 @@ void SetLogPeriod(LogSettings& log, int seconds);
 bool LogTickElapsed(LogSettings& log);
 
 // Asks for the log file in the Save dialog `dialog` (its FileName then holds the path).
-// 0: chosen, or cancelled (in the dialog or at the replace question; bSaveCancelled
+// code 0: chosen, or cancelled (in the dialog or at the replace question; bSaveCancelled
 // tells); kSaveFailed the folder or dialog failed; kInvalidFileName the name is not
-// acceptable.
-int SelectLogFile(platform::CommonDialog& dialog);
+// acceptable. path is the name as typed, no extension added: the file the replace
+// question was about, and so the one the log must open.
+SaveAsChoice SelectLogFile(platform::CommonDialog& dialog);
 
 // The open log. Every line reaches the disk before writeLine returns, so a crash or a
 // power loss costs at most the line being written.

@@ -85,7 +85,7 @@ TEST_F(InTheMainWindow, ClosingTheProgramWhilePollingAndLogging)
     frmMonitoring& f = window();
     clickStart();
     ASSERT_TRUE(waitPolls(1));
-    f.CommonDialog1.FileName = tmp.path() + "/log.txt";
+    f.sLogFileName = tmp.path() + "/log.txt";
     f.StartLogging();
     ASSERT_TRUE(f.Logging());
 

@@ -171,12 +171,32 @@ TEST_F(LoggingWindow, TheRealTimerWritesOnceASecondIntoTheFileAsNamed)
     EXPECT_TRUE(lines(path)[0].endsWith("     000000"));
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"logfile"});
 
+    // "logfile" again: asked about; Cancel leaves it as it is, OK logs into it afresh.
+    ui(window()).mLogoff->trigger();
+    const QStringList logged = lines(path);
+    dialogs.accept(path);
+    boxes.answer(platform::MsgResult::Cancel);
+    {
+        // Options shown all the same are accepted, so that the test fails instead of waiting.
+        QObject whileAsked;
+        QTimer::singleShot(0, &whileAsked, [&] { if (frmLogging::isLoaded()) pressOk(frmLogging::instance()); });
+        ui(window()).mLogging->trigger();
+    }
+    EXPECT_EQ(lastBox().text, "The file exists. Do you want to replace it ?");
+    ASSERT_FALSE(window().Logging());
+    EXPECT_EQ(lines(path), logged);
+    boxes.answer(platform::MsgResult::Ok);
+    logging(path, pressOk);
+    EXPECT_EQ(boxes.count(), 2);
+    EXPECT_TRUE(lines(path).isEmpty());
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"logfile"});
+
     // A typed name is taken as typed, and the next Logging proposes "logfile" again.
     ui(window()).mLogoff->trigger();
     ASSERT_TRUE(QFile::remove(path));
     logging(logPath("run1.txt"), pressOk);
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[1].fileName, "logfile");
+    ASSERT_EQ(dialogs.shown().size(), 4u);
+    EXPECT_EQ(dialogs.shown()[3].fileName, "logfile");
     EXPECT_TRUE(window().Logging());
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"run1.txt"});
 }

@@ -73,7 +73,7 @@ protected:
 TEST_F(LogFileChoice, FolderDialogNamesAndTheReplaceQuestion)
 {
     dialogs.accept(logPath("logfile"));
-    EXPECT_EQ(SelectLogFile(dialog), 0);
+    EXPECT_EQ(SelectLogFile(dialog).code, 0);
     EXPECT_TRUE(QDir(tmp.path() + "/Log").exists());
     const platform::FileDialogRequest& r = dialogs.shown().back();
     EXPECT_EQ(r.kind, platform::FileDialogRequest::Save);
@@ -84,28 +84,35 @@ TEST_F(LogFileChoice, FolderDialogNamesAndTheReplaceQuestion)
     EXPECT_FALSE(bSaveCancelled);
     EXPECT_EQ(dialog.FileName, logPath("logfile"));
     EXPECT_EQ(boxes.count(), 0);
+    // Only "logfile.txt" exists: "logfile" is a new file, so no question.
+    LogFile f;
+    ASSERT_TRUE(f.open(logPath("logfile.txt")));
+    f.close();
+    dialogs.accept(logPath("logfile"));
+    EXPECT_EQ(SelectLogFile(dialog).path, logPath("logfile"));
+    EXPECT_EQ(boxes.count(), 0);
 
     // Only a real ".txt" ending is left out of the name check.
     for (const char* ok : {"abcd", "abc", "x.TXT"}) {
         dialogs.accept(logPath(ok));
-        EXPECT_EQ(SelectLogFile(dialog), 0) << ok;
+        EXPECT_EQ(SelectLogFile(dialog).code, 0) << ok;
     }
     for (const char* bad : {".txt", "run."}) {
         dialogs.accept(logPath(bad));
-        EXPECT_EQ(SelectLogFile(dialog), 16) << bad;
+        EXPECT_EQ(SelectLogFile(dialog).code, 16) << bad;
     }
 
     // An existing file: OK keeps the choice, Cancel drops it.
-    LogFile f;
     ASSERT_TRUE(f.open(logPath("old.txt")));
     f.close();
     dialogs.accept(logPath("old.txt")).accept(logPath("old.txt"));
     boxes.answer(platform::MsgResult::Ok).answer(platform::MsgResult::Cancel);
-    EXPECT_EQ(SelectLogFile(dialog), 0);
+    EXPECT_EQ(SelectLogFile(dialog).code, 0);
     EXPECT_FALSE(bSaveCancelled);
     EXPECT_EQ(boxes.last().text, "The file exists. Do you want to replace it ?");
+    EXPECT_EQ(boxes.last().buttons, platform::MsgButtons::OkCancel);
     EXPECT_EQ(boxes.last().title, "Save");
-    EXPECT_EQ(SelectLogFile(dialog), 0);
+    EXPECT_EQ(SelectLogFile(dialog).code, 0);
     EXPECT_TRUE(bSaveCancelled);
 }
 
