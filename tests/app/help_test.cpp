@@ -32,7 +32,8 @@ const QString kDataDir = QStringLiteral(TCPANEL_DATA_DIR);
 
 // Every message box text the pages explain, by its string-table id, and the row of the
 // messages page that explains it: the message table (message n in row mn; 8 and 10 share
-// the text of 6), the search's, the exit, save and replace questions, the compare's difference.
+// the text of 6), the search's, the exit, save and replace questions, the compare's difference,
+// the texts of a job that succeeded.
 struct MessageRow { int id; const char* row; };
 const MessageRow kMessageRows[] = {
     {266, "m1"}, {267, "m2"}, {268, "m3"}, {269, "m4"}, {270, "m5"}, {275, "m6"}, {339, "m7"},
@@ -40,7 +41,8 @@ const MessageRow kMessageRows[] = {
     {281, "m17"}, {282, "m18"}, {283, "m19"}, {284, "m20"}, {260, "m21"}, {285, "m22"}, {286, "m23"},
     {287, "m24"}, {288, "m25"}, {289, "m26"}, {290, "m27"}, {340, "m28"}, {341, "m29"}, {342, "m30"},
     {343, "m31"}, {344, "m32"}, {245, "q-search"}, {246, "q-exit"}, {251, "q-save"},
-    {295, "q-replace"}, {291, "q-different"}};
+    {295, "q-replace"}, {291, "q-different"}, {264, "q-done"}, {263, "q-done"}, {249, "q-done"},
+    {252, "q-done"}};
 
 // Other subjects as the index of each language (English, Traditional, Simplified Chinese)
 // names them, and the section each must open.
@@ -56,7 +58,9 @@ const Subject kSubjects[] = {
     {{"upload", "上傳", "上传"}, "transfers.html#upload"},
     {{"Open", "開啟", "打开"}, "files.html#open"},
     {{"log file", "記錄檔", "记录文件"}, "monitoring.html#log-file"},
-    {{"UnKnow Error !", "UnKnow Error !", "UnKnow Error !"}, "messages.html#unknown"}};
+    {{"UnKnow Error !", "UnKnow Error !", "UnKnow Error !"}, "messages.html#unknown"},
+    {{"Please enter an integer between 1 and 3600.", "Please enter an integer between 1 and 3600.",
+      "Please enter an integer between 1 and 3600."}, "messages.html#q-rate"}};
 
 // However the user spells the reply wait, it leads to the settings that set it.
 const char* const kTimeoutSpellings[] = {"timeout", "time-out", "Time Out"};
