@@ -153,25 +153,39 @@ TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
     src.poke(1065, {0x08});
     src.poke(1060, {0x01});
     src.poke(1290, {0x10});
-    src.log.clear();
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
-    EXPECT_EQ(src.log.size(), 10u);
-    EXPECT_EQ(PanelShownA.byDPA, (PointPair{1, 0}));
-    EXPECT_EQ(PanelShownA.byDPColB, (PointPair{0, 2}));
-    EXPECT_EQ(PanelShownA.byTimerMode, 4);
-    EXPECT_EQ(PanelShownA.byGroup, 1);
     EXPECT_EQ(PanelShownA.byCharB, row({1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(PanelShownA.sWeek, "1010001");
     EXPECT_EQ(PanelShownA.byKP, 1);
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
     EXPECT_EQ(PanelShownB.byKP, 0);
-    // A phase byte of letters counts as the OFF phase; any other number is neither.
-    src.poke(1664, {0x0A});
-    src.poke(2048, {0x07});
-    ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
-    EXPECT_EQ(PanelShownA.byDPColA, (PointPair{0, 2}));
-    EXPECT_EQ(PanelShownA.byDPColB, (PointPair{0, 1}));
-    EXPECT_EQ(PanelShownA.byGroup, 1);
+
+    // Each row takes the separators of the range its own phase byte names (1664 the upper,
+    // 2048 the lower row); the unit letters follow the upper row, the group letter (A for
+    // OFF, B for ON) the lower. A phase byte of letters counts as the OFF phase; any other
+    // number is neither: range 0's separators, and the group letter left as it was.
+    struct Look { PointPair pointOrColon, point; };
+    const Look off = {{0, 2}, {0, 0}}, on = {{0, 0}, {1, 0}}, neither = {{0, 1}, {0, 0}};
+    struct Case { int upperPhase, lowerPhase; Look upper; int letters; Look lower; int group; };
+    const Case cases[] = {
+        {0x01, 0x00, on, 4, off, 1},
+        {0x00, 0x01, off, 6, on, 2},
+        {0x00, 0x00, off, 6, off, 1},
+        {0x01, 0x01, on, 4, on, 2},
+        {0x0A, 0x07, off, 6, neither, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "phases " << c.upperPhase << " " << c.lowerPhase);
+        src.poke(1664, {c.upperPhase});
+        src.poke(2048, {c.lowerPhase});
+        ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
+        EXPECT_EQ(PanelShownA.byDPColA, c.upper.pointOrColon);
+        EXPECT_EQ(PanelShownA.byDPA, c.upper.point);
+        EXPECT_EQ(PanelShownA.byTimerMode, c.letters);
+        EXPECT_EQ(PanelShownA.byDPColB, c.lower.pointOrColon);
+        EXPECT_EQ(PanelShownA.byDPB, c.lower.point);
+        EXPECT_EQ(PanelShownA.byGroup, c.group);
+    }
 
     // A key protect level without a text fails the start.
     src.poke(1080, {0x05});

@@ -65,28 +65,38 @@ TEST_F(H9Monitor, TimerWithCounterSummaryAndPresets)
     EXPECT_EQ(PanelNextA.byCountDir, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPColA, (PointPair{0, 1}));
-    EXPECT_EQ(PanelNextB.byCountDir, 1);
 }
 
-// What the start and one poll read in each function the monitor tells apart; the start
-// ends alike in all of them.
+// What the start and one poll read in each function the monitor tells apart, and the
+// count direction display B is preset with; the start ends alike in all of them. The
+// counter on channel B runs through every input mode: 0, 1, 2 and 6 count up.
 TEST_F(H9Monitor, ReadsOfEachFunction)
 {
     struct Case {
         int group, kind, inputMode;
         const char* start;
-        const char* poll;
+        std::string poll;
+        int countDirB;
     };
+    const char* const counter = "1542 1114 1176 1552 1374 1376 1364 1356 1360x2";
+    const std::string timer = "1184x2 1116x2 1278 1248 1498 ";
+    const std::string up = timer + "1504x3 1366x2", down = timer + "1510x3 1370x2";
     const Case cases[] = {
-        {0, 0, 0, "1542 1114 1176 1552 1374 1376 1364 1356 1360x2", "1184x2 1116x2 1278 1248 1498 1504x3 1366x2"},
-        {0, 1, 0, "1542 1114 1176 1552 1556 1364 1356 1554 1360x2 1574x2",
-         "1184x2 1116x2 1278 1248 1498 1562x3 1366x2"},
-        {1, 0, 0, "1542 1584 1594 1596", "1608x2 1586x2 1278 1248 1498 1590x2"},
-        {1, 1, 4, "1542 1584 1648 1658 1374 1376 1356", "1664x2 1650x2 1278 1498 1510x3 1370x2"},
-        {1, 2, 0, "1542 1584 1684 1556 1356 1554 1574x2", "1564x2 1680x2 1278 1498 1562x3 1366x2"},
+        {0, 0, 0, counter, up, 1},
+        {0, 0, 1, counter, up, 1},
+        {0, 0, 2, counter, up, 1},
+        {0, 0, 3, counter, down, 2},
+        {0, 0, 4, counter, down, 2},
+        {0, 0, 5, counter, down, 2},
+        {0, 0, 6, counter, up, 1},
+        {0, 0, 7, counter, down, 2},
+        {0, 1, 0, "1542 1114 1176 1552 1556 1364 1356 1554 1360x2 1574x2", timer + "1562x3 1366x2", 0},
+        {1, 0, 0, "1542 1584 1594 1596", "1608x2 1586x2 1278 1248 1498 1590x2", 1},
+        {1, 1, 4, "1542 1584 1648 1658 1374 1376 1356", "1664x2 1650x2 1278 1498 1510x3 1370x2", 2},
+        {1, 2, 0, "1542 1584 1684 1556 1356 1554 1574x2", "1564x2 1680x2 1278 1498 1562x3 1366x2", 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.start);
+        SCOPED_TRACE(testing::Message() << c.start << ", input mode " << c.inputMode);
         src.poke(1542, {c.group});
         src.poke(c.group == 0 ? 1552 : 1584, {c.kind});
         src.poke(1374, {c.inputMode});
@@ -96,6 +106,7 @@ TEST_F(H9Monitor, ReadsOfEachFunction)
         src.log.clear();
         ASSERT_EQ(UpdateMonitorPanel_H9(src), 0);
         EXPECT_EQ(reads(), c.poll);
+        EXPECT_EQ(PanelShownB.byCountDir, c.countDirB);
     }
 }
 
@@ -113,7 +124,6 @@ TEST_F(H9Monitor, DualFunctionSummaries)
     EXPECT_TRUE(summary.textB->contains("1-stage Counter\r\nInput Mode : 3 : Command (Down)\r\n"
                                         "Output Mode : 1 ( K-2 ) \r\n"));
     EXPECT_TRUE(summary.textB->contains("Power Saving : ON\r\n"));
-    EXPECT_EQ(PanelNextB.byCountDir, 2);
 
     // Two counters: fixed input mode and speed text on A.
     src.poke(1648, {2});
