@@ -108,3 +108,18 @@ constexpr int kRegTachoPresentB_H9 = 1562;       // the tachometer
 constexpr int kRegTachoPresentA_H9 = 1564;
 constexpr int kRegTwoStagePresent_H9 = 1608;    // the 2-stage timer (two registers)
 constexpr int kRegDualCounterPresent_H9 = 1664; // display A of the dual counter (two registers)
+
+// Channel B's counter counts up in input modes 0, 1, 2 and 6 and down in 3, 4, 5 and 7;
+// its set value and present value lie in the registers of that direction.
+constexpr bool IsUpCountingInputMode_H9(int inputMode)
+{
+    return inputMode == 0 || inputMode == 1 || inputMode == 2 || inputMode == 6;
+}
+
+// The register of the counter's set value for an input mode; 0 for a mode that has none.
+constexpr int CounterSettingRegister_H9(int inputMode)
+{
+    if (inputMode < 0 || inputMode > 7)
+        return 0;
+    return IsUpCountingInputMode_H9(inputMode) ? kRegCounterSettingUpB_H9 : kRegCounterSettingDownB_H9;
+}

@@ -7,8 +7,6 @@
 
 namespace {
 
-bool upCounting(quint8 inputMode) { return inputMode <= 2 || inputMode == 6; }
-
 // Sets row[pos] from character n of the block when that is a decimal digit.
 void put(DigitRow& row, int pos, const RegisterBlock& block, int n)
 {
@@ -128,7 +126,7 @@ int PollTimerA_H9(RegisterSource& source)
 
 int PollChannelB_H9(RegisterSource& source, quint8 kind, quint8 d)
 {
-    const bool up = kind != 0 || upCounting(devReadback.nDevCountInputMode_H9);
+    const bool up = kind != 0 || IsUpCountingInputMode_H9(devReadback.nDevCountInputMode_H9);
     const int present = kind == 1 ? kRegTachoPresentB_H9
                       : up        ? kRegCounterPresentUpB_H9
                                   : kRegCounterPresentDownB_H9;

@@ -244,7 +244,7 @@ void PresetPanelB_H9(quint8 kind, quint8 m, quint8 d)
         }
     }
     if (kind == 0)
-        b.byCountDir = (m <= 2 || m == 6) ? 1 : 2;
+        b.byCountDir = IsUpCountingInputMode_H9(m) ? 1 : 2;
     else if (kind == 1)
         b.byCountDir = 0;
 }

@@ -27,17 +27,6 @@ QString sixDigits(const QString& text)
     return eight.mid(2);
 }
 
-// Where the counter set value goes: by the input mode, up-counting modes to 1366,
-// down-counting modes to 1370; 0 for a mode that has neither.
-int counterSlot(quint8 inputMode)
-{
-    switch (inputMode) {
-    case 0: case 1: case 2: case 6: return kRegCounterSettingUpB_H9;
-    case 3: case 4: case 5: case 7: return kRegCounterSettingDownB_H9;
-    default: return 0;
-    }
-}
-
 // The value text of an H9 row with `decimals` places.
 QString row(H9Row r, int decimals) { return DigitRowText(RowText(r), decimals); }
 
@@ -91,7 +80,7 @@ bool PackCounterSetValue_H9(int type, int dp, const QString& text)
     if (type == 1)
         return RegImage_H9.TachoCnt.PutDigits(kRegCounterSettingUpB_H9, split);
     const TimerCounterParamsH9& p = timerCounterParamsH9;
-    const int slot = counterSlot(type == 2 ? p.nCountInputMode_C_Dual_1_H9 : p.nCountInputModeB_H9);
+    const int slot = CounterSettingRegister_H9(type == 2 ? p.nCountInputMode_C_Dual_1_H9 : p.nCountInputModeB_H9);
     if (slot == 0)
         return true; // an input mode with no set-value slot fills neither slot
     return RegImage_H9.CounterB.PutDigits(slot, split);

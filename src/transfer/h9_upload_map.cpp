@@ -31,17 +31,6 @@ bool leadingSetValue(int reg, int pos)
     return true;
 }
 
-// The set value of a counter lies in one of two slots by its input mode: up-counting
-// modes 0, 1, 2 and 6 in 1366, down-counting 3, 4, 5 and 7 in 1370.
-int setValueSlot(int inputMode)
-{
-    switch (inputMode) {
-    case 0: case 1: case 2: case 6: return kRegCounterSettingUpB_H9;
-    case 3: case 4: case 5: case 7: return kRegCounterSettingDownB_H9;
-    default: return 0;
-    }
-}
-
 bool timerA()
 {
     const auto code = registers(kRegTimeCodeA_H9, 1);
@@ -60,13 +49,13 @@ bool timerA()
 bool counterB()
 {
     const std::optional<int> input = digit(kRegCountInputModeB_H9, 52);
-    if (!input || setValueSlot(*input) == 0)
+    if (!input || CounterSettingRegister_H9(*input) == 0)
         return false;
     const std::optional<int> t = digit(kRegDotAdjB_H9, 53);
     if (!t || *t > 3)
         return false;
     return digit(kRegMaxFreqB_H9, 54) && digit(kRegOutputModeB_H9, 55) && bcd(kRegMagnificationB_H9, 2, 57)
-        && counterSetValue(setValueSlot(*input), *t, 63) && bcd(kRegHoldCounterB_H9, 0, 70);
+        && counterSetValue(CounterSettingRegister_H9(*input), *t, 63) && bcd(kRegHoldCounterB_H9, 0, 70);
 }
 
 bool tachoB()
@@ -93,10 +82,10 @@ bool dualCounter()
         || !leadingSetValue(kRegCounterSetting_C_Dual_0_H9, 173) || !bcd(kRegHoldCounter_C_Dual_0_H9, 0, 180))
         return false;
     const std::optional<int> input = digit(kRegCountInputModeB_H9, 191);
-    if (!input || setValueSlot(*input) == 0)
+    if (!input || CounterSettingRegister_H9(*input) == 0)
         return false;
     return digit(kRegMaxFreqB_H9, 192) && digit(kRegOutputModeB_H9, 193)
-        && leadingSetValue(setValueSlot(*input), 195) && bcd(kRegHoldCounterB_H9, 0, 202);
+        && leadingSetValue(CounterSettingRegister_H9(*input), 195) && bcd(kRegHoldCounterB_H9, 0, 202);
 }
 
 bool dualTacho()
