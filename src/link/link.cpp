@@ -258,8 +258,10 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     // what has come and tells whether the reply has ended. The control wakes it only
     // once the characters still missing are there: an exception reply's worth first (the
     // shortest answer), then the rest of the expected reply, then, for a reply longer
-    // than expected, each one. The port's settings stay as they are: on a USB adapter
-    // each settings write would cost a round trip per reply.
+    // than expected, each one. Told how much of the reply is still to come, the port
+    // also leaves a trickling reply unread until all but its last character can have
+    // come. The port's settings stay as they are: on a USB adapter each settings write
+    // would cost a round trip per reply.
     const auto replyEnded = [&] {
         if (end != End::NotYet)
             return true;
@@ -277,7 +279,8 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
             const qsizetype upTo = reply.size() < kExceptionReplyLength
                                        ? std::min(expected.length, kExceptionReplyLength)
                                        : expected.length;
-            port.setWakeThreshold(static_cast<int>(std::max<qsizetype>(upTo - reply.size(), 1)));
+            port.setWakeThreshold(static_cast<int>(std::max<qsizetype>(upTo - reply.size(), 1)),
+                                  static_cast<int>(expected.length - reply.size()));
         }
         return end != End::NotYet;
     };

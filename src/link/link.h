@@ -71,7 +71,9 @@ bool SendCommandDD(qint32 slaveId, int protocol);
 // of the event loop covers the whole reply, however it is split, and the port wakes it
 // only when the characters it still misses have come (an exception reply's 11 first,
 // then the rest of the expected length, then one by one), when the port closes or at
-// the deadline. A reply that ends short of what the wait misses (a broken one: no
+// the deadline. While a reply trickles in, the port is not read before all but the last
+// of the expected characters can have come at the line's speed, and never past the
+// deadline. A reply that ends short of what the wait misses (a broken one: no
 // instrument answers in fewer than 11 characters) is looked at, and refused, at the
 // deadline.
 int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSerialPort>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <linux/serial.h>
 #include <sys/ioctl.h>
@@ -21,6 +22,9 @@ class QtSerialDevice : public SerialDevice {
 public:
     QtSerialDevice()
     {
+        resume_.setSingleShot(true);
+        resume_.setTimerType(Qt::PreciseTimer);
+        connect(&resume_, &QTimer::timeout, this, [this] { readOn(); });
         connect(&port_, &QSerialPort::readyRead, this, [this] {
             pollLineCounters();
             emit dataArrived();
@@ -110,7 +114,33 @@ public:
 
     QString errorText() const override { return lastError_; }
 
+    void holdInput(int ms) override
+    {
+        if (resume_.isActive() || ms <= 0)
+            return;
+        // QSerialPort stops watching the line once its buffer holds what it may hold.
+        port_.setReadBufferSize(std::max<qint64>(port_.bytesAvailable(), 1));
+        resume_.start(ms);
+    }
+
+    void resumeInput() override
+    {
+        if (!resume_.isActive())
+            return;
+        resume_.stop();
+        readOn();
+        // Whatever came during the hold counts now, not at the next turn of the event
+        // loop: a wait that ends at its deadline must see it.
+        int queued = 0;
+        const int fd = static_cast<int>(port_.handle());
+        if (fd >= 0 && ::ioctl(fd, FIONREAD, &queued) == 0 && queued > 0)
+            port_.waitForReadyRead(0);
+    }
+
 private:
+    // No limit on what QSerialPort buffers: it reads the line again.
+    void readOn() { port_.setReadBufferSize(0); }
+
     static bool accessDenied(const QString& deviceName)
     {
         const QByteArray path = QFile::encodeName(deviceName);
@@ -168,6 +198,7 @@ private:
     QString lastError_;
     serial_icounter_struct counters_{};
     bool countersKnown_ = false;
+    QTimer resume_; // ends a hold
 };
 
 SerialDeviceFactory g_factory;
@@ -299,8 +330,11 @@ bool MSComm::setPortOpen(bool open)
     SerialDevice* dev = device_.get();
     connect(dev, &SerialDevice::dataArrived, this, [this] {
         checkInputOverflow();
-        if (InBufferCount() >= wakeThreshold_)
+        const int count = InBufferCount();
+        if (count >= wakeThreshold_)
             platform::wakeWaiters();
+        else
+            holdUntilLikelyCome(count);
     });
     connect(dev, &SerialDevice::lineEvent, this, &MSComm::raiseEvent);
     connect(dev, &SerialDevice::lost, this, &MSComm::deviceLost, Qt::QueuedConnection);
@@ -317,7 +351,7 @@ bool MSComm::setPortOpen(bool open)
         }
     }
     rxOverRaised_ = false;
-    wakeThreshold_ = 1;
+    wakeThreshold_ = likelyCount_ = 1;
     if (dtr_)
         dev->setDataTerminalReady(true);
     if (rts_)
@@ -375,7 +409,23 @@ bool MSComm::setInBufferCount(int count)
     return true;
 }
 
-void MSComm::setWakeThreshold(int count) { wakeThreshold_ = std::clamp(count, 1, kInBufferSize); }
+void MSComm::setWakeThreshold(int count, int likely)
+{
+    wakeThreshold_ = std::clamp(count, 1, kInBufferSize);
+    likelyCount_ = std::clamp(likely, wakeThreshold_, kInBufferSize);
+    if (wakeThreshold_ == 1 && PortOpen())
+        device_->resumeInput();
+}
+
+void MSComm::holdUntilLikelyCome(int count)
+{
+    // The last of them is left to wake the program as it comes, so a hold never makes
+    // a reply later than the line does; a hold shorter than 2 ms saves nothing.
+    const int bits = 1 + settings_.dataBits + (settings_.parity == 'n' ? 0 : 1) + (settings_.stopBits == 2 ? 2 : 1);
+    const qint64 ms = qint64{likelyCount_ - count - 1} * bits * 1000 / settings_.baud;
+    if (ms >= 2)
+        device_->holdInput(static_cast<int>(ms));
+}
 
 bool MSComm::setOutBufferCount(int count)
 {

@@ -75,6 +75,12 @@ public:
     virtual bool setRequestToSend(bool on) = 0;
     // The system's reason for the last failure, e.g. "No such file or directory".
     virtual QString errorText() const = 0;
+    // Leaves what arrives in the system's buffer, unread and unreported, for `ms`
+    // milliseconds (or until resumeInput), then reads it in one go. The line's settings
+    // are not touched for it. A device that cannot hold its input reads on.
+    virtual void holdInput(int ms) { Q_UNUSED(ms); }
+    // Ends a hold at once and reads in what waits.
+    virtual void resumeInput() {}
 
 signals:
     void dataArrived();
@@ -125,10 +131,14 @@ public:
 
     // Waits on the input are woken by arrivals only once InBufferCount reaches `count`
     // (1, as after every open: each arrival; at most kInBufferSize), so a reply wait
-    // looks at its condition once per reply, not once per character. Only the control
-    // counts: the port's own settings are never touched for it, since every settings
-    // write is a round trip to a USB adapter. Closing the port still wakes.
-    void setWakeThreshold(int count);
+    // looks at its condition once per reply, not once per character. `likely` is how
+    // many the other side will most likely send in all (at least `count`): once they
+    // have begun to come, the port is not read again before all but the last of them
+    // can have crossed the line at its speed, so that a reply which trickles in wakes
+    // the program a few times, not once per character. A threshold of 1 reads in at once
+    // what waits. The port's own settings are never touched for any of it, since every
+    // settings write is a round trip to a USB adapter. Closing the port still wakes.
+    void setWakeThreshold(int count, int likely = 0);
 
     // Sends the bytes; returns false when the port is not open or refuses them.
     bool Output(const QByteArray& bytes);
@@ -149,6 +159,7 @@ private:
     void deviceLost();
     void dropDevice();
     void checkInputOverflow();
+    void holdUntilLikelyCome(int count);
 
     std::unique_ptr<SerialDevice> device_;
     int commPort_ = 1;
@@ -160,6 +171,7 @@ private:
     bool rts_ = false;
     int commEvent_ = 0;
     int wakeThreshold_ = 1;
+    int likelyCount_ = 1;
     bool rxOverRaised_ = false;
     int lastError_ = kCommErrNone;
     QString lastErrorText_;

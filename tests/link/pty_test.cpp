@@ -298,6 +298,15 @@ TEST_F(OverPty, FaultyRepliesAreRefused)
     inst.setFault(Fault::trailingBytes("\r\n"), FaultScope::next());
     EXPECT_EQ(ReadHoldingRegisters(1, 1028, 1, reply, 0), 12);
     EXPECT_EQ(reply, QByteArray(":010302\r\n"));
+    // So also when the line is held for a long reply beyond the time-out (14 registers at
+    // 1200 baud) and the short line comes during the hold.
+    CommControl().setPortOpen(false);
+    commSettings.nBaudIndex = 0;
+    ASSERT_EQ(OpenCommPort(), 0);
+    for (const Fault& f : {Fault::truncate(7), Fault::trailingBytes("\r\n"), Fault::byteGap(5)})
+        inst.setFault(f, FaultScope::next());
+    EXPECT_EQ(ReadHoldingRegisters(1, 1028, 14, reply, 0), 12);
+    EXPECT_EQ(reply, QByteArray(":01031C\r\n"));
     inst.setFault(Fault::exception(2), FaultScope::next());
     commState.bSilentComm = 0;
     EXPECT_EQ(WriteSingleRegister(1, 1280, 5, 0), 29);

@@ -101,6 +101,20 @@ bool FakeLine::Device::configure(const SerialLineSettings& s)
     return true;
 }
 
+void FakeLine::Device::holdInput(int ms)
+{
+    if (!holding_)
+        line_->log << QStringLiteral("hold %1").arg(ms);
+    holding_ = true;
+}
+
+void FakeLine::Device::resumeInput()
+{
+    if (holding_)
+        line_->log << QStringLiteral("resume");
+    holding_ = false;
+}
+
 void FakeLine::Device::clearOutput() { line_->log << QStringLiteral("clearOut"); }
 
 bool FakeLine::Device::setDataTerminalReady(bool on)

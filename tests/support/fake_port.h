@@ -21,7 +21,8 @@ struct FakeLine {
     bool modemLinesRefused = true;
 
     // In order: "open <name> <baud>,<parity>,<bits>,<stop>", "configure <baud>,...",
-    // "close", "clearIn", "clearOut", "write <frame>", "dtr", "rts".
+    // "close", "clearIn", "clearOut", "write <frame>", "dtr", "rts", "hold <ms>",
+    // "resume" (a hold ended early; the fake reads on while it holds).
     QStringList log;
     QList<QByteArray> frames;
     QByteArray input;      // bytes waiting to be read
@@ -57,6 +58,8 @@ public:
     bool setDataTerminalReady(bool on) override;
     bool setRequestToSend(bool on) override;
     QString errorText() const override { return QStringLiteral("fake failure"); }
+    void holdInput(int ms) override;
+    void resumeInput() override;
 
     void deliver(const QByteArray& bytes);
     void emitLineEvent(int e) { emit lineEvent(e); }
@@ -70,6 +73,7 @@ public:
 private:
     std::shared_ptr<FakeLine> line_;
     bool open_ = false;
+    bool holding_ = false;
 };
 
 // Installs a device factory making FakeLine devices for the lifetime of the object.
