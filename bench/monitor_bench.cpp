@@ -268,7 +268,7 @@ void benchLogDrift()
     frmMonitoring& f = frmMonitoring::instance();
     f.show();
     f.ImageStart_Click();
-    f.CommonDialog1.FileName = dir.path() + "/drift.txt";
+    f.sLogFileName = dir.path() + "/drift.txt";
     logSettings.nLogRateSec = 1;
     logSettings.nLogRateMin = 0;
     logSettings.sLogDelimiter = ",";

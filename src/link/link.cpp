@@ -259,8 +259,8 @@ int ReceiveAsciiReply(QByteArray& reply, const ExpectedReply& expected)
     // once the characters still missing are there: an exception reply's worth first (the
     // shortest answer), then the rest of the expected reply, then, for a reply longer
     // than expected, each one. Told how much of the reply is still to come, the port
-    // also leaves a trickling reply unread until all but its last character can have
-    // come. The port's settings stay as they are: on a USB adapter each settings write
+    // also leaves a trickling reply unread until all but its last two characters can
+    // have come. The port's settings stay as they are: on a USB adapter each settings write
     // would cost a round trip per reply.
     const auto replyEnded = [&] {
         if (end != End::NotYet)

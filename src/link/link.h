@@ -72,7 +72,7 @@ bool SendCommandDD(qint32 slaveId, int protocol);
 // only when the characters it still misses have come (an exception reply's 11 first,
 // then the rest of the expected length, then one by one), when the port closes or at
 // the deadline. While a reply trickles in, the port is not read before all but the last
-// of the expected characters can have come at the line's speed, and never past the
+// two of the expected characters can have come at the line's speed, and never past the
 // deadline. A reply that ends short of what the wait misses (a broken one: no
 // instrument answers in fewer than 11 characters) is looked at, and refused, at the
 // deadline.

@@ -419,10 +419,11 @@ void MSComm::setWakeThreshold(int count, int likely)
 
 void MSComm::holdUntilLikelyCome(int count)
 {
-    // The last of them is left to wake the program as it comes, so a hold never makes
-    // a reply later than the line does; a hold shorter than 2 ms saves nothing.
+    // The last two are left to wake the program as they come, so that even a timer that
+    // fires a little late does not make a reply later than the line does; a hold
+    // shorter than 2 ms saves nothing.
     const int bits = 1 + settings_.dataBits + (settings_.parity == 'n' ? 0 : 1) + (settings_.stopBits == 2 ? 2 : 1);
-    const qint64 ms = qint64{likelyCount_ - count - 1} * bits * 1000 / settings_.baud;
+    const qint64 ms = qint64{likelyCount_ - count - 2} * bits * 1000 / settings_.baud;
     if (ms >= 2)
         device_->holdInput(static_cast<int>(ms));
 }

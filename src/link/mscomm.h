@@ -133,8 +133,8 @@ public:
     // (1, as after every open: each arrival; at most kInBufferSize), so a reply wait
     // looks at its condition once per reply, not once per character. `likely` is how
     // many the other side will most likely send in all (at least `count`): once they
-    // have begun to come, the port is not read again before all but the last of them
-    // can have crossed the line at its speed, so that a reply which trickles in wakes
+    // have begun to come, the port is not read again before all but the last two of
+    // them can have crossed the line at its speed, so that a reply which trickles in wakes
     // the program a few times, not once per character. A threshold of 1 reads in at once
     // what waits. The port's own settings are never touched for any of it, since every
     // settings write is a round trip to a USB adapter. Closing the port still wakes.

@@ -128,22 +128,22 @@ TEST_F(OpenPort, BufferCountsAndInput)
     EXPECT_EQ(panel4(), "");
 }
 
-// While a reply trickles in, the port is not read until all but its last character can
-// have crossed the line; the wait's end reads in what waits at once.
-TEST_F(OpenPort, ATricklingReplyIsHeldForTheLineTimeOfAllButItsLastCharacter)
+// While a reply trickles in, the port is not read until all but its last two characters
+// can have crossed the line; the wait's end reads in what waits at once.
+TEST_F(OpenPort, ATricklingReplyIsHeldForTheLineTimeOfAllButItsLastTwoCharacters)
 {
     ASSERT_EQ(OpenCommPort(), 0); // 9600,n,8,1: ten bits a character
     MSComm& port = CommControl();
     fake.line().log.clear();
     port.setWakeThreshold(11, 15);
-    fake.line().arrive(":");  // 13 of 14 to come: 13.5 ms
+    fake.line().arrive(":");  // 12 of 14 to come: 12.5 ms
     fake.line().arrive("0");
     port.setWakeThreshold(1);
-    port.setWakeThreshold(3, 4);
+    port.setWakeThreshold(3, 5);
     fake.line().arrive("1"); // 2 ms would save nothing
     port.setWakeThreshold(2, 15);
     fake.line().arrive("23"); // the threshold is reached: no hold
-    EXPECT_EQ(fake.line().log, QStringList({"hold 13", "resume"}));
+    EXPECT_EQ(fake.line().log, QStringList({"hold 12", "resume"}));
     port.setInBufferCount(0);
     port.setPortOpen(false);
 
@@ -155,7 +155,7 @@ TEST_F(OpenPort, ATricklingReplyIsHeldForTheLineTimeOfAllButItsLastCharacter)
     fake.line().log.clear();
     port.setWakeThreshold(11, 15);
     fake.line().arrive(":");
-    EXPECT_EQ(fake.line().log, QStringList({"hold 119"}));
+    EXPECT_EQ(fake.line().log, QStringList({"hold 110"}));
 }
 
 } // namespace
