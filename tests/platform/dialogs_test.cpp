@@ -13,14 +13,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 using namespace platform;
 
-// Runs `act` in the next modal window; one still open two seconds later is closed and
-// fails the test, so a window that ignores its answer cannot hold up the run.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+namespace platform {
+static void PrintTo(MsgResult r, std::ostream* os) { *os << std::array{"Ok", "Cancel", "Yes", "No"}[int(r)]; }
+}
+
+// Runs `act` in the next modal window. Two seconds later the modal windows still open
+// (one the window raised over itself too) are closed and fail the test, so a window that
+// ignores its answer cannot hold up the run.
 static void inNextModal(std::function<void(QWidget*)> act)
 {
     testsupport::whenModalShown([act = std::move(act)](QWidget* w) {
-        QTimer::singleShot(2000, w, [w] { ADD_FAILURE() << "the window stayed open"; static_cast<QDialog*>(w)->done(0); });
+        QTimer::singleShot(2000, w, [] {
+            ADD_FAILURE() << "the window stayed open";
+            for (int i = 0; i < 5 && QApplication::activeModalWidget(); ++i)
+                QApplication::activeModalWidget()->hide();
+        });
         act(w);
     });
 }
