@@ -13,18 +13,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <array>
-
 using namespace platform;
 
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 namespace platform {
-static void PrintTo(MsgResult r, std::ostream* os) { *os << std::array{"Ok", "Cancel", "Yes", "No"}[int(r)]; }
+static void PrintTo(MsgResult r, std::ostream* os) { *os << QStringList{"Ok", "Cancel", "Yes", "No"}.at(int(r)).toStdString(); }
 }
 
-// Runs `act` in the next modal window. Two seconds later the modal windows still open
-// (one the window raised over itself too) are closed and fail the test, so a window that
-// ignores its answer cannot hold up the run.
+// Runs `act` in the next modal window. Modal windows still open two seconds later (a box it
+// raised over itself too) are closed and fail the test, so none can hold up the run.
 static void inNextModal(std::function<void(QWidget*)> act)
 {
     testsupport::whenModalShown([act = std::move(act)](QWidget* w) {
@@ -97,8 +94,9 @@ TEST(QtMessageBox, EachButtonSetAnswersItsButtonsEscapeAndTheCloseBox)
     const struct { B set; const char* act; R expected; } rows[] = {
         {B::Ok, "Ok", R::Ok}, {B::Ok, "Escape", R::Ok}, {B::Ok, "close box", R::Ok}, {B::Ok, "reject", R::Ok},
         {B::OkCancel, "Ok", R::Ok}, {B::OkCancel, "Cancel", R::Cancel}, {B::OkCancel, "Escape", R::Cancel},
-        {B::OkCancel, "close box", R::Cancel}, {B::OkCancel, "reject", R::Cancel}, {B::YesNo, "Yes", R::Yes},
-        {B::YesNo, "No", R::No}, {B::YesNo, "Escape", R::No}, {B::YesNo, "close box", R::No}, {B::YesNo, "reject", R::No},
+        {B::OkCancel, "close box", R::Cancel}, {B::OkCancel, "reject", R::Cancel},
+        {B::YesNo, "Yes", R::Yes}, {B::YesNo, "No", R::No}, {B::YesNo, "Escape", R::No},
+        {B::YesNo, "close box", R::No}, {B::YesNo, "reject", R::No},
         {B::YesNoCancel, "Yes", R::Yes}, {B::YesNoCancel, "No", R::No}, {B::YesNoCancel, "Cancel", R::Cancel},
         {B::YesNoCancel, "Escape", R::Cancel}, {B::YesNoCancel, "close box", R::Cancel}, {B::YesNoCancel, "reject", R::Cancel},
     };
@@ -131,6 +129,7 @@ TEST(CommonDialog, TheQtDialogReturnsTheChosenFileAndOffersItsNameAgain)
     QTemporaryDir dir;
     CommonDialog dlg;
     dlg.InitDir = dir.path();
+    const QString name = "first.kvf";
     QString offered;
     // Notes the name offered, then types `typed` (a null one keeps it) and accepts, or cancels.
     const auto next = [&offered](QString typed, bool accept) {
@@ -143,16 +142,16 @@ TEST(CommonDialog, TheQtDialogReturnsTheChosenFileAndOffersItsNameAgain)
             accept ? static_cast<QDialog*>(w)->accept() : static_cast<QDialog*>(w)->reject();
         });
     };
-    next("first.kvf", true);
+    next(name, true);
     EXPECT_EQ(dlg.ShowSave(), kDialogAccepted);
-    EXPECT_EQ(dlg.FileName, dir.filePath("first.kvf"));
-    EXPECT_EQ(dlg.FileTitle, "first.kvf");
+    EXPECT_EQ(dlg.FileName, dir.filePath(name));
+    EXPECT_EQ(dlg.FileTitle, name);
     next({}, false);
     EXPECT_EQ(dlg.ShowOpen(), kDialogCancelled);
-    EXPECT_EQ(offered, "first.kvf");
-    EXPECT_EQ(dlg.FileName, dir.filePath("first.kvf")) << "a cancel keeps the last name";
+    EXPECT_EQ(offered, name);
+    EXPECT_EQ(dlg.FileName, dir.filePath(name)) << "a cancel keeps the last name";
     next({}, true);
     EXPECT_EQ(dlg.ShowSave(), kDialogAccepted);
-    EXPECT_EQ(offered, "first.kvf") << "offered again after a cancel";
-    EXPECT_EQ(dlg.FileName, dir.filePath("first.kvf"));
+    EXPECT_EQ(offered, name) << "offered again after a cancel";
+    EXPECT_EQ(dlg.FileName, dir.filePath(name));
 }
