@@ -1,11 +1,38 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "support/modal.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
 using namespace platform;
+
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+namespace platform {
+static void PrintTo(MsgResult r, std::ostream* os) { *os << QStringList{"Ok", "Cancel", "Yes", "No"}.at(int(r)).toStdString(); }
+}
+
+// Runs `act` in the next modal window. Modal windows still open two seconds later (a box it
+// raised over itself too) are closed and fail the test, so none can hold up the run.
+static void inNextModal(std::function<void(QWidget*)> act)
+{
+    testsupport::whenModalShown([act = std::move(act)](QWidget* w) {
+        QTimer::singleShot(2000, w, [] {
+            ADD_FAILURE() << "the window stayed open";
+            for (int i = 0; i < 5 && QApplication::activeModalWidget(); ++i)
+                QApplication::activeModalWidget()->hide();
+        });
+        act(w);
+    });
+}
 
 TEST(ScriptedMessages, AnswersInOrderAndRecordsEveryBox)
 {
@@ -56,4 +83,75 @@ TEST(CommonDialog, ConvertsTheFormsFilterToQtFilters)
 {
     EXPECT_EQ(toQtFilter("Setting File (*.kvf)|*.kvf"), "Setting File (*.kvf)");
     EXPECT_EQ(toQtFilter("Log|*.txt;*.log|All Files (*.*)|*.*"), "Log (*.txt *.log);;All Files (*.*)");
+}
+
+// The program's own box as the user answers it: each button, Escape, the close box, and
+// a box closed without any button (reject).
+TEST(QtMessageBox, EachButtonSetAnswersItsButtonsEscapeAndTheCloseBox)
+{
+    using B = MsgButtons;
+    using R = MsgResult;
+    const struct { B set; const char* act; R expected; } rows[] = {
+        {B::Ok, "Ok", R::Ok}, {B::Ok, "Escape", R::Ok}, {B::Ok, "close box", R::Ok}, {B::Ok, "reject", R::Ok},
+        {B::OkCancel, "Ok", R::Ok}, {B::OkCancel, "Cancel", R::Cancel}, {B::OkCancel, "Escape", R::Cancel},
+        {B::OkCancel, "close box", R::Cancel}, {B::OkCancel, "reject", R::Cancel},
+        {B::YesNo, "Yes", R::Yes}, {B::YesNo, "No", R::No}, {B::YesNo, "Escape", R::No},
+        {B::YesNo, "close box", R::No}, {B::YesNo, "reject", R::No},
+        {B::YesNoCancel, "Yes", R::Yes}, {B::YesNoCancel, "No", R::No}, {B::YesNoCancel, "Cancel", R::Cancel},
+        {B::YesNoCancel, "Escape", R::Cancel}, {B::YesNoCancel, "close box", R::Cancel}, {B::YesNoCancel, "reject", R::Cancel},
+    };
+    using S = QMessageBox::StandardButton;
+    const QMessageBox::StandardButtons shown[] = {S::Ok, S::Ok | S::Cancel, S::Yes | S::No, S::Yes | S::No | S::Cancel};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(row.set)) + " " + row.act);
+        inNextModal([&row, &shown](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->standardButtons(), shown[static_cast<int>(row.set)]);
+            const QString act = row.act;
+            if (act == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (act == "close box")
+                box->close();
+            else if (act == "reject")
+                box->reject();
+            else if (auto* button = box->button(S(QMetaEnum::fromType<QMessageBox::StandardButtons>().keyToValue(row.act))))
+                button->click();
+            else
+                FAIL() << "no " << row.act << " button";
+        });
+        EXPECT_EQ(MsgBox("Save the changes?", row.set), row.expected);
+    }
+}
+
+TEST(CommonDialog, TheQtDialogReturnsTheChosenFileAndOffersItsNameAgain)
+{
+    QTemporaryDir dir;
+    CommonDialog dlg;
+    dlg.InitDir = dir.path();
+    const QString name = "first.kvf";
+    QString offered;
+    // Notes the name offered, then types `typed` (a null one keeps it) and accepts, or cancels.
+    const auto next = [&offered](QString typed, bool accept) {
+        inNextModal([&offered, typed, accept](QWidget* w) {
+            auto* edit = w->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_TRUE(qobject_cast<QFileDialog*>(w) && edit) << w->metaObject()->className();
+            offered = edit->text();
+            if (!typed.isNull())
+                edit->setText(typed);
+            accept ? static_cast<QDialog*>(w)->accept() : static_cast<QDialog*>(w)->reject();
+        });
+    };
+    next(name, true);
+    EXPECT_EQ(dlg.ShowSave(), kDialogAccepted);
+    EXPECT_EQ(dlg.FileName, dir.filePath(name));
+    EXPECT_EQ(dlg.FileTitle, name);
+    next({}, false);
+    EXPECT_EQ(dlg.ShowOpen(), kDialogCancelled);
+    EXPECT_EQ(offered, name);
+    EXPECT_EQ(dlg.FileName, dir.filePath(name)) << "a cancel keeps the last name";
+    next({}, true);
+    EXPECT_EQ(dlg.ShowSave(), kDialogAccepted);
+    EXPECT_EQ(offered, name) << "offered again after a cancel";
+    EXPECT_EQ(dlg.FileName, dir.filePath(name));
 }
