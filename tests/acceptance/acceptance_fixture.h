@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "support/modal.h"
+#include "support/qstring_print.h"
 #include "support/scripted_ui.h"
 #include "support/temp_user_folder.h"
 
@@ -24,9 +25,6 @@
 class QAction;
 class QWidget;
 class frmMDI;
-
-// Failures print texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace acceptance {
 

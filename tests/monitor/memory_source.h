@@ -6,6 +6,7 @@
 #include "monitor/panel_state.h"
 #include "monitor/summary_table.h"
 #include "platform/strings.h"
+#include "support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,6 @@
 #include <ostream>
 #include <map>
 #include <vector>
-
-// Failure messages show texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace montest {
 

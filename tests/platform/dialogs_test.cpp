@@ -1,6 +1,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "support/modal.h"
+#include "support/qstring_print.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,6 @@
 #include <QTest>
 
 using namespace platform;
-
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-namespace platform {
-static void PrintTo(MsgResult r, std::ostream* os) { *os << QStringList{"Ok", "Cancel", "Yes", "No"}.at(int(r)).toStdString(); }
-}
 
 // Runs `act` in the next modal window. Modal windows still open two seconds later (a box it
 // raised over itself too) are closed and fail the test, so none can hold up the run.

@@ -1,0 +1,7 @@
+#pragma once
+// gtest shows a QString as its text, not as its bytes.
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
