@@ -32,8 +32,7 @@ const QString kDataDir = QStringLiteral(TCPANEL_DATA_DIR);
 
 // Every message box text the pages explain, by its string-table id, and the row of the
 // messages page that explains it: the message table (message n in row mn; 8 and 10 share
-// the text of 6), the search's, the exit, save and replace questions, the compare's difference,
-// the texts of a job that succeeded.
+// the text of 6), the search's, the exit, save and replace questions, the compare's difference, the successes.
 struct MessageRow { int id; const char* row; };
 const MessageRow kMessageRows[] = {
     {266, "m1"}, {267, "m2"}, {268, "m3"}, {269, "m4"}, {270, "m5"}, {275, "m6"}, {339, "m7"},

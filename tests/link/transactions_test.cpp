@@ -154,8 +154,7 @@ TEST_F(Transactions, ReplyChecksGiveTheirCodes)
         EXPECT_EQ(commState.nErrCode, c.code) << c.why;
         EXPECT_EQ(reply, c.answer.left(kMaxReplyLength + 1)) << c.why;
         ASSERT_EQ(clock.log().size(), 1u) << c.why << ": one wait for the whole reply";
-        // It looks when it starts, when it ends and when what it misses has come: at most
-        // twice for a reply in pieces (an exception reply's worth, then the rest).
+        // It looks at its start and end and once what it misses has come (twice in pieces).
         EXPECT_LE(clock.log().back().looks, c.cuts.size() > 1 ? 4 : 3) << c.why;
         // The wait looks at a reply once an exception reply's worth is there, else at its
         // deadline.

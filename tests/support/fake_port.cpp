@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <utility>
+
 namespace linktest {
 
 void FakeLine::arrive(const QByteArray& bytes)
@@ -103,16 +105,14 @@ bool FakeLine::Device::configure(const SerialLineSettings& s)
 
 void FakeLine::Device::holdInput(int ms)
 {
-    if (!holding_)
+    if (!std::exchange(holding_, true))
         line_->log << QStringLiteral("hold %1").arg(ms);
-    holding_ = true;
 }
 
 void FakeLine::Device::resumeInput()
 {
-    if (holding_)
+    if (std::exchange(holding_, false))
         line_->log << QStringLiteral("resume");
-    holding_ = false;
 }
 
 void FakeLine::Device::clearOutput() { line_->log << QStringLiteral("clearOut"); }
