@@ -11,7 +11,8 @@ struct MonitorState {
     // window's unload. Only while it is set are the panels copied and drawn and log
     // lines written.
     bool bMonitoring = false;
-    // The last poll failed; cleared when a poll begins.
+    // The last finished poll failed; cleared when monitoring starts. A poll still
+    // waiting for its reply does not change it.
     bool bPollError = false;
     // The values shown on panel A and panel B after the last good poll, as the log
     // writes them; "" where a function has no second value.

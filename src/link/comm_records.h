@@ -34,6 +34,9 @@ struct CommState {
     // When the line was last known quiet: the failed wait's end or the last character
     // thrown away.
     qint64 nQuietSince = 0;
+    // While set, a read or write does not announce itself in panel 4: a warning its
+    // caller put there stays until the caller takes it back.
+    bool bKeepActivityText = false;
 };
 
 extern CommSettings commSettings;

@@ -319,14 +319,15 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
-    setActivityText("Read...");
+    if (!commState.bKeepActivityText)
+        setActivityText(kActivityRead);
     const QByteArray text = count >= 1 && count <= kMaxReadRegisters
                                 ? ReadRequestText(slaveId, startRegister, count)
                                 : QByteArray();
     if (!sendRequest(port, text)) {
         if (!commState.bSilentComm) {
             ShowErrorMessage(kTimeOut);
-            setActivityText("Read Error");
+            setActivityText(kActivityReadError);
             closePort(port);
         }
         return kTimeOut;
@@ -335,7 +336,7 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
     commState.nErrCode = code;
     if (code != 0 && !commState.bSilentComm) {
         ShowErrorMessage(code);
-        setActivityText("Read Error");
+        setActivityText(kActivityReadError);
         closePort(port);
     }
     pauseAfterExchange(port);
@@ -350,7 +351,8 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
-    setActivityText("Write...");
+    if (!commState.bKeepActivityText)
+        setActivityText("Write...");
     if (!sendRequest(port, WriteRequestText(slaveId, reg, value))) {
         if (!commState.bSilentComm) {
             ShowErrorMessage(kWriteFailed);

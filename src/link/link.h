@@ -32,6 +32,10 @@
 class MSComm;
 struct ExpectedReply;
 
+// Panel 4 while a read waits for its reply, and after a read failed.
+inline constexpr const char* kActivityRead = "Read...";
+inline constexpr const char* kActivityReadError = "Read Error";
+
 // Configures the control from commSettings and opens the port. 0 open; kCommError the
 // port cannot be opened (its message shown, port closed); kPortAlreadyOpen the port is
 // open already (its message shown, port left open). Shows its message whatever

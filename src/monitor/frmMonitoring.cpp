@@ -268,6 +268,8 @@ int frmMonitoring::StartMonitor()
         return commState.nErrCode;
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
+    monitorState.bPollError = false;
+    pollErrorShown_ = false;
 
     // A Stop pressed while a read waited ends the start without a message.
     InstrumentIdentity id;
@@ -353,7 +355,9 @@ void frmMonitoring::Timer1_monitor_Timer()
         return;
     tickRunning_ = true;
     QPointer<frmMonitoring> self(this);
-    monitorState.bPollError = false;
+    // While panel 4 tells of failed polls, this poll's read leaves it so: the user
+    // hears of an answer only once one has come.
+    commState.bKeepActivityText = pollErrorShown_;
     LinkRegisterSource source(commSettings.nSlaveID);
     int result = 0;
     const int mode = devReadback.nDevFuncMode;
@@ -363,8 +367,7 @@ void frmMonitoring::Timer1_monitor_Timer()
         result = UpdateMonitorPanel_H5(source);
     else if (mode <= 8)
         result = UpdateMonitorPanel_H7(source);
-    if (result != 0)
-        monitorState.bPollError = true;
+    commState.bKeepActivityText = false;
     if (!self || unloaded_) {
         // The window closed under this poll and kept the link silent for its read.
         commState.bSilentComm = 0;
@@ -378,14 +381,24 @@ void frmMonitoring::Timer1_monitor_Timer()
     // instrument or its adapter unplugged): every further poll would fail at once and
     // the panel would go on showing the last values as if they were live.
     if (pollEnabled_ && !CommControl().PortOpen()) {
+        monitorState.bPollError = true;
         cmdMonitorStop_Click();
-        setStatusPanel(4, QStringLiteral("Read Error"));
+        setStatusPanel(4, QString::fromLatin1(kActivityReadError));
         ShowErrorMessage(kCommError);
         return;
     }
+    // A poll cut short by Stop tells nothing of the instrument.
+    if (!pollEnabled_)
+        return;
+    // A silent instrument on an open port: polling goes on, and panel 4 says so until
+    // a poll is answered again.
+    monitorState.bPollError = result != 0;
+    if (monitorState.bPollError != pollErrorShown_) {
+        pollErrorShown_ = monitorState.bPollError;
+        setStatusPanel(4, QString::fromLatin1(pollErrorShown_ ? kActivityReadError : kActivityRead));
+    }
     // The next poll once this one has ended and the window has handled its events.
-    if (pollEnabled_)
-        Timer1_monitor->start();
+    Timer1_monitor->start();
 }
 
 void frmMonitoring::cmdMonitorStop_Click()

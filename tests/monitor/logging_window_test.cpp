@@ -155,6 +155,46 @@ TEST_F(LoggingWindow, PeriodDelimiterAndErrorsFromTheDialogIntoTheFile)
     EXPECT_EQ(lines(path).value(0).section(' ', 1), "09:08:01\t1234.56\t000000");
 }
 
+// The instrument falls silent while the port stays open, then answers again, under the
+// real poll and log timers; each log tick then mostly lands inside a waiting poll.
+TEST_F(LoggingWindow, ASilentInstrumentIsLoggedAndShownAsSilent)
+{
+    sim::Instrument& dev = instrument(sim::Type::H5, 0);
+    clickStart();
+    ASSERT_TRUE(waitPolls(2));
+    const auto panel4 = [] { return core::shell().PanelText(4); };
+    const auto value = [](const QString& line) { return line.section("     ", 1); };
+    for (const bool logErrors : {true, false}) {
+        SCOPED_TRACE(logErrors);
+        const QString path = logPath(logErrors ? "errors.txt" : "values.txt");
+        logging(path, [&](frmLogging& d) {
+            ui(d).chkLogError->setChecked(logErrors);
+            QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
+        });
+        ui(window()).Timer1_log->setInterval(200);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !lines(path).isEmpty(); }, 2000));
+        const QString live = value(lines(path).last());
+
+        dev.setFault(sim::Fault::noReply());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return panel4() == "Read Error"; }, 3000));
+        const qsizetype silentFrom = lines(path).size();
+        QStringList shown;
+        ASSERT_TRUE(QTest::qWaitFor([&] { shown << panel4(); return lines(path).size() >= silentFrom + 8; }, 5000));
+        for (const QString& line : lines(path).mid(silentFrom))
+            EXPECT_EQ(value(line), logErrors ? "Error!" : live);
+        EXPECT_EQ(shown.filter("Read Error").size(), shown.size()) << shown.join('|').toStdString();
+
+        dev.clearFaults();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return panel4() == "Read..."; }, 3000));
+        const qsizetype answeredFrom = lines(path).size();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lines(path).size() > answeredFrom; }, 2000));
+        EXPECT_EQ(value(lines(path).last()), live);
+        EXPECT_TRUE(portOpen());
+        EXPECT_EQ(boxes.count(), 0);
+        ui(window()).mLogoff->trigger();
+    }
+}
+
 TEST_F(LoggingWindow, TheRealTimerWritesOnceASecondIntoTheFileAsNamed)
 {
     instrument(sim::Type::H7, 3);
