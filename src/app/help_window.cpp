@@ -15,12 +15,14 @@
 #include <QHelpLink>
 #include <QHelpSearchEngine>
 #include <QHelpSearchResult>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -161,6 +163,24 @@ bool listed(const QListWidget* list, const QUrl& url)
     return false;
 }
 
+bool samePlace(const QUrl& a, const QUrl& b)
+{
+    return a.host() == b.host() && QDir::cleanPath(a.path()) == QDir::cleanPath(b.path())
+        && a.fragment() == b.fragment();
+}
+
+QModelIndex entryOf(const QHelpContentModel* model, const QModelIndex& parent, const QUrl& url)
+{
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        const QModelIndex at = model->index(row, 0, parent);
+        if (const QHelpContentItem* item = model->contentItemAt(at); item && samePlace(item->url(), url))
+            return at;
+        if (const QModelIndex inside = entryOf(model, at, url); inside.isValid())
+            return inside;
+    }
+    return QModelIndex();
+}
+
 // The window the help opens beside: the active window, or else the program's first
 // visible window that is not itself a help window.
 QWidget* anchorWindow()
@@ -239,6 +259,12 @@ HelpWindow::HelpWindow(const QString& path) : helpFile_(QFileInfo(path).absolute
     setupUi();
     applyTexts();
 
+    // The tree itself opens an entry only when it is activated (Enter, or a double click in
+    // most styles); a single click opens it too.
+    connect(contents_, &QHelpContentWidget::clicked, this, [this](const QModelIndex& at) {
+        if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(at))
+            showPage(item->url());
+    });
     connect(contents_, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
     connect(index_, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& link, const QString&) { showPage(link.url); });
@@ -260,11 +286,9 @@ HelpWindow::HelpWindow(const QString& path) : helpFile_(QFileInfo(path).absolute
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toUrl()); });
     connect(searchResults_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toUrl()); });
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
-        const QModelIndex at = contents_->indexOf(url);
-        if (at.isValid())
-            contents_->setCurrentIndex(at);
-    });
+    // However a page came to be shown (contents, index, search, a link in a page, back and
+    // forward), the contents mark its entry.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::markEntry);
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
             &HelpWindow::contentsCreated);
 
@@ -362,16 +386,51 @@ void HelpWindow::contentsCreated()
     if (model->rowCount() == 0)
         return fail(Failure::NoContents);
     contents_->expandToDepth(0);
-    const QModelIndex first = model->index(0, 0);
-    contents_->setCurrentIndex(first);
+    // A page shown before the tree was filled is marked now.
     if (browser_->source().isEmpty())
-        showPage(model->contentItemAt(first)->url());
+        showPage(model->contentItemAt(model->index(0, 0))->url());
+    else
+        markEntry(browser_->source());
 }
 
 void HelpWindow::showPage(const QUrl& url)
 {
-    if (url.isValid())
-        browser_->setSource(url);
+    if (!url.isValid())
+        return;
+    // One click can ask for its entry twice (clicked, then activated where the style opens an
+    // item on a single click; the two halves of a double click). The page shown is not loaded
+    // again: it only goes back to the place asked for, as a second click on an entry wants.
+    if (url == browser_->source()) {
+        if (url.hasFragment())
+            browser_->scrollToAnchor(url.fragment());
+        else
+            browser_->verticalScrollBar()->setValue(0);
+        return;
+    }
+    browser_->setSource(url);
+}
+
+// QHelpContentWidget::indexOf (and selectContents with it) compares paths alone, so every
+// section of a page found its chapter: the entry of the very place shown is looked for
+// first, and the page's own entry only where no entry leads to that place.
+void HelpWindow::markEntry(const QUrl& url)
+{
+    QHelpContentModel* model = engine_->contentModel();
+    if (model->isCreatingContents())
+        return; // contentsCreated marks it
+    // Of two entries for one place, the one the user clicked stays marked.
+    QModelIndex at = contents_->currentIndex();
+    const QHelpContentItem* item = model->contentItemAt(at);
+    if (!item || !samePlace(item->url(), url))
+        at = entryOf(model, QModelIndex(), url);
+    if (!at.isValid())
+        at = entryOf(model, QModelIndex(), url.adjusted(QUrl::RemoveFragment));
+    if (!at.isValid()) {
+        contents_->selectionModel()->clear();
+        return;
+    }
+    contents_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    contents_->scrollTo(at);
 }
 
 // The word index is built the first time the search is wanted, not at every opening.

@@ -89,6 +89,7 @@ private:
     void fail(Failure why, const QString& detail = QString());
     void contentsCreated();
     void showPage(const QUrl& url);
+    void markEntry(const QUrl& url);
     void searchTabShown();
     void startSearch();
     void indexingFinished();

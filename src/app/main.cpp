@@ -1,4 +1,5 @@
 #include "app/frmLogin.h"
+#include "platform/strings.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -7,6 +8,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tcpanel"));
+    platform::translateQtTexts();
     // The settings-file path is the whole command line as given.
     QStringList args = QApplication::arguments();
     args.removeFirst();

@@ -146,8 +146,10 @@ QString openFailureDetail(const MSComm& port)
     QString detail = QStringLiteral("COM%1 is %2: %3.").arg(n).arg(SerialDeviceName(n), reason);
     switch (port.lastError()) {
     case kCommErrInvalidPort:
+        // The command on a line of its own: the box wraps a long line at its slashes, and
+        // a user copying "TCPANEL_COM1=/dev/" gets a broken one.
         detail += QStringLiteral(" Check that the device is there (a USB adapter plugged in), or name the one to "
-                                 "use: TCPANEL_COM%1=/dev/ttyUSB0 (for example) before starting the program.")
+                                 "use before starting the program, for example:\nTCPANEL_COM%1=/dev/ttyUSB0")
                       .arg(n);
         break;
     case kCommErrPortAccessDenied:

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QStringList>
 
 namespace platform {
@@ -16,6 +19,47 @@ bool isUsableName(const QString& path)
     return !name.isEmpty() && !name.contains(QChar(0));
 }
 
+// The dialog's Date Modified column in the locale's short format, as Qt writes it but for
+// what Qt cannot write: the day period ("B") of the zh_TW time format, which Qt leaves a
+// letter, with the hour run on to 23 ("2026/12/10 B21:13"). The morning/afternoon text Qt
+// does know stands in for it ("下午9:13"). Qt's model writes with QLocale::system(),
+// which is QLocale() too while the program sets no default.
+class FileDateColumn : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || index.column() != kDateColumn || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QLocale locale;
+        return locale.toString(files->lastModified(mapToSource(index)),
+                               withDayPeriodAsAmPm(locale.dateTimeFormat(QLocale::ShortFormat)));
+    }
+
+private:
+    static constexpr int kDateColumn = 3; // after Name, Size and Type
+
+    static QString withDayPeriodAsAmPm(const QString& format)
+    {
+        QString out;
+        bool quoted = false;
+        for (qsizetype i = 0; i < format.size(); ++i) {
+            if (format[i] == QLatin1Char('\''))
+                quoted = !quoted;
+            if (quoted || format[i] != QLatin1Char('B')) {
+                out += format[i];
+                continue;
+            }
+            while (i + 1 < format.size() && format[i + 1] == QLatin1Char('B'))
+                ++i;
+            out += QStringLiteral("AP");
+        }
+        return out;
+    }
+};
+
 class QtFileDialogPresenter : public FileDialogPresenter {
 public:
     FileDialogAnswer present(const FileDialogRequest& r) override
@@ -24,6 +68,7 @@ public:
         dlg.setOption(QFileDialog::DontUseNativeDialog, true);
         // The forms ask their own replace question after a Save.
         dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dlg.setProxyModel(new FileDateColumn(&dlg));
         dlg.setAcceptMode(r.kind == FileDialogRequest::Open ? QFileDialog::AcceptOpen
                                                             : QFileDialog::AcceptSave);
         dlg.setFileMode(r.kind == FileDialogRequest::Open ? QFileDialog::ExistingFile

@@ -2,8 +2,11 @@
 
 #include "resources/string_table.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <optional>
 
@@ -12,6 +15,8 @@ namespace platform {
 namespace {
 
 std::optional<Language> g_language;
+bool g_translateQt = false;
+QTranslator* g_qtTranslator = nullptr;
 
 const resources::StringTableRow* findRow(int id)
 {
@@ -19,6 +24,38 @@ const resources::StringTableRow* findRow(int id)
         if (resources::kStringTable[i].id == id)
             return &resources::kStringTable[i];
     return nullptr;
+}
+
+// Qt's translation file for a language, without its ".qm"; none for English.
+QString qtTranslationFile(Language lang)
+{
+    switch (lang) {
+    case Language::TraditionalChinese: return QStringLiteral("qtbase_zh_TW");
+    case Language::SimplifiedChinese: return QStringLiteral("qtbase_zh_CN");
+    case Language::English:
+    case Language::Neutral: break;
+    }
+    return {};
+}
+
+void replaceQtTranslation()
+{
+    // Deleting a translator takes it out of the application.
+    delete g_qtTranslator;
+    g_qtTranslator = nullptr;
+    const QString file = g_translateQt ? qtTranslationFile(language()) : QString();
+    if (file.isEmpty())
+        return;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(file, folder)) {
+        // Without the translations package Qt's texts stay English; the program's own follow.
+        qWarning("No Qt translation %s in %s", qPrintable(file), qPrintable(folder));
+        delete translator;
+        return;
+    }
+    QCoreApplication::installTranslator(translator);
+    g_qtTranslator = translator;
 }
 
 } // namespace
@@ -45,7 +82,19 @@ Language language()
     return *g_language;
 }
 
-void setLanguage(Language lang) { g_language = lang; }
+void setLanguage(Language lang)
+{
+    const bool changed = g_language != lang;
+    g_language = lang;
+    if (changed && g_translateQt)
+        replaceQtTranslation();
+}
+
+void translateQtTexts(bool on)
+{
+    g_translateQt = on;
+    replaceQtTranslation();
+}
 
 QString resString(int id, Language lang)
 {

@@ -20,6 +20,13 @@ Language languageForLocale(const QString& localeName);
 Language language();
 void setLanguage(Language lang);
 
+// Qt's own texts (the file dialogs' labels and buttons, the message boxes' buttons) in
+// the program's language from now on: Qt's translation of them for language() is
+// installed, and replaced when setLanguage changes the language. English, and the
+// neutral copy of it, keep Qt's English. Needs the application object. Off removes the
+// translation and stops following.
+void translateQtTexts(bool on = true);
+
 // The text of `id` (a res:: name) in the current language; an empty text for an id
 // the table lacks.
 QString LoadResString(int id);

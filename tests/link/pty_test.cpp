@@ -211,6 +211,8 @@ TEST_F(OverPty, TheBoxShowsTheDetailUnderTheMessage)
         ASSERT_NE(box, nullptr);
         text = box->text();
         informative = box->informativeText();
+        const auto* label = box->findChild<QWidget*>("qt_msgbox_informativelabel");
+        EXPECT_LE(label->fontMetrics().horizontalAdvance("TCPANEL_COM3=/dev/ttyUSB0"), label->contentsRect().width());
         box->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(OpenCommPort(), 1);
@@ -219,6 +221,7 @@ TEST_F(OverPty, TheBoxShowsTheDetailUnderTheMessage)
     EXPECT_EQ(text, platform::LoadResString(266));
     EXPECT_TRUE(informative.startsWith("COM3 is /nonexistent/tty-of-nobody: No such file or directory."))
         << informative.toStdString();
+    EXPECT_TRUE(informative.endsWith("\nTCPANEL_COM3=/dev/ttyUSB0")) << "the command whole, on a line of its own";
 }
 
 TEST_F(OverPty, BytePacedReplyMustFinishWithinTheTimeOut)

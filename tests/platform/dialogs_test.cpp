@@ -1,5 +1,6 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/strings.h"
 #include "support/modal.h"
 #include "support/qstring_print.h"
 #include "support/scripted_ui.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace platform;
 
@@ -150,4 +152,34 @@ TEST(CommonDialog, TheQtDialogReturnsTheChosenFileAndOffersItsNameAgain)
     EXPECT_EQ(dlg.ShowSave(), kDialogAccepted);
     EXPECT_EQ(offered, name) << "offered again after a cancel";
     EXPECT_EQ(dlg.FileName, dir.filePath(name));
+}
+
+TEST(QtTexts, BoxAndDialogButtonsFollowTheLanguageAndZhTwDatesReadAsTheLocaleWrites)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("a.kvf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.setFileTime({{2026, 12, 10}, {21, 13}}, QFile::FileModificationTime));
+    const Language saved = language();
+    translateQtTexts();
+    QLocale::setDefault(QLocale("zh_TW"));
+    const struct { Language lang; QString ok, save; } rows[] = {{Language::TraditionalChinese, "確定", "儲存(&S)"},
+        {Language::SimplifiedChinese, "确定", "保存(&S)"}, {Language::English, "OK", "&Save"}};
+    for (const auto& row : rows) {
+        setLanguage(row.lang);
+        inNextModal([&row](QWidget* w) { EXPECT_EQ(static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->text(), row.ok); w->close(); });
+        MsgBox("Save the changes?", MsgButtons::OkCancel);
+        inNextModal([&row](QWidget* w) {
+            EXPECT_EQ(static_cast<QFileDialog*>(w)->labelText(QFileDialog::Accept), row.save);
+            const auto* files = w->findChild<QTreeView*>("treeView");
+            const auto date = [files] { return files->model()->index(0, 3, files->rootIndex()).data().toString(); };
+            EXPECT_TRUE(QTest::qWaitFor([&] { return date() == "2026/12/10 下午9:13"; }, 1500)) << date().toStdString();
+            w->close();
+        });
+        CommonDialog dlg;
+        dlg.InitDir = dir.path();
+        dlg.ShowSave();
+    }
+    setLanguage(saved);
+    translateQtTexts(false);
+    QLocale::setDefault(QLocale::system());
 }
