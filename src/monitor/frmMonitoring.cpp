@@ -269,7 +269,6 @@ int frmMonitoring::StartMonitor()
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
     monitorState.bPollError = false;
-    pollErrorShown_ = false;
 
     // A Stop pressed while a read waited ends the start without a message.
     InstrumentIdentity id;
@@ -357,7 +356,7 @@ void frmMonitoring::Timer1_monitor_Timer()
     QPointer<frmMonitoring> self(this);
     // While panel 4 tells of failed polls, this poll's read leaves it so: the user
     // hears of an answer only once one has come.
-    commState.bKeepActivityText = pollErrorShown_;
+    commState.bKeepActivityText = monitorState.bPollError;
     LinkRegisterSource source(commSettings.nSlaveID);
     int result = 0;
     const int mode = devReadback.nDevFuncMode;
@@ -392,11 +391,10 @@ void frmMonitoring::Timer1_monitor_Timer()
         return;
     // A silent instrument on an open port: polling goes on, and panel 4 says so until
     // a poll is answered again.
-    monitorState.bPollError = result != 0;
-    if (monitorState.bPollError != pollErrorShown_) {
-        pollErrorShown_ = monitorState.bPollError;
-        setStatusPanel(4, QString::fromLatin1(pollErrorShown_ ? kActivityReadError : kActivityRead));
-    }
+    const bool failed = result != 0;
+    if (failed != monitorState.bPollError)
+        setStatusPanel(4, QString::fromLatin1(failed ? kActivityReadError : kActivityRead));
+    monitorState.bPollError = failed;
     // The next poll once this one has ended and the window has handled its events.
     Timer1_monitor->start();
 }

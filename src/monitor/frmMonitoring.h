@@ -188,8 +188,6 @@ private:
     bool programClosing() const;
 
     bool pollEnabled_ = false;
-    // Panel 4 says "Read Error" for the failed polls of this run.
-    bool pollErrorShown_ = false;
     bool tickRunning_ = false;
     bool unloaded_ = false;
     LogFile logFile_;
