@@ -17,6 +17,15 @@ void putChars(DigitRow& row, int pos, const QByteArray& two)
             row[static_cast<std::size_t>(pos + i)] = static_cast<quint8>(two[i] - '0');
 }
 
+// A signed six-digit value of a block read from `base`: its digits in the three bytes
+// from `value` (most significant last), its sign word at `sign`.
+void decodeSignedAt(const RegisterBlock& b, int base, int value, int sign, DigitRow& row)
+{
+    const int k = (value - base) / 2;
+    DecodeSignedValue_H7(lowChars(b, k + 1), highChars(b, k), lowChars(b, k), row);
+    ApplySign_H7(SignWordNegative_H7(b.chars().mid(4 * ((sign - base) / 2), 4)), row);
+}
+
 // Each step reads through here: the first failure ends the poll with 1.
 bool readOk(RegisterSource& source, int address, int count, RegisterBlock& block)
 {
@@ -46,14 +55,12 @@ bool PollPresentValueA_H7(RegisterSource& source, int kind)
     RegisterBlock b;
     if (!readOk(source, kRegPresentValue1_H7, 6, b))
         return false;
-    DecodeSignedValue_H7(lowChars(b, 1), highChars(b, 0), lowChars(b, 0), PanelNextA.byCharA);
-    ApplySign_H7(SignWordNegative_H7(b.chars().mid(8, 4)), PanelNextA.byCharA);
-    if (kind == 1) {
+    constexpr int base = kRegPresentValue1_H7;
+    decodeSignedAt(b, base, kRegPresentValue1_H7, kRegPresentSign1_H7, PanelNextA.byCharA);
+    if (kind == 1)
         PanelNextB.byCharA = PanelNextA.byCharA;
-    } else if (kind == 2) {
-        DecodeSignedValue_H7(lowChars(b, 4), highChars(b, 3), lowChars(b, 3), PanelNextB.byCharA);
-        ApplySign_H7(SignWordNegative_H7(b.chars().mid(20, 4)), PanelNextB.byCharA);
-    }
+    else if (kind == 2)
+        decodeSignedAt(b, base, kRegPresentValue2_H7, kRegPresentSign2_H7, PanelNextB.byCharA);
     return true;
 }
 
@@ -62,10 +69,9 @@ bool PollPresentValueB_H7(RegisterSource& source)
     RegisterBlock b;
     if (!readOk(source, kRegDualPresentUpper_H7, 6, b))
         return false;
-    DecodeSignedValue_H7(lowChars(b, 1), highChars(b, 0), lowChars(b, 0), PanelNextB.byCharA);
-    ApplySign_H7(SignWordNegative_H7(b.chars().mid(8, 4)), PanelNextB.byCharA);
-    DecodeSignedValue_H7(lowChars(b, 4), highChars(b, 3), lowChars(b, 3), PanelNextB.byCharB);
-    ApplySign_H7(SignWordNegative_H7(b.chars().mid(20, 4)), PanelNextB.byCharB);
+    constexpr int base = kRegDualPresentUpper_H7;
+    decodeSignedAt(b, base, kRegDualPresentUpper_H7, kRegDualPresentUpperSign_H7, PanelNextB.byCharA);
+    decodeSignedAt(b, base, kRegDualPresentLower_H7, kRegDualPresentLowerSign_H7, PanelNextB.byCharB);
     return true;
 }
 

@@ -122,9 +122,24 @@ TEST_F(NewSet, ChooserLeftWithCancelCloseBoxOrEscapeChangesNothing)
     EXPECT_EQ(mdi.PanelText(4), "before");
     EXPECT_EQ(mdi.ActiveForm(), nullptr);
 
-    // OK at once takes the preselected H5 model, also after an earlier click on another.
-    answerChooser(-1, &Ui_frmMacTypeSel::OKButton);
-    ui(mdi).mNew->trigger();
-    EXPECT_EQ(preselected, 1);
-    EXPECT_EQ(nMacType, kMacTypeH5);
+    // Every showing starts unconfirmed: New from the editor that an OK opened closes it,
+    // and the chooser then left by its close box or Escape opens no other. OK at once
+    // takes the preselected H5 model, also after an earlier click on another.
+    const std::pair<const char*, std::function<void(QWidget*)>> leaves[] = {
+        {"close box", [](QWidget* w) { w->close(); }},
+        {"Escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }}};
+    for (const auto& [how, leave] : leaves) {
+        SCOPED_TRACE(how);
+        answerChooser(-1, &Ui_frmMacTypeSel::OKButton);
+        ui(mdi).mNew->trigger();
+        EXPECT_EQ(preselected, 1);
+        EXPECT_EQ(nMacType, kMacTypeH5);
+        ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+
+        testsupport::whenModalShown(leave);
+        QTest::mouseClick(ui(mdi).Toolbar1->widgetForAction(ui(mdi).Toolbar1->Buttons(2).action()), Qt::LeftButton);
+        EXPECT_FALSE(bMacTypeSelOK);
+        EXPECT_FALSE(frmModeSetting_H7::isLoaded() || frmModeSetting_H9::isLoaded());
+        EXPECT_EQ(mdi.ActiveForm(), nullptr);
+    }
 }

@@ -187,6 +187,26 @@ TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)
         EXPECT_EQ(PanelShownA.byGroup, c.group);
     }
 
+    // While the timer counts, the unit letters flash (dark at every other tick) in a
+    // minute or hour range of the phase the upper row shows, never by the other phase's
+    // range: ON in minutes (4) or hours (8), OFF in seconds.
+    src.poke(1234, {0x01});
+    src.poke(1120, {0});
+    for (const int onRange : {4, 8}) {
+        src.poke(1122, {onRange});
+        ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
+        for (const int upperPhase : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "ON range " << onRange << ", upper phase " << upperPhase);
+            src.poke(1664, {upperPhase});
+            bool dark = false;
+            for (int tick = 0; tick < 2; ++tick) {
+                ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
+                dark = dark || PanelShownA.byTimerMode == 0;
+            }
+            EXPECT_EQ(dark, upperPhase == 1);
+        }
+    }
+
     // A key protect level without a text fails the start.
     src.poke(1080, {0x05});
     EXPECT_EQ(InitMonitor_H5(src, "M", summary), 1);

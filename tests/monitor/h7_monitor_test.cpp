@@ -178,17 +178,32 @@ TEST_F(H7Monitor, LiveReading)
     EXPECT_EQ(monitorState.sMonitorText[0], "1234.56");
     EXPECT_TRUE(monitorState.sMonitorText[1].isEmpty());
 
-    // Total counter: panel B's upper row is the total, its lower row blank, and logged.
-    configure(5);
-    ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
-    src.poke(2346, {0x21, 0x43, 0x65, 0, 0, 0});
+    // Total and batch counter: panel B's upper row is the total or batch count, logged
+    // too; each of the two values takes its own sign word (2344, 2350). The total
+    // counter's lower row is blank.
     src.poke(1292, {0x03});
     src.poke(1290, {0x18});
-    ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
-    EXPECT_EQ(PanelShownB.byCharA, row({6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(PanelShownB.byCharB, row({99, 99, 99, 99, 99, 99}));
-    EXPECT_EQ(monitorState.sMonitorText[1], "6543.21");
-    EXPECT_EQ(PanelShownB.sWeek, "0000101");
+    for (int mode : {5, 6}) {
+        configure(mode);
+        ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
+        for (const bool firstNegative : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << (firstNegative ? ", first" : ", second")
+                                            << " value negative");
+            const int first = firstNegative ? 1 : 0, second = 1 - first;
+            src.poke(2340, {0x56, 0x34, 0x12, 0, first, 0, 0x21, 0x43, 0x65, 0, second, 0});
+            ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
+            EXPECT_EQ(PanelShownA.byCharA, row({firstNegative ? 98 : 1, 2, 3, 4, 5, 6}));
+            EXPECT_EQ(PanelShownB.byCharA, row({firstNegative ? 6 : 98, 5, 4, 3, 2, 1}));
+            EXPECT_EQ(monitorState.sMonitorText[0], firstNegative ? "-234.56" : "1234.56");
+            // The batch count is whole, the total takes the decimal point.
+            const char* const texts[2][2] = {{"-543.21", "6543.21"}, {"-54321", "654321"}};
+            EXPECT_EQ(monitorState.sMonitorText[1], texts[mode - 5][firstNegative]);
+        }
+        if (mode == 5) {
+            EXPECT_EQ(PanelShownB.byCharB, row({99, 99, 99, 99, 99, 99}));
+        }
+        EXPECT_EQ(PanelShownB.sWeek, "0000101");
+    }
 
     // Dual counter: panel B from the second block, nothing logged for it.
     configure(7);

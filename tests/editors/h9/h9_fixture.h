@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 class H9Editor : public ::testing::Test {
 protected:
@@ -47,6 +49,16 @@ protected:
         return true;
     }
     static QString sep(const DigitLabelArray& row) { return row(DigitLabelArray::kSeparator).Caption(); }
+    // Picks the entry that reads `text` as a user does: opens the list and clicks it.
+    static void choose(QComboBox* list, const QString& text)
+    {
+        const int i = list->findText(text, Qt::MatchExactly);
+        ASSERT_GE(i, 0) << "no entry reads " << text.toStdString();
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(i, 0)).center());
+        ASSERT_FALSE(view->isVisible()) << "the list stayed open";
+    }
 
     QTemporaryDir tmp;
     testsupport::RecordingShell shell;
