@@ -187,8 +187,7 @@ TEST_F(H7Monitor, LiveReading)
         configure(mode);
         ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
         for (const bool firstNegative : {true, false}) {
-            SCOPED_TRACE(testing::Message() << "mode " << mode << (firstNegative ? ", first" : ", second")
-                                            << " value negative");
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ", first value negative " << firstNegative);
             const int first = firstNegative ? 1 : 0, second = 1 - first;
             src.poke(2340, {0x56, 0x34, 0x12, 0, first, 0, 0x21, 0x43, 0x65, 0, second, 0});
             ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);

@@ -227,41 +227,30 @@ TEST_F(H9Editor, OptionHandlersSetTheirRowsAndDiagrams)
 TEST_F(H9Editor, AChoiceStoresAndSavesWhatItsTextSays)
 {
     using U = Ui_frmModeSetting_H9;
-    auto& p = timerCounterParamsH9;
-    struct Case {
-        int mode;
-        QComboBox* U::*list;
-        const char* text;
-        quint8 TimerCounterParamsH9::*byte;
-        char saved; // at `position` of the settings file
-        int position;
-        DigitLabelArray* U::*timeRow; // enabled exactly for a one-shot output
-    };
+    using P = TimerCounterParamsH9;
+    // The byte is stored, and saved at `position` of the file; a one-shot output enables its time row.
+    struct Case { int mode; QComboBox* U::*list; const char* text; quint8 P::*byte; char saved; int position;
+                  DigitLabelArray* U::*timeRow; };
     const Case cases[] = {
-        {0, &U::cboCountDirectionA, "Down", &TimerCounterParamsH9::nCountDirectionA_H9, '1', 26, nullptr},
-        {0, &U::cboOutputModeA, "6 : Repeat cycle 2", &TimerCounterParamsH9::nOutputModeA_H9, '6', 28, nullptr},
-        {0, &U::cboCountInputModeB, "5 : Quadrature inputs (Down)", &TimerCounterParamsH9::nCountInputModeB_H9, '5', 52, nullptr},
-        {1, &U::cboOutputModeB_F, "1 : OFF", &TimerCounterParamsH9::nOutputModeB_F_H9, '1', 94, nullptr},
-        {2, &U::cboOutputMode_C_Dual_0, "One-shot output", &TimerCounterParamsH9::nOutputMode_C_Dual_0_H9, '1', 172,
-         &U::lblHoldCounter_C_Dual_0},
-        {2, &U::cboOutputMode_C_Dual_0, "Self-holding output", &TimerCounterParamsH9::nOutputMode_C_Dual_0_H9, '0', 172,
-         &U::lblHoldCounter_C_Dual_0},
-        {4, &U::cboCountInputMode_C_Dual_1, "7 : Decrement", &TimerCounterParamsH9::nCountInputMode_C_Dual_1_H9, '7', 191, nullptr},
-        {5, &U::cboOutputMode_T_Dual_0, "One-shot output", &TimerCounterParamsH9::nOutputMode_T_Dual_0_H9, '1', 131,
-         &U::lblHoldTime_T_Dual_0},
-        {5, &U::cboOutputMode_T_Dual_1, "One-shot output", &TimerCounterParamsH9::nOutputMode_T_Dual_1_H9, '1', 151,
-         &U::lblHoldTime_T_Dual_1},
-        {5, &U::cboOutputMode_T_Dual_1, "Self-holding output", &TimerCounterParamsH9::nOutputMode_T_Dual_1_H9, '0', 151,
-         &U::lblHoldTime_T_Dual_1},
-        {6, &U::cboOutputModeA_Dual_F, "1 : OFF", &TimerCounterParamsH9::nOutputModeA_Dual_F_H9, '1', 221, nullptr},
-        {6, &U::cboOutputModeB_Dual_F, "1 : OFF", &TimerCounterParamsH9::nOutputModeB_Dual_F_H9, '1', 233, nullptr},
+        {0, &U::cboCountDirectionA, "Down", &P::nCountDirectionA_H9, '1', 26, nullptr},
+        {0, &U::cboOutputModeA, "6 : Repeat cycle 2", &P::nOutputModeA_H9, '6', 28, nullptr},
+        {0, &U::cboCountInputModeB, "5 : Quadrature inputs (Down)", &P::nCountInputModeB_H9, '5', 52, nullptr},
+        {1, &U::cboOutputModeB_F, "1 : OFF", &P::nOutputModeB_F_H9, '1', 94, nullptr},
+        {2, &U::cboOutputMode_C_Dual_0, "One-shot output", &P::nOutputMode_C_Dual_0_H9, '1', 172, &U::lblHoldCounter_C_Dual_0},
+        {2, &U::cboOutputMode_C_Dual_0, "Self-holding output", &P::nOutputMode_C_Dual_0_H9, '0', 172, &U::lblHoldCounter_C_Dual_0},
+        {4, &U::cboCountInputMode_C_Dual_1, "7 : Decrement", &P::nCountInputMode_C_Dual_1_H9, '7', 191, nullptr},
+        {5, &U::cboOutputMode_T_Dual_0, "One-shot output", &P::nOutputMode_T_Dual_0_H9, '1', 131, &U::lblHoldTime_T_Dual_0},
+        {5, &U::cboOutputMode_T_Dual_1, "One-shot output", &P::nOutputMode_T_Dual_1_H9, '1', 151, &U::lblHoldTime_T_Dual_1},
+        {5, &U::cboOutputMode_T_Dual_1, "Self-holding output", &P::nOutputMode_T_Dual_1_H9, '0', 151, &U::lblHoldTime_T_Dual_1},
+        {6, &U::cboOutputModeA_Dual_F, "1 : OFF", &P::nOutputModeA_Dual_F_H9, '1', 221, nullptr},
+        {6, &U::cboOutputModeB_Dual_F, "1 : OFF", &P::nOutputModeB_Dual_F_H9, '1', 233, nullptr},
     };
     frmModeSetting_H9& f = editor();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         select(f, c.mode);
         choose(ui(f).*c.list, c.text);
-        EXPECT_EQ(p.*c.byte, c.saved - '0');
+        EXPECT_EQ(timerCounterParamsH9.*c.byte, c.saved - '0');
         if (c.timeRow) {
             EXPECT_EQ(digitsEnabled(*(ui(f).*c.timeRow)), c.saved == '1');
             (ui(f).*c.timeRow)->setDigits("000150"); // a one-shot output needs a time to be saved
