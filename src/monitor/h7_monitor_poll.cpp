@@ -52,10 +52,10 @@ bool PollSetValues_H7(RegisterSource& source, int which)
 // panel B's upper row.
 bool PollPresentValueA_H7(RegisterSource& source, int kind)
 {
-    RegisterBlock b;
-    if (!readOk(source, kRegPresentValue1_H7, 6, b))
-        return false;
     constexpr int base = kRegPresentValue1_H7;
+    RegisterBlock b;
+    if (!readOk(source, base, 6, b))
+        return false;
     decodeSignedAt(b, base, kRegPresentValue1_H7, kRegPresentSign1_H7, PanelNextA.byCharA);
     if (kind == 1)
         PanelNextB.byCharA = PanelNextA.byCharA;
@@ -66,10 +66,10 @@ bool PollPresentValueA_H7(RegisterSource& source, int kind)
 
 bool PollPresentValueB_H7(RegisterSource& source)
 {
-    RegisterBlock b;
-    if (!readOk(source, kRegDualPresentUpper_H7, 6, b))
-        return false;
     constexpr int base = kRegDualPresentUpper_H7;
+    RegisterBlock b;
+    if (!readOk(source, base, 6, b))
+        return false;
     decodeSignedAt(b, base, kRegDualPresentUpper_H7, kRegDualPresentUpperSign_H7, PanelNextB.byCharA);
     decodeSignedAt(b, base, kRegDualPresentLower_H7, kRegDualPresentLowerSign_H7, PanelNextB.byCharB);
     return true;
