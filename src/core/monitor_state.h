@@ -11,11 +11,13 @@ struct MonitorState {
     // window's unload. Only while it is set are the panels copied and drawn and log
     // lines written.
     bool bMonitoring = false;
-    // The last finished poll failed; cleared when monitoring starts. A poll still
-    // waiting for its reply does not change it.
+    // The last finished poll failed, or a read or check of the start itself did (set
+    // before its message shows); cleared when a start begins. A poll still waiting
+    // for its reply does not change it.
     bool bPollError = false;
-    // The values shown on panel A and panel B after the last good poll, as the log
-    // writes them; "" where a function has no second value.
+    // The values shown on panel A and panel B after the last good poll of this start,
+    // as the log writes them; "" where a function has no second value, at the
+    // window's load and from the beginning of a start until a poll of it has read them.
     std::array<QString, 2> sMonitorText;
     // Device type code from register 1028: 1 H9, 2 H5, 3 H7, 4 H8.
     qint32 nDevCode = 0;

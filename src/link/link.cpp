@@ -27,7 +27,11 @@ public:
 };
 
 // The link's activity texts go to status panel 4 of the main window.
-void setActivityText(const char* text) { core::SetStatusPanel(4, QString::fromLatin1(text)); }
+void setActivityText(const char* text)
+{
+    if (text)
+        core::SetStatusPanel(4, QString::fromLatin1(text));
+}
 
 // A line event of the control, as the user is told of it in panel 4; other events
 // leave the panel as it is.
@@ -164,7 +168,40 @@ QString openFailureDetail(const MSComm& port)
     return detail;
 }
 
+// A read or write has failed: the windows above hear of it first. Unless the link is
+// silent, the box tells the user, naming a device that has gone, panel 4 gets its
+// text before or after the box, and the port closes.
+void reportFailure(MSComm& port, int code, const char* textBeforeBox, const char* textAfterBox)
+{
+    emit linkEvents().requestFailed(code);
+    if (commState.bSilentComm)
+        return;
+    setActivityText(textBeforeBox);
+    ShowErrorMessage(code, LostPortDetail());
+    setActivityText(textAfterBox);
+    closePort(port);
+}
+
 } // namespace
+
+LinkEvents& linkEvents()
+{
+    static LinkEvents events;
+    return events;
+}
+
+QString LostPortDetail()
+{
+    const MSComm& port = CommControl();
+    if (!port.DeviceLost())
+        return {};
+    const int n = port.CommPort();
+    // The system's reason says nothing more: a vanished terminal reports a failed
+    // control request, a pulled adapter an input/output error.
+    return QStringLiteral("COM%1 is %2: the device has gone. Check that it is plugged in, then try again.")
+        .arg(n)
+        .arg(SerialDeviceName(n));
+}
 
 MSComm& CommControl()
 {
@@ -327,20 +364,13 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
                                 ? ReadRequestText(slaveId, startRegister, count)
                                 : QByteArray();
     if (!sendRequest(port, text)) {
-        if (!commState.bSilentComm) {
-            ShowErrorMessage(kTimeOut);
-            setActivityText(kActivityReadError);
-            closePort(port);
-        }
+        reportFailure(port, kTimeOut, nullptr, kActivityReadError);
         return kTimeOut;
     }
     const int code = ReceiveAsciiReply(reply, ExpectedReply::forRead(slaveId, count));
     commState.nErrCode = code;
-    if (code != 0 && !commState.bSilentComm) {
-        ShowErrorMessage(code);
-        setActivityText(kActivityReadError);
-        closePort(port);
-    }
+    if (code != 0)
+        reportFailure(port, code, nullptr, kActivityReadError);
     pauseAfterExchange(port);
     return code;
 }
@@ -356,20 +386,14 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
     if (!commState.bKeepActivityText)
         setActivityText("Write...");
     if (!sendRequest(port, WriteRequestText(slaveId, reg, value))) {
-        if (!commState.bSilentComm) {
-            ShowErrorMessage(kWriteFailed);
-            closePort(port);
-        }
+        reportFailure(port, kWriteFailed, nullptr, nullptr);
         return kWriteFailed;
     }
     QByteArray echo;
     const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId, reg, value));
     commState.nErrCode = code;
-    if (code != 0 && !commState.bSilentComm) {
-        setActivityText("Write Error");
-        ShowErrorMessage(code);
-        closePort(port);
-    }
+    if (code != 0)
+        reportFailure(port, code, "Write Error", nullptr);
     pauseAfterExchange(port);
     return code;
 }

@@ -12,7 +12,8 @@
 // its checks, kIllegalFunction / kIllegalDataAddress / kDataError an exception reply
 // with exception code 01 / 02 / other.
 //
-// With commState.bSilentComm clear, a failed read or write has shown its message, set
+// With commState.bSilentComm clear, a failed read or write has shown its message (with
+// LostPortDetail under it when the device has gone), set
 // status panel 4 to "Read Error" / "Write Error" and closed the port before it returns;
 // the caller only stops its job. With it set (slave-ID search, monitor polling) a failure
 // shows nothing, leaves panel 4 and the port as they are and only returns the code.
@@ -27,6 +28,8 @@
 // another read or write waits for its reply is refused (read kTimeOut, write kWriteFailed, 0xDD false)
 // without touching the port, the status bar or nErrCode, and without a message.
 #include <QByteArray>
+#include <QObject>
+#include <QString>
 #include <QtGlobal>
 
 class MSComm;
@@ -35,6 +38,22 @@ struct ExpectedReply;
 // Panel 4 while a read waits for its reply, and after a read failed.
 inline constexpr const char* kActivityRead = "Read...";
 inline constexpr const char* kActivityReadError = "Read Error";
+
+// What the link tells the windows above it as it happens.
+class LinkEvents : public QObject {
+    Q_OBJECT
+signals:
+    // A read or write has failed with `code` (silent or not): emitted before its
+    // message is shown, so that a window can take the failure into account while the
+    // box waits for its OK.
+    void requestFailed(int code);
+};
+LinkEvents& linkEvents();
+
+// When the port's device went away under the program (an adapter pulled) since the
+// port was last opened: the detail its boxes show under their message, naming the
+// device and that it has gone. "" otherwise.
+QString LostPortDetail();
 
 // Configures the control from commSettings and opens the port. 0 open; kCommError the
 // port cannot be opened (its message shown, port closed); kPortAlreadyOpen the port is

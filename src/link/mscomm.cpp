@@ -326,6 +326,7 @@ bool MSComm::setPortOpen(bool open)
     if (PortOpen())
         return fail(kCommErrPortAlreadyOpen, QStringLiteral("Port already open"));
 
+    deviceLost_ = false;
     device_ = makeDevice();
     SerialDevice* dev = device_.get();
     connect(dev, &SerialDevice::dataArrived, this, [this] {
@@ -337,6 +338,7 @@ bool MSComm::setPortOpen(bool open)
             holdUntilLikelyCome(count);
     });
     connect(dev, &SerialDevice::lineEvent, this, &MSComm::raiseEvent);
+    connect(dev, &SerialDevice::lost, this, [this] { deviceLost_ = true; });
     connect(dev, &SerialDevice::lost, this, &MSComm::deviceLost, Qt::QueuedConnection);
 
     const SerialDevice::OpenResult r = dev->open(SerialDeviceName(commPort_), settings_);

@@ -150,6 +150,11 @@ public:
     int lastError() const { return lastError_; }
     QString lastErrorText() const { return lastErrorText_; }
 
+    // The device went away under the open port (an adapter pulled) since the port was
+    // last opened. Known as soon as the device notices, before the port is dropped, so
+    // a wait the loss ended can tell why.
+    bool DeviceLost() const { return deviceLost_; }
+
 signals:
     void OnComm();
 
@@ -175,6 +180,7 @@ private:
     bool rxOverRaised_ = false;
     int lastError_ = kCommErrNone;
     QString lastErrorText_;
+    bool deviceLost_ = false;
 };
 
 // Parses a settings text such as "9600,n,8,1"; false when it is not one.

@@ -124,6 +124,12 @@ frmMonitoring::frmMonitoring() : QWidget(nullptr)
         if (form == this)
             Form_Activate();
     });
+    // A read of the start that fails shows its box before the start ends: the log has
+    // to know of the failure while that box waits for its OK.
+    connect(&linkEvents(), &LinkEvents::requestFailed, this, [this] {
+        if (starting_)
+            monitorState.bPollError = true;
+    });
     setPanelDrawer([this] { DrawMonitorPanel(); });
     Form_Load();
 }
@@ -245,7 +251,10 @@ void frmMonitoring::cmdMonitorStart_Click()
     // Stop is available while the instrument is identified.
     setRunningLook(true);
     QPointer<frmMonitoring> self(this);
+    starting_ = true;
     const int result = StartMonitor();
+    if (self)
+        starting_ = false;
     commState.nErrCode = result;
     if (!self || result == 0)
         return;
@@ -268,7 +277,9 @@ int frmMonitoring::StartMonitor()
         return commState.nErrCode;
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
+    // Nothing of this start is read yet: the log writes no value an earlier one left.
     monitorState.bPollError = false;
+    monitorState.sMonitorText = {QString(), QString()};
 
     // A Stop pressed while a read waited ends the start without a message.
     InstrumentIdentity id;
@@ -277,8 +288,7 @@ int frmMonitoring::StartMonitor()
     case IdentifyStep::Ok:
         break;
     case IdentifyStep::NotFamily:
-        ShowErrorMessage(kMemoryAddressError);
-        return 1;
+        return startRefused(kMemoryAddressError);
     case IdentifyStep::ReadFailed:
     case IdentifyStep::Stopped:
         return 1;
@@ -290,10 +300,16 @@ int frmMonitoring::StartMonitor()
     case 2: return runStart(InitMonitor_H5);
     case 3: return runStart(InitMonitor_H7);
     case 4: return InitMonitor_H8();
-    default:
-        ShowErrorMessage(kWrongMachineType);
-        return 1;
+    default: return startRefused(kWrongMachineType);
     }
+}
+
+int frmMonitoring::startRefused(int code)
+{
+    // Failed before its box shows, which the log may write under.
+    monitorState.bPollError = true;
+    ShowErrorMessage(code);
+    return 1;
 }
 
 int frmMonitoring::InitMonitor_H8()
@@ -310,8 +326,7 @@ int frmMonitoring::InitMonitor_H8()
     if (mode <= 8)
         return runStart(InitMonitor_H7);
     // A mode no reader serves would leave a running look that polls nothing.
-    ShowErrorMessage(kWrongMachineType);
-    return 1;
+    return startRefused(kWrongMachineType);
 }
 
 int frmMonitoring::runStart(StartRoutine routine)
@@ -381,9 +396,12 @@ void frmMonitoring::Timer1_monitor_Timer()
     // the panel would go on showing the last values as if they were live.
     if (pollEnabled_ && !CommControl().PortOpen()) {
         monitorState.bPollError = true;
+        // The log tells of the loss when it is found, while monitoring still runs.
+        if (logSettings.bLogErrors && Logging())
+            writeLogLine();
         cmdMonitorStop_Click();
         setStatusPanel(4, QString::fromLatin1(kActivityReadError));
-        ShowErrorMessage(kCommError);
+        ShowErrorMessage(kCommError, LostPortDetail());
         return;
     }
     // A poll cut short by Stop tells nothing of the instrument.
@@ -500,8 +518,12 @@ void frmMonitoring::stopLogging()
 
 void frmMonitoring::Timer1_log_Timer()
 {
-    if (!LogTickElapsed(logSettings) || !monitorState.bMonitoring)
-        return;
+    if (LogTickElapsed(logSettings) && monitorState.bMonitoring)
+        writeLogLine();
+}
+
+void frmMonitoring::writeLogLine()
+{
     const QString line = LogLine(LogTimestamp(platform::clock().now()), logSettings, monitorState);
     if (!logFile_.writeLine(line)) {
         // Never a silent loss: logging ends and says so.

@@ -176,6 +176,10 @@ private:
     void disablePoll();
     void Form_Unload();
     void stopLogging();
+    // Writes the line of this moment; a line that cannot be written ends logging.
+    void writeLogLine();
+    // A check of the start failed: its message, and the start ends (1).
+    int startRefused(int code);
     using StartRoutine = int (*)(RegisterSource&, const QString&, MonitorSummary&);
     // Runs a type's start routine; on success writes the boxes and starts polling.
     int runStart(StartRoutine routine);
@@ -189,6 +193,8 @@ private:
 
     bool pollEnabled_ = false;
     bool tickRunning_ = false;
+    // While Start runs StartMonitor: identification and the type's start routine.
+    bool starting_ = false;
     bool unloaded_ = false;
     LogFile logFile_;
 };

@@ -21,7 +21,9 @@ QString LogTimestamp(const QDateTime& at);
 QString LogDelimiter(int delimIdx);
 
 // One line, CR LF included: the time stamp, then "Error!" when errors are logged and
-// the last poll failed, else panel A's value and, when panel B has one, panel B's.
+// the last read failed (a poll, or a read or check of the start), else panel A's value
+// and, when panel B has one, panel B's. Before a poll of this start has read them the
+// values are empty: a line never carries what an earlier start read.
 QString LogLine(const QString& timestamp, const LogSettings& log, const MonitorState& monitor);
 
 // The period text of the options dialog: a whole number 1 to 3600, else nothing.

@@ -10,6 +10,7 @@
 #include "monitor/frmMonitoring.h"
 #include "support/main_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -94,7 +95,10 @@ TEST_F(Acceptance, FaultsAUserMeets)
     // Unplugged in the middle of a download and of monitoring.
     for (const Model& m : models()) {
         SCOPED_TRACE(m.name);
+        // What the boxes of a lost port say of the device under their message.
+        const auto gone = [&] { return QString("COM1 is %1: the device has gone").arg(instrument->path().c_str()); };
         plugIn(m.type);
+        QString lost = gone();
         startProgram();
         newSet(m);
         QWidget* editor = activeForm();
@@ -103,10 +107,12 @@ TEST_F(Acceptance, FaultsAUserMeets)
         toolbar("Download");
         // The cable may go while a request waits for its reply or between two.
         EXPECT_TRUE(shown() == text(277) || shown() == text(270)) << shown();
+        EXPECT_TRUE(boxes.count() && boxes.last().detail.startsWith(lost)) << shown();
         EXPECT_EQ(panel(4), res(261));
         EXPECT_EQ(activeForm(), editor);
         // Plugged in again, the same Download goes through.
         plugIn(m.type);
+        lost = gone();
         boxes.clear();
         toolbar("Download");
         EXPECT_EQ(shown(), text(264));
@@ -122,13 +128,22 @@ TEST_F(Acceptance, FaultsAUserMeets)
         const QString log = path("values.txt");
         if (logging) {
             dialogs.accept(log);
-            whenModal<frmLogging>([](frmLogging& d) { QTest::mouseClick(ui(d).OKButton, Qt::LeftButton); });
+            whenModal<frmLogging>([](frmLogging& d) {
+                ui(d).chkLogError->setChecked(true);
+                QTest::mouseClick(ui(d).OKButton, Qt::LeftButton);
+            });
             menu({res(131), res(353)});
             ASSERT_TRUE(QTest::qWaitFor([&] { return !testhelp::readRaw(log).isEmpty(); }, 3000));
         }
+        QString panelAtBox;
+        boxes.onBox = [&](const platform::MessageBoxRequest&) { panelAtBox = panel(4); };
         unplugAfter(10);
         EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.count() > 0; }, 3000)) << "no word of the lost instrument";
+        boxes.onBox = {};
         EXPECT_EQ(shown(), text(266));
+        EXPECT_TRUE(boxes.count() && boxes.last().detail.startsWith(lost)) << shown();
+        EXPECT_EQ(panelAtBox, "Read Error");
+        EXPECT_EQ(panel(4), "Read Error");
         EXPECT_EQ(ui(*f).ImageStart->requestedName(), "IMAGE_START_E");
         const std::size_t sent = instrument->requests().size();
         const QByteArray logged = testhelp::readRaw(log);
@@ -136,7 +151,9 @@ TEST_F(Acceptance, FaultsAUserMeets)
         EXPECT_EQ(instrument->requests().size(), sent) << "still polling";
         if (logging) {
             EXPECT_EQ(testhelp::readRaw(log), logged);
-            EXPECT_TRUE(logged.endsWith("\r\n")) << "whole lines only";
+            // One line tells of the loss, and the log ends there.
+            EXPECT_TRUE(logged.endsWith("     Error!\r\n")) << logged.right(80).toStdString();
+            EXPECT_EQ(logged.count("Error!"), 1);
         }
         click(ui(*f).ImageReturn);
         EXPECT_EQ(activeForm(), editor);

@@ -28,13 +28,10 @@ public:
     {
         panelAtBox << core::shell().PanelText(4);
         portOpenAtBox.push_back(CommControl().PortOpen());
-        if (onBox)
-            onBox(request);
         return ScriptedMessages::present(request);
     }
     QStringList panelAtBox;
     std::vector<bool> portOpenAtBox;
-    std::function<void(const platform::MessageBoxRequest&)> onBox;
 };
 
 inline QString panel4() { return core::shell().PanelText(4); }

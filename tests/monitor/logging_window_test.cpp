@@ -191,6 +191,32 @@ TEST_F(LoggingWindow, ASilentInstrumentIsLoggedAndShownAsSilent)
         EXPECT_EQ(value(lines(path).last()), live);
         EXPECT_TRUE(portOpen());
         EXPECT_EQ(boxes.count(), 0);
+
+        // Stopped, and silent at the next Start: no line carries what the last start
+        // read, while the start waits nor while its time-out box waits for OK.
+        clickStop();
+        dev.setFault(sim::Fault::noReply());
+        const qsizetype startFrom = lines(path).size();
+        qsizetype boxFrom = 0, boxTo = 0;
+        boxes.onBox = [&](const platform::MessageBoxRequest&) {
+            boxFrom = lines(path).size();
+            QTest::qWait(1000);
+            boxTo = lines(path).size();
+        };
+        clickStart();
+        boxes.onBox = {};
+        EXPECT_EQ(lastBox().text, "Time out !");
+        EXPECT_GE(boxTo - boxFrom, 3);
+        const QStringList started = lines(path).mid(startFrom);
+        for (qsizetype i = 0; i < started.size(); ++i)
+            EXPECT_EQ(value(started[i]), QString(logErrors && startFrom + i >= boxFrom ? "Error!" : "")) << i;
+        // Answering again, the next start logs its values.
+        dev.clearFaults();
+        boxes.clear();
+        clickStart();
+        const qsizetype againFrom = lines(path).size();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lines(path).size() > againFrom + 1; }, 2000));
+        EXPECT_EQ(value(lines(path).last()), live);
         ui(window()).mLogoff->trigger();
     }
 }

@@ -13,6 +13,8 @@ ScriptedMessages::~ScriptedMessages()
 platform::MsgResult ScriptedMessages::present(const platform::MessageBoxRequest& request)
 {
     shown_.push_back(request);
+    if (onBox)
+        onBox(request);
     if (!answers_.empty()) {
         const platform::MsgResult r = answers_.front();
         answers_.pop_front();

@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace testsupport {
@@ -26,6 +27,9 @@ public:
     const platform::MessageBoxRequest& last() const { return shown_.back(); }
     void clear() { shown_.clear(); }
     bool allAnswered() const { return answers_.empty(); }
+    // Runs while each box is up, before it is answered: a look at the window behind it,
+    // or a user who takes a while to press OK.
+    std::function<void(const platform::MessageBoxRequest&)> onBox;
 
 private:
     std::deque<platform::MsgResult> answers_;
