@@ -218,11 +218,19 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
         EXPECT_TRUE(ui(f).cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
         EXPECT_TRUE(ui(f).mCommSetting->isEnabled()) << what;
     };
+    // What a period ending while the box is up writes, errors logged.
+    LogSettings errorsLogged;
+    errorsLogged.bLogErrors = true;
+    QString loggedAtBox;
+    boxes.onBox = [&](const platform::MessageBoxRequest&) {
+        loggedAtBox = monitorState.bMonitoring ? LogLine("t", errorsLogged, monitorState) : "no line";
+    };
     const auto startShows = [&](const QString& text, const char* what) {
         boxes.clear();
         clickStart();
         ASSERT_EQ(boxes.count(), 1) << what;
         EXPECT_EQ(boxes.last().text, text) << what;
+        EXPECT_EQ(loggedAtBox, text == "Wrong Device ID !" ? "no line" : "tError!\r\n") << what;
         expectIdle(what);
     };
 
