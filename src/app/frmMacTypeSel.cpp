@@ -41,6 +41,9 @@ void frmMacTypeSel::Form_Load()
 {
     ApplyTextsMacTypeSel();
     grpType[1]->setChecked(true);
+    // The arrow keys move on from the option that has the focus: it starts on the checked
+    // one, so that Down goes to the model after it.
+    grpType[1]->setFocus();
     // Only OK confirms: Cancel, the close box and Escape leave this as it is.
     bMacTypeSelOK = false;
 }

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -291,6 +292,9 @@ HelpWindow::HelpWindow(const QString& path) : helpFile_(QFileInfo(path).absolute
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::markEntry);
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
             &HelpWindow::contentsCreated);
+    // The window has no menu that could carry Close: the platform's Close key closes this
+    // window alone, wherever its focus is.
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
 
     if (why != Failure::None)
         fail(why);

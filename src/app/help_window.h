@@ -6,6 +6,7 @@
 // Help_E.qch (English, and every other language). A help window is a window of the
 // program of its own, beside the main window: contents, keyword index and full-text
 // search on the left, the page on the right. It is not modal; nothing waits for it.
+// The platform's Close key (Ctrl+W) closes it.
 //
 // For the menus:
 //   Help > "Velmora Help" (F1), the editors' Help items:  ShowHelpFile(HelpFilePath());

@@ -367,6 +367,13 @@ TEST_F(HelpWindows, ShowingAgainRaisesTheOpenWindowAndCloseAllHelpClosesEveryOne
     EXPECT_EQ(helpWindowCount(), 1);
     ShowHelpFile(kDataDir + "/Help_B.qch");
     EXPECT_EQ(helpWindowCount(), 2);
+    // The Close key closes the help window it is pressed in, and that one only.
+    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<HelpWindow*>(QApplication::activeWindow()); }));
+    const std::string pressedIn = qobject_cast<HelpWindow*>(QApplication::activeWindow())->helpFile().toStdString();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Close);
+    testsupport::dropDeferredDeletes();
+    ASSERT_TRUE(helpWindowCount() == 1 && theHelpWindow()) << helpWindowCount() << " help windows";
+    EXPECT_NE(theHelpWindow()->helpFile().toStdString(), pressedIn);
 
     CloseAllHelp(HelpFilePath());
     testsupport::dropDeferredDeletes();

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,15 +31,20 @@ protected:
     void TearDown() override { testsupport::closeWindows(); }
 
     // Answers the next chooser: notes the option it preselected, clicks option
-    // `option` (-1: none) on its circle and then `button`.
-    void answerChooser(int option, QPushButton* Ui_frmMacTypeSel::*button)
+    // `option` (-1: none) on its circle and then `button`; or, given an arrow key, presses
+    // it where the focus is and then Enter.
+    void answerChooser(int option, QPushButton* Ui_frmMacTypeSel::*button, Qt::Key arrow = Qt::Key_unknown)
     {
         preselected = -1;
-        testsupport::whenModalShown<frmMacTypeSel>([this, option, button](frmMacTypeSel& chooser) {
+        testsupport::whenModalShown<frmMacTypeSel>([this, option, button, arrow](frmMacTypeSel& chooser) {
             Ui_frmMacTypeSel& c = ui(chooser);
             for (int i = 0; i < 4; ++i)
                 if (c.grpType[static_cast<std::size_t>(i)]->isChecked())
                     preselected = i;
+            if (arrow != Qt::Key_unknown) {
+                QTest::keyClick(QApplication::focusWidget(), arrow);
+                return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
             if (option >= 0) {
                 QRadioButton* opt = c.grpType[static_cast<std::size_t>(option)];
                 QTest::mouseClick(opt, Qt::LeftButton, {}, QPoint(8, opt->height() / 2));
@@ -55,9 +61,10 @@ protected:
 
 TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
 {
-    // Option, how New is given, the editor's mode items shown (H9: its own seven).
-    const std::tuple<int, const char*, const char*> cases[] = {
-        {0, "Ctrl+N", ""}, {1, "toolbar", "012"}, {2, "menu", "345678"}, {3, "Ctrl+N", "012345678"}};
+    // Option, how New is given (or, from the menu, the arrow key pressed in the chooser
+    // before Enter), the editor's mode items shown (H9: its own seven).
+    const std::tuple<int, const char*, const char*> cases[] = {{0, "Ctrl+N", ""}, {1, "toolbar", "012"},
+        {2, "menu", "345678"}, {3, "Ctrl+N", "012345678"}, {2, "Down", "345678"}, {0, "Up", ""}};
     for (auto [option, how, modes] : cases) {
         SCOPED_TRACE(how + std::to_string(option));
         // What an earlier set left, which a fresh editor must not show.
@@ -65,7 +72,9 @@ TEST_F(NewSet, EachModelOpensItsEditorFreshInItsFirstMode)
         timerCounterParamsH9.nFuncType_H9 = timerCounterParamsH9.nFuncB_H9 = 1;
         mdi.bChange = bHasFileName = true;
 
-        answerChooser(option, &Ui_frmMacTypeSel::OKButton);
+        const std::string key = how;
+        answerChooser(option, &Ui_frmMacTypeSel::OKButton,
+                      key == "Down" ? Qt::Key_Down : key == "Up" ? Qt::Key_Up : Qt::Key_unknown);
         if (how == std::string("Ctrl+N")) {
             mdi.activateWindow(); // back in front after the last chooser
             ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi));
