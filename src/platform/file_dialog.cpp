@@ -4,9 +4,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QScreen>
 #include <QStringList>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -60,6 +65,30 @@ private:
     }
 };
 
+// Qt sizes the Detail view's columns for English texts (and restores the widths of the
+// last dialog) before the folder is read, so a longer text in another language, such as
+// the zh_TW date "2026/12/10 上午9:13", came out cut. Once the rows are in, each column
+// gets at least the width of its widest shown text; wider ones keep their width. The
+// dialog grows, as far as its screen allows, so no column is left behind the scroll bar.
+void widenToContents(QTreeView* view, QWidget* dialog)
+{
+    QHeaderView* header = view->header();
+    const QAbstractItemView* rows = view; // where the width of a column's texts is public
+    for (int c = 0; c < header->count(); ++c) {
+        if (!header->isSectionHidden(c))
+            header->resizeSection(c, std::max({header->sectionSize(c), header->sectionSizeHint(c),
+                                               rows->sizeHintForColumn(c)}));
+    }
+    const int missing = header->length() - view->viewport()->width();
+    if (missing <= 0)
+        return;
+    const QRect screen = dialog->screen()->availableGeometry();
+    QRect place = dialog->geometry();
+    place.setWidth(std::min(place.width() + missing, screen.width()));
+    place.moveLeft(std::clamp(place.left() - missing / 2, screen.left(), screen.right() + 1 - place.width()));
+    dialog->setGeometry(place);
+}
+
 class QtFileDialogPresenter : public FileDialogPresenter {
 public:
     FileDialogAnswer present(const FileDialogRequest& r) override
@@ -68,7 +97,11 @@ public:
         dlg.setOption(QFileDialog::DontUseNativeDialog, true);
         // The forms ask their own replace question after a Save.
         dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
-        dlg.setProxyModel(new FileDateColumn(&dlg));
+        auto* shown = new FileDateColumn(&dlg);
+        dlg.setProxyModel(shown);
+        if (auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView")))
+            QObject::connect(qobject_cast<QFileSystemModel*>(shown->sourceModel()), &QFileSystemModel::directoryLoaded,
+                             view, [view, &dlg] { widenToContents(view, &dlg); });
         dlg.setAcceptMode(r.kind == FileDialogRequest::Open ? QFileDialog::AcceptOpen
                                                             : QFileDialog::AcceptSave);
         dlg.setFileMode(r.kind == FileDialogRequest::Open ? QFileDialog::ExistingFile

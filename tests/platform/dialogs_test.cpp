@@ -157,7 +157,7 @@ TEST(CommonDialog, TheQtDialogReturnsTheChosenFileAndOffersItsNameAgain)
 TEST(QtTexts, BoxAndDialogButtonsFollowTheLanguageAndZhTwDatesReadAsTheLocaleWrites)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("a.kvf"));
+    QFile file(dir.filePath("counter settings of the second line.kvf"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.setFileTime({{2026, 12, 10}, {21, 13}}, QFile::FileModificationTime));
     const Language saved = language();
     translateQtTexts();
@@ -173,6 +173,16 @@ TEST(QtTexts, BoxAndDialogButtonsFollowTheLanguageAndZhTwDatesReadAsTheLocaleWri
             const auto* files = w->findChild<QTreeView*>("treeView");
             const auto date = [files] { return files->model()->index(0, 3, files->rootIndex()).data().toString(); };
             EXPECT_TRUE(QTest::qWaitFor([&] { return date() == "2026/12/10 下午9:13"; }, 1500)) << date().toStdString();
+            // Each column at least as wide as the widest text it shows, its header's included, and in view.
+            const auto narrow = [files, fm = QFontMetrics(files->font())](int c) {
+                int widest = fm.horizontalAdvance(files->model()->headerData(c, Qt::Horizontal).toString());
+                for (int r = 0; r < files->model()->rowCount(files->rootIndex()); ++r)
+                    widest = std::max(widest, fm.horizontalAdvance(files->model()->index(r, c, files->rootIndex()).data().toString()));
+                return files->columnWidth(c) < widest;
+            };
+            for (int c = 0; c < 4; ++c)
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !narrow(c); }, 1500)) << files->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+            EXPECT_LE(files->columnViewportPosition(3) + files->columnWidth(3), files->viewport()->width());
             w->close();
         });
         CommonDialog dlg;

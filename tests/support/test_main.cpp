@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -27,5 +29,8 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new EndOfTest);
     QApplication app(argc, argv);
+    // Qt's own settings (the file dialogs' folders and column widths) live for this run only.
+    const QTemporaryDir qtSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, qtSettings.path());
     return RUN_ALL_TESTS();
 }
