@@ -277,9 +277,12 @@ int frmMonitoring::StartMonitor()
         return commState.nErrCode;
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
-    // Nothing of this start is read yet: the log writes no value an earlier one left.
+    // Nothing of this start is read yet: neither the panels nor the log show a value
+    // an earlier one left.
     monitorState.bPollError = false;
     monitorState.sMonitorText = {QString(), QString()};
+    ResetPanelImages(0);
+    ResetPanelImages(1);
 
     // A Stop pressed while a read waited ends the start without a message.
     InstrumentIdentity id;

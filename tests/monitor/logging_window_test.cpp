@@ -198,7 +198,9 @@ TEST_F(LoggingWindow, ASilentInstrumentIsLoggedAndShownAsSilent)
         dev.setFault(sim::Fault::noReply());
         const qsizetype startFrom = lines(path).size();
         qsizetype boxFrom = 0, boxTo = 0;
+        QStringList panelsAtBox;
         boxes.onBox = [&](const platform::MessageBoxRequest&) {
+            panelsAtBox = upperRowPictures(ui(window()).panelA) + upperRowPictures(ui(window()).panelB);
             boxFrom = lines(path).size();
             QTest::qWait(1000);
             boxTo = lines(path).size();
@@ -207,6 +209,7 @@ TEST_F(LoggingWindow, ASilentInstrumentIsLoggedAndShownAsSilent)
         boxes.onBox = {};
         EXPECT_EQ(lastBox().text, "Time out !");
         EXPECT_GE(boxTo - boxFrom, 3);
+        EXPECT_EQ(panelsAtBox.filter("image_99").size(), 12) << panelsAtBox.join(' ').toStdString();
         const QStringList started = lines(path).mid(startFrom);
         for (qsizetype i = 0; i < started.size(); ++i)
             EXPECT_EQ(value(started[i]), QString(logErrors && startFrom + i >= boxFrom ? "Error!" : "")) << i;
