@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(Dialogs, AboutShowsTheBuildsVersionAndOurTextsFitInEachLanguage)
+TEST_F(Dialogs, AboutShowsTheBuildsVersionAndOurTextsFitAndDifferInEachLanguage)
 {
     EXPECT_EQ(AboutVersionText(1, 0, 5), "Version : 1 . 0 . 5");
     for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
@@ -59,6 +59,7 @@ TEST_F(Dialogs, AboutShowsTheBuildsVersionAndOurTextsFitInEachLanguage)
         SCOPED_TRACE(static_cast<int>(lang));
         platform::setLanguage(lang);
         QStringList clipped = testsupport::clippedTexts(&frmMacTypeSel::instance());
+        clipped += testsupport::repeatedChoices(&frmMacTypeSel::instance()); // four distinct models
         frmMacTypeSel::unload();
         QString version;
         testsupport::whenModalShown([&](QWidget* w) {

@@ -105,7 +105,7 @@ TEST_F(H5Monitor, FlickerTimerUsesBothPanels)
     EXPECT_EQ(PanelShownB.byTimerMode, 3);
 }
 
-TEST_F(H5Monitor, OutputTimeLinesAndTheCountThatDecidesTheFlashing)
+TEST_F(H5Monitor, OutputTimeLinesAndAnUnusedPanelB)
 {
     src.poke(1074, {0});
     src.poke(1088, {5});
@@ -123,16 +123,45 @@ TEST_F(H5Monitor, OutputTimeLinesAndTheCountThatDecidesTheFlashing)
     EXPECT_EQ(summary.textA, "kept");
     src.poke(1094, {0x34});
 
-    // Output mode 1 counts by register 1264 and status bit 2, whatever bits 0 and 4.
+    // Panel B, unused, shows none of panel A's lamps.
     ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
-    src.poke(1234, {0x10});
-    src.poke(1264, {0x01, 0x00});
+    src.poke(1290, {0x18});
     ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
-    EXPECT_EQ(PanelShownA.byTimerMode, 0);
-    src.poke(1264, {0xFF, 0xFF}); // -1
-    ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
-    EXPECT_EQ(PanelShownA.byTimerMode, 3);
     EXPECT_EQ(PanelShownB.sWeek, "0000000");
+}
+
+// The unit letters flash (dark at every other poll) while the timer counts in a minute or
+// hour range, 4 to 8: status bit 0 set, bits 2 and 4 (time up) clear. Output mode 1 counts
+// by its count above 0 and bit 2 alone; the flicker timer's letters follow panel B's.
+TEST_F(H5Monitor, UnitLettersFlashOnlyWhileCountingInMinutesOrHours)
+{
+    struct Case { int mode, outputMode, range, status, count; bool flashes; };
+    const Case cases[] = {
+        {0, 0, 4, 0x01, 0, true},  {0, 0, 8, 0x01, 0, true},  {0, 0, 3, 0x01, 0, false},
+        {0, 0, 9, 0x01, 0, false}, {0, 0, 4, 0x00, 0, false}, {0, 0, 4, 0x11, 0, false},
+        {0, 0, 8, 0x05, 0, false}, {0, 0, 6, 0x15, 0, false}, {0, 9, 8, 0x01, 0, true},
+        {0, 9, 4, 0x11, 0, false}, {0, 9, 9, 0x01, 0, false}, {2, 0, 8, 0x01, 0, true},
+        {2, 0, 3, 0x01, 0, false}, {2, 0, 4, 0x11, 0, false}, {2, 0, 4, 0x05, 0, false},
+        {0, 1, 4, 0x10, 1, true},  {0, 1, 8, 0x00, 1, true},  {0, 1, 4, 0x01, -1, false},
+        {0, 1, 8, 0x01, 0, false}, {0, 1, 8, 0x05, 1, false}, {0, 1, 9, 0x01, 1, false},
+        {0, 1, 3, 0x01, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << "/" << c.outputMode << " range " << c.range << " status " << c.status);
+        src.poke(1074, {c.mode});
+        src.poke(1088, {c.range});
+        src.poke(1154, {c.range});
+        src.poke(1092, {c.outputMode});
+        src.poke(1234, {c.status});
+        src.poke(1264, {c.count & 0xFF, (c.count >> 8) & 0xFF});
+        ASSERT_EQ(InitMonitor_H5(src, "M", summary), 0);
+        int dark = 0;
+        for (int poll = 0; poll < 2; ++poll) {
+            ASSERT_EQ(UpdateMonitorPanel_H5(src), 0);
+            dark += PanelShownA.byTimerMode == 0;
+        }
+        EXPECT_EQ(dark, c.flashes ? 1 : 0);
+    }
 }
 
 TEST_F(H5Monitor, TwinTimerPhasesChooseSeparatorsAndLetters)

@@ -320,12 +320,13 @@ TEST_F(LoggingWindow, RefusedPeriodCancelAndFilesThatFail)
     EXPECT_FALSE(frmLogging::isLoaded());
 }
 
-TEST_F(LoggingWindow, EveryTextFitsInEachLanguage)
+TEST_F(LoggingWindow, EveryTextFitsAndEachOptionDiffersInEachLanguage)
 {
     for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
                                     platform::Language::SimplifiedChinese}) {
         platform::setLanguage(lang);
         EXPECT_EQ(testsupport::clippedTexts(&frmLogging::instance()), QStringList()) << int(lang);
+        EXPECT_EQ(testsupport::repeatedChoices(&frmLogging::instance()).join("\n").toStdString(), "") << int(lang);
         EXPECT_EQ(testsupport::clippedTexts(&window()), QStringList()) << int(lang);
         testsupport::closeChildWindows();
     }

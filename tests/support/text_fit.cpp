@@ -104,4 +104,23 @@ QStringList clippedTexts(const QWidget* root)
     return out;
 }
 
+QStringList repeatedChoices(const QWidget* root)
+{
+    QStringList out;
+    QList<const QWidget*> widgets = root->findChildren<const QWidget*>();
+    for (const QWidget* w : widgets << root) {
+        QStringList texts;
+        if (const auto* combo = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        // The radio buttons of one parent are one choice; a picture's option has no caption.
+        for (const QRadioButton* r : w->findChildren<const QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
+            texts << plain(r->text());
+        for (int i = 0; i < texts.size(); ++i)
+            if (!texts[i].trimmed().isEmpty() && texts.indexOf(texts[i]) < i)
+                out << QStringLiteral("%1: \"%2\" twice").arg(w->objectName(), texts[i]);
+    }
+    return out;
+}
+
 } // namespace testsupport

@@ -13,4 +13,8 @@ namespace testsupport {
 // "objectName: "text" needs N px, has M px". Empty when everything fits.
 QStringList clippedTexts(const QWidget* root);
 
+// One line per choice under `root` that reads as another of its list does: two items of a
+// combo, or two captions of the radio buttons of one parent. Empty when all differ.
+QStringList repeatedChoices(const QWidget* root);
+
 } // namespace testsupport

@@ -158,18 +158,23 @@ TEST_F(H5H7EditorTest, TheKeyboardGivesNoValueARowRefuses)
     EXPECT_EQ(ui(f).lblHoldCounter_1st_H7->digits(), "000000");
 }
 
-TEST_F(H5H7EditorTest, TextsFitTheirBoxesInEveryLanguage)
+TEST_F(H5H7EditorTest, TextsFitTheirBoxesAndNoListRepeatsAnItemInEveryLanguage)
 {
     using L = platform::Language;
     for (L lang : {L::English, L::TraditionalChinese, L::SimplifiedChinese}) {
         platform::setLanguage(lang);
         frmModeSetting_H7& f = newSet(kMacTypeH8);
-        // Every mode, for the lists the modes fill (batch, dual, the up/down outputs).
+        // Every mode and input mode, for the lists they fill (batch, dual, up/down outputs added and taken).
         for (int mode = 0; mode <= 8; ++mode) {
             f.FuncModeSelect(mode);
-            if (mode == 3)
-                testhelp::pick(ui(f).cboCountInputMode_1st_H7, 2);
-            EXPECT_EQ(testsupport::clippedTexts(&f), QStringList()) << int(lang) << " mode " << mode;
+            for (int input : {2, 3, 4, 0, 1}) {
+                for (QComboBox* c : {ui(f).cboCountInputMode_1st_H7, ui(f).cboCountInputMode_2nd_H7,
+                                     ui(f).cboCountInputMode_batch_H7})
+                    if (c->isVisibleTo(&f) && input < c->count())
+                        testhelp::pick(c, input);
+                const QStringList wrong = testsupport::clippedTexts(&f) + testsupport::repeatedChoices(&f);
+                EXPECT_EQ(wrong.join("\n").toStdString(), "") << int(lang) << " mode " << mode << " input " << input;
+            }
         }
         testsupport::closeEditorWindows();
     }

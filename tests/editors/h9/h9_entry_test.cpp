@@ -62,7 +62,7 @@ TEST_F(H9Editor, TabReachesEveryDigitOfTheModeAndTheKeysChangeIt)
     EXPECT_TRUE(changed());
 }
 
-TEST_F(H9Editor, EveryCaptionAndListItemFitsItsBoxInEnglishAndChinese)
+TEST_F(H9Editor, EveryCaptionAndListItemFitsItsBoxAndNoListRepeatsAnItemInEachLanguage)
 {
     for (platform::Language lang : {platform::Language::English, platform::Language::TraditionalChinese,
                                     platform::Language::SimplifiedChinese}) {
@@ -75,6 +75,7 @@ TEST_F(H9Editor, EveryCaptionAndListItemFitsItsBoxInEnglishAndChinese)
         for (int mode = 0; mode < 7; ++mode) {
             modeItem(f, mode)->trigger();
             EXPECT_EQ(testsupport::clippedTexts(&f).join("\n").toStdString(), "") << mode;
+            EXPECT_EQ(testsupport::repeatedChoices(&f).join("\n").toStdString(), "") << mode;
         }
     }
 }
