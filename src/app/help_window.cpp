@@ -232,6 +232,8 @@ void ShowHelpFile(const QString& path)
     openWindows().append(window);
     window->placeBeside(anchor);
     window->show();
+    // Keys pressed next, the Close key among them, go to the help the user asked for.
+    window->activateWindow();
 }
 
 void CloseAllHelp(const QString& path)
