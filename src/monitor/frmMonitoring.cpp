@@ -125,9 +125,10 @@ frmMonitoring::frmMonitoring() : QWidget(nullptr)
             Form_Activate();
     });
     // A read of the start that fails shows its box before the start ends: the log has
-    // to know of the failure while that box waits for its OK.
+    // to know of the failure while that box waits for its OK. Monitoring that does not
+    // poll yet is a start under way.
     connect(&linkEvents(), &LinkEvents::requestFailed, this, [this] {
-        if (starting_)
+        if (monitorState.bMonitoring && !pollEnabled_)
             monitorState.bPollError = true;
     });
     setPanelDrawer([this] { DrawMonitorPanel(); });
@@ -251,10 +252,7 @@ void frmMonitoring::cmdMonitorStart_Click()
     // Stop is available while the instrument is identified.
     setRunningLook(true);
     QPointer<frmMonitoring> self(this);
-    starting_ = true;
     const int result = StartMonitor();
-    if (self)
-        starting_ = false;
     commState.nErrCode = result;
     if (!self || result == 0)
         return;

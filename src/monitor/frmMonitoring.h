@@ -193,8 +193,6 @@ private:
 
     bool pollEnabled_ = false;
     bool tickRunning_ = false;
-    // While Start runs StartMonitor: identification and the type's start routine.
-    bool starting_ = false;
     bool unloaded_ = false;
     LogFile logFile_;
 };
