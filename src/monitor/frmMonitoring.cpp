@@ -254,7 +254,8 @@ void frmMonitoring::cmdMonitorStart_Click()
     QPointer<frmMonitoring> self(this);
     const int result = StartMonitor();
     commState.nErrCode = result;
-    if (!self || result == 0)
+    // A window closed under the start has ended it and left the link as the editor needs it.
+    if (!self || unloaded_ || result == 0)
         return;
     if (CommControl().PortOpen())
         CommControl().setPortOpen(false);

@@ -271,29 +271,39 @@ TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
     sim::Instrument& dev = instrument(sim::Type::H7, 3);
     commSettings.nTimeOut = 3000;
     dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(kRegFamily2));
-    frmMonitoring& f = window();
-    QTimer stopper;
-    stopper.setInterval(5);
-    QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (!dev.requests().empty() && dev.requests().back().address == kRegFamily2) {
-            stopper.stop();
-            clickStop();
-        }
-    });
-    stopper.start();
-    QElapsedTimer t;
-    t.start();
-    clickStart();
-    EXPECT_LT(t.elapsed(), 1000);
-    EXPECT_FALSE(f.Polling());
-    EXPECT_FALSE(monitorState.bMonitoring);
-    EXPECT_FALSE(portOpen());
-    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
-    EXPECT_EQ(dev.requests().size(), 2u);
-    // The interrupted read reports its failure; nothing is started behind it.
-    EXPECT_EQ(boxes.count(), 1);
-    QTest::qWait(50);
-    EXPECT_EQ(dev.requests().size(), 2u);
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing ? "closing" : "Stop");
+        QPointer<frmMonitoring> f(&window());
+        const std::size_t before = dev.requests().size();
+        QElapsedTimer t;
+        QTimer stopper;
+        stopper.setInterval(5);
+        QObject::connect(&stopper, &QTimer::timeout, [&] {
+            if (dev.requests().size() == before + 2) {
+                stopper.stop();
+                t.start();
+                if (closing)
+                    f->close();
+                else
+                    clickStop();
+            }
+        });
+        stopper.start();
+        clickStart();
+        testsupport::dropDeferredDeletes();
+        EXPECT_LT(t.elapsed(), 1000);
+        EXPECT_EQ(f.isNull(), closing);
+        EXPECT_FALSE(monitorState.bMonitoring);
+        EXPECT_FALSE(portOpen());
+        EXPECT_EQ(bool(commState.bSilentComm), !closing);
+        EXPECT_EQ(f ? ui(*f).ImageStart->requestedName() : "", closing ? "" : "IMAGE_START_E");
+        // The user ended the start: no box, no error in panel 4, nothing started behind it.
+        EXPECT_EQ(boxes.count(), 0);
+        const QString panel4 = core::shell().PanelText(4);
+        EXPECT_TRUE(closing ? panel4 != "Read Error" : panel4.isEmpty()) << panel4.toStdString();
+        QTest::qWait(50);
+        EXPECT_EQ(dev.requests().size(), before + 2);
+    }
 }
 
 TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
