@@ -217,6 +217,8 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
         EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E") << what;
         EXPECT_TRUE(ui(f).cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
         EXPECT_TRUE(ui(f).mCommSetting->isEnabled()) << what;
+        // Nothing of an earlier instrument beside the failure.
+        EXPECT_EQ(box(ui(f).txtInformation_A) + box(ui(f).txtInformation_B), "") << what;
     };
     // What a period ending while the box is up writes, errors logged.
     LogSettings errorsLogged;
@@ -252,13 +254,21 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
     EXPECT_EQ(dev.requests().back().address, kRegFamily2);
     dev.poke(kRegFamily2, 0x25);
 
-    // The next start opens the port afresh: no "COM port has been opened.".
-    dev.setFunctionMode(3);
-    boxes.clear();
-    clickStart();
-    EXPECT_TRUE(f.Polling());
-    EXPECT_EQ(boxes.count(), 0);
-    clickStop();
+    // The next start opens the port afresh: no "COM port has been opened.", and no
+    // "Error!" of a failed start, nor of failed polls, before its own first poll.
+    dev.setFunctionMode(4);
+    for (const char* after : {"a failed start", "failed polls"}) {
+        boxes.clear();
+        clickStart();
+        EXPECT_TRUE(f.Polling()) << after;
+        EXPECT_EQ(boxes.count(), 0) << after;
+        EXPECT_EQ(LogLine("t", errorsLogged, monitorState), "t\r\n") << after;
+        dev.setFault(sim::Fault::noReply());
+        ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
+        dev.clearFaults();
+        clickStop();
+    }
+    EXPECT_TRUE(box(ui(f).txtInformation_B).contains("2-stage Counter"));
 
     // A read that fails during the start: the link's own message, the port closed.
     dev.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegCountInputMode_H7));
@@ -266,7 +276,7 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
     EXPECT_TRUE(commState.bSilentComm);
 }
 
-TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
+TEST_F(MonitorWindow, StopOrClosingDuringIdentificationEndsTheWaitingReadAtOnce)
 {
     sim::Instrument& dev = instrument(sim::Type::H7, 3);
     commSettings.nTimeOut = 3000;
