@@ -387,11 +387,15 @@ TEST_F(MonitorWindow, AnInstrumentUnpluggedWhilePolledEndsMonitoringWithOneMessa
     QTest::qWait(50);
     EXPECT_EQ(boxes.count(), 1);
 
-    // Plugged in again: Start works as before.
+    // Plugged in again: Start works as before, logging no "Error!" of the loss before
+    // its own first poll.
     dev.start();
     qputenv("TCPANEL_COM1", QByteArray::fromStdString(dev.path()));
     boxes.clear();
     clickStart();
+    LogSettings errorsLogged;
+    errorsLogged.bLogErrors = true;
+    EXPECT_EQ(LogLine("t", errorsLogged, monitorState), "t\r\n");
     ASSERT_TRUE(waitPolls(1));
     EXPECT_EQ(boxes.count(), 0);
 }
