@@ -168,11 +168,23 @@ QString openFailureDetail(const MSComm& port)
     return detail;
 }
 
+// Whether the program itself closed the port while this request was on the line (Stop,
+// closing the monitoring window): the request was called off, not answered badly, and
+// whoever closed the port has told the user what they need to know. A device that went
+// away closes the port too, but that the user must hear of.
+bool cancelledByProgram(const MSComm& port, bool openAtStart)
+{
+    return openAtStart && !port.PortOpen() && !port.DeviceLost();
+}
+
 // A read or write has failed: the windows above hear of it first. Unless the link is
 // silent, the box tells the user, naming a device that has gone, panel 4 gets its
-// text before or after the box, and the port closes.
-void reportFailure(MSComm& port, int code, const char* textBeforeBox, const char* textAfterBox)
+// text before or after the box, and the port closes. A request the program called off
+// by closing its port tells nobody anything.
+void reportFailure(MSComm& port, bool openAtStart, int code, const char* textBeforeBox, const char* textAfterBox)
 {
+    if (cancelledByProgram(port, openAtStart))
+        return;
     emit linkEvents().requestFailed(code);
     if (commState.bSilentComm)
         return;
@@ -358,19 +370,20 @@ int ReadHoldingRegisters(qint32 slaveId, qint32 startRegister, quint8 count, QBy
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
+    const bool openAtStart = port.PortOpen();
     if (!commState.bKeepActivityText)
         setActivityText(kActivityRead);
     const QByteArray text = count >= 1 && count <= kMaxReadRegisters
                                 ? ReadRequestText(slaveId, startRegister, count)
                                 : QByteArray();
     if (!sendRequest(port, text)) {
-        reportFailure(port, kTimeOut, nullptr, kActivityReadError);
+        reportFailure(port, openAtStart, kTimeOut, nullptr, kActivityReadError);
         return kTimeOut;
     }
     const int code = ReceiveAsciiReply(reply, ExpectedReply::forRead(slaveId, count));
     commState.nErrCode = code;
     if (code != 0)
-        reportFailure(port, code, nullptr, kActivityReadError);
+        reportFailure(port, openAtStart, code, nullptr, kActivityReadError);
     pauseAfterExchange(port);
     return code;
 }
@@ -383,17 +396,18 @@ int WriteSingleRegister(qint32 slaveId, qint32 reg, qint32 value, int protocol)
     RequestOnLine onLine;
 
     MSComm& port = CommControl();
+    const bool openAtStart = port.PortOpen();
     if (!commState.bKeepActivityText)
         setActivityText("Write...");
     if (!sendRequest(port, WriteRequestText(slaveId, reg, value))) {
-        reportFailure(port, kWriteFailed, nullptr, nullptr);
+        reportFailure(port, openAtStart, kWriteFailed, nullptr, nullptr);
         return kWriteFailed;
     }
     QByteArray echo;
     const int code = ReceiveAsciiReply(echo, ExpectedReply::forWrite(slaveId, reg, value));
     commState.nErrCode = code;
     if (code != 0)
-        reportFailure(port, code, "Write Error", nullptr);
+        reportFailure(port, openAtStart, code, "Write Error", nullptr);
     pauseAfterExchange(port);
     return code;
 }

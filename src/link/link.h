@@ -18,6 +18,13 @@
 // the caller only stops its job. With it set (slave-ID search, monitor polling) a failure
 // shows nothing, leaves panel 4 and the port as they are and only returns the code.
 //
+// A read or write whose open port the program itself closes while it waits (for its
+// reply or for a quiet line: the monitor's Stop, closing the monitoring window) is
+// called off, silent or not: it returns its failure code as usual (what arrived fails
+// the checks), but shows no message, emits no requestFailed and leaves panel 4 to
+// whoever closed the port. A port closed because its device went away is a failure like
+// any other, its message naming the device.
+//
 // A late reply is never taken for the next answer: after a wait that ended without a
 // whole reply (time-out, port closed under it) the next read or write first discards
 // what arrives until the line has been quiet for the guard time (the reply time-out,

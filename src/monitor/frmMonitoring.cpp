@@ -254,7 +254,8 @@ void frmMonitoring::cmdMonitorStart_Click()
     QPointer<frmMonitoring> self(this);
     const int result = StartMonitor();
     commState.nErrCode = result;
-    if (!self || result == 0)
+    // A window closed under the start has ended it and left the link as the editor needs it.
+    if (!self || unloaded_ || result == 0)
         return;
     if (CommControl().PortOpen())
         CommControl().setPortOpen(false);
@@ -275,14 +276,17 @@ int frmMonitoring::StartMonitor()
         return commState.nErrCode;
     commState.bSilentComm = 0;
     monitorState.bMonitoring = true;
-    // Nothing of this start is read yet: neither the panels nor the log show a value
-    // an earlier one left.
+    // Nothing of this start is read yet: neither the panels, the summaries nor the log
+    // show what an earlier one left, and a start that fails leaves them so.
     monitorState.bPollError = false;
     monitorState.sMonitorText = {QString(), QString()};
     ResetPanelImages(0);
     ResetPanelImages(1);
+    txtInformation_A->clear();
+    txtInformation_B->clear();
 
-    // A Stop pressed while a read waited ends the start without a message.
+    // A Stop pressed (or the window closed) while a read waited ends the start without
+    // a message: the link calls off a read whose port the program closed.
     InstrumentIdentity id;
     int linkCode = 0;
     switch (ReadInstrumentIdentity(id, false, linkCode, [] { return monitorState.bMonitoring; })) {

@@ -60,7 +60,6 @@ TEST_F(H7Monitor, CounterSummariesByMode)
     EXPECT_EQ(src.log, (std::vector<int>{logged(1074, 4), logged(1696, 14)}));
     EXPECT_EQ(PanelNextA.byGroup, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
-    EXPECT_EQ(PanelNextB.byDPColB, (PointPair{0, 1}));
 
     // Total and batch counters: box B holds two lines, the second without a line end.
     configure(5);
@@ -68,8 +67,6 @@ TEST_F(H7Monitor, CounterSummariesByMode)
     EXPECT_EQ(summary.textB.value_or("unset"), QString(kType) + "Function Selection : Total counter");
     EXPECT_TRUE(summary.textA.contains("Output Mode : C\r\nOutput Time : 000.500\r\nCounting Speed"));
     EXPECT_EQ(PanelNextB.sTB, "1");
-    EXPECT_EQ(PanelNextB.byDPColA, (PointPair{0, 1}));
-    EXPECT_EQ(PanelNextB.byDPColB, (PointPair{0, 0}));
     configure(6);
     ASSERT_EQ(InitMonitor_H7(src, "H7 model", summary), 0);
     EXPECT_EQ(summary.textB.value_or("unset"), QString(kType) + "Function Selection : Batch counter");
@@ -203,6 +200,27 @@ TEST_F(H7Monitor, LiveReading)
         }
         EXPECT_EQ(PanelShownB.sWeek, "0000101");
     }
+
+    // Every decimal point setting where panel B carries one: the 2-stage counter's rows
+    // take panel A's points, the total count its upper row's only, and is logged with it.
+    const struct { PointPair colon, point; const char* total; } points[4] = {
+        {{0, 0}, {0, 0}, "654321"}, {{0, 0}, {0, 1}, "65432.1"},
+        {{0, 1}, {0, 0}, "6543.21"}, {{0, 0}, {1, 0}, "654.321"}};
+    for (int mode : {4, 5})
+        for (int dp = 0; dp <= 3; ++dp) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ", decimal point " << dp);
+            configure(mode);
+            src.poke(1702, {dp});
+            ASSERT_EQ(InitMonitor_H7(src, "M", summary), 0);
+            src.poke(2340, {0x56, 0x34, 0x12, 0, 0, 0, 0x21, 0x43, 0x65, 0, 0, 0});
+            ASSERT_EQ(UpdateMonitorPanel_H7(src), 0);
+            const PointPair none{0, 0};
+            EXPECT_EQ(PanelShownB.byDPColA, points[dp].colon);
+            EXPECT_EQ(PanelShownB.byDPA, points[dp].point);
+            EXPECT_EQ(PanelShownB.byDPColB, mode == 4 ? points[dp].colon : none);
+            EXPECT_EQ(PanelShownB.byDPB, mode == 4 ? points[dp].point : none);
+            EXPECT_EQ(monitorState.sMonitorText[1], mode == 5 ? points[dp].total : "");
+        }
 
     // Dual counter: panel B from the second block, nothing logged for it.
     configure(7);

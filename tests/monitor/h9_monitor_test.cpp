@@ -65,6 +65,17 @@ TEST_F(H9Monitor, TimerWithCounterSummaryAndPresets)
     EXPECT_EQ(PanelNextA.byCountDir, 1);
     EXPECT_EQ(PanelNextB.byGroup, 2);
     EXPECT_EQ(PanelNextB.byDPColA, (PointPair{0, 1}));
+
+    // Prescales with a fraction, on the counter and on the tachometer of channel B.
+    const struct { std::initializer_list<int> bytes; const char* text; } prescales[2] = {
+        {{0x34, 0x02, 0x01, 0x00}, "1.234"}, {{0x50, 0x00, 0x10, 0x00}, "10.05"}};
+    for (const auto& p : prescales)
+        for (int kind : {0, 1}) {
+            src.poke(1360, p.bytes);
+            src.poke(1552, {kind});
+            ASSERT_EQ(InitMonitor_H9(src, "M", summary), 0);
+            EXPECT_TRUE(summary.textB->contains(QString("\r\nPrescale Value : %1\r\n").arg(p.text))) << summary.textB->toStdString();
+        }
 }
 
 // What the start and one poll read in each function the monitor tells apart, and the

@@ -217,6 +217,8 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
         EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E") << what;
         EXPECT_TRUE(ui(f).cmdMonitorStop->testAttribute(Qt::WA_Disabled)) << what;
         EXPECT_TRUE(ui(f).mCommSetting->isEnabled()) << what;
+        // Nothing of an earlier instrument beside the failure.
+        EXPECT_EQ(box(ui(f).txtInformation_A) + box(ui(f).txtInformation_B), "") << what;
     };
     // What a period ending while the box is up writes, errors logged.
     LogSettings errorsLogged;
@@ -252,13 +254,21 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
     EXPECT_EQ(dev.requests().back().address, kRegFamily2);
     dev.poke(kRegFamily2, 0x25);
 
-    // The next start opens the port afresh: no "COM port has been opened.".
-    dev.setFunctionMode(3);
-    boxes.clear();
-    clickStart();
-    EXPECT_TRUE(f.Polling());
-    EXPECT_EQ(boxes.count(), 0);
-    clickStop();
+    // The next start opens the port afresh: no "COM port has been opened.", and no
+    // "Error!" of a failed start, nor of failed polls, before its own first poll.
+    dev.setFunctionMode(4);
+    for (const char* after : {"a failed start", "failed polls"}) {
+        boxes.clear();
+        clickStart();
+        EXPECT_TRUE(f.Polling()) << after;
+        EXPECT_EQ(boxes.count(), 0) << after;
+        EXPECT_EQ(LogLine("t", errorsLogged, monitorState), "t\r\n") << after;
+        dev.setFault(sim::Fault::noReply());
+        ASSERT_TRUE(QTest::qWaitFor([] { return monitorState.bPollError; }, 3000));
+        dev.clearFaults();
+        clickStop();
+    }
+    EXPECT_TRUE(box(ui(f).txtInformation_B).contains("2-stage Counter"));
 
     // A read that fails during the start: the link's own message, the port closed.
     dev.setFault(sim::Fault::noReply(), sim::FaultScope::atAddress(kRegCountInputMode_H7));
@@ -266,34 +276,44 @@ TEST_F(MonitorWindow, FailedStartsReturnToIdleWithOneMessage)
     EXPECT_TRUE(commState.bSilentComm);
 }
 
-TEST_F(MonitorWindow, StopDuringIdentificationEndsTheWaitingReadAtOnce)
+TEST_F(MonitorWindow, StopOrClosingDuringIdentificationEndsTheWaitingReadAtOnce)
 {
     sim::Instrument& dev = instrument(sim::Type::H7, 3);
     commSettings.nTimeOut = 3000;
     dev.setFault(sim::Fault::delay(2000), sim::FaultScope::atAddress(kRegFamily2));
-    frmMonitoring& f = window();
-    QTimer stopper;
-    stopper.setInterval(5);
-    QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (!dev.requests().empty() && dev.requests().back().address == kRegFamily2) {
-            stopper.stop();
-            clickStop();
-        }
-    });
-    stopper.start();
-    QElapsedTimer t;
-    t.start();
-    clickStart();
-    EXPECT_LT(t.elapsed(), 1000);
-    EXPECT_FALSE(f.Polling());
-    EXPECT_FALSE(monitorState.bMonitoring);
-    EXPECT_FALSE(portOpen());
-    EXPECT_EQ(ui(f).ImageStart->requestedName(), "IMAGE_START_E");
-    EXPECT_EQ(dev.requests().size(), 2u);
-    // The interrupted read reports its failure; nothing is started behind it.
-    EXPECT_EQ(boxes.count(), 1);
-    QTest::qWait(50);
-    EXPECT_EQ(dev.requests().size(), 2u);
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing ? "closing" : "Stop");
+        QPointer<frmMonitoring> f(&window());
+        const std::size_t before = dev.requests().size();
+        QElapsedTimer t;
+        QTimer stopper;
+        stopper.setInterval(5);
+        QObject::connect(&stopper, &QTimer::timeout, [&] {
+            if (dev.requests().size() == before + 2) {
+                stopper.stop();
+                t.start();
+                if (closing)
+                    f->close();
+                else
+                    clickStop();
+            }
+        });
+        stopper.start();
+        clickStart();
+        testsupport::dropDeferredDeletes();
+        EXPECT_LT(t.elapsed(), 1000);
+        EXPECT_EQ(f.isNull(), closing);
+        EXPECT_FALSE(monitorState.bMonitoring);
+        EXPECT_FALSE(portOpen());
+        EXPECT_EQ(bool(commState.bSilentComm), !closing);
+        EXPECT_EQ(f ? ui(*f).ImageStart->requestedName() : "", closing ? "" : "IMAGE_START_E");
+        // The user ended the start: no box, no error in panel 4, nothing started behind it.
+        EXPECT_EQ(boxes.count(), 0);
+        const QString panel4 = core::shell().PanelText(4);
+        EXPECT_TRUE(closing ? panel4 != "Read Error" : panel4.isEmpty()) << panel4.toStdString();
+        QTest::qWait(50);
+        EXPECT_EQ(dev.requests().size(), before + 2);
+    }
 }
 
 TEST_F(MonitorWindow, StopOrClosingUnderAWaitingPollRead)
@@ -367,11 +387,15 @@ TEST_F(MonitorWindow, AnInstrumentUnpluggedWhilePolledEndsMonitoringWithOneMessa
     QTest::qWait(50);
     EXPECT_EQ(boxes.count(), 1);
 
-    // Plugged in again: Start works as before.
+    // Plugged in again: Start works as before, logging no "Error!" of the loss before
+    // its own first poll.
     dev.start();
     qputenv("TCPANEL_COM1", QByteArray::fromStdString(dev.path()));
     boxes.clear();
     clickStart();
+    LogSettings errorsLogged;
+    errorsLogged.bLogErrors = true;
+    EXPECT_EQ(LogLine("t", errorsLogged, monitorState), "t\r\n");
     ASSERT_TRUE(waitPolls(1));
     EXPECT_EQ(boxes.count(), 0);
 }
