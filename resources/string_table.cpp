@@ -237,6 +237,27 @@ const StringTableRow kStringTable[] = {
     ROW(352, "停止記錄", "Log off", "停止记录"),
     ROW(353, "記錄...", "Logging...", "记录..."),
     ROW(354, "延遲時間", "Delay Time", "延迟时间"),
+    // The lines under the boxes; %-placeholders take the port number, the device path and
+    // the system's reason as the system gives them, a setting and the value read.
+    ROW(355, "COM%1 對應 %2：%3。", "COM%1 is %2: %3.", "COM%1 对应 %2：%3。"),
+    ROW(356, "無法開啟", "cannot be opened", "无法打开"),
+    ROW(357, "請確認裝置存在（USB 轉接器已插上），或在啟動程式前指定要使用的裝置，例如：\nTCPANEL_COM%1=/dev/ttyUSB0",
+        " Check that the device is there (a USB adapter plugged in), or name the one to use before starting the "
+        "program, for example:\nTCPANEL_COM%1=/dev/ttyUSB0",
+        "请确认设备存在（USB 转接器已插上），或在启动程序前指定要使用的设备，例如：\nTCPANEL_COM%1=/dev/ttyUSB0"),
+    ROW(358, "序列埠裝置屬於 dialout 群組；請將自己加入 dialout 群組：sudo usermod -aG dialout $USER，然後重新登入。",
+        " Serial devices belong to the dialout group; add yourself to the dialout group: "
+        "sudo usermod -aG dialout $USER, then log in again.",
+        "串口设备属于 dialout 组；请将自己加入 dialout 组：sudo usermod -aG dialout $USER，然后重新登录。"),
+    ROW(359, "另一個程式正在使用此裝置：請關閉該程式後再試一次。",
+        " Another program is using the device: close it and try again.",
+        "另一个程序正在使用此设备：请关闭该程序后重试。"),
+    ROW(360, "COM%1 對應 %2：裝置已中斷連線。請確認裝置已插上，然後再試一次。",
+        "COM%1 is %2: the device has gone. Check that it is plugged in, then try again.",
+        "COM%1 对应 %2：设备已断开连接。请确认设备已插上，然后重试。"),
+    ROW(361, "%1 的值為 %2，程式無法接受此值。", "%1 holds %2, a value the program cannot take.",
+        "%1 的值为 %2，程序无法接受此值。"),
+    ROW(362, "暫存器 %1", "Register %1", "寄存器 %1"),
 };
 
 #undef ROW

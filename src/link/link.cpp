@@ -6,6 +6,7 @@
 #include "link/modbus_ascii.h"
 #include "link/mscomm.h"
 #include "platform/clock.h"
+#include "platform/strings.h"
 
 #include <QCoreApplication>
 
@@ -143,25 +144,25 @@ void pauseAfterExchange(MSComm& port)
 // system's reason and the usual remedy.
 QString openFailureDetail(const MSComm& port)
 {
+    using platform::LoadResString;
     const int n = port.CommPort();
     QString reason = port.lastErrorText();
     if (reason.isEmpty())
-        reason = QStringLiteral("cannot be opened");
-    QString detail = QStringLiteral("COM%1 is %2: %3.").arg(n).arg(SerialDeviceName(n), reason);
+        reason = LoadResString(res::kDetailCannotBeOpened);
+    // One pass over the placeholders: the device path and the system's reason are
+    // shown as the system gives them, even when they hold a "%".
+    QString detail = LoadResString(res::kDetailPortIs).arg(QString::number(n), SerialDeviceName(n), reason);
     switch (port.lastError()) {
     case kCommErrInvalidPort:
         // The command on a line of its own: the box wraps a long line at its slashes, and
         // a user copying "TCPANEL_COM1=/dev/" gets a broken one.
-        detail += QStringLiteral(" Check that the device is there (a USB adapter plugged in), or name the one to "
-                                 "use before starting the program, for example:\nTCPANEL_COM%1=/dev/ttyUSB0")
-                      .arg(n);
+        detail += LoadResString(res::kDetailNameTheDevice).arg(n);
         break;
     case kCommErrPortAccessDenied:
-        detail += QStringLiteral(" Serial devices belong to the dialout group; add yourself to the dialout group: "
-                                 "sudo usermod -aG dialout $USER, then log in again.");
+        detail += LoadResString(res::kDetailJoinDialout);
         break;
     case kCommErrPortUnavailable:
-        detail += QStringLiteral(" Another program is using the device: close it and try again.");
+        detail += LoadResString(res::kDetailDeviceInUse);
         break;
     default: break;
     }
@@ -210,9 +211,7 @@ QString LostPortDetail()
     const int n = port.CommPort();
     // The system's reason says nothing more: a vanished terminal reports a failed
     // control request, a pulled adapter an input/output error.
-    return QStringLiteral("COM%1 is %2: the device has gone. Check that it is plugged in, then try again.")
-        .arg(n)
-        .arg(SerialDeviceName(n));
+    return platform::LoadResString(res::kDetailDeviceGone).arg(QString::number(n), SerialDeviceName(n));
 }
 
 MSComm& CommControl()

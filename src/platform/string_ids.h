@@ -220,5 +220,13 @@ inline constexpr int kLogErrors = 351;               // "Log errors"
 inline constexpr int kMenuLogOff = 352;              // "Log off"
 inline constexpr int kMenuLogging = 353;             // "Logging..."
 inline constexpr int kDelayTime = 354;               // "Delay Time"
+inline constexpr int kDetailPortIs = 355;            // "COM%1 is %2: %3."
+inline constexpr int kDetailCannotBeOpened = 356;    // "cannot be opened"
+inline constexpr int kDetailNameTheDevice = 357;     // " Check that the device is there ..."
+inline constexpr int kDetailJoinDialout = 358;       // " Serial devices belong to the dialout group; ..."
+inline constexpr int kDetailDeviceInUse = 359;       // " Another program is using the device: ..."
+inline constexpr int kDetailDeviceGone = 360;        // "COM%1 is %2: the device has gone. ..."
+inline constexpr int kDetailValueRefused = 361;      // "%1 holds %2, a value the program cannot take."
+inline constexpr int kDetailRegister = 362;          // "Register %1"
 
 } // namespace res

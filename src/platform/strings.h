@@ -1,5 +1,5 @@
 #pragma once
-// The program's string table (ids 101 to 354) in four languages, compiled in.
+// The program's string table (ids 101 to 362) in four languages, compiled in.
 #include "platform/string_ids.h"
 
 #include <QString>

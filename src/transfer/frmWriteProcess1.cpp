@@ -101,6 +101,8 @@ void frmWriteProcess1::EndJob(bool success, TransferJob job)
         core::SetStatusPanel(4, platform::LoadResString(row.failureTextId));
         return;
     }
+    if (row.successTextId == 0)
+        return;
     const QString text = platform::LoadResString(row.successTextId);
     core::SetStatusPanel(4, text);
     if (!row.successBoxTitle.isEmpty())

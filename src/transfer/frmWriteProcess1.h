@@ -3,8 +3,8 @@
 // The caller sets frmMDI.nUpDownCompare (and nDownloadKind for a download) and shows
 // the window with ShowModal(); once the window is on screen it runs the job, closes
 // the serial port, unloads itself and writes the outcome into status panel 4, with a
-// box after a successful download or upload. The user cannot stop a job: Escape and
-// the close box do nothing.
+// box after a successful download; an upload's success is left to its caller. The user
+// cannot stop a job: Escape and the close box do nothing.
 #include "platform/single_form.h"
 #include "transfer/transfer_jobs.h"
 

@@ -39,7 +39,7 @@ bool timerA()
     // Time code c = time range x 2 + direction; each c has a set-value slot of its own.
     const int c = lowByte((*code)[0]);
     if (c < 0 || c > 7)
-        return false;
+        return refuse(kRegTimeCodeA_H9, (*code)[0]);
     put(25, QByteArray(1, static_cast<char>('0' + c / 2)));
     put(26, QByteArray(1, static_cast<char>('0' + c % 2)));
     return bcd(kTimerSlotsA_H9[c].setValue, c < 2 ? 0 : 1, 29) && digit(kRegOutputModeA_H9, 28)
@@ -49,11 +49,15 @@ bool timerA()
 bool counterB()
 {
     const std::optional<int> input = digit(kRegCountInputModeB_H9, 52);
-    if (!input || CounterSettingRegister_H9(*input) == 0)
+    if (!input)
         return false;
+    if (CounterSettingRegister_H9(*input) == 0)
+        return refuse(kRegCountInputModeB_H9, *input);
     const std::optional<int> t = digit(kRegDotAdjB_H9, 53);
-    if (!t || *t > 3)
+    if (!t)
         return false;
+    if (*t > 3)
+        return refuse(kRegDotAdjB_H9, *t);
     return digit(kRegMaxFreqB_H9, 54) && digit(kRegOutputModeB_H9, 55) && bcd(kRegMagnificationB_H9, 2, 57)
         && counterSetValue(CounterSettingRegister_H9(*input), *t, 63) && bcd(kRegHoldCounterB_H9, 0, 70);
 }
@@ -63,8 +67,10 @@ bool tachoB()
     if (!digit(kRegSampleAvgB_F_H9, 91))
         return false;
     const std::optional<int> t = digit(kRegDotAdjB_H9, 92);
-    if (!t || *t > 3)
+    if (!t)
         return false;
+    if (*t > 3)
+        return refuse(kRegDotAdjB_H9, *t);
     return digit(kRegMaxFreqB_H9, 93) && digit(kRegOutputModeB_F_H9, 94) && bcd(kRegMagnificationB_H9, 2, 95)
         && counterSetValue(kRegCounterSettingUpB_H9, *t, 101) && bcd(kRegHoldCounterB_F_H9, 0, 108);
 }
@@ -82,8 +88,10 @@ bool dualCounter()
         || !leadingSetValue(kRegCounterSetting_C_Dual_0_H9, 173) || !bcd(kRegHoldCounter_C_Dual_0_H9, 0, 180))
         return false;
     const std::optional<int> input = digit(kRegCountInputModeB_H9, 191);
-    if (!input || CounterSettingRegister_H9(*input) == 0)
+    if (!input)
         return false;
+    if (CounterSettingRegister_H9(*input) == 0)
+        return refuse(kRegCountInputModeB_H9, *input);
     return digit(kRegMaxFreqB_H9, 192) && digit(kRegOutputModeB_H9, 193)
         && leadingSetValue(CounterSettingRegister_H9(*input), 195) && bcd(kRegHoldCounterB_H9, 0, 202);
 }
@@ -111,7 +119,7 @@ int Upload_H9()
         const std::optional<int> kind = digit(kRegFuncB_H9, 51);
         if (!kind)
             return 1;
-        ok = *kind == 0 ? counterB() : *kind == 1 ? tachoB() : false;
+        ok = *kind == 0 ? counterB() : *kind == 1 ? tachoB() : refuse(kRegFuncB_H9, *kind);
     } else if (*group == 1) {
         const std::optional<int> kind = digit(kRegDualFunc_H9, 130);
         if (!kind)
@@ -120,8 +128,10 @@ int Upload_H9()
         case 0: ok = twoStageTimer(); break;
         case 1: ok = dualCounter(); break;
         case 2: ok = dualTacho(); break;
-        default: break;
+        default: refuse(kRegDualFunc_H9, *kind); break;
         }
+    } else {
+        refuse(kRegFuncType_H9, *group);
     }
     if (!ok)
         return 1;

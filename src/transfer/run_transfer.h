@@ -19,7 +19,8 @@ class QWidget;
 //    choices disable), and the keyboard focus goes back where it was, so that a user who
 //    gave the command by a key goes on from there.
 // Returns false when the slave ID stopped the job or `window` went away meanwhile.
-// The outcome of the job itself is reported by the transfer window.
+// The outcome of the job itself is reported by the transfer window; an upload's success
+// is left to the caller, which tells it once the editor has taken the image.
 bool RunTransfer(QWidget* window, TransferJob job, DownloadKind kind = DownloadKind::H9WholeSet,
                  const std::function<void()>& putBack = {});
 // The same for a job that sends no set (Upload, Compare): nDownloadKind stays as it is.

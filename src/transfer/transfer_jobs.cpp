@@ -86,8 +86,8 @@ TransferJobRow TransferJobRowFor(TransferJob job)
     TransferJobRow row;
     switch (job) {
     case TransferJob::Upload:
-        row = {res::kProgressReading, 40, kUploadFailed, res::kSettingsRead, res::kFailedToUpload,
-               QStringLiteral("Upload"), {}};
+        // Success is told once the editor has taken the image, which may still refuse it.
+        row = {res::kProgressReading, 40, kUploadFailed, 0, res::kFailedToUpload, QString(), {}};
         break;
     case TransferJob::Compare:
         row = {res::kProgressComparing, 40, kCompareFailed, res::kSettingsCompared, res::kFailedToCompareSettings,

@@ -31,7 +31,7 @@ struct TransferJobRow {
     int labelStringId;        // Label1 text
     int timerIntervalMs;      // creeping-progress interval
     int unexpectedErrorCode;  // message of an unexpected failure
-    int successTextId;        // panel 4 and success box text
+    int successTextId;        // panel 4 and success box text; 0: the caller tells the success
     int failureTextId;        // panel 4 text
     QString successBoxTitle;  // empty: no success box
     TransferRoutine routine;  // empty: not available, ends as a failure

@@ -7,6 +7,8 @@
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/modbus_ascii.h"
+#include "platform/string_ids.h"
+#include "platform/strings.h"
 #include "transfer/frmWriteProcess1.h"
 #include "transfer/identify.h"
 #include "transfer/upload_read.h"
@@ -44,13 +46,24 @@ int identify(InstrumentIdentity& id)
     return kUploadFailed;
 }
 
+// Runs a read map; a map that fails has told the user why, once: a failed read by the
+// link's box, a value the map refused by kUploadFailed's box naming it.
 int runMap(int (*map)())
 {
+    bool unexpected = false;
     try {
-        return map();
+        if (map() == 0)
+            return 0;
     } catch (const std::exception&) {
-        return 1;
+        unexpected = true;
     }
+    const std::optional<Refusal>& r = lastRefusal();
+    if (!unexpected && r)
+        ShowErrorMessage(kUploadFailed,
+                         UploadRefusalDetail(RegisterCaption(r->reg), "0x" + QString::fromLatin1(r->chars)));
+    else if (unexpected || commState.nErrCode == 0)
+        ShowErrorMessage(kUploadFailed);
+    return kUploadFailed;
 }
 
 } // namespace
@@ -69,28 +82,45 @@ QByteArray ReadBcdValue(qint32 slaveId, qint32 reg, int kind)
         return {};
     const QByteArray n = low->toUpper();
     const QByteArray n2 = high->toUpper();
-    QByteArray digits;
+    // The digits each register gives, low register first.
+    QByteArray lowPart;
+    QByteArray highPart;
     QByteArray text;
     switch (kind) {
     case 0:
-        digits = n2 + n.mid(2, 2);
-        text = n2 + '.' + n.mid(2, 2);
+        lowPart = n.mid(2, 2), highPart = n2;
+        text = highPart + '.' + lowPart;
         break;
     case 1:
-        digits = n2.mid(2, 2) + n;
-        text = '0' + digits;
+        lowPart = n, highPart = n2.mid(2, 2);
+        text = '0' + highPart + lowPart;
         break;
     case 2:
-        digits = n2.mid(2, 2) + n.right(3);
-        text = n2.mid(2, 2) + '.' + n.right(3);
+        lowPart = n.right(3), highPart = n2.mid(2, 2);
+        text = highPart + '.' + lowPart;
         break;
     default:
-        digits = n2 + n.mid(2, 2);
-        text = digits;
+        lowPart = n.mid(2, 2), highPart = n2;
+        text = highPart + lowPart;
         break;
     }
     // Values travel as BCD: a digit outside 0 to 9 is no value of the set.
-    return allDecimal(digits) ? text : QByteArray();
+    if (!allDecimal(lowPart)) {
+        refuse(reg, n);
+        return {};
+    }
+    if (!allDecimal(highPart)) {
+        refuse(reg + 2, n2);
+        return {};
+    }
+    return text;
+}
+
+QString RegisterCaption(int reg) { return platform::LoadResString(res::kDetailRegister).arg(reg); }
+
+QString UploadRefusalDetail(const QString& setting, const QString& value)
+{
+    return platform::LoadResString(res::kDetailValueRefused).arg(setting, value);
 }
 
 int UploadSettings()
@@ -100,6 +130,7 @@ int UploadSettings()
         if (OpenCommPort() != 0)
             return kUploadFailed;
         byUploadBuf = QByteArray(kSettingImageSize, '0');
+        lastRefusal().reset();
         TransferTimerOn();
         commState.bSilentComm = 0;
 
@@ -130,8 +161,8 @@ int UploadSettings()
             ShowErrorMessage(kWrongMachineType);
             return kWrongMachineType;
         }
-        if (runMap(map) != 0)
-            return kUploadFailed;
+        if (const int rc = runMap(map))
+            return rc;
         setTypeText(typeText);
         return 0;
     } catch (const std::exception&) {
@@ -168,6 +199,7 @@ int Upload_H5()
                    ? 0
                    : 1;
     default:
+        refuse(kRegFuncMode, *mode);
         return 1;
     }
 }
@@ -205,6 +237,7 @@ int Upload_H7()
           && sixDigits(kRegCounterSetting1_H7, 196) && sixDigits(kRegCounterSetting2_H7, 202);
         break;
     default:
+        refuse(kRegFuncMode, *mode);
         break;
     }
     return ok ? 0 : 1;

@@ -10,6 +10,31 @@
 
 namespace upload_read {
 
+std::optional<Refusal>& lastRefusal()
+{
+    static std::optional<Refusal> refusal;
+    return refusal;
+}
+
+bool refuse(int reg, const QByteArray& chars4)
+{
+    lastRefusal() = Refusal{reg, chars4};
+    return false;
+}
+
+bool refuse(int reg, int value) { return refuse(reg, QByteArray::number(value, 16).toUpper().rightJustified(4, '0')); }
+
+namespace {
+
+// The register of a pair read at `reg` whose characters are not all digits: the low
+// part comes from `reg`, the high part from the register after it.
+bool refuseDigits(int reg, const std::vector<QByteArray>& regs, const QByteArray& lowPart)
+{
+    return allDecimal(lowPart) ? refuse(reg + 2, regs[1]) : refuse(reg, regs[0]);
+}
+
+} // namespace
+
 std::optional<std::vector<QByteArray>> registers(int reg, int count)
 {
     QByteArray reply;
@@ -58,8 +83,10 @@ std::optional<int> digit(int reg, int pos)
     // The whole low byte is the value: one that a single character cannot hold is
     // refused rather than cut to its last hexadecimal digit.
     const int v = lowByte((*regs)[0]);
-    if (v < 0 || v > 15)
+    if (v < 0 || v > 15) {
+        refuse(reg, (*regs)[0]);
         return std::nullopt;
+    }
     put(pos, QByteArray(1, "0123456789ABCDEF"[v]));
     return v;
 }
@@ -71,7 +98,7 @@ bool sixDigits(int reg, int pos)
         return false;
     const QByteArray chars = (*regs)[1].mid(2, 2) + (*regs)[0];
     if (!allDecimal(chars))
-        return false;
+        return refuseDigits(reg, *regs, (*regs)[0]);
     put(pos, chars);
     return true;
 }
@@ -79,8 +106,10 @@ bool sixDigits(int reg, int pos)
 bool fourDigits(int reg, int pos)
 {
     const auto regs = registers(reg, 1);
-    if (!regs || !allDecimal((*regs)[0]))
+    if (!regs)
         return false;
+    if (!allDecimal((*regs)[0]))
+        return refuse(reg, (*regs)[0]);
     put(pos, "00" + (*regs)[0]);
     return true;
 }
@@ -103,7 +132,7 @@ bool signedSixDigits(int reg, int signReg, int pos)
     const QByteArray digits = signValue != 0 ? (*regs)[1].right(1) + (*regs)[0]
                                              : (*regs)[1].mid(2, 2) + (*regs)[0];
     if (!allDecimal(digits))
-        return false;
+        return refuseDigits(reg, *regs, (*regs)[0]);
     put(pos, signValue != 0 ? "-" + digits : digits);
     return true;
 }

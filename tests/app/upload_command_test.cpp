@@ -56,6 +56,9 @@ TEST_F(Upload, CommandOpensTheEditorOfTheInstrumentsModel)
     mdi.mUpload_Click();
     dropDeferredDeletes();
     ASSERT_TRUE(frmModeSetting_H7::isLoaded());
+    EXPECT_EQ(boxTexts(), QStringList{res(263)});
+    EXPECT_EQ(boxes.last().title, "Upload");
+    EXPECT_EQ(panel4(), res(263));
     frmModeSetting_H7& ed = frmModeSetting_H7::instance();
     EXPECT_EQ(nMacType, kMacTypeH8);
     EXPECT_EQ(nFuncMode, 6);
@@ -141,15 +144,32 @@ TEST_F(Upload, TimerARowsShowWhatTheInstrumentHoldsInEveryTimeCode)
     }
 }
 
-TEST_F(Upload, CommandUnloadsAnEditorItsLoaderRefused)
+// A value the editor or the read map refuses: one box that says what, never a success
+// first, and no editor.
+TEST_F(Upload, CommandTellsARefusedValueOnceAndOpensNoEditor)
 {
+    struct Case {
+        sim::Type type;
+        int mode, address;
+        quint16 value;
+        const char* refused;
+    };
     // A time range of 12 reaches the image as "C", which the 10-item list refuses.
-    sim::Instrument& inst = start(sim::Type::H5, 0);
-    inst.write16(kRegTimerRange_A_H5, 12);
-    frmMDI::instance().mUpload_Click();
-    dropDeferredDeletes();
-    EXPECT_EQ(boxTexts(), (QStringList{res(263), "Failed to upload the settings!"}));
-    EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+    for (const Case& c : {Case{sim::Type::H5, 0, kRegTimerRange_A_H5, 12, "Time Range holds 12"},
+                          {sim::Type::H7, 3, 1702, 9, "Decimal Point Position holds 9"},
+                          {sim::Type::H9, 0, 1176, 0x0F, "Output Mode holds 15"},
+                          {sim::Type::H9, 0, 1542, 5, "Register 1542 holds 0x0005"}}) {
+        SCOPED_TRACE(c.refused);
+        restart(c.type, c.mode).write16(c.address, c.value);
+        boxes.clear();
+        frmMDI::instance().mUpload_Click();
+        dropDeferredDeletes();
+        EXPECT_EQ(boxTexts(), QStringList{"Failed to upload the settings!"});
+        EXPECT_EQ(boxes.last().detail, QString(c.refused) + ", a value the program cannot take.");
+        EXPECT_EQ(panel4(), res(260));
+        EXPECT_FALSE(frmModeSetting_H7::isLoaded());
+        EXPECT_FALSE(frmModeSetting_H9::isLoaded());
+    }
 }
 
 TEST_F(Upload, CommandLoadsNothingAfterAFailedUpload)

@@ -31,7 +31,7 @@ TEST(Strings, TextsComeFromTheChosenColumnAndUnknownIdsAreEmpty)
     EXPECT_NE(LoadResString(246), resString(246, Language::English));
     setLanguage(Language::English);
     EXPECT_TRUE(LoadResString(99).isEmpty());
-    EXPECT_FALSE(hasResString(355));
+    EXPECT_FALSE(hasResString(363));
 }
 
 // Every id the program asks the table for must be there, in all four columns.

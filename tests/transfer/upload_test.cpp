@@ -17,8 +17,13 @@ namespace {
 
 class Upload : public SimTransferTest {
 protected:
-    // Runs the upload job in the transfer window; returns panel 4.
-    QString upload() { return runJob(0); }
+    // Runs the upload job in the transfer window; returns panel 4's failure text, or ""
+    // for a success, which the Upload command tells once the editor has the set.
+    QString upload()
+    {
+        const QString panel = runJob(0);
+        return panel == failed() ? panel : QString();
+    }
     QByteArray at(int pos, int n) const { return byUploadBuf.mid(pos, n); }
     // Every position outside `used` holds "0".
     std::string zerosOutside(std::initializer_list<std::pair<int, int>> used) const
@@ -33,7 +38,7 @@ protected:
         }
         return bad;
     }
-    QString ok() const { return res(263); }
+    QString ok() const { return QString(); }
     QString failed() const { return res(260); }
 };
 
@@ -163,33 +168,43 @@ TEST_F(Upload, LowerCaseRepliesGiveTheSameImage)
     EXPECT_EQ(at(55, 1), "D");
 }
 
-TEST_F(Upload, ValuesTheMapsDoNotHandleFailWithoutAMessage)
+// A value the maps have no place for ends the upload with one box naming the register
+// and what it held.
+TEST_F(Upload, ValuesTheMapsRefuseAreNamedInTheFailureBox)
 {
-    sim::Instrument& inst = start(sim::Type::H9);
     struct Bad {
-        int address;
-        int value;
+        sim::Type type;
+        int group, address, value;
+        const char* detail;
     };
-    // A function group of 16 would be read as "0" by its last digit; a time code of 8;
-    // an input mode of 8; a BCD digit "A" in a set value; an option of 0x1D.
-    for (const Bad& b : {Bad{kRegFuncType_H9, 0x10}, Bad{kRegTimeCodeA_H9, 8}, Bad{kRegCountInputModeB_H9, 8},
-                         Bad{kTimerSlotsA_H9[0].setValue, 0x000A}, Bad{kRegOutputModeA_H9, 0x1D}}) {
-        SCOPED_TRACE(b.address);
-        const std::uint16_t old = inst.read16(b.address);
+    // A function group of 16 would be read as "0" by its last digit; a time code of 8 or
+    // 15; an input mode of 8; BCD digits "AB" and "1A" in a set value; an option of 0x1D;
+    // function kinds and modes no section belongs to.
+    for (const Bad& b : {Bad{sim::Type::H9, 0, 1542, 0x10, "Register 1542 holds 0x0010"},
+                         {sim::Type::H9, 0, 1542, 5, "Register 1542 holds 0x0005"},
+                         {sim::Type::H9, 0, 1114, 8, "Register 1114 holds 0x0008"},
+                         {sim::Type::H9, 0, 1114, 0x0F, "Register 1114 holds 0x000F"},
+                         {sim::Type::H9, 0, 1374, 8, "Register 1374 holds 0x0008"},
+                         {sim::Type::H9, 0, 1116, 0x00AB, "Register 1116 holds 0x00AB"},
+                         {sim::Type::H9, 0, 1118, 0x1A00, "Register 1118 holds 0x1A00"},
+                         {sim::Type::H9, 0, 1176, 0x1D, "Register 1176 holds 0x001D"},
+                         {sim::Type::H9, 0, 1552, 7, "Register 1552 holds 0x0007"},
+                         {sim::Type::H9, 1, 1584, 9, "Register 1584 holds 0x0009"},
+                         {sim::Type::H5, 0, 1074, 5, "Register 1074 holds 0x0005"},
+                         {sim::Type::H7, 3, 1074, 2, "Register 1074 holds 0x0002"},
+                         {sim::Type::H7, 3, 1074, 0xFF, "Register 1074 holds 0x00FF"},
+                         {sim::Type::H8, 0, 1074, 9, "Register 1074 holds 0x0009"}}) {
+        SCOPED_TRACE(b.detail);
+        sim::Instrument& inst = restart(b.type, b.type == sim::Type::H7 ? 3 : 0);
+        inst.write16(kRegFuncType_H9, static_cast<std::uint16_t>(b.group));
         inst.write16(b.address, static_cast<std::uint16_t>(b.value));
         core::shell().sCurrentMacType_Upload = "H9";
         boxes.clear();
         EXPECT_EQ(upload(), failed());
-        EXPECT_EQ(boxes.count(), 0);
+        EXPECT_EQ(boxTexts(), QStringList{failed()});
+        EXPECT_EQ(boxes.last().detail, QString(b.detail) + ", a value the program cannot take.");
         EXPECT_EQ(core::shell().sCurrentMacType_Upload, "");
-        inst.write16(b.address, old);
     }
-
-    // An H5 reporting a counter mode has no section to read.
-    restart(sim::Type::H5, 3);
-    boxes.clear();
-    EXPECT_EQ(upload(), failed());
-    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(Upload, InstrumentsItCannotRead)

@@ -3,8 +3,13 @@
 // of putting an image position into an editor control.
 #include "core/settings_buffers.h"
 
+#include <QString>
+
+#include <optional>
+
 class DigitLabelArray;
 class QComboBox;
+class QWidget;
 
 namespace image_loading {
 
@@ -12,10 +17,28 @@ namespace image_loading {
 // it into its fail code and unloads the half-filled editor.
 struct LoadRefused {};
 
-[[noreturn]] inline void refuse() { throw LoadRefused{}; }
+// What a load refused, for the line under an upload's failure box: the setting as the
+// editor captions it and the value the image held.
+struct Refusal {
+    QString setting;
+    QString value;
+};
+
+// The refusal of the last load that named one; its caller clears it before a load.
+std::optional<Refusal>& lastRefusal();
+
+// Ends the load at a position that names no setting.
+[[noreturn]] void refuse();
+// Ends the load, recording `setting` and `value` first.
+[[noreturn]] void refuse(const QString& setting, const QString& value);
+
+// The caption the editor shows for `control`: the label that is its buddy, else the
+// label on its line to its left; without the accelerator and the trailing colon. The
+// control's name when it has none.
+QString settingCaption(const QWidget* control);
 
 // Selects `index` through the editors' code path (SetListIndex, which runs the combo's
-// handler); an index outside the list ends the load.
+// handler); an index outside the list ends the load, naming the combo's caption.
 void select(QComboBox* combo, int index);
 
 // What a label may take from an image.

@@ -5,6 +5,8 @@
 #include "core/key_protect.h"
 #include "editors/common/loader_support.h"
 #include "editors/h5h7/frmModeSetting_H7.h"
+#include "platform/string_ids.h"
+#include "platform/strings.h"
 #include "settings_file/settings_image.h"
 
 
@@ -32,9 +34,15 @@ void loadKeyProtect(frmModeSetting_H7& ed, const SettingFileImage& image, int po
 {
     const int v = readDecimal(image.at(pos));
     if (v != 0 && v != 1)
-        refuse();
+        refuse(platform::LoadResString(res::kKeyProtection), QString(QLatin1Char(image.at(pos))));
     bKeyProtect = v ? 0 : 1;
     ed.mKP_Click();
+}
+
+// The function mode position holds a mode this editor does not have.
+[[noreturn]] void refuseFunction(const SettingFileImage& image)
+{
+    refuse(platform::LoadResString(res::kFunctionSelection), QString(QLatin1Char(image.at(31))));
 }
 
 void unloadEditor()
@@ -70,7 +78,7 @@ int LoadFileImage_H5(const SettingFileImage& image, int failCode)
         case 0: ed.mFuncModeSelect_0_Click(); break;
         case 1: ed.mFuncModeSelect_1_Click(); break;
         case 2: ed.mFuncModeSelect_2_Click(); break;
-        default: refuse();
+        default: refuseFunction(image);
         }
         select(ed.cboKP_All_H5, hexAt(image, 10));
         select(ed.cboSGWidth_All_H5, hexAt(image, 11));
@@ -113,7 +121,7 @@ int LoadFileImage_H7(const SettingFileImage& image, int failCode)
         case 6: ed.mFuncModeSelect_6_Click(); break;
         case 7: ed.mFuncModeSelect_7_Click(); break;
         case 8: ed.mFuncModeSelect_8_Click(); break;
-        default: refuse();
+        default: refuseFunction(image);
         }
         select(ed.cboKP_Comm_H7, hexAt(image, 10));
         select(ed.cboDotAdj_Comm_H7, hexAt(image, 11));

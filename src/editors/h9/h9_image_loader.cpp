@@ -5,6 +5,8 @@
 #include "editors/common/combo_select.h"
 #include "editors/common/loader_support.h"
 #include "editors/h9/frmModeSetting_H9.h"
+#include "platform/string_ids.h"
+#include "platform/strings.h"
 #include "settings_file/settings_image.h"
 
 using image_loading::CaptionKind;
@@ -12,6 +14,7 @@ using image_loading::LoadRefused;
 using image_loading::putCaption;
 using image_loading::refuse;
 using image_loading::select;
+using platform::LoadResString;
 using settings_image::LabelOrder;
 using settings_image::orderByDecimalPoint;
 using settings_image::orderLeading;
@@ -132,6 +135,12 @@ void loadDualTacho(const Ui_frmModeSetting_H9& ed, const SettingFileImage& image
     putRow(image, 241, ed.lblHoldCounterB_Dual_F, orderTwoDecimals());
 }
 
+// A position that picks the function mode holds a value no mode has.
+[[noreturn]] void refuseFunction(const SettingFileImage& image, int pos)
+{
+    refuse(LoadResString(res::kFunctionSelection), QString(QLatin1Char(image.at(pos))));
+}
+
 void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const SettingFileImage& image,
             int keyProtect)
 {
@@ -142,7 +151,7 @@ void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const Setting
 
     const int powerSaving = readDecimal(image.at(9));
     if (powerSaving != 0 && powerSaving != 1)
-        refuse();
+        refuse(LoadResString(res::kPowerSaving), QString(QLatin1Char(image.at(9))));
     timerCounterParamsH9.bPowerSaving_H9 = powerSaving ? 0 : 1;
     ed.mPowerSaving_Click();
 
@@ -155,7 +164,7 @@ void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const Setting
         switch (image.at(51)) {
         case '0': ed.mFuncModeSelect_0_Click(); loadCounterB(ui, image); break;
         case '1': ed.mFuncModeSelect_1_Click(); loadTachoB(ui, image); break;
-        default: refuse();
+        default: refuseFunction(image, 51);
         }
         break;
     case '1':
@@ -167,16 +176,16 @@ void loadH9(frmModeSetting_H9& ed, const Ui_frmModeSetting_H9& ui, const Setting
             case 0: ed.mFuncModeSelect_2_Click(); break;
             case 1: ed.mFuncModeSelect_3_Click(); break;
             case 2: ed.mFuncModeSelect_4_Click(); break;
-            default: refuse(); // no function mode would hold these fields
+            default: refuseFunction(image, 171); // no function mode would hold these fields
             }
             loadDualCounter(ui, image, subMode);
             break;
         }
         case '2': ed.mFuncModeSelect_6_Click(); loadDualTacho(ui, image); break;
-        default: refuse();
+        default: refuseFunction(image, 130);
         }
         break;
-    default: refuse();
+    default: refuseFunction(image, 21);
     }
 
     select(ui.cboSGWidth_All, hexAt(image, 251));
@@ -190,8 +199,12 @@ int LoadFileImage_H9(const SettingFileImage& image, int failCode)
     if (image.size() != kSettingImageSize)
         return failCode;
     const int keyProtect = readDecimal(image.at(8));
-    if (keyProtect != 0 && keyProtect != 1)
-        return failCode; // refused before the editor is loaded
+    if (keyProtect != 0 && keyProtect != 1) {
+        // Refused before the editor is loaded.
+        image_loading::lastRefusal() =
+            image_loading::Refusal{LoadResString(res::kKeyProtection), QString(QLatin1Char(image.at(8)))};
+        return failCode;
+    }
     try {
         frmModeSetting_H9& ed = frmModeSetting_H9::instance();
         loadH9(ed, ed, image, keyProtect);
