@@ -366,8 +366,8 @@ TEST_F(H5H7Commands, AnOpenedDutyRatioStaysWithinHundred)
 
 TEST_F(H5H7Commands, AFunctionModeOrACountingInputChosenIsAskedAboutWhenClosed)
 {
-    // Modes whose panels read as the old one's did: Yes on Close saves the mode, which the
-    // file opened again shows checked; the menu items are picked by the text a user reads.
+    // Modes whose panels read as the old one's did, picked by their menu texts: Yes on Close
+    // saves the mode; the file opened again shows it checked, also once it is picked again.
     for (auto [macType, mode] : {std::pair{kMacTypeH9, "Timer + Tachometer"}, std::pair{kMacTypeH5, "Twin Timer"},
                                  std::pair{kMacTypeH7, "Total counter"}, std::pair{kMacTypeH8, "2-stage Timer"}}) {
         SCOPED_TRACE(mode);
@@ -399,10 +399,10 @@ TEST_F(H5H7Commands, AFunctionModeOrACountingInputChosenIsAskedAboutWhenClosed)
         pick("Close(C)");
         EXPECT_EQ(boxTexts(), (QStringList{question, "File is save completed!"}));
         frmMDI::instance().mOpen_Click();
-        for (QAction* a : items())
-            EXPECT_EQ(a->isChecked(), a->text() == mode) << a->text().toStdString();
         boxes.clear();
         pick(mode);
+        for (QAction* a : items())
+            EXPECT_EQ(a->isChecked(), a->text() == mode) << a->text().toStdString();
         pick("Close(C)");
         EXPECT_EQ(boxTexts(), QStringList{}) << "the checked mode picked again is no edit";
         testsupport::closeChildWindows();
