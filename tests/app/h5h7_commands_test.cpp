@@ -1,10 +1,11 @@
 // The H5/H7 editor's commands as a user gives them: the save question on every way
-// out (a counting input chosen is an edit), key protection, the toolbar and the
+// out (a function mode, of every type, or a counting input chosen is an edit), key protection, the toolbar and the
 // download picture, Monitor, Open from the main window, and an opened set whose duty
 // ratio keeps its limit.
 #include "editors/h5h7/h5h7_fixture.h"
 
 #include "core/digit_rows.h"
+#include "editors/h9/frmModeSetting_H9.h"
 #include "link/comm_records.h"
 #include "monitor/frmMonitoring.h"
 #include "support/deferred_delete.h"
@@ -363,8 +364,50 @@ TEST_F(H5H7Commands, AnOpenedDutyRatioStaysWithinHundred)
         EXPECT_TRUE(seen.contains(value)) << value;
 }
 
-TEST_F(H5H7Commands, ACountingInputChosenIsAskedAboutWhenClosed)
+TEST_F(H5H7Commands, AFunctionModeOrACountingInputChosenIsAskedAboutWhenClosed)
 {
+    // Modes whose panels read as the old one's did, picked by their menu texts: Yes on Close
+    // saves the mode; the file opened again shows it checked, also once it is picked again.
+    for (auto [macType, mode] : {std::pair{kMacTypeH9, "Timer + Tachometer"}, std::pair{kMacTypeH5, "Twin Timer"},
+                                 std::pair{kMacTypeH7, "Total counter"}, std::pair{kMacTypeH8, "2-stage Timer"}}) {
+        SCOPED_TRACE(mode);
+        if (macType == kMacTypeH9) {
+            nMacType = macType;
+            frmModeSetting_H9::instance().Show();
+            frmModeSetting_H9::instance().mFuncModeSelect_0_Click();
+            core::shell().bChange = bHasFileName = false;
+        } else {
+            newSet(macType);
+        }
+        const auto items = [h9 = macType == kMacTypeH9] {
+            QWidget* ed = h9 ? static_cast<QWidget*>(frmModeSetting_H9::loaded()) : frmModeSetting_H7::loaded();
+            return ed ? ed->findChildren<QAction*>() : QList<QAction*>();
+        };
+        const auto pick = [&](const QString& text) {
+            for (QAction* a : items())
+                if (a->text().remove('&') == text && a->isVisible()) {
+                    a->trigger();
+                    return;
+                }
+            ADD_FAILURE() << "no item reads " << text.toStdString();
+        };
+        const QString path = QStringLiteral("%1/Sample/mode-%2.kvf").arg(tmp.path()).arg(macType);
+        pick(mode);
+        boxes.clear();
+        boxes.answer(MsgResult::Yes);
+        dialogs.accept(path).accept(path);
+        pick("Close(C)");
+        EXPECT_EQ(boxTexts(), (QStringList{question, "File is save completed!"}));
+        frmMDI::instance().mOpen_Click();
+        boxes.clear();
+        pick(mode);
+        for (QAction* a : items())
+            EXPECT_EQ(a->isChecked(), a->text() == mode) << a->text().toStdString();
+        pick("Close(C)");
+        EXPECT_EQ(boxTexts(), QStringList{}) << "the checked mode picked again is no edit";
+        testsupport::closeChildWindows();
+    }
+
     for (auto [mode, list] : {std::pair{3, &U::cboCountInputMode_1st_H7}, std::pair{4, &U::cboCountInputMode_2nd_H7},
                               std::pair{6, &U::cboCountInputMode_batch_H7}}) {
         SCOPED_TRACE(testing::Message() << "mode " << mode);

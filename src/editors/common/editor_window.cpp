@@ -218,6 +218,21 @@ void EditorWindow::KeyProtectChosen()
     core::shell().bChange = true;
 }
 
+void EditorWindow::BindFunctionModeItem(QAction* item, int mode, std::function<void()> select)
+{
+    connect(item, &QAction::triggered, this, [this, item, mode, select = std::move(select)] {
+        const int before = FunctionMode();
+        if (mode == before) {
+            // A click on the checked item unticks it by itself.
+            item->setChecked(true);
+            return;
+        }
+        select();
+        if (FunctionMode() != before)
+            core::shell().bChange = true;
+    });
+}
+
 bool EditorWindow::invokeCommand(core::ToolbarCommand command)
 {
     if (unloading_)

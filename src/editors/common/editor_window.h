@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -88,12 +89,21 @@ protected:
     void mAbout_Click();
     // The user's key-protection toggle: the state is saved with the set, so it is an edit.
     void KeyProtectChosen();
+    // Binds `item`, the menu item of function mode `mode`, to the user's pick (the
+    // item or its key): `select` switches to the mode, and a mode other than the one
+    // before is an edit, saved with the set. The checked item picked again keeps the
+    // mode and every value as they are. The mode handlers themselves leave the change
+    // flag alone: New, Open, Upload and the loaders call them and settle it afterwards.
+    void BindFunctionModeItem(QAction* item, int mode, std::function<void()> select);
 
     // ---- What each editor gives ----
     // Builds the set's settings image into byFileBuf; 0 or a message code.
     virtual int BuildSettingsImage() = 0;
     // The device type code of the set: 1 H9, 2 H5, 3 H7, 4 H8.
     virtual int ModelCode() const = 0;
+    // The function mode the set is in, numbered as its menu items are; -1 before the
+    // first one is chosen.
+    virtual int FunctionMode() const = 0;
     // Forgets the window as its form's loaded instance (SingleForm<T>::release).
     virtual void ForgetInstance() = 0;
     // A toolbar command the shared ones do not cover; false when the editor has none.

@@ -59,9 +59,8 @@ void frmModeSetting_H7::ConnectHandlers()
     };
     for (const auto& entry : actions)
         connect(entry.first, &QAction::triggered, this, [this, handler = entry.second] { (this->*handler)(); });
-    // The tick follows the mode the handler chose, not the click.
     for (int n = 0; n < 9; ++n)
-        connect(mFuncModeSelect(n), &QAction::triggered, this, [this, n] { FuncModeSelect(n); });
+        BindFunctionModeItem(mFuncModeSelect(n), n, [this, n] { FuncModeSelect(n); });
     for (std::size_t i = 0; i < optPic.size(); ++i)
         connect(optPic[i], &QRadioButton::clicked, this, [this, i] { optPic_Click(static_cast<int>(i)); });
     connect(cmdDownload_All_A, &QPushButton::clicked, this, &F::cmdDownload_All_A_Click);
@@ -311,6 +310,8 @@ void frmModeSetting_H7::FuncModeSelect(int n)
     else if (n >= 3 && n <= 8)
         CounterModeSelect(n);
 }
+
+int frmModeSetting_H7::FunctionMode() const { return nFuncMode; }
 
 void frmModeSetting_H7::CheckFuncModeItem(int n)
 {

@@ -282,6 +282,7 @@ private:
     // model.
     int BuildSettingsImage() override;
     int ModelCode() const override;
+    int FunctionMode() const override;
 
     void mCompare_Click();
     void cmdDownload_All_A_Click();

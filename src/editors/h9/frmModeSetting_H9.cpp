@@ -104,13 +104,6 @@ void frmModeSetting_H9::ConnectHandlers()
         {mSaveSetting, &frmModeSetting_H9::mSaveSetting_Click},
         {mSaveAs, &frmModeSetting_H9::mSaveAs_Click},
         {mExit, &frmModeSetting_H9::mExit_Click},
-        {mFuncModeSelect_0, &frmModeSetting_H9::mFuncModeSelect_0_Click},
-        {mFuncModeSelect_1, &frmModeSetting_H9::mFuncModeSelect_1_Click},
-        {mFuncModeSelect_2, &frmModeSetting_H9::mFuncModeSelect_2_Click},
-        {mFuncModeSelect_3, &frmModeSetting_H9::mFuncModeSelect_3_Click},
-        {mFuncModeSelect_4, &frmModeSetting_H9::mFuncModeSelect_4_Click},
-        {mFuncModeSelect_5, &frmModeSetting_H9::mFuncModeSelect_5_Click},
-        {mFuncModeSelect_6, &frmModeSetting_H9::mFuncModeSelect_6_Click},
         {mUpload, &frmModeSetting_H9::mUpload_Click},
         {mDownload, &frmModeSetting_H9::mDownload_Click},
         {mDownload_A, &frmModeSetting_H9::mDownload_A_Click},
@@ -125,6 +118,10 @@ void frmModeSetting_H9::ConnectHandlers()
     };
     for (const auto& entry : actions)
         connect(entry.first, &QAction::triggered, this, [this, handler = entry.second] { (this->*handler)(); });
+    QAction* const modes[] = {mFuncModeSelect_0, mFuncModeSelect_1, mFuncModeSelect_2, mFuncModeSelect_3,
+                              mFuncModeSelect_4, mFuncModeSelect_5, mFuncModeSelect_6};
+    for (int mode = 0; mode < 7; ++mode)
+        BindFunctionModeItem(modes[mode], mode, [this, mode] { SelectFunctionMode(mode); });
     for (int i = 0; i < 2; ++i)
         connect(optPic[i], &QToolButton::clicked, this, [this, i] { optPic_Click(i); });
     connect(cmdDownload_All_A, &QPushButton::clicked, this, &frmModeSetting_H9::cmdDownload_All_A_Click);

@@ -214,6 +214,7 @@ private:
     // EditorWindow: the H9 image, device type code 1, the toolbar's PowerSaving.
     int BuildSettingsImage() override;
     int ModelCode() const override { return 1; }
+    int FunctionMode() const override { return functionMode_; }
     bool invokeOwnCommand(core::ToolbarCommand command) override;
 
     // Makes and places the controls (frmModeSetting_H9_layout.cpp).
@@ -238,6 +239,8 @@ private:
 
     // The steps every function-mode handler shares (see the .cpp).
     void SelectFunctionMode(int mode);
+    // The mode the last SelectFunctionMode chose; none before the first.
+    int functionMode_ = -1;
     void PrepareDualCounterLists(int subMode);
 
     // Commands private to the window.

@@ -48,6 +48,7 @@ void frmModeSetting_H9::SelectFunctionMode(int mode)
     if (mode < 0 || mode > 6)
         return;
     const ModeRow& m = kModes[mode];
+    functionMode_ = mode;
     timerCounterParamsH9.nFuncType_H9 = m.funcType;
 
     QAction* items[7] = {mFuncModeSelect_0, mFuncModeSelect_1, mFuncModeSelect_2, mFuncModeSelect_3,

@@ -80,7 +80,7 @@ TEST_F(H9Editor, EachFunctionModeWritesItsCodingAndShowsItsPanels)
         EXPECT_EQ(ui(f).ImageCH_B->pictureName(), c.chb);
         EXPECT_TRUE(ui(f).optPic[0]->isChecked());
         if (c.mode == 0 || c.mode == 1 || c.mode == 5 || c.mode == 6) {
-            EXPECT_FALSE(changed()) << "a mode switch alone is no edit";
+            EXPECT_FALSE(changed()) << "a mode set by code is no edit";
         }
     }
     EXPECT_EQ(ui(f).txtCH_A->text(), platform::LoadResString(187));
